@@ -1,0 +1,9 @@
+// minamo.exe: carries a PC's EUDC environment to another PC.
+#include <windows.h>
+
+#include "app/run_modes.h"
+#include "platform/platform.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    return RunMinamo(platform::ExecutablePath(), platform::CommandLineArguments());
+}

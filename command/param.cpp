@@ -1,0 +1,86 @@
+// Construction, folders, version, messages, the EUDC switch and the target.
+#include "command/param.h"
+
+#include <shlobj.h>
+
+#include "command/paths.h"
+#include "command/texts.h"
+#include "platform/platform.h"
+
+TminamoParam* RunParam = nullptr;
+
+TminamoParam::TminamoParam(const std::string& executablePath)
+    : executablePath_(executablePath) {
+    ResolveFolders();
+}
+
+void TminamoParam::ReadOsVersion() { platform::ReadOsVersion(OsVersion); }
+
+namespace {
+// An environment variable as a folder; fallback when unset or empty.
+std::string EnvironmentFolder(const char* name, const std::string& fallback) {
+    std::string value;
+    if (!platform::GetEnvironment(name, value) || value.empty()) value = fallback;
+    return AddTrailingBackslash(value);
+}
+}  // namespace
+
+void TminamoParam::ResolveFolders() {
+    ReadOsVersion();
+    WindowsFolder = EnvironmentFolder("windir", platform::SystemWindowsFolder());
+    if (IsNtFamily()) {
+        std::string profile;
+        if (!platform::ShellFolderPath(CSIDL_PROFILE, profile)) profile = WindowsFolder;
+        ProfileFolder = EnvironmentFolder("USERPROFILE", profile);
+        std::string appData;
+        if (OsVersion.dwMajorVersion < 5) {
+            AppDataFolder = ProfileFolder + "Application Data\\";
+        } else if (platform::ShellFolderPath(CSIDL_LOCAL_APPDATA, appData)) {
+            AppDataFolder = AddTrailingBackslash(appData);
+        } else {
+            // Never a relative folder: an install would write into the
+            // current directory.
+            AppDataFolder = ProfileFolder + "Local Settings\\Application Data\\";
+        }
+        UserDataFolder = AppDataFolder + "minamo\\";
+    } else {
+        UserDataFolder = WindowsFolder;
+    }
+    ProgramFolder = AddTrailingBackslash(paths::FolderPart(executablePath_));
+    ReadFontLinks();
+}
+
+void TminamoParam::Notify(const std::string& text) const {
+    if (!Silent) platform::ShowMessage(text);
+}
+
+void TminamoParam::SwitchEudc() {
+    if (EudcSwitch == kSwitchNone) return;
+    platform::EnableEudc(EudcSwitch == kSwitchOn ? platform::kEudcOn : platform::kEudcOff);
+    const char* state = EudcSwitch == kSwitchOn ? texts::kStateOn : texts::kStateOff;
+    Notify(texts::Format(texts::kEudcSwitched, {state}));
+}
+
+void TminamoParam::SetTarget(const std::string& name) {
+    TargetName = name;
+    TargetFolder.clear();
+    TargetValid = false;
+    TargetAbsolute = false;
+    if (name.empty()) return;
+    bool absolute = name.size() >= 4 && name[1] == ':' && name[2] == '\\';
+    std::string folder = absolute ? name : ProgramFolder + name;
+    if (!platform::DirectoryExists(folder)) return;
+    TargetFolder = folder;
+    TargetValid = true;
+    TargetAbsolute = absolute;
+}
+
+void TminamoParam::ResolveTarget() {
+    if (!TargetValid) TargetFolder = ProgramFolder + TargetName;
+}
+
+void TminamoParam::SetOptions(bool copyEuf, bool confirm, bool checkDate) {
+    CopyEUF = copyEuf;
+    Confirm = confirm;
+    CheckDate = checkDate;
+}

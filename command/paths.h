@@ -1,0 +1,30 @@
+// Path texts. Folders end in a backslash once stored. All scans know
+// Shift-JIS: the second byte of a two-byte character (as in "表" or "ソ")
+// may be 0x5C and is never taken for a backslash.
+#pragma once
+
+#include <string>
+
+std::string AddTrailingBackslash(const std::string& s);
+std::string RemoveTrailingBackslash(const std::string& s);
+
+namespace paths {
+
+// Whether the text ends in a backslash that is a character of its own.
+bool EndsWithBackslash(const std::string& s);
+// Position of the last single-byte character of chars, or npos.
+size_t LastDelimiter(const std::string& s, const char* chars);
+// The text after the last "\" or ":".
+std::string FileNamePart(const std::string& path);
+// Everything up to and including the last "\" or ":".
+std::string FolderPart(const std::string& path);
+// From the last "." of the file-name part; empty when there is none.
+std::string ExtensionOf(const std::string& path);
+// Replaces the extension, or appends ext when there is none.
+std::string ChangeExtension(const std::string& path, const std::string& ext);
+// Capitals for the single-byte letters a-z only.
+std::string UpperAscii(const std::string& s);
+// A bare file name: no "\", "/" or ":", not empty, not "." or "..".
+bool IsBareFileName(const std::string& name);
+
+}  // namespace paths

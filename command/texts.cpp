@@ -1,0 +1,104 @@
+#include "command/texts.h"
+
+namespace texts {
+
+const char* const kRefuseLocation = "ミナモをこのフォルダに置いて実行してはいけません。";
+const char* const kEudcSwitched = "外字を%sにしました";
+const char* const kStateOn = "有効";
+const char* const kStateOff = "無効";
+
+const char* const kCopyright = "Copyright (C) 2026 ミナモ開発チーム";
+
+const char* const kUsageLines[] = {
+    "外字インストーラ「ミナモ」 Ver 3.0",
+    "  for Windows 98/Me/NT4.0/2000/XP/Vista",
+    "  Windowsの外字環境をインストールするツール",
+    "  <<コマンドラインの使い方>>",
+    "  minamo [/g | /p | true | false ] [/d] [/et | /ef] [/f] [/s] [フォルダ名]",
+    "    フォルダ名",
+    "          操作の対象フォルダを指定します。",
+    "          指定しない場合はカレントフォルダが対象となります。",
+    "          カレントフォルダとは、minamo.exe が存在するフォルダです。",
+    "    /g    実行したマシン上の外字ファイルを取得します。",
+    "    /p    対象フォルダの外字ファイルをシステムにインストールします。",
+    "    /d    対象フォルダの外字ファイルがシステムの外字よりも",
+    "          新しい場合のみ、外字をインストールします。(/p と併用のこと)",
+    "    /et   *.euf ファイルを操作の対象とします。",
+    "    /ef   *.euf ファイルを操作の対象にしません。",
+    "    /f    ファイルの上書きの問い合わせをしません。",
+    "    /s    処理中処理後のメッセージをすべて出しません。",
+    "    false 外字を無効にします。（他オプションとの併用は不可）",
+    "    true  外字を有効にします。（他オプションとの併用は不可）",
+    "    /h /help このメッセージを表示します。",
+    "",
+    kCopyright,
+    nullptr,
+};
+const char* const kAcquireFailed = "外字を取得できませんでした。";
+const char* const kAcquireCancelled = "外字の取得を中止しました。";
+const char* const kNoSystemEudc = "システムに外字が存在しないため処理を中止しました。";
+const char* const kAcquireClosing = "ミナモを終了し、次にコピー先のマシンで実行してください。";
+const char* const kAcquiredLine = "を取得しました。";
+const char* const kNotFoundLine = "は見つかりません。";
+const char* const kInstalledLine = "をインストールしました。";
+const char* const kOverwriteQuestion =
+    "選択したフォルダには同じ名前の外字ファイルが存在します。上書きしますか";
+const char* const kReplaceQuestion =
+    "この操作によって現在の外字は失われ、新しい外字に置き換わります。よろしいですか。";
+const char* const kNonStandardQuestion =
+    "%sしようとした外字に、Windows標準ではないと思われるものが含まれています。\r\n"
+    "この外字は%s使用できない可能性があります。\r\n"
+    "かまわずに%sしますか";
+const char* const kOperationAcquire = "取得";
+const char* const kOperationInstall = "インストール";
+const char* const kOnOtherMachines = "他のマシンでは";
+const char* const kAcquireProgressTitle = "外字ファイルの取得";
+const char* const kInstallProgressTitle = "外字のインストール";
+const char* const kInstallFailed = "外字ファイルのインストールは失敗しました。";
+const char* const kInstallFailedCheckSource = "コピー元のファイルが存在するかどうか";
+const char* const kInstallFailedUserFolder = "ユーザーフォルダに書き込みできません。";
+const char* const kInstallFailedPleaseCheck = "確認してください。";
+const char* const kLatestInstalled = "最新の外字がインストールされています。";
+const char* const kRegistryFailed = "レジストリにアクセスできませんでした。";
+const char* const kNoLinkFont = "外字をリンクするフォントがインストールされていません";
+const char* const kInstallCancelled = "外字のインストールを中止しました。";
+const char* const kInfoIncomplete = "外字情報ファイル(EUDC.INI)が不完全です。";
+const char* const kInfoMissing =
+    "外字情報ファイル(EUDC.INI)が見つかりません。\r\n"
+    "指定されたフォルダが存在しないか、書き込み許可がありません。";
+const char* const kNoSourceFiles = "コピー元に外字ファイルが存在していません。";
+
+std::string Format(const char* pattern, std::initializer_list<FormatArg> args) {
+    static const char digits[] = "0123456789ABCDEF";
+    std::string out;
+    auto next = args.begin();
+    for (const char* p = pattern; *p; ++p) {
+        if (*p != '%' || !p[1]) {
+            out += *p;
+            continue;
+        }
+        char kind = *++p;
+        if (kind == '%') {
+            out += '%';
+            continue;
+        }
+        if (next == args.end()) continue;  // a placeholder without argument stays empty
+        const FormatArg& a = *next++;
+        if (kind == 's' && a.isText) {
+            out += a.text;
+        } else if (kind == 'x') {
+            unsigned long long v = static_cast<unsigned long long>(a.number);
+            std::string hex;
+            do {
+                hex.insert(hex.begin(), digits[v % 16]);
+                v /= 16;
+            } while (v);
+            out += hex;
+        } else {
+            out += std::to_string(a.number);
+        }
+    }
+    return out;
+}
+
+}  // namespace texts

@@ -1,0 +1,104 @@
+// File and folder queries. Each says false when Windows refused.
+#include "platform/platform.h"
+
+namespace platform {
+
+namespace {
+DWORD Attributes(const std::string& path) { return GetFileAttributesA(path.c_str()); }
+}  // namespace
+
+bool FileExists(const std::string& path) {
+    DWORD a = Attributes(path);
+    return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool DirectoryExists(const std::string& path) {
+    DWORD a = Attributes(path);
+    return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool CreateOneDirectory(const std::string& path) {
+    return CreateDirectoryA(path.c_str(), nullptr) != FALSE;
+}
+
+bool CreateDirectoryTree(const std::string& path) {
+    std::string folder = path;
+    while (!folder.empty() && (folder.back() == '\\' || folder.back() == '/')) folder.pop_back();
+    if (folder.empty() || DirectoryExists(folder)) return !folder.empty();
+    // A drive root such as "C:" exists or not; nothing to create above it.
+    if (folder.size() == 2 && folder[1] == ':') return false;
+    size_t cut = folder.find_last_of("\\/");
+    if (cut != std::string::npos && cut > 0 && !CreateDirectoryTree(folder.substr(0, cut)))
+        return false;
+    CreateDirectoryA(folder.c_str(), nullptr);
+    return DirectoryExists(folder);
+}
+
+bool FileSize(const std::string& path, unsigned long long& size) {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return false;
+    if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return false;
+    size = (static_cast<unsigned long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    return true;
+}
+
+bool ReplaceFile(const std::string& from, const std::string& to) {
+    return MoveFileExA(from.c_str(), to.c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED | MOVEFILE_WRITE_THROUGH) !=
+           FALSE;
+}
+
+bool DeleteOneFile(const std::string& path) {
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    return DeleteFileA(path.c_str()) != FALSE;
+}
+
+bool RemoveFolderWithFiles(const std::string& path) {
+    std::string folder = path;
+    if (!folder.empty() && folder.back() == '\\') folder.pop_back();
+    for (const FolderEntry& e : ListFolder(folder + "\\*")) {
+        if (!(e.attributes & FILE_ATTRIBUTE_DIRECTORY)) DeleteOneFile(folder + "\\" + e.name);
+    }
+    return RemoveDirectoryA(folder.c_str()) != FALSE;
+}
+
+std::vector<FolderEntry> ListFolder(const std::string& pattern) {
+    std::vector<FolderEntry> entries;
+    WIN32_FIND_DATAA data;
+    HANDLE find = FindFirstFileA(pattern.c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE) return entries;
+    do {
+        entries.push_back({data.cFileName, data.dwFileAttributes});
+    } while (FindNextFileA(find, &data));
+    FindClose(find);
+    return entries;
+}
+
+namespace {
+// A file handle closed with the object.
+class FileHandle {
+public:
+    explicit FileHandle(HANDLE h) : h_(h) {}
+    ~FileHandle() {
+        if (ok()) CloseHandle(h_);
+    }
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+    bool ok() const { return h_ != INVALID_HANDLE_VALUE; }
+    HANDLE get() const { return h_; }
+
+private:
+    HANDLE h_;
+};
+}  // namespace
+
+bool LastWriteLocalTime(const std::string& path, SYSTEMTIME& time) {
+    FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.ok()) return false;
+    FILETIME written, local;
+    return GetFileTime(file.get(), nullptr, nullptr, &written) &&
+           FileTimeToLocalFileTime(&written, &local) && FileTimeToSystemTime(&local, &time);
+}
+
+}  // namespace platform

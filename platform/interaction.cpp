@@ -1,0 +1,45 @@
+// The real boxes and EUDC switch, and the slot a test can fill.
+#include "platform/platform.h"
+
+namespace platform {
+
+const char* const kBoxCaption = "ミナモ";
+
+namespace {
+
+// mingw's headers do not declare EnableEUDC; gdi32 has exported it since
+// Windows 95/NT 4.0.
+using EnableEudcFn = BOOL(WINAPI*)(BOOL);
+
+class SystemInteraction : public Interaction {
+public:
+    void ShowMessage(const std::string& text) override {
+        MessageBoxA(GetActiveWindow(), text.c_str(), kBoxCaption, MB_OK);
+    }
+    int AskYesNo(const std::string& text) override {
+        return MessageBoxA(GetActiveWindow(), text.c_str(), kBoxCaption,
+                           MB_YESNO | MB_ICONWARNING);
+    }
+    BOOL EnableEudc(BOOL enable) override {
+        HMODULE gdi = GetModuleHandleA("gdi32.dll");
+        auto fn = gdi ? reinterpret_cast<EnableEudcFn>(
+                            reinterpret_cast<void*>(GetProcAddress(gdi, "EnableEUDC")))
+                      : nullptr;
+        return fn ? fn(enable) : FALSE;
+    }
+};
+
+SystemInteraction systemInteraction;
+Interaction* current = &systemInteraction;
+
+}  // namespace
+
+Interaction& CurrentInteraction() { return *current; }
+
+Interaction* SetInteraction(Interaction* replacement) {
+    Interaction* previous = current;
+    current = replacement ? replacement : &systemInteraction;
+    return previous;
+}
+
+}  // namespace platform

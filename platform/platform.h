@@ -1,0 +1,195 @@
+// Everything minamo needs of Windows, behind one header.
+//
+// Texts are byte strings in the system's ANSI code page (Shift-JIS on a
+// Japanese system) and go to the A functions unchanged. Failures are
+// reported by return values, never by exceptions.
+//
+// Modal boxes, questions and EnableEUDC go through the replaceable
+// Interaction object, so that tests can record every text and script every
+// answer. Everything else runs against the real system.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace platform {
+
+// ---------------------------------------------------------------------------
+// Boxes, questions and the EUDC switch: the test seam.
+
+class Interaction {
+public:
+    virtual ~Interaction() = default;
+    // A plain box with an OK button; returns when it was closed.
+    virtual void ShowMessage(const std::string& text) = 0;
+    // A warning box with Yes and No; returns the button id (IDNO = 7).
+    virtual int AskYesNo(const std::string& text) = 0;
+    // The system-wide EUDC switch; the result is passed through.
+    virtual BOOL EnableEudc(BOOL enable) = 0;
+};
+
+// The object in force; the real one unless a test installed its own.
+Interaction& CurrentInteraction();
+// Installs replacement (nullptr restores the real one); returns the previous.
+Interaction* SetInteraction(Interaction* replacement);
+
+inline void ShowMessage(const std::string& text) { CurrentInteraction().ShowMessage(text); }
+inline int AskYesNo(const std::string& text) { return CurrentInteraction().AskYesNo(text); }
+inline BOOL EnableEudc(BOOL enable) { return CurrentInteraction().EnableEudc(enable); }
+
+// TRUE as EnableEUDC expects it: all bits set.
+constexpr BOOL kEudcOn = static_cast<BOOL>(0xFFFFFFFF);
+constexpr BOOL kEudcOff = FALSE;
+
+// Caption of every box the program shows.
+extern const char* const kBoxCaption;
+
+// ---------------------------------------------------------------------------
+// Process, environment and version.
+
+// The running executable's full path.
+std::string ExecutablePath();
+// The command-line arguments after the program path, as the system splits
+// them (blanks separate, double quotes group and are dropped).
+std::vector<std::string> CommandLineArguments();
+// The whole value of an environment variable; false when it is unset.
+bool GetEnvironment(const char* name, std::string& value);
+// GetVersionExA with the size field set to 148; the result is not examined.
+void ReadOsVersion(OSVERSIONINFOA& info);
+// SHGetFolderPathA(no window, csidl, no token, SHGFP_TYPE_CURRENT);
+// false when the shell has no such folder.
+bool ShellFolderPath(int csidl, std::string& path);
+// GetWindowsDirectoryA.
+std::string SystemWindowsFolder();
+// uxtheme's IsThemeActive, loaded at run time; false where it is missing.
+bool IsThemeActive();
+// ShellExecuteA(owner, "open", target, "", "", SW_SHOWNORMAL); ignored result.
+void OpenWithShell(HWND owner, const std::string& target);
+
+// ---------------------------------------------------------------------------
+// Files and folders.
+
+bool FileExists(const std::string& path);       // a file, not a folder
+bool DirectoryExists(const std::string& path);  // a folder, not a file
+// One level; the parent must exist. False when it was not created.
+bool CreateOneDirectory(const std::string& path);
+// The folder with every missing parent; true when it exists afterwards.
+bool CreateDirectoryTree(const std::string& path);
+// Size in bytes; false when the file cannot be opened.
+bool FileSize(const std::string& path, unsigned long long& size);
+// MoveFileExA with replace-existing; false when it did not move.
+bool ReplaceFile(const std::string& from, const std::string& to);
+bool DeleteOneFile(const std::string& path);
+// Removes a folder with the files inside it (not recursive into folders).
+bool RemoveFolderWithFiles(const std::string& path);
+
+struct FolderEntry {
+    std::string name;
+    DWORD attributes;
+};
+// FindFirstFileA/FindNextFileA over a pattern such as "C:\x\*".
+std::vector<FolderEntry> ListFolder(const std::string& pattern);
+
+// The last-write time as local calendar time; false when the file cannot be
+// opened or the time not converted.
+bool LastWriteLocalTime(const std::string& path, SYSTEMTIME& time);
+
+// ---------------------------------------------------------------------------
+// Profile (INI) files. Always pass full paths: a bare file name sends the
+// profile functions to the Windows folder.
+
+// The value, or fallback when file, section or key is missing. At most 2047
+// bytes of a value are read.
+std::string ReadProfileString(const std::string& file, const char* section,
+                              const std::string& key, const std::string& fallback);
+// The key names of a section in file order (a 16384-byte list buffer).
+std::vector<std::string> ReadProfileKeys(const std::string& file, const char* section);
+// False when the platform refused the write.
+bool WriteProfileString(const std::string& file, const char* section,
+                        const std::string& key, const std::string& value);
+bool EraseProfileSection(const std::string& file, const char* section);
+
+// ---------------------------------------------------------------------------
+// Registry.
+
+// An open registry key, closed with the object.
+class RegistryKey {
+public:
+    RegistryKey() = default;
+    ~RegistryKey();
+    RegistryKey(const RegistryKey&) = delete;
+    RegistryKey& operator=(const RegistryKey&) = delete;
+
+    // RegOpenKeyExA; false (and no key) when it cannot be opened.
+    bool Open(HKEY root, const char* path, REGSAM access);
+    // RegCreateKeyExA, REG_OPTION_NON_VOLATILE; creates the key when missing.
+    bool Create(HKEY root, const char* path, REGSAM access);
+    bool IsOpen() const { return key_ != nullptr; }
+    void Close();
+
+    // Value names in enumeration order; names of any length.
+    std::vector<std::string> ValueNames() const;
+    // The text of a REG_SZ or REG_EXPAND_SZ value up to its first NUL.
+    // Empty for a value without data or one that cannot be queried; false
+    // (and empty) for a value whose data is not text.
+    bool ReadText(const std::string& name, std::string& text) const;
+    // One REG_SZ value with its terminating NUL; false when refused.
+    bool WriteText(const std::string& name, const std::string& text);
+
+private:
+    HKEY key_ = nullptr;
+};
+
+// ---------------------------------------------------------------------------
+// The shell's file copy.
+
+struct ShellCopyRequest {
+    std::string sources;       // NUL-separated, ending in two NULs
+    std::string destinations;  // likewise
+    WORD flags = 0;  // FOF_* bits
+    std::string progressTitle;
+    BOOL abortedBefore = FALSE;  // value of the aborted flag before the call
+};
+struct ShellCopyResult {
+    int code = 0;        // zero: the shell reported the copy done
+    BOOL aborted = FALSE;  // the aborted flag after the call
+};
+// One FO_COPY through SHFileOperationA with no window and no name mappings.
+ShellCopyResult ShellCopy(const ShellCopyRequest& request);
+
+// ---------------------------------------------------------------------------
+// Text and code pages.
+
+// CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE): <0, 0 or >0.
+int CompareTextIgnoreCase(const std::string& a, const std::string& b);
+// The system ANSI code page.
+UINT AnsiCodePage();
+// Whether c opens a two-byte character in the ANSI code page (for Shift-JIS
+// the bytes 0x81-0x9F and 0xE0-0xFC), whose second byte may be '\\'.
+bool IsLeadByte(char c);
+std::wstring ToWide(UINT codePage, const std::string& text);
+// "?" stands for a code point without counterpart.
+std::string ToMultiByte(UINT codePage, const std::wstring& text);
+
+// ---------------------------------------------------------------------------
+// Fonts.
+
+// The screen's device context, released with the object.
+class ScreenDC {
+public:
+    ScreenDC();
+    ~ScreenDC();
+    ScreenDC(const ScreenDC&) = delete;
+    ScreenDC& operator=(const ScreenDC&) = delete;
+    HDC get() const { return dc_; }
+
+private:
+    HDC dc_;
+};
+
+// EnumFontFamiliesA(dc, no family name, proc, value): one call per family.
+void EnumerateFontFamilies(HDC dc, FONTENUMPROCA proc, LPARAM value);
+
+}  // namespace platform

@@ -1,0 +1,24 @@
+// The shell's file copy, with the system's progress dialog on long copies.
+#include "platform/platform.h"
+
+#include <shellapi.h>
+
+namespace platform {
+
+ShellCopyResult ShellCopy(const ShellCopyRequest& request) {
+    SHFILEOPSTRUCTA op = {};
+    op.hwnd = nullptr;
+    op.wFunc = FO_COPY;
+    op.pFrom = request.sources.c_str();
+    op.pTo = request.destinations.c_str();
+    op.fFlags = request.flags;
+    op.fAnyOperationsAborted = request.abortedBefore;
+    op.hNameMappings = nullptr;
+    op.lpszProgressTitle = request.progressTitle.c_str();
+    ShellCopyResult result;
+    result.code = SHFileOperationA(&op);
+    result.aborted = op.fAnyOperationsAborted;
+    return result;
+}
+
+}  // namespace platform

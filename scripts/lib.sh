@@ -1,0 +1,88 @@
+# Shared set-up for scripts/run and scripts/test: packages, locale, build,
+# and a Wine prefix with a Japanese locale (ANSI code page 932).
+# Sourced, not run.
+
+MINAMO_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+MINAMO_BUILD=${MINAMO_BUILD:-$MINAMO_ROOT/build}
+
+MINAMO_PACKAGES="cmake make mingw-w64 g++-mingw-w64-x86-64 gcc-mingw-w64-x86-64 \
+binutils-mingw-w64-x86-64 wine wine64 xvfb xauth x11-utils imagemagick \
+fonts-ipafont-gothic fonts-ipafont-mincho googletest python3-fonttools locales"
+
+minamo_say() { printf '[minamo] %s\n' "$*" >&2; }
+
+minamo_install_packages() {
+    local missing=() p
+    for p in $MINAMO_PACKAGES; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    minamo_say "installing: ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo=sudo
+    $sudo apt-get update -q >/dev/null
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+# Wine takes its ANSI code page from the glibc locale; a system without a
+# compiled ja_JP.UTF-8 gets one generated into the build folder.
+minamo_locale() {
+    if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
+        local dir=$MINAMO_BUILD/locale
+        if [ ! -d "$dir/ja_JP.UTF-8" ]; then
+            mkdir -p "$dir"
+            localedef -i ja_JP -f UTF-8 "$dir/ja_JP.UTF-8" 2>/dev/null || true
+        fi
+        export LOCPATH=$dir
+    fi
+    export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 2>/dev/null
+}
+
+minamo_build() {
+    local type=${1:-Release}
+    cmake -S "$MINAMO_ROOT" -B "$MINAMO_BUILD" -DCMAKE_BUILD_TYPE="$type" \
+        -DCMAKE_TOOLCHAIN_FILE="$MINAMO_ROOT/cmake/mingw-w64-x86_64.cmake" >/dev/null
+    cmake --build "$MINAMO_BUILD" -j"$(nproc)"
+}
+
+minamo_wine_env() {
+    export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win64
+    minamo_locale
+}
+
+# A fresh prefix in a temporary folder, with a persistent wineserver started
+# apart from the caller's pipes so that CTest does not wait on it.
+minamo_fresh_prefix() {
+    minamo_wine_env
+    export WINEPREFIX=$(mktemp -d /tmp/minamo-wine.XXXXXX)
+    wineboot -i >/dev/null 2>&1
+    minamo_start_server
+    mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
+    cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+}
+
+minamo_start_server() {
+    setsid wineserver -p </dev/null >/dev/null 2>&1 &
+    sleep 0.2
+}
+
+minamo_stop_prefix() {
+    [ -n "${WINEPREFIX:-}" ] || return 0
+    wineserver -k >/dev/null 2>&1 || true
+    wineserver -w >/dev/null 2>&1 || true
+    case "$WINEPREFIX" in /tmp/minamo-wine.*) rm -rf "$WINEPREFIX" ;; esac
+}
+
+# Window mode needs a display; Xvfb stands in when there is none.
+minamo_display() {
+    [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1 && return 0
+    local n=$((90 + RANDOM % 100))
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    MINAMO_XVFB=$!
+    export DISPLAY=":$n"
+    for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
+}
+
+minamo_stop_display() {
+    [ -n "${MINAMO_XVFB:-}" ] && kill "$MINAMO_XVFB" 2>/dev/null || true
+}

@@ -1,0 +1,35 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/support/test_support.h"
+
+namespace testing_support {
+namespace {
+std::string minamoExe, fontsFolder;
+}
+
+std::string FromUnixPath(const std::string& unixPath) {
+    if (unixPath.size() > 1 && unixPath[1] == ':') return unixPath;
+    std::string path = "Z:" + unixPath;
+    for (char& c : path)
+        if (c == '/') c = '\\';
+    return path;
+}
+
+std::string MinamoExe() { return minamoExe; }
+std::string TestFontsFolder() { return fontsFolder; }
+
+}  // namespace testing_support
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    for (int i = 1; i < argc; ++i) {
+        std::string arg = argv[i];
+        if (arg.rfind("--minamo=", 0) == 0)
+            testing_support::minamoExe = testing_support::FromUnixPath(arg.substr(9));
+        if (arg.rfind("--fonts=", 0) == 0)
+            testing_support::fontsFolder = testing_support::FromUnixPath(arg.substr(8)) + "\\";
+    }
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,82 @@
+// Helpers shared by the tests: a scripted stand-in for boxes and the EUDC
+// switch, temporary folders, the EUDC registry key, and child processes.
+#pragma once
+
+#include <windows.h>
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace testing_support {
+
+// Unix paths given on the command line, seen from Wine as Z:\...
+std::string MinamoExe();
+std::string TestFontsFolder();
+std::string FromUnixPath(const std::string& unixPath);
+
+// Records every box, question and EUDC switch; answers questions from a
+// script (Yes when the script is empty). Installed while it lives.
+class FakeInteraction : public platform::Interaction {
+public:
+    FakeInteraction();
+    ~FakeInteraction() override;
+
+    void ShowMessage(const std::string& text) override;
+    int AskYesNo(const std::string& text) override;
+    BOOL EnableEudc(BOOL enable) override;
+
+    std::vector<std::string> messages;
+    std::vector<std::string> questions;
+    std::vector<BOOL> eudcCalls;
+    std::deque<int> answers;  // IDYES or IDNO, taken from the front
+
+private:
+    platform::Interaction* previous_;
+};
+
+// A new empty folder under %TEMP%, removed with everything in it.
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+    // The folder with its trailing backslash.
+    const std::string& path() const { return path_; }
+    std::string operator/(const std::string& name) const { return path_ + name; }
+
+private:
+    std::string path_;
+};
+
+void WriteFile(const std::string& path, const std::string& bytes);
+std::string ReadFile(const std::string& path);  // empty when missing
+void MakeFolder(const std::string& path);
+void RemoveTree(const std::string& path);
+// Copies a file; fails the test when it did not.
+void CopyFileTo(const std::string& from, const std::string& to);
+
+// HKEY_CURRENT_USER\EUDC\932.
+void ClearEudcKey();
+void SetEudcLink(const std::string& name, const std::string& path);
+void SetEudcValue(const std::string& name, DWORD type, const std::string& data);
+std::vector<std::pair<std::string, std::string>> EudcLinks();
+
+// HKCU\Software\Wine "Version" (win98, nt40, win2k, winxp, or empty to
+// remove it): the Windows version the next process sees.
+void SetWineVersion(const std::string& version);
+class ScopedWineVersion {
+public:
+    explicit ScopedWineVersion(const std::string& version) { SetWineVersion(version); }
+    ~ScopedWineVersion() { SetWineVersion(""); }
+};
+
+// Runs a program with a command line and returns its exit code (-1 when it
+// could not be started). Waits at most timeoutMs.
+int RunProcess(const std::string& exe, const std::string& arguments,
+               DWORD timeoutMs = 60000);
+
+}  // namespace testing_support

@@ -67,9 +67,11 @@ TEST(Entry, CommandModePrecedence) {
         // An install on an empty folder: nothing to copy, EUDC on again.
         {nullptr, {"/p", "/g"}, 9, {texts::kNoSourceFiles}, {kOff, kOn}},
         {nullptr, {"/p", "/s"}, 9, {}, {kOff, kOn}},
-        {"[MINAMO]\r\nAutoRun=1\r\n", {}, 9, {texts::kNoSourceFiles}, {kOff, kOn}},
-        {"[MINAMO]\r\nAutoRun=1\r\n", {"/g"}, 9, {texts::kNoSourceFiles}, {kOff, kOn}},
-        {"[MINAMO]\r\nAutoRun=1\r\nSilet=1\r\n", {}, 9, {}, {kOff, kOn}},
+        // AutoRun installs from the program's own folder, whose EUDC.INI
+        // here carries settings but no link table.
+        {"[MINAMO]\r\nAutoRun=1\r\n", {}, 7, {texts::kInfoIncomplete}, {kOff, kOn}},
+        {"[MINAMO]\r\nAutoRun=1\r\n", {"/g"}, 7, {texts::kInfoIncomplete}, {kOff, kOn}},
+        {"[MINAMO]\r\nAutoRun=1\r\nSilet=1\r\n", {}, 7, {}, {kOff, kOn}},
     };
     for (const auto& c : cases) {
         testing_support::ClearEudcKey();

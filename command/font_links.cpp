@@ -10,7 +10,8 @@
 
 namespace {
 
-const char* const kLinkKey = "\\EUDC\\932";
+// Relative to HKEY_CURRENT_USER: RegOpenKeyExA refuses a leading backslash.
+const char* const kLinkKey = "EUDC\\932";
 const char* const kSystemRoot = "%SYSTEMROOT%\\";
 const char* const kPGothic = "MS PGothic";
 const char* const kPGothicJapanese = "ＭＳ Ｐゴシック";

@@ -10,7 +10,7 @@
 
 namespace {
 
-// Relative to HKEY_CURRENT_USER: RegOpenKeyExA refuses a leading backslash.
+// RegOpenKeyEx takes the path without a leading backslash.
 const char* const kLinkKey = "EUDC\\932";
 const char* const kSystemRoot = "%SYSTEMROOT%\\";
 const char* const kPGothic = "MS PGothic";

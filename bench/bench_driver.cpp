@@ -1,0 +1,73 @@
+// Runs two programs side by side under the same Wine and prints the median
+// time of each; scripts/bench turns the figures into ratios.
+//
+//   bench_driver pair RUNS "RESET" "MEASURED" "BASELINE"
+//       RUNS rounds; in each, RESET (untimed) before each of the two timed
+//       command lines, which take turns in going first so that a slow
+//       start of the machine or the file cache favours neither.
+//       Prints "MEASURED_MS BASELINE_MS"; exit 1 when any timed command
+//       did not exit with 0.
+//   bench_driver memory RUNS "COMMAND" CLICK_ID WAIT_MS
+//       Prints the median peak working set in KB (see figures.h).
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "bench/child_process.h"
+#include "bench/figures.h"
+
+namespace {
+
+bool RunReset(const std::string& reset) {
+    if (reset.empty()) return true;
+    const bench::Timed timed = bench::RunTimed(reset);
+    if (timed.exitCode != 0) std::fprintf(stderr, "reset failed (%d): %s\n", timed.exitCode, reset.c_str());
+    return timed.exitCode == 0;
+}
+
+// One timed run after its reset; false when either failed.
+bool TimeOne(const std::string& reset, const std::string& command, bench::Samples& samples) {
+    if (!RunReset(reset)) return false;
+    const bench::Timed timed = bench::RunTimed(command);
+    if (timed.exitCode != 0) {
+        std::fprintf(stderr, "exit code %d: %s\n", timed.exitCode, command.c_str());
+        return false;
+    }
+    samples.push_back(timed.milliseconds);
+    return true;
+}
+
+int Pair(int runs, const std::string& reset, const std::string& measured,
+         const std::string& baseline) {
+    bench::Samples a, b;
+    for (int round = 0; round < runs; ++round) {
+        const bool measuredFirst = round % 2 == 0;
+        bool ok = measuredFirst ? TimeOne(reset, measured, a) && TimeOne(reset, baseline, b)
+                                : TimeOne(reset, baseline, b) && TimeOne(reset, measured, a);
+        if (!ok) return 1;
+    }
+    std::fprintf(stderr, "  measured ms: %s\n  baseline ms: %s\n", bench::Listed(a).c_str(),
+                 bench::Listed(b).c_str());
+    std::printf("%.1f %.1f\n", bench::Median(a), bench::Median(b));
+    return 0;
+}
+
+int Usage() {
+    std::fprintf(stderr,
+                 "usage: bench_driver pair RUNS RESET MEASURED BASELINE\n"
+                 "       bench_driver memory RUNS COMMAND CLICK_ID WAIT_MS\n");
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 3) return Usage();
+    const std::string mode = argv[1];
+    const int runs = std::atoi(argv[2]);
+    if (runs < 1) return Usage();
+    if (mode == "pair" && argc == 6) return Pair(runs, argv[3], argv[4], argv[5]);
+    if (mode == "memory" && argc == 6)
+        return bench::Memory(runs, argv[3], std::atoi(argv[4]), std::atoi(argv[5]));
+    return Usage();
+}

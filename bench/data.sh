@@ -1,0 +1,89 @@
+# The benchmark's machine: 30 fake EUDC font files of about 2 MB, a face
+# installed for each link, the link table as a .reg file, and the batch
+# files of the administrator's manual procedure and of the resets.
+# Sourced by scripts/bench after the prefix is up; everything lives in
+# C:\bench of that prefix.
+
+BENCH_LINKS=30
+BENCH_FACES=$((BENCH_LINKS - 2))  # besides SystemDefaultEUDCFont and MS PGothic
+
+bench_root() { echo "$WINEPREFIX/drive_c/bench"; }
+
+# Link name and file name of link i (1-based), one "name|file" line each.
+bench_links() {
+    echo "SystemDefaultEUDCFont|EUDC.TTE"
+    echo "MS PGothic|PGOTHIC.TTE"
+    local i
+    for i in $(seq 1 "$BENCH_FACES"); do
+        printf 'MinamoBench%02d|BENCH%02d.TTE\n' "$i" "$i"
+    done
+}
+
+# Faces are installed the way a font installer does it: the file in
+# C:\windows\Fonts and its name under the Fonts key.
+bench_install_faces() {
+    local fonts=$WINEPREFIX/drive_c/windows/Fonts i reg=$1/faces.reg
+    /usr/bin/python3 "$MINAMO_ROOT/bench/make_faces.py" "$fonts" "$BENCH_FACES"
+    printf 'REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\Fonts]\r\n' >"$reg"
+    for i in $(seq 1 "$BENCH_FACES"); do
+        printf '"MinamoBench%02d (TrueType)"="BENCH%02d.TTF"\r\n' "$i" "$i" >>"$reg"
+    done
+    wine reg import 'C:\bench\faces.reg' >/dev/null 2>&1
+}
+
+# Random bytes: they need not be fonts, only files of a font's size.
+bench_make_eudc_files() {
+    local src=$1/src name file
+    mkdir -p "$src"
+    while IFS='|' read -r name file; do
+        head -c $((2 * 1024 * 1024 + RANDOM)) /dev/urandom >"$src/$file"
+    done < <(bench_links)
+}
+
+# The link table of the acquiring machine, for `reg import`.
+bench_write_link_reg() {
+    local out=$1/links.reg name file
+    printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\EUDC\\932]\r\n' >"$out"
+    while IFS='|' read -r name file; do
+        printf '"%s"="C:\\\\bench\\\\src\\\\%s"\r\n' "$name" "$file" >>"$out"
+    done < <(bench_links)
+}
+
+# What an administrator scripts today: copy the files, one reg add a link.
+bench_write_manual_install() {
+    local out=$1/manual-install.bat name file dest='%LOCALAPPDATA%\minamo'
+    {
+        printf '@echo off\r\n'
+        printf 'if not exist "%s" mkdir "%s"\r\n' "$dest" "$dest"
+        printf 'copy /y C:\\bench\\stick\\set\\*.TTE "%s\\" >nul\r\n' "$dest"
+        while IFS='|' read -r name file; do
+            printf 'reg add HKCU\\EUDC\\932 /v "%s" /d "%s\\%s" /f >nul\r\n' "$name" "$dest" "$file"
+        done < <(bench_links)
+    } >"$out"
+}
+
+bench_write_resets() {
+    printf '@echo off\r\nreg delete HKCU\\EUDC\\932 /f >nul 2>&1\r\nif exist "%%LOCALAPPDATA%%\\minamo" rmdir /s /q "%%LOCALAPPDATA%%\\minamo"\r\nexit /b 0\r\n' \
+        >"$1/reset-install.bat"
+    printf '@echo off\r\nreg delete HKCU\\EUDC\\932 /f >nul 2>&1\r\nreg import C:\\bench\\links.reg >nul 2>&1\r\nif exist C:\\bench\\stick\\set rmdir /s /q C:\\bench\\stick\\set\r\nexit /b 0\r\n' \
+        >"$1/reset-acquire.bat"
+}
+
+# Programs into C:\bench, so that each side starts from the same drive.
+bench_copy_programs() {
+    mkdir -p "$1/stick"
+    cp "$MINAMO_BUILD/minamo.exe" "$1/stick/minamo.exe"
+    cp "$MINAMO_BUILD/bench/empty_app.exe" "$MINAMO_BUILD/bench/bench_driver.exe" "$1/"
+}
+
+bench_prepare() {
+    local root
+    root=$(bench_root)
+    mkdir -p "$root"
+    bench_copy_programs "$root"
+    bench_install_faces "$root"
+    bench_make_eudc_files "$root"
+    bench_write_link_reg "$root"
+    bench_write_manual_install "$root"
+    bench_write_resets "$root"
+}

@@ -1,0 +1,56 @@
+# The five figures of scripts/bench. Each runs bench_driver in the prefix
+# and prints one line: the two medians, their ratio (or difference) and
+# the goal. Sourced by scripts/bench.
+
+bench_driver() {
+    wine 'C:\bench\bench_driver.exe' "$@" | tr -d '\r'
+}
+
+# label measured-name baseline-name goal reset measured baseline
+bench_ratio_figure() {
+    local label=$1 a_name=$2 b_name=$3 goal=$4 medians
+    medians=$(bench_driver pair "$RUNS" "$5" "$6" "$7") || {
+        printf '%s: FAILED (a program did not exit with 0)\n' "$label"
+        return 0
+    }
+    set -- $medians
+    awk -v l="$label" -v an="$a_name" -v bn="$b_name" -v a="$1" -v b="$2" -v g="$goal" 'BEGIN {
+        r = a / b
+        printf "%s: %.0f ms %s / %.0f ms %s = %.2f  (goal <= %s)  %s\n",
+               l, a, an, b, bn, r, g, (r <= g ? "met" : "MISSED")
+    }'
+}
+
+bench_acquire() {
+    bench_ratio_figure "2. acquire /g /s, $BENCH_LINKS links" minamo xcopy 1.1 \
+        'cmd /c C:\bench\reset-acquire.bat' \
+        'C:\bench\stick\minamo.exe /g /s set' \
+        'xcopy C:\bench\src\*.TTE C:\bench\stick\set\ /y /q /i'
+}
+
+# The install reads the folder that one acquire made.
+bench_install() {
+    wine cmd /c 'C:\bench\reset-acquire.bat' >/dev/null
+    wine 'C:\bench\stick\minamo.exe' /g /s set || {
+        echo "1. install: FAILED (the acquire before it did not succeed)"
+        return 0
+    }
+    bench_ratio_figure "1. install /p /s, $BENCH_LINKS links" minamo manual 0.5 \
+        'cmd /c C:\bench\reset-install.bat' \
+        'C:\bench\stick\minamo.exe /p /s set' \
+        'cmd /c C:\bench\manual-install.bat'
+}
+
+bench_startup() {
+    bench_ratio_figure "3. start to exit, /s /h" minamo empty_app 1.2 "" \
+        'C:\bench\stick\minamo.exe /s /h' \
+        'C:\bench\empty_app.exe'
+}
+
+bench_code_table() {
+    echo "4. code table repaint and scroll: pending (needs the code table window)"
+}
+
+bench_memory() {
+    echo "5. peak memory with the code table open: pending (needs the code table window)"
+}

@@ -50,13 +50,15 @@ bool Holds(const StringList& sorted, const std::string& name) {
 bool TminamoParam::WriteInfoFile() {
     const std::string file = TargetFolder + info_file::kFileName;
     if (!WriteSettings(file, CopyEUF, CheckDate, Silent)) return false;
+    // Erased first, so that the table stands after [MINAMO] as a new one.
     if (!platform::EraseProfileSection(file, info_file::kLinkSection)) return false;
-    for (size_t i = 0; i < LinkFiles.size(); ++i) {
-        if (!platform::WriteProfileString(file, info_file::kLinkSection, LinkNames[i],
-                                          paths::FileNamePart(LinkFiles[i])))
-            return false;
-    }
-    return true;
+    if (LinkFiles.empty()) return true;
+    // One write for the whole table: each write rewrites the file, and one
+    // per link made the file take longer than copying the fonts.
+    StringList lines;
+    for (size_t i = 0; i < LinkFiles.size(); ++i)
+        lines.push_back(LinkNames[i] + "=" + paths::FileNamePart(LinkFiles[i]));
+    return platform::WriteProfileSection(file, info_file::kLinkSection, lines);
 }
 
 bool TminamoParam::WriteDefaultInfoFile() {

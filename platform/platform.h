@@ -66,6 +66,10 @@ bool ShellFolderPath(int csidl, std::string& path);
 std::string SystemWindowsFolder();
 // uxtheme's IsThemeActive, loaded at run time; false where it is missing.
 bool IsThemeActive();
+// comctl32's InitCommonControlsEx for the given ICC_* classes, loaded at run
+// time: importing comctl32 would load it, and with it the theming and the
+// display connection, in command mode too, which needs no window.
+bool InitCommonControlsAtRunTime(DWORD classes);
 // ShellExecuteA(owner, "open", target, "", "", SW_SHOWNORMAL); ignored result.
 void OpenWithShell(HWND owner, const std::string& target);
 
@@ -111,6 +115,11 @@ std::vector<std::string> ReadProfileKeys(const std::string& file, const char* se
 bool WriteProfileString(const std::string& file, const char* section,
                         const std::string& key, const std::string& value);
 bool EraseProfileSection(const std::string& file, const char* section);
+// Replaces every entry of a section with these "key=value" lines, in order,
+// with one write of the file (WritePrivateProfileSectionA); false when
+// refused. The system rewrites the whole file on each write call.
+bool WriteProfileSection(const std::string& file, const char* section,
+                         const std::vector<std::string>& lines);
 
 // ---------------------------------------------------------------------------
 // Registry.

@@ -34,4 +34,15 @@ bool EraseProfileSection(const std::string& file, const char* section) {
     return WritePrivateProfileStringA(section, nullptr, nullptr, file.c_str()) != FALSE;
 }
 
+bool WriteProfileSection(const std::string& file, const char* section,
+                         const std::vector<std::string>& lines) {
+    std::string block;
+    for (const std::string& line : lines) {
+        block += line;
+        block += '\0';
+    }
+    block += '\0';
+    return WritePrivateProfileSectionA(section, block.c_str(), file.c_str()) != FALSE;
+}
+
 }  // namespace platform

@@ -1,6 +1,7 @@
 // Process, environment, version and shell folders.
 #include "platform/platform.h"
 
+#include <commctrl.h>
 #include <shellapi.h>
 #include <shlobj.h>
 
@@ -78,6 +79,20 @@ bool IsThemeActive() {
     bool active = fn && fn();
     FreeLibrary(theme);
     return active;
+}
+
+bool InitCommonControlsAtRunTime(DWORD classes) {
+    // Loaded under the manifest's activation context: version 6. Kept
+    // loaded, since the windows use its classes until the process ends.
+    HMODULE controls = LoadLibraryA("comctl32.dll");
+    if (!controls) return false;
+    using Fn = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+    auto fn = reinterpret_cast<Fn>(
+        reinterpret_cast<void*>(GetProcAddress(controls, "InitCommonControlsEx")));
+    INITCOMMONCONTROLSEX icc = {};
+    icc.dwSize = sizeof icc;
+    icc.dwICC = classes;
+    return fn && fn(&icc);
 }
 
 void OpenWithShell(HWND owner, const std::string& target) {

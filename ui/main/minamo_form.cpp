@@ -50,10 +50,7 @@ TMinamoForm::~TMinamoForm() {
 }
 
 std::unique_ptr<TMinamoForm> TMinamoForm::Create() {
-    INITCOMMONCONTROLSEX icc = {};
-    icc.dwSize = sizeof icc;
-    icc.dwICC = ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES;
-    InitCommonControlsEx(&icc);
+    platform::InitCommonControlsAtRunTime(ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES);
     std::unique_ptr<TMinamoForm> form(new TMinamoForm);
     if (!form->CreateTopLevel(kClassName, 0, kFormStyle, texts::kMainCaption, kLayoutLeft, 0,
                               kLayoutWidth, kLayoutHeight, nullptr))

@@ -1,0 +1,107 @@
+#!/usr/bin/env bash
+# The release package as a user gets it: scripts/package makes the zip, which
+# is unpacked into a freshly booted Wine prefix. The program's version
+# information must be the project's version, README.txt the Japanese part of
+# README.md in Shift-JIS with CRLF, EUDC.INI the sample; the unpacked program
+# must start (/s /h), acquire (/g /s) and install (/p /s), and an install
+# from a folder holding the sample EUDC.INI must link what it names.
+#   package.sh FILE_VERSION_EXE PROJECT_VERSION
+set -euo pipefail
+file_version=$1 project_version=$2
+root=$(cd "$(dirname "$0")/.." && pwd)
+. "$root/scripts/lib.sh"
+minamo_wine_env
+work=$(mktemp -d /tmp/minamo-package.XXXXXX)
+trap 'WINEPREFIX=$work/prefix wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
+
+failures=0
+fail() { echo "package: $*" >&2; failures=$((failures + 1)); }
+# Every line, the last one too, ends with CR LF.
+crlf_only() {
+    [ "$(LC_ALL=C grep -c $'\r$' "$1")" = "$(wc -l <"$1")" ] && [ -z "$(tail -c 1 "$1" | tr -d '\n')" ]
+}
+
+short=${project_version%.*}
+zip=$("$root/scripts/package" | tail -n 1)
+[ "$(basename "$zip")" = "minamo-$short.zip" ] || fail "zip named $(basename "$zip"), not minamo-$short.zip"
+listed=$(unzip -Z1 "$zip" | sort | tr '\n' ' ')
+[ "$listed" = "minamo-$short/ minamo-$short/EUDC.INI minamo-$short/README.txt minamo-$short/minamo.exe " ] ||
+    fail "zip holds: $listed"
+
+# A fresh machine with the package unpacked in C:\.
+export WINEPREFIX=$work/prefix
+wineboot -i >/dev/null 2>&1
+unzip -q "$zip" -d "$WINEPREFIX/drive_c"
+app=$WINEPREFIX/drive_c/minamo-$short
+win='C:\minamo-'$short
+
+# Texts. The characters that the README script turns into their code page
+# 932 forms are left out of the comparison.
+japanese_part() {
+    awk '$0 == "# Minamo (English)" { exit } { print }' "$root/README.md" | tr -d '\r' |
+        sed -e ':a' -e '/^\n*$/{$d;N;ba' -e '}'
+}
+unify() {
+    sed -e 's/〜/?/g' -e 's/～/?/g' -e 's/−/?/g' -e 's/－/?/g' -e 's/‖/?/g' -e 's/∥/?/g' \
+        -e 's/—/?/g' -e 's/―/?/g' -e 's/¢/?/g' -e 's/￠/?/g' -e 's/£/?/g' -e 's/￡/?/g' \
+        -e 's/¬/?/g' -e 's/￢/?/g'
+}
+decoded=$(iconv -f CP932 -t UTF-8 <"$app/README.txt" | tr -d '\r') || fail "README.txt is not Shift-JIS"
+[ "$(unify <<<"$decoded")" = "$(japanese_part | unify)" ] ||
+    fail "README.txt is not the Japanese part of README.md"
+grep -q 'Minamo (English)' <<<"$decoded" && fail "README.txt holds the English part"
+crlf_only "$app/README.txt" || fail "README.txt has lines without CRLF"
+printf '[MINAMO]\r\nAutoRun=0\r\nCopyEUF=1\r\nCheckDate=0\r\nSilet=0\r\nTargetFolder=\r\n[EUDC932]\r\nSystemDefaultEUDCFont=EUDC.TTE\r\nMS PGothic=PGOTHIC.TTE\r\n' |
+    cmp -s - "$app/EUDC.INI" || fail "EUDC.INI is not the sample"
+
+# Version information, as Windows reads it from the unpacked program.
+version=$(wine "$file_version" "$win\\minamo.exe" | tr -d '\r')
+[ "$version" = "$project_version.0 $project_version.0 $short" ] ||
+    fail "version information '$version', expected '$project_version.0 $project_version.0 $short'"
+
+run() { set +e; wine "$win\\minamo.exe" "$@"; local rc=$?; set -e; echo $rc; }
+links() { wine reg query 'HKCU\EUDC\932' 2>/dev/null | iconv -f CP932 -t UTF-8 | tr -d '\r'; }
+local_data=$(wine cmd /c echo %LOCALAPPDATA% | tr -d '\r')
+# Each name must be linked to the installed copy of its file, equal to src.
+check_installed() {
+    local what=$1 src=$2 name file
+    shift 2
+    for pair in "$@"; do
+        name=${pair%%:*} file=${pair##*:}
+        links | grep -F "$name" | grep -qF "$local_data\\minamo\\$file" ||
+            fail "$what: $name is not linked to $file"
+        cmp -s "$src/$file" "$(winepath -u "$local_data\\minamo\\$file")" || fail "$what: $file differs"
+    done
+}
+
+[ "$(run /s /h)" = 0 ] || fail "/s /h did not exit with 0"
+
+# Acquire from links seeded the way an administrator sets them.
+mkdir -p "$WINEPREFIX/drive_c/eudc"
+head -c 7000 /dev/urandom >"$WINEPREFIX/drive_c/eudc/EUDC.TTE"
+head -c 9000 /dev/urandom >"$WINEPREFIX/drive_c/eudc/PGOTHIC.TTE"
+wine reg add 'HKCU\EUDC\932' /v SystemDefaultEUDCFont /d 'C:\eudc\EUDC.TTE' /f >/dev/null
+wine reg add 'HKCU\EUDC\932' /v 'MS PGothic' /d 'C:\eudc\PGOTHIC.TTE' /f >/dev/null
+[ "$(run /g /s set1)" = 0 ] || fail "/g /s did not exit with 0"
+for file in EUDC.TTE PGOTHIC.TTE; do
+    cmp -s "$WINEPREFIX/drive_c/eudc/$file" "$app/set1/$file" || fail "$file not acquired"
+done
+grep -q $'^MS PGothic=PGOTHIC.TTE\r$' "$app/set1/EUDC.INI" || fail "set1/EUDC.INI without the link"
+
+# Install it back on a machine without links.
+wine reg delete 'HKCU\EUDC\932' /f >/dev/null 2>&1
+[ "$(run /p /s set1)" = 0 ] || fail "/p /s did not exit with 0"
+check_installed "install" "$WINEPREFIX/drive_c/eudc" SystemDefaultEUDCFont:EUDC.TTE "MS PGothic:PGOTHIC.TTE"
+
+# The sample EUDC.INI is one the program installs from.
+wine reg delete 'HKCU\EUDC\932' /f >/dev/null 2>&1
+rm -rf "$(winepath -u "$local_data\\minamo")"
+mkdir -p "$app/sample"
+cp "$app/EUDC.INI" "$app/sample/EUDC.INI"
+head -c 3000 /dev/urandom >"$app/sample/EUDC.TTE"
+head -c 4000 /dev/urandom >"$app/sample/PGOTHIC.TTE"
+[ "$(run /p /s sample)" = 0 ] || fail "/p /s from the sample did not exit with 0"
+check_installed "sample" "$app/sample" SystemDefaultEUDCFont:EUDC.TTE "MS PGothic:PGOTHIC.TTE"
+
+[ $failures -eq 0 ] || exit 1
+echo "package: passed ($(basename "$zip"))"

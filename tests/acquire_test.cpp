@@ -114,12 +114,16 @@ TEST_F(Acquire, ResultCodes) {
         EXPECT_EQ(run.questions.size(), c.questions) << c.label;
         if (!c.silent) {
             ASSERT_EQ(run.messages.size(), 1u) << c.label;
-            if (c.message) EXPECT_EQ(run.messages[0], c.message) << c.label;
+            if (c.message) {
+                EXPECT_EQ(run.messages[0], c.message) << c.label;
+            }
         } else {
             EXPECT_TRUE(run.messages.empty()) << c.label;
         }
         EXPECT_EQ(platform::FileExists(target / "EUDC.INI"), c.result == 0) << c.label;
-        if (c.result == 6 && c.existing) EXPECT_EQ(ReadFile(target / "EUDC.TTE"), FontBytes(10, 9)) << c.label;
+        if (c.result == 6 && c.existing) {
+            EXPECT_EQ(ReadFile(target / "EUDC.TTE"), FontBytes(10, 9)) << c.label;
+        }
     }
 }
 

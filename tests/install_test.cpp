@@ -105,7 +105,9 @@ TEST_F(Install, ResultCodes) {
         boxes.answers = c.answers;
         EXPECT_EQ(param->PutEudc(), c.result) << c.label;
         ASSERT_EQ(boxes.messages.size(), 1u) << c.label;
-        if (c.message) EXPECT_EQ(boxes.messages[0], c.message) << c.label;
+        if (c.message) {
+            EXPECT_EQ(boxes.messages[0], c.message) << c.label;
+        }
         if (c.result != 0) {
             EXPECT_TRUE(EudcLinks().empty()) << c.label;
             EXPECT_FALSE(platform::FileExists(userFolder / "EUDC.TTE")) << c.label;
@@ -167,7 +169,9 @@ TEST_F(Install, CheckDate) {
         param->CopyEUF = false;
         FakeInteraction boxes;
         EXPECT_EQ(param->PutEudc(), c.result) << c.label;
-        if (c.result == 3) EXPECT_EQ(boxes.messages, StringList{texts::kLatestInstalled}) << c.label;
+        if (c.result == 3) {
+            EXPECT_EQ(boxes.messages, StringList{texts::kLatestInstalled}) << c.label;
+        }
         for (const char* name : {"EUDC.TTE", "P.TTE"}) {
             bool copied = std::find(c.copied.begin(), c.copied.end(), name) != c.copied.end();
             EXPECT_EQ(ReadFile(userFolder / name) == ReadFile(data.path() + name), copied) << c.label << name;

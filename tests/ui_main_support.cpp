@@ -1,4 +1,5 @@
 #include "tests/ui_main_support.h"
+#include "ui/main/window.h"
 
 #include <commctrl.h>
 
@@ -43,11 +44,7 @@ std::string SelectedItem(HWND combo) {
 bool Enabled(HWND control) { return IsWindowEnabled(control) != FALSE; }
 bool Checked(HWND button) { return SendMessageA(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
-SIZE Client(HWND window) {
-    RECT r = {};
-    GetClientRect(window, &r);
-    return SIZE{r.right, r.bottom};
-}
+SIZE Client(HWND window) { return ui::ClientSize(window); }
 
 RECT Outer(HWND window) {
     RECT r = {};
@@ -55,11 +52,7 @@ RECT Outer(HWND window) {
     return r;
 }
 
-RECT InParent(HWND child) {
-    RECT r = Outer(child);
-    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
+RECT InParent(HWND child) { return ui::ChildRect(child); }
 
 std::string Text(HWND window) {
     int n = GetWindowTextLengthA(window);

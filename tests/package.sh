@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
-# The release package as a user gets it: scripts/package makes the zip, which
-# is unpacked into a freshly booted Wine prefix. The program's version
+# The release package as a user gets it: the zip that the build made (what
+# scripts/package hands out) is unpacked into a freshly booted Wine prefix. The program's version
 # information must be the project's version, README.txt the Japanese part of
 # README.md in Shift-JIS with CRLF, EUDC.INI the sample; the unpacked program
 # must start (/s /h), acquire (/g /s) and install (/p /s), and an install
 # from a folder holding the sample EUDC.INI must link what it names.
-#   package.sh FILE_VERSION_EXE PROJECT_VERSION
+#   package.sh ZIP FILE_VERSION_EXE PROJECT_VERSION
 set -euo pipefail
-file_version=$1 project_version=$2
+zip=$1 file_version=$2 project_version=$3
 root=$(cd "$(dirname "$0")/.." && pwd)
 . "$root/scripts/lib.sh"
 minamo_wine_env
@@ -22,18 +22,17 @@ crlf_only() {
 }
 
 short=${project_version%.*}
-zip=$("$root/scripts/package" | tail -n 1)
 [ "$(basename "$zip")" = "minamo-$short.zip" ] || fail "zip named $(basename "$zip"), not minamo-$short.zip"
+name=$(basename "$zip" .zip)
 listed=$(unzip -Z1 "$zip" | sort | tr '\n' ' ')
-[ "$listed" = "minamo-$short/ minamo-$short/EUDC.INI minamo-$short/README.txt minamo-$short/minamo.exe " ] ||
-    fail "zip holds: $listed"
+[ "$listed" = "$name/ $name/EUDC.INI $name/README.txt $name/minamo.exe " ] || fail "zip holds: $listed"
 
 # A fresh machine with the package unpacked in C:\.
 export WINEPREFIX=$work/prefix
 wineboot -i >/dev/null 2>&1
 unzip -q "$zip" -d "$WINEPREFIX/drive_c"
-app=$WINEPREFIX/drive_c/minamo-$short
-win='C:\minamo-'$short
+app=$WINEPREFIX/drive_c/$name
+win='C:\'$name
 
 # Texts. The characters that the README script turns into their code page
 # 932 forms are left out of the comparison.

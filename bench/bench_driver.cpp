@@ -5,8 +5,10 @@
 //       RUNS rounds; in each, RESET (untimed) before each of the two timed
 //       command lines, which take turns in going first so that a slow
 //       start of the machine or the file cache favours neither.
-//       Prints "MEASURED_MS BASELINE_MS"; exit 1 when any timed command
-//       did not exit with 0.
+//       Prints "MEASURED_MS BASELINE_MS RATIO": the median time of each
+//       and the median of the rounds' ratios (each round's two runs are
+//       neighbours in time, so a busy spell of the machine weighs on both);
+//       exit 1 when any timed command did not exit with 0.
 //   bench_driver memory RUNS "COMMAND" CLICK_ID WAIT_MS
 //       Prints the median peak working set in KB (see figures.h).
 #include <cstdio>
@@ -46,9 +48,11 @@ int Pair(int runs, const std::string& reset, const std::string& measured,
                                 : TimeOne(reset, baseline, b) && TimeOne(reset, measured, a);
         if (!ok) return 1;
     }
+    bench::Samples ratios;
+    for (size_t i = 0; i < a.size(); ++i) ratios.push_back(a[i] / b[i]);
     std::fprintf(stderr, "  measured ms: %s\n  baseline ms: %s\n", bench::Listed(a).c_str(),
                  bench::Listed(b).c_str());
-    std::printf("%.1f %.1f\n", bench::Median(a), bench::Median(b));
+    std::printf("%.1f %.1f %.3f\n", bench::Median(a), bench::Median(b), bench::Median(ratios));
     return 0;
 }
 

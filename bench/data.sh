@@ -70,9 +70,10 @@ bench_write_resets() {
 }
 
 # Programs into C:\bench, so that each side starts from the same drive.
+# BENCH_MINAMO names another minamo.exe to measure (an older build, say).
 bench_copy_programs() {
     mkdir -p "$1/stick"
-    cp "$MINAMO_BUILD/minamo.exe" "$1/stick/minamo.exe"
+    cp "${BENCH_MINAMO:-$MINAMO_BUILD/minamo.exe}" "$1/stick/minamo.exe"
     cp "$MINAMO_BUILD"/bench/{empty_app,bare_app,bench_driver}.exe "$1/"
 }
 

@@ -1,6 +1,6 @@
 # The five figures of scripts/bench. Each runs bench_driver in the prefix
-# and prints one line: the two medians, their ratio (or difference) and
-# the goal. Sourced by scripts/bench.
+# and prints one line: the ratio (the median of the paired runs' ratios),
+# the median times and the goal. Sourced by scripts/bench.
 
 bench_driver() {
     wine 'C:\bench\bench_driver.exe' "$@" | tr -d '\r'
@@ -14,11 +14,10 @@ bench_ratio_figure() {
         return 0
     }
     set -- $medians
-    awk -v l="$label" -v an="$a_name" -v bn="$b_name" -v a="$1" -v b="$2" -v g="$goal" 'BEGIN {
-        r = a / b
-        printf "%s: %.0f ms %s / %.0f ms %s = %.2f", l, a, an, b, bn, r
+    awk -v l="$label" -v an="$a_name" -v bn="$b_name" -v a="$1" -v b="$2" -v r="$3" -v g="$goal" 'BEGIN {
+        printf "%s: %.2f  (median %.0f ms %s, %.0f ms %s)", l, r, a, an, b, bn
         if (g == "-") printf "\n"
-        else printf "  (goal <= %s)  %s\n", g, (r <= g + 0 ? "met" : "MISSED")
+        else printf "  goal <= %s: %s\n", g, (r <= g + 0 ? "met" : "MISSED")
     }'
 }
 

@@ -5,6 +5,7 @@
 #include "command/info_file.h"
 #include "command/param.h"
 #include "command/paths.h"
+#include "command/texts.h"
 #include "platform/platform.h"
 
 namespace {
@@ -54,13 +55,20 @@ void TminamoParam::ReadFontLinks() {
 
 uint8_t TminamoParam::WriteFontLinks() {
     uint8_t result = kResultOk;
+    UnlinkedLines.clear();
     {
         platform::RegistryKey key;
         key.Create(HKEY_CURRENT_USER, kLinkKey, KEY_ALL_ACCESS);
         for (size_t i = 0; i < IniLinkNames.size(); ++i) {
             std::string name = IniLinkNames[i];
+            const std::string& file = IniLinkFiles[i];
+            // A link to a file that is not there would break the face.
+            if (!paths::IsBareFileName(file) || !platform::FileExists(UserDataFolder + file)) {
+                UnlinkedLines.push_back(texts::Format(texts::kLinkSkipped, {name, file}));
+                continue;
+            }
             if (OsVersion.dwMajorVersion < 5 && name == kPGothic) name = kPGothicJapanese;
-            if (!key.WriteText(name, UserDataFolder + IniLinkFiles[i])) {
+            if (!key.WriteText(name, UserDataFolder + file)) {
                 result = kResultRegistryError;
                 break;
             }

@@ -1,10 +1,109 @@
+// EUDC.INI: the link table and settings that travel with the font files.
+// Read and written only through the system's profile functions, always
+// with full paths.
 #include "command/info_file.h"
 
-#include "command/param.h"
+#include <algorithm>
 
-bool TminamoParam::WriteInfoFile() { return false; }
-bool TminamoParam::WriteDefaultInfoFile() { return false; }
-uint8_t TminamoParam::ReadInfoFile() { return kResultInfoIncomplete; }
-int CALLBACK TminamoParam::FontEnumProc(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM) {
+#include "command/param.h"
+#include "command/paths.h"
+#include "platform/platform.h"
+
+namespace {
+
+const char* const kPGothic = "MS PGothic";
+const char* const kPGothicJapanese = "ＭＳ Ｐゴシック";
+
+const char* Flag(bool on) { return on ? "1" : "0"; }
+
+// Writes the [MINAMO] keys in their order; false at the first refusal.
+bool WriteSettings(const std::string& file, bool copyEuf, bool checkDate, bool silent) {
+    using info_file::kSettingsSection;
+    return platform::WriteProfileString(file, kSettingsSection, "AutoRun", "0") &&
+           platform::WriteProfileString(file, kSettingsSection, "CopyEUF", Flag(copyEuf)) &&
+           platform::WriteProfileString(file, kSettingsSection, "CheckDate", Flag(checkDate)) &&
+           platform::WriteProfileString(file, kSettingsSection, "Silet", Flag(silent)) &&
+           platform::WriteProfileString(file, kSettingsSection, "TargetFolder", "");
+}
+
+bool LessIgnoringCase(const std::string& a, const std::string& b) {
+    return platform::CompareTextIgnoreCase(a, b) < 0;
+}
+
+// The full names of the installed TrueType Shift-JIS faces, sorted.
+StringList InstalledFonts() {
+    StringList fonts;
+    platform::ScreenDC screen;
+    platform::EnumerateFontFamilies(screen.get(), TminamoParam::FontEnumProc,
+                                    reinterpret_cast<LPARAM>(&fonts));
+    std::sort(fonts.begin(), fonts.end(), LessIgnoringCase);
+    return fonts;
+}
+
+bool Holds(const StringList& sorted, const std::string& name) {
+    auto at = std::lower_bound(sorted.begin(), sorted.end(), name, LessIgnoringCase);
+    return at != sorted.end() && platform::CompareTextIgnoreCase(*at, name) == 0;
+}
+
+}  // namespace
+
+bool TminamoParam::WriteInfoFile() {
+    const std::string file = TargetFolder + info_file::kFileName;
+    if (!WriteSettings(file, CopyEUF, CheckDate, Silent)) return false;
+    if (!platform::EraseProfileSection(file, info_file::kLinkSection)) return false;
+    for (size_t i = 0; i < LinkFiles.size(); ++i) {
+        if (!platform::WriteProfileString(file, info_file::kLinkSection, LinkNames[i],
+                                          paths::FileNamePart(LinkFiles[i])))
+            return false;
+    }
+    return true;
+}
+
+bool TminamoParam::WriteDefaultInfoFile() {
+    if (!platform::DirectoryExists(TargetFolder)) return false;
+    const std::string file = TargetFolder + info_file::kFileName;
+    return WriteSettings(file, true, false, false) &&
+           platform::WriteProfileString(file, info_file::kLinkSection, info_file::kDefaultLinkName,
+                                        info_file::kDefaultFontFile);
+}
+
+int CALLBACK TminamoParam::FontEnumProc(const LOGFONTA* font, const TEXTMETRICA*, DWORD fontType,
+                                        LPARAM list) {
+    if (fontType == TRUETYPE_FONTTYPE && font->lfCharSet == SHIFTJIS_CHARSET) {
+        // The full name, not the face name of the logical font.
+        const auto* record = reinterpret_cast<const ENUMLOGFONTA*>(font);
+        std::string name(reinterpret_cast<const char*>(record->elfFullName),
+                         strnlen(reinterpret_cast<const char*>(record->elfFullName), LF_FULLFACESIZE));
+        if (!name.empty() && name[0] != '@') reinterpret_cast<StringList*>(list)->push_back(name);
+    }
     return 1;
+}
+
+uint8_t TminamoParam::ReadInfoFile() {
+    const StringList installed = InstalledFonts();
+    ResolveTarget();
+    const std::string file = TargetFolder + info_file::kFileName;
+    const StringList keys = platform::ReadProfileKeys(file, info_file::kLinkSection);
+    if (keys.empty()) return kResultInfoIncomplete;
+
+    IniLinkNames.clear();
+    IniLinkFiles.clear();
+    for (const std::string& key : keys) {
+        if (key == kPGothicJapanese)
+            IniLinkNames.push_back(kPGothic);
+        else if (Holds(installed, key) || key == info_file::kDefaultLinkName || key == kPGothic)
+            IniLinkNames.push_back(key);
+        // Otherwise its face is not installed here: neither copied nor linked.
+    }
+    if (IniLinkNames.empty()) return kResultNoLinkFont;
+
+    StandardLinks = true;
+    for (const std::string& name : IniLinkNames) {
+        std::string value = platform::ReadProfileString(file, info_file::kLinkSection, name, "");
+        if (name == kPGothic && value.empty())
+            value = platform::ReadProfileString(file, info_file::kLinkSection, kPGothicJapanese, "");
+        if (paths::UpperAscii(paths::ExtensionOf(value)) != ".TTE") StandardLinks = false;
+        IniLinkFiles.push_back(value);
+    }
+    return kResultOk;
 }

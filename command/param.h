@@ -66,6 +66,9 @@ public:
     StringList DistinctFiles;  // kept sorted, letter case ignored
     bool StandardLinks = true;
     StringList DoneLines, MissingLines;
+    // Links of the last install that were not written because their file
+    // is not in UserDataFolder; one report line each.
+    StringList UnlinkedLines;
 
     void ResolveFolders();
     void ReadOsVersion();

@@ -67,6 +67,7 @@ const char* const kInfoMissing =
     "外字情報ファイル(EUDC.INI)が見つかりません。\r\n"
     "指定されたフォルダが存在しないか、書き込み許可がありません。";
 const char* const kNoSourceFiles = "コピー元に外字ファイルが存在していません。";
+const char* const kLinkSkipped = "%s は、外字ファイル %s がないためリンクしませんでした。";
 
 std::string Format(const char* pattern, std::initializer_list<FormatArg> args) {
     static const char digits[] = "0123456789ABCDEF";

@@ -42,6 +42,7 @@ extern const char* const kInstallCancelled;
 extern const char* const kInfoIncomplete;
 extern const char* const kInfoMissing;
 extern const char* const kNoSourceFiles;
+extern const char* const kLinkSkipped;  // %s face, %s file
 
 // One argument of Format: a text or a number.
 struct FormatArg {

@@ -10,6 +10,7 @@
 #pragma once
 
 #include <windows.h>
+#include <shellapi.h>  // FOF_* flags of the shell copy
 
 #include <string>
 #include <vector>

@@ -1,1 +1,144 @@
 #include <gtest/gtest.h>
+
+#include "command/param.h"
+#include "command/paths.h"
+#include "tests/support/test_support.h"
+
+using testing_support::TempFolder;
+
+namespace {
+
+// The fields the command line can set, compared as a whole.
+struct Parsed {
+    bool command;
+    bool put, get, checkDate, copyEuf;
+    uint8_t eudcSwitch;
+    bool silent, confirm, help;
+    std::string targetName;
+};
+
+Parsed Parse(TminamoParam& p, const StringList& args) {
+    bool command = p.ParseCommandLine(args);
+    return {command,  p.PutRequested, p.GetRequested, p.CheckDate, p.CopyEUF, p.EudcSwitch,
+            p.Silent, p.Confirm,      p.HelpRequested, p.TargetName};
+}
+
+void ExpectSame(const Parsed& got, const Parsed& want, const std::string& label) {
+    EXPECT_EQ(got.command, want.command) << label;
+    EXPECT_EQ(got.put, want.put) << label;
+    EXPECT_EQ(got.get, want.get) << label;
+    EXPECT_EQ(got.checkDate, want.checkDate) << label;
+    EXPECT_EQ(got.copyEuf, want.copyEuf) << label;
+    EXPECT_EQ(got.eudcSwitch, want.eudcSwitch) << label;
+    EXPECT_EQ(got.silent, want.silent) << label;
+    EXPECT_EQ(got.confirm, want.confirm) << label;
+    EXPECT_EQ(got.help, want.help) << label;
+    EXPECT_EQ(got.targetName, want.targetName) << label;
+}
+
+std::string Join(const StringList& args) {
+    std::string s;
+    for (const auto& a : args) s += "[" + a + "]";
+    return s;
+}
+
+TEST(CommandLine, SwitchForms) {
+    //                                   cmd    put    get    date   euf  sw silent confirm help target
+    const Parsed none{false, false, false, false, true, 0, false, true, false, ""};
+    const struct {
+        StringList args;
+        Parsed want;
+    } cases[] = {
+        {{}, none},
+        {{"/p"}, {true, true, false, false, true, 0, false, true, false, ""}},
+        {{"/P"}, {true, true, false, false, true, 0, false, true, false, ""}},
+        {{"-p"}, {true, true, false, false, true, 0, false, true, false, ""}},
+        {{"-G"}, {true, false, true, false, true, 0, false, true, false, ""}},
+        {{"/d"}, {true, false, false, true, true, 0, false, true, false, ""}},
+        {{"/ef"}, {true, false, false, false, false, 0, false, true, false, ""}},
+        {{"/et", "/ef"}, {true, false, false, false, false, 0, false, true, false, ""}},
+        {{"/ef", "-ET"}, {true, false, false, false, true, 0, false, true, false, ""}},
+        {{"true"}, {true, false, false, false, true, 1, false, true, false, ""}},
+        {{"TRUE"}, {true, false, false, false, true, 1, false, true, false, ""}},
+        {{"True", "false"}, {true, false, false, false, true, 2, false, true, false, ""}},
+        {{"/s"}, {true, false, false, false, true, 0, true, false, false, ""}},
+        {{"/f"}, {true, false, false, false, true, 0, false, false, false, ""}},
+        {{"/Help"}, {true, false, false, false, true, 0, false, true, true, ""}},
+        {{"/HELP"}, {true, false, false, false, true, 0, false, true, true, ""}},
+        {{"-help"}, {true, false, false, false, true, 0, false, true, true, ""}},
+        {{"-?"}, {true, false, false, false, true, 0, false, true, true, ""}},
+        {{"/h"}, {true, false, false, false, true, 0, false, true, true, ""}},
+        // Not switches: folder names, which do not choose command mode.
+        {{"/pp"}, {false, false, false, false, true, 0, false, true, false, "/pp\\"}},
+        {{"/p:"}, {false, false, false, false, true, 0, false, true, false, "/p:\\"}},
+        {{"--p"}, {false, false, false, false, true, 0, false, true, false, "--p\\"}},
+        {{"-true"}, {false, false, false, false, true, 0, false, true, false, "-true\\"}},
+        {{"data"}, {false, false, false, false, true, 0, false, true, false, "data\\"}},
+        {{"data\\"}, {false, false, false, false, true, 0, false, true, false, "data\\"}},
+        {{"one", "two"}, {false, false, false, false, true, 0, false, true, false, "two\\"}},
+        {{"/p", "Data"}, {true, true, false, false, true, 0, false, true, false, "Data\\"}},
+    };
+    for (const auto& c : cases) {
+        TempFolder program;
+        TminamoParam param(program / "minamo.exe");
+        ExpectSame(Parse(param, c.args), c.want, Join(c.args));
+    }
+}
+
+TEST(CommandLine, SettingsFirstThenSwitches) {
+    const struct {
+        const char* ini;
+        StringList args;
+        Parsed want;
+    } cases[] = {
+        // AutoRun asks for an install without any argument.
+        {"[MINAMO]\r\nAutoRun=1\r\n", {}, {true, true, false, false, true, 0, false, true, false, ""}},
+        // CheckDate from the file cannot be turned off.
+        {"[MINAMO]\r\nCheckDate=1\r\n", {"/g"}, {true, false, true, true, true, 0, false, true, false, ""}},
+        // CopyEUF from the file, overridden by /et.
+        {"[MINAMO]\r\nCopyEUF=0\r\n", {"/et"}, {true, false, false, false, true, 0, false, true, false, ""}},
+        // Silet sets Silent but leaves Confirm on.
+        {"[MINAMO]\r\nSilet=1\r\n", {"/p"}, {true, true, false, false, true, 0, true, true, false, ""}},
+        // A folder argument replaces the TargetFolder key.
+        {"[MINAMO]\r\nTargetFolder=fromini\r\n", {"arg"}, {false, false, false, false, true, 0, false, true, false, "arg\\"}},
+        {"[MINAMO]\r\nTargetFolder=fromini\r\n", {}, {false, false, false, false, true, 0, false, true, false, "fromini\\"}},
+    };
+    for (const auto& c : cases) {
+        TempFolder program;
+        testing_support::WriteFile(program / "EUDC.INI", c.ini);
+        TminamoParam param(program / "minamo.exe");
+        ExpectSame(Parse(param, c.args), c.want, c.ini + Join(c.args));
+    }
+}
+
+TEST(CommandLine, TargetFromArgument) {
+    TempFolder program;
+    testing_support::MakeFolder(program / "data");
+    TempFolder elsewhere;
+    const std::string absolute = RemoveTrailingBackslash(elsewhere.path());
+    const struct {
+        StringList args;
+        bool valid, isAbsolute;
+        std::string folder;  // TargetFolder after ResolveTarget
+    } cases[] = {
+        {{"data"}, true, false, program / "data\\"},
+        {{"DATA"}, true, false, program / "DATA\\"},
+        {{"missing"}, false, false, program / "missing\\"},
+        {{absolute}, true, true, elsewhere.path()},
+        {{absolute + "\\"}, true, true, elsewhere.path()},
+        {{"D:"}, false, false, program / "D:\\"},  // a drive alone is taken as relative
+        {{"data", "missing"}, false, false, program / "missing\\"},
+        {{"missing", "data"}, true, false, program / "data\\"},
+        {{}, false, false, program.path()},
+    };
+    for (const auto& c : cases) {
+        TminamoParam param(program / "minamo.exe");
+        param.ParseCommandLine(c.args);
+        EXPECT_EQ(param.TargetValid, c.valid) << Join(c.args);
+        EXPECT_EQ(param.TargetAbsolute, c.isAbsolute) << Join(c.args);
+        param.ResolveTarget();
+        EXPECT_EQ(param.TargetFolder, c.folder) << Join(c.args);
+    }
+}
+
+}  // namespace

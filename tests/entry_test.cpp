@@ -1,1 +1,100 @@
 #include <gtest/gtest.h>
+
+#include "app/run_modes.h"
+#include "command/texts.h"
+#include "tests/support/test_support.h"
+
+using testing_support::FakeInteraction;
+using testing_support::TempFolder;
+
+namespace {
+
+std::string UsageText() {
+    std::string text;
+    for (const char* const* line = texts::kUsageLines; *line; ++line) text += std::string(*line) + "\r\n";
+    return text;
+}
+
+std::string UserDataFolder() {
+    TempFolder scratch;
+    return TminamoParam(scratch / "minamo.exe").UserDataFolder;
+}
+
+TEST(Entry, RefusesToRunFromTheUserDataFolder) {
+    const std::string folder = UserDataFolder();
+    testing_support::MakeFolder(folder);
+    const StringList argumentSets[] = {{}, {"/s", "/h"}, {"/s", "/p"}, {"true"}};
+    for (const StringList& args : argumentSets) {
+        FakeInteraction boxes;
+        EXPECT_EQ(RunMinamo(folder + "minamo.exe", args), 0);
+        ASSERT_EQ(boxes.messages.size(), 1u);
+        EXPECT_EQ(boxes.messages[0], texts::kRefuseLocation);
+        EXPECT_TRUE(boxes.eudcCalls.empty());
+    }
+}
+
+TEST(Entry, OtherSpellingOfTheUserDataFolderRuns) {
+    std::string folder = UserDataFolder();
+    for (char& c : folder) c = static_cast<char>(toupper(static_cast<unsigned char>(c)));
+    FakeInteraction boxes;
+    EXPECT_EQ(RunMinamo(folder + "minamo.exe", {"/h"}), 0);
+    ASSERT_EQ(boxes.messages.size(), 1u);
+    EXPECT_EQ(boxes.messages[0], UsageText());
+}
+
+TEST(Entry, CommandModePrecedence) {
+    const std::string usage = UsageText();
+    const std::string on = texts::Format(texts::kEudcSwitched, {texts::kStateOn});
+    const std::string off = texts::Format(texts::kEudcSwitched, {texts::kStateOff});
+    const BOOL kOn = platform::kEudcOn, kOff = platform::kEudcOff;
+    const struct {
+        const char* ini;
+        StringList args;
+        int exitCode;
+        std::vector<std::string> messages;
+        std::vector<BOOL> eudc;
+    } cases[] = {
+        {nullptr, {"/h", "/p"}, 0, {usage}, {}},
+        {nullptr, {"/?", "/g"}, 0, {usage}, {}},
+        {nullptr, {"/s", "/h"}, 0, {}, {}},
+        {nullptr, {"/s"}, 0, {}, {}},
+        {nullptr, {"/d"}, 0, {usage}, {}},
+        {nullptr, {"/f"}, 0, {usage}, {}},
+        {nullptr, {"/ef", "data"}, 0, {usage}, {}},
+        {nullptr, {"true", "/p"}, 0, {on}, {kOn}},
+        {nullptr, {"TRUE", "false"}, 0, {off}, {kOff}},
+        {nullptr, {"false", "/s"}, 0, {}, {kOff}},
+        // An install on an empty folder: nothing to copy, EUDC on again.
+        {nullptr, {"/p", "/g"}, 9, {texts::kNoSourceFiles}, {kOff, kOn}},
+        {nullptr, {"/p", "/s"}, 9, {}, {kOff, kOn}},
+        // AutoRun installs from the program's own folder, whose EUDC.INI
+        // here carries settings but no link table.
+        {"[MINAMO]\r\nAutoRun=1\r\n", {}, 7, {texts::kInfoIncomplete}, {kOff, kOn}},
+        {"[MINAMO]\r\nAutoRun=1\r\n", {"/g"}, 7, {texts::kInfoIncomplete}, {kOff, kOn}},
+        {"[MINAMO]\r\nAutoRun=1\r\nSilet=1\r\n", {}, 7, {}, {kOff, kOn}},
+    };
+    for (const auto& c : cases) {
+        testing_support::ClearEudcKey();
+        TempFolder program;
+        if (c.ini) testing_support::WriteFile(program / "EUDC.INI", c.ini);
+        FakeInteraction boxes;
+        std::string label;
+        for (const auto& a : c.args) label += a + " ";
+        EXPECT_EQ(RunMinamo(program / "minamo.exe", c.args), c.exitCode) << label;
+        EXPECT_EQ(boxes.messages, c.messages) << label;
+        EXPECT_EQ(boxes.eudcCalls, c.eudc) << label;
+        EXPECT_TRUE(boxes.questions.empty()) << label;
+        EXPECT_EQ(RunParam, nullptr) << label;  // released before the exit
+    }
+}
+
+TEST(Entry, AcquireWithoutSystemEudc) {
+    testing_support::ClearEudcKey();
+    TempFolder program;
+    FakeInteraction boxes;
+    EXPECT_EQ(RunMinamo(program / "minamo.exe", {"/g"}), 10);
+    EXPECT_EQ(boxes.messages, std::vector<std::string>{texts::kNoSystemEudc});
+    EXPECT_TRUE(boxes.eudcCalls.empty());  // the acquire does not switch EUDC
+}
+
+}  // namespace

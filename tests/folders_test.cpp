@@ -1,1 +1,112 @@
 #include <gtest/gtest.h>
+
+#include <shlobj.h>
+
+#include "command/param.h"
+#include "tests/support/test_support.h"
+
+using testing_support::TempFolder;
+
+namespace {
+
+std::string Env(const char* name) {
+    char buffer[1024] = {};
+    GetEnvironmentVariableA(name, buffer, sizeof buffer);
+    return buffer;
+}
+
+std::string LocalAppData() {
+    char buffer[MAX_PATH] = {};
+    SHGetFolderPathA(nullptr, CSIDL_LOCAL_APPDATA, nullptr, 0, buffer);
+    return buffer;
+}
+
+// Restores an environment variable when the test ends.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, const char* value) : name_(name) {
+        had_ = GetEnvironmentVariableA(name, nullptr, 0) > 0;
+        old_ = Env(name);
+        SetEnvironmentVariableA(name, value);
+    }
+    ~ScopedEnv() { SetEnvironmentVariableA(name_, had_ ? old_.c_str() : nullptr); }
+
+private:
+    const char* name_;
+    bool had_;
+    std::string old_;
+};
+
+TEST(Folders, ResolvedOnThisSystem) {
+    TempFolder program;
+    TminamoParam param(program / "minamo.exe");
+    ASSERT_EQ(param.OsVersion.dwOSVersionInfoSize, 148u);
+    ASSERT_EQ(param.OsVersion.dwPlatformId, 2u);  // Wine's default is the NT family
+    EXPECT_EQ(param.WindowsFolder, Env("windir") + "\\");
+    EXPECT_EQ(param.ProfileFolder, Env("USERPROFILE") + "\\");
+    EXPECT_EQ(param.AppDataFolder, LocalAppData() + "\\");
+    EXPECT_EQ(param.UserDataFolder, LocalAppData() + "\\minamo\\");
+    EXPECT_EQ(param.ProgramFolder, program.path());
+}
+
+TEST(Folders, EnvironmentEdgeCases) {
+    const std::string longFolder = "C:\\" + std::string(300, 'x');
+    const struct {
+        const char* label;
+        const char* windir;  // nullptr: unset
+        std::string expected;
+    } cases[] = {
+        {"read whole past 256 bytes", longFolder.c_str(), longFolder + "\\"},
+        {"trailing backslash kept once", "C:\\WIN\\", "C:\\WIN\\"},
+        {"unset falls back to the system's folder", nullptr, ""},
+    };
+    char system[MAX_PATH];
+    GetWindowsDirectoryA(system, MAX_PATH);
+    for (const auto& c : cases) {
+        ScopedEnv env("windir", c.windir);
+        TempFolder program;
+        TminamoParam param(program / "minamo.exe");
+        std::string want = c.windir ? c.expected : std::string(system) + "\\";
+        EXPECT_EQ(param.WindowsFolder, want) << c.label;
+    }
+}
+
+TEST(Folders, UserDataFolderIsAlwaysAbsolute) {
+    // Without USERPROFILE the profile comes from the shell, never "".
+    ScopedEnv env("USERPROFILE", nullptr);
+    TempFolder program;
+    TminamoParam param(program / "minamo.exe");
+    ASSERT_GE(param.UserDataFolder.size(), 3u);
+    EXPECT_EQ(param.UserDataFolder.substr(1, 2), ":\\");
+    EXPECT_EQ(param.ProfileFolder.substr(1, 2), ":\\");
+}
+
+TEST(Folders, SetTarget) {
+    TempFolder program;
+    testing_support::MakeFolder(program / "data");
+    testing_support::WriteFile(program / "file", "x");
+    TempFolder elsewhere;
+    const struct {
+        std::string name;
+        bool valid, isAbsolute;
+        std::string folder;
+    } cases[] = {
+        {"data\\", true, false, program / "data\\"},
+        {"missing\\", false, false, ""},
+        {"file\\", false, false, ""},  // a file is no folder
+        {elsewhere.path(), true, true, elsewhere.path()},
+        {"D:\\", false, false, ""},  // three bytes: relative
+        {"\\\\server\\share\\", false, false, ""},
+        {"", false, false, ""},
+    };
+    for (const auto& c : cases) {
+        TminamoParam param(program / "minamo.exe");
+        param.SetTarget(c.name);
+        EXPECT_EQ(param.TargetName, c.name);
+        EXPECT_EQ(param.TargetValid, c.valid) << c.name;
+        EXPECT_EQ(param.TargetAbsolute, c.isAbsolute) << c.name;
+        EXPECT_EQ(param.TargetFolder, c.folder) << c.name;
+    }
+}
+
+}  // namespace

@@ -1,1 +1,79 @@
 #include <gtest/gtest.h>
+
+#include "command/paths.h"
+
+namespace {
+
+struct PathCase {
+    const char* input;
+    const char* expected;
+};
+
+TEST(Paths, AddTrailingBackslash) {
+    const PathCase cases[] = {
+        {"", ""},
+        {"C:\\x", "C:\\x\\"},
+        {"C:\\x\\", "C:\\x\\"},
+        {"data", "data\\"},
+        {"D:", "D:\\"},
+        // The second byte of 表 is 0x5C: still a name that needs its backslash.
+        {"C:\\外字コード表", "C:\\外字コード表\\"},
+    };
+    for (const PathCase& c : cases) EXPECT_EQ(AddTrailingBackslash(c.input), c.expected) << c.input;
+}
+
+TEST(Paths, RemoveTrailingBackslash) {
+    const PathCase cases[] = {
+        {"", ""},
+        {"C:\\x\\", "C:\\x"},
+        {"C:\\x\\\\", "C:\\x\\"},  // only one removed
+        {"C:\\x", "C:\\x"},
+        {"\\", ""},
+        {"ソ", "ソ"},  // 0x83 0x5C is one character
+    };
+    for (const PathCase& c : cases) EXPECT_EQ(RemoveTrailingBackslash(c.input), c.expected) << c.input;
+}
+
+TEST(Paths, FileNameFolderAndExtension) {
+    struct Case {
+        const char* path;
+        const char* name;
+        const char* folder;
+        const char* ext;
+        const char* euf;
+    };
+    const Case cases[] = {
+        {"C:\\WINDOWS\\Fonts\\EUDC.TTE", "EUDC.TTE", "C:\\WINDOWS\\Fonts\\", ".TTE", "C:\\WINDOWS\\Fonts\\EUDC.euf"},
+        {"D:EUDC.TTE", "EUDC.TTE", "D:", ".TTE", "D:EUDC.euf"},
+        {"C:\\a.b\\NOEXT", "NOEXT", "C:\\a.b\\", "", "C:\\a.b\\NOEXT.euf"},
+        {"EUDC.tte", "EUDC.tte", "", ".tte", "EUDC.euf"},
+        {"C:\\表\\x.TTE", "x.TTE", "C:\\表\\", ".TTE", "C:\\表\\x.euf"},
+        {"C:\\x\\a.b.c", "a.b.c", "C:\\x\\", ".c", "C:\\x\\a.b.euf"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(paths::FileNamePart(c.path), c.name) << c.path;
+        EXPECT_EQ(paths::FolderPart(c.path), c.folder) << c.path;
+        EXPECT_EQ(paths::ExtensionOf(c.path), c.ext) << c.path;
+        EXPECT_EQ(paths::ChangeExtension(c.path, ".euf"), c.euf) << c.path;
+    }
+}
+
+TEST(Paths, UpperAsciiLeavesShiftJisAlone) {
+    EXPECT_EQ(paths::UpperAscii("/help -?"), "/HELP -?");
+    // 0x83 0x61 (a katakana) keeps its second byte although it is 'a'.
+    EXPECT_EQ(paths::UpperAscii("\x83\x61x"), "\x83\x61X");
+}
+
+TEST(Paths, IsBareFileName) {
+    const struct {
+        const char* name;
+        bool bare;
+    } cases[] = {
+        {"EUDC.TTE", true}, {"外字.TTE", true}, {"..", false}, {".", false}, {"", false},
+        {"..\\x.TTE", false}, {"a/b.TTE", false}, {"C:x.TTE", false}, {"\\x.TTE", false},
+        {"表.TTE", true},  // its 0x5C is no separator
+    };
+    for (const auto& c : cases) EXPECT_EQ(paths::IsBareFileName(c.name), c.bare) << c.name;
+}
+
+}  // namespace

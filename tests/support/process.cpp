@@ -21,3 +21,81 @@ int RunProcess(const std::string& exe, const std::string& arguments, DWORD timeo
 }
 
 }  // namespace testing_support
+
+namespace testing_support {
+
+namespace {
+
+struct BoxSearch {
+    DWORD processId;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK FindBox(HWND window, LPARAM param) {
+    auto* search = reinterpret_cast<BoxSearch*>(param);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    char cls[32] = {};
+    GetClassNameA(window, cls, sizeof cls);
+    if (pid == search->processId && IsWindowVisible(window) && std::string(cls) == "#32770") {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CALLBACK CollectStatic(HWND child, LPARAM param) {
+    char cls[32] = {};
+    GetClassNameA(child, cls, sizeof cls);
+    if (lstrcmpiA(cls, "Static") == 0) {
+        char text[4096] = {};
+        GetWindowTextA(child, text, sizeof text);
+        if (text[0]) *reinterpret_cast<std::string*>(param) += text;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+ProcessRun RunAnsweringBoxes(const std::string& exe, const std::string& arguments,
+                             std::deque<int> answers, DWORD timeoutMs) {
+    ProcessRun run;
+    std::string commandLine = "\"" + exe + "\" " + arguments;
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process))
+        return run;
+    HWND answered = nullptr;
+    DWORD waited = 0;
+    while (WaitForSingleObject(process.hProcess, 50) == WAIT_TIMEOUT) {
+        waited += 50;
+        if (waited > timeoutMs) {
+            TerminateProcess(process.hProcess, 255);
+            break;
+        }
+        BoxSearch search{process.dwProcessId};
+        EnumWindows(FindBox, reinterpret_cast<LPARAM>(&search));
+        if (!search.found || search.found == answered) continue;
+        std::string text;
+        EnumChildWindows(search.found, CollectStatic, reinterpret_cast<LPARAM>(&text));
+        run.boxes.push_back(text);
+        int button = IDOK;
+        if (GetDlgItem(search.found, IDYES)) {
+            button = answers.empty() ? IDYES : answers.front();
+            if (!answers.empty()) answers.pop_front();
+        }
+        answered = search.found;
+        PostMessageA(search.found, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(search.found, button)));
+    }
+    DWORD code = static_cast<DWORD>(-1);
+    GetExitCodeProcess(process.hProcess, &code);
+    run.exitCode = static_cast<int>(code);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return run;
+}
+
+}  // namespace testing_support

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <deque>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -78,5 +79,15 @@ public:
 // could not be started). Waits at most timeoutMs.
 int RunProcess(const std::string& exe, const std::string& arguments,
                DWORD timeoutMs = 60000);
+
+// A child run whose message boxes are read and answered from outside, as a
+// person at the screen would: OK for plain boxes, the scripted answers
+// (IDYES, IDNO; Yes when none is left) for questions.
+struct ProcessRun {
+    int exitCode = -1;
+    std::vector<std::string> boxes;  // the text of each box, in order
+};
+ProcessRun RunAnsweringBoxes(const std::string& exe, const std::string& arguments,
+                             std::deque<int> answers = {}, DWORD timeoutMs = 60000);
 
 }  // namespace testing_support

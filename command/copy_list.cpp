@@ -1,0 +1,34 @@
+#include "command/copy_list.h"
+
+#include "platform/platform.h"
+
+void CopyList::Add(const std::string& source, const std::string& destination) {
+    items_.push_back({source, destination});
+    sources_ += source;
+    sources_ += '\0';
+}
+
+bool CopyList::SourcesContain(const std::string& text) const {
+    return sources_.find(text) != std::string::npos;
+}
+
+std::string CopyList::SourceText() const { return sources_ + '\0'; }
+
+std::string CopyList::DestinationText() const {
+    std::string text;
+    for (const Item& item : items_) {
+        text += item.destination;
+        text += '\0';
+    }
+    return text + '\0';
+}
+
+bool CopyList::AllArrived() const {
+    for (const Item& item : items_) {
+        unsigned long long from = 0, to = 0;
+        if (!platform::FileSize(item.source, from) || !platform::FileSize(item.destination, to) ||
+            from != to)
+            return false;
+    }
+    return true;
+}

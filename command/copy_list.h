@@ -1,0 +1,31 @@
+// The files of one shell copy: the NUL-separated lists the shell takes, and
+// the check afterwards that every file arrived whole (the shell can report
+// success for a file it did not write).
+#pragma once
+
+#include <string>
+#include <vector>
+
+class CopyList {
+public:
+    struct Item {
+        std::string source;
+        std::string destination;  // the file's path after the copy
+    };
+
+    void Add(const std::string& source, const std::string& destination);
+    bool Empty() const { return items_.empty(); }
+    const std::vector<Item>& Items() const { return items_; }
+
+    // Whether text occurs anywhere in the sources added so far.
+    bool SourcesContain(const std::string& text) const;
+    // Each path followed by a NUL, then one more NUL.
+    std::string SourceText() const;
+    std::string DestinationText() const;
+    // Every destination exists with its source's size.
+    bool AllArrived() const;
+
+private:
+    std::vector<Item> items_;
+    std::string sources_;  // each source followed by a NUL
+};

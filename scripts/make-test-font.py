@@ -150,7 +150,15 @@ def build(output, family, drawings):
     fb.setupGlyphOrder(names)
     fb.setupCharacterMap(cmap)
     fb.setupGlyf(glyphs)
-    fb.setupHorizontalMetrics({name: (UNITS, 0) for name in names})
+    # The left side bearing must match each outline's left edge, or the
+    # rasteriser shifts the glyph.
+    glyf = fb.font["glyf"]
+    metrics = {}
+    for name in names:
+        glyph = glyf[name]
+        glyph.recalcBounds(glyf)
+        metrics[name] = (UNITS, getattr(glyph, "xMin", 0))
+    fb.setupHorizontalMetrics(metrics)
     fb.setupHorizontalHeader(ascent=ASCENT, descent=-DESCENT)
     fb.setupNameTable({
         "familyName": family,

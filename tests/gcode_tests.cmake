@@ -23,3 +23,11 @@ add_custom_target(gcode_test_fonts ALL
 add_executable(gcode_viewer WIN32 gcode_viewer.cpp)
 set_target_properties(gcode_viewer PROPERTIES WIN32_EXECUTABLE OFF)
 target_link_libraries(gcode_viewer PRIVATE minamo_core)
+
+minamo_test(gcode_tests
+  gcode_support.cpp
+  gcode_numbering_test.cpp
+  gcode_form_test.cpp
+  gcode_parts_test.cpp
+)
+add_dependencies(gcode_tests gcode_test_fonts)

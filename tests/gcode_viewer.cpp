@@ -60,12 +60,18 @@ int main(int argc, char** argv) {
         }
     }
     UpdateWindow(form->Handle());
-    if (hoverCol > 0) Hover(form, hoverCol, hoverRow);
+    // The mouse comes over the grid once the desktop has settled.
+    if (hoverCol > 0) SetTimer(form->Handle(), 1, 1500, nullptr);
     if (seconds > 0) SetTimer(nullptr, 0, seconds * 1000, nullptr);
     MSG msg;
     while (CodeTableForm && GetMessageA(&msg, nullptr, 0, 0) > 0) {
         if (msg.message == WM_TIMER && !msg.hwnd) {
             CodeTableForm->Close();
+            continue;
+        }
+        if (msg.message == WM_TIMER && msg.hwnd == form->Handle() && msg.wParam == 1) {
+            KillTimer(form->Handle(), 1);
+            Hover(form, hoverCol, hoverRow);
             continue;
         }
         if (CodeTableForm && IsDialogMessageA(CodeTableForm->Handle(), &msg)) continue;

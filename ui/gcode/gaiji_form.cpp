@@ -79,8 +79,9 @@ void TGaijiForm::SetGlyphCode(unsigned code) {
 }
 
 void TGaijiForm::ShowAt(POINT topLeft) {
-    SetWindowPos(window_, nullptr, topLeft.x, topLeft.y, kSide, kSide,
-                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER | SWP_SHOWWINDOW);
+    // On top of the code table, which may have come up after the popup.
+    SetWindowPos(window_, HWND_TOP, topLeft.x, topLeft.y, kSide, kSide, SWP_NOACTIVATE);
+    if (!Showing()) ShowWindow(window_, SW_SHOWNA);
 }
 
 void TGaijiForm::Hide() { ShowWindow(window_, SW_HIDE); }

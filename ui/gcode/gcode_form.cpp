@@ -90,6 +90,7 @@ void TGCodeForm::CreateComponents() {
         SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(formFont_.get()), FALSE);
     for (HWND combo : {FontComboBox1->Handle(), CBCode}) SendMessageA(combo, CB_SETITEMHEIGHT, 0, kItemHeight);
     SendMessageA(StatusBar1, SB_SETMINHEIGHT, kStatusHeight - 2 * GetSystemMetrics(SM_CYBORDER), 0);
+    FormResize();  // both panels exist before the first texts go in
 
     hintTip_ = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,

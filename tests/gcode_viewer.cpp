@@ -61,7 +61,7 @@ int main(int argc, char** argv) {
     }
     UpdateWindow(form->Handle());
     // The mouse comes over the grid once the desktop has settled.
-    if (hoverCol > 0) SetTimer(form->Handle(), 1, 1500, nullptr);
+    if (hoverCol > 0) SetTimer(form->Handle(), 1, 4000, nullptr);
     if (seconds > 0) SetTimer(nullptr, 0, seconds * 1000, nullptr);
     MSG msg;
     while (CodeTableForm && GetMessageA(&msg, nullptr, 0, 0) > 0) {

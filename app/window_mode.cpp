@@ -1,4 +1,18 @@
 #include "app/run_modes.h"
 
-// Until the main window exists, window mode has nothing to show.
-int RunWindowMode() { return 0; }
+#include "ui/main/minamo_form.h"
+
+// Runs the main window until it closes; closing it ends the program.
+int RunWindowMode() {
+    std::unique_ptr<TMinamoForm> form = TMinamoForm::Create();
+    if (!form) return 0;
+    form->Show();
+    MSG msg;
+    while (form->Handle() && GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        // Tab, Enter and the mnemonics as in a dialog box.
+        if (IsDialogMessageA(form->Handle(), &msg)) continue;
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    return 0;
+}

@@ -10,7 +10,8 @@
 
 namespace {
 
-const char* const kLinkKey = "\\EUDC\\932";
+// RegOpenKeyEx takes the path without a leading backslash.
+const char* const kLinkKey = "EUDC\\932";
 const char* const kSystemRoot = "%SYSTEMROOT%\\";
 const char* const kPGothic = "MS PGothic";
 const char* const kPGothicJapanese = "ＭＳ Ｐゴシック";

@@ -63,6 +63,62 @@ std::string Format(const char* pattern, std::initializer_list<FormatArg> args);
 
 }  // namespace texts
 
+// Main window.
+namespace texts {
+
+extern const char* const kMainCaption;
+extern const char* const kMainFontFace;
+extern const char* const kLinkFontFace;
+extern const char* const kIntroduction;
+extern const char* const kSupportAddress;
+extern const char* const kSupportHint;
+extern const char* const kWidenCaption;   // the narrow layout's toggle
+extern const char* const kNarrowCaption;  // the wide layout's toggle
+extern const char* const kWidthHint;
+extern const char* const kOperationGroup;
+extern const char* const kGetCaption;
+extern const char* const kPutCaption;
+extern const char* const kFolderLabel;
+extern const char* const kFolderHint;
+extern const char* const kNewFolderCaption;
+extern const char* const kNewFolderHint;
+extern const char* const kGCodeCaption;
+extern const char* const kGCodeHint;
+extern const char* const kRunCaption;
+extern const char* const kEndCaption;
+extern const char* const kConfirmCaption;
+extern const char* const kCopyEufCaption;
+extern const char* const kDatableCaption;
+extern const char* const kEudcOnCaption;
+extern const char* const kEudcOffCaption;
+extern const char* const kEudcButtonHint;
+extern const char* const kCommandHelpCaption;
+extern const char* const kCommandHelpHint;
+extern const char* const kDispRegCaption;
+extern const char* const kDispRegHint;
+extern const char* const kOsLine;  // %d major, %d minor
+extern const char* const kInstallFolderLine;
+extern const char* const kFolderMissing;  // %s folder name
+
+// Folder list and new-folder dialog.
+extern const char* const kDefaultFolder;
+extern const char* const kNewFolderFormCaption;
+extern const char* const kOkCaption;
+extern const char* const kCancelCaption;
+extern const char* const kNewFolderPurpose;
+extern const char* const kNewFolderPrompt;
+extern const char* const kFolderNotAllowed;    // %s the refused name
+extern const char* const kFolderExists;        // %s path
+extern const char* const kFolderCreated;       // %s path
+extern const char* const kFolderCreateFailed;  // %s path
+
+// Registry information window.
+extern const char* const kDispRegFormCaption;
+extern const char* const kDispRegFontFace;
+extern const char* const kDispRegPlaceholder;
+
+}  // namespace texts
+
 // Code table.
 namespace texts {
 extern const char* const kCodeTableCaption;

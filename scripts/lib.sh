@@ -7,7 +7,7 @@ MINAMO_BUILD=${MINAMO_BUILD:-$MINAMO_ROOT/build}
 
 MINAMO_PACKAGES="cmake make mingw-w64 g++-mingw-w64-x86-64 gcc-mingw-w64-x86-64 \
 binutils-mingw-w64-x86-64 wine wine64 xvfb xauth x11-utils imagemagick \
-fonts-ipafont-gothic fonts-ipafont-mincho googletest python3-fonttools locales"
+fonts-ipafont-gothic fonts-ipafont-mincho fonts-wine xdotool googletest python3-fonttools locales"
 
 minamo_say() { printf '[minamo] %s\n' "$*" >&2; }
 

@@ -64,6 +64,36 @@ void RemoveTree(const std::string& path) {
     RemoveDirectoryA(folder.c_str());
 }
 
+std::string FontBytes(size_t size, int seed) {
+    std::string bytes(size, '\0');
+    unsigned state = 2166136261u ^ static_cast<unsigned>(seed);
+    for (char& b : bytes) {
+        state = state * 16777619u + 1013904223u;
+        b = static_cast<char>(state >> 24);
+    }
+    return bytes;
+}
+
+void MakeFontFile(const std::string& path, size_t size, int seed) {
+    WriteFile(path, FontBytes(size, seed));
+}
+
+void SetFileDate(const std::string& path, WORD year, WORD month, WORD day) {
+    SYSTEMTIME local = {};
+    local.wYear = year;
+    local.wMonth = month;
+    local.wDay = day;
+    local.wHour = 12;
+    FILETIME localTime, utc;
+    SystemTimeToFileTime(&local, &localTime);
+    LocalFileTimeToFileTime(&localTime, &utc);
+    HANDLE h = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                           nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE) << path;
+    SetFileTime(h, nullptr, nullptr, &utc);
+    CloseHandle(h);
+}
+
 void CopyFileTo(const std::string& from, const std::string& to) {
     ASSERT_TRUE(CopyFileA(from.c_str(), to.c_str(), FALSE)) << from << " -> " << to;
 }

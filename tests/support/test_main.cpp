@@ -22,8 +22,26 @@ std::string TestFontsFolder() { return fontsFolder; }
 
 }  // namespace testing_support
 
+namespace {
+// A box that nobody answers would hang the run: any box a test did not
+// script fails the test and is answered Yes.
+class UnexpectedBoxes : public platform::Interaction {
+public:
+    void ShowMessage(const std::string& text) override {
+        ADD_FAILURE() << "unexpected message box: " << text;
+    }
+    int AskYesNo(const std::string& text) override {
+        ADD_FAILURE() << "unexpected question: " << text;
+        return IDYES;
+    }
+    BOOL EnableEudc(BOOL) override { return FALSE; }
+};
+}  // namespace
+
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
+    static UnexpectedBoxes unexpected;
+    platform::SetInteraction(&unexpected);
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
         if (arg.rfind("--minamo=", 0) == 0)

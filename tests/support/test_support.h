@@ -57,6 +57,11 @@ void WriteFile(const std::string& path, const std::string& bytes);
 std::string ReadFile(const std::string& path);  // empty when missing
 void MakeFolder(const std::string& path);
 void RemoveTree(const std::string& path);
+// A stand-in EUDC font file: size bytes of a pattern that differs per seed.
+std::string FontBytes(size_t size, int seed);
+void MakeFontFile(const std::string& path, size_t size, int seed);
+// Sets a file's last-write time (local calendar time).
+void SetFileDate(const std::string& path, WORD year, WORD month, WORD day);
 // Copies a file; fails the test when it did not.
 void CopyFileTo(const std::string& from, const std::string& to);
 

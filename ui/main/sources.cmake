@@ -1,1 +1,8 @@
-set(MINAMO_UI_MAIN_SOURCES)
+set(MINAMO_UI_MAIN_SOURCES
+  ui/main/window.cpp
+  ui/main/minamo_form.cpp
+  ui/main/minamo_actions.cpp
+  ui/main/folder_list.cpp
+  ui/main/new_folder_form.cpp
+  ui/main/disp_registry_form.cpp
+)

@@ -1,0 +1,210 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+
+#include "command/param.h"
+#include "command/texts.h"
+#include "tests/support/test_support.h"
+
+using namespace testing_support;
+
+namespace {
+
+// A machine with EUDC files in a folder of their own, linked in the registry.
+class Acquire : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ClearEudcKey();
+        MakeFontFile(system / "EUDC.TTE", 4000, 1);
+        MakeFontFile(system / "EUDC.EUF", 300, 2);
+        MakeFontFile(system / "P.TTE", 5000, 3);
+        MakeFolder(program / "data");
+    }
+    void TearDown() override { ClearEudcKey(); }
+
+    std::unique_ptr<TminamoParam> Param(const std::string& target = "data\\") {
+        auto p = std::make_unique<TminamoParam>(program / "minamo.exe");
+        p->SetTarget(target);
+        return p;
+    }
+    std::string Target(const std::string& name) const { return program / ("data\\" + name); }
+
+    TempFolder program, system;
+    FakeInteraction boxes;
+};
+
+TEST_F(Acquire, CopiesTheLinkedFilesAndWritesTheInfoFile) {
+    SetEudcLink("SystemDefaultEUDCFont", system / "EUDC.TTE");
+    SetEudcLink("MS PGothic", system / "P.TTE");
+    auto param = Param();
+    EXPECT_EQ(param->GetEudc(), 0);
+    EXPECT_EQ(ReadFile(Target("EUDC.TTE")), FontBytes(4000, 1));
+    EXPECT_EQ(ReadFile(Target("EUDC.EUF")), FontBytes(300, 2));
+    EXPECT_EQ(ReadFile(Target("P.TTE")), FontBytes(5000, 3));
+    const std::string ini = ReadFile(Target("EUDC.INI"));
+    EXPECT_NE(ini.find("SystemDefaultEUDCFont=EUDC.TTE\r\n"), std::string::npos) << ini;
+    EXPECT_NE(ini.find("MS PGothic=P.TTE\r\n"), std::string::npos) << ini;
+    EXPECT_EQ(boxes.messages.size(), 1u);
+    EXPECT_TRUE(boxes.questions.empty());
+}
+
+TEST_F(Acquire, Report) {
+    const std::string got = texts::kAcquiredLine, missing = texts::kNotFoundLine;
+    const std::string closing = texts::kAcquireClosing;
+    const struct {
+        const char* file;
+        std::string report;
+    } cases[] = {
+        // Nothing missing: three CRs before the closing sentence.
+        {"EUDC.TTE", "\r" + system / "EUDC.TTE" + got + "\r" + system / "EUDC.euf" + got + "\r\r\r" + closing},
+        {"P.TTE", "\r" + system / "P.TTE" + got + "\r\r" + system / "P.euf" + missing + "\r\r" + closing},
+    };
+    for (const auto& c : cases) {
+        ClearEudcKey();
+        SetEudcLink("SystemDefaultEUDCFont", system / c.file);
+        TempFolder target;
+        auto param = Param(target.path());
+        FakeInteraction run;
+        EXPECT_EQ(param->GetEudc(), 0);
+        EXPECT_EQ(run.messages, StringList{c.report});
+    }
+}
+
+TEST_F(Acquire, ResultCodes) {
+    const struct {
+        const char* label;
+        std::vector<std::pair<std::string, std::string>> links;
+        bool confirm, silent, copyEuf;
+        std::deque<int> answers;
+        bool existing;  // same-named file already in the target
+        int result;
+        size_t questions;
+        const char* message;  // nullptr: the success report
+    } cases[] = {
+        {"empty table", {}, true, false, true, {}, false, 10, 0, texts::kNoSystemEudc},
+        {"no file exists", {{"A", "C:\\nowhere\\X.TTE"}}, true, false, false, {}, false, 10, 0, texts::kNoSystemEudc},
+        {"overwrite declined", {{"A", "%S\\EUDC.TTE"}}, true, false, true, {IDNO}, true, 6, 1, texts::kAcquireCancelled},
+        {"overwrite accepted", {{"A", "%S\\EUDC.TTE"}}, true, false, true, {IDYES}, true, 0, 1, nullptr},
+        {"silent overwrites without asking", {{"A", "%S\\EUDC.TTE"}}, true, true, true, {}, true, 0, 0, nullptr},
+        {"/f asks nothing", {{"A", "%S\\P.TTE"}, {"B", "%S\\x.FON"}}, false, false, true, {}, true, 0, 0, nullptr},
+        {"no overwrite, no question", {{"A", "%S\\EUDC.TTE"}}, true, false, true, {}, false, 0, 0, nullptr},
+        {"non-standard declined", {{"A", "%S\\P.TTE"}, {"B", "%S\\x.FON"}}, true, true, true, {IDNO}, false, 6, 1, texts::kAcquireCancelled},
+    };
+    for (const auto& c : cases) {
+        ClearEudcKey();
+        TempFolder target;
+        if (c.existing) {
+            MakeFontFile(target / "EUDC.TTE", 10, 9);
+            MakeFontFile(target / "P.TTE", 10, 9);
+        }
+        for (const auto& l : c.links) {
+            std::string path = l.second;
+            if (path.rfind("%S\\", 0) == 0) path = system / path.substr(3);
+            SetEudcLink(l.first, path);
+        }
+        auto param = Param(target.path());
+        param->Confirm = c.confirm;
+        param->Silent = false;
+        param->CopyEUF = c.copyEuf;
+        FakeInteraction run;
+        run.answers = c.answers;
+        param->Silent = c.silent;
+        EXPECT_EQ(param->GetEudc(), c.result) << c.label;
+        EXPECT_EQ(run.questions.size(), c.questions) << c.label;
+        if (!c.silent) {
+            ASSERT_EQ(run.messages.size(), 1u) << c.label;
+            if (c.message) {
+                EXPECT_EQ(run.messages[0], c.message) << c.label;
+            }
+        } else {
+            EXPECT_TRUE(run.messages.empty()) << c.label;
+        }
+        EXPECT_EQ(platform::FileExists(target / "EUDC.INI"), c.result == 0) << c.label;
+        if (c.result == 6 && c.existing) {
+            EXPECT_EQ(ReadFile(target / "EUDC.TTE"), FontBytes(10, 9)) << c.label;
+        }
+    }
+}
+
+TEST_F(Acquire, SourcesAreTakenOnce) {
+    // Two faces on one file, a bare default name after its full path, and a
+    // companion shared with a linked file.
+    SetEudcLink("A", system / "P.TTE");
+    SetEudcLink("B", system / "P.TTE");
+    SetEudcLink("C", system / "EUDC.TTE");
+    SetEudcLink("D", "EUDC.TTE");
+    SetEudcLink("E", "C:\\nowhere\\M.TTE");
+    SetEudcLink("F", "C:\\nowhere\\M.TTE");
+    auto param = Param();
+    param->Silent = true;
+    ASSERT_EQ(param->GetEudc(), 0);
+    // Registry enumeration order is the system's; compare as sets.
+    StringList done = param->DoneLines, missing = param->MissingLines;
+    std::sort(done.begin(), done.end());
+    std::sort(missing.begin(), missing.end());
+    const std::string got = texts::kAcquiredLine, miss = texts::kNotFoundLine;
+    StringList wantDone = {system / "P.TTE" + got, system / "EUDC.TTE" + got, system / "EUDC.euf" + got};
+    // A missing file never enters the copy, so each link reports it again.
+    StringList wantMissing = {system / "P.euf" + miss, "C:\\nowhere\\M.TTE" + miss, "C:\\nowhere\\M.TTE" + miss,
+                              "C:\\nowhere\\M.euf" + miss, "C:\\nowhere\\M.euf" + miss};
+    std::sort(wantDone.begin(), wantDone.end());
+    std::sort(wantMissing.begin(), wantMissing.end());
+    EXPECT_EQ(done, wantDone);
+    EXPECT_EQ(missing, wantMissing);
+    // Every link is recorded, also those whose file was missing.
+    const std::string ini = ReadFile(Target("EUDC.INI"));
+    for (const char* line : {"A=P.TTE", "B=P.TTE", "C=EUDC.TTE", "D=EUDC.TTE", "E=M.TTE", "F=M.TTE"})
+        EXPECT_NE(ini.find(line), std::string::npos) << line;
+}
+
+TEST_F(Acquire, BareDefaultNameComesFromTheWindowsFolder) {
+    auto param = Param();
+    const std::string fonts = param->WindowsFolder + "fonts\\EUDC.TTE";
+    const std::string plain = param->WindowsFolder + "EUDC.TTE";
+    MakeFontFile(fonts, 111, 5);
+    MakeFontFile(plain, 222, 6);
+    SetEudcLink("SystemDefaultEUDCFont", "eudc.tte");
+    const struct {
+        DWORD platformId;
+        std::string bytes;
+    } cases[] = {{VER_PLATFORM_WIN32_NT, FontBytes(111, 5)}, {VER_PLATFORM_WIN32_WINDOWS, FontBytes(222, 6)}};
+    for (const auto& c : cases) {
+        TempFolder target;
+        auto p = Param(target.path());
+        p->OsVersion.dwPlatformId = c.platformId;
+        p->Silent = true;
+        EXPECT_EQ(p->GetEudc(), 0);
+        EXPECT_EQ(ReadFile(target / "EUDC.TTE"), c.bytes);
+    }
+    DeleteFileA(fonts.c_str());
+    DeleteFileA(plain.c_str());
+}
+
+TEST_F(Acquire, MissingTargetFolderIsCreated) {
+    SetEudcLink("SystemDefaultEUDCFont", system / "EUDC.TTE");
+    auto param = Param("new\\deeper\\");
+    param->Silent = true;
+    EXPECT_EQ(param->GetEudc(), 0);
+    EXPECT_TRUE(platform::DirectoryExists(program / "new\\deeper"));
+    EXPECT_EQ(ReadFile(program / "new\\deeper\\EUDC.TTE"), FontBytes(4000, 1));
+
+    // A target that cannot be a folder: acquire failed, nothing written.
+    WriteFile(program / "file", "x");
+    auto bad = Param("file\\sub\\");
+    bad->Silent = false;
+    FakeInteraction run;
+    EXPECT_EQ(bad->GetEudc(), 1);
+    EXPECT_EQ(run.messages, StringList{texts::kAcquireFailed});
+}
+
+TEST_F(Acquire, UnwritableInfoFileIsAFailure) {
+    SetEudcLink("SystemDefaultEUDCFont", system / "EUDC.TTE");
+    MakeFolder(Target("EUDC.INI"));
+    auto param = Param();
+    FakeInteraction run;
+    EXPECT_EQ(param->GetEudc(), 1);
+    EXPECT_EQ(run.messages, StringList{texts::kAcquireFailed});
+}
+
+}  // namespace

@@ -1,0 +1,282 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <memory>
+
+#include "command/param.h"
+#include "command/texts.h"
+#include "tests/support/test_support.h"
+#include "tests/support/utf8.h"
+
+using namespace testing_support;
+
+namespace {
+
+const char* const kTwoLinks =
+    "[MINAMO]\r\nAutoRun=0\r\n[EUDC932]\r\nSystemDefaultEUDCFont=EUDC.TTE\r\nMS PGothic=P.TTE\r\n";
+
+// A folder made by an acquire, and a user data folder of the test's own.
+class Install : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ClearEudcKey();
+        MakeFolder(data.path());
+    }
+    void TearDown() override { ClearEudcKey(); }
+
+    std::unique_ptr<TminamoParam> Param() {
+        auto p = std::make_unique<TminamoParam>(program / "minamo.exe");
+        p->SetTarget("data\\");
+        p->UserDataFolder = users.path();
+        return p;
+    }
+    void Fill(const char* ini) {
+        if (ini) WriteFile(data.path() + "EUDC.INI", ini);
+        MakeFontFile(data.path() + "EUDC.TTE", 3000, 1);
+        MakeFontFile(data.path() + "EUDC.EUF", 200, 2);
+        MakeFontFile(data.path() + "P.TTE", 5000, 3);
+    }
+    std::string Link(const std::string& name) {
+        for (const auto& l : EudcLinks())
+            if (l.first == name) return l.second;
+        return "<none>";
+    }
+
+    TempFolder program;
+    struct Data {
+        std::string path() const { return owner->program / "data\\"; }
+        const Install* owner;
+    } data{this};
+    TempFolder users;
+};
+
+TEST_F(Install, CopiesAndLinks) {
+    Fill(kTwoLinks);
+    auto param = Param();
+    FakeInteraction boxes;
+    EXPECT_EQ(param->PutEudc(), 0);
+    EXPECT_EQ(ReadFile(users / "EUDC.TTE"), FontBytes(3000, 1));
+    EXPECT_EQ(ReadFile(users / "EUDC.euf"), FontBytes(200, 2));
+    EXPECT_EQ(ReadFile(users / "P.TTE"), FontBytes(5000, 3));
+    EXPECT_EQ(Link("SystemDefaultEUDCFont"), users / "EUDC.TTE");
+    EXPECT_EQ(Link("MS PGothic"), users / "P.TTE");
+    // The replacement question, then the report in sorted file order.
+    EXPECT_EQ(boxes.questions, StringList{texts::kReplaceQuestion});
+    const std::string done = texts::kInstalledLine;
+    EXPECT_EQ(boxes.messages, StringList{"\r" + users / "EUDC.TTE" + done + "\r" + users / "EUDC.euf" + done +
+                                         "\r" + users / "P.TTE" + done + "\r"});
+    EXPECT_FALSE(platform::DirectoryExists(users / "~minamo-staging"));
+    EXPECT_EQ(param->LinkNames.size(), 2u);  // the table was read again
+}
+
+TEST_F(Install, ResultCodes) {
+    const struct {
+        const char* label;
+        const char* ini;  // nullptr: none
+        bool files;
+        bool confirm;
+        std::deque<int> answers;
+        int result;
+        const char* message;  // nullptr: the success report
+    } cases[] = {
+        {"neither EUDC.INI nor EUDC.TTE", nullptr, false, true, {}, 9, texts::kNoSourceFiles},
+        {"only EUDC.TTE", nullptr, true, true, {}, 0, nullptr},
+        {"no link table", "[MINAMO]\r\nAutoRun=0\r\n", true, true, {}, 7, texts::kInfoIncomplete},
+        {"faces not installed", "[EUDC932]\r\nNoSuchFace=P.TTE\r\n", true, true, {}, 5, texts::kNoLinkFont},
+        {"files missing", kTwoLinks, false, true, {}, 9, texts::kNoSourceFiles},
+        {"replacement declined", kTwoLinks, true, true, {IDNO}, 6, texts::kInstallCancelled},
+        {"non-standard declined", "[EUDC932]\r\nSystemDefaultEUDCFont=EUDC.FON\r\n", true, true, {IDNO}, 6,
+         texts::kInstallCancelled},
+        {"/f asks nothing", "[EUDC932]\r\nSystemDefaultEUDCFont=P.TTE\r\nMS PGothic=X.FON\r\n", true, false, {IDNO}, 0,
+         nullptr},
+    };
+    for (const auto& c : cases) {
+        ClearEudcKey();
+        TempFolder userFolder;
+        RemoveTree(data.path());
+        MakeFolder(data.path());
+        if (c.files) Fill(c.ini);
+        else if (c.ini) WriteFile(data.path() + "EUDC.INI", c.ini);
+        auto param = Param();
+        param->UserDataFolder = userFolder.path();
+        param->Confirm = c.confirm;
+        FakeInteraction boxes;
+        boxes.answers = c.answers;
+        EXPECT_EQ(param->PutEudc(), c.result) << c.label;
+        ASSERT_EQ(boxes.messages.size(), 1u) << c.label;
+        if (c.message) {
+            EXPECT_EQ(boxes.messages[0], c.message) << c.label;
+        }
+        if (c.result != 0) {
+            EXPECT_TRUE(EudcLinks().empty()) << c.label;
+            EXPECT_FALSE(platform::FileExists(userFolder / "EUDC.TTE")) << c.label;
+        }
+    }
+}
+
+TEST_F(Install, DefaultInfoFileForALoneEudcTte) {
+    MakeFontFile(data.path() + "EUDC.TTE", 1000, 7);
+    auto param = Param();
+    param->Silent = true;
+    EXPECT_EQ(param->PutEudc(), 0);
+    EXPECT_EQ(ReadFile(data.path() + "EUDC.INI"),
+              "[MINAMO]\r\nAutoRun=0\r\nCopyEUF=1\r\nCheckDate=0\r\nSilet=0\r\nTargetFolder=\r\n"
+              "[EUDC932]\r\nSystemDefaultEUDCFont=EUDC.TTE\r\n");
+    EXPECT_EQ(Link("SystemDefaultEUDCFont"), users / "EUDC.TTE");
+    EXPECT_EQ(ReadFile(users / "EUDC.TTE"), FontBytes(1000, 7));
+}
+
+TEST_F(Install, DefaultInfoFileCannotBeWritten) {
+    MakeFontFile(data.path() + "EUDC.TTE", 1000, 7);
+    MakeFolder(data.path() + "EUDC.INI");  // in the file's way
+    auto param = Param();
+    FakeInteraction boxes;
+    EXPECT_EQ(param->PutEudc(), 8);
+    EXPECT_EQ(boxes.messages, StringList{texts::kInfoMissing});
+}
+
+TEST_F(Install, CheckDate) {
+    const struct {
+        const char* label;
+        int installedDay;  // 0: not installed
+        int otherDay;      // P.TTE: 0 not installed
+        int result;
+        StringList copied;
+    } cases[] = {
+        {"installed is newer", 20, 20, 3, {}},
+        {"same day", 10, 10, 3, {}},
+        {"only the newer one", 20, 5, 0, {"P.TTE"}},
+        {"nothing installed", 0, 0, 0, {"EUDC.TTE", "P.TTE"}},
+    };
+    for (const auto& c : cases) {
+        ClearEudcKey();
+        TempFolder userFolder;
+        Fill(kTwoLinks);
+        SetFileDate(data.path() + "EUDC.TTE", 2020, 1, 10);
+        SetFileDate(data.path() + "P.TTE", 2020, 1, 10);
+        if (c.installedDay) {
+            MakeFontFile(userFolder / "EUDC.TTE", 10, 8);
+            SetFileDate(userFolder / "EUDC.TTE", 2020, 1, static_cast<WORD>(c.installedDay));
+        }
+        if (c.otherDay) {
+            MakeFontFile(userFolder / "P.TTE", 10, 8);
+            SetFileDate(userFolder / "P.TTE", 2020, 1, static_cast<WORD>(c.otherDay));
+        }
+        auto param = Param();
+        param->UserDataFolder = userFolder.path();
+        param->CheckDate = true;
+        param->CopyEUF = false;
+        FakeInteraction boxes;
+        EXPECT_EQ(param->PutEudc(), c.result) << c.label;
+        if (c.result == 3) {
+            EXPECT_EQ(boxes.messages, StringList{texts::kLatestInstalled}) << c.label;
+        }
+        for (const char* name : {"EUDC.TTE", "P.TTE"}) {
+            bool copied = std::find(c.copied.begin(), c.copied.end(), name) != c.copied.end();
+            EXPECT_EQ(ReadFile(userFolder / name) == ReadFile(data.path() + name), copied) << c.label << name;
+        }
+    }
+}
+
+TEST_F(Install, FileDate) {
+    MakeFontFile(data.path() + "d", 1, 1);
+    SetFileDate(data.path() + "d", 2000, 1, 1);  // noon
+    EXPECT_DOUBLE_EQ(TminamoParam::FileDate(data.path() + "d"), 36526.5);
+    EXPECT_EQ(TminamoParam::FileDate(data.path() + "none"), 0);
+}
+
+TEST_F(Install, NamesThatLeaveTheFolderAreNotFiles) {
+    // A hostile EUDC.INI points outside the folder; a file lies in wait there.
+    MakeFontFile(program / "outside.TTE", 100, 4);
+    MakeFolder(users / "sub");
+    WriteFile(data.path() + "EUDC.INI",
+              "[EUDC932]\r\nSystemDefaultEUDCFont=..\\outside.TTE\r\nMS PGothic=P.TTE\r\n"
+              "IPA" + Sjis(u8"明朝") + "=C:\\windows\\win.ini\r\n");
+    MakeFontFile(data.path() + "P.TTE", 500, 3);
+    auto param = Param();
+    param->Silent = true;
+    FakeInteraction boxes;  // win.ini is no standard EUDC file: asked, Yes
+    EXPECT_EQ(param->PutEudc(), 0);
+    EXPECT_EQ(boxes.questions.size(), 1u);
+    EXPECT_EQ(ReadFile(users / "P.TTE"), FontBytes(500, 3));
+    EXPECT_FALSE(platform::FileExists(users / "outside.TTE"));
+    EXPECT_FALSE(platform::FileExists(program / "outside.euf"));
+    EXPECT_EQ(Link("MS PGothic"), users / "P.TTE");
+    EXPECT_EQ(Link("SystemDefaultEUDCFont"), "<none>");
+    EXPECT_EQ(EudcLinks().size(), 1u);
+    EXPECT_EQ(param->UnlinkedLines.size(), 2u);
+}
+
+TEST_F(Install, UserDataFolderCannotBeCreated) {
+    Fill(kTwoLinks);
+    WriteFile(users / "file", "x");
+    auto param = Param();
+    param->UserDataFolder = users / "file\\minamo\\";
+    FakeInteraction boxes;
+    EXPECT_EQ(param->PutEudc(), 11);
+    EXPECT_EQ(boxes.messages, StringList{std::string(texts::kInstallFailed) + texts::kInstallFailedCheckSource +
+                                         texts::kInstallFailedUserFolder});
+    EXPECT_TRUE(EudcLinks().empty());
+
+    param->OsVersion.dwPlatformId = VER_PLATFORM_WIN32_WINDOWS;
+    FakeInteraction other;
+    EXPECT_EQ(param->PutEudc(), 11);
+    EXPECT_EQ(other.messages, StringList{std::string(texts::kInstallFailed) + texts::kInstallFailedCheckSource +
+                                         texts::kInstallFailedPleaseCheck});
+}
+
+TEST_F(Install, UserDataFolderWithMissingParents) {
+    Fill(kTwoLinks);
+    auto param = Param();
+    param->UserDataFolder = users / "a\\b\\minamo\\";
+    param->Silent = true;
+    EXPECT_EQ(param->PutEudc(), 0);
+    EXPECT_EQ(ReadFile(users / "a\\b\\minamo\\P.TTE"), FontBytes(5000, 3));
+    EXPECT_EQ(Link("MS PGothic"), users / "a\\b\\minamo\\P.TTE");
+}
+
+TEST_F(Install, RegistryRefusalKeepsTheCopiedFiles) {
+    // A face name longer than the registry takes.
+    const std::string huge(17000, 'N');
+    WriteFile(data.path() + "EUDC.INI", "[EUDC932]\r\nSystemDefaultEUDCFont=EUDC.TTE\r\n");
+    MakeFontFile(data.path() + "EUDC.TTE", 100, 1);
+    auto param = Param();
+    ASSERT_EQ(param->ReadInfoFile(), 0);
+    param->IniLinkNames.push_back(huge);
+    param->IniLinkFiles.push_back("EUDC.TTE");
+    param->Silent = true;
+    ASSERT_EQ(param->InstallFiles(), 0);
+    EXPECT_EQ(param->WriteFontLinks(), kResultRegistryError);
+    EXPECT_EQ(ReadFile(users / "EUDC.TTE"), FontBytes(100, 1));
+}
+
+// The user data folder on a drive that fills up during the copy: the
+// previous EUDC files stay exactly as they were.
+TEST_F(Install, FullDiskLeavesThePreviousFiles) {
+    const char* drive = std::getenv("MINAMO_SMALL_DRIVE");
+    if (!drive || !*drive) GTEST_SKIP() << "no small drive: scripts/test maps one when it may mount tmpfs";
+    const std::string folder = std::string(drive) + "\\users\\";
+    RemoveTree(folder);
+    MakeFolder(folder);
+    const std::string previous = FontBytes(20000, 11), previousEuf = FontBytes(500, 12);
+    WriteFile(folder + "EUDC.TTE", previous);
+    WriteFile(folder + "EUDC.euf", previousEuf);
+    SetEudcLink("SystemDefaultEUDCFont", folder + "EUDC.TTE");
+    WriteFile(data.path() + "EUDC.INI", "[EUDC932]\r\nSystemDefaultEUDCFont=EUDC.TTE\r\n");
+    MakeFontFile(data.path() + "EUDC.TTE", 3 * 1024 * 1024, 13);  // more than the drive holds
+    MakeFontFile(data.path() + "EUDC.EUF", 100, 14);
+    auto param = Param();
+    param->UserDataFolder = folder;
+    FakeInteraction boxes;
+    EXPECT_EQ(param->PutEudc(), 2);
+    EXPECT_EQ(ReadFile(folder + "EUDC.TTE"), previous);
+    EXPECT_EQ(ReadFile(folder + "EUDC.euf"), previousEuf);
+    EXPECT_FALSE(platform::DirectoryExists(folder + "~minamo-staging"));
+    EXPECT_EQ(Link("SystemDefaultEUDCFont"), folder + "EUDC.TTE");
+    ASSERT_EQ(boxes.messages.size(), 1u);
+    EXPECT_EQ(boxes.messages[0].rfind(texts::kInstallFailed, 0), 0u);
+    RemoveTree(folder);
+}
+
+}  // namespace

@@ -1,0 +1,168 @@
+// minamo.exe run as a login script runs it: switches in, exit code out,
+// files and registry values as the effect.
+#include <gtest/gtest.h>
+
+#include <shlobj.h>
+
+#include "command/texts.h"
+#include "tests/support/test_support.h"
+#include "tests/support/utf8.h"
+
+using namespace testing_support;
+
+namespace {
+
+std::string LocalAppData() {
+    char buffer[MAX_PATH] = {};
+    SHGetFolderPathA(nullptr, CSIDL_LOCAL_APPDATA, nullptr, 0, buffer);
+    return buffer;
+}
+
+std::string Link(const std::string& name) {
+    for (const auto& l : EudcLinks())
+        if (l.first == name) return l.second;
+    return "<none>";
+}
+
+// This machine's EUDC, a program folder with minamo.exe, and the user data
+// folder of the prefix emptied before and after.
+class CommandMode : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ClearEudcKey();
+        RemoveTree(userData);
+        MakeFontFile(system / "EUDC.TTE", 6000, 1);
+        MakeFontFile(system / "EUDC.EUF", 400, 2);
+        MakeFontFile(system / "G.TTE", 7000, 3);
+        CopyFileTo(MinamoExe(), exe);
+    }
+    void TearDown() override {
+        ClearEudcKey();
+        RemoveTree(userData);
+    }
+    void LinkThisMachine() {
+        SetEudcLink("SystemDefaultEUDCFont", system / "EUDC.TTE");
+        SetEudcLink(gothic, system / "G.TTE");
+    }
+    // What a fresh machine has: no links, no installed files.
+    void ForgetThisMachine() {
+        ClearEudcKey();
+        RemoveTree(userData);
+    }
+
+    const std::string gothic = Sjis(u8"IPAゴシック");
+    const std::string userData = LocalAppData() + "\\minamo\\";
+    TempFolder program, system;
+    const std::string exe = program / "minamo.exe";
+};
+
+TEST_F(CommandMode, AcquireThenInstallOnAnotherMachine) {
+    LinkThisMachine();
+    EXPECT_EQ(RunProcess(exe, "/g /s data"), 0);
+    for (const char* name : {"EUDC.TTE", "EUDC.euf", "G.TTE", "EUDC.INI"})
+        EXPECT_TRUE(platform::FileExists(program / "data\\" + name)) << name;
+
+    ForgetThisMachine();
+    EXPECT_EQ(RunProcess(exe, "/p /s data"), 0);
+    EXPECT_EQ(Link("SystemDefaultEUDCFont"), userData + "EUDC.TTE");
+    EXPECT_EQ(Link(gothic), userData + "G.TTE");
+    EXPECT_EQ(ReadFile(userData + "EUDC.TTE"), FontBytes(6000, 1));
+    EXPECT_EQ(ReadFile(userData + "EUDC.euf"), FontBytes(400, 2));
+    EXPECT_EQ(ReadFile(userData + "G.TTE"), FontBytes(7000, 3));
+
+    // Nothing newer in the folder now: 3, and nothing changes.
+    EXPECT_EQ(RunProcess(exe, "/p /s /d data"), 3);
+    // /ef leaves the companion out of an acquire.
+    TempFolder other;
+    EXPECT_EQ(RunProcess(exe, "/g /s /ef " + other.path().substr(0, other.path().size() - 1)), 0);
+    EXPECT_FALSE(platform::FileExists(other / "EUDC.euf"));
+    EXPECT_TRUE(platform::FileExists(other / "EUDC.TTE"));
+}
+
+TEST_F(CommandMode, AutoRunInstallsWithoutArguments) {
+    LinkThisMachine();
+    ASSERT_EQ(RunProcess(exe, "/g /s data"), 0);
+    ForgetThisMachine();
+    WriteFile(program / "EUDC.INI", "[MINAMO]\r\nAutoRun=1\r\nSilet=1\r\nTargetFolder=data\r\n");
+    EXPECT_EQ(RunProcess(exe, ""), 0);
+    EXPECT_EQ(Link("SystemDefaultEUDCFont"), userData + "EUDC.TTE");
+
+    // The next login: CheckDate from the settings, a box without Silet.
+    WriteFile(program / "EUDC.INI", "[MINAMO]\r\nAutoRun=1\r\nCheckDate=1\r\nTargetFolder=data\r\n");
+    ProcessRun run = RunAnsweringBoxes(exe, "");
+    EXPECT_EQ(run.exitCode, 3);
+    EXPECT_EQ(run.boxes, std::vector<std::string>{texts::kLatestInstalled});
+}
+
+TEST_F(CommandMode, QuestionsAnsweredAtTheScreen) {
+    LinkThisMachine();
+    ASSERT_EQ(RunProcess(exe, "/g /s data"), 0);
+    // Same-named files in the folder: the overwrite question, answered No.
+    ProcessRun declined = RunAnsweringBoxes(exe, "/g data", {IDNO});
+    EXPECT_EQ(declined.exitCode, 6);
+    EXPECT_EQ(declined.boxes, (std::vector<std::string>{texts::kOverwriteQuestion, texts::kAcquireCancelled}));
+
+    ProcessRun install = RunAnsweringBoxes(exe, "/p data", {IDNO});
+    EXPECT_EQ(install.exitCode, 6);
+    EXPECT_EQ(install.boxes, (std::vector<std::string>{texts::kReplaceQuestion, texts::kInstallCancelled}));
+    EXPECT_EQ(Link("SystemDefaultEUDCFont"), system / "EUDC.TTE");  // untouched
+
+    // /f asks nothing and reports.
+    ProcessRun forced = RunAnsweringBoxes(exe, "/p /f data");
+    EXPECT_EQ(forced.exitCode, 0);
+    EXPECT_EQ(forced.boxes.size(), 1u);
+}
+
+TEST_F(CommandMode, ExitCodesOfBrokenFolders) {
+    MakeFolder(program / "empty");
+    MakeFolder(program / "noTable");
+    WriteFile(program / "noTable\\EUDC.INI", "[MINAMO]\r\nAutoRun=0\r\n");
+    MakeFolder(program / "strangers");
+    WriteFile(program / "strangers\\EUDC.INI", "[EUDC932]\r\nNoSuchFace=EUDC.TTE\r\n");
+    const struct {
+        const char* args;
+        int exitCode;
+    } cases[] = {
+        {"/p /s empty", 9}, {"/p /s noTable", 7}, {"/p /s strangers", 5}, {"/p /s missing", 9},
+        {"/g /s empty", 10},  // no links on this machine
+    };
+    for (const auto& c : cases) EXPECT_EQ(RunProcess(exe, c.args), c.exitCode) << c.args;
+    EXPECT_TRUE(EudcLinks().empty());
+}
+
+// Where an install puts the files depends on the Windows version.
+TEST_F(CommandMode, InstallPlacePerWindowsVersion) {
+    LinkThisMachine();
+    SetEudcLink("MS PGothic", system / "G.TTE");
+    ASSERT_EQ(RunProcess(exe, "/g /s data"), 0);
+    char windows[MAX_PATH], profile[MAX_PATH];
+    GetWindowsDirectoryA(windows, MAX_PATH);
+    GetEnvironmentVariableA("USERPROFILE", profile, MAX_PATH);
+    const std::string pGothic = Sjis(u8"ＭＳ Ｐゴシック");
+    const struct {
+        const char* version;
+        std::string folder;
+        std::string pGothicName;
+    } cases[] = {
+        {"win98", std::string(windows) + "\\", pGothic},
+        {"nt40", std::string(profile) + "\\Application Data\\minamo\\", pGothic},
+        {"winxp", userData, "MS PGothic"},
+    };
+    for (const auto& c : cases) {
+        ForgetThisMachine();
+        {
+            ScopedWineVersion version(c.version);
+            EXPECT_EQ(RunProcess(exe, "/p /s data"), 0) << c.version;
+        }
+        EXPECT_EQ(Link("SystemDefaultEUDCFont"), c.folder + "EUDC.TTE") << c.version;
+        EXPECT_EQ(Link(c.pGothicName), c.folder + "G.TTE") << c.version;
+        EXPECT_EQ(ReadFile(c.folder + "G.TTE"), FontBytes(7000, 3)) << c.version;
+        if (c.folder != userData) {
+            DeleteFileA((c.folder + "EUDC.TTE").c_str());
+            DeleteFileA((c.folder + "EUDC.euf").c_str());
+            DeleteFileA((c.folder + "G.TTE").c_str());
+        }
+    }
+}
+
+}  // namespace

@@ -1,0 +1,196 @@
+// The EUDC switch, the code table button and docking, command help, the
+// registry information window, the end button and the window-mode loop.
+#include "app/run_modes.h"
+#include "command/texts.h"
+#include "tests/support/utf8.h"
+#include "tests/ui_main_support.h"
+#include "ui/gcode/gcode_form.h"
+#include "ui/main/disp_registry_form.h"
+#include "ui/window_messages.h"
+
+namespace ui_test {
+namespace {
+
+using testing_support::Sjis;
+
+TEST_F(MainWindowTest, EudcButtonsSwitchAndRefreshAnOpenCodeTable) {
+    Open();
+    TMinamoForm& f = Form();
+    const BOOL on = platform::kEudcOn, off = platform::kEudcOff;
+    Click(f.EudcOffButton);
+    Click(f.EudcOnButton);
+    PumpMessages();
+    EXPECT_EQ(boxes.eudcCalls, (std::vector<BOOL>{off, on}));
+    Click(f.GCodeButton);
+    ASSERT_TRUE(CodeTableForm);
+    MessageCounter refreshes(CodeTableForm->Handle(), WM_REFRESHCODETABLE);
+    Click(f.EudcOffButton);
+    PumpMessages();
+    EXPECT_EQ(refreshes.count, 1);
+    Click(f.EudcOnButton);
+    PumpMessages();
+    EXPECT_EQ(refreshes.count, 2);
+    EXPECT_EQ(boxes.eudcCalls, (std::vector<BOOL>{off, on, off, on}));
+    EXPECT_TRUE(boxes.messages.empty());
+    EXPECT_EQ(param->EudcSwitch, kSwitchNone);
+}
+
+TEST_F(MainWindowTest, CodeTableButtonOpensClosesAndReopens) {
+    Open();
+    TMinamoForm& f = Form();
+    for (int round = 0; round < 2; ++round) {
+        Click(f.GCodeButton);
+        ASSERT_TRUE(CodeTableForm);
+        HWND table = CodeTableForm->Handle();
+        EXPECT_TRUE(IsWindowVisible(table));
+        EXPECT_EQ(GetWindow(table, GW_OWNER), f.Handle());
+        EXPECT_EQ(Client(table).cx, 482);
+        EXPECT_EQ(Client(table).cy, 234);
+        const RECT main = Outer(f.Handle());
+        EXPECT_EQ(Outer(table).left, main.left);
+        EXPECT_EQ(Outer(table).top, main.bottom + f.DockGap);
+        Click(f.GCodeButton);
+        EXPECT_FALSE(CodeTableForm);
+        EXPECT_FALSE(IsWindow(table));
+    }
+    // A hidden one is shown again where it is.
+    Click(f.GCodeButton);
+    HWND table = CodeTableForm->Handle();
+    SetWindowPos(table, nullptr, 300, 500, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    ShowWindow(table, SW_HIDE);
+    Click(f.GCodeButton);
+    EXPECT_TRUE(IsWindowVisible(table));
+    EXPECT_EQ(Outer(table).left, 300);
+    EXPECT_EQ(Outer(table).top, 500);
+}
+
+// Without an active visual-style theme the windows touch.
+TEST_F(MainWindowTest, DockGapFollowsTheTheme) {
+    Open();
+    const bool themed = param->OsVersion.dwMajorVersion >= 6 && platform::IsThemeActive();
+    EXPECT_EQ(Form().DockGap, themed ? GetSystemMetrics(SM_CYFRAME) / 2 : 0);
+}
+
+TEST_F(MainWindowTest, DraggingTheMainWindowMovesTheCodeTable) {
+    Open();
+    TMinamoForm& f = Form();
+    RECT proposed = {100, 100, 600, 400};
+    // No code table: nothing happens.
+    SendMessageA(f.Handle(), WM_MOVING, WMSZ_LEFT, reinterpret_cast<LPARAM>(&proposed));
+    Click(f.GCodeButton);
+    HWND table = CodeTableForm->Handle();
+    const int w = Outer(table).right - Outer(table).left;
+    const int h = Outer(table).bottom - Outer(table).top;
+    const int sw = GetSystemMetrics(SM_CXSCREEN), sh = GetSystemMetrics(SM_CYSCREEN);
+    const int gap = f.DockGap;
+    const struct {
+        RECT proposed;
+        int x, y;
+    } moves[] = {
+        {{100, 100, 600, 400}, 100, 400 + gap},
+        {{-50, -400, 450, -200}, 0, 0},
+        {{sw - 100, sh - 50, sw + 400, sh + 200}, sw - w, sh - h},
+    };
+    for (const auto& m : moves) {
+        RECT r = m.proposed;
+        SendMessageA(f.Handle(), WM_MOVING, WMSZ_LEFT, reinterpret_cast<LPARAM>(&r));
+        EXPECT_EQ(Outer(table).left, m.x);
+        EXPECT_EQ(Outer(table).top, m.y);
+        // The main window's own rectangle is left as proposed.
+        EXPECT_TRUE(EqualRect(&r, &m.proposed));
+    }
+}
+
+TEST_F(MainWindowTest, CommandHelpShowsTheUsageUnlessSilent) {
+    Open();
+    std::string usage;
+    for (const char* const* line = texts::kUsageLines; *line; ++line) usage += std::string(*line) + "\r\n";
+    Click(Form().CommandHelpButton);
+    EXPECT_EQ(boxes.messages, std::vector<std::string>{usage});
+    param->Silent = true;
+    Click(Form().CommandHelpButton);
+    EXPECT_EQ(boxes.messages.size(), 1u);
+}
+
+TEST_F(MainWindowTest, RegistryWindowReadsTheRegistryAtEachShowing) {
+    Open();
+    TMinamoForm& f = Form();
+    const std::string longPath =
+        "C:\\a\\very\\long\\folder\\name\\that\\does\\not\\fit\\into\\one\\line\\of\\the\\box\\EUDC.TTE";
+    const struct {
+        std::vector<std::pair<std::string, std::string>> links;
+        std::string text;
+    } showings[] = {
+        {{}, ""},
+        {{{"SystemDefaultEUDCFont", "C:\\x\\EUDC.TTE"}},
+         "SystemDefaultEUDCFont = C:\\x\\EUDC.TTE\r\n"},
+        // Created in the order Wine also enumerates them.
+        {{{"Arial", longPath}, {"SystemDefaultEUDCFont", "C:\\x\\EUDC.TTE"}},
+         "Arial = " + longPath + "\r\nSystemDefaultEUDCFont = C:\\x\\EUDC.TTE\r\n"},
+    };
+    for (const auto& s : showings) {
+        testing_support::ClearEudcKey();
+        for (const auto& link : s.links) testing_support::SetEudcLink(link.first, link.second);
+        DialogScript script(f.Handle());
+        script.Then([&](HWND window) {
+            EXPECT_EQ(Text(window), Sjis(u8"現在の外字の登録情報"));
+            EXPECT_EQ(Client(window).cx, 446);
+            EXPECT_EQ(Client(window).cy, 303);
+            EXPECT_FALSE(Enabled(f.Handle()));
+            ASSERT_TRUE(DispRegistryForm);
+            HWND memo = DispRegistryForm->Memo1;
+            EXPECT_EQ(Text(memo), s.text);
+            // Long lines wrap: no horizontal scrolling.
+            EXPECT_FALSE(GetWindowLongPtrA(memo, GWL_STYLE) & (WS_HSCROLL | ES_AUTOHSCROLL));
+            if (s.links.size() == 2) {
+                EXPECT_GT(SendMessageA(memo, EM_GETLINECOUNT, 0, 0), 3);
+            }
+            // The box follows the window's size.
+            ui::SetClientSize(window, 600, 200);
+            EXPECT_EQ(Outer(memo).right - Outer(memo).left, 600);
+            PostMessageA(window, WM_CLOSE, 0, 0);
+        });
+        Click(f.DispRegButton);
+        EXPECT_TRUE(script.Finished());
+        EXPECT_FALSE(DispRegistryForm);
+        EXPECT_TRUE(Enabled(f.Handle()));
+    }
+    EXPECT_TRUE(boxes.messages.empty());
+}
+
+TEST_F(MainWindowTest, EndButtonClosesTheWindowAndTheCodeTable) {
+    Open();
+    Click(Form().GCodeButton);
+    HWND table = CodeTableForm->Handle();
+    Click(Form().EndButton);
+    EXPECT_FALSE(Form().Handle());
+    EXPECT_FALSE(IsWindow(table));
+    EXPECT_FALSE(CodeTableForm);
+}
+
+// minamo.exe without switches: the main window runs until it is closed,
+// and the exit code is 0.
+TEST(WindowMode, RunsUntilTheMainWindowCloses) {
+    testing_support::TempFolder program;
+    testing_support::MakeFolder(program / "data");
+    testing_support::FakeInteraction boxes;
+    static HWND seen = nullptr;
+    seen = nullptr;
+    UINT_PTR timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) {
+        HWND main = FindWindowA("TMinamoForm", nullptr);
+        if (!main || !IsWindowVisible(main) || seen) return;
+        seen = main;
+        // As the user does: choose the folder, then press 終了.
+        HWND list = GetDlgItem(main, TMinamoForm::kCBSelectFolder);
+        SelectItem(list, 0);
+        Click(GetDlgItem(main, TMinamoForm::kEndButton));
+    });
+    EXPECT_EQ(RunMinamo(program / "minamo.exe", {"data"}), 0);
+    KillTimer(nullptr, timer);
+    EXPECT_TRUE(seen);
+    EXPECT_FALSE(IsWindow(seen));
+    EXPECT_TRUE(boxes.messages.empty());
+}
+
+}  // namespace
+}  // namespace ui_test

@@ -1,0 +1,227 @@
+// The main window as it opens and as the user widens, narrows and tabs
+// through it.
+#include "command/texts.h"
+#include "tests/support/utf8.h"
+#include "tests/ui_main_support.h"
+
+#include <commctrl.h>
+
+namespace ui_test {
+namespace {
+
+using testing_support::Sjis;
+
+TEST_F(MainWindowTest, OpensNarrowWithItsInformationLines) {
+    Open();
+    HWND w = Form().Handle();
+    EXPECT_EQ(Text(w), Sjis(u8"ミナモ Ver.3.0 β2"));
+    EXPECT_EQ(Client(w).cx, 482);
+    EXPECT_EQ(Client(w).cy, 234);
+    EXPECT_EQ(Text(Form().WidthButton), ">>");
+    // Placed at the left edge 20, its top half the screen minus 234.
+    EXPECT_EQ(Outer(w).left, 20);
+    EXPECT_EQ(Outer(w).top, GetSystemMetrics(SM_CYSCREEN) / 2 - 234);
+    const OSVERSIONINFOA& os = param->OsVersion;
+    EXPECT_EQ(Text(Form().Memo1), "OS : Windows " + std::to_string(os.dwMajorVersion) + "." +
+                                      std::to_string(os.dwMinorVersion) + "\r\n" +
+                                      Sjis(u8"インストール先フォルダ : ") + "\r\n" +
+                                      param->UserDataFolder);
+    EXPECT_EQ(SendMessageA(Form().Memo1, EM_GETLINECOUNT, 0, 0), 3);
+    EXPECT_TRUE(boxes.messages.empty());
+}
+
+TEST_F(MainWindowTest, WidthButtonTogglesTheOptionArea) {
+    Open();
+    HWND w = Form().Handle();
+    const struct {
+        const char* captionBefore;  // nullptr: as the window left it
+        int width;
+        const char* captionAfter;
+    } clicks[] = {
+        {nullptr, 770, "<<"},
+        {nullptr, 482, ">>"},
+        {nullptr, 770, "<<"},
+        {"xx", 482, ">>"},  // anything but ">>" counts as wide
+        {">>", 770, "<<"},
+    };
+    for (const auto& c : clicks) {
+        if (c.captionBefore) SetWindowTextA(Form().WidthButton, c.captionBefore);
+        // A height the user dragged is undone.
+        ui::SetClientSize(w, Client(w).cx, 300);
+        Click(Form().WidthButton);
+        EXPECT_EQ(Client(w).cx, c.width);
+        EXPECT_EQ(Client(w).cy, 234);
+        EXPECT_EQ(Text(Form().WidthButton), c.captionAfter);
+    }
+}
+
+TEST_F(MainWindowTest, MemoKeepsItsMarginsAsTheWindowChanges) {
+    Open();
+    HWND w = Form().Handle();
+    const struct {
+        int width, height;
+        int memoWidth, memoHeight;
+    } sizes[] = {
+        {770, 234, 257, 80},
+        {900, 300, 387, 146},
+        {600, 200, 87, 46},
+    };
+    for (const auto& s : sizes) {
+        ui::SetClientSize(w, s.width, s.height);
+        RECT memo = InParent(Form().Memo1);
+        EXPECT_EQ(memo.left, 503);
+        EXPECT_EQ(memo.top, 139);
+        EXPECT_EQ(memo.right - memo.left, s.memoWidth) << s.width;
+        EXPECT_EQ(memo.bottom - memo.top, s.memoHeight) << s.height;
+    }
+}
+
+TEST_F(MainWindowTest, ControlsSitWhereLaidOutWithTheirCaptions) {
+    MakeFile("EUDC.TTE");
+    Open();
+    TMinamoForm& f = Form();
+    const struct {
+        HWND control;
+        const char* caption;  // UTF-8; nullptr: not checked
+        RECT rect;            // left, top, right, bottom in the client area
+    } controls[] = {
+        {f.Label1, u8"ミナモは、Windowsの外字環境を別のPCにインストールするツールです。",
+         {57, 8, 397, 38}},
+        {f.LabelURL, "https://minamo.example.org/support", {176, 39, 465, 54}},
+        {f.WidthButton, ">>", {442, 8, 475, 33}},
+        {f.GroupBox1, u8"動作を選択してください", {8, 81, 465, 192}},
+        // Laid out inside the group box, which starts at 8,81.
+        {f.RBGetEUDCFile, u8"システムの外字を選択したフォルダに取得する", {28, 110, 405, 127}},
+        {f.RBPutEUDCFile, u8"選択したフォルダの外字をシステムにインストールする", {28, 133, 405, 150}},
+        {f.Label4, u8"フォルダ選択", {87, 161, 166, 176}},
+        {f.CBSelectFolder, nullptr, {166, 157, 338, 180}},
+        {f.NewFolderButton, u8"新規フォルダ", {344, 156, 438, 181}},
+        {f.GCodeButton, u8"外字コード表(&C)", {8, 198, 145, 223}},
+        {f.RunButton, u8"実行(&R)", {309, 199, 384, 224}},
+        {f.EndButton, u8"終了(&X)", {390, 198, 465, 223}},
+        {f.CBConfirm, u8"ファイル上書きの問い合わせをしない。", {503, 8, 748, 25}},
+        {f.CBCopyEUF, u8"*.EUFファイルもコピーする", {503, 31, 745, 48}},
+        {f.CBDatable, u8"日付が新しい場合のみインストールする。", {503, 54, 772, 71}},
+        {f.EudcOnButton, u8"外字有効", {503, 77, 629, 102}},
+        {f.EudcOffButton, u8"外字無効", {635, 77, 761, 102}},
+        {f.CommandHelpButton, u8"コマンドヘルプ", {503, 108, 629, 133}},
+        {f.DispRegButton, u8"登録情報の表示", {635, 108, 761, 133}},
+    };
+    for (const auto& c : controls) {
+        if (c.caption) {
+            EXPECT_EQ(Text(c.control), Sjis(c.caption));
+        }
+        RECT r = InParent(c.control);
+        EXPECT_EQ(r.left, c.rect.left) << Text(c.control);
+        EXPECT_EQ(r.top, c.rect.top) << Text(c.control);
+        EXPECT_EQ(r.right, c.rect.right) << Text(c.control);
+        EXPECT_EQ(r.bottom, c.rect.bottom) << Text(c.control);
+    }
+    EXPECT_FALSE(Checked(f.CBConfirm));
+    EXPECT_TRUE(Checked(f.CBCopyEUF));
+    EXPECT_TRUE(GetWindowLongPtrA(f.Memo1, GWL_STYLE) & ES_READONLY);
+}
+
+TEST_F(MainWindowTest, TabOrderFollowsTheLayout) {
+    MakeFile("EUDC.TTE");  // every control enabled, install chosen
+    Open();
+    TMinamoForm& f = Form();
+    // Of the two radio buttons the chosen one is the tab stop.
+    EXPECT_FALSE(GetWindowLongPtrA(f.RBGetEUDCFile, GWL_STYLE) & WS_TABSTOP);
+    const HWND order[] = {f.WidthButton,  f.RBPutEUDCFile,     f.CBSelectFolder,
+                          f.NewFolderButton, f.GCodeButton, f.RunButton,         f.EndButton,
+                          f.CBConfirm,    f.CBCopyEUF,     f.CBDatable,         f.EudcOnButton,
+                          f.EudcOffButton, f.CommandHelpButton, f.DispRegButton, f.Memo1};
+    HWND at = order[0];
+    for (size_t i = 1; i < sizeof order / sizeof order[0]; ++i) {
+        at = GetNextDlgTabItem(f.Handle(), at, FALSE);
+        EXPECT_EQ(at, order[i]) << "tab stop " << i << " is " << Text(at);
+    }
+    EXPECT_EQ(GetNextDlgTabItem(f.Handle(), at, FALSE), order[0]);
+}
+
+TEST_F(MainWindowTest, HintsNameWhatTheControlsDo) {
+    Open();
+    TMinamoForm& f = Form();
+    HWND tips = nullptr;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND h, LPARAM out) {
+            char cls[64] = {};
+            GetClassNameA(h, cls, sizeof cls);
+            if (lstrcmpiA(cls, TOOLTIPS_CLASSA) != 0) return TRUE;
+            *reinterpret_cast<HWND*>(out) = h;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&tips));
+    ASSERT_TRUE(tips);
+    const char* eudcHint = u8"外字コード表を表示しながらこのボタンをクリックしてみてください。";
+    const struct {
+        HWND control;
+        const char* hint;
+    } hints[] = {
+        {f.LabelURL, u8"サポートサイトにアクセスします。"},
+        {f.WidthButton, u8"オプション機能の表示・非表示"},
+        {f.CBSelectFolder,
+         u8"(デフォルト) とは、「ミナモ」の実行ファイル（minamo.exe）が存在しているフォルダのことです。"},
+        {f.NewFolderButton, u8"新規フォルダを (デフォルト) の直下に作成します。"},
+        {f.GCodeButton, u8"外字コード表の表示・非表示"},
+        {f.EudcOnButton, eudcHint},
+        {f.EudcOffButton, eudcHint},
+        {f.CommandHelpButton, u8"コマンドラインの使い方を表示します。"},
+        {f.DispRegButton, u8"現在の外字のレジストリ情報を表示します。"},
+        {f.RunButton, ""},
+    };
+    for (const auto& h : hints) {
+        // The A message hands out at most 80 bytes: read the whole hint wide.
+        wchar_t text[512] = {};
+        TTTOOLINFOW tool = {};
+        tool.cbSize = sizeof tool;
+        tool.hwnd = f.Handle();
+        tool.uId = reinterpret_cast<UINT_PTR>(h.control);
+        tool.lpszText = text;
+        SendMessageW(tips, TTM_GETTEXTW, 512, reinterpret_cast<LPARAM>(&tool));
+        EXPECT_EQ(platform::ToMultiByte(932, text), Sjis(h.hint)) << Text(h.control);
+    }
+}
+
+TEST_F(MainWindowTest, FontsAreTheLaidOutFaces) {
+    Open();
+    const struct {
+        HWND control;
+        const char* face;
+        bool underline;
+    } fonts[] = {
+        {Form().Label1, "MS UI Gothic", false},
+        {Form().RunButton, "MS UI Gothic", false},
+        {Form().LabelURL, u8"ＭＳ Ｐゴシック", true},
+    };
+    for (const auto& f : fonts) {
+        LOGFONTA lf = {};
+        HFONT font = reinterpret_cast<HFONT>(SendMessageA(f.control, WM_GETFONT, 0, 0));
+        ASSERT_TRUE(GetObjectA(font, sizeof lf, &lf));
+        EXPECT_EQ(std::string(lf.lfFaceName), Sjis(f.face));
+        EXPECT_EQ(lf.lfHeight, -15);
+        EXPECT_EQ(lf.lfCharSet, SHIFTJIS_CHARSET);
+        EXPECT_EQ(lf.lfUnderline != 0, f.underline);
+    }
+}
+
+TEST_F(MainWindowTest, EnterRunsAndEscapeLeavesTheWindowOpen) {
+    Open();
+    TMinamoForm& f = Form();
+    EXPECT_EQ(LOWORD(SendMessageA(f.Handle(), DM_GETDEFID, 0, 0)), GetDlgCtrlID(f.RunButton));
+    // Enter in the folder list presses the default button: the options go
+    // into the run parameters (an acquire with no EUDC then says so).
+    Click(f.CBConfirm);
+    PressKey(f.Handle(), f.CBSelectFolder, VK_RETURN);
+    EXPECT_FALSE(param->Confirm);
+    ASSERT_EQ(boxes.messages.size(), 1u);
+    EXPECT_EQ(boxes.messages[0], texts::kNoSystemEudc);
+    PressKey(f.Handle(), f.CBSelectFolder, VK_ESCAPE);
+    EXPECT_TRUE(IsWindow(f.Handle()));
+    EXPECT_EQ(boxes.messages.size(), 1u);
+}
+
+}  // namespace
+}  // namespace ui_test

@@ -1,0 +1,147 @@
+// RunButtonClick: the options and folder it stores, and the acquire and
+// install it runs with the engine, seen on disk and in the registry.
+#include "command/texts.h"
+#include "tests/support/utf8.h"
+#include "tests/ui_main_support.h"
+#include "ui/gcode/gcode_form.h"
+#include "ui/window_messages.h"
+
+namespace ui_test {
+namespace {
+
+using testing_support::Sjis;
+
+TEST_F(MainWindowTest, RunStoresTheOptionsAndTheFolder) {
+    MakeFolder("data");
+    const struct {
+        bool confirmTicked, copyTicked;
+        const char* folder;  // nullptr: the default item
+        bool confirm, copyEuf;
+        const char* targetName;
+    } cases[] = {
+        {false, true, nullptr, true, true, ""},
+        {true, true, "data", false, true, "data\\"},
+        {false, false, "data", true, false, "data\\"},
+        {true, false, nullptr, false, false, ""},
+    };
+    for (const auto& c : cases) {
+        Open();
+        TMinamoForm& f = Form();
+        if (c.folder) SelectItem(f.CBSelectFolder, c.folder);
+        if (c.confirmTicked) Click(f.CBConfirm);
+        if (!c.copyTicked) Click(f.CBCopyEUF);
+        boxes.messages.clear();
+        Click(f.RunButton);
+        EXPECT_EQ(param->Confirm, c.confirm);
+        EXPECT_EQ(param->CopyEUF, c.copyEuf);
+        EXPECT_FALSE(param->CheckDate);
+        EXPECT_EQ(param->TargetName, c.targetName);
+        // Nothing to acquire on a system without EUDC links.
+        EXPECT_EQ(boxes.messages, std::vector<std::string>{texts::kNoSystemEudc});
+        EXPECT_TRUE(boxes.eudcCalls.empty());
+        form.reset();
+    }
+}
+
+TEST_F(MainWindowTest, DisabledDateOptionStillCounts) {
+    MakeFile("EUDC.TTE");
+    Open();
+    TMinamoForm& f = Form();
+    Click(f.CBDatable);
+    Click(f.RBGetEUDCFile);
+    ASSERT_FALSE(Enabled(f.CBDatable));
+    Click(f.RunButton);
+    EXPECT_TRUE(param->CheckDate);
+}
+
+// A machine with one EUDC font file linked as the system default.
+class RoundTrip : public MainWindowTest {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        testing_support::WriteFile(system / "EUDC.TTE", "tte glyphs");
+        testing_support::WriteFile(system / "EUDC.EUF", "euf index");
+        testing_support::SetEudcLink("SystemDefaultEUDCFont", system / "EUDC.TTE");
+        MakeFolder("data");
+    }
+    testing_support::TempFolder system;
+};
+
+TEST_F(RoundTrip, AcquireIntoAFolderThenInstallFromIt) {
+    Open();
+    TMinamoForm& f = Form();
+    SelectItem(f.CBSelectFolder, "data");
+    ASSERT_FALSE(Enabled(f.RBPutEUDCFile));
+    Click(f.RunButton);
+    EXPECT_EQ(testing_support::ReadFile(Program("data\\EUDC.TTE")), "tte glyphs");
+    EXPECT_EQ(testing_support::ReadFile(Program("data\\EUDC.EUF")), "euf index");
+    EXPECT_TRUE(platform::FileExists(Program("data\\EUDC.INI")));
+    ASSERT_EQ(boxes.messages.size(), 1u);  // the engine's report
+    EXPECT_NE(boxes.messages[0].find(texts::kAcquireClosing), std::string::npos);
+    // The list was rebuilt with the same folder, which can now be installed.
+    EXPECT_EQ(SelectedItem(f.CBSelectFolder), "data");
+    EXPECT_TRUE(Enabled(f.RBPutEUDCFile));
+    EXPECT_TRUE(Checked(f.RBGetEUDCFile));
+    EXPECT_TRUE(boxes.eudcCalls.empty());
+
+    // Install on "another machine": the link now points elsewhere.
+    testing_support::ClearEudcKey();
+    testing_support::SetEudcLink("SystemDefaultEUDCFont", system / "OTHER.TTE");
+    Click(f.RBPutEUDCFile);
+    boxes.messages.clear();
+    Click(f.RunButton);
+    EXPECT_EQ(boxes.questions, std::vector<std::string>{texts::kReplaceQuestion});
+    EXPECT_EQ(testing_support::ReadFile(param->UserDataFolder + "EUDC.TTE"), "tte glyphs");
+    EXPECT_EQ(testing_support::ReadFile(param->UserDataFolder + "EUDC.EUF"), "euf index");
+    const auto links = testing_support::EudcLinks();
+    ASSERT_EQ(links.size(), 1u);
+    EXPECT_EQ(links[0].first, "SystemDefaultEUDCFont");
+    EXPECT_EQ(links[0].second, param->UserDataFolder + "EUDC.TTE");
+    // Off before, on again twice after.
+    EXPECT_EQ(boxes.eudcCalls,
+              (std::vector<BOOL>{platform::kEudcOff, platform::kEudcOn, platform::kEudcOn}));
+    EXPECT_EQ(boxes.messages.size(), 1u);
+}
+
+TEST_F(RoundTrip, TickedOptionsReachTheEngine) {
+    Open();
+    TMinamoForm& f = Form();
+    SelectItem(f.CBSelectFolder, "data");
+    Click(f.CBCopyEUF);  // no *.euf
+    Click(f.RunButton);
+    EXPECT_TRUE(platform::FileExists(Program("data\\EUDC.TTE")));
+    EXPECT_FALSE(platform::FileExists(Program("data\\EUDC.EUF")));
+    // Acquiring again over the files asks first, unless CBConfirm is ticked.
+    boxes.answers = {IDNO};
+    Click(f.RunButton);
+    EXPECT_EQ(boxes.questions, std::vector<std::string>{texts::kOverwriteQuestion});
+    EXPECT_EQ(boxes.messages.back(), texts::kAcquireCancelled);
+    Click(f.CBConfirm);
+    boxes.questions.clear();
+    Click(f.RunButton);
+    EXPECT_TRUE(boxes.questions.empty());
+}
+
+TEST_F(MainWindowTest, FailedOrCancelledInstallSwitchesEudcOnAndRefreshes) {
+    MakeFile("EUDC.INI", "[MINAMO]\r\n");  // settings, no links: incomplete
+    Open();
+    TMinamoForm& f = Form();
+    ASSERT_TRUE(Checked(f.RBPutEUDCFile));
+    Click(f.GCodeButton);
+    ASSERT_TRUE(CodeTableForm);
+    MessageCounter refreshes(CodeTableForm->Handle(), WM_REFRESHCODETABLE);
+    Click(f.RunButton);
+    EXPECT_EQ(refreshes.count, 0);  // posted: handled after the click
+    PumpMessages();
+    EXPECT_EQ(refreshes.count, 1);
+    EXPECT_EQ(boxes.messages, std::vector<std::string>{texts::kInfoIncomplete});
+    EXPECT_EQ(boxes.eudcCalls,
+              (std::vector<BOOL>{platform::kEudcOff, platform::kEudcOn, platform::kEudcOn}));
+    // The list is not rebuilt after an install.
+    MakeFolder("later");
+    Click(f.RunButton);
+    EXPECT_EQ(Items(f.CBSelectFolder).size(), 1u);
+}
+
+}  // namespace
+}  // namespace ui_test

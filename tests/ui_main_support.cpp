@@ -1,0 +1,154 @@
+#include "tests/ui_main_support.h"
+#include "ui/main/window.h"
+
+#include <commctrl.h>
+
+namespace ui_test {
+
+
+void Click(HWND button) { SendMessageA(button, BM_CLICK, 0, 0); }
+
+void SelectItem(HWND combo, int index) {
+    SendMessageA(combo, CB_SETCURSEL, index, 0);
+    SendMessageA(GetParent(combo), WM_COMMAND,
+                 MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+}
+
+void SelectItem(HWND combo, const std::string& text) {
+    LRESULT at = SendMessageA(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                              reinterpret_cast<LPARAM>(text.c_str()));
+    ASSERT_NE(at, CB_ERR) << text;
+    SelectItem(combo, static_cast<int>(at));
+}
+
+static std::string ItemText(HWND combo, LRESULT index) {
+    LRESULT n = SendMessageA(combo, CB_GETLBTEXTLEN, index, 0);
+    if (n == CB_ERR) return std::string();
+    std::string text(static_cast<size_t>(n) + 1, '\0');
+    SendMessageA(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(&text[0]));
+    text.resize(static_cast<size_t>(n));
+    return text;
+}
+
+std::vector<std::string> Items(HWND combo) {
+    std::vector<std::string> items;
+    LRESULT n = SendMessageA(combo, CB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < n; ++i) items.push_back(ItemText(combo, i));
+    return items;
+}
+
+std::string SelectedItem(HWND combo) {
+    return ItemText(combo, SendMessageA(combo, CB_GETCURSEL, 0, 0));
+}
+
+bool Enabled(HWND control) { return IsWindowEnabled(control) != FALSE; }
+bool Checked(HWND button) { return SendMessageA(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+SIZE Client(HWND window) { return ui::ClientSize(window); }
+
+RECT Outer(HWND window) {
+    RECT r = {};
+    GetWindowRect(window, &r);
+    return r;
+}
+
+RECT InParent(HWND child) { return ui::ChildRect(child); }
+
+std::string Text(HWND window) {
+    int n = GetWindowTextLengthA(window);
+    std::string text(static_cast<size_t>(n) + 1, '\0');
+    n = GetWindowTextA(window, &text[0], n + 1);
+    text.resize(static_cast<size_t>(n));
+    return text;
+}
+
+void PumpMessages() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+void PressKey(HWND window, HWND control, WPARAM key) {
+    SetFocus(control);
+    MSG msg = {};
+    msg.hwnd = control;
+    msg.message = WM_KEYDOWN;
+    msg.wParam = key;
+    msg.lParam = 1;
+    if (!IsDialogMessageA(window, &msg)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    PumpMessages();
+}
+
+DialogScript::DialogScript(HWND owner) : owner_(owner) {
+    SetWindowSubclass(owner_, &DialogScript::Hook, 1, reinterpret_cast<DWORD_PTR>(this));
+}
+
+DialogScript::~DialogScript() {
+    RemoveWindowSubclass(owner_, &DialogScript::Hook, 1);
+    EXPECT_TRUE(steps_.empty()) << steps_.size() << " dialog steps never ran";
+}
+
+DialogScript& DialogScript::Then(std::function<void(HWND)> step) {
+    steps_.push_back(std::move(step));
+    return *this;
+}
+
+LRESULT CALLBACK DialogScript::Hook(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                    UINT_PTR, DWORD_PTR data) {
+    if (message == WM_ENTERIDLE && wParam == MSGF_DIALOGBOX) {
+        auto* self = reinterpret_cast<DialogScript*>(data);
+        HWND dialog = reinterpret_cast<HWND>(lParam);
+        ++self->idles;
+        if (self->steps_.empty()) {
+            ADD_FAILURE() << "a modal window was shown with no step left";
+            PostMessageA(dialog, WM_CLOSE, 0, 0);
+            return 0;
+        }
+        auto step = std::move(self->steps_.front());
+        self->steps_.pop_front();
+        step(dialog);
+        return 0;
+    }
+    return DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+MessageCounter::MessageCounter(HWND window, UINT message) : window_(window), message_(message) {
+    SetWindowSubclass(window_, &MessageCounter::Hook, 2, reinterpret_cast<DWORD_PTR>(this));
+}
+
+MessageCounter::~MessageCounter() {
+    if (IsWindow(window_)) RemoveWindowSubclass(window_, &MessageCounter::Hook, 2);
+}
+
+LRESULT CALLBACK MessageCounter::Hook(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                      UINT_PTR, DWORD_PTR data) {
+    auto* self = reinterpret_cast<MessageCounter*>(data);
+    if (message == self->message_) ++self->count;
+    return DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+void MainWindowTest::SetUp() { testing_support::ClearEudcKey(); }
+
+void MainWindowTest::TearDown() {
+    form.reset();
+    PumpMessages();
+    RunParam = nullptr;
+    param.reset();
+}
+
+void MainWindowTest::Open(const StringList& args) {
+    param = std::make_unique<TminamoParam>(program / "minamo.exe");
+    RunParam = param.get();
+    ASSERT_FALSE(param->ParseCommandLine(args)) << "window mode expected";
+    form = TMinamoForm::Create();
+    ASSERT_TRUE(form);
+    form->Show();
+    PumpMessages();
+}
+
+}  // namespace ui_test

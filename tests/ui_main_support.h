@@ -1,0 +1,93 @@
+// Driving the main window family in-process: real messages to real
+// controls, modal windows answered step by step from their idle message.
+#pragma once
+
+#include <windows.h>
+
+#include <deque>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "command/param.h"
+#include "tests/support/test_support.h"
+#include "ui/main/minamo_form.h"
+
+namespace ui_test {
+
+void Click(HWND button);  // BM_CLICK, as a mouse click does
+// Selects an item the way the user does: the list changes, then the
+// parent hears CBN_SELCHANGE.
+void SelectItem(HWND combo, int index);
+void SelectItem(HWND combo, const std::string& text);
+std::vector<std::string> Items(HWND combo);
+std::string SelectedItem(HWND combo);
+bool Enabled(HWND control);
+bool Checked(HWND button);
+SIZE Client(HWND window);
+RECT Outer(HWND window);
+RECT InParent(HWND child);
+std::string Text(HWND window);
+// Handles what is queued for this thread.
+void PumpMessages();
+// Sends a key to a control through the dialog manager of its window, as
+// the message loop does.
+void PressKey(HWND window, HWND control, WPARAM key);
+
+// Answers the modal windows owned by owner: at each WM_ENTERIDLE of a
+// showing, the next step runs with the dialog's handle. A showing with no
+// step left fails the test and is closed.
+class DialogScript {
+public:
+    explicit DialogScript(HWND owner);
+    ~DialogScript();
+    DialogScript& Then(std::function<void(HWND dialog)> step);
+    bool Finished() const { return steps_.empty(); }
+    int idles = 0;
+
+private:
+    static LRESULT CALLBACK Hook(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+    HWND owner_;
+    std::deque<std::function<void(HWND)>> steps_;
+};
+
+// Counts the program's messages that reach a window (posted ones once the
+// queue was pumped).
+class MessageCounter {
+public:
+    MessageCounter(HWND window, UINT message);
+    ~MessageCounter();
+    int count = 0;
+
+private:
+    static LRESULT CALLBACK Hook(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+    HWND window_;
+    UINT message_;
+};
+
+// A program folder in %TEMP% with run parameters for minamo.exe there and
+// the main window opened on them.
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+    // Reads the settings and arguments as the entry does, then creates and
+    // shows the window.
+    void Open(const StringList& args = {});
+    std::string Program(const std::string& name) const { return program / name; }
+    void MakeFolder(const std::string& name) { testing_support::MakeFolder(program / name); }
+    void MakeFile(const std::string& name, const std::string& bytes = "x") {
+        testing_support::WriteFile(program / name, bytes);
+    }
+    TMinamoForm& Form() { return *form; }
+
+    testing_support::TempFolder program;
+    testing_support::FakeInteraction boxes;
+    std::unique_ptr<TminamoParam> param;
+    std::unique_ptr<TMinamoForm> form;
+};
+
+}  // namespace ui_test

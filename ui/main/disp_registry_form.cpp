@@ -1,0 +1,64 @@
+#include "ui/main/disp_registry_form.h"
+
+#include "command/param.h"
+#include "command/texts.h"
+
+TDispRegistryForm* DispRegistryForm = nullptr;
+
+namespace {
+const char* const kClassName = "TDispRegistryForm";
+const DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+}  // namespace
+
+TDispRegistryForm::TDispRegistryForm(HWND owner)
+    : owner_(owner), font_(texts::kDispRegFontFace, 11) {
+    CreateTopLevel(kClassName, 0, kStyle, texts::kDispRegFormCaption, 0, 0, 446, 303, owner);
+    // No horizontal scrolling: long paths wrap at the box's width.
+    Memo1 = ui::CreateControl(Handle(), "EDIT", texts::kDispRegPlaceholder,
+                              WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, 0, 0, 446,
+                              303, 1, font_.get());
+}
+
+TDispRegistryForm::~TDispRegistryForm() = default;
+
+void TDispRegistryForm::ShowModal() {
+    CenterOnScreen();
+    FormShow();
+    const bool never = false;  // the loop ends when the window is destroyed
+    ui::RunModal(Handle(), owner_, never);
+}
+
+void TDispRegistryForm::CenterOnScreen() {
+    RECT r = {};
+    GetWindowRect(Handle(), &r);
+    const int x = (GetSystemMetrics(SM_CXSCREEN) - (r.right - r.left)) / 2;
+    const int y = (GetSystemMetrics(SM_CYSCREEN) - (r.bottom - r.top)) / 2;
+    SetWindowPos(Handle(), nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// An install or an outside change since the last showing is reflected.
+void TDispRegistryForm::FormShow() {
+    RunParam->ReadFontLinks();
+    SetWindowTextA(Memo1, RunParam->FontLinkText().c_str());
+}
+
+void TDispRegistryForm::FormClose() { DestroyWindow(Handle()); }
+
+LRESULT TDispRegistryForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_SIZE:
+        if (Memo1) MoveWindow(Memo1, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
+        return 0;
+    case WM_CLOSE:
+        // The owner takes the activation back before this window goes.
+        EnableWindow(owner_, TRUE);
+        FormClose();
+        return 0;
+    }
+    return ui::Window::HandleMessage(message, wParam, lParam);
+}
+
+void TDispRegistryForm::Destroyed() {
+    if (DispRegistryForm == this) DispRegistryForm = nullptr;
+    delete this;
+}

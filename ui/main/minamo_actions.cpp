@@ -1,0 +1,106 @@
+// The main window's buttons: run, EUDC switch, code table, help, registry
+// information, support link and end; and the docking of the code table.
+#include "command/param.h"
+#include "command/paths.h"
+#include "command/texts.h"
+#include "platform/platform.h"
+#include "ui/gcode/gcode_form.h"
+#include "ui/main/disp_registry_form.h"
+#include "ui/main/minamo_form.h"
+#include "ui/window_messages.h"
+
+std::string TMinamoForm::SelectedFolderText() const {
+    const LRESULT index = SendMessageA(CBSelectFolder, CB_GETCURSEL, 0, 0);
+    if (index == CB_ERR) return std::string();
+    const LRESULT length = SendMessageA(CBSelectFolder, CB_GETLBTEXTLEN, index, 0);
+    if (length == CB_ERR) return std::string();
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    SendMessageA(CBSelectFolder, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(&text[0]));
+    text.resize(static_cast<size_t>(length));
+    return text;
+}
+
+void TMinamoForm::RunButtonClick() {
+    // A ticked CBConfirm asks for no question before overwriting.
+    RunParam->SetOptions(ui::IsChecked(CBCopyEUF), !ui::IsChecked(CBConfirm),
+                         ui::IsChecked(CBDatable));
+    const std::string folder = SelectedFolderText();
+    RunParam->TargetName = folder == texts::kDefaultFolder ? std::string()
+                                                            : AddTrailingBackslash(folder);
+    if (ui::IsChecked(RBGetEUDCFile)) {
+        RunParam->ReadFontLinks();
+        // A folder that now holds EUDC files can be installed from.
+        if (RunParam->GetEudc() == kResultOk)
+            FillFolderList(RemoveTrailingBackslash(RunParam->TargetName));
+        return;
+    }
+    platform::EnableEudc(platform::kEudcOff);
+    RunParam->PutEudc();
+    // EUDC comes back on whatever the install's outcome.
+    SendMessageA(Handle(), WM_ENABLEEUDC, 0, 0);
+    SendMessageA(Handle(), WM_ENABLEEUDC, 0, 0);
+    RefreshCodeTable();
+}
+
+void TMinamoForm::WMEnableEudc() { platform::EnableEudc(platform::kEudcOn); }
+
+void TMinamoForm::RefreshCodeTable() {
+    if (CodeTableForm) PostMessageA(CodeTableForm->Handle(), WM_REFRESHCODETABLE, 0, 0);
+}
+
+void TMinamoForm::EudcOnButtonClick() {
+    platform::EnableEudc(platform::kEudcOn);
+    RefreshCodeTable();
+}
+
+void TMinamoForm::EudcOffButtonClick() {
+    platform::EnableEudc(platform::kEudcOff);
+    RefreshCodeTable();
+}
+
+void TMinamoForm::GCodeButtonClick() {
+    if (!CodeTableForm) {
+        CodeTableForm = TGCodeForm::Create(Handle(), DockGap);
+        RECT main = {};
+        GetWindowRect(Handle(), &main);
+        HWND table = CodeTableForm->Handle();
+        ui::SetClientSize(table, kNarrowWidth, kClientHeight);
+        SetWindowPos(table, nullptr, main.left, main.bottom + DockGap, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        CodeTableForm->Show();
+    } else if (CodeTableForm->Showing()) {
+        CodeTableForm->Close();
+    } else {
+        CodeTableForm->Show();
+    }
+}
+
+// The code table follows below; it stays on the screen even where the
+// main window is dragged partly off it.
+void TMinamoForm::WMMoving(const RECT& proposed) {
+    if (!CodeTableForm) return;
+    HWND table = CodeTableForm->Handle();
+    RECT r = {};
+    GetWindowRect(table, &r);
+    const int width = r.right - r.left, height = r.bottom - r.top;
+    int x = proposed.left;
+    int y = proposed.bottom + DockGap;
+    if (x < 0) x = 0;
+    if (y < 0) y = 0;
+    const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+    const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    if (x + width > screenWidth) x = screenWidth - width;
+    if (y + height > screenHeight) y = screenHeight - height;
+    SetWindowPos(table, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TMinamoForm::CommandHelpButtonClick() { RunParam->ShowHelp(); }
+
+void TMinamoForm::DispRegButtonClick() {
+    DispRegistryForm = new TDispRegistryForm(Handle());
+    DispRegistryForm->ShowModal();
+}
+
+void TMinamoForm::LabelURLClick() { platform::OpenWithShell(Handle(), ui::WindowText(LabelURL)); }
+
+void TMinamoForm::EndButtonClick() { SendMessageA(Handle(), WM_CLOSE, 0, 0); }

@@ -1,0 +1,97 @@
+// TMinamoForm: the main window of window mode. The user picks acquire or
+// install, the target folder and three options, and runs the operation;
+// the window also switches EUDC, shows the command help and the registry
+// information, and keeps the code table window docked below itself.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "ui/main/window.h"
+
+class TMinamoForm : public ui::Window {
+public:
+    // Control identifiers, in tab order.
+    enum ControlId {
+        kImage1 = 100, kLabel1, kLabelURL, kLabel2,
+        kWidthButton, kGroupBox1, kRBGetEUDCFile, kRBPutEUDCFile, kLabel4, kCBSelectFolder,
+        kNewFolderButton, kGCodeButton, kRunButton, kEndButton,
+        kCBConfirm, kCBCopyEUF, kCBDatable, kEudcOnButton, kEudcOffButton,
+        kCommandHelpButton, kDispRegButton, kMemo1,
+    };
+
+    static constexpr int kNarrowWidth = 482;
+    static constexpr int kWideWidth = 770;
+    static constexpr int kClientHeight = 234;
+
+    // Creates the window (hidden) from RunParam and runs FormCreate.
+    static std::unique_ptr<TMinamoForm> Create();
+    ~TMinamoForm() override;
+
+    // Shows the window the normal way; FormShow runs then.
+    void Show();
+
+    // Vertical gap between this window's bottom and the code table's top.
+    int DockGap = 0;
+
+    // Controls.
+    HWND Image1 = nullptr, Label1 = nullptr, LabelURL = nullptr, Label2 = nullptr;
+    HWND WidthButton = nullptr, GroupBox1 = nullptr;
+    HWND RBGetEUDCFile = nullptr, RBPutEUDCFile = nullptr, Label4 = nullptr;
+    HWND CBSelectFolder = nullptr, NewFolderButton = nullptr;
+    HWND GCodeButton = nullptr, RunButton = nullptr, EndButton = nullptr;
+    HWND CBConfirm = nullptr, CBCopyEUF = nullptr, CBDatable = nullptr;
+    HWND EudcOnButton = nullptr, EudcOffButton = nullptr;
+    HWND CommandHelpButton = nullptr, DispRegButton = nullptr, Memo1 = nullptr;
+
+    // Folder list (folder_list.cpp).
+    bool FillFolderList(const std::string& wanted);
+    void CBSelectFolderChange();
+    void UpdateFolderState();
+    void NewFolderButtonClick();
+
+private:
+    TMinamoForm();
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+    void CreateControls();
+    void CreateMainArea();
+    void CreateOptionArea();
+    void AddHints();
+    void OnCommand(int id, int notification);
+    LRESULT OnControlColor(HDC dc, HWND control);
+    bool OnSetCursor(HWND under);
+
+    void FormCreate();
+    void FormShow();
+    void FormResize();
+    void WidthButtonClick();
+    void RBGetEUDCFileClick();
+    void RunButtonClick();
+    // Handlers of WM_ENABLEEUDC and WM_MOVING (windows.h makes the latter
+    // name a macro, hence the Delphi-style spelling).
+    void WMEnableEudc();
+    void WMMoving(const RECT& proposed);
+    void EudcOnButtonClick();
+    void EudcOffButtonClick();
+    void GCodeButtonClick();
+    void CommandHelpButtonClick();
+    void DispRegButtonClick();
+    void LabelURLClick();
+    void EndButtonClick();
+
+    void RefreshCodeTable();
+    std::string SelectedFolderText() const;
+
+    ui::Font font_;
+    ui::Font linkFont_;
+    ui::Hints hints_;
+    HICON icon_ = nullptr;
+    // The control that had the focus when the window was last deactivated.
+    HWND lastFocus_ = nullptr;
+    // Silent as the program started; a folder without settings of its own
+    // brings it back (a folder's Silet must not leak into another folder).
+    bool startupSilent_ = false;
+};

@@ -1,0 +1,179 @@
+#include "ui/main/window.h"
+
+#include <commctrl.h>
+
+#include "res/resource.h"
+
+namespace ui {
+
+namespace {
+
+HINSTANCE Instance() { return GetModuleHandleA(nullptr); }
+
+void RegisterOnce(const char* className, WNDPROC procedure) {
+    WNDCLASSEXA existing = {};
+    existing.cbSize = sizeof existing;
+    if (GetClassInfoExA(Instance(), className, &existing)) return;
+    WNDCLASSEXA wc = {};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = procedure;
+    wc.hInstance = Instance();
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = className;
+    // Test programs carry no icon resource: the window then has none.
+    wc.hIcon = LoadIconA(Instance(), MAKEINTRESOURCEA(IDI_MINAMO));
+    RegisterClassExA(&wc);
+}
+
+}  // namespace
+
+Window::~Window() {
+    if (hwnd_) {
+        SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+        HWND h = hwnd_;
+        hwnd_ = nullptr;
+        DestroyWindow(h);
+    }
+}
+
+bool Window::CreateTopLevel(const char* className, DWORD exStyle, DWORD style,
+                            const char* caption, int x, int y, int clientWidth,
+                            int clientHeight, HWND owner) {
+    RegisterOnce(className, &Window::Procedure);
+    RECT r = {0, 0, clientWidth, clientHeight};
+    AdjustWindowRectEx(&r, style, FALSE, exStyle);
+    CreateWindowExA(exStyle, className, caption, style, x, y, r.right - r.left, r.bottom - r.top,
+                    owner, nullptr, Instance(), this);
+    return hwnd_ != nullptr;
+}
+
+LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefWindowProcA(hwnd_, message, wParam, lParam);
+}
+
+LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        self->hwnd_ = hwnd;
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    if (!self) return DefWindowProcA(hwnd, message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        LRESULT result = self->HandleMessage(message, wParam, lParam);
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+        self->hwnd_ = nullptr;
+        self->Destroyed();
+        return result;
+    }
+    return self->HandleMessage(message, wParam, lParam);
+}
+
+Font::Font(const char* face, int height, bool underline) {
+    LOGFONTA lf = {};
+    lf.lfHeight = -height;
+    lf.lfWeight = FW_NORMAL;
+    lf.lfUnderline = underline ? TRUE : FALSE;
+    lf.lfCharSet = SHIFTJIS_CHARSET;
+    lf.lfQuality = DEFAULT_QUALITY;
+    lstrcpynA(lf.lfFaceName, face, LF_FACESIZE);
+    font_ = CreateFontIndirectA(&lf);
+}
+
+Font::~Font() {
+    if (font_) DeleteObject(font_);
+}
+
+HWND CreateControl(HWND parent, const char* className, const char* text, DWORD style, int x,
+                   int y, int w, int h, int id, HFONT font, DWORD exStyle) {
+    HWND control = CreateWindowExA(exStyle, className, text, WS_CHILD | WS_VISIBLE | style, x, y,
+                                   w, h, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                   Instance(), nullptr);
+    if (control && font) SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    return control;
+}
+
+void SetClientSize(HWND hwnd, int w, int h) {
+    RECT r = {0, 0, w, h};
+    AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongPtrA(hwnd, GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongPtrA(hwnd, GWL_EXSTYLE)));
+    SetWindowPos(hwnd, nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+SIZE ClientSize(HWND hwnd) {
+    RECT r = {};
+    GetClientRect(hwnd, &r);
+    return SIZE{r.right, r.bottom};
+}
+
+RECT ChildRect(HWND child) {
+    RECT r = {};
+    GetWindowRect(child, &r);
+    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+std::string WindowText(HWND hwnd) {
+    int n = GetWindowTextLengthA(hwnd);
+    std::string text(static_cast<size_t>(n) + 1, '\0');
+    n = GetWindowTextA(hwnd, &text[0], n + 1);
+    text.resize(static_cast<size_t>(n > 0 ? n : 0));
+    return text;
+}
+
+bool IsChecked(HWND button) { return SendMessageA(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+void SetChecked(HWND button, bool checked) {
+    SendMessageA(button, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+void Hints::Create(HWND owner) {
+    owner_ = owner;
+    tips_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner,
+                            nullptr, Instance(), nullptr);
+    // Long hints wrap instead of running off the screen.
+    SendMessageA(tips_, TTM_SETMAXTIPWIDTH, 0, 400);
+}
+
+void Hints::Add(HWND control, const char* text) {
+    TOOLINFOA tool = {};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = owner_;
+    tool.uId = reinterpret_cast<UINT_PTR>(control);
+    tool.lpszText = const_cast<char*>(text);
+    SendMessageA(tips_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void Hints::Activate(bool on) { SendMessageA(tips_, TTM_ACTIVATE, on ? TRUE : FALSE, 0); }
+
+void RunModal(HWND dialog, HWND owner, const bool& done) {
+    if (owner) EnableWindow(owner, FALSE);
+    ShowWindow(dialog, SW_SHOW);
+    SetForegroundWindow(dialog);
+    MSG msg;
+    while (!done && IsWindow(dialog)) {
+        if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (owner)
+                SendMessageA(owner, WM_ENTERIDLE, MSGF_DIALOGBOX, reinterpret_cast<LPARAM>(dialog));
+            if (done || !IsWindow(dialog)) break;
+            if (GetMessageA(&msg, nullptr, 0, 0) <= 0) msg.message = WM_QUIT;
+        }
+        if (msg.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            break;
+        }
+        if (IsDialogMessageA(dialog, &msg)) continue;
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    // The owner takes the activation back before the dialog disappears.
+    if (owner) EnableWindow(owner, TRUE);
+    if (IsWindow(dialog)) ShowWindow(dialog, SW_HIDE);
+    if (owner) SetActiveWindow(owner);
+}
+
+}  // namespace ui

@@ -1,0 +1,86 @@
+// Thin wrappers shared by the main window family: a window object bound to
+// its HWND, child-control creation, a GDI font that frees itself, the
+// tooltip ("hint") control, and the modal loop of the dialogs.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace ui {
+
+// A top-level window whose messages go to the object. The object outlives
+// its window: Handle() is null once the window was destroyed.
+class Window {
+public:
+    Window() = default;
+    virtual ~Window();
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+
+    HWND Handle() const { return hwnd_; }
+
+protected:
+    // Registers className on first use (button-face background, arrow
+    // cursor, the program's icon) and creates the window with an outer
+    // size that gives the wanted client size.
+    bool CreateTopLevel(const char* className, DWORD exStyle, DWORD style, const char* caption,
+                        int x, int y, int clientWidth, int clientHeight, HWND owner);
+    virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // Called after WM_NCDESTROY, when Handle() is already null.
+    virtual void Destroyed() {}
+
+private:
+    static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    HWND hwnd_ = nullptr;
+};
+
+// A GDI font, deleted with the object.
+class Font {
+public:
+    // height: character height in pixels (the em, without internal leading).
+    Font(const char* face, int height, bool underline = false);
+    ~Font();
+    Font(const Font&) = delete;
+    Font& operator=(const Font&) = delete;
+    HFONT get() const { return font_; }
+
+private:
+    HFONT font_;
+};
+
+// A child control at x, y (client pixels) of size w x h, in font.
+HWND CreateControl(HWND parent, const char* className, const char* text, DWORD style, int x,
+                   int y, int w, int h, int id, HFONT font, DWORD exStyle = 0);
+
+// Resizes the window so that its client area is w x h; the position stays.
+void SetClientSize(HWND hwnd, int w, int h);
+SIZE ClientSize(HWND hwnd);
+// Position and size of a child in its parent's client pixels.
+RECT ChildRect(HWND child);
+
+std::string WindowText(HWND hwnd);
+bool IsChecked(HWND button);
+void SetChecked(HWND button, bool checked);
+
+// The hint popups of one window.
+class Hints {
+public:
+    void Create(HWND owner);
+    void Add(HWND control, const char* text);
+    void Activate(bool on);
+    HWND Handle() const { return tips_; }
+
+private:
+    HWND tips_ = nullptr;
+    HWND owner_ = nullptr;
+};
+
+// Shows dialog modally over owner (disabled meanwhile) and pumps messages
+// until done turns true or the dialog is gone. Whenever the queue runs dry
+// the owner gets WM_ENTERIDLE (MSGF_DIALOGBOX, dialog), as with the
+// system's own dialog boxes. Hides the dialog afterwards; a WM_QUIT met on
+// the way ends the loop and is posted again for the outer loop.
+void RunModal(HWND dialog, HWND owner, const bool& done);
+
+}  // namespace ui

@@ -161,3 +161,20 @@ const char* const kDispRegFontFace = "Tahoma";
 const char* const kDispRegPlaceholder = "Memo1";
 
 }  // namespace texts
+
+// Code table.
+namespace texts {
+const char* const kCodeTableCaption = "インストールされている外字";
+const char* const kGlyphPopupCaption = "外字";
+const char* const kFaceMincho = "ＭＳ 明朝";
+const char* const kFacePGothic = "ＭＳ Ｐゴシック";
+const char* const kCodeSystemSjis = "シフトJIS";
+const char* const kCodeSystemUnicode = "unicode";
+const char* const kColumnHeaderFormat = "%x";
+const char* const kRowHeaderFormat = "%x%x";
+const char* const kCodeLabel = "コード ";
+const char* const kCodeSjisFormat = ": %x%x";
+const char* const kCodeUnicodeFormat = ": %x";
+const char* const kCodeNone = ": ";
+const char* const kFileLabel = "FILE: ";
+}  // namespace texts

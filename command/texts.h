@@ -118,3 +118,20 @@ extern const char* const kDispRegFontFace;
 extern const char* const kDispRegPlaceholder;
 
 }  // namespace texts
+
+// Code table.
+namespace texts {
+extern const char* const kCodeTableCaption;
+extern const char* const kGlyphPopupCaption;
+extern const char* const kFaceMincho;   // the code table's first face
+extern const char* const kFacePGothic;  // the code table's and popup's own font
+extern const char* const kCodeSystemSjis;
+extern const char* const kCodeSystemUnicode;
+extern const char* const kColumnHeaderFormat;  // %x: digit, or Unicode row
+extern const char* const kRowHeaderFormat;     // %x%x: lead byte, first trail byte
+extern const char* const kCodeLabel;           // status panel 1, before a code
+extern const char* const kCodeSjisFormat;      // %x%x: the two bytes
+extern const char* const kCodeUnicodeFormat;   // %x: the code point
+extern const char* const kCodeNone;            // a position without character
+extern const char* const kFileLabel;           // status panel 0, before the path
+}  // namespace texts

@@ -251,6 +251,26 @@ TEST_F(Install, RegistryRefusalKeepsTheCopiedFiles) {
     EXPECT_EQ(ReadFile(users / "EUDC.TTE"), FontBytes(100, 1));
 }
 
+TEST_F(Install, RegistryKeyThatCannotBeCreated) {
+    // A volatile HKCU\EUDC takes no lasting 932 key below it.
+    RegDeleteKeyA(HKEY_CURRENT_USER, "EUDC\\932");
+    RegDeleteKeyA(HKEY_CURRENT_USER, "EUDC");
+    HKEY volatileKey;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, "EUDC", 0, nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS,
+                              nullptr, &volatileKey, nullptr),
+              ERROR_SUCCESS);
+    RegCloseKey(volatileKey);
+    Fill(kTwoLinks);
+    auto param = Param();
+    param->Confirm = false;
+    FakeInteraction boxes;
+    const uint8_t result = param->PutEudc();
+    RegDeleteKeyA(HKEY_CURRENT_USER, "EUDC");
+    EXPECT_EQ(result, kResultRegistryError);
+    EXPECT_EQ(boxes.messages, StringList{texts::kRegistryFailed});
+    EXPECT_EQ(ReadFile(users / "P.TTE"), FontBytes(5000, 3));  // the copied files stay
+}
+
 // The user data folder on a drive that fills up during the copy: the
 // previous EUDC files stay exactly as they were.
 TEST_F(Install, FullDiskLeavesThePreviousFiles) {

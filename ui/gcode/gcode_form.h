@@ -1,7 +1,21 @@
-// TGCodeForm: the EUDC code table window, docked below the main window.
+// TGCodeForm: the code table window. A grid of every EUDC code point, in
+// Shift-JIS (F040-F9FC) or Unicode (U+E000-U+F8FF) numbering, drawn in a
+// font picked from a list, with the linked EUDC file and the code under
+// the mouse in the status bar and a magnifier popup that follows the mouse.
+// It stays docked below the main window: dragging it drags the main window.
 #pragma once
 
 #include <windows.h>
+
+#include <array>
+#include <memory>
+#include <string>
+
+#include "ui/gcode/code_table_state.h"
+#include "ui/gcode/draw_grid.h"
+#include "ui/gcode/font_combo_box.h"
+#include "ui/gcode/gaiji_form.h"
+#include "ui/gcode/gdi.h"
 
 class TGCodeForm {
 public:
@@ -11,5 +25,68 @@ public:
     bool Showing() const;   // visible
     void Show();            // shows without moving
     void Close();           // closes and destroys it; clears CodeTableForm
+
+    // --- Components.
+    std::unique_ptr<TDrawGrid> DrawGrid1;
+    std::unique_ptr<TFontComboBox> FontComboBox1;
+    HWND CBCode = nullptr;
+    HWND StatusBar1 = nullptr;
+
+    // Entry 0 of a row: its header text; entries 1-16: a two-byte character
+    // or empty where the byte pair is no character. Filled once.
+    std::array<std::array<std::string, 17>, 120> SjisCells;
+    // The Unicode cell being drawn and a terminating zero unit.
+    WCHAR CellChar[2] = {0, 0};
+
+    // --- Handlers and operations.
+    void FormCreate();
+    void FormResize();
+    void FontComboBox1Change(const std::string& text);
+    void CBCodeChange();
+    void DrawGrid1DrawCell(HDC dc, int col, int row, const RECT& rect);
+    void DrawGrid1SelectCell(int col, int row);
+    void DrawGrid1MouseMove(int x, int y);
+    void DrawGrid1MouseLeave();
+    void FillSjisRow(int rowIndex, unsigned lead, unsigned firstTrail);
+    void UpdateCellStatus(int col, int row);
+    void UpdateFileStatus();
+    void DrawColumnHeader(HDC dc, int col, const RECT& rect);
+    void DrawRowHeader(HDC dc, int row, const RECT& rect);
+
+    // The text of a status bar panel (0: file, 1: code), and the bar's hint.
+    std::string PanelText(int panel) const;
+    const std::string& Hint() const { return hint_; }
+    int PanelWidth(int panel) const;
+    HFONT StatusFont() const { return formFont_.get(); }
+    // The code page the numbering change converts with, read at start-up.
+    static UINT CodePage();
+
+private:
+    TGCodeForm(HWND mainWindow, int dockGap);
+    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void CreateComponents();
+    void LayOut(int clientWidth, int clientHeight);
+    void OnCommand(WORD id, WORD code);
+    void OnMoving(const RECT& dragged);
+    void FormDestroy();
+    void SetPanelText(int panel, const std::string& text);
+    void SetHint(const std::string& text);
+    void SwitchToUnicode(unsigned counterpart);
+    void SwitchToSjis(const std::string& counterpart);
+    gdi::Font& HeaderFont();
+
+    HWND window_ = nullptr;
+    HWND mainWindow_;
+    int dockGap_;
+    bool following_ = false;
+    HWND hintTip_ = nullptr;
+    std::string hint_;
+    gdi::Font formFont_;
+    gdi::Font headerFont_;
+    std::string headerFace_;
+    std::string fontText_;  // the combo box's text as last changed
 };
+
 extern TGCodeForm* CodeTableForm;  // empty (nullptr) when there is none
+extern bool UnicodeMode;

@@ -5,6 +5,4 @@ set(MINAMO_UI_MAIN_SOURCES
   ui/main/folder_list.cpp
   ui/main/new_folder_form.cpp
   ui/main/disp_registry_form.cpp
-  # Temporary until the code table window lands.
-  ui/main/gcode_stub.cpp
 )

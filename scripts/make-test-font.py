@@ -1,0 +1,199 @@
+#!/usr/bin/python3
+"""Builds a small TrueType EUDC test font with simple glyphs in the Private
+Use Area, so that tests and screenshots show real EUDC characters without
+taking a font from any product.
+
+    /usr/bin/python3 scripts/make-test-font.py OUTPUT [--family NAME]
+                                              [--count N] [--first HEX]
+
+OUTPUT      the file to write (for instance build/test-fonts/EUDCTEST.TTF,
+            or EUDC.TTE for an EUDC font file)
+--family    the family (and full) name stored in the font; default EUDCTest
+--count     how many glyphs, at consecutive code points; default 4 (at most 8)
+--first     the first code point; default E000 (Shift-JIS F040)
+--pattern   instead of the shapes, give every code point from U+E000 to
+            U+F8FF a glyph that spells out its own code: a 5 x 5 grid of
+            blocks whose four corners are always set (they mark the grid's
+            extent) and whose other 21 places, read row by row from the top
+            left, skipping the corners, hold the code's 16 bits from the
+            lowest; a test can decode from the pixels which code was drawn
+
+The glyphs, in order from the first code point, are shapes easy to tell apart
+by their pixels: a solid block, a hollow frame, a plus sign, a triangle, a
+diagonal bar, two bars, a small square and a letter-like hook. The font says
+it covers the Japanese code page, so GDI offers it for SHIFTJIS_CHARSET.
+Needs Debian's python3-fonttools.
+"""
+import argparse
+import sys
+
+from fontTools.fontBuilder import FontBuilder
+from fontTools.pens.ttGlyphPen import TTGlyphPen
+
+UNITS = 1000
+ASCENT = 880
+DESCENT = 120
+
+
+def box(pen, x0, y0, x1, y1):
+    """A clockwise (filled) rectangle."""
+    pen.moveTo((x0, y0))
+    pen.lineTo((x0, y1))
+    pen.lineTo((x1, y1))
+    pen.lineTo((x1, y0))
+    pen.closePath()
+
+
+def hole(pen, x0, y0, x1, y1):
+    """A counter-clockwise rectangle: cut out of a filled one."""
+    pen.moveTo((x0, y0))
+    pen.lineTo((x1, y0))
+    pen.lineTo((x1, y1))
+    pen.lineTo((x0, y1))
+    pen.closePath()
+
+
+def solid_block(pen):
+    box(pen, 100, 0, 900, 800)
+
+
+def hollow_frame(pen):
+    box(pen, 100, 0, 900, 800)
+    hole(pen, 220, 120, 780, 680)
+
+
+def plus_sign(pen):
+    box(pen, 420, 0, 580, 800)
+    box(pen, 100, 320, 420, 480)
+    box(pen, 580, 320, 900, 480)
+
+
+def triangle(pen):
+    pen.moveTo((100, 0))
+    pen.lineTo((500, 800))
+    pen.lineTo((900, 0))
+    pen.closePath()
+
+
+def diagonal_bar(pen):
+    pen.moveTo((100, 0))
+    pen.lineTo((100, 160))
+    pen.lineTo((740, 800))
+    pen.lineTo((900, 800))
+    pen.lineTo((900, 640))
+    pen.lineTo((260, 0))
+    pen.closePath()
+
+
+def two_bars(pen):
+    box(pen, 100, 0, 300, 800)
+    box(pen, 700, 0, 900, 800)
+
+
+def small_square(pen):
+    box(pen, 350, 250, 650, 550)
+
+
+def hook(pen):
+    box(pen, 150, 650, 850, 800)
+    box(pen, 700, 0, 850, 650)
+
+
+SHAPES = [solid_block, hollow_frame, plus_sign, triangle, diagonal_bar, two_bars,
+          small_square, hook]
+
+
+PATTERN_GRID = 5
+PATTERN_CORNERS = {(0, 0), (PATTERN_GRID - 1, 0), (0, PATTERN_GRID - 1),
+                   (PATTERN_GRID - 1, PATTERN_GRID - 1)}
+
+
+def pattern_places():
+    """The grid places of the code's bits, lowest bit first."""
+    return [(x, y) for y in range(PATTERN_GRID) for x in range(PATTERN_GRID)
+            if (x, y) not in PATTERN_CORNERS][:16]
+
+
+def pattern_drawing(code):
+    """Draws the blocks of a code; grid row 0 is at the top."""
+    step = 800 // PATTERN_GRID
+    places = set(PATTERN_CORNERS)
+    places.update(place for bit, place in enumerate(pattern_places()) if code >> bit & 1)
+
+    def draw(pen):
+        for x, y in sorted(places):
+            left, top = 100 + x * step, 800 - y * step
+            box(pen, left, top - step, left + step, top)
+    return draw
+
+
+def empty_glyph():
+    return TTGlyphPen(None).glyph()
+
+
+def shape_glyph(draw):
+    pen = TTGlyphPen(None)
+    draw(pen)
+    return pen.glyph()
+
+
+def build(output, family, drawings):
+    """drawings: (code point, drawing function) pairs."""
+    names = [".notdef", "space"] + ["uni%04X" % code for code, _ in drawings]
+    glyphs = {".notdef": empty_glyph(), "space": empty_glyph()}
+    cmap = {0x20: "space"}
+    for name, (code, draw) in zip(names[2:], drawings):
+        glyphs[name] = shape_glyph(draw)
+        cmap[code] = name
+
+    fb = FontBuilder(UNITS, isTTF=True)
+    fb.setupGlyphOrder(names)
+    fb.setupCharacterMap(cmap)
+    fb.setupGlyf(glyphs)
+    # The left side bearing must match each outline's left edge, or the
+    # rasteriser shifts the glyph.
+    glyf = fb.font["glyf"]
+    metrics = {}
+    for name in names:
+        glyph = glyf[name]
+        glyph.recalcBounds(glyf)
+        metrics[name] = (UNITS, getattr(glyph, "xMin", 0))
+    fb.setupHorizontalMetrics(metrics)
+    fb.setupHorizontalHeader(ascent=ASCENT, descent=-DESCENT)
+    fb.setupNameTable({
+        "familyName": family,
+        "styleName": "Regular",
+        "uniqueFontIdentifier": family + " test font",
+        "fullName": family,
+        "psName": "".join(c for c in family if c.isalnum()) or "EUDCTest",
+        "version": "Version 1.000",
+    })
+    # Bit 17 of the code-page range: Japanese, Shift-JIS (code page 932).
+    fb.setupOS2(sTypoAscender=ASCENT, sTypoDescender=-DESCENT, sTypoLineGap=0,
+                usWinAscent=ASCENT, usWinDescent=DESCENT,
+                ulCodePageRange1=(1 << 17), ulCodePageRange2=0,
+                ulUnicodeRange2=(1 << (60 - 32)))  # bit 60: Private Use Area
+    fb.setupPost()
+    fb.save(output)
+
+
+def main(argv):
+    parser = argparse.ArgumentParser(description="Builds a TrueType EUDC test font.")
+    parser.add_argument("output")
+    parser.add_argument("--family", default="EUDCTest")
+    parser.add_argument("--count", type=int, default=4)
+    parser.add_argument("--first", default="E000")
+    parser.add_argument("--pattern", action="store_true")
+    args = parser.parse_args(argv)
+    if args.pattern:
+        drawings = [(code, pattern_drawing(code)) for code in range(0xE000, 0xF900)]
+    else:
+        if not 1 <= args.count <= len(SHAPES):
+            parser.error("--count must be 1 to %d" % len(SHAPES))
+        first = int(args.first, 16)
+        drawings = [(first + i, SHAPES[i]) for i in range(args.count)]
+    build(args.output, args.family, drawings)
+
+
+if __name__ == "__main__":
+    main(sys.argv[1:])

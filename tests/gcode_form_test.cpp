@@ -1,0 +1,259 @@
+// The code table window driven with real messages: code systems, status
+// bar, magnifier popup, refresh, docking and closing.
+#include <gtest/gtest.h>
+
+#include "command/param.h"
+#include "tests/gcode_support.h"
+#include "tests/support/utf8.h"
+#include "ui/gcode/fit_path.h"
+#include "ui/window_messages.h"
+
+using namespace gcode_testing;
+using testing_support::Sjis;
+
+namespace {
+
+class GCodeFormTest : public CodeTableTest {
+protected:
+    POINT CellCentre(int col, int row) {
+        RECT r = form->DrawGrid1->CellRect(col, row);
+        return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    }
+    void MouseTo(POINT client) {
+        POINT screen = client;
+        ClientToScreen(form->DrawGrid1->Handle(), &screen);
+        SetCursorPos(screen.x, screen.y);
+        SendMessageA(form->DrawGrid1->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(client.x, client.y));
+    }
+    void Pump() {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+    }
+};
+
+TEST_F(GCodeFormTest, OpensInShiftJisNumberingWithTheMinchoFace) {
+    EXPECT_FALSE(UnicodeMode);
+    EXPECT_EQ(form->DrawGrid1->RowCount(), 121);
+    EXPECT_EQ(form->DrawGrid1->ColCount(), 17);
+    EXPECT_EQ(form->DrawGrid1->ColWidth(0), 50);
+    EXPECT_EQ(form->DrawGrid1->ColWidth(1), 24);
+    EXPECT_EQ(form->FontComboBox1->Text(), Sjis(u8"ＭＳ 明朝"));
+    EXPECT_EQ(std::string(form->DrawGrid1->Font().lfFaceName), Sjis(u8"ＭＳ 明朝"));
+    EXPECT_EQ(form->DrawGrid1->Font().lfHeight, -22);
+    EXPECT_EQ(std::string(GlyphPopup->Font().lfFaceName), Sjis(u8"ＭＳ 明朝"));
+    EXPECT_EQ(Panel(1), Sjis(u8"コード : F040"));
+    char caption[64] = {};
+    GetWindowTextA(form->Handle(), caption, sizeof(caption));
+    EXPECT_EQ(std::string(caption), Sjis(u8"インストールされている外字"));
+    EXPECT_EQ(SendMessageA(form->CBCode, CB_GETCOUNT, 0, 0), 2);
+    // Grid 179 high at client height 234: its bottom keeps 55 from the client's.
+    RECT grid{};
+    GetWindowRect(form->DrawGrid1->Handle(), &grid);
+    EXPECT_EQ(grid.bottom - grid.top, 179);
+}
+
+TEST_F(GCodeFormTest, BeforeWindows2000OnlyShiftJisIsOffered) {
+    form->Close();
+    RunParam->OsVersion.dwMajorVersion = 4;
+    form = CodeTableForm = TGCodeForm::Create(main, 0);
+    RunParam->OsVersion.dwMajorVersion = 6;
+    EXPECT_EQ(SendMessageA(form->CBCode, CB_GETCOUNT, 0, 0), 1);
+    // Even a forced pick of item 1 changes nothing on such a system.
+    RunParam->OsVersion.dwMajorVersion = 4;
+    Select(1, 1);
+    PickCode(1);
+    EXPECT_FALSE(UnicodeMode);
+    EXPECT_EQ(form->DrawGrid1->RowCount(), 121);
+    RunParam->OsVersion.dwMajorVersion = 6;
+}
+
+TEST_F(GCodeFormTest, EmptyShiftJisCellsShowACrossAndNoCode) {
+    SendMessageA(form->FontComboBox1->Handle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(kShapesFace));
+    form->FontComboBox1Change(kShapesFace);
+    Select(16, 4);  // F07F
+    EXPECT_EQ(Panel(1), Sjis(u8"コード : "));
+    EXPECT_TRUE(GlyphPopup->GlyphText.empty());
+    SetFocus(form->DrawGrid1->Handle());
+    Picture picture(form->DrawGrid1->Handle());
+    RECT cross = form->DrawGrid1->CellRect(16, 4);
+    RECT block = form->DrawGrid1->CellRect(1, 1);  // F040: the solid block
+    COLORREF line = picture.At(cross.right, cross.top + 5);  // the grid line's grey
+    EXPECT_EQ(line, RGB(192, 192, 192));
+    // Both diagonals of the crossed cell are in the line colour.
+    int onDiagonals = 0;
+    for (int i = 3; i < 21; ++i)
+        onDiagonals += picture.At(cross.left + i, cross.top + i) == line &&
+                       picture.At(cross.right - i, cross.top + i) == line;
+    EXPECT_GE(onDiagonals, 16);
+    EXPECT_GT(picture.InkCount(block, RGB(255, 255, 255)), 200);
+}
+
+TEST_F(GCodeFormTest, ThePopupFollowsTheMouseOverDataCellsOnly) {
+    MouseTo(CellCentre(2, 1));  // F041
+    EXPECT_TRUE(GlyphPopup->Showing());
+    EXPECT_EQ(Panel(1), Sjis(u8"コード : F041"));
+    EXPECT_EQ(GlyphPopup->GlyphText, "\xF0\x41");
+    POINT mouse{};
+    GetCursorPos(&mouse);
+    RECT popup{};
+    GetWindowRect(GlyphPopup->Handle(), &popup);
+    EXPECT_EQ(popup.left, mouse.x + 8);
+    EXPECT_EQ(popup.top, mouse.y + 8);
+    EXPECT_EQ(popup.right - popup.left, 50);
+    EXPECT_EQ(popup.bottom - popup.top, 50);
+    struct Case {
+        const char* where;
+        POINT at;
+    };
+    const Case hiding[] = {{"header row", CellCentre(3, 0)}, {"header column", CellCentre(0, 2)}};
+    for (const Case& c : hiding) {
+        MouseTo(CellCentre(2, 1));
+        MouseTo(c.at);
+        EXPECT_FALSE(GlyphPopup->Showing()) << c.where;
+    }
+    MouseTo(CellCentre(2, 1));
+    SendMessageA(form->DrawGrid1->Handle(), WM_MOUSELEAVE, 0, 0);
+    EXPECT_FALSE(GlyphPopup->Showing());
+    // In Unicode numbering the popup is told the code point.
+    PickCode(1);
+    MouseTo(CellCentre(3, 2));
+    EXPECT_EQ(GlyphPopup->GlyphCode, 0xE012);
+    EXPECT_EQ(Panel(1), Sjis(u8"コード : E012"));
+}
+
+TEST_F(GCodeFormTest, ArrowKeysAndClicksMoveTheCurrentCell) {
+    SetFocus(form->DrawGrid1->Handle());
+    struct Case {
+        WPARAM key;
+        int col, row;
+    };
+    const Case keys[] = {{VK_RIGHT, 2, 1}, {VK_DOWN, 2, 2}, {VK_LEFT, 1, 2}, {VK_LEFT, 1, 2},
+                         {VK_UP, 1, 1},    {VK_UP, 1, 1},   {VK_END, 16, 1}};
+    for (const Case& c : keys) {
+        SendMessageA(form->DrawGrid1->Handle(), WM_KEYDOWN, c.key, 0);
+        EXPECT_EQ(form->DrawGrid1->Col(), c.col);
+        EXPECT_EQ(form->DrawGrid1->Row(), c.row);
+    }
+    EXPECT_EQ(Panel(1), Sjis(u8"コード : F04F"));
+    POINT at = CellCentre(4, 3);
+    SendMessageA(form->DrawGrid1->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+    EXPECT_EQ(form->DrawGrid1->Col(), 4);
+    EXPECT_EQ(form->DrawGrid1->Row(), 3);
+    EXPECT_EQ(Panel(1), Sjis(u8"コード : F063"));
+    // Moving down past the visible rows scrolls them.
+    for (int i = 0; i < 10; ++i) SendMessageA(form->DrawGrid1->Handle(), WM_KEYDOWN, VK_DOWN, 0);
+    EXPECT_EQ(form->DrawGrid1->Row(), 13);
+    EXPECT_GT(form->DrawGrid1->TopRow(), 1);
+    RECT current = form->DrawGrid1->CellRect(4, 13);
+    EXPECT_FALSE(IsRectEmpty(&current));
+}
+
+TEST_F(GCodeFormTest, TheFilePanelNamesTheLinkedFileShortenedToItsWidth) {
+    const std::string path = "C:\\WINDOWS\\Fonts\\EUDC.TTE";
+    RunParam->LinkNames = {"SystemDefaultEUDCFont"};
+    RunParam->LinkFiles = {path};
+    PostMessageA(form->Handle(), WM_REFRESHCODETABLE, 0, 0);
+    Pump();
+    EXPECT_EQ(Panel(0), "FILE: " + path);
+    EXPECT_EQ(form->Hint(), Panel(0));
+    RECT bar{};
+    GetClientRect(form->StatusBar1, &bar);
+    EXPECT_NEAR(form->PanelWidth(0), bar.right - 100, 2);
+    // Narrower windows show shorter forms, each the longest that fits.
+    int previous = static_cast<int>(Panel(0).size());
+    for (int width = 482; width >= 150; width -= 20) {
+        SetClientSize(width, 234);
+        std::string shown = Panel(0).substr(6);
+        int room = form->PanelWidth(0) - TextWidthIn(form->StatusFont(), "FILE: ") - 60;
+        EXPECT_EQ(shown, FitPathToWidth(path, form->StatusFont(), room)) << width;
+        EXPECT_TRUE(TextWidthIn(form->StatusFont(), shown) <= room || shown == "EUDC.TTE") << width;
+        EXPECT_LE(static_cast<int>(Panel(0).size()), previous);
+        previous = static_cast<int>(Panel(0).size());
+        EXPECT_EQ(form->Hint(), Panel(0));
+    }
+    EXPECT_EQ(Panel(0), "FILE: EUDC.TTE");
+    // No link at all: the panel says just FILE.
+    RunParam->LinkNames.clear();
+    RunParam->LinkFiles.clear();
+    PostMessageA(form->Handle(), WM_REFRESHCODETABLE, 0, 0);
+    Pump();
+    EXPECT_EQ(Panel(0), "FILE: ");
+}
+
+TEST_F(GCodeFormTest, PickingAFontDrawsTheGridAndPopupInItAndLooksUpItsFile) {
+    RunParam->LinkNames = {"SystemDefaultEUDCFont", kShapesFace};
+    RunParam->LinkFiles = {"C:\\A\\EUDC.TTE", "C:\\B\\SHAPES.TTE"};
+    HWND combo = form->FontComboBox1->Handle();
+    int item = static_cast<int>(SendMessageA(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                             reinterpret_cast<LPARAM>(kShapesFace)));
+    ASSERT_GE(item, 0);
+    SendMessageA(combo, CB_SETCURSEL, item, 0);
+    SendMessageA(form->Handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(combo));
+    EXPECT_EQ(std::string(form->DrawGrid1->Font().lfFaceName), kShapesFace);
+    EXPECT_EQ(std::string(GlyphPopup->Font().lfFaceName), kShapesFace);
+    EXPECT_EQ(Panel(0), "FILE: C:\\B\\SHAPES.TTE");
+    // A typed name that is no font is still the face; its file is looked up.
+    SetWindowTextA(combo, "NoSuchFace");
+    SendMessageA(form->Handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_EDITCHANGE),
+                 reinterpret_cast<LPARAM>(combo));
+    EXPECT_EQ(std::string(form->DrawGrid1->Font().lfFaceName), "NoSuchFace");
+    EXPECT_EQ(Panel(0), "FILE: C:\\A\\EUDC.TTE");
+}
+
+TEST_F(GCodeFormTest, DraggingTheCodeTableKeepsTheMainWindowAboveItOnTheScreen) {
+    const int gap = 3;
+    form->Close();
+    form = CodeTableForm = TGCodeForm::Create(main, gap);
+    RECT mainRect{};
+    SetWindowPos(main, nullptr, 0, 0, 300, 200, SWP_NOMOVE | SWP_NOZORDER);
+    const int sw = GetSystemMetrics(SM_CXSCREEN), sh = GetSystemMetrics(SM_CYSCREEN);
+    struct Case {
+        const char* what;
+        RECT dragged;
+        int left, top;
+    };
+    const Case cases[] = {
+        {"inside", {100, 400, 600, 700}, 100, 400 - 200 - gap},
+        {"too high", {50, 100, 550, 400}, 50, 0},
+        {"left of the screen", {-40, 400, 460, 700}, 0, 197},
+        {"right of the screen", {sw - 100, 400, sw + 400, 700}, sw - 300, 197},
+        {"below the screen", {10, sh + 300, 510, sh + 600}, 10, sh - 200},
+    };
+    int movingBefore = StandInMovingCount();
+    for (const Case& c : cases) {
+        RECT dragged = c.dragged;
+        RECT before{};
+        GetWindowRect(form->Handle(), &before);
+        SendMessageA(form->Handle(), WM_MOVING, WMSZ_LEFT, reinterpret_cast<LPARAM>(&dragged));
+        GetWindowRect(main, &mainRect);
+        EXPECT_EQ(mainRect.left, c.left) << c.what;
+        EXPECT_EQ(mainRect.top, c.top) << c.what;
+        EXPECT_EQ(mainRect.right - mainRect.left, 300) << c.what;
+        // The dragged rectangle and the code table itself stay as they were.
+        EXPECT_TRUE(EqualRect(&dragged, &c.dragged)) << c.what;
+        RECT after{};
+        GetWindowRect(form->Handle(), &after);
+        EXPECT_TRUE(EqualRect(&before, &after)) << c.what;
+    }
+    // Moving the main window started no follow move of its own.
+    EXPECT_EQ(StandInMovingCount(), movingBefore);
+}
+
+TEST_F(GCodeFormTest, ClosingDestroysTheWindowAndItsPopup) {
+    HWND window = form->Handle(), popup = GlyphPopup->Handle();
+    form->Close();
+    EXPECT_EQ(CodeTableForm, nullptr);
+    EXPECT_EQ(GlyphPopup, nullptr);
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_FALSE(IsWindow(popup));
+    // The next one starts afresh in Shift-JIS numbering.
+    UnicodeMode = true;
+    form = CodeTableForm = TGCodeForm::Create(main, 0);
+    EXPECT_FALSE(UnicodeMode);
+    EXPECT_FALSE(form->Showing());
+    form->Show();
+    EXPECT_TRUE(form->Showing());
+}
+
+}  // namespace

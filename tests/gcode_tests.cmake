@@ -1,0 +1,33 @@
+# The code table viewer: its tests, the test EUDC fonts they draw with, and
+# a program that opens the code table alone.
+
+# Fonts made by scripts/make-test-font.py, never taken from a product:
+# EUDCTEST.TTF has a few shapes from U+E000 (Shift-JIS F040), and
+# EUDCPATTERN.TTF draws every code point of U+E000-U+F8FF as a pattern of
+# blocks that spells out its own code, so a picture of a cell tells which
+# code point was drawn.
+set(MINAMO_TEST_FONTS ${CMAKE_BINARY_DIR}/test-fonts)
+set(MINAMO_FONT_SCRIPT ${CMAKE_SOURCE_DIR}/scripts/make-test-font.py)
+add_custom_command(
+  OUTPUT ${MINAMO_TEST_FONTS}/EUDCTEST.TTF ${MINAMO_TEST_FONTS}/EUDCPATTERN.TTF
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${MINAMO_TEST_FONTS}
+  COMMAND /usr/bin/python3 ${MINAMO_FONT_SCRIPT} ${MINAMO_TEST_FONTS}/EUDCTEST.TTF
+          --family EUDCTest --count 8
+  COMMAND /usr/bin/python3 ${MINAMO_FONT_SCRIPT} ${MINAMO_TEST_FONTS}/EUDCPATTERN.TTF
+          --family EUDCPattern --pattern
+  DEPENDS ${MINAMO_FONT_SCRIPT}
+  COMMENT "Making the test EUDC fonts")
+add_custom_target(gcode_test_fonts ALL
+  DEPENDS ${MINAMO_TEST_FONTS}/EUDCTEST.TTF ${MINAMO_TEST_FONTS}/EUDCPATTERN.TTF)
+
+add_executable(gcode_viewer WIN32 gcode_viewer.cpp)
+set_target_properties(gcode_viewer PROPERTIES WIN32_EXECUTABLE OFF)
+target_link_libraries(gcode_viewer PRIVATE minamo_core)
+
+minamo_test(gcode_tests
+  gcode_support.cpp
+  gcode_numbering_test.cpp
+  gcode_form_test.cpp
+  gcode_parts_test.cpp
+)
+add_dependencies(gcode_tests gcode_test_fonts)

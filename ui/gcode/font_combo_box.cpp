@@ -1,0 +1,66 @@
+#include "ui/gcode/font_combo_box.h"
+
+#include <vector>
+
+#include "platform/platform.h"
+
+TFontComboBox::TFontComboBox(HWND parent, int id) {
+    window_ = CreateWindowExA(0, "COMBOBOX", "",
+                              WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN |
+                                  CBS_SORT | CBS_AUTOHSCROLL,
+                              0, 0, 100, 200, parent,
+                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                              GetModuleHandleA(nullptr), nullptr);
+}
+
+int CALLBACK TFontComboBox::AddFontProc(const LOGFONTA* font, const TEXTMETRICA*, DWORD fontType,
+                                        LPARAM combo) {
+    // Exactly TrueType: neither a raster nor a device font.
+    if (fontType != TRUETYPE_FONTTYPE || font->lfCharSet != SHIFTJIS_CHARSET) return -1;
+    // The full name, which may differ from the face name, is what the list
+    // shows and what the code table then sets as its face.
+    const auto* record = reinterpret_cast<const ENUMLOGFONTA*>(font);
+    char name[LF_FULLFACESIZE + 1] = {};
+    memcpy(name, record->elfFullName, LF_FULLFACESIZE);
+    if (name[0] == '\0' || name[0] == '@') return -1;
+    SendMessageA(reinterpret_cast<HWND>(combo), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
+    return -1;
+}
+
+void TFontComboBox::FillFonts(HDC dc) {
+    platform::EnumerateFontFamilies(dc, reinterpret_cast<FONTENUMPROCA>(AddFontProc),
+                                    reinterpret_cast<LPARAM>(window_));
+}
+
+void TFontComboBox::SelectFont(const std::string& name) {
+    for (int i = 0; i < ItemCount(); ++i) {
+        if (Item(i) == name) {
+            SendMessageA(window_, CB_SETCURSEL, i, 0);
+            return;
+        }
+    }
+    SendMessageA(window_, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+    SetWindowTextA(window_, name.c_str());
+}
+
+int TFontComboBox::ItemCount() const {
+    return static_cast<int>(SendMessageA(window_, CB_GETCOUNT, 0, 0));
+}
+
+std::string TFontComboBox::Item(int index) const {
+    LRESULT length = SendMessageA(window_, CB_GETLBTEXTLEN, index, 0);
+    if (length == CB_ERR) return std::string();
+    std::vector<char> text(length + 1);
+    SendMessageA(window_, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+    return std::string(text.data());
+}
+
+int TFontComboBox::ItemIndex() const {
+    return static_cast<int>(SendMessageA(window_, CB_GETCURSEL, 0, 0));
+}
+
+std::string TFontComboBox::Text() const {
+    std::vector<char> text(GetWindowTextLengthA(window_) + 1);
+    GetWindowTextA(window_, text.data(), static_cast<int>(text.size()));
+    return std::string(text.data());
+}

@@ -1,0 +1,118 @@
+#include "ui/gcode/gaiji_form.h"
+
+#include <algorithm>
+
+#include "command/texts.h"
+#include "ui/gcode/code_table_state.h"
+#include "ui/gcode/window_class.h"
+
+TGaijiForm* GlyphPopup = nullptr;
+
+namespace {
+
+const char* const kClassName = "TGaijiForm";
+constexpr int kSide = 50;         // the popup is this square on every showing
+constexpr LONG kGlyphHeight = 48;  // cell height of the magnified character
+constexpr UINT kTextFormat = DT_SINGLELINE | DT_VCENTER | DT_CENTER;
+
+}  // namespace
+
+TGaijiForm::TGaijiForm(HWND owner) {
+    RegisterWindowClass(kClassName, Proc, GetSysColorBrush(COLOR_WINDOW), 0);
+    window_ = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, kClassName, texts::kGlyphPopupCaption,
+                              WS_POPUP, 0, 0, kSide, kSide, owner, nullptr, GetModuleHandleA(nullptr),
+                              this);
+    FormCreate();
+}
+
+TGaijiForm::~TGaijiForm() {
+    if (window_) {
+        SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
+        DestroyWindow(window_);
+    }
+}
+
+void TGaijiForm::FormCreate() {
+    logFont_ = gdi::MakeLogFont(texts::kFacePGothic, kGlyphHeight, SHIFTJIS_CHARSET);
+    font_ = gdi::CreateFontFrom(logFont_);
+}
+
+LRESULT CALLBACK TGaijiForm::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto* form = reinterpret_cast<TGaijiForm*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (!form) return DefWindowProcA(window, message, wParam, lParam);
+    switch (message) {
+    case WM_NCHITTEST:
+        return HTTRANSPARENT;  // the mouse belongs to the grid beneath
+    case WM_MOUSEACTIVATE:
+        return MA_NOACTIVATE;
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_PAINT: {
+        gdi::PaintDC paint(window);
+        form->FormPaint(paint.get());
+        return 0;
+    }
+    case WM_PRINTCLIENT:
+        form->FormPaint(reinterpret_cast<HDC>(wParam));
+        return 0;
+    case WM_NCDESTROY:
+        form->window_ = nullptr;
+        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+        break;
+    default:
+        break;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+void TGaijiForm::SetFaceName(const std::string& name) {
+    lstrcpynA(logFont_.lfFaceName, name.c_str(), LF_FACESIZE);
+    font_ = gdi::CreateFontFrom(logFont_);
+}
+
+void TGaijiForm::SetGlyphCode(unsigned code) {
+    if (UnicodeMode) GlyphCode = static_cast<WCHAR>(code & 0xFFFF);
+}
+
+void TGaijiForm::ShowAt(POINT topLeft) {
+    // On top of the code table, which may have come up after the popup.
+    SetWindowPos(window_, HWND_TOP, topLeft.x, topLeft.y, kSide, kSide, SWP_NOACTIVATE);
+    if (!Showing()) ShowWindow(window_, SW_SHOWNA);
+}
+
+void TGaijiForm::Hide() { ShowWindow(window_, SW_HIDE); }
+
+bool TGaijiForm::Showing() const { return IsWindowVisible(window_) != FALSE; }
+
+void TGaijiForm::Repaint() {
+    InvalidateRect(window_, nullptr, FALSE);
+    UpdateWindow(window_);
+}
+
+void TGaijiForm::FormPaint(HDC dc) {
+    gdi::Pen frame(CreatePen(PS_SOLID, 2, RGB(0, 0, 0)));
+    gdi::Selection keepPen(dc, frame.get());
+    gdi::Selection keepBrush(dc, GetSysColorBrush(COLOR_WINDOW));
+    gdi::Selection keepFont(dc, font_.get());
+    Rectangle(dc, 0, 0, kSide, kSide);
+    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+    SetBkMode(dc, TRANSPARENT);
+    RECT text{1, 1, 48, 48};
+    if (UnicodeMode) {
+        DrawTextW(dc, &GlyphCode, 1, &text, kTextFormat);
+    } else if (!GlyphText.empty()) {
+        DrawTextA(dc, GlyphText.data(), static_cast<int>(std::min<size_t>(GlyphText.size(), 2)), &text,
+                  kTextFormat);
+    } else {
+        gdi::Pen grey(CreatePen(PS_SOLID, 1, RGB(192, 192, 192)));
+        gdi::Selection keepGrey(dc, grey.get());
+        MoveToEx(dc, 48, 1, nullptr);
+        LineTo(dc, 1, 48);
+        MoveToEx(dc, 1, 1, nullptr);
+        LineTo(dc, 48, 48);
+    }
+}

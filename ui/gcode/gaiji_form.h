@@ -1,0 +1,51 @@
+// TGaijiForm: the borderless popup that shows the EUDC character under the
+// mouse magnified, in the face chosen in the code table. It takes no
+// input: clicks and mouse moves pass through to the grid beneath.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "ui/gcode/gdi.h"
+
+class TGaijiForm {
+public:
+    // Created hidden, owned by owner.
+    explicit TGaijiForm(HWND owner);
+    ~TGaijiForm();
+    TGaijiForm(const TGaijiForm&) = delete;
+    TGaijiForm& operator=(const TGaijiForm&) = delete;
+
+    HWND Handle() const { return window_; }
+
+    // The character shown in Unicode numbering (one UTF-16 unit).
+    WCHAR GlyphCode = 0;
+    // The two-byte character shown in Shift-JIS numbering; empty: the
+    // position holds no character and a grey cross is shown.
+    std::string GlyphText;
+
+    void SetFaceName(const std::string& name);
+    // Takes the low 16 bits of code, only in Unicode numbering.
+    void SetGlyphCode(unsigned code);
+
+    // Shows the popup at a screen position, 50 x 50, without activating it.
+    void ShowAt(POINT topLeft);
+    void Hide();
+    bool Showing() const;
+    void Repaint();
+    const LOGFONTA& Font() const { return logFont_; }
+    // Paints the popup into dc.
+    void FormPaint(HDC dc);
+
+private:
+    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    void FormCreate();
+
+    HWND window_ = nullptr;
+    LOGFONTA logFont_{};
+    gdi::Font font_;
+};
+
+// The code table's one popup; nullptr while there is no code table.
+extern TGaijiForm* GlyphPopup;

@@ -1,0 +1,231 @@
+// The code table window: creation, layout, messages and closing.
+#include "ui/gcode/gcode_form.h"
+
+#include <commctrl.h>
+
+#include "command/param.h"
+#include "command/texts.h"
+#include "platform/platform.h"
+#include "ui/gcode/follow_move.h"
+#include "ui/gcode/window_class.h"
+#include "ui/window_messages.h"
+
+TGCodeForm* CodeTableForm = nullptr;
+bool UnicodeMode = false;
+
+namespace {
+
+const char* const kClassName = "TGCodeForm";
+constexpr int kDesignClientWidth = 451, kDesignClientHeight = 245;
+constexpr int kGridBottomGap = 55;  // from the grid's bottom to the client's
+constexpr int kComboBottomGap = 49;  // from the combo boxes' top to the client's
+constexpr int kComboHeight = 23, kComboListHeight = 200, kItemHeight = 15;
+constexpr int kFontComboLeft = 5, kFontComboWidth = 221;
+constexpr int kCodeComboLeft = 232, kCodeComboWidth = 129;
+constexpr int kStatusHeight = 24;
+constexpr int kCodePanelWidth = 100;  // the rest of the bar is the file panel
+constexpr LONG kFormFontHeight = -15, kGridFontHeight = -22;
+constexpr int kFirstColWidth = 50;
+
+enum ControlId { kGridId = 1, kFontComboId, kCodeComboId, kStatusId };
+
+HWND CreateChild(const char* cls, DWORD style, HWND parent, int id) {
+    return CreateWindowExA(0, cls, "", WS_CHILD | WS_VISIBLE | style, 0, 0, 10, 10, parent,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr),
+                           nullptr);
+}
+
+}  // namespace
+
+TGCodeForm::TGCodeForm(HWND mainWindow, int dockGap) : mainWindow_(mainWindow), dockGap_(dockGap) {}
+
+TGCodeForm* TGCodeForm::Create(HWND mainWindow, int dockGap) {
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    RegisterWindowClass(kClassName, Proc, GetSysColorBrush(COLOR_BTNFACE), 0);
+    auto* form = new TGCodeForm(mainWindow, dockGap);
+    RECT outer{0, 0, kDesignClientWidth, kDesignClientHeight};
+    AdjustWindowRectEx(&outer, WS_OVERLAPPEDWINDOW, FALSE, 0);
+    CreateWindowExA(0, kClassName, texts::kCodeTableCaption, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                    CW_USEDEFAULT, CW_USEDEFAULT, outer.right - outer.left, outer.bottom - outer.top,
+                    mainWindow, nullptr, GetModuleHandleA(nullptr), form);
+    if (!form->window_) {
+        delete form;
+        return nullptr;
+    }
+    form->CreateComponents();
+    form->FormCreate();
+    RECT client{};
+    GetClientRect(form->window_, &client);
+    form->LayOut(client.right, client.bottom);
+    return form;
+}
+
+HWND TGCodeForm::Handle() const { return window_; }
+
+bool TGCodeForm::Showing() const { return window_ && IsWindowVisible(window_); }
+
+void TGCodeForm::Show() { ShowWindow(window_, SW_SHOW); }
+
+void TGCodeForm::Close() {
+    if (window_) SendMessageA(window_, WM_CLOSE, 0, 0);
+}
+
+void TGCodeForm::CreateComponents() {
+    formFont_ = gdi::CreateFontFrom(gdi::MakeLogFont(texts::kFacePGothic, kFormFontHeight, SHIFTJIS_CHARSET));
+    DrawGrid1 = std::make_unique<TDrawGrid>(window_, kGridId, numbering::kColumns,
+                                            numbering::kSjisRows + 1);
+    DrawGrid1->SetFont(gdi::MakeLogFont(texts::kFaceMincho, kGridFontHeight, SHIFTJIS_CHARSET));
+    DrawGrid1->OnDrawCell = [this](HDC dc, int col, int row, const RECT& rect, TDrawGrid::CellState) {
+        DrawGrid1DrawCell(dc, col, row, rect);
+    };
+    DrawGrid1->OnSelectCell = [this](int col, int row) { DrawGrid1SelectCell(col, row); };
+    DrawGrid1->OnMouseMove = [this](int x, int y) { DrawGrid1MouseMove(x, y); };
+    DrawGrid1->OnMouseLeave = [this]() { DrawGrid1MouseLeave(); };
+
+    FontComboBox1 = std::make_unique<TFontComboBox>(window_, kFontComboId);
+    CBCode = CreateChild("COMBOBOX", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, window_, kCodeComboId);
+    StatusBar1 = CreateChild(STATUSCLASSNAMEA, 0, window_, kStatusId);
+    for (HWND control : {FontComboBox1->Handle(), CBCode, StatusBar1})
+        SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(formFont_.get()), FALSE);
+    for (HWND combo : {FontComboBox1->Handle(), CBCode}) SendMessageA(combo, CB_SETITEMHEIGHT, 0, kItemHeight);
+    SendMessageA(StatusBar1, SB_SETMINHEIGHT, kStatusHeight - 2 * GetSystemMetrics(SM_CYBORDER), 0);
+    FormResize();  // both panels exist before the first texts go in
+
+    hintTip_ = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
+                               GetModuleHandleA(nullptr), nullptr);
+    TOOLINFOA tool{};
+    tool.cbSize = TTTOOLINFOA_V2_SIZE;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = window_;
+    tool.uId = reinterpret_cast<UINT_PTR>(StatusBar1);
+    tool.lpszText = const_cast<char*>("");
+    SendMessageA(hintTip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void TGCodeForm::FormCreate() {
+    GlyphPopup = new TGaijiForm(window_);
+    {
+        gdi::WindowDC surface(DrawGrid1->Handle());
+        FontComboBox1->FillFonts(surface.get());
+    }
+    FontComboBox1->SelectFont(DrawGrid1->Font().lfFaceName);
+    fontText_ = FontComboBox1->Text();
+    GlyphPopup->SetFaceName(fontText_);
+    UpdateFileStatus();
+    SendMessageA(CBCode, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(texts::kCodeSystemSjis));
+    if (RunParam && RunParam->OsVersion.dwMajorVersion >= 5)
+        SendMessageA(CBCode, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(texts::kCodeSystemUnicode));
+    SendMessageA(CBCode, CB_SETCURSEL, 0, 0);
+    UnicodeMode = false;
+    DrawGrid1->SetRowCount(numbering::kSjisRows + 1);
+    CellChar[1] = 0;
+    DrawGrid1->SetColWidth(0, kFirstColWidth);
+    int rowIndex = 0;
+    for (unsigned lead = numbering::kFirstLead; lead <= numbering::kLastLead; ++lead)
+        for (unsigned trail = numbering::kFirstTrail; trail <= 0xF0; trail += 16)
+            FillSjisRow(rowIndex++, lead, trail);
+    UpdateCellStatus(1, 1);
+}
+
+void TGCodeForm::LayOut(int width, int height) {
+    MoveWindow(DrawGrid1->Handle(), 0, 0, width, height - kGridBottomGap, TRUE);
+    int comboTop = height - kComboBottomGap;
+    MoveWindow(FontComboBox1->Handle(), kFontComboLeft, comboTop, kFontComboWidth, kComboListHeight, TRUE);
+    MoveWindow(CBCode, kCodeComboLeft, comboTop, kCodeComboWidth, kComboListHeight, TRUE);
+    SendMessageA(StatusBar1, WM_SIZE, 0, 0);
+    FormResize();
+    // The file panel's new width decides how much of the path fits, so the
+    // path is fitted after the panels have their widths.
+    UpdateFileStatus();
+}
+
+void TGCodeForm::FormResize() {
+    RECT bar{};
+    GetClientRect(StatusBar1, &bar);
+    int edges[2] = {bar.right - kCodePanelWidth, -1};
+    SendMessageA(StatusBar1, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(edges));
+}
+
+LRESULT CALLBACK TGCodeForm::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+        auto* form = static_cast<TGCodeForm*>(create->lpCreateParams);
+        form->window_ = window;
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+    }
+    auto* form = reinterpret_cast<TGCodeForm*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (!form) return DefWindowProcA(window, message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+        form->window_ = nullptr;
+        delete form;
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+    return form->Handle(message, wParam, lParam);
+}
+
+LRESULT TGCodeForm::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_SIZE:
+        if (DrawGrid1) LayOut(LOWORD(lParam), HIWORD(lParam));
+        return 0;
+    case WM_SETFOCUS:
+        if (DrawGrid1) SetFocus(DrawGrid1->Handle());
+        return 0;
+    case WM_COMMAND:
+        OnCommand(LOWORD(wParam), HIWORD(wParam));
+        return 0;
+    case WM_MOVING:
+        OnMoving(*reinterpret_cast<const RECT*>(lParam));
+        return TRUE;
+    case WM_REFRESHCODETABLE:
+        DrawGrid1->Repaint();
+        UpdateFileStatus();
+        return 0;
+    case WM_CLOSE:
+        DestroyWindow(window_);
+        return 0;
+    case WM_DESTROY:
+        FormDestroy();
+        return 0;
+    default:
+        return DefWindowProcA(window_, message, wParam, lParam);
+    }
+}
+
+void TGCodeForm::OnCommand(WORD id, WORD code) {
+    if (id == kFontComboId && code == CBN_EDITCHANGE) {
+        FontComboBox1Change(FontComboBox1->Text());
+    } else if (id == kFontComboId && code == CBN_SELCHANGE) {
+        // The field still shows the previous text while the pick is reported.
+        int picked = FontComboBox1->ItemIndex();
+        if (picked >= 0) FontComboBox1Change(FontComboBox1->Item(picked));
+    } else if (id == kCodeComboId && code == CBN_SELCHANGE) {
+        CBCodeChange();
+    }
+}
+
+void TGCodeForm::OnMoving(const RECT& dragged) {
+    // Moving the main window never comes back here (the system sends
+    // WM_MOVING only from the interactive move loop), but a partner that
+    // answered a move synchronously must not start a ping-pong either.
+    if (following_) return;
+    following_ = true;
+    MovePartnerAbove(mainWindow_, dragged, dockGap_);
+    following_ = false;
+}
+
+void TGCodeForm::FormDestroy() {
+    delete GlyphPopup;
+    GlyphPopup = nullptr;
+    if (CodeTableForm == this) CodeTableForm = nullptr;
+}
+
+void TGCodeForm::FontComboBox1Change(const std::string& text) {
+    fontText_ = text;
+    DrawGrid1->SetFaceName(text);
+    GlyphPopup->SetFaceName(text);
+    UpdateFileStatus();
+}

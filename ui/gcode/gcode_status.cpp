@@ -1,0 +1,53 @@
+// The code table's status bar: the EUDC file linked to the chosen face in
+// panel 0 (also the bar's tooltip) and the code of a cell in panel 1.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <vector>
+
+#include "command/param.h"
+#include "command/texts.h"
+#include "ui/gcode/fit_path.h"
+#include "ui/gcode/gcode_form.h"
+
+namespace {
+constexpr int kFileMargin = 60;  // kept free right of the path in panel 0
+}
+
+void TGCodeForm::UpdateFileStatus() {
+    HFONT font = reinterpret_cast<HFONT>(SendMessageA(StatusBar1, WM_GETFONT, 0, 0));
+    int labelWidth = TextWidthIn(font, texts::kFileLabel);
+    std::string file = RunParam ? RunParam->FindLinkedFile(fontText_) : std::string();
+    std::string shown = FitPathToWidth(file, font, PanelWidth(0) - labelWidth - kFileMargin);
+    std::string text = std::string(texts::kFileLabel) + shown;
+    SetPanelText(0, text);
+    SetHint(text);
+}
+
+int TGCodeForm::PanelWidth(int panel) const {
+    RECT part{};
+    SendMessageA(StatusBar1, SB_GETRECT, panel, reinterpret_cast<LPARAM>(&part));
+    return part.right - part.left;
+}
+
+void TGCodeForm::SetPanelText(int panel, const std::string& text) {
+    SendMessageA(StatusBar1, SB_SETTEXTA, panel | SBT_NOBORDERS, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+std::string TGCodeForm::PanelText(int panel) const {
+    LRESULT length = LOWORD(SendMessageA(StatusBar1, SB_GETTEXTLENGTHA, panel, 0));
+    std::vector<char> text(length + 1);
+    SendMessageA(StatusBar1, SB_GETTEXTA, panel, reinterpret_cast<LPARAM>(text.data()));
+    return std::string(text.data());
+}
+
+void TGCodeForm::SetHint(const std::string& text) {
+    hint_ = text;
+    TOOLINFOA tool{};
+    tool.cbSize = TTTOOLINFOA_V2_SIZE;
+    tool.hwnd = window_;
+    tool.uId = reinterpret_cast<UINT_PTR>(StatusBar1);
+    tool.lpszText = const_cast<char*>(hint_.c_str());
+    SendMessageA(hintTip_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
+}

@@ -1,0 +1,108 @@
+// Thin owners of GDI handles for the code table's painting: each object
+// frees or restores what it took, so no exit path leaks a pen or leaves a
+// font selected into a borrowed device context.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace gdi {
+
+// An HFONT, HPEN or HBRUSH deleted with the object.
+template <class Handle>
+class Object {
+public:
+    Object() = default;
+    explicit Object(Handle handle) : handle_(handle) {}
+    ~Object() { reset(); }
+    Object(const Object&) = delete;
+    Object& operator=(const Object&) = delete;
+    Object(Object&& other) noexcept : handle_(other.release()) {}
+    Object& operator=(Object&& other) noexcept {
+        if (this != &other) reset(other.release());
+        return *this;
+    }
+    Handle get() const { return handle_; }
+    Handle release() {
+        Handle h = handle_;
+        handle_ = nullptr;
+        return h;
+    }
+    void reset(Handle handle = nullptr) {
+        if (handle_) DeleteObject(handle_);
+        handle_ = handle;
+    }
+
+private:
+    Handle handle_ = nullptr;
+};
+
+using Font = Object<HFONT>;
+using Pen = Object<HPEN>;
+using Brush = Object<HBRUSH>;
+using Bitmap = Object<HBITMAP>;
+
+// Selects an object into a device context and puts the previous one back.
+class Selection {
+public:
+    Selection(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
+    ~Selection() { SelectObject(dc_, previous_); }
+    Selection(const Selection&) = delete;
+    Selection& operator=(const Selection&) = delete;
+
+private:
+    HDC dc_;
+    HGDIOBJ previous_;
+};
+
+// GetDC/ReleaseDC of a window (nullptr: the screen).
+class WindowDC {
+public:
+    explicit WindowDC(HWND window) : window_(window), dc_(GetDC(window)) {}
+    ~WindowDC() {
+        if (dc_) ReleaseDC(window_, dc_);
+    }
+    WindowDC(const WindowDC&) = delete;
+    WindowDC& operator=(const WindowDC&) = delete;
+    HDC get() const { return dc_; }
+
+private:
+    HWND window_;
+    HDC dc_;
+};
+
+// BeginPaint/EndPaint for WM_PAINT.
+class PaintDC {
+public:
+    explicit PaintDC(HWND window) : window_(window) { dc_ = BeginPaint(window, &paint_); }
+    ~PaintDC() { EndPaint(window_, &paint_); }
+    PaintDC(const PaintDC&) = delete;
+    PaintDC& operator=(const PaintDC&) = delete;
+    HDC get() const { return dc_; }
+    const RECT& area() const { return paint_.rcPaint; }
+
+private:
+    HWND window_;
+    PAINTSTRUCT paint_{};
+    HDC dc_;
+};
+
+// A font with a face, a LOGFONT height and a character set; everything
+// else at the mapper's defaults.
+inline LOGFONTA MakeLogFont(const std::string& face, LONG height, BYTE charSet) {
+    LOGFONTA font{};
+    font.lfHeight = height;
+    font.lfWeight = FW_NORMAL;
+    font.lfCharSet = charSet;
+    font.lfOutPrecision = OUT_DEFAULT_PRECIS;
+    font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+    font.lfQuality = DEFAULT_QUALITY;
+    font.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
+    lstrcpynA(font.lfFaceName, face.c_str(), LF_FACESIZE);
+    return font;
+}
+
+inline Font CreateFontFrom(const LOGFONTA& font) { return Font(CreateFontIndirectA(&font)); }
+
+}  // namespace gdi

@@ -74,7 +74,7 @@ bench_write_resets() {
 bench_copy_programs() {
     mkdir -p "$1/stick"
     cp "${BENCH_MINAMO:-$MINAMO_BUILD/minamo.exe}" "$1/stick/minamo.exe"
-    cp "$MINAMO_BUILD"/bench/{empty_app,bare_app,bench_driver}.exe "$1/"
+    cp "$MINAMO_BUILD"/bench/{empty_app,bare_app,bench_driver,code_table_bench}.exe "$1/"
 }
 
 bench_prepare() {

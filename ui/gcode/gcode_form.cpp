@@ -40,8 +40,7 @@ HWND CreateChild(const char* cls, DWORD style, HWND parent, int id) {
 TGCodeForm::TGCodeForm(HWND mainWindow, int dockGap) : mainWindow_(mainWindow), dockGap_(dockGap) {}
 
 TGCodeForm* TGCodeForm::Create(HWND mainWindow, int dockGap) {
-    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&controls);
+    platform::InitCommonControlsAtRunTime(ICC_BAR_CLASSES | ICC_STANDARD_CLASSES);
     RegisterWindowClass(kClassName, Proc, GetSysColorBrush(COLOR_BTNFACE), 0);
     auto* form = new TGCodeForm(mainWindow, dockGap);
     RECT outer{0, 0, kDesignClientWidth, kDesignClientHeight};

@@ -309,14 +309,20 @@ void TDrawGrid::UpdateScrollBars() {
     for (int pass = 0; pass < 2; ++pass) {
         topRow_ = std::clamp(topRow_, 1, MaxTopRow());
         leftCol_ = std::clamp(leftCol_, 1, MaxLeftCol());
-        SCROLLINFO v{sizeof(v), SIF_RANGE | SIF_PAGE | SIF_POS, 0, rowCount_ - 2,
-                     static_cast<UINT>(FullyVisibleRows()), topRow_ - 1, 0};
-        SetScrollInfo(window_, SB_VERT, &v, TRUE);
-        SCROLLINFO h{sizeof(h), SIF_RANGE | SIF_PAGE | SIF_POS, 0, ColCount() - 2,
-                     static_cast<UINT>(FullyVisibleCols()), leftCol_ - 1, 0};
-        SetScrollInfo(window_, SB_HORZ, &h, TRUE);
+        SetBar(SB_VERT, rowCount_ - 2, FullyVisibleRows(), topRow_ - 1);
+        SetBar(SB_HORZ, ColCount() - 2, FullyVisibleCols(), leftCol_ - 1);
     }
     updatingBars_ = false;
+}
+
+// SetScrollInfo redraws the bar at once, which takes Wine milliseconds a
+// call: a scroll by one row called it four times. Only a change goes on.
+void TDrawGrid::SetBar(int bar, int max, int page, int pos) {
+    BarState& last = bars_[bar == SB_VERT ? 1 : 0];
+    if (last.known && last.max == max && last.page == page && last.pos == pos) return;
+    last = BarState{true, max, page, pos};
+    SCROLLINFO info{sizeof(info), SIF_RANGE | SIF_PAGE | SIF_POS, 0, max, static_cast<UINT>(page), pos, 0};
+    SetScrollInfo(window_, bar, &info, TRUE);
 }
 
 // --- Painting ---------------------------------------------------------------
@@ -328,6 +334,8 @@ void TDrawGrid::Paint(HDC dc, const RECT& area) {
     gdi::Selection keepFont(dc, font_.get());
     gdi::Selection keepBrush(dc, GetStockObject(WHITE_BRUSH));
     SIZE client = ClientSize();
+    // Once, not per cell: under Wine each GetFocus asks the server.
+    const bool focused = GetFocus() == window_;
     int right = 0, bottom = 0;
     for (int row = 0; row < rowCount_; row = row == 0 ? topRow_ : row + 1) {
         RECT first = CellRect(0, row);
@@ -347,7 +355,7 @@ void TDrawGrid::Paint(HDC dc, const RECT& area) {
             LineTo(dc, rect.right + kLine, rect.bottom);
             // The cell handler draws its crosses with the normal line pen.
             SelectObject(dc, normalPen.get());
-            PaintCell(dc, col, row, rect);
+            PaintCell(dc, col, row, rect, focused);
         }
     }
     // What lies beyond the last cells shows the window colour.
@@ -357,10 +365,9 @@ void TDrawGrid::Paint(HDC dc, const RECT& area) {
     FillRect(dc, &beyondBottom, window);
 }
 
-void TDrawGrid::PaintCell(HDC dc, int col, int row, const RECT& rect) {
+void TDrawGrid::PaintCell(HDC dc, int col, int row, const RECT& rect, bool focused) {
     bool fixed = col == 0 || row == 0;
     bool selected = !fixed && col == col_ && row == row_;
-    bool focused = GetFocus() == window_;
     int background = COLOR_WINDOW, text = COLOR_WINDOWTEXT;
     if (fixed) background = COLOR_BTNFACE;
     else if (selected && !focused) background = COLOR_HIGHLIGHT, text = COLOR_HIGHLIGHTTEXT;

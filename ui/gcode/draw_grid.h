@@ -84,13 +84,15 @@ private:
     void OnKey(WPARAM key);
     void OnScroll(int bar, WORD request);
     void UpdateScrollBars();
+    void SetBar(int bar, int max, int page, int pos);
     void InvalidateCell(int col, int row);
     int FullyVisibleRows() const;
     int FullyVisibleCols() const;
     int MaxTopRow() const;
     int MaxLeftCol() const;
     SIZE ClientSize() const;
-    void PaintCell(HDC dc, int col, int row, const RECT& rect);
+    // focused: the grid has the keyboard focus (asked once per paint).
+    void PaintCell(HDC dc, int col, int row, const RECT& rect, bool focused);
 
     HWND window_ = nullptr;
     std::vector<int> colWidths_;
@@ -100,6 +102,12 @@ private:
     int topRow_ = 1, leftCol_ = 1;
     bool tracking_ = false;
     bool updatingBars_ = false;
+    // What each scroll bar was last given (SB_HORZ, SB_VERT).
+    struct BarState {
+        bool known = false;
+        int max = 0, page = 0, pos = 0;
+    };
+    BarState bars_[2];
     LOGFONTA logFont_{};
     gdi::Font font_;
 };

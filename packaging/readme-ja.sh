@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # The Japanese README as a text file for Notepad on a Japanese PC: the part
-# of README.md above the line "# Minamo (English)" (all of it when that
-# line is missing), in Shift-JIS (code page 932) with CRLF line ends.
+# of README.md from the line "# ミナモ" (the developers' lines above it are
+# left out) up to the line "# Minamo (English)", in Shift-JIS (code page
+# 932) with CRLF line ends.
 #   packaging/readme-ja.sh README.md >README.txt
 # Fails, naming the line, when a character has no Shift-JIS form.
 set -euo pipefail
 readme=$1
 
 japanese_part() {
-    awk '$0 == "# Minamo (English)" { exit } { sub(/\r$/, ""); print }' "$readme" |
+    awk '{ sub(/\r$/, "") } $0 == "# ミナモ" { on = 1 } $0 == "# Minamo (English)" { exit } on { print }' "$readme" |
         sed -e ':a' -e '/^\n*$/{$d;N;ba' -e '}'  # no blank lines at the end
 }
 

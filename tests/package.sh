@@ -37,7 +37,7 @@ win='C:\'$name
 # Texts. The characters that the README script turns into their code page
 # 932 forms are left out of the comparison.
 japanese_part() {
-    awk '$0 == "# Minamo (English)" { exit } { print }' "$root/README.md" | tr -d '\r' |
+    awk '$0 == "# ミナモ" { on = 1 } $0 == "# Minamo (English)" { exit } on { print }' "$root/README.md" | tr -d '\r' |
         sed -e ':a' -e '/^\n*$/{$d;N;ba' -e '}'
 }
 unify() {
@@ -49,6 +49,7 @@ decoded=$(iconv -f CP932 -t UTF-8 <"$app/README.txt" | tr -d '\r') || fail "READ
 [ "$(unify <<<"$decoded")" = "$(japanese_part | unify)" ] ||
     fail "README.txt is not the Japanese part of README.md"
 grep -q 'Minamo (English)' <<<"$decoded" && fail "README.txt holds the English part"
+grep -q 'scripts/test' <<<"$decoded" && fail "README.txt holds the developers' lines"
 crlf_only "$app/README.txt" || fail "README.txt has lines without CRLF"
 printf '[MINAMO]\r\nAutoRun=0\r\nCopyEUF=1\r\nCheckDate=0\r\nSilet=0\r\nTargetFolder=\r\n[EUDC932]\r\nSystemDefaultEUDCFont=EUDC.TTE\r\nMS PGothic=PGOTHIC.TTE\r\n' |
     cmp -s - "$app/EUDC.INI" || fail "EUDC.INI is not the sample"

@@ -17,21 +17,23 @@ TminamoParam::TminamoParam(const std::string& executablePath)
 void TminamoParam::ReadOsVersion() { platform::ReadOsVersion(OsVersion); }
 
 namespace {
-// An environment variable as a folder; fallback when unset or empty.
-std::string EnvironmentFolder(const char* name, const std::string& fallback) {
+// An environment variable as a folder; fallback() when unset or empty.
+template <typename Fallback>
+std::string EnvironmentFolder(const char* name, Fallback fallback) {
     std::string value;
-    if (!platform::GetEnvironment(name, value) || value.empty()) value = fallback;
+    if (!platform::GetEnvironment(name, value) || value.empty()) value = fallback();
     return AddTrailingBackslash(value);
 }
 }  // namespace
 
 void TminamoParam::ResolveFolders() {
     ReadOsVersion();
-    WindowsFolder = EnvironmentFolder("windir", platform::SystemWindowsFolder());
+    WindowsFolder = EnvironmentFolder("windir", platform::SystemWindowsFolder);
     if (IsNtFamily()) {
-        std::string profile;
-        if (!platform::ShellFolderPath(CSIDL_PROFILE, profile)) profile = WindowsFolder;
-        ProfileFolder = EnvironmentFolder("USERPROFILE", profile);
+        ProfileFolder = EnvironmentFolder("USERPROFILE", [this] {
+            std::string profile;
+            return platform::ShellFolderPath(CSIDL_PROFILE, profile) ? profile : WindowsFolder;
+        });
         std::string appData;
         if (OsVersion.dwMajorVersion < 5) {
             AppDataFolder = ProfileFolder + "Application Data\\";

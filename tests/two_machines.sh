@@ -14,8 +14,10 @@ fail() { echo "two_machines: $*" >&2; exit 1; }
 
 mkdir -p "$work/stick" "$work/eudc"
 cp "$minamo" "$work/stick/minamo.exe"
-head -c 5000 /dev/urandom >"$work/eudc/EUDC.TTE"
-head -c 6000 /dev/urandom >"$work/eudc/GOTHIC.TTE"
+# EUDC fonts of our own: a few glyphs in the Private Use Area each.
+fonts=$(dirname "$0")/../scripts/make-test-font.py
+/usr/bin/python3 "$fonts" "$work/eudc/EUDC.TTE" --family EUDCTest --count 4
+/usr/bin/python3 "$fonts" "$work/eudc/GOTHIC.TTE" --family EUDCGothic --count 8
 eudc=$(winepath -w "$work/eudc")
 stick=$(winepath -w "$work/stick")
 

@@ -57,6 +57,9 @@ minamo_fresh_prefix() {
     export WINEPREFIX=$(mktemp -d /tmp/minamo-wine.XXXXXX)
     wineboot -i >/dev/null 2>&1
     minamo_start_server
+    # No window manager runs under Xvfb, and Wine waits two seconds for one
+    # each time it hides a managed window: let it manage none.
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
     mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
     cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
 }

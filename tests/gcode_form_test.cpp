@@ -2,6 +2,8 @@
 // bar, magnifier popup, refresh, docking and closing.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "command/param.h"
 #include "tests/gcode_support.h"
 #include "tests/support/utf8.h"
@@ -146,6 +148,41 @@ TEST_F(GCodeFormTest, ArrowKeysAndClicksMoveTheCurrentCell) {
     EXPECT_GT(form->DrawGrid1->TopRow(), 1);
     RECT current = form->DrawGrid1->CellRect(4, 13);
     EXPECT_FALSE(IsRectEmpty(&current));
+}
+
+// What the screen shows of a window's client area, read back from it.
+std::vector<COLORREF> OnScreen(HWND window) {
+    RECT r;
+    GetClientRect(window, &r);
+    HDC dc = GetDC(window);
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < r.bottom; y += 3)
+        for (int x = 0; x < r.right; x += 3) pixels.push_back(GetPixel(dc, x, y));
+    ReleaseDC(window, dc);
+    return pixels;
+}
+
+TEST_F(GCodeFormTest, ScrollingRowByRowShowsWhatAWholePaintShows) {
+    // Scrolling moves the pixels already drawn and paints only the rows
+    // uncovered; the result must match a paint from scratch.
+    HWND grid = form->DrawGrid1->Handle();
+    SetForegroundWindow(form->Handle());
+    const struct {
+        WORD request;
+        int times;
+    } steps[] = {{SB_LINEDOWN, 1}, {SB_LINEDOWN, 7}, {SB_LINEUP, 3}, {SB_PAGEDOWN, 2}, {SB_LINEUP, 1}};
+    PickCode(1);
+    for (const auto& step : steps) {
+        for (int i = 0; i < step.times; ++i) {
+            SendMessageA(grid, WM_VSCROLL, step.request, 0);
+            UpdateWindow(grid);
+        }
+        const std::vector<COLORREF> scrolled = OnScreen(grid);
+        InvalidateRect(grid, nullptr, FALSE);
+        UpdateWindow(grid);
+        EXPECT_EQ(scrolled, OnScreen(grid)) << "top row " << form->DrawGrid1->TopRow();
+    }
+    EXPECT_GT(form->DrawGrid1->TopRow(), 5);
 }
 
 TEST_F(GCodeFormTest, TheFilePanelNamesTheLinkedFileShortenedToItsWidth) {

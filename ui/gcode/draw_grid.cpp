@@ -1,6 +1,7 @@
 #include "ui/gcode/draw_grid.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include <windowsx.h>
 
@@ -236,9 +237,24 @@ void TDrawGrid::ScrollIntoView() {
 void TDrawGrid::SetTopRow(int row) {
     row = std::clamp(row, 1, MaxTopRow());
     if (row == topRow_) return;
+    const int delta = row - topRow_;
     topRow_ = row;
     UpdateScrollBars();
-    InvalidateRect(window_, nullptr, FALSE);
+    ScrollRows(delta);
+}
+
+// Moves the rows below the header row on the screen and leaves only the
+// uncovered ones to be painted: a step of one row paints one row, not the
+// whole grid. A jump of a screenful or more repaints everything.
+void TDrawGrid::ScrollRows(int delta) {
+    const int pitch = rowHeight_ + kLine;
+    SIZE client = ClientSize();
+    if (std::abs(delta) * pitch >= client.cy) {
+        InvalidateRect(window_, nullptr, FALSE);
+        return;
+    }
+    RECT body{0, pitch, client.cx, client.cy};
+    ScrollWindowEx(window_, 0, -delta * pitch, &body, &body, nullptr, nullptr, SW_INVALIDATE);
 }
 
 void TDrawGrid::SetLeftCol(int col) {

@@ -84,6 +84,7 @@ private:
     void OnKey(WPARAM key);
     void OnScroll(int bar, WORD request);
     void UpdateScrollBars();
+    void ScrollRows(int delta);
     void SetBar(int bar, int max, int page, int pos);
     void InvalidateCell(int col, int row);
     int FullyVisibleRows() const;

@@ -7,7 +7,10 @@ MINAMO_BUILD=${MINAMO_BUILD:-$MINAMO_ROOT/build}
 
 MINAMO_PACKAGES="cmake make mingw-w64 g++-mingw-w64-x86-64 gcc-mingw-w64-x86-64 \
 binutils-mingw-w64-x86-64 wine wine64 xvfb xauth x11-utils imagemagick \
-fonts-ipafont-gothic fonts-ipafont-mincho fonts-wine xdotool googletest python3-fonttools locales zip unzip"
+fonts-ipafont-gothic fonts-ipafont-mincho fonts-wine xdotool googletest python3-fonttools locales zip unzip \
+libxrender1 libxi6 libxcursor1 libxinerama1 libxrandr2 libxcomposite1 libxfixes3 libxxf86vm1 libgnutls30"
+# (The X libraries are only recommended by Wine, and recommendations are not
+# installed here; without them Wine's display driver does not load.)
 
 minamo_say() { printf '[minamo] %s\n' "$*" >&2; }
 

@@ -7,7 +7,7 @@
 #include "tests/gcode_support.h"
 #include "tests/support/utf8.h"
 #include "ui/gcode/fit_path.h"
-#include "ui/gcode/gdi.h"
+#include "ui/gdi.h"
 
 using namespace gcode_testing;
 using testing_support::Sjis;

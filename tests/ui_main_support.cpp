@@ -21,14 +21,7 @@ void SelectItem(HWND combo, const std::string& text) {
     SelectItem(combo, static_cast<int>(at));
 }
 
-static std::string ItemText(HWND combo, LRESULT index) {
-    LRESULT n = SendMessageA(combo, CB_GETLBTEXTLEN, index, 0);
-    if (n == CB_ERR) return std::string();
-    std::string text(static_cast<size_t>(n) + 1, '\0');
-    SendMessageA(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(&text[0]));
-    text.resize(static_cast<size_t>(n));
-    return text;
-}
+static std::string ItemText(HWND combo, LRESULT index) { return ui::ComboItemText(combo, index); }
 
 std::vector<std::string> Items(HWND combo) {
     std::vector<std::string> items;
@@ -42,7 +35,7 @@ std::string SelectedItem(HWND combo) {
 }
 
 bool Enabled(HWND control) { return IsWindowEnabled(control) != FALSE; }
-bool Checked(HWND button) { return SendMessageA(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+bool Checked(HWND button) { return ui::IsChecked(button); }
 
 SIZE Client(HWND window) { return ui::ClientSize(window); }
 
@@ -54,13 +47,7 @@ RECT Outer(HWND window) {
 
 RECT InParent(HWND child) { return ui::ChildRect(child); }
 
-std::string Text(HWND window) {
-    int n = GetWindowTextLengthA(window);
-    std::string text(static_cast<size_t>(n) + 1, '\0');
-    n = GetWindowTextA(window, &text[0], n + 1);
-    text.resize(static_cast<size_t>(n));
-    return text;
-}
+std::string Text(HWND window) { return ui::WindowText(window); }
 
 void PumpMessages() {
     MSG msg;

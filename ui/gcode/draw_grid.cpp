@@ -5,7 +5,7 @@
 
 #include <windowsx.h>
 
-#include "ui/gcode/window_class.h"
+#include "ui/window_class.h"
 
 namespace {
 

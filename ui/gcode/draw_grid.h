@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "ui/gcode/code_numbering.h"
-#include "ui/gcode/gdi.h"
+#include "ui/gdi.h"
 
 class TDrawGrid {
 public:

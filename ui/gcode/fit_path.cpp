@@ -1,7 +1,7 @@
 #include "ui/gcode/fit_path.h"
 
 #include "platform/platform.h"
-#include "ui/gcode/gdi.h"
+#include "ui/gdi.h"
 
 namespace {
 

@@ -1,8 +1,7 @@
 #include "ui/gcode/font_combo_box.h"
 
-#include <vector>
-
 #include "platform/platform.h"
+#include "ui/control_text.h"
 
 TFontComboBox::TFontComboBox(HWND parent, int id) {
     window_ = CreateWindowExA(0, "COMBOBOX", "",
@@ -47,20 +46,10 @@ int TFontComboBox::ItemCount() const {
     return static_cast<int>(SendMessageA(window_, CB_GETCOUNT, 0, 0));
 }
 
-std::string TFontComboBox::Item(int index) const {
-    LRESULT length = SendMessageA(window_, CB_GETLBTEXTLEN, index, 0);
-    if (length == CB_ERR) return std::string();
-    std::vector<char> text(length + 1);
-    SendMessageA(window_, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()));
-    return std::string(text.data());
-}
+std::string TFontComboBox::Item(int index) const { return ui::ComboItemText(window_, index); }
 
 int TFontComboBox::ItemIndex() const {
     return static_cast<int>(SendMessageA(window_, CB_GETCURSEL, 0, 0));
 }
 
-std::string TFontComboBox::Text() const {
-    std::vector<char> text(GetWindowTextLengthA(window_) + 1);
-    GetWindowTextA(window_, text.data(), static_cast<int>(text.size()));
-    return std::string(text.data());
-}
+std::string TFontComboBox::Text() const { return ui::WindowText(window_); }

@@ -4,7 +4,7 @@
 
 #include "command/texts.h"
 #include "ui/gcode/code_table_state.h"
-#include "ui/gcode/window_class.h"
+#include "ui/window_class.h"
 
 TGaijiForm* GlyphPopup = nullptr;
 

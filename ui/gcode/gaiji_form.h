@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "ui/gcode/gdi.h"
+#include "ui/gdi.h"
 
 class TGaijiForm {
 public:

@@ -7,7 +7,7 @@
 #include "command/texts.h"
 #include "platform/platform.h"
 #include "ui/gcode/follow_move.h"
-#include "ui/gcode/window_class.h"
+#include "ui/window_class.h"
 #include "ui/window_messages.h"
 
 TGCodeForm* CodeTableForm = nullptr;

@@ -15,7 +15,7 @@
 #include "ui/gcode/draw_grid.h"
 #include "ui/gcode/font_combo_box.h"
 #include "ui/gcode/gaiji_form.h"
-#include "ui/gcode/gdi.h"
+#include "ui/gdi.h"
 
 class TGCodeForm {
 public:

@@ -11,7 +11,7 @@ const DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 }  // namespace
 
 TDispRegistryForm::TDispRegistryForm(HWND owner)
-    : owner_(owner), font_(texts::kDispRegFontFace, 11) {
+    : owner_(owner), font_(ui::MakeFont(texts::kDispRegFontFace, 11)) {
     CreateTopLevel(kClassName, 0, kStyle, texts::kDispRegFormCaption, 0, 0, 446, 303, owner);
     // No horizontal scrolling: long paths wrap at the box's width.
     Memo1 = ui::CreateControl(Handle(), "EDIT", texts::kDispRegPlaceholder,

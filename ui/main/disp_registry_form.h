@@ -26,7 +26,7 @@ private:
     void FormClose();
 
     HWND owner_;
-    ui::Font font_;
+    gdi::Font font_;
 };
 
 // The last registry window opened; empty once it closed.

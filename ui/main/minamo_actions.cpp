@@ -10,14 +10,7 @@
 #include "ui/window_messages.h"
 
 std::string TMinamoForm::SelectedFolderText() const {
-    const LRESULT index = SendMessageA(CBSelectFolder, CB_GETCURSEL, 0, 0);
-    if (index == CB_ERR) return std::string();
-    const LRESULT length = SendMessageA(CBSelectFolder, CB_GETLBTEXTLEN, index, 0);
-    if (length == CB_ERR) return std::string();
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    SendMessageA(CBSelectFolder, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(&text[0]));
-    text.resize(static_cast<size_t>(length));
-    return text;
+    return ui::ComboItemText(CBSelectFolder, SendMessageA(CBSelectFolder, CB_GETCURSEL, 0, 0));
 }
 
 void TMinamoForm::RunButtonClick() {

@@ -41,7 +41,8 @@ const DWORD kFormStyle = WS_OVERLAPPEDWINDOW;
 }  // namespace
 
 TMinamoForm::TMinamoForm()
-    : font_(texts::kMainFontFace, 15), linkFont_(texts::kLinkFontFace, 15, true) {}
+    : font_(ui::MakeFont(texts::kMainFontFace, 15)),
+      linkFont_(ui::MakeFont(texts::kLinkFontFace, 15, true)) {}
 
 TMinamoForm::~TMinamoForm() {
     // The controls go before the fonts and the icon they show.

@@ -85,8 +85,8 @@ private:
     void RefreshCodeTable();
     std::string SelectedFolderText() const;
 
-    ui::Font font_;
-    ui::Font linkFont_;
+    gdi::Font font_;
+    gdi::Font linkFont_;
     ui::Hints hints_;
     HICON icon_ = nullptr;
     // The control that had the focus when the window was last deactivated.

@@ -10,7 +10,8 @@ const DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | WS_CLI
 const DWORD kExStyle = WS_EX_DLGMODALFRAME;
 }  // namespace
 
-TNewFolderForm::TNewFolderForm(HWND owner) : owner_(owner), font_(texts::kMainFontFace, 15) {
+TNewFolderForm::TNewFolderForm(HWND owner)
+    : owner_(owner), font_(ui::MakeFont(texts::kMainFontFace, 15)) {
     CreateTopLevel(kClassName, kExStyle, kStyle, texts::kNewFolderFormCaption, 0, 0, 366, 159, owner);
     CreateControls();
 }

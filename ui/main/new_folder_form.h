@@ -31,7 +31,7 @@ private:
     void Close(int result);
 
     HWND owner_;
-    ui::Font font_;
+    gdi::Font font_;
     int modalResult_ = 0;
     bool closed_ = false;
 };

@@ -2,29 +2,13 @@
 
 #include <commctrl.h>
 
-#include "res/resource.h"
+#include "ui/window_class.h"
 
 namespace ui {
 
 namespace {
 
 HINSTANCE Instance() { return GetModuleHandleA(nullptr); }
-
-void RegisterOnce(const char* className, WNDPROC procedure) {
-    WNDCLASSEXA existing = {};
-    existing.cbSize = sizeof existing;
-    if (GetClassInfoExA(Instance(), className, &existing)) return;
-    WNDCLASSEXA wc = {};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = procedure;
-    wc.hInstance = Instance();
-    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = className;
-    // Test programs carry no icon resource: the window then has none.
-    wc.hIcon = LoadIconA(Instance(), MAKEINTRESOURCEA(IDI_MINAMO));
-    RegisterClassExA(&wc);
-}
 
 }  // namespace
 
@@ -40,7 +24,7 @@ Window::~Window() {
 bool Window::CreateTopLevel(const char* className, DWORD exStyle, DWORD style,
                             const char* caption, int x, int y, int clientWidth,
                             int clientHeight, HWND owner) {
-    RegisterOnce(className, &Window::Procedure);
+    RegisterWindowClass(className, &Window::Procedure, GetSysColorBrush(COLOR_BTNFACE), 0);
     RECT r = {0, 0, clientWidth, clientHeight};
     AdjustWindowRectEx(&r, style, FALSE, exStyle);
     CreateWindowExA(exStyle, className, caption, style, x, y, r.right - r.left, r.bottom - r.top,
@@ -70,19 +54,10 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARA
     return self->HandleMessage(message, wParam, lParam);
 }
 
-Font::Font(const char* face, int height, bool underline) {
-    LOGFONTA lf = {};
-    lf.lfHeight = -height;
-    lf.lfWeight = FW_NORMAL;
+gdi::Font MakeFont(const char* face, int height, bool underline) {
+    LOGFONTA lf = gdi::MakeLogFont(face, -height, SHIFTJIS_CHARSET);
     lf.lfUnderline = underline ? TRUE : FALSE;
-    lf.lfCharSet = SHIFTJIS_CHARSET;
-    lf.lfQuality = DEFAULT_QUALITY;
-    lstrcpynA(lf.lfFaceName, face, LF_FACESIZE);
-    font_ = CreateFontIndirectA(&lf);
-}
-
-Font::~Font() {
-    if (font_) DeleteObject(font_);
+    return gdi::CreateFontFrom(lf);
 }
 
 HWND CreateControl(HWND parent, const char* className, const char* text, DWORD style, int x,
@@ -113,14 +88,6 @@ RECT ChildRect(HWND child) {
     GetWindowRect(child, &r);
     MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
     return r;
-}
-
-std::string WindowText(HWND hwnd) {
-    int n = GetWindowTextLengthA(hwnd);
-    std::string text(static_cast<size_t>(n) + 1, '\0');
-    n = GetWindowTextA(hwnd, &text[0], n + 1);
-    text.resize(static_cast<size_t>(n > 0 ? n : 0));
-    return text;
 }
 
 bool IsChecked(HWND button) { return SendMessageA(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }

@@ -7,6 +7,9 @@
 
 #include <string>
 
+#include "ui/control_text.h"
+#include "ui/gdi.h"
+
 namespace ui {
 
 // A top-level window whose messages go to the object. The object outlives
@@ -35,19 +38,9 @@ private:
     HWND hwnd_ = nullptr;
 };
 
-// A GDI font, deleted with the object.
-class Font {
-public:
-    // height: character height in pixels (the em, without internal leading).
-    Font(const char* face, int height, bool underline = false);
-    ~Font();
-    Font(const Font&) = delete;
-    Font& operator=(const Font&) = delete;
-    HFONT get() const { return font_; }
-
-private:
-    HFONT font_;
-};
+// A Shift-JIS font of the windows; height: character height in pixels
+// (the em, without internal leading).
+gdi::Font MakeFont(const char* face, int height, bool underline = false);
 
 // A child control at x, y (client pixels) of size w x h, in font.
 HWND CreateControl(HWND parent, const char* className, const char* text, DWORD style, int x,
@@ -59,7 +52,6 @@ SIZE ClientSize(HWND hwnd);
 // Position and size of a child in its parent's client pixels.
 RECT ChildRect(HWND child);
 
-std::string WindowText(HWND hwnd);
 bool IsChecked(HWND button);
 void SetChecked(HWND button, bool checked);
 

@@ -1,6 +1,6 @@
-// Thin owners of GDI handles for the code table's painting: each object
-// frees or restores what it took, so no exit path leaks a pen or leaves a
-// font selected into a borrowed device context.
+// Thin owners of GDI handles for the windows' fonts and painting: each
+// object frees or restores what it took, so no exit path leaks a pen or
+// leaves a font selected into a borrowed device context.
 #pragma once
 
 #include <windows.h>

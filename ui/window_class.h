@@ -1,4 +1,4 @@
-// Registering the code table's window classes once per process.
+// Registering the program's window classes once per process.
 #pragma once
 
 #include <windows.h>

@@ -1,14 +1,11 @@
 // Acquire: copy the EUDC font files that this machine's link table names
 // into the target folder, then write its EUDC.INI.
 #include "command/copy_list.h"
+#include "command/info_file.h"
 #include "command/param.h"
 #include "command/paths.h"
 #include "command/texts.h"
 #include "platform/platform.h"
-
-namespace {
-const char* const kEuf = ".euf";
-}  // namespace
 
 uint8_t TminamoParam::AcquireFiles() {
     bool overwrite = false;
@@ -36,11 +33,11 @@ uint8_t TminamoParam::AcquireFiles() {
     for (const std::string& file : LinkFiles) {
         if (copy.SourcesContain(file)) continue;
         std::string source = file;
-        if (paths::UpperAscii(file) == "EUDC.TTE")
-            source = IsNtFamily() ? WindowsFolder + "fonts\\EUDC.TTE" : WindowsFolder + "EUDC.TTE";
+        if (paths::UpperAscii(file) == info_file::kDefaultFontFile)
+            source = (IsNtFamily() ? WindowsFolder + "fonts\\" : WindowsFolder) + info_file::kDefaultFontFile;
         take(source);
         if (!CopyEUF) continue;
-        const std::string companion = paths::ChangeExtension(source, kEuf);
+        const std::string companion = paths::ChangeExtension(source, info_file::kCompanionExtension);
         if (!copy.SourcesContain(companion)) take(companion);
     }
     if (copy.Empty()) return kResultNoSystemEudc;
@@ -68,13 +65,8 @@ uint8_t TminamoParam::GetEudc() {
     uint8_t result = AcquireFiles();
     switch (result) {
         case kResultOk: {
-            std::string report;
-            for (const std::string& line : DoneLines) report += "\r" + line;
-            report += "\r";
-            for (const std::string& line : MissingLines) report += "\r" + line;
-            report += "\r\r";
-            report += texts::kAcquireClosing;
-            Notify(report);
+            Notify(texts::CrLines(DoneLines) + "\r" + texts::CrLines(MissingLines) + "\r\r" +
+                   texts::kAcquireClosing);
             break;
         }
         case kResultAcquireFailed: Notify(texts::kAcquireFailed); break;

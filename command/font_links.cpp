@@ -13,8 +13,6 @@ namespace {
 // RegOpenKeyEx takes the path without a leading backslash.
 const char* const kLinkKey = "EUDC\\932";
 const char* const kSystemRoot = "%SYSTEMROOT%\\";
-const char* const kPGothic = "MS PGothic";
-const char* const kPGothicJapanese = "ＭＳ Ｐゴシック";
 
 // Replaces the first "%SystemRoot%\", letter case ignored.
 std::string ExpandSystemRoot(const std::string& data, const std::string& windowsFolder) {
@@ -68,7 +66,7 @@ uint8_t TminamoParam::WriteFontLinks() {
                 UnlinkedLines.push_back(texts::Format(texts::kLinkSkipped, {name, file}));
                 continue;
             }
-            if (OsVersion.dwMajorVersion < 5 && name == kPGothic) name = kPGothicJapanese;
+            if (OsVersion.dwMajorVersion < 5 && name == info_file::kPGothic) name = info_file::kPGothicJapanese;
             if (!key.WriteText(name, UserDataFolder + file)) {
                 result = kResultRegistryError;
                 break;
@@ -82,7 +80,7 @@ uint8_t TminamoParam::WriteFontLinks() {
 std::string TminamoParam::FindLinkedFile(const std::string& face) const {
     if (LinkFiles.empty()) return std::string();
     std::string wanted = face;
-    if (OsVersion.dwMajorVersion >= 5 && face == kPGothicJapanese) wanted = kPGothic;
+    if (OsVersion.dwMajorVersion >= 5 && face == info_file::kPGothicJapanese) wanted = info_file::kPGothic;
     int at = IndexOfText(LinkNames, wanted);
     if (at < 0) at = IndexOfText(LinkNames, info_file::kDefaultLinkName);
     return at < 0 ? std::string() : LinkFiles[at];

@@ -11,9 +11,6 @@
 
 namespace {
 
-const char* const kPGothic = "MS PGothic";
-const char* const kPGothicJapanese = "ＭＳ Ｐゴシック";
-
 const char* Flag(bool on) { return on ? "1" : "0"; }
 
 // Writes the [MINAMO] keys in their order; false at the first refusal.
@@ -91,9 +88,9 @@ uint8_t TminamoParam::ReadInfoFile() {
     IniLinkNames.clear();
     IniLinkFiles.clear();
     for (const std::string& key : keys) {
-        if (key == kPGothicJapanese)
-            IniLinkNames.push_back(kPGothic);
-        else if (Holds(installed, key) || key == info_file::kDefaultLinkName || key == kPGothic)
+        if (key == info_file::kPGothicJapanese)
+            IniLinkNames.push_back(info_file::kPGothic);
+        else if (Holds(installed, key) || key == info_file::kDefaultLinkName || key == info_file::kPGothic)
             IniLinkNames.push_back(key);
         // Otherwise its face is not installed here: neither copied nor linked.
     }
@@ -102,8 +99,8 @@ uint8_t TminamoParam::ReadInfoFile() {
     StandardLinks = true;
     for (const std::string& name : IniLinkNames) {
         std::string value = platform::ReadProfileString(file, info_file::kLinkSection, name, "");
-        if (name == kPGothic && value.empty())
-            value = platform::ReadProfileString(file, info_file::kLinkSection, kPGothicJapanese, "");
+        if (name == info_file::kPGothic && value.empty())
+            value = platform::ReadProfileString(file, info_file::kLinkSection, info_file::kPGothicJapanese, "");
         if (paths::UpperAscii(paths::ExtensionOf(value)) != ".TTE") StandardLinks = false;
         IniLinkFiles.push_back(value);
     }

@@ -1,16 +1,12 @@
 // Install: copy a folder's EUDC font files into the user data folder and
 // link them in the registry.
-
 #include "command/copy_list.h"
+#include "command/info_file.h"
 #include "command/param.h"
 #include "command/paths.h"
 #include "command/staging.h"
 #include "command/texts.h"
 #include "platform/platform.h"
-
-namespace {
-const char* const kEuf = ".euf";
-}  // namespace
 
 uint8_t TminamoParam::InstallFiles() {
     if (Confirm && !StandardLinks &&
@@ -45,9 +41,9 @@ uint8_t TminamoParam::InstallFiles() {
         copy.Add(source, destination);
         DoneLines.push_back(destination + texts::kInstalledLine);
         if (!CopyEUF) continue;
-        const std::string companion = paths::ChangeExtension(source, kEuf);
+        const std::string companion = paths::ChangeExtension(source, info_file::kCompanionExtension);
         if (platform::FileExists(companion)) {
-            const std::string installed = paths::ChangeExtension(destination, kEuf);
+            const std::string installed = paths::ChangeExtension(destination, info_file::kCompanionExtension);
             copy.Add(companion, installed);
             DoneLines.push_back(installed + texts::kInstalledLine);
         } else {
@@ -65,9 +61,9 @@ uint8_t TminamoParam::InstallFiles() {
 
 uint8_t TminamoParam::PutEudc() {
     ResolveTarget();
-    const std::string info = TargetFolder + "EUDC.INI";
+    const std::string info = TargetFolder + info_file::kFileName;
     if (!platform::FileExists(info)) {
-        if (!platform::FileExists(TargetFolder + "EUDC.TTE")) {
+        if (!platform::FileExists(TargetFolder + info_file::kDefaultFontFile)) {
             Notify(texts::kNoSourceFiles);
             return kResultNoSourceFiles;
         }
@@ -88,11 +84,7 @@ uint8_t TminamoParam::PutEudc() {
                 Notify(texts::kRegistryFailed);
                 return kResultRegistryError;
             }
-            std::string report;
-            for (const std::string& line : DoneLines) report += "\r" + line;
-            for (const std::string& line : UnlinkedLines) report += "\r" + line;
-            report += "\r";
-            Notify(report);
+            Notify(texts::CrLines(DoneLines) + texts::CrLines(UnlinkedLines) + "\r");
             return kResultOk;
         }
         case kResultAlreadyLatest: Notify(texts::kLatestInstalled); return copied;

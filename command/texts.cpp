@@ -69,6 +69,12 @@ const char* const kInfoMissing =
 const char* const kNoSourceFiles = "コピー元に外字ファイルが存在していません。";
 const char* const kLinkSkipped = "%s は、外字ファイル %s がないためリンクしませんでした。";
 
+std::string CrLines(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) text += "\r" + line;
+    return text;
+}
+
 std::string Format(const char* pattern, std::initializer_list<FormatArg> args) {
     static const char digits[] = "0123456789ABCDEF";
     std::string out;

@@ -4,6 +4,7 @@
 
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 namespace texts {
 
@@ -43,6 +44,9 @@ extern const char* const kInfoIncomplete;
 extern const char* const kInfoMissing;
 extern const char* const kNoSourceFiles;
 extern const char* const kLinkSkipped;  // %s face, %s file
+
+// Each line after a CR of its own, as the engine's reports are joined.
+std::string CrLines(const std::vector<std::string>& lines);
 
 // One argument of Format: a text or a number.
 struct FormatArg {

@@ -5,5 +5,7 @@
 #include "platform/platform.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    // Before anything loads a DLL: the program's folder may be a share.
+    platform::RestrictDllSearchToSystemFolder();
     return RunMinamo(platform::ExecutablePath(), platform::CommandLineArguments());
 }

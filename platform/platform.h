@@ -74,6 +74,21 @@ bool InitCommonControlsAtRunTime(DWORD classes);
 void OpenWithShell(HWND owner, const std::string& target);
 
 // ---------------------------------------------------------------------------
+// System DLLs, never one planted beside the program.
+
+// Restricts every later DLL search of the process, the system's own on the
+// program's behalf included, to the system folder (SetDefaultDllDirectories,
+// resolved at run time); false where Windows lacks it. Called first thing.
+bool RestrictDllSearchToSystemFolder();
+// The full path of a DLL in the system folder; empty when it is unknown.
+std::string SystemDllPath(const char* name);
+// LoadLibraryA by that full path, on every Windows.
+HMODULE LoadSystemLibrary(const char* name);
+// comctl32.dll: version 6 through the manifest's activation context where
+// it redirects the name, else the system folder's by full path.
+HMODULE LoadCommonControls();
+
+// ---------------------------------------------------------------------------
 // Files and folders.
 
 bool FileExists(const std::string& path);       // a file, not a folder

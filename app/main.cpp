@@ -7,5 +7,6 @@
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     // Before anything loads a DLL: the program's folder may be a share.
     platform::RestrictDllSearchToSystemFolder();
+    platform::UseDoublePrecision();
     return RunMinamo(platform::ExecutablePath(), platform::CommandLineArguments());
 }

@@ -73,6 +73,10 @@ bool InitCommonControlsAtRunTime(DWORD classes);
 // ShellExecuteA(owner, "open", target, "", "", SW_SHOWNORMAL); ignored result.
 void OpenWithShell(HWND owner, const std::string& target);
 
+// Rounds each floating-point result to a double's precision, on 32-bit x86
+// too; the program's start sets it before any computation.
+void UseDoublePrecision();
+
 // ---------------------------------------------------------------------------
 // System DLLs, never one planted beside the program.
 

@@ -7,11 +7,20 @@
 set -euo pipefail
 objdump=$1 exe=$2 list=$3
 
+header=$("$objdump" -p "$exe")
+# The PE header must ask for no newer Windows than 4.0 (98 and NT 4.0 refuse
+# to start a program whose subsystem version is higher).
+for field in OSystemVersion SubsystemVersion; do
+    version=$(awk -v f="$field" '$1 == "Major" f { major = $2 } $1 == "Minor" f { minor = $2 }
+        END { print major "." minor }' <<<"$header")
+    [ "$version" = 4.0 ] || { echo "imports: the PE header's $field is $version, not 4.0" >&2; exit 1; }
+done
+
 # "DLL function" per import, from the interpreted import tables.
-imported=$("$objdump" -p "$exe" | awk '
+imported=$(awk '
     /^\tDLL Name: / { dll = $3; next }
     /^$/ { dll = "" }
-    dll != "" && /^\t[0-9a-f]+\t/ && NF >= 3 { print dll, $3 }')
+    dll != "" && /^\t[0-9a-f]+\t/ && NF >= 3 { print dll, $3 }' <<<"$header")
 [ -n "$imported" ] || { echo "imports: no import table read from $exe" >&2; exit 1; }
 
 # Ranks of each line of Windows, oldest first.

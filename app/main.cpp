@@ -5,5 +5,8 @@
 #include "platform/platform.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    // Before anything loads a DLL: the program's folder may be a share.
+    platform::RestrictDllSearchToSystemFolder();
+    platform::UseDoublePrecision();
     return RunMinamo(platform::ExecutablePath(), platform::CommandLineArguments());
 }

@@ -73,6 +73,25 @@ bool InitCommonControlsAtRunTime(DWORD classes);
 // ShellExecuteA(owner, "open", target, "", "", SW_SHOWNORMAL); ignored result.
 void OpenWithShell(HWND owner, const std::string& target);
 
+// Rounds each floating-point result to a double's precision, on 32-bit x86
+// too; the program's start sets it before any computation.
+void UseDoublePrecision();
+
+// ---------------------------------------------------------------------------
+// System DLLs, never one planted beside the program.
+
+// Restricts every later DLL search of the process, the system's own on the
+// program's behalf included, to the system folder (SetDefaultDllDirectories,
+// resolved at run time); false where Windows lacks it. Called first thing.
+bool RestrictDllSearchToSystemFolder();
+// The full path of a DLL in the system folder; empty when it is unknown.
+std::string SystemDllPath(const char* name);
+// LoadLibraryA by that full path, on every Windows.
+HMODULE LoadSystemLibrary(const char* name);
+// comctl32.dll: version 6 through the manifest's activation context where
+// it redirects the name, else the system folder's by full path.
+HMODULE LoadCommonControls();
+
 // ---------------------------------------------------------------------------
 // Files and folders.
 

@@ -72,7 +72,7 @@ std::string SystemWindowsFolder() {
 }
 
 bool IsThemeActive() {
-    HMODULE theme = LoadLibraryA("uxtheme.dll");
+    HMODULE theme = LoadSystemLibrary("uxtheme.dll");
     if (!theme) return false;
     using Fn = BOOL(WINAPI*)();
     auto fn = reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(theme, "IsThemeActive")));
@@ -84,7 +84,7 @@ bool IsThemeActive() {
 bool InitCommonControlsAtRunTime(DWORD classes) {
     // Loaded under the manifest's activation context: version 6. Kept
     // loaded, since the windows use its classes until the process ends.
-    HMODULE controls = LoadLibraryA("comctl32.dll");
+    HMODULE controls = LoadCommonControls();
     if (!controls) return false;
     using Fn = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
     auto fn = reinterpret_cast<Fn>(

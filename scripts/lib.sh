@@ -3,10 +3,21 @@
 # Sourced, not run.
 
 MINAMO_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-MINAMO_BUILD=${MINAMO_BUILD:-$MINAMO_ROOT/build}
+# The program that ships is 32-bit (i686), built and tested as such;
+# MINAMO_ARCH=x86_64 builds the 64-bit one into build-x86_64 instead.
+MINAMO_ARCH=${MINAMO_ARCH:-i686}
+if [ "$MINAMO_ARCH" = i686 ]; then
+    MINAMO_BUILD=${MINAMO_BUILD:-$MINAMO_ROOT/build}
+else
+    MINAMO_BUILD=${MINAMO_BUILD:-$MINAMO_ROOT/build-$MINAMO_ARCH}
+fi
+MINAMO_BUILD_X86_64=${MINAMO_BUILD_X86_64:-$MINAMO_ROOT/build-x86_64}
 
+# Both architectures need the -posix and the -win32 compilers (see
+# cmake/mingw-w64-common.cmake).
 MINAMO_PACKAGES="cmake make mingw-w64 g++-mingw-w64-x86-64 gcc-mingw-w64-x86-64 \
-binutils-mingw-w64-x86-64 wine wine64 xvfb xauth x11-utils imagemagick \
+binutils-mingw-w64-x86-64 g++-mingw-w64-i686 gcc-mingw-w64-i686 binutils-mingw-w64-i686 \
+wine wine64 wine32:i386 xvfb xauth x11-utils imagemagick \
 fonts-ipafont-gothic fonts-ipafont-mincho fonts-wine xdotool googletest python3-fonttools locales zip unzip \
 libxrender1 libxi6 libxcursor1 libxinerama1 libxrandr2 libxcomposite1 libxfixes3 libxxf86vm1 libgnutls30"
 # (The X libraries are only recommended by Wine, and recommendations are not
@@ -23,6 +34,9 @@ minamo_install_packages() {
     minamo_say "installing: ${missing[*]}"
     local sudo=""
     [ "$(id -u)" -ne 0 ] && sudo=sudo
+    # Wine runs 32-bit programs with its 32-bit part (wine32), which Debian
+    # ships for the i386 architecture only.
+    dpkg --print-foreign-architectures | grep -qx i386 || $sudo dpkg --add-architecture i386
     $sudo apt-get update -q >/dev/null
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}" >/dev/null
 }
@@ -41,11 +55,29 @@ minamo_locale() {
     export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 2>/dev/null
 }
 
+# Configures a build folder for a toolchain; a folder configured for
+# another one (the 64-bit build of older checkouts) starts afresh, since
+# CMake keeps the compilers it found first.
+minamo_configure() {
+    local dir=$1 arch=$2
+    shift 2
+    local toolchain=$MINAMO_ROOT/cmake/mingw-w64-$arch.cmake
+    if [ -f "$dir/CMakeCache.txt" ] && ! grep -qx "CMAKE_TOOLCHAIN_FILE:[A-Z]*=$toolchain" "$dir/CMakeCache.txt"; then
+        rm -rf "$dir/CMakeCache.txt" "$dir/CMakeFiles"
+    fi
+    cmake -S "$MINAMO_ROOT" -B "$dir" -DCMAKE_TOOLCHAIN_FILE="$toolchain" "$@" >/dev/null
+}
+
 minamo_build() {
-    local type=${1:-Release}
-    cmake -S "$MINAMO_ROOT" -B "$MINAMO_BUILD" -DCMAKE_BUILD_TYPE="$type" \
-        -DCMAKE_TOOLCHAIN_FILE="$MINAMO_ROOT/cmake/mingw-w64-x86_64.cmake" >/dev/null
+    minamo_configure "$MINAMO_BUILD" "$MINAMO_ARCH" -DCMAKE_BUILD_TYPE="${1:-Release}"
     cmake --build "$MINAMO_BUILD" -j"$(nproc)"
+}
+
+# The 64-bit program alone, so that it keeps compiling; it is not tested.
+minamo_build_x86_64() {
+    minamo_configure "$MINAMO_BUILD_X86_64" x86_64 -DCMAKE_BUILD_TYPE=Release \
+        -DMINAMO_TESTS=OFF -DMINAMO_PACKAGE=OFF
+    cmake --build "$MINAMO_BUILD_X86_64" -j"$(nproc)" --target minamo
 }
 
 minamo_wine_env() {

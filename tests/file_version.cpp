@@ -34,7 +34,7 @@ int main(int argc, char** argv) {
     UINT length = 0;
     if (!VerQueryValueA(block.data(), "\\", reinterpret_cast<void**>(&fixed), &length) || !fixed)
         return 1;
-    std::printf("%lu.%lu.%lu.%lu %s %s\n", HIWORD(fixed->dwFileVersionMS),
+    std::printf("%u.%u.%u.%u %s %s\n", HIWORD(fixed->dwFileVersionMS),
                 LOWORD(fixed->dwFileVersionMS), HIWORD(fixed->dwFileVersionLS),
                 LOWORD(fixed->dwFileVersionLS), VersionText(block, "FileVersion").c_str(),
                 VersionText(block, "ProductVersion").c_str());

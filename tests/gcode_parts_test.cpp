@@ -83,19 +83,19 @@ protected:
     std::unique_ptr<TFontComboBox> combo;
 };
 
+// EnumFontFamiliesExA callback: sets *found for a TrueType Shift-JIS face.
+int CALLBACK NoteTrueTypeShiftJis(const LOGFONTA* f, const TEXTMETRICA*, DWORD type, LPARAM found) {
+    if (type == TRUETYPE_FONTTYPE && f->lfCharSet == SHIFTJIS_CHARSET) *reinterpret_cast<bool*>(found) = true;
+    return 1;
+}
+
 // Whether dc offers a TrueType font of family under the Shift-JIS set.
 bool HasTrueTypeShiftJis(HDC dc, const std::string& family) {
     LOGFONTA wanted{};
     wanted.lfCharSet = SHIFTJIS_CHARSET;
     lstrcpynA(wanted.lfFaceName, family.c_str(), LF_FACESIZE);
     bool found = false;
-    EnumFontFamiliesExA(
-        dc, &wanted,
-        [](const LOGFONTA* f, const TEXTMETRICA*, DWORD type, LPARAM found) -> int {
-            if (type == TRUETYPE_FONTTYPE && f->lfCharSet == SHIFTJIS_CHARSET) *reinterpret_cast<bool*>(found) = true;
-            return 1;
-        },
-        reinterpret_cast<LPARAM>(&found), 0);
+    EnumFontFamiliesExA(dc, &wanted, NoteTrueTypeShiftJis, reinterpret_cast<LPARAM>(&found), 0);
     return found;
 }
 

@@ -168,27 +168,32 @@ TEST_F(MainWindowTest, EndButtonClosesTheWindowAndTheCodeTable) {
     EXPECT_FALSE(CodeTableForm);
 }
 
+// The main window that CloseMainWindowOnce closed.
+HWND closedMainWindow = nullptr;
+
+// Timer callback: once the main window shows, chooses the folder and presses
+// 終了, as the user does.
+void CALLBACK CloseMainWindowOnce(HWND, UINT, UINT_PTR, DWORD) {
+    HWND main = FindWindowA("TMinamoForm", nullptr);
+    if (!main || !IsWindowVisible(main) || closedMainWindow) return;
+    closedMainWindow = main;
+    HWND list = GetDlgItem(main, TMinamoForm::kCBSelectFolder);
+    SelectItem(list, 0);
+    Click(GetDlgItem(main, TMinamoForm::kEndButton));
+}
+
 // minamo.exe without switches: the main window runs until it is closed,
 // and the exit code is 0.
 TEST(WindowMode, RunsUntilTheMainWindowCloses) {
     testing_support::TempFolder program;
     testing_support::MakeFolder(program / "data");
     testing_support::FakeInteraction boxes;
-    static HWND seen = nullptr;
-    seen = nullptr;
-    UINT_PTR timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) {
-        HWND main = FindWindowA("TMinamoForm", nullptr);
-        if (!main || !IsWindowVisible(main) || seen) return;
-        seen = main;
-        // As the user does: choose the folder, then press 終了.
-        HWND list = GetDlgItem(main, TMinamoForm::kCBSelectFolder);
-        SelectItem(list, 0);
-        Click(GetDlgItem(main, TMinamoForm::kEndButton));
-    });
+    closedMainWindow = nullptr;
+    UINT_PTR timer = SetTimer(nullptr, 0, 50, CloseMainWindowOnce);
     EXPECT_EQ(RunMinamo(program / "minamo.exe", {"data"}), 0);
     KillTimer(nullptr, timer);
-    EXPECT_TRUE(seen);
-    EXPECT_FALSE(IsWindow(seen));
+    EXPECT_TRUE(closedMainWindow);
+    EXPECT_FALSE(IsWindow(closedMainWindow));
     EXPECT_TRUE(boxes.messages.empty());
 }
 

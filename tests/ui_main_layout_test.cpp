@@ -140,20 +140,20 @@ TEST_F(MainWindowTest, TabOrderFollowsTheLayout) {
     EXPECT_EQ(GetNextDlgTabItem(f.Handle(), at, FALSE), order[0]);
 }
 
+// EnumThreadWindows callback: keeps the first tooltip window in *out.
+BOOL CALLBACK FindToolTips(HWND h, LPARAM out) {
+    char cls[64] = {};
+    GetClassNameA(h, cls, sizeof cls);
+    if (lstrcmpiA(cls, TOOLTIPS_CLASSA) != 0) return TRUE;
+    *reinterpret_cast<HWND*>(out) = h;
+    return FALSE;
+}
+
 TEST_F(MainWindowTest, HintsNameWhatTheControlsDo) {
     Open();
     TMinamoForm& f = Form();
     HWND tips = nullptr;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND h, LPARAM out) {
-            char cls[64] = {};
-            GetClassNameA(h, cls, sizeof cls);
-            if (lstrcmpiA(cls, TOOLTIPS_CLASSA) != 0) return TRUE;
-            *reinterpret_cast<HWND*>(out) = h;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&tips));
+    EnumThreadWindows(GetCurrentThreadId(), FindToolTips, reinterpret_cast<LPARAM>(&tips));
     ASSERT_TRUE(tips);
     const char* eudcHint = u8"外字コード表を表示しながらこのボタンをクリックしてみてください。";
     const struct {

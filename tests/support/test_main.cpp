@@ -40,6 +40,7 @@ public:
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
+    platform::UseDoublePrecision();  // as minamo.exe computes
     static UnexpectedBoxes unexpected;
     platform::SetInteraction(&unexpected);
     for (int i = 1; i < argc; ++i) {

@@ -5,7 +5,7 @@
 
 namespace {
 
-enum class Switch { None, Put, Get, CheckDate, EufOff, EufOn, On, Off, Silent, Help, Force };
+enum class Switch { None, Put, Get, CheckDate, EufOff, EufOn, On, Off, Silent, Help, Force, Log };
 
 struct SwitchForm {
     const char* form;  // after upper-casing
@@ -23,10 +23,17 @@ const SwitchForm kSwitches[] = {
     {"/F", Switch::Force},
 };
 
+// The run log's switch carries its file: /log:FILE. No folder name on
+// Windows holds a colon there, so no command line changes its meaning.
+const char* const kLogForms[] = {"/LOG:", "-LOG:"};
+const size_t kLogFormLength = 5;
+
 Switch Recognise(const std::string& argument) {
     const std::string upper = paths::UpperAscii(argument);
     for (const SwitchForm& s : kSwitches)
         if (upper == s.form) return s.kind;
+    for (const char* form : kLogForms)
+        if (upper.compare(0, kLogFormLength, form) == 0) return Switch::Log;
     return Switch::None;
 }
 
@@ -52,6 +59,7 @@ bool TminamoParam::ParseCommandLine(const StringList& args) {
             case Switch::Silent: Silent = true; Confirm = false; break;
             case Switch::Help: HelpRequested = true; break;
             case Switch::Force: Confirm = false; break;
+            case Switch::Log: LogFile = argument.substr(kLogFormLength); break;
         }
         commandMode = true;
     }

@@ -53,6 +53,7 @@ void TminamoParam::ResolveFolders() {
 }
 
 void TminamoParam::Notify(const std::string& text) const {
+    Reports.push_back(text);
     if (!Silent) platform::ShowMessage(text);
 }
 
@@ -69,7 +70,8 @@ void TminamoParam::SetTarget(const std::string& name) {
     TargetValid = false;
     TargetAbsolute = false;
     if (name.empty()) return;
-    bool absolute = name.size() >= 4 && name[1] == ':' && name[2] == '\\';
+    // A share and the root of a stick name their folder by themselves.
+    const bool absolute = paths::IsAbsolutePath(name);
     std::string folder = absolute ? name : ProgramFolder + name;
     if (!platform::DirectoryExists(folder)) return;
     TargetFolder = folder;
@@ -78,7 +80,9 @@ void TminamoParam::SetTarget(const std::string& name) {
 }
 
 void TminamoParam::ResolveTarget() {
-    if (!TargetValid) TargetFolder = ProgramFolder + TargetName;
+    // A folder not there yet is still the one the user named: an absolute
+    // one is never put below the program's folder.
+    if (!TargetValid) TargetFolder = paths::IsAbsolutePath(TargetName) ? TargetName : ProgramFolder + TargetName;
 }
 
 void TminamoParam::SetOptions(bool copyEuf, bool confirm, bool checkDate) {

@@ -52,9 +52,12 @@ extern const char* const kBoxCaption;
 
 // The running executable's full path.
 std::string ExecutablePath();
-// The command-line arguments after the program path, as the system splits
-// them (blanks separate, double quotes group and are dropped).
+// The command-line arguments after the program path, split by
+// SplitCommandLine (command_line_split.h).
 std::vector<std::string> CommandLineArguments();
+// The Windows NT family, where the wide functions work; on Windows 98 and
+// Me most of them are stubs that fail.
+bool IsNtPlatform();
 // The whole value of an environment variable; false when it is unset.
 bool GetEnvironment(const char* name, std::string& value);
 // GetVersionExA with the size field set to 148; the result is not examined.
@@ -64,6 +67,12 @@ void ReadOsVersion(OSVERSIONINFOA& info);
 bool ShellFolderPath(int csidl, std::string& path);
 // GetWindowsDirectoryA.
 std::string SystemWindowsFolder();
+// This computer's NetBIOS name and the signed-in user's name; empty when
+// the system does not say.
+std::string ComputerName();
+std::string UserName();
+// The local date and time now.
+SYSTEMTIME LocalTimeNow();
 // uxtheme's IsThemeActive, loaded at run time; false where it is missing.
 bool IsThemeActive();
 // comctl32's InitCommonControlsEx for the given ICC_* classes, loaded at run
@@ -80,15 +89,18 @@ bool FileExists(const std::string& path);       // a file, not a folder
 bool DirectoryExists(const std::string& path);  // a folder, not a file
 // One level; the parent must exist. False when it was not created.
 bool CreateOneDirectory(const std::string& path);
-// The folder with every missing parent; true when it exists afterwards.
-bool CreateDirectoryTree(const std::string& path);
 // Size in bytes; false when the file cannot be opened.
 bool FileSize(const std::string& path, unsigned long long& size);
 // MoveFileExA with replace-existing; false when it did not move.
 bool ReplaceFile(const std::string& from, const std::string& to);
 bool DeleteOneFile(const std::string& path);
-// Removes a folder with the files inside it (not recursive into folders).
-bool RemoveFolderWithFiles(const std::string& path);
+// Appends bytes to a file with one write, creating it when missing. Opened
+// for appending and shared, so that many machines can append to one file
+// on a share; false when the bytes were not written whole.
+bool AppendToFile(const std::string& path, const std::string& bytes);
+// Removes a folder (its path ending in a backslash) with the files inside
+// it (not recursive into folders).
+bool RemoveFolderWithFiles(const std::string& folder);
 
 struct FolderEntry {
     std::string name;

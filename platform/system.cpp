@@ -1,6 +1,8 @@
 // Process, environment, version and shell folders.
 #include "platform/platform.h"
 
+#include "platform/command_line_split.h"
+
 #include <commctrl.h>
 #include <shellapi.h>
 #include <shlobj.h>
@@ -19,15 +21,24 @@ std::string ExecutablePath() {
     }
 }
 
+bool IsNtPlatform() {
+    OSVERSIONINFOA info;
+    ReadOsVersion(info);
+    return info.dwPlatformId == VER_PLATFORM_WIN32_NT;
+}
+
 std::vector<std::string> CommandLineArguments() {
-    // Split the wide command line the system's way, then hand each argument
-    // over in the ANSI code page the rest of the program speaks.
     std::vector<std::string> args;
-    int count = 0;
-    LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &count);
-    if (!argv) return args;
-    for (int i = 1; i < count; ++i) args.push_back(ToMultiByte(CP_ACP, argv[i]));
-    LocalFree(argv);
+    if (IsNtPlatform()) {
+        // Read wide and handed over in the ANSI code page the rest of the
+        // program speaks.
+        for (const std::wstring& arg : SplitCommandLine(std::wstring(GetCommandLineW())))
+            args.push_back(ToMultiByte(CP_ACP, arg));
+    } else {
+        // Windows 98 and Me: the wide functions are stubs.
+        args = SplitCommandLine(std::string(GetCommandLineA()));
+    }
+    if (!args.empty()) args.erase(args.begin());  // the program path
     return args;
 }
 
@@ -69,6 +80,24 @@ std::string SystemWindowsFolder() {
     char buffer[MAX_PATH] = {};
     UINT n = GetWindowsDirectoryA(buffer, MAX_PATH);
     return n > 0 && n < MAX_PATH ? std::string(buffer, n) : std::string("C:\\WINDOWS");
+}
+
+std::string ComputerName() {
+    char buffer[MAX_COMPUTERNAME_LENGTH + 1] = {};
+    DWORD n = sizeof buffer;
+    return GetComputerNameA(buffer, &n) ? std::string(buffer, n) : std::string();
+}
+
+std::string UserName() {
+    char buffer[257] = {};  // UNLEN + 1
+    DWORD n = sizeof buffer;
+    return GetUserNameA(buffer, &n) ? std::string(buffer) : std::string();
+}
+
+SYSTEMTIME LocalTimeNow() {
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    return now;
 }
 
 bool IsThemeActive() {

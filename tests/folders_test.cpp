@@ -95,8 +95,8 @@ TEST(Folders, SetTarget) {
         {"missing\\", false, false, ""},
         {"file\\", false, false, ""},  // a file is no folder
         {elsewhere.path(), true, true, elsewhere.path()},
-        {"D:\\", false, false, ""},  // three bytes: relative
-        {"\\\\server\\share\\", false, false, ""},
+        {"C:\\", true, true, "C:\\"},  // the root of a drive
+        {"\\\\server\\share\\", false, false, ""},  // absolute, but not there
         {"", false, false, ""},
     };
     for (const auto& c : cases) {
@@ -107,6 +107,19 @@ TEST(Folders, SetTarget) {
         EXPECT_EQ(param.TargetAbsolute, c.isAbsolute) << c.name;
         EXPECT_EQ(param.TargetFolder, c.folder) << c.name;
     }
+}
+
+// The root of a stick: a drive letter that scripts/test maps to a folder.
+TEST(Folders, DriveRootTarget) {
+    const std::string drive = Env("MINAMO_STICK_DRIVE");
+    if (drive.empty()) GTEST_SKIP() << "no stick drive mapped in this prefix";
+    TempFolder program;
+    TminamoParam param(program / "minamo.exe");
+    param.ParseCommandLine({drive});
+    EXPECT_TRUE(param.TargetValid);
+    EXPECT_TRUE(param.TargetAbsolute);
+    param.ResolveTarget();
+    EXPECT_EQ(param.TargetFolder, drive + "\\");
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "command/folder_tree.h"
 #include "command/paths.h"
+#include "tests/support/test_support.h"
 
 namespace {
 
@@ -74,6 +76,39 @@ TEST(Paths, IsBareFileName) {
         {"表.TTE", true},  // its 0x5C is no separator
     };
     for (const auto& c : cases) EXPECT_EQ(paths::IsBareFileName(c.name), c.bare) << c.name;
+}
+
+TEST(Paths, AbsoluteAndRoot) {
+    const struct {
+        const char* path;
+        bool absolute;
+        size_t root;
+    } cases[] = {
+        {"D:\\eudc\\set1\\", true, 2}, {"E:\\", true, 2}, {"E:", false, 2},
+        {"\\\\server\\NETLOGON\\eudc\\", true, 17}, {"\\\\server\\share", true, 14},
+        {"\\\\server", true, 8}, {"set1\\", false, 0}, {"\\set1\\", false, 0}, {"表\\", false, 0},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(paths::IsAbsolutePath(c.path), c.absolute) << c.path;
+        EXPECT_EQ(paths::RootLength(c.path), c.root) << c.path;
+    }
+    // The 0x5C of ソ is no delimiter; the backslash after it is.
+    EXPECT_EQ(paths::NextDelimiter("ソ\\x\\", "\\"), 2u);
+    EXPECT_EQ(paths::NextDelimiter("ソ\\x\\", "\\", 3), 4u);
+}
+
+// Folder names ending in a character whose second byte is 0x5C.
+TEST(FolderTree, NamesEndingInByte5C) {
+    for (const char* name : {"表", "ソ", "能", "申", "十", "予"}) {
+        testing_support::TempFolder base;
+        const std::string deep = base / (std::string(name) + "\\" + name);
+        EXPECT_TRUE(CreateFolderTree(deep + "\\")) << name;
+        EXPECT_TRUE(platform::DirectoryExists(deep)) << name;
+        // Nothing else beside it: no folder with the last character cut off.
+        const auto entries = platform::ListFolder(base / "*");
+        EXPECT_EQ(entries.size(), 3u) << name;  // ".", ".." and the folder
+    }
+    EXPECT_FALSE(CreateFolderTree("\\\\no-such-server\\share\\x\\"));
 }
 
 }  // namespace

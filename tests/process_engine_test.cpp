@@ -4,6 +4,8 @@
 
 #include <shlobj.h>
 
+#include <algorithm>
+
 #include "command/texts.h"
 #include "tests/support/test_support.h"
 #include "tests/support/utf8.h"
@@ -50,6 +52,12 @@ protected:
         RemoveTree(userData);
     }
 
+    // A logon script beside the program, run as a logon runs it.
+    int RunScript(const std::string& line) {
+        WriteFile(program / "logon.cmd", line + "\r\nexit /b %errorlevel%\r\n");
+        return RunThroughCmd(Wide("\"" + program / "logon.cmd" + "\""), 30000);
+    }
+
     const std::string gothic = Sjis(u8"IPAゴシック");
     const std::string userData = LocalAppData() + "\\minamo\\";
     TempFolder program, system;
@@ -77,6 +85,53 @@ TEST_F(CommandMode, AcquireThenInstallOnAnotherMachine) {
     EXPECT_EQ(RunProcess(exe, "/g /s /ef " + other.path().substr(0, other.path().size() - 1)), 0);
     EXPECT_FALSE(platform::FileExists(other / "EUDC.euf"));
     EXPECT_TRUE(platform::FileExists(other / "EUDC.TTE"));
+}
+
+// Command lines as logon scripts write them: quoted folders with a trailing
+// backslash, Japanese folder names, absolute folders not there yet.
+TEST_F(CommandMode, LogonScripts) {
+    LinkThisMachine();
+    TempFolder elsewhere;
+    const std::string fresh = elsewhere / "new\\set";
+    const std::string hyou = Sjis(u8"表");  // its second byte is 0x5C
+    const struct {
+        std::string line;
+        std::string landed;
+    } cases[] = {
+        {"\"%~dp0minamo.exe\" /g /s \"%~dp0set1\\\"", program / "set1\\G.TTE"},
+        {"\"%~dp0minamo.exe\" /g /s " + hyou, program / (hyou + "\\G.TTE")},
+        {"\"%~dp0minamo.exe\" /g /s " + fresh, fresh + "\\G.TTE"},
+        {"\"%~dp0minamo.exe\" /g \"%~dp0" + hyou + "\\\" /s /log:run.log", program / "run.log"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(RunScript(c.line), 0) << c.line;
+        EXPECT_EQ(ReadFile(c.landed).empty(), false) << c.line;
+    }
+    // Nothing stray beside them: no folder with half a character, no "C:".
+    std::vector<std::string> names;
+    for (const auto& e : platform::ListFolder(program / "*")) names.push_back(e.name);
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{".", "..", "logon.cmd", "minamo.exe", "run.log", "set1", hyou}));
+
+    // The switch after a quoted folder with its backslash is read: a silent
+    // install, no box waiting.
+    ForgetThisMachine();
+    EXPECT_EQ(RunScript("\"%~dp0minamo.exe\" /p \"set1\\\" /s"), 0);
+    EXPECT_EQ(Link(gothic), userData + "G.TTE");
+}
+
+// The root of a stick: a drive letter that scripts/test maps to a folder.
+TEST_F(CommandMode, RootOfAStick) {
+    char drive[8] = {};
+    if (!GetEnvironmentVariableA("MINAMO_STICK_DRIVE", drive, sizeof drive)) GTEST_SKIP() << "no stick drive";
+    const std::string root = std::string(drive) + "\\";
+    LinkThisMachine();
+    EXPECT_EQ(RunProcess(exe, "/g /s " + root), 0);
+    EXPECT_EQ(ReadFile(root + "G.TTE"), FontBytes(7000, 3));
+    ForgetThisMachine();
+    EXPECT_EQ(RunProcess(exe, std::string("/p /s ") + drive), 0);
+    EXPECT_EQ(Link(gothic), userData + "G.TTE");
+    for (const char* name : {"EUDC.TTE", "EUDC.euf", "G.TTE", "EUDC.INI"}) DeleteFileA((root + name).c_str());
 }
 
 TEST_F(CommandMode, AutoRunInstallsWithoutArguments) {

@@ -44,7 +44,24 @@ std::string ReadFile(const std::string& path) {
 }
 
 void MakeFolder(const std::string& path) {
-    ASSERT_TRUE(platform::CreateDirectoryTree(path)) << path;
+    // Made here with the wide functions, not with the program's own folder
+    // creation that the tests check.
+    MakeFolderW(Wide(path));
+}
+
+std::wstring Wide(const std::string& sjis) {
+    int n = MultiByteToWideChar(932, 0, sjis.data(), static_cast<int>(sjis.size()), nullptr, 0);
+    std::wstring wide(n, L'\0');
+    MultiByteToWideChar(932, 0, sjis.data(), static_cast<int>(sjis.size()), &wide[0], n);
+    return wide;
+}
+
+void MakeFolderW(const std::wstring& path) {
+    for (size_t at = path.find(L'\\', 3); at != std::wstring::npos; at = path.find(L'\\', at + 1))
+        CreateDirectoryW(path.substr(0, at).c_str(), nullptr);
+    CreateDirectoryW(path.c_str(), nullptr);
+    DWORD a = GetFileAttributesW(path.c_str());
+    ASSERT_TRUE(a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY));
 }
 
 void RemoveTree(const std::string& path) {

@@ -2,8 +2,11 @@
 #include <windows.h>
 
 #include "app/run_modes.h"
+#include "command/arguments.h"
+#include "command/paths.h"
 #include "platform/platform.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    return RunMinamo(platform::ExecutablePath(), platform::CommandLineArguments());
+    const std::string executable = platform::ExecutablePath();
+    return RunMinamo(executable, ProgramArguments(paths::FolderPart(executable)));
 }

@@ -1,7 +1,15 @@
 // The command line: settings beside the program first, then the switches
 // from left to right; anything that is not a switch names the target.
+#include "command/arguments.h"
 #include "command/param.h"
 #include "command/paths.h"
+
+// The run log's switch carries its file: /log:FILE. No folder name on
+// Windows holds a colon there, so no command line changes its meaning.
+size_t LogSwitchLength(const std::string& argument) {
+    const std::string start = paths::UpperAscii(argument.substr(0, 5));
+    return start == "/LOG:" || start == "-LOG:" ? start.size() : 0;
+}
 
 namespace {
 
@@ -23,18 +31,11 @@ const SwitchForm kSwitches[] = {
     {"/F", Switch::Force},
 };
 
-// The run log's switch carries its file: /log:FILE. No folder name on
-// Windows holds a colon there, so no command line changes its meaning.
-const char* const kLogForms[] = {"/LOG:", "-LOG:"};
-const size_t kLogFormLength = 5;
-
 Switch Recognise(const std::string& argument) {
     const std::string upper = paths::UpperAscii(argument);
     for (const SwitchForm& s : kSwitches)
         if (upper == s.form) return s.kind;
-    for (const char* form : kLogForms)
-        if (upper.compare(0, kLogFormLength, form) == 0) return Switch::Log;
-    return Switch::None;
+    return LogSwitchLength(argument) ? Switch::Log : Switch::None;
 }
 
 }  // namespace
@@ -59,7 +60,7 @@ bool TminamoParam::ParseCommandLine(const StringList& args) {
             case Switch::Silent: Silent = true; Confirm = false; break;
             case Switch::Help: HelpRequested = true; break;
             case Switch::Force: Confirm = false; break;
-            case Switch::Log: LogFile = argument.substr(kLogFormLength); break;
+            case Switch::Log: LogFile = argument.substr(LogSwitchLength(argument)); break;
         }
         commandMode = true;
     }

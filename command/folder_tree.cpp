@@ -4,6 +4,8 @@
 #include "platform/platform.h"
 
 bool CreateFolderTree(const std::string& path) {
+    // Nothing is ever made where a path could not be spelled.
+    if (!paths::IsSpelled(path)) return false;
     std::string folder = path;
     while (paths::EndsWithBackslash(folder)) folder.pop_back();
     if (folder.empty()) return false;

@@ -21,7 +21,7 @@ namespace {
 template <typename Fallback>
 std::string EnvironmentFolder(const char* name, Fallback fallback) {
     std::string value;
-    if (!platform::GetEnvironment(name, value) || value.empty()) value = fallback();
+    if (!platform::EnvironmentFolder(name, value)) value = fallback();
     return AddTrailingBackslash(value);
 }
 }  // namespace
@@ -32,7 +32,9 @@ void TminamoParam::ResolveFolders() {
     if (IsNtFamily()) {
         ProfileFolder = EnvironmentFolder("USERPROFILE", [this] {
             std::string profile;
-            return platform::ShellFolderPath(CSIDL_PROFILE, profile) ? profile : WindowsFolder;
+            return OsVersion.dwMajorVersion >= 5 && platform::ShellFolderPath(CSIDL_PROFILE, profile)
+                       ? profile
+                       : WindowsFolder;
         });
         std::string appData;
         if (OsVersion.dwMajorVersion < 5) {
@@ -55,6 +57,12 @@ void TminamoParam::ResolveFolders() {
 void TminamoParam::Notify(const std::string& text) const {
     Reports.push_back(text);
     if (!Silent) platform::ShowMessage(text);
+}
+
+bool TminamoParam::Spelled(const std::string& folder) const {
+    if (paths::IsSpelled(folder)) return true;
+    Notify(texts::Format(texts::kFolderUnspelled, {paths::ShownPath(folder)}));
+    return false;
 }
 
 void TminamoParam::SwitchEudc() {

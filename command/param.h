@@ -77,6 +77,9 @@ public:
     void ResolveFolders();
     void ReadOsVersion();
     void Notify(const std::string& text) const;
+    // False, after saying so through Notify, for a folder whose name
+    // Shift-JIS cannot spell and that has no short name.
+    bool Spelled(const std::string& folder) const;
     void SwitchEudc();
     void SetTarget(const std::string& name);
     void ResolveTarget();

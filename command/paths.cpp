@@ -74,6 +74,17 @@ bool IsAbsolutePath(const std::string& path) {
     return (path.size() >= 3 && path[1] == ':' && path[2] == '\\') || path.rfind("\\\\", 0) == 0;
 }
 
+bool IsSpelled(const std::string& path) {
+    return NextDelimiter(path, std::string(1, platform::kUnspelledChar).c_str()) == std::string::npos;
+}
+
+std::string ShownPath(const std::string& path) {
+    std::string shown = path;
+    for (size_t i = 0; i < shown.size(); i = NextCharacter(shown, i))
+        if (shown[i] == platform::kUnspelledChar) shown[i] = '?';
+    return shown;
+}
+
 size_t RootLength(const std::string& path) {
     if (path.size() >= 2 && path[1] == ':') return 2;
     if (path.rfind("\\\\", 0) != 0) return 0;

@@ -33,6 +33,12 @@ bool IsBareFileName(const std::string& name);
 // D:\eudc) or two backslashes (\\server\share). Anything else is taken below
 // the program's folder.
 bool IsAbsolutePath(const std::string& path);
+// Whether a path from the system was spelled in the ANSI code page: it
+// holds no platform::kUnspelledChar (a folder named with characters
+// Shift-JIS lacks that has no short name).
+bool IsSpelled(const std::string& path);
+// The path for a message: "?" for each character that could not be spelled.
+std::string ShownPath(const std::string& path);
 // Length of the part of an absolute path that no folder creation can make:
 // "D:" or "\\server\share"; 0 for any other text.
 size_t RootLength(const std::string& path);

@@ -55,7 +55,7 @@ std::string RunLogLine(const TminamoParam& param, const std::string& action, con
 
 void AppendRunLog(const TminamoParam& param, const std::string& action, const std::string& target,
                   uint8_t result) {
-    if (param.LogFile.empty()) return;
+    if (param.LogFile.empty() || !paths::IsSpelled(param.LogFile)) return;
     const std::string file =
         paths::IsAbsolutePath(param.LogFile) ? param.LogFile : param.ProgramFolder + param.LogFile;
     platform::AppendToFile(file, RunLogLine(param, action, target, result));

@@ -69,6 +69,8 @@ const char* const kInfoMissing =
     "指定されたフォルダが存在しないか、書き込み許可がありません。";
 const char* const kNoSourceFiles = "コピー元に外字ファイルが存在していません。";
 const char* const kLinkSkipped = "%s は、外字ファイル %s がないためリンクしませんでした。";
+const char* const kFolderUnspelled =
+    "フォルダ %s は、シフトJISで表せない文字（?の所）を名前に含み、短い名前（8.3形式）もないため使えません。";
 const char* const kEmptyLinkLine = "%s のリンク先の外字ファイルは見つかりません（レジストリの値が空です）。";
 
 std::string CrLines(const std::vector<std::string>& lines) {

@@ -50,20 +50,25 @@ extern const char* const kBoxCaption;
 // ---------------------------------------------------------------------------
 // Process, environment and version.
 
-// The running executable's full path.
+// The running executable's full path, spelled by SpellPath on the NT family.
 std::string ExecutablePath();
 // The command-line arguments after the program path, split by
-// SplitCommandLine (command_line_split.h).
-std::vector<std::string> CommandLineArguments();
+// SplitCommandLine (command_line_split.h): from the wide command line (the
+// NT family) or from the ANSI one (Windows 98 and Me).
+std::vector<std::wstring> CommandLineArgumentsW();
+std::vector<std::string> CommandLineArgumentsA();
 // The Windows NT family, where the wide functions work; on Windows 98 and
 // Me most of them are stubs that fail.
 bool IsNtPlatform();
-// The whole value of an environment variable; false when it is unset.
-bool GetEnvironment(const char* name, std::string& value);
+// An environment variable that holds a folder, read wide and spelled by
+// SpellPath on the NT family; false when it is unset or empty.
+bool EnvironmentFolder(const char* name, std::string& path);
 // GetVersionExA with the size field set to 148; the result is not examined.
 void ReadOsVersion(OSVERSIONINFOA& info);
-// SHGetFolderPathA(no window, csidl, no token, SHGFP_TYPE_CURRENT);
-// false when the shell has no such folder.
+// SHGetFolderPathW(no window, csidl, no token, SHGFP_TYPE_CURRENT), spelled
+// by SpellPath (SHGetFolderPathA where the wide one is missing), both found
+// at run time: shell32 has them from Windows 2000 on. Call it on major
+// version 5 or later; false when the shell has no such folder.
 bool ShellFolderPath(int csidl, std::string& path);
 // GetWindowsDirectoryA.
 std::string SystemWindowsFolder();
@@ -194,6 +199,24 @@ bool IsLeadByte(char c);
 std::wstring ToWide(UINT codePage, const std::string& text);
 // "?" stands for a code point without counterpart.
 std::string ToMultiByte(UINT codePage, const std::wstring& text);
+// False when a character has no counterpart of its own (bytes then hold a
+// stand-in for it).
+bool ToMultiByteExactly(UINT codePage, const std::wstring& text, std::string& bytes);
+
+// ---------------------------------------------------------------------------
+// Paths the system gives in UTF-16 (the NT family), for the A functions.
+
+// Stands in a spelled path for each character the code page lacks where no
+// short name spells it: a control character, which no file name may hold,
+// so such a path names nothing and nothing is ever made there.
+constexpr char kUnspelledChar = '\x1A';
+// The path in the ANSI code page: converted when every character has its
+// counterpart; otherwise the short (8.3) form of its longest existing part
+// followed by the rest, when both convert (a folder not there yet below
+// one that is); otherwise converted with kUnspelledChar for each character
+// without counterpart (8.3 names are off on that volume, or the unspellable
+// part does not exist).
+std::string SpellPath(const std::wstring& path);
 
 // ---------------------------------------------------------------------------
 // Fonts.

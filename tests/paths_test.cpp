@@ -111,4 +111,42 @@ TEST(FolderTree, NamesEndingInByte5C) {
     EXPECT_FALSE(CreateFolderTree("\\\\no-such-server\\share\\x\\"));
 }
 
+// Paths from the system as the A functions get them: as they are, by the
+// short name of what exists, or marked as not spelled.
+TEST(SpellPath, ExactShortOrNotSpelled) {
+    testing_support::TempFolder base;
+    const std::wstring root = testing_support::Wide(base.path());
+    const std::wstring yoshino = root + L"\U00020BB7\u91CE";  // 𠮷野: 𠮷 is not in code page 932
+    const std::wstring yen = root + L"a\u00A5b";            // ¥ would become a backslash
+    testing_support::MakeFolderW(yoshino);
+    testing_support::MakeFolderW(yen);
+    const struct {
+        std::wstring path;
+        std::wstring longFolder;  // the folder the spelling names; empty: not spelled
+        std::string rest;         // after that folder, or as a message shows it
+    } cases[] = {
+        {root + L"ascii\\", root + L"ascii\\", ""},
+        {yoshino, yoshino, ""},
+        {yoshino + L"\\minamo\\", yoshino, "\\minamo\\"},  // not there yet, below one that is
+        {yen + L"\\", yen + L"\\", ""},
+        {root + L"new\U00020BB7\\set", L"", "new?\\set"},  // no short name: it does not exist
+        {root + L"x\u00A5y", L"", "x?y"},
+    };
+    for (const auto& c : cases) {
+        const std::string spelled = platform::SpellPath(c.path);
+        const std::string label = platform::ToMultiByte(CP_UTF8, c.path);
+        EXPECT_EQ(paths::IsSpelled(spelled), !c.longFolder.empty()) << label;
+        if (c.longFolder.empty()) {
+            EXPECT_EQ(paths::ShownPath(spelled), base.path() + c.rest) << label;
+            continue;
+        }
+        ASSERT_EQ(spelled.substr(spelled.size() - c.rest.size()), c.rest) << label;
+        const std::string folder = spelled.substr(0, spelled.size() - c.rest.size());
+        if (c.longFolder == c.path) continue;  // ascii: not there, nothing to compare
+        wchar_t longPath[MAX_PATH] = {};
+        GetLongPathNameW(testing_support::Wide(folder).c_str(), longPath, MAX_PATH);
+        EXPECT_EQ(std::wstring(longPath), c.longFolder) << label << " as " << spelled;
+    }
+}
+
 }  // namespace

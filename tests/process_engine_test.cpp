@@ -26,6 +26,35 @@ std::string Link(const std::string& name) {
     return "<none>";
 }
 
+// The local application-data folder that the shell gives every process of
+// the prefix (User Shell Folders "Local AppData"), set while it lives.
+class ScopedLocalAppData {
+public:
+    explicit ScopedLocalAppData(const std::wstring& folder) {
+        RegCreateKeyExW(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key_, nullptr);
+        DWORD size = sizeof old_;
+        had_ = RegQueryValueExW(key_, kValue, nullptr, &type_, reinterpret_cast<BYTE*>(old_), &size) == ERROR_SUCCESS;
+        Set(REG_EXPAND_SZ, folder.c_str());
+    }
+    ~ScopedLocalAppData() {
+        if (had_) Set(type_, old_);
+        else RegDeleteValueW(key_, kValue);
+        RegCloseKey(key_);
+    }
+
+private:
+    void Set(DWORD type, const wchar_t* text) {
+        RegSetValueExW(key_, kValue, 0, type, reinterpret_cast<const BYTE*>(text),
+                       static_cast<DWORD>((wcslen(text) + 1) * sizeof(wchar_t)));
+    }
+    static constexpr const wchar_t* kKey = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
+    static constexpr const wchar_t* kValue = L"Local AppData";
+    HKEY key_ = nullptr;
+    DWORD type_ = REG_EXPAND_SZ;
+    wchar_t old_[MAX_PATH] = {};
+    bool had_ = false;
+};
+
 // This machine's EUDC, a program folder with minamo.exe, and the user data
 // folder of the prefix emptied before and after.
 class CommandMode : public ::testing::Test {
@@ -127,11 +156,64 @@ TEST_F(CommandMode, RootOfAStick) {
     const std::string root = std::string(drive) + "\\";
     LinkThisMachine();
     EXPECT_EQ(RunProcess(exe, "/g /s " + root), 0);
-    EXPECT_EQ(ReadFile(root + "G.TTE"), FontBytes(7000, 3));
+    EXPECT_TRUE(ReadFile(root + "G.TTE") == FontBytes(7000, 3));
     ForgetThisMachine();
     EXPECT_EQ(RunProcess(exe, std::string("/p /s ") + drive), 0);
     EXPECT_EQ(Link(gothic), userData + "G.TTE");
     for (const char* name : {"EUDC.TTE", "EUDC.euf", "G.TTE", "EUDC.INI"}) DeleteFileA((root + name).c_str());
+}
+
+// A profile, a program folder and a target named with 𠮷, which code page
+// 932 lacks: each works through its short name, and the registry link opens
+// the installed file.
+TEST_F(CommandMode, FoldersShiftJisCannotSpell) {
+    LinkThisMachine();
+    TempFolder base;
+    const std::wstring root = Wide(base.path()), yoshi = L"\U00020BB7";
+    const std::wstring exeW = L"\"" + Wide(exe) + L"\" ";
+    auto linkedBytes = [&] { return ReadFile(Link(gothic)); };
+    {
+        const std::wstring local = root + yoshi + L"\u91CE\\Local";
+        MakeFolderW(local);
+        ScopedLocalAppData profile(local);
+        ASSERT_EQ(RunProcess(exe, "/g /s data"), 0);
+        ForgetThisMachine();
+        EXPECT_EQ(RunProcess(exe, "/p /s data"), 0);
+        EXPECT_TRUE(ReadFileWide(local + L"\\minamo\\G.TTE") == FontBytes(7000, 3));
+        EXPECT_TRUE(linkedBytes() == FontBytes(7000, 3)) << Link(gothic);
+    }
+    {
+        LinkThisMachine();
+        const std::wstring folder = root + yoshi + L"prog\\";
+        MakeFolderW(folder);
+        ASSERT_TRUE(CopyFileW(Wide(exe).c_str(), (folder + L"minamo.exe").c_str(), FALSE));
+        const std::wstring program = L"\"" + folder + L"minamo.exe\" ";
+        EXPECT_EQ(RunCommandLine(program + L"/g /s set1").exitCode, 0);
+        EXPECT_TRUE(ReadFileWide(folder + L"set1\\G.TTE") == FontBytes(7000, 3));
+        ForgetThisMachine();
+        EXPECT_EQ(RunCommandLine(program + L"/p /s set1").exitCode, 0);
+        EXPECT_TRUE(linkedBytes() == FontBytes(7000, 3)) << Link(gothic);
+    }
+    {
+        LinkThisMachine();
+        const std::wstring absolute = root + yoshi + L"set";
+        MakeFolderW(absolute);
+        MakeFolderW(Wide(program / "") + yoshi + L"rel");
+        EXPECT_EQ(RunThroughCmd(L"\"" + exeW + L"/g /s " + absolute + L"\""), 0);
+        EXPECT_EQ(RunThroughCmd(L"\"" + exeW + L"/g /s " + yoshi + L"rel\""), 0);
+        EXPECT_TRUE(ReadFileWide(absolute + L"\\G.TTE") == FontBytes(7000, 3));
+        EXPECT_TRUE(ReadFileWide(Wide(program / "") + yoshi + L"rel\\G.TTE") == FontBytes(7000, 3));
+        ForgetThisMachine();
+        EXPECT_EQ(RunThroughCmd(L"\"" + exeW + L"/p /s " + absolute + L"\""), 0);
+        EXPECT_TRUE(linkedBytes() == FontBytes(7000, 3)) << Link(gothic);
+    }
+    // A target that has no short name (here: not there, so none can exist)
+    // is a missing folder, said so by name, and never made.
+    ProcessRun shown = RunCommandLine(exeW + L"/p " + root + L"new" + yoshi);
+    EXPECT_EQ(shown.exitCode, 9);
+    EXPECT_EQ(shown.boxes, std::vector<std::string>{texts::Format(texts::kFolderUnspelled, {base / "new?\\"})});
+    EXPECT_EQ(RunThroughCmd(L"\"" + exeW + L"/g /s " + root + L"new" + yoshi + L"\\set\""), 1);
+    EXPECT_EQ(GetFileAttributesW((root + L"new" + yoshi).c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
 TEST_F(CommandMode, AutoRunInstallsWithoutArguments) {

@@ -116,7 +116,7 @@ uint8_t TminamoParam::AcquireFiles() {
 uint8_t TminamoParam::GetEudc() {
     // A target that cannot be spelled is a folder that cannot be made.
     ResolveTarget();
-    if (!Spelled(TargetFolder)) return kResultAcquireFailed;
+    if (!CheckSpelled(TargetFolder)) return kResultAcquireFailed;
     uint8_t result = AcquireFiles();
     switch (result) {
         case kResultOk: {

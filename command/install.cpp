@@ -64,8 +64,8 @@ uint8_t TminamoParam::PutEudc() {
     ResolveTarget();
     // A folder that cannot be spelled: the target is a missing folder, the
     // user data folder one that cannot be made.
-    if (!Spelled(TargetFolder)) return kResultNoSourceFiles;
-    if (!Spelled(UserDataFolder)) return kResultNoUserFolder;
+    if (!CheckSpelled(TargetFolder)) return kResultNoSourceFiles;
+    if (!CheckSpelled(UserDataFolder)) return kResultNoUserFolder;
     const std::string info = TargetFolder + info_file::kFileName;
     if (!platform::FileExists(info)) {
         if (!platform::FileExists(TargetFolder + info_file::kDefaultFontFile)) {

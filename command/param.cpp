@@ -59,7 +59,7 @@ void TminamoParam::Notify(const std::string& text) const {
     if (!Silent) platform::ShowMessage(text);
 }
 
-bool TminamoParam::Spelled(const std::string& folder) const {
+bool TminamoParam::CheckSpelled(const std::string& folder) const {
     if (paths::IsSpelled(folder)) return true;
     Notify(texts::Format(texts::kFolderUnspelled, {paths::ShownPath(folder)}));
     return false;

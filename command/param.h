@@ -79,7 +79,7 @@ public:
     void Notify(const std::string& text) const;
     // False, after saying so through Notify, for a folder whose name
     // Shift-JIS cannot spell and that has no short name.
-    bool Spelled(const std::string& folder) const;
+    bool CheckSpelled(const std::string& folder) const;
     void SwitchEudc();
     void SetTarget(const std::string& name);
     void ResolveTarget();

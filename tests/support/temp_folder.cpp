@@ -51,12 +51,7 @@ void MakeFolder(const std::string& path) {
     MakeFolderW(Wide(path));
 }
 
-std::wstring Wide(const std::string& sjis) {
-    int n = MultiByteToWideChar(932, 0, sjis.data(), static_cast<int>(sjis.size()), nullptr, 0);
-    std::wstring wide(n, L'\0');
-    MultiByteToWideChar(932, 0, sjis.data(), static_cast<int>(sjis.size()), &wide[0], n);
-    return wide;
-}
+std::wstring Wide(const std::string& sjis) { return platform::ToWide(932, sjis); }
 
 void MakeFolderW(const std::wstring& path) {
     for (size_t at = path.find(L'\\', 3); at != std::wstring::npos; at = path.find(L'\\', at + 1))

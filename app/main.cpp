@@ -2,11 +2,14 @@
 #include <windows.h>
 
 #include "app/run_modes.h"
+#include "command/arguments.h"
+#include "command/paths.h"
 #include "platform/platform.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     // Before anything loads a DLL: the program's folder may be a share.
     platform::RestrictDllSearchToSystemFolder();
     platform::UseDoublePrecision();
-    return RunMinamo(platform::ExecutablePath(), platform::CommandLineArguments());
+    const std::string executable = platform::ExecutablePath();
+    return RunMinamo(executable, ProgramArguments(paths::FolderPart(executable)));
 }

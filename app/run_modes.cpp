@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "command/run_log.h"
 #include "command/texts.h"
 #include "platform/platform.h"
 
@@ -10,22 +11,32 @@ uint8_t ResultCode = 0;
 namespace {
 
 // Exactly one action, the first that applies: help beats everything, the
-// EUDC switch beats /p and /g, /p (or AutoRun) beats /g.
+// EUDC switch beats /p and /g, /p (or AutoRun) beats /g. Each run leaves
+// its line in the run log when one is asked for.
 void RunCommandMode(TminamoParam& param) {
+    std::string action, target;
     if (param.HelpRequested) {
+        action = "/h";
         param.ShowHelp();
     } else if (param.EudcSwitch != kSwitchNone) {
+        action = param.EudcSwitch == kSwitchOn ? "true" : "false";
         param.SwitchEudc();
     } else if (param.PutRequested) {
+        action = param.AutoRun ? "/p (AutoRun)" : "/p";
         platform::EnableEudc(platform::kEudcOff);
         ResultCode = param.PutEudc();
         // On again after every attempt, failed or cancelled ones included.
         platform::EnableEudc(platform::kEudcOn);
+        target = param.TargetFolder;
     } else if (param.GetRequested) {
+        action = "/g";
         ResultCode = param.GetEudc();
+        target = param.TargetFolder;
     } else {
+        action = "/h";
         param.ShowHelp();
     }
+    AppendRunLog(param, action, target, ResultCode);
 }
 
 // Keeps the global RunParam pointing at the one instance while it lives.

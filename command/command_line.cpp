@@ -1,11 +1,19 @@
 // The command line: settings beside the program first, then the switches
 // from left to right; anything that is not a switch names the target.
+#include "command/arguments.h"
 #include "command/param.h"
 #include "command/paths.h"
 
+// The run log's switch carries its file: /log:FILE. No folder name on
+// Windows holds a colon there, so no command line changes its meaning.
+size_t LogSwitchLength(const std::string& argument) {
+    const std::string start = paths::UpperAscii(argument.substr(0, 5));
+    return start == "/LOG:" || start == "-LOG:" ? start.size() : 0;
+}
+
 namespace {
 
-enum class Switch { None, Put, Get, CheckDate, EufOff, EufOn, On, Off, Silent, Help, Force };
+enum class Switch { None, Put, Get, CheckDate, EufOff, EufOn, On, Off, Silent, Help, Force, Log };
 
 struct SwitchForm {
     const char* form;  // after upper-casing
@@ -27,7 +35,7 @@ Switch Recognise(const std::string& argument) {
     const std::string upper = paths::UpperAscii(argument);
     for (const SwitchForm& s : kSwitches)
         if (upper == s.form) return s.kind;
-    return Switch::None;
+    return LogSwitchLength(argument) ? Switch::Log : Switch::None;
 }
 
 }  // namespace
@@ -52,6 +60,7 @@ bool TminamoParam::ParseCommandLine(const StringList& args) {
             case Switch::Silent: Silent = true; Confirm = false; break;
             case Switch::Help: HelpRequested = true; break;
             case Switch::Force: Confirm = false; break;
+            case Switch::Log: LogFile = argument.substr(LogSwitchLength(argument)); break;
         }
         commandMode = true;
     }

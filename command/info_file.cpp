@@ -45,16 +45,22 @@ bool Holds(const StringList& sorted, const std::string& name) {
 }  // namespace
 
 bool TminamoParam::WriteInfoFile() {
+    StringList names;
+    for (const std::string& file : LinkFiles) names.push_back(paths::FileNamePart(file));
+    return WriteInfoFile(names);
+}
+
+bool TminamoParam::WriteInfoFile(const StringList& fileNames) {
     const std::string file = TargetFolder + info_file::kFileName;
     if (!WriteSettings(file, CopyEUF, CheckDate, Silent)) return false;
     // Erased first, so that the table stands after [MINAMO] as a new one.
     if (!platform::EraseProfileSection(file, info_file::kLinkSection)) return false;
-    if (LinkFiles.empty()) return true;
+    if (LinkNames.empty()) return true;
     // One write for the whole table: each write rewrites the file, and one
     // per link made the file take longer than copying the fonts.
     StringList lines;
-    for (size_t i = 0; i < LinkFiles.size(); ++i)
-        lines.push_back(LinkNames[i] + "=" + paths::FileNamePart(LinkFiles[i]));
+    for (size_t i = 0; i < LinkNames.size() && i < fileNames.size(); ++i)
+        lines.push_back(LinkNames[i] + "=" + fileNames[i]);
     return platform::WriteProfileSection(file, info_file::kLinkSection, lines);
 }
 

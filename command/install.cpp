@@ -1,6 +1,7 @@
 // Install: copy a folder's EUDC font files into the user data folder and
 // link them in the registry.
 #include "command/copy_list.h"
+#include "command/folder_tree.h"
 #include "command/info_file.h"
 #include "command/param.h"
 #include "command/paths.h"
@@ -18,7 +19,7 @@ uint8_t TminamoParam::InstallFiles() {
     MissingLines.clear();
     BuildDistinctFiles();
     bool notNewer = false;
-    if (!platform::CreateDirectoryTree(UserDataFolder)) return kResultNoUserFolder;
+    if (!CreateFolderTree(UserDataFolder)) return kResultNoUserFolder;
 
     CopyList copy;
     for (const std::string& name : DistinctFiles) {
@@ -61,6 +62,10 @@ uint8_t TminamoParam::InstallFiles() {
 
 uint8_t TminamoParam::PutEudc() {
     ResolveTarget();
+    // A folder that cannot be spelled: the target is a missing folder, the
+    // user data folder one that cannot be made.
+    if (!CheckSpelled(TargetFolder)) return kResultNoSourceFiles;
+    if (!CheckSpelled(UserDataFolder)) return kResultNoUserFolder;
     const std::string info = TargetFolder + info_file::kFileName;
     if (!platform::FileExists(info)) {
         if (!platform::FileExists(TargetFolder + info_file::kDefaultFontFile)) {

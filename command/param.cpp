@@ -21,7 +21,7 @@ namespace {
 template <typename Fallback>
 std::string EnvironmentFolder(const char* name, Fallback fallback) {
     std::string value;
-    if (!platform::GetEnvironment(name, value) || value.empty()) value = fallback();
+    if (!platform::EnvironmentFolder(name, value)) value = fallback();
     return AddTrailingBackslash(value);
 }
 }  // namespace
@@ -32,7 +32,9 @@ void TminamoParam::ResolveFolders() {
     if (IsNtFamily()) {
         ProfileFolder = EnvironmentFolder("USERPROFILE", [this] {
             std::string profile;
-            return platform::ShellFolderPath(CSIDL_PROFILE, profile) ? profile : WindowsFolder;
+            return OsVersion.dwMajorVersion >= 5 && platform::ShellFolderPath(CSIDL_PROFILE, profile)
+                       ? profile
+                       : WindowsFolder;
         });
         std::string appData;
         if (OsVersion.dwMajorVersion < 5) {
@@ -53,7 +55,14 @@ void TminamoParam::ResolveFolders() {
 }
 
 void TminamoParam::Notify(const std::string& text) const {
+    Reports.push_back(text);
     if (!Silent) platform::ShowMessage(text);
+}
+
+bool TminamoParam::CheckSpelled(const std::string& folder) const {
+    if (paths::IsSpelled(folder)) return true;
+    Notify(texts::Format(texts::kFolderUnspelled, {paths::ShownPath(folder)}));
+    return false;
 }
 
 void TminamoParam::SwitchEudc() {
@@ -69,7 +78,8 @@ void TminamoParam::SetTarget(const std::string& name) {
     TargetValid = false;
     TargetAbsolute = false;
     if (name.empty()) return;
-    bool absolute = name.size() >= 4 && name[1] == ':' && name[2] == '\\';
+    // A share and the root of a stick name their folder by themselves.
+    const bool absolute = paths::IsAbsolutePath(name);
     std::string folder = absolute ? name : ProgramFolder + name;
     if (!platform::DirectoryExists(folder)) return;
     TargetFolder = folder;
@@ -78,7 +88,9 @@ void TminamoParam::SetTarget(const std::string& name) {
 }
 
 void TminamoParam::ResolveTarget() {
-    if (!TargetValid) TargetFolder = ProgramFolder + TargetName;
+    // A folder not there yet is still the one the user named: an absolute
+    // one is never put below the program's folder.
+    if (!TargetValid) TargetFolder = paths::IsAbsolutePath(TargetName) ? TargetName : ProgramFolder + TargetName;
 }
 
 void TminamoParam::SetOptions(bool copyEuf, bool confirm, bool checkDate) {

@@ -60,6 +60,10 @@ public:
     std::string TargetFolder;
     bool TargetAbsolute = false;
     OSVERSIONINFOA OsVersion = {};
+    // The run log of command mode (/log: or the LogFile key); empty: none.
+    std::string LogFile;
+    // Every text Notify was given, shown or not: the report of the run log.
+    mutable StringList Reports;
 
     // --- Tables of the engine.
     StringList IniLinkNames, IniLinkFiles, LinkNames, LinkFiles;
@@ -73,6 +77,9 @@ public:
     void ResolveFolders();
     void ReadOsVersion();
     void Notify(const std::string& text) const;
+    // False, after saying so through Notify, for a folder whose name
+    // Shift-JIS cannot spell and that has no short name.
+    bool CheckSpelled(const std::string& folder) const;
     void SwitchEudc();
     void SetTarget(const std::string& name);
     void ResolveTarget();
@@ -93,7 +100,10 @@ public:
     void BuildDistinctFiles();
 
     // --- EUDC.INI.
-    bool WriteInfoFile();  // false when a write was refused
+    // false when a write was refused. Each link under its file's own name,
+    // or under fileNames[i], the name its file got in the target.
+    bool WriteInfoFile();
+    bool WriteInfoFile(const StringList& fileNames);
     bool WriteDefaultInfoFile();
     uint8_t ReadInfoFile();
     static int CALLBACK FontEnumProc(const LOGFONTA* font, const TEXTMETRICA* metrics,

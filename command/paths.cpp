@@ -7,14 +7,13 @@
 namespace paths {
 
 namespace {
-// Calls visit(position) for each character start, skipping second bytes.
-template <typename Visit>
-void ForEachCharacter(const std::string& s, Visit visit) {
-    for (size_t i = 0; i < s.size(); ++i) {
-        visit(i);
-        if (platform::IsLeadByte(s[i]) && i + 1 < s.size()) ++i;
-    }
+// The start of the character after the one that starts at i: the second
+// byte of a two-byte character is never looked at on its own.
+size_t NextCharacter(const std::string& s, size_t i) {
+    return platform::IsLeadByte(s[i]) && i + 1 < s.size() ? i + 2 : i + 1;
 }
+
+bool IsOneOf(char c, const char* chars) { return c != '\0' && std::strchr(chars, c); }
 }  // namespace
 
 bool EndsWithBackslash(const std::string& s) {
@@ -24,10 +23,15 @@ bool EndsWithBackslash(const std::string& s) {
 
 size_t LastDelimiter(const std::string& s, const char* chars) {
     size_t found = std::string::npos;
-    ForEachCharacter(s, [&](size_t i) {
-        if (std::strchr(chars, s[i]) && s[i] != '\0') found = i;
-    });
+    for (size_t i = 0; i < s.size(); i = NextCharacter(s, i))
+        if (IsOneOf(s[i], chars)) found = i;
     return found;
+}
+
+size_t NextDelimiter(const std::string& s, const char* chars, size_t from) {
+    for (size_t i = from; i < s.size(); i = NextCharacter(s, i))
+        if (IsOneOf(s[i], chars)) return i;
+    return std::string::npos;
 }
 
 std::string FileNamePart(const std::string& path) {
@@ -54,15 +58,40 @@ std::string ChangeExtension(const std::string& path, const std::string& ext) {
 
 std::string UpperAscii(const std::string& s) {
     std::string out = s;
-    ForEachCharacter(out, [&](size_t i) {
+    for (size_t i = 0; i < out.size(); i = NextCharacter(out, i))
         if (out[i] >= 'a' && out[i] <= 'z') out[i] = static_cast<char>(out[i] - 'a' + 'A');
-    });
     return out;
 }
 
 bool IsBareFileName(const std::string& name) {
     if (name.empty() || name == "." || name == "..") return false;
     return LastDelimiter(name, "\\/:") == std::string::npos;
+}
+
+// ':' and '\\' are never the second byte of a two-byte character, so the
+// first bytes can be read as they are.
+bool IsAbsolutePath(const std::string& path) {
+    return (path.size() >= 3 && path[1] == ':' && path[2] == '\\') || path.rfind("\\\\", 0) == 0;
+}
+
+bool IsSpelled(const std::string& path) {
+    return NextDelimiter(path, std::string(1, platform::kUnspelledChar).c_str()) == std::string::npos;
+}
+
+std::string ShownPath(const std::string& path) {
+    std::string shown = path;
+    for (size_t i = 0; i < shown.size(); i = NextCharacter(shown, i))
+        if (shown[i] == platform::kUnspelledChar) shown[i] = '?';
+    return shown;
+}
+
+size_t RootLength(const std::string& path) {
+    if (path.size() >= 2 && path[1] == ':') return 2;
+    if (path.rfind("\\\\", 0) != 0) return 0;
+    size_t server = NextDelimiter(path, "\\", 2);
+    if (server == std::string::npos) return path.size();
+    size_t share = NextDelimiter(path, "\\", server + 1);
+    return share == std::string::npos ? path.size() : share;
 }
 
 }  // namespace paths

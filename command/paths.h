@@ -14,6 +14,9 @@ namespace paths {
 bool EndsWithBackslash(const std::string& s);
 // Position of the last single-byte character of chars, or npos.
 size_t LastDelimiter(const std::string& s, const char* chars);
+// Position of the first single-byte character of chars at or after from
+// (the start of a character), or npos.
+size_t NextDelimiter(const std::string& s, const char* chars, size_t from = 0);
 // The text after the last "\" or ":".
 std::string FileNamePart(const std::string& path);
 // Everything up to and including the last "\" or ":".
@@ -26,5 +29,18 @@ std::string ChangeExtension(const std::string& path, const std::string& ext);
 std::string UpperAscii(const std::string& s);
 // A bare file name: no "\", "/" or ":", not empty, not "." or "..".
 bool IsBareFileName(const std::string& name);
+// A path that names its folder by itself: a drive and a backslash (D:\,
+// D:\eudc) or two backslashes (\\server\share). Anything else is taken below
+// the program's folder.
+bool IsAbsolutePath(const std::string& path);
+// Whether a path from the system was spelled in the ANSI code page: it
+// holds no platform::kUnspelledChar (a folder named with characters
+// Shift-JIS lacks that has no short name).
+bool IsSpelled(const std::string& path);
+// The path for a message: "?" for each character that could not be spelled.
+std::string ShownPath(const std::string& path);
+// Length of the part of an absolute path that no folder creation can make:
+// "D:" or "\\server\share"; 0 for any other text.
+size_t RootLength(const std::string& path);
 
 }  // namespace paths

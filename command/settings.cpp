@@ -37,6 +37,7 @@ bool TminamoParam::ReadStartupSettings() {
     std::string target =
         platform::ReadProfileString(file, info_file::kSettingsSection, "TargetFolder", "");
     SetTarget(AddTrailingBackslash(target));
+    LogFile = platform::ReadProfileString(file, info_file::kSettingsSection, "LogFile", "");
     return AutoRun;
 }
 

@@ -30,6 +30,7 @@ const char* const kUsageLines[] = {
     "    false 外字を無効にします。（他オプションとの併用は不可）",
     "    true  外字を有効にします。（他オプションとの併用は不可）",
     "    /h /help このメッセージを表示します。",
+    "    /log:ファイル名 実行の記録をファイルに1行追記します。",
     "",
     kCopyright,
     nullptr,
@@ -68,6 +69,9 @@ const char* const kInfoMissing =
     "指定されたフォルダが存在しないか、書き込み許可がありません。";
 const char* const kNoSourceFiles = "コピー元に外字ファイルが存在していません。";
 const char* const kLinkSkipped = "%s は、外字ファイル %s がないためリンクしませんでした。";
+const char* const kFolderUnspelled =
+    "フォルダ %s は、シフトJISで表せない文字（?の所）を名前に含み、短い名前（8.3形式）もないため使えません。";
+const char* const kEmptyLinkLine = "%s のリンク先の外字ファイルは見つかりません（レジストリの値が空です）。";
 
 std::string CrLines(const std::vector<std::string>& lines) {
     std::string text;

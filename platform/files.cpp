@@ -21,19 +21,6 @@ bool CreateOneDirectory(const std::string& path) {
     return CreateDirectoryA(path.c_str(), nullptr) != FALSE;
 }
 
-bool CreateDirectoryTree(const std::string& path) {
-    std::string folder = path;
-    while (!folder.empty() && (folder.back() == '\\' || folder.back() == '/')) folder.pop_back();
-    if (folder.empty() || DirectoryExists(folder)) return !folder.empty();
-    // A drive root such as "C:" exists or not; nothing to create above it.
-    if (folder.size() == 2 && folder[1] == ':') return false;
-    size_t cut = folder.find_last_of("\\/");
-    if (cut != std::string::npos && cut > 0 && !CreateDirectoryTree(folder.substr(0, cut)))
-        return false;
-    CreateDirectoryA(folder.c_str(), nullptr);
-    return DirectoryExists(folder);
-}
-
 bool FileSize(const std::string& path, unsigned long long& size) {
     WIN32_FILE_ATTRIBUTE_DATA data;
     if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return false;
@@ -53,11 +40,9 @@ bool DeleteOneFile(const std::string& path) {
     return DeleteFileA(path.c_str()) != FALSE;
 }
 
-bool RemoveFolderWithFiles(const std::string& path) {
-    std::string folder = path;
-    if (!folder.empty() && folder.back() == '\\') folder.pop_back();
-    for (const FolderEntry& e : ListFolder(folder + "\\*")) {
-        if (!(e.attributes & FILE_ATTRIBUTE_DIRECTORY)) DeleteOneFile(folder + "\\" + e.name);
+bool RemoveFolderWithFiles(const std::string& folder) {
+    for (const FolderEntry& e : ListFolder(folder + "*")) {
+        if (!(e.attributes & FILE_ATTRIBUTE_DIRECTORY)) DeleteOneFile(folder + e.name);
     }
     return RemoveDirectoryA(folder.c_str()) != FALSE;
 }
@@ -91,6 +76,25 @@ private:
     HANDLE h_;
 };
 }  // namespace
+
+bool AppendToFile(const std::string& path, const std::string& bytes) {
+    const DWORD share = FILE_SHARE_READ | FILE_SHARE_WRITE;
+    // Append access makes each write land at the end of the file as it is
+    // then, also while other machines append to it.
+    HANDLE h = CreateFileA(path.c_str(), FILE_APPEND_DATA | SYNCHRONIZE, share, nullptr, OPEN_ALWAYS,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE && !IsNtPlatform()) {
+        // Windows 98 and Me know only whole write access.
+        h = CreateFileA(path.c_str(), GENERIC_WRITE, share, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                        nullptr);
+        if (h != INVALID_HANDLE_VALUE) SetFilePointer(h, 0, nullptr, FILE_END);
+    }
+    FileHandle file(h);
+    if (!file.ok()) return false;
+    DWORD written = 0;
+    return WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+           written == bytes.size();
+}
 
 bool LastWriteLocalTime(const std::string& path, SYSTEMTIME& time) {
     FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,

@@ -50,20 +50,34 @@ extern const char* const kBoxCaption;
 // ---------------------------------------------------------------------------
 // Process, environment and version.
 
-// The running executable's full path.
+// The running executable's full path, spelled by SpellPath on the NT family.
 std::string ExecutablePath();
-// The command-line arguments after the program path, as the system splits
-// them (blanks separate, double quotes group and are dropped).
-std::vector<std::string> CommandLineArguments();
-// The whole value of an environment variable; false when it is unset.
-bool GetEnvironment(const char* name, std::string& value);
+// The command-line arguments after the program path, split by
+// SplitCommandLine (command_line_split.h): from the wide command line (the
+// NT family) or from the ANSI one (Windows 98 and Me).
+std::vector<std::wstring> CommandLineArgumentsW();
+std::vector<std::string> CommandLineArgumentsA();
+// The Windows NT family, where the wide functions work; on Windows 98 and
+// Me most of them are stubs that fail.
+bool IsNtPlatform();
+// An environment variable that holds a folder, read wide and spelled by
+// SpellPath on the NT family; false when it is unset or empty.
+bool EnvironmentFolder(const char* name, std::string& path);
 // GetVersionExA with the size field set to 148; the result is not examined.
 void ReadOsVersion(OSVERSIONINFOA& info);
-// SHGetFolderPathA(no window, csidl, no token, SHGFP_TYPE_CURRENT);
-// false when the shell has no such folder.
+// SHGetFolderPathW(no window, csidl, no token, SHGFP_TYPE_CURRENT), spelled
+// by SpellPath (SHGetFolderPathA where the wide one is missing), both found
+// at run time: shell32 has them from Windows 2000 on. Call it on major
+// version 5 or later; false when the shell has no such folder.
 bool ShellFolderPath(int csidl, std::string& path);
 // GetWindowsDirectoryA.
 std::string SystemWindowsFolder();
+// This computer's NetBIOS name and the signed-in user's name; empty when
+// the system does not say.
+std::string ComputerName();
+std::string UserName();
+// The local date and time now.
+SYSTEMTIME LocalTimeNow();
 // uxtheme's IsThemeActive, loaded at run time; false where it is missing.
 bool IsThemeActive();
 // comctl32's InitCommonControlsEx for the given ICC_* classes, loaded at run
@@ -99,15 +113,18 @@ bool FileExists(const std::string& path);       // a file, not a folder
 bool DirectoryExists(const std::string& path);  // a folder, not a file
 // One level; the parent must exist. False when it was not created.
 bool CreateOneDirectory(const std::string& path);
-// The folder with every missing parent; true when it exists afterwards.
-bool CreateDirectoryTree(const std::string& path);
 // Size in bytes; false when the file cannot be opened.
 bool FileSize(const std::string& path, unsigned long long& size);
 // MoveFileExA with replace-existing; false when it did not move.
 bool ReplaceFile(const std::string& from, const std::string& to);
 bool DeleteOneFile(const std::string& path);
-// Removes a folder with the files inside it (not recursive into folders).
-bool RemoveFolderWithFiles(const std::string& path);
+// Appends bytes to a file with one write, creating it when missing. Opened
+// for appending and shared, so that many machines can append to one file
+// on a share; false when the bytes were not written whole.
+bool AppendToFile(const std::string& path, const std::string& bytes);
+// Removes a folder (its path ending in a backslash) with the files inside
+// it (not recursive into folders).
+bool RemoveFolderWithFiles(const std::string& folder);
 
 struct FolderEntry {
     std::string name;
@@ -201,6 +218,24 @@ bool IsLeadByte(char c);
 std::wstring ToWide(UINT codePage, const std::string& text);
 // "?" stands for a code point without counterpart.
 std::string ToMultiByte(UINT codePage, const std::wstring& text);
+// False when a character has no counterpart of its own (bytes then hold a
+// stand-in for it).
+bool ToMultiByteExactly(UINT codePage, const std::wstring& text, std::string& bytes);
+
+// ---------------------------------------------------------------------------
+// Paths the system gives in UTF-16 (the NT family), for the A functions.
+
+// Stands in a spelled path for each character the code page lacks where no
+// short name spells it: a control character, which no file name may hold,
+// so such a path names nothing and nothing is ever made there.
+constexpr char kUnspelledChar = '\x1A';
+// The path in the ANSI code page: converted when every character has its
+// counterpart; otherwise the short (8.3) form of its longest existing part
+// followed by the rest, when both convert (a folder not there yet below
+// one that is); otherwise converted with kUnspelledChar for each character
+// without counterpart (8.3 names are off on that volume, or the unspellable
+// part does not exist).
+std::string SpellPath(const std::wstring& path);
 
 // ---------------------------------------------------------------------------
 // Fonts.

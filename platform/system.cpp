@@ -1,16 +1,20 @@
-// Process, environment, version and shell folders.
+// Process, command line, environment and version.
 #include "platform/platform.h"
+
+#include "platform/command_line_split.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
-#include <shlobj.h>
 
 namespace platform {
 
-std::string ExecutablePath() {
-    std::string path(MAX_PATH, '\0');
+namespace {
+// GetModuleFileName into a buffer that grows until the path fits.
+template <typename Char, typename Get>
+std::basic_string<Char> ModulePath(Get get) {
+    std::basic_string<Char> path(MAX_PATH, Char(0));
     for (;;) {
-        DWORD n = GetModuleFileNameA(nullptr, &path[0], static_cast<DWORD>(path.size()));
+        DWORD n = get(nullptr, &path[0], static_cast<DWORD>(path.size()));
         if (n < path.size()) {
             path.resize(n);
             return path;
@@ -19,31 +23,49 @@ std::string ExecutablePath() {
     }
 }
 
-std::vector<std::string> CommandLineArguments() {
-    // Split the wide command line the system's way, then hand each argument
-    // over in the ANSI code page the rest of the program speaks.
-    std::vector<std::string> args;
-    int count = 0;
-    LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &count);
-    if (!argv) return args;
-    for (int i = 1; i < count; ++i) args.push_back(ToMultiByte(CP_ACP, argv[i]));
-    LocalFree(argv);
+template <typename Char>
+std::vector<std::basic_string<Char>> WithoutProgramPath(std::vector<std::basic_string<Char>> args) {
+    if (!args.empty()) args.erase(args.begin());
     return args;
 }
+}  // namespace
 
-bool GetEnvironment(const char* name, std::string& value) {
+bool IsNtPlatform() {
+    OSVERSIONINFOA info;
+    ReadOsVersion(info);
+    return info.dwPlatformId == VER_PLATFORM_WIN32_NT;
+}
+
+std::string ExecutablePath() {
+    // Windows 98 and Me: the wide functions are stubs.
+    if (!IsNtPlatform()) return ModulePath<char>(GetModuleFileNameA);
+    return SpellPath(ModulePath<wchar_t>(GetModuleFileNameW));
+}
+
+std::vector<std::wstring> CommandLineArgumentsW() {
+    return WithoutProgramPath(SplitCommandLine(std::wstring(GetCommandLineW())));
+}
+
+std::vector<std::string> CommandLineArgumentsA() {
+    return WithoutProgramPath(SplitCommandLine(std::string(GetCommandLineA())));
+}
+
+bool EnvironmentFolder(const char* name, std::string& path) {
+    path.clear();
+    if (IsNtPlatform()) {
+        const std::wstring wideName(name, name + std::char_traits<char>::length(name));  // ASCII
+        std::wstring value(GetEnvironmentVariableW(wideName.c_str(), nullptr, 0), L'\0');
+        if (value.empty()) return false;
+        value.resize(GetEnvironmentVariableW(wideName.c_str(), &value[0], static_cast<DWORD>(value.size())));
+        if (!value.empty()) path = SpellPath(value);
+        return !path.empty();
+    }
     std::string buffer(256, '\0');
     for (;;) {
-        SetLastError(ERROR_SUCCESS);
         DWORD n = GetEnvironmentVariableA(name, &buffer[0], static_cast<DWORD>(buffer.size()));
-        if (n == 0) {
-            value.clear();
-            return GetLastError() != ERROR_ENVVAR_NOT_FOUND;
-        }
         if (n < buffer.size()) {
-            buffer.resize(n);
-            value = buffer;
-            return true;
+            path = buffer.substr(0, n);
+            return !path.empty();
         }
         buffer.resize(n);  // n counts the terminating NUL here
     }
@@ -58,17 +80,28 @@ void ReadOsVersion(OSVERSIONINFOA& info) {
     GetVersionExA(&info);
 }
 
-bool ShellFolderPath(int csidl, std::string& path) {
-    char buffer[MAX_PATH] = {};
-    HRESULT hr = SHGetFolderPathA(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, buffer);
-    path = buffer;
-    return SUCCEEDED(hr) && !path.empty();
-}
-
 std::string SystemWindowsFolder() {
     char buffer[MAX_PATH] = {};
     UINT n = GetWindowsDirectoryA(buffer, MAX_PATH);
     return n > 0 && n < MAX_PATH ? std::string(buffer, n) : std::string("C:\\WINDOWS");
+}
+
+std::string ComputerName() {
+    char buffer[MAX_COMPUTERNAME_LENGTH + 1] = {};
+    DWORD n = sizeof buffer;
+    return GetComputerNameA(buffer, &n) ? std::string(buffer, n) : std::string();
+}
+
+std::string UserName() {
+    char buffer[257] = {};  // UNLEN + 1
+    DWORD n = sizeof buffer;
+    return GetUserNameA(buffer, &n) ? std::string(buffer) : std::string();
+}
+
+SYSTEMTIME LocalTimeNow() {
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    return now;
 }
 
 bool IsThemeActive() {

@@ -21,14 +21,32 @@ std::wstring ToWide(UINT codePage, const std::string& text) {
     return wide;
 }
 
-std::string ToMultiByte(UINT codePage, const std::wstring& text) {
+namespace {
+// WideCharToMultiByte; usedDefault (may be null) tells whether a character
+// had no counterpart.
+std::string Convert(UINT codePage, const std::wstring& text, const char* defaultChar, BOOL* usedDefault) {
     if (text.empty()) return std::string();
-    int n = WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr,
-                                0, "?", nullptr);
+    if (codePage == CP_ACP) codePage = GetACP();
+    // UTF-8 has a counterpart for everything and takes neither argument.
+    if (codePage == CP_UTF8 || codePage == CP_UTF7) defaultChar = nullptr, usedDefault = nullptr;
+    const int length = static_cast<int>(text.size());
+    int n = WideCharToMultiByte(codePage, 0, text.data(), length, nullptr, 0, defaultChar, usedDefault);
     std::string bytes(n, '\0');
-    WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()), &bytes[0], n,
-                        "?", nullptr);
+    WideCharToMultiByte(codePage, 0, text.data(), length, &bytes[0], n, defaultChar, usedDefault);
     return bytes;
+}
+}  // namespace
+
+std::string ToMultiByte(UINT codePage, const std::wstring& text) {
+    return Convert(codePage, text, "?", nullptr);
+}
+
+bool ToMultiByteExactly(UINT codePage, const std::wstring& text, std::string& bytes) {
+    BOOL usedDefault = FALSE;
+    bytes = Convert(codePage, text, nullptr, &usedDefault);
+    // A best fit (U+00A5 to the byte 0x5C, a backslash) is no counterpart
+    // either: the text must come back as it was.
+    return !usedDefault && ToWide(codePage, bytes) == text;
 }
 
 ScreenDC::ScreenDC() : dc_(GetDC(nullptr)) {}

@@ -4,8 +4,10 @@
 #include <memory>
 
 #include "command/param.h"
+#include "command/paths.h"
 #include "command/texts.h"
 #include "tests/support/test_support.h"
+#include "tests/support/utf8.h"
 
 using namespace testing_support;
 
@@ -136,6 +138,7 @@ TEST_F(Acquire, SourcesAreTakenOnce) {
     SetEudcLink("D", "EUDC.TTE");
     SetEudcLink("E", "C:\\nowhere\\M.TTE");
     SetEudcLink("F", "C:\\nowhere\\M.TTE");
+    SetEudcLink("G", "");  // a link without a path is reported, not skipped
     auto param = Param();
     param->Silent = true;
     ASSERT_EQ(param->GetEudc(), 0);
@@ -147,15 +150,56 @@ TEST_F(Acquire, SourcesAreTakenOnce) {
     StringList wantDone = {system / "P.TTE" + got, system / "EUDC.TTE" + got, system / "EUDC.euf" + got};
     // A missing file never enters the copy, so each link reports it again.
     StringList wantMissing = {system / "P.euf" + miss, "C:\\nowhere\\M.TTE" + miss, "C:\\nowhere\\M.TTE" + miss,
-                              "C:\\nowhere\\M.euf" + miss, "C:\\nowhere\\M.euf" + miss};
+                              "C:\\nowhere\\M.euf" + miss, "C:\\nowhere\\M.euf" + miss,
+                              texts::Format(texts::kEmptyLinkLine, {"G"})};
     std::sort(wantDone.begin(), wantDone.end());
     std::sort(wantMissing.begin(), wantMissing.end());
     EXPECT_EQ(done, wantDone);
     EXPECT_EQ(missing, wantMissing);
     // Every link is recorded, also those whose file was missing.
     const std::string ini = ReadFile(Target("EUDC.INI"));
-    for (const char* line : {"A=P.TTE", "B=P.TTE", "C=EUDC.TTE", "D=EUDC.TTE", "E=M.TTE", "F=M.TTE"})
+    for (const char* line : {"A=P.TTE", "B=P.TTE", "C=EUDC.TTE", "D=EUDC.TTE", "E=M.TTE", "F=M.TTE", "G=\r\n"})
         EXPECT_NE(ini.find(line), std::string::npos) << line;
+}
+
+// Faces linked to files of one name in different folders all travel, each
+// under a name of its own, and an install links each face to its bytes.
+TEST_F(Acquire, FilesOfOneNameFromTwoFolders) {
+    TempFolder a, b, c;
+    const std::string gothic = Sjis(u8"IPAゴシック");
+    struct Face {
+        std::string name, file, bytes, companion;  // companion: empty when none
+    } const faces[] = {
+        {"SystemDefaultEUDCFont", a / "EUDC.TTE", FontBytes(1000, 11), FontBytes(100, 12)},
+        {"MS PGothic", b / "eudc.tte", FontBytes(2000, 13), FontBytes(200, 14)},
+        {gothic, c / "EUDC-2.TTE", FontBytes(3000, 15), ""},  // the name b's file would get
+    };
+    for (const Face& f : faces) {
+        WriteFile(f.file, f.bytes);
+        if (!f.companion.empty()) WriteFile(paths::ChangeExtension(f.file, ".euf"), f.companion);
+        SetEudcLink(f.name, f.file);
+    }
+    auto param = Param();
+    param->Silent = true;
+    ASSERT_EQ(param->GetEudc(), 0);
+    // The first file in the table keeps its name.
+    EXPECT_NE(ReadFile(Target("EUDC.INI")).find(param->LinkNames[0] + "=" + paths::FileNamePart(param->LinkFiles[0])),
+              std::string::npos);
+
+    ClearEudcKey();
+    TempFolder users;
+    auto install = Param();
+    install->UserDataFolder = users.path();
+    install->Silent = true;
+    ASSERT_EQ(install->PutEudc(), 0);
+    ASSERT_EQ(EudcLinks().size(), 3u);
+    for (const Face& f : faces) {
+        std::string linked;
+        for (const auto& link : EudcLinks())
+            if (link.first == f.name) linked = link.second;
+        EXPECT_TRUE(ReadFile(linked) == f.bytes) << f.name << " " << linked;
+        EXPECT_TRUE(f.companion.empty() || ReadFile(paths::ChangeExtension(linked, ".euf")) == f.companion) << f.name;
+    }
 }
 
 TEST_F(Acquire, BareDefaultNameComesFromTheWindowsFolder) {

@@ -2,6 +2,7 @@
 
 #include "command/param.h"
 #include "command/paths.h"
+#include "platform/command_line_split.h"
 #include "tests/support/test_support.h"
 
 using testing_support::TempFolder;
@@ -73,6 +74,7 @@ TEST(CommandLine, SwitchForms) {
         {{"/p:"}, {false, false, false, false, true, 0, false, true, false, "/p:\\"}},
         {{"--p"}, {false, false, false, false, true, 0, false, true, false, "--p\\"}},
         {{"-true"}, {false, false, false, false, true, 0, false, true, false, "-true\\"}},
+        {{"/log"}, {false, false, false, false, true, 0, false, true, false, "/log\\"}},  // /log: takes a colon
         {{"data"}, {false, false, false, false, true, 0, false, true, false, "data\\"}},
         {{"data\\"}, {false, false, false, false, true, 0, false, true, false, "data\\"}},
         {{"one", "two"}, {false, false, false, false, true, 0, false, true, false, "two\\"}},
@@ -111,11 +113,42 @@ TEST(CommandLine, SettingsFirstThenSwitches) {
     }
 }
 
+TEST(CommandLine, SplitAsScriptsWriteIt) {
+    const struct {
+        const char* line;
+        StringList args;
+    } cases[] = {
+        {"minamo.exe /g /s data", {"minamo.exe", "/g", "/s", "data"}},
+        // A backslash before a quote is a backslash: the quote still ends.
+        {"\"C:\\a b\\minamo.exe\" /g /s \"C:\\a b\\set1\\\"", {"C:\\a b\\minamo.exe", "/g", "/s", "C:\\a b\\set1\\"}},
+        {"m /p \"data\\\" /s", {"m", "/p", "data\\", "/s"}},
+        {"m \t a\"b c\"d  \"\"", {"m", "ab cd", ""}},
+        {"m \"open quote", {"m", "open quote"}},
+        {"m 表\\ ソ", {"m", "表\\", "ソ"}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(platform::SplitCommandLine(std::string(c.line)), c.args) << c.line;
+        // The wide command line of the NT family splits the same way.
+        std::vector<std::wstring> wide;
+        for (const std::string& a : c.args) wide.push_back(testing_support::Wide(a));
+        EXPECT_EQ(platform::SplitCommandLine(testing_support::Wide(c.line)), wide) << c.line;
+    }
+}
+
+// A drive letter that names no drive here.
+std::string UnusedDrive() {
+    DWORD drives = GetLogicalDrives();
+    for (char letter = 'Z'; letter > 'D'; --letter)
+        if (!(drives & (1u << (letter - 'A')))) return std::string(1, letter) + ":";
+    return "D:";
+}
+
 TEST(CommandLine, TargetFromArgument) {
     TempFolder program;
     testing_support::MakeFolder(program / "data");
     TempFolder elsewhere;
     const std::string absolute = RemoveTrailingBackslash(elsewhere.path());
+    const std::string drive = UnusedDrive();
     const struct {
         StringList args;
         bool valid, isAbsolute;
@@ -126,7 +159,11 @@ TEST(CommandLine, TargetFromArgument) {
         {{"missing"}, false, false, program / "missing\\"},
         {{absolute}, true, true, elsewhere.path()},
         {{absolute + "\\"}, true, true, elsewhere.path()},
-        {{"D:"}, false, false, program / "D:\\"},  // a drive alone is taken as relative
+        // Absolute targets that are not there yet stay where the user put them.
+        {{drive}, false, false, drive + "\\"},
+        {{drive + "\\eudc\\set"}, false, false, drive + "\\eudc\\set\\"},
+        {{absolute + "\\new\\set"}, false, false, elsewhere / "new\\set\\"},
+        {{"\\\\server\\NETLOGON\\eudc\\set1"}, false, false, "\\\\server\\NETLOGON\\eudc\\set1\\"},
         {{"data", "missing"}, false, false, program / "missing\\"},
         {{"missing", "data"}, true, false, program / "data\\"},
         {{}, false, false, program.path()},

@@ -88,6 +88,50 @@ TEST(Entry, CommandModePrecedence) {
     }
 }
 
+// One line per command-mode run, in the file of /log: or of the LogFile
+// key, whatever the run showed or not.
+TEST(Entry, RunLog) {
+    testing_support::ClearEudcKey();
+    TempFolder program, logs, eudc;
+    testing_support::MakeFontFile(eudc / "EUDC.TTE", 100, 1);
+    testing_support::SetEudcLink("SystemDefaultEUDCFont", eudc / "EUDC.TTE");
+    char computer[MAX_COMPUTERNAME_LENGTH + 1], user[257];
+    DWORD computerSize = sizeof computer, userSize = sizeof user;
+    ASSERT_TRUE(GetComputerNameA(computer, &computerSize) && GetUserNameA(user, &userSize));
+    const std::string who = std::string("\t") + computer + "\t" + user + "\t";
+    const struct {
+        const char* ini;
+        StringList args;
+        std::string log, line;  // the line after the date and time
+        int exitCode;
+    } cases[] = {
+        {nullptr, {"/g", "/s", "/log:run.log", "data"}, program / "run.log",
+         who + "/g\t" + program / "data\\\t0\t" + eudc / "EUDC.TTE" + texts::kAcquiredLine + " / " + eudc / "EUDC.euf" +
+             texts::kNotFoundLine + " / " + texts::kAcquireClosing + "\r\n", 0},
+        {nullptr, {"/p", "/s", "-Log:" + logs / "all.log", "missing"}, logs / "all.log",
+         who + "/p\t" + program / "missing\\\t9\t" + texts::kNoSourceFiles + "\r\n", 9},
+        {"[MINAMO]\r\nAutoRun=1\r\nLogFile=auto.log\r\n", {}, program / "auto.log",
+         who + "/p (AutoRun)\t" + program.path() + "\t7\t" + texts::kInfoIncomplete + "\r\n", 7},
+    };
+    for (const auto& c : cases) {
+        testing_support::WriteFile(program / "EUDC.INI", c.ini ? c.ini : "");
+        FakeInteraction boxes;
+        EXPECT_EQ(RunMinamo(program / "minamo.exe", c.args), c.exitCode) << c.log;
+        const std::string log = testing_support::ReadFile(c.log);
+        ASSERT_GT(log.size(), 19u) << c.log;
+        EXPECT_EQ(log.substr(4, 1) + log.substr(7, 1) + log.substr(13, 1), "//:") << log;  // 2026/05/01 08:30:12
+        EXPECT_EQ(log.substr(19), c.line);
+    }
+    // A second run appends its own line; a log that cannot be written
+    // (a folder in its place) leaves the result as it is.
+    testing_support::WriteFile(program / "EUDC.INI", "");
+    EXPECT_EQ(RunMinamo(program / "minamo.exe", {"/p", "/s", "/log:" + logs / "all.log", "missing"}), 9);
+    EXPECT_EQ(testing_support::ReadFile(logs / "all.log").size(), 2 * (19 + cases[1].line.size()));
+    testing_support::MakeFolder(logs / "folder.log");
+    EXPECT_EQ(RunMinamo(program / "minamo.exe", {"/p", "/s", "/log:" + logs / "folder.log", "missing"}), 9);
+    testing_support::ClearEudcKey();
+}
+
 TEST(Entry, AcquireWithoutSystemEudc) {
     testing_support::ClearEudcKey();
     TempFolder program;

@@ -95,8 +95,8 @@ TEST(Folders, SetTarget) {
         {"missing\\", false, false, ""},
         {"file\\", false, false, ""},  // a file is no folder
         {elsewhere.path(), true, true, elsewhere.path()},
-        {"D:\\", false, false, ""},  // three bytes: relative
-        {"\\\\server\\share\\", false, false, ""},
+        {"C:\\", true, true, "C:\\"},  // the root of a drive
+        {"\\\\server\\share\\", false, false, ""},  // absolute, but not there
         {"", false, false, ""},
     };
     for (const auto& c : cases) {
@@ -108,5 +108,6 @@ TEST(Folders, SetTarget) {
         EXPECT_EQ(param.TargetFolder, c.folder) << c.name;
     }
 }
+
 
 }  // namespace

@@ -226,6 +226,20 @@ TEST_F(Install, UserDataFolderCannotBeCreated) {
                                          texts::kInstallFailedPleaseCheck});
 }
 
+// A user data folder named with a character Shift-JIS lacks (𠮷) that has
+// no short name: said so, naming it; 11, and nothing written anywhere.
+TEST_F(Install, UserDataFolderThatCannotBeSpelled) {
+    Fill(kTwoLinks);
+    TempFolder base;
+    auto param = Param();
+    param->UserDataFolder = platform::SpellPath(Wide(base.path()) + L"\U00020BB7\\minamo\\");
+    FakeInteraction boxes;
+    EXPECT_EQ(param->PutEudc(), 11);
+    EXPECT_EQ(boxes.messages, StringList{texts::Format(texts::kFolderUnspelled, {base.path() + "?\\minamo\\"})});
+    EXPECT_TRUE(EudcLinks().empty());
+    EXPECT_EQ(platform::ListFolder(base / "*").size(), 2u);  // "." and ".." only
+}
+
 TEST_F(Install, UserDataFolderWithMissingParents) {
     Fill(kTwoLinks);
     auto param = Param();

@@ -56,6 +56,8 @@ TEST(Texts, UsageTextByteForByte) {
         u8"    false 外字を無効にします。（他オプションとの併用は不可）",
         u8"    true  外字を有効にします。（他オプションとの併用は不可）",
         u8"    /h /help このメッセージを表示します。",
+        // Beyond the documented switches: the run log.
+        u8"    /log:ファイル名 実行の記録をファイルに1行追記します。",
         u8"",
     };
     std::string expected;

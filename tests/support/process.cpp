@@ -41,20 +41,38 @@ BOOL CALLBACK CollectStatic(HWND child, LPARAM param) {
 
 ProcessRun RunAnsweringBoxes(const std::string& exe, const std::string& arguments,
                              std::deque<int> answers, DWORD timeoutMs) {
+    return RunCommandLine(Wide("\"" + exe + "\" " + arguments), std::move(answers), timeoutMs);
+}
+
+int RunThroughCmd(const std::wstring& line, DWORD timeoutMs) {
+    return RunCommandLine(L"cmd /c " + line, {}, timeoutMs).exitCode;
+}
+
+ProcessRun RunCommandLine(std::wstring commandLine, std::deque<int> answers, DWORD timeoutMs) {
     ProcessRun run;
-    std::string commandLine = "\"" + exe + "\" " + arguments;
-    STARTUPINFOA startup = {};
+    // Every process the run starts (cmd's children too) is in the job and
+    // ends with it: a box nobody answers never outlives the test.
+    HANDLE job = CreateJobObjectW(nullptr, nullptr);
+    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits = {};
+    limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+    SetInformationJobObject(job, JobObjectExtendedLimitInformation, &limits, sizeof limits);
+    STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
-    if (!CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process))
+    if (!CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
+                        nullptr, &startup, &process)) {
+        CloseHandle(job);
         return run;
+    }
+    AssignProcessToJobObject(job, process.hProcess);
+    ResumeThread(process.hThread);
     HWND answered = nullptr;
     DWORD waited = 0;
     while (WaitForSingleObject(process.hProcess, 50) == WAIT_TIMEOUT) {
         waited += 50;
         if (waited > timeoutMs) {
-            TerminateProcess(process.hProcess, 255);
+            TerminateJobObject(job, 255);
+            WaitForSingleObject(process.hProcess, 5000);
             break;
         }
         BoxSearch search{process.dwProcessId};
@@ -77,6 +95,7 @@ ProcessRun RunAnsweringBoxes(const std::string& exe, const std::string& argument
     run.exitCode = static_cast<int>(code);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
+    CloseHandle(job);
     return run;
 }
 

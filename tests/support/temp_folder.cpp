@@ -31,8 +31,10 @@ void WriteFile(const std::string& path, const std::string& bytes) {
     ASSERT_EQ(written, bytes.size());
 }
 
-std::string ReadFile(const std::string& path) {
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+std::string ReadFile(const std::string& path) { return ReadFileWide(Wide(path)); }
+
+std::string ReadFileWide(const std::wstring& path) {
+    HANDLE h = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                            FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) return std::string();
     std::string bytes;
@@ -44,24 +46,43 @@ std::string ReadFile(const std::string& path) {
 }
 
 void MakeFolder(const std::string& path) {
-    ASSERT_TRUE(platform::CreateDirectoryTree(path)) << path;
+    // Made here with the wide functions, not with the program's own folder
+    // creation that the tests check.
+    MakeFolderW(Wide(path));
 }
 
-void RemoveTree(const std::string& path) {
-    std::string folder = path;
-    if (!folder.empty() && folder.back() == '\\') folder.pop_back();
+std::wstring Wide(const std::string& sjis) { return platform::ToWide(932, sjis); }
+
+void MakeFolderW(const std::wstring& path) {
+    for (size_t at = path.find(L'\\', 3); at != std::wstring::npos; at = path.find(L'\\', at + 1))
+        CreateDirectoryW(path.substr(0, at).c_str(), nullptr);
+    CreateDirectoryW(path.c_str(), nullptr);
+    DWORD a = GetFileAttributesW(path.c_str());
+    ASSERT_TRUE(a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY));
+}
+
+void RemoveTree(const std::string& path) { RemoveTreeWide(Wide(path)); }
+
+// Wide, so that folders named with characters Shift-JIS lacks go too.
+void RemoveTreeWide(const std::wstring& path) {
+    std::wstring folder = path;
+    if (!folder.empty() && folder.back() == L'\\') folder.pop_back();
     if (folder.size() < 4) return;  // never a drive root
-    for (const platform::FolderEntry& e : platform::ListFolder(folder + "\\*")) {
-        if (e.name == "." || e.name == "..") continue;
-        std::string child = folder + "\\" + e.name;
-        SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-        if (e.attributes & FILE_ATTRIBUTE_DIRECTORY)
-            RemoveTree(child);
+    WIN32_FIND_DATAW entry;
+    HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &entry);
+    for (BOOL more = find != INVALID_HANDLE_VALUE; more; more = FindNextFileW(find, &entry)) {
+        const std::wstring name = entry.cFileName;
+        if (name == L"." || name == L"..") continue;
+        const std::wstring child = folder + L"\\" + name;
+        SetFileAttributesW(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+        if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+            RemoveTreeWide(child);
         else
-            DeleteFileA(child.c_str());
+            DeleteFileW(child.c_str());
     }
-    SetFileAttributesA(folder.c_str(), FILE_ATTRIBUTE_NORMAL);
-    RemoveDirectoryA(folder.c_str());
+    if (find != INVALID_HANDLE_VALUE) FindClose(find);
+    SetFileAttributesW(folder.c_str(), FILE_ATTRIBUTE_NORMAL);
+    RemoveDirectoryW(folder.c_str());
 }
 
 std::string FontBytes(size_t size, int seed) {

@@ -55,8 +55,13 @@ private:
 
 void WriteFile(const std::string& path, const std::string& bytes);
 std::string ReadFile(const std::string& path);  // empty when missing
+std::string ReadFileWide(const std::wstring& path);
 void MakeFolder(const std::string& path);
+void MakeFolderW(const std::wstring& path);
+// Shift-JIS (code page 932) to UTF-16.
+std::wstring Wide(const std::string& sjis);
 void RemoveTree(const std::string& path);
+void RemoveTreeWide(const std::wstring& path);
 // A stand-in EUDC font file: size bytes of a pattern that differs per seed.
 std::string FontBytes(size_t size, int seed);
 void MakeFontFile(const std::string& path, size_t size, int seed);
@@ -94,5 +99,11 @@ struct ProcessRun {
 };
 ProcessRun RunAnsweringBoxes(const std::string& exe, const std::string& arguments,
                              std::deque<int> answers = {}, DWORD timeoutMs = 60000);
+// The same for a whole wide command line (program path first).
+ProcessRun RunCommandLine(std::wstring commandLine, std::deque<int> answers = {},
+                          DWORD timeoutMs = 60000);
+// "cmd /c line", as a logon script runs a command; its exit code. Boxes
+// of the programs cmd starts are not answered: run them with /s.
+int RunThroughCmd(const std::wstring& line, DWORD timeoutMs = 60000);
 
 }  // namespace testing_support

@@ -1,29 +1,11 @@
 #include "ui/gcode/fit_path.h"
 
-#include "platform/platform.h"
+#include "command/paths.h"
 #include "ui/gdi.h"
 
 namespace {
 
 const char* const kEllipsisFolder = "...\\";
-
-// Byte offset of the first or last backslash that is a character of its
-// own: in Shift-JIS the second byte of a two-byte character may be 0x5C,
-// and splitting there would cut a folder name such as "表示" in half.
-size_t FindBackslash(const std::string& text, bool last) {
-    size_t found = std::string::npos;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (platform::IsLeadByte(text[i]) && i + 1 < text.size()) {
-            ++i;
-            continue;
-        }
-        if (text[i] == '\\') {
-            found = i;
-            if (!last) break;
-        }
-    }
-    return found;
-}
 
 bool StartsWith(const std::string& text, const std::string& start) {
     return text.compare(0, start.size(), start) == 0;
@@ -39,14 +21,16 @@ std::string DropFirstFolder(const std::string& f) {
     // Only the "...\" put in by an earlier step is dropped here; a folder
     // whose own name begins with a dot is an ordinary folder.
     if (StartsWith(rest, kEllipsisFolder)) rest.erase(0, 4);
-    size_t at = FindBackslash(rest, false);
+    // Backslashes that are characters of their own: the second byte of a
+    // two-byte character such as "表" may be 0x5C.
+    size_t at = paths::NextDelimiter(rest, "\\");
     rest = at == std::string::npos ? std::string() : kEllipsisFolder + rest.substr(at + 1);
     return rooted ? "\\" + rest : rest;
 }
 
 std::string FitPathToWidth(const std::string& path, const TextWidth& width, int maxWidth) {
     std::string result = path;
-    size_t last = FindBackslash(path, true);
+    size_t last = paths::LastDelimiter(path, "\\");
     std::string folder = last == std::string::npos ? std::string() : path.substr(0, last + 1);
     std::string name = path.substr(folder.size());
     std::string drive;

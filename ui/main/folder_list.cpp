@@ -102,15 +102,11 @@ namespace {
 // A name that climbs out of the program folder ("..") or names the same
 // folder again (".") is no sub-folder to create.
 bool ClimbsOut(const std::string& name) {
-    size_t start = 0;
-    for (;;) {
-        size_t end = start;
-        while (end < name.size() && name[end] != '\\' && name[end] != '/') {
-            end += platform::IsLeadByte(name[end]) && end + 1 < name.size() ? 2 : 1;
-        }
-        const std::string part = name.substr(start, end - start);
+    for (size_t start = 0;;) {
+        const size_t end = paths::NextDelimiter(name, "\\/", start);
+        const std::string part = name.substr(start, end == std::string::npos ? end : end - start);
         if (part == "." || part == "..") return true;
-        if (end >= name.size()) return false;
+        if (end == std::string::npos) return false;
         start = end + 1;
     }
 }

@@ -68,6 +68,10 @@ const char* const kInfoMissing =
     "指定されたフォルダが存在しないか、書き込み許可がありません。";
 const char* const kNoSourceFiles = "コピー元に外字ファイルが存在していません。";
 const char* const kLinkSkipped = "%s は、外字ファイル %s がないためリンクしませんでした。";
+const char* const kInstallBusy =
+    "ほかの外字のインストールが実行中のため、インストールできませんでした。\r\n"
+    "しばらくしてからもう一度実行してください。";
+const char* const kNotRestoredLine = "%s を元に戻せませんでした。元のファイルは %s にあります。";
 
 std::string CrLines(const std::vector<std::string>& lines) {
     std::string text;

@@ -19,6 +19,10 @@ std::string ExecutablePath() {
     }
 }
 
+DWORD CurrentProcessId() { return GetCurrentProcessId(); }
+
+void Pause(DWORD milliseconds) { Sleep(milliseconds); }
+
 std::vector<std::string> CommandLineArguments() {
     // Split the wide command line the system's way, then hand each argument
     // over in the ANSI code page the rest of the program speaks.

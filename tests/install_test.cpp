@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <memory>
 
+#include "command/install_lock.h"
 #include "command/param.h"
 #include "command/texts.h"
 #include "tests/support/test_support.h"
@@ -246,7 +247,8 @@ TEST_F(Install, RegistryRefusalKeepsTheCopiedFiles) {
     param->IniLinkNames.push_back(huge);
     param->IniLinkFiles.push_back("EUDC.TTE");
     param->Silent = true;
-    ASSERT_EQ(param->InstallFiles(), 0);
+    InstallLock lock;
+    ASSERT_EQ(param->InstallFiles(lock), 0);
     EXPECT_EQ(param->WriteFontLinks(), kResultRegistryError);
     EXPECT_EQ(ReadFile(users / "EUDC.TTE"), FontBytes(100, 1));
 }

@@ -91,7 +91,8 @@ protected:
     }
     Phase PhaseLeft() {
         const auto staging = platform::ListFolder(userData + "~minamo-staging*");
-        if (staging.empty()) return FolderHolds(newSet) ? Phase::kDone : Phase::kNotStarted;
+        if (staging.empty())
+            return ReadFile(userData + newSet[0].name) == newSet[0].bytes ? Phase::kDone : Phase::kNotStarted;
         const auto records = InstallJournal::Read(userData + staging[0].name + "\\journal");
         if (records.empty()) return Phase::kCopying;
         return records.back().step == JournalRecord::kCommitted ? Phase::kCommitted : Phase::kMoving;
@@ -121,7 +122,7 @@ protected:
                             &process))
             return false;
         bool killed = false, staged = false;
-        while (WaitForSingleObject(process.hProcess, 1) == WAIT_TIMEOUT) {
+        while (WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT) {
             const int written = JournalLines();
             staged = staged || written >= 0;
             const bool now = lines == kFileAway       ? APreviousFileIsAway()

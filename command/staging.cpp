@@ -11,7 +11,7 @@ namespace {
 // A folder of this run's own: the process id and the first free number.
 bool MakeStagingFolder(const std::string& folder, std::string& staging) {
     const std::string base =
-        folder + kStagingPrefix + "-" + std::to_string(platform::CurrentProcessId()) + "-";
+        folder + kStagingPrefix + std::to_string(platform::CurrentProcessId()) + "-";
     for (int n = 1; n <= 100; ++n) {
         staging = base + std::to_string(n) + "\\";
         if (platform::CreateOneDirectory(staging)) return true;
@@ -89,8 +89,8 @@ bool StagedInstall(const CopyList& copy, const std::string& folder,
     StagingPlaces places{folder, ""};
     if (!MakeStagingFolder(folder, places.staging)) return false;
     JournaledMoves moves(places);
-    // The journal exists before the copy, so that a staging folder without
-    // one is known to hold copies only.
+    // The journal is made first: an install that cannot keep one copies
+    // nothing and moves nothing.
     bool installed = moves.Start() && CopyIntoStaging(copy, places.staging);
     for (size_t i = 0; installed && i < copy.Items().size(); ++i)
         installed = moves.Replace(i, copy.Items()[i].destination);

@@ -8,8 +8,10 @@
 
 // Each install stages its files in a folder of its own inside the user data
 // folder, named with this prefix, the process id and a number: a leftover
-// that cannot be removed never stands in a later install's way.
-constexpr const char* kStagingPrefix = "~minamo-staging";
+// that cannot be removed never stands in a later install's way. (Earlier
+// builds used "~minamo-staging" alone, without a journal; such a folder is
+// left as it is.)
+constexpr const char* kStagingPrefix = "~minamo-staging-";
 constexpr const char* kJournalName = "journal";
 
 // Copies the list's sources with one shell copy into a new staging folder

@@ -35,10 +35,9 @@ bool CreateDirectoryTree(const std::string& path) {
 }
 
 bool FileSize(const std::string& path, unsigned long long& size) {
-    WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return false;
-    if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return false;
-    size = (static_cast<unsigned long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    FileStamp stamp;
+    if (!ReadFileStamp(path, stamp)) return false;
+    size = stamp.size;
     return true;
 }
 
@@ -132,10 +131,6 @@ bool LastWriteLocalTime(const std::string& path, SYSTEMTIME& time) {
     return GetFileTime(file.get(), nullptr, nullptr, &written) &&
            FileTimeToLocalFileTime(&written, &local) && FileTimeToSystemTime(&local, &time);
 }
-
-}  // namespace platform
-
-namespace platform {
 
 bool ReadFileStamp(const std::string& path, FileStamp& stamp) {
     WIN32_FILE_ATTRIBUTE_DATA data;

@@ -129,12 +129,17 @@ TEST_F(SafeInstall, OneInstallAtATime) {
     }
 }
 
+// Staging folders left by a crash, of an earlier build and of this one,
+// with a file in use that keeps them from being removed.
 TEST_F(SafeInstall, LeftoverInUseDoesNotBlock) {
-    MakeFolder(users / "~minamo-staging");
-    MakeFontFile(users / "~minamo-staging\\P.TTE", 100, 9);
-    FileHolder holder(users / "~minamo-staging\\P.TTE", FILE_SHARE_READ);
-    EXPECT_EQ(Install("data"), 0);
-    EXPECT_TRUE(Holds(kNew));
+    for (const char* leftover : {"~minamo-staging\\", "~minamo-staging-77-1\\"}) {
+        for (const File& f : kPrevious) MakeFontFile(users / f.name, f.size, f.seed);
+        MakeFolder(users / leftover);
+        MakeFontFile(users / leftover + "0.new", 100, 9);
+        FileHolder holder(users / leftover + "0.new", FILE_SHARE_READ);
+        EXPECT_EQ(Install("data"), 0) << leftover;
+        EXPECT_TRUE(Holds(kNew)) << leftover;
+    }
 }
 
 // What an install of the new set over the previous one leaves when cut off

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "command/paths.h"
 #include "tests/support/test_support.h"
 
 namespace testing_support {
@@ -87,11 +88,6 @@ ProcessRun RunAnsweringBoxes(const std::string& exe, const std::string& argument
 namespace testing_support {
 
 namespace {
-std::string ThisProgramsFolder() {
-    const std::string self = platform::ExecutablePath();
-    return self.substr(0, self.find_last_of('\\') + 1);
-}
-
 // Another process holds path when an open asking for delete access fails.
 bool HeldByAnother(const std::string& path) {
     HANDLE h = CreateFileA(path.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
@@ -102,7 +98,7 @@ bool HeldByAnother(const std::string& path) {
 }  // namespace
 
 FileHolder::FileHolder(const std::string& path, DWORD share, DWORD milliseconds) {
-    const std::string exe = ThisProgramsFolder() + "hold_file.exe";
+    const std::string exe = paths::FolderPart(platform::ExecutablePath()) + "hold_file.exe";
     std::string commandLine = "\"" + exe + "\" \"" + path + "\" " + std::to_string(share);
     if (milliseconds != INFINITE) commandLine += " " + std::to_string(milliseconds);
     STARTUPINFOA startup = {};

@@ -41,6 +41,19 @@ bench_install() {
         'cmd /c C:\bench\manual-install.bat'
 }
 
+# A logon script installing the set that is installed already: no file
+# changed, so none is copied. Against the empty program (the cost of any
+# start) for information, until the benchmark notes give it a yardstick.
+bench_rerun() {
+    wine 'C:\bench\stick\minamo.exe' /p /s set || {
+        echo "6. logon re-run: FAILED (the install before it did not succeed)"
+        return 0
+    }
+    bench_ratio_figure "6. logon re-run /p /s, $BENCH_LINKS links unchanged" minamo empty_app - "" \
+        'C:\bench\stick\minamo.exe /p /s set' \
+        'C:\bench\empty_app.exe'
+}
+
 # The yardstick is a Win32 program that does nothing (it imports user32, as
 # every window program does); the line after it, for information, is
 # against a WinMain that imports only kernel32.

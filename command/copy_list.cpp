@@ -2,10 +2,19 @@
 
 #include "platform/platform.h"
 
-void CopyList::Add(const std::string& source, const std::string& destination) {
+bool CopyList::HoldsDestination(const std::string& destination) const {
+    const std::string wanted = platform::UpperCaseText(destination);
+    for (const Item& item : items_)
+        if (platform::UpperCaseText(item.destination) == wanted) return true;
+    return false;
+}
+
+bool CopyList::Add(const std::string& source, const std::string& destination) {
+    if (HoldsDestination(destination)) return false;
     items_.push_back({source, destination});
     sources_ += source;
     sources_ += '\0';
+    return true;
 }
 
 bool CopyList::SourcesContain(const std::string& text) const {

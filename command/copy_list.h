@@ -13,7 +13,11 @@ public:
         std::string destination;  // the file's path after the copy
     };
 
-    void Add(const std::string& source, const std::string& destination);
+    // False, and nothing added, when an item has this destination already
+    // (letter case ignored, as the file system compares names): a second
+    // copy to one place would overwrite the first.
+    bool Add(const std::string& source, const std::string& destination);
+    bool HoldsDestination(const std::string& destination) const;
     bool Empty() const { return items_.empty(); }
     const std::vector<Item>& Items() const { return items_; }
 

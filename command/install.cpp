@@ -3,13 +3,28 @@
 #include "command/copy_list.h"
 #include "command/folder_tree.h"
 #include "command/info_file.h"
+#include "command/install_lock.h"
 #include "command/param.h"
 #include "command/paths.h"
+#include "command/recovery.h"
 #include "command/staging.h"
 #include "command/texts.h"
 #include "platform/platform.h"
 
-uint8_t TminamoParam::InstallFiles() {
+namespace {
+
+// A logon script installs the same set at every logon: a file whose size
+// and last-write time equal the installed copy's is not copied again (the
+// shell copy keeps the time), as robocopy does.
+bool SameAsInstalled(const CopyList::Item& item) {
+    platform::FileStamp source, installed;
+    return platform::ReadFileStamp(item.source, source) &&
+           platform::ReadFileStamp(item.destination, installed) && platform::SameStamp(source, installed);
+}
+
+}  // namespace
+
+uint8_t TminamoParam::InstallFiles(InstallLock& lock) {
     if (Confirm && !StandardLinks &&
         platform::AskYesNo(texts::Format(texts::kNonStandardQuestion,
                                          {texts::kOperationInstall, "",
@@ -17,11 +32,20 @@ uint8_t TminamoParam::InstallFiles() {
         return kResultCancelled;
     DoneLines.clear();
     MissingLines.clear();
+    NotRestoredLines.clear();
     BuildDistinctFiles();
     bool notNewer = false;
     if (!CreateFolderTree(UserDataFolder)) return kResultNoUserFolder;
+    if (!lock.Acquire(UserDataFolder)) return kResultInstallFailed;
+    // An install cut off by a crash has the user's previous files in its
+    // staging folder: put back or finished before anything is compared.
+    if (!RecoverInterruptedInstalls(UserDataFolder, NotRestoredLines)) return kResultInstallFailed;
 
-    CopyList copy;
+    CopyList install;
+    // A file goes in once, however many links or companions name it.
+    auto put = [&](const std::string& source, const std::string& destination) {
+        if (install.Add(source, destination)) DoneLines.push_back(destination + texts::kInstalledLine);
+    };
     for (const std::string& name : DistinctFiles) {
         // A name with a folder in it could reach outside the target and the
         // user data folder: it is no file of this folder.
@@ -39,25 +63,25 @@ uint8_t TminamoParam::InstallFiles() {
             notNewer = true;
             continue;
         }
-        copy.Add(source, destination);
-        DoneLines.push_back(destination + texts::kInstalledLine);
+        put(source, destination);
         if (!CopyEUF) continue;
         const std::string companion = paths::ChangeExtension(source, info_file::kCompanionExtension);
-        if (platform::FileExists(companion)) {
-            const std::string installed = paths::ChangeExtension(destination, info_file::kCompanionExtension);
-            copy.Add(companion, installed);
-            DoneLines.push_back(installed + texts::kInstalledLine);
-        } else {
+        if (platform::FileExists(companion))
+            put(companion, paths::ChangeExtension(destination, info_file::kCompanionExtension));
+        else
             MissingLines.push_back(companion + texts::kNotFoundLine);
-        }
     }
-    if (copy.Empty()) return notNewer ? kResultAlreadyLatest : kResultNoSourceFiles;
+    if (install.Empty()) return notNewer ? kResultAlreadyLatest : kResultNoSourceFiles;
 
     if (Confirm && !Silent && platform::AskYesNo(texts::kReplaceQuestion) == IDNO)
         return kResultCancelled;
+    CopyList changed;
+    for (const CopyList::Item& item : install.Items())
+        if (!SameAsInstalled(item)) changed.Add(item.source, item.destination);
+    if (changed.Empty()) return kResultOk;
     // The shell writes into a staging folder; the user's EUDC files are
     // replaced only when every new file arrived whole.
-    return StagedInstall(copy, UserDataFolder) ? kResultOk : kResultInstallFailed;
+    return StagedInstall(changed, UserDataFolder, NotRestoredLines) ? kResultOk : kResultInstallFailed;
 }
 
 uint8_t TminamoParam::PutEudc() {
@@ -82,24 +106,34 @@ uint8_t TminamoParam::PutEudc() {
         case kResultInfoIncomplete: Notify(texts::kInfoIncomplete); return kResultInfoIncomplete;
         default: break;
     }
-    const uint8_t copied = InstallFiles();
-    switch (copied) {
-        case kResultOk: {
-            if (WriteFontLinks() != kResultOk) {
-                Notify(texts::kRegistryFailed);
-                return kResultRegistryError;
-            }
+    uint8_t result;
+    bool busy;
+    {
+        // Held from the first file to the last link, and let go before any
+        // message waits for the user.
+        InstallLock lock;
+        result = InstallFiles(lock);
+        busy = lock.Busy();
+        if (result == kResultOk && WriteFontLinks() != kResultOk) result = kResultRegistryError;
+    }
+    switch (result) {
+        case kResultOk:
             Notify(texts::CrLines(DoneLines) + texts::CrLines(UnlinkedLines) + "\r");
-            return kResultOk;
-        }
-        case kResultAlreadyLatest: Notify(texts::kLatestInstalled); return copied;
-        case kResultCancelled: Notify(texts::kInstallCancelled); return copied;
-        case kResultNoSourceFiles: Notify(texts::kNoSourceFiles); return copied;
+            return result;
+        case kResultRegistryError: Notify(texts::kRegistryFailed); return result;
+        case kResultAlreadyLatest: Notify(texts::kLatestInstalled); return result;
+        case kResultCancelled: Notify(texts::kInstallCancelled); return result;
+        case kResultNoSourceFiles: Notify(texts::kNoSourceFiles); return result;
         default:
+            if (busy) {
+                Notify(texts::kInstallBusy);
+                return result;
+            }
             Notify(std::string(texts::kInstallFailed) + texts::kInstallFailedCheckSource +
                    (IsNtFamily() ? texts::kInstallFailedUserFolder
-                                 : texts::kInstallFailedPleaseCheck));
-            return copied;
+                                 : texts::kInstallFailedPleaseCheck) +
+                   texts::CrLines(NotRestoredLines));
+            return result;
     }
 }
 

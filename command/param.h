@@ -11,6 +11,8 @@
 
 using StringList = std::vector<std::string>;
 
+class InstallLock;
+
 // Result codes of the acquire and install: the exit codes of command mode,
 // a contract with administrators' scripts.
 enum ResultCodes : uint8_t {
@@ -73,6 +75,9 @@ public:
     // Links of the last install that were not written because their file
     // is not in UserDataFolder; one report line each.
     StringList UnlinkedLines;
+    // Files of the user's that an install could not put back after a
+    // failure; one report line each.
+    StringList NotRestoredLines;
 
     void ResolveFolders();
     void ReadOsVersion();
@@ -113,7 +118,8 @@ public:
     uint8_t GetEudc();
     uint8_t AcquireFiles();
     uint8_t PutEudc();
-    uint8_t InstallFiles();
+    // Takes lock once the user data folder exists, and keeps it.
+    uint8_t InstallFiles(InstallLock& lock);
     // Last-write time as days since 30 December 1899; 0 when unreadable.
     static double FileDate(const std::string& path);
 

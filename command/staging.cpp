@@ -1,89 +1,103 @@
 #include "command/staging.h"
 
-
-#include <vector>
-
+#include "command/journal.h"
 #include "command/paths.h"
+#include "command/recovery.h"
 #include "command/texts.h"
 #include "platform/platform.h"
 
 namespace {
 
-const char* const kStagingName = "~minamo-staging\\";
-const char* const kPreviousSuffix = ".previous";
-
-// The staging folder, removed with its files when the install ends.
-class StagingFolder {
-public:
-    explicit StagingFolder(const std::string& path) : path_(path) {
-        platform::RemoveFolderWithFiles(path_);  // left over from a broken run
-        ok_ = platform::CreateOneDirectory(path_);
+// A folder of this run's own: the process id and the first free number.
+bool MakeStagingFolder(const std::string& folder, std::string& staging) {
+    const std::string base =
+        folder + kStagingPrefix + std::to_string(platform::CurrentProcessId()) + "-";
+    for (int n = 1; n <= 100; ++n) {
+        staging = base + std::to_string(n) + "\\";
+        if (platform::CreateOneDirectory(staging)) return true;
     }
-    ~StagingFolder() { platform::RemoveFolderWithFiles(path_); }
-    bool ok() const { return ok_; }
-    const std::string& path() const { return path_; }
+    return false;
+}
 
-private:
-    std::string path_;
-    bool ok_;
-};
+// Staged and saved files are named by position, never by the file's own
+// name, which could be any name the two kinds use.
+std::string StagedName(size_t i) { return std::to_string(i) + ".new"; }
+std::string SavedName(size_t i) { return std::to_string(i) + ".old"; }
 
-// Moves staged files into place one by one, keeping each replaced file in
-// the staging folder until all are in; undoes every move on a failure.
-class Replacement {
-public:
-    explicit Replacement(const std::string& staging) : staging_(staging) {}
-
-    bool Move(const std::string& staged, const std::string& destination) {
-        Step step{destination, staging_ + paths::FileNamePart(destination) + kPreviousSuffix, false};
-        if (platform::FileExists(destination)) {
-            if (!platform::ReplaceFile(destination, step.previous)) return false;
-            step.hadPrevious = true;
-        }
-        steps_.push_back(step);
-        return platform::ReplaceFile(staged, destination);
-    }
-
-    void Undo() {
-        for (auto it = steps_.rbegin(); it != steps_.rend(); ++it) {
-            platform::DeleteOneFile(it->destination);
-            if (it->hadPrevious) platform::ReplaceFile(it->previous, it->destination);
-        }
-        steps_.clear();
-    }
-
-private:
-    struct Step {
-        std::string destination, previous;
-        bool hadPrevious;
-    };
-    std::string staging_;
-    std::vector<Step> steps_;
-};
-
-}  // namespace
-
-bool StagedInstall(const CopyList& copy, const std::string& folder) {
-    StagingFolder staging(folder + kStagingName);
-    if (!staging.ok()) return false;
+bool CopyIntoStaging(const CopyList& copy, const std::string& staging) {
     CopyList staged;
-    for (const CopyList::Item& item : copy.Items())
-        staged.Add(item.source, staging.path() + paths::FileNamePart(item.destination));
-
+    for (size_t i = 0; i < copy.Items().size(); ++i)
+        staged.Add(copy.Items()[i].source, staging + StagedName(i));
     platform::ShellCopyRequest request;
     request.sources = staged.SourceText();
     request.destinations = staged.DestinationText();
     request.flags = FOF_MULTIDESTFILES | FOF_NOCONFIRMATION | FOF_FILESONLY;
     request.progressTitle = texts::kInstallProgressTitle;
     request.abortedBefore = static_cast<BOOL>(0xFFFFFFFF);
-    if (platform::ShellCopy(request).code != 0 || !staged.AllArrived()) return false;
+    return platform::ShellCopy(request).code == 0 && staged.AllArrived();
+}
 
-    Replacement replacement(staging.path());
-    for (size_t i = 0; i < copy.Items().size(); ++i) {
-        if (!replacement.Move(staged.Items()[i].destination, copy.Items()[i].destination)) {
-            replacement.Undo();
+// The moves of one install, each written to the journal before it is made.
+class JournaledMoves {
+public:
+    explicit JournaledMoves(const StagingPlaces& places) : places_(places) {}
+
+    bool Start() { return journal_.Create(places_.staging + kJournalName); }
+
+    // Moves the file at destination aside (when there is one), then the
+    // staged copy into its place.
+    bool Replace(size_t i, const std::string& destination) {
+        const std::string name = paths::FileNamePart(destination);
+        if (platform::FileExists(destination) &&
+            !Take({JournalRecord::kMovedAside, name, SavedName(i)}, destination,
+                  places_.staging + SavedName(i)))
             return false;
-        }
+        return Take({JournalRecord::kPutInPlace, StagedName(i), name}, places_.staging + StagedName(i),
+                    destination);
     }
-    return true;
+
+    bool Commit() { return journal_.Append({JournalRecord::kCommitted, "", ""}); }
+    void Finish() {
+        journal_.Close();
+        DeleteSavedFiles(taken_, places_);
+        RemoveStaging(places_.staging);
+    }
+    void RollBack(std::vector<std::string>& notRestored) {
+        const bool whole = ::RollBack(taken_, places_, notRestored);
+        journal_.Close();
+        // A saved file that could not be put back stays, with the journal
+        // that tells the next install where it belongs.
+        if (whole) RemoveStaging(places_.staging);
+    }
+
+private:
+    bool Take(const JournalRecord& record, const std::string& from, const std::string& to) {
+        if (!journal_.Append(record)) return false;
+        taken_.push_back(record);
+        return platform::MoveOneFile(from, to);
+    }
+
+    StagingPlaces places_;
+    InstallJournal journal_;
+    std::vector<JournalRecord> taken_;
+};
+
+}  // namespace
+
+bool StagedInstall(const CopyList& copy, const std::string& folder,
+                   std::vector<std::string>& notRestored) {
+    StagingPlaces places{folder, ""};
+    if (!MakeStagingFolder(folder, places.staging)) return false;
+    JournaledMoves moves(places);
+    // The journal is made first: an install that cannot keep one copies
+    // nothing and moves nothing.
+    bool installed = moves.Start() && CopyIntoStaging(copy, places.staging);
+    for (size_t i = 0; installed && i < copy.Items().size(); ++i)
+        installed = moves.Replace(i, copy.Items()[i].destination);
+    if (installed && moves.Commit()) {
+        moves.Finish();
+        return true;
+    }
+    moves.RollBack(notRestored);
+    return false;
 }

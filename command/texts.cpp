@@ -72,6 +72,10 @@ const char* const kLinkSkipped = "%s は、外字ファイル %s がないため
 const char* const kFolderUnspelled =
     "フォルダ %s は、シフトJISで表せない文字（?の所）を名前に含み、短い名前（8.3形式）もないため使えません。";
 const char* const kEmptyLinkLine = "%s のリンク先の外字ファイルは見つかりません（レジストリの値が空です）。";
+const char* const kInstallBusy =
+    "ほかの外字のインストールが実行中のため、インストールできませんでした。\r\n"
+    "しばらくしてからもう一度実行してください。";
+const char* const kNotRestoredLine = "%s を元に戻せませんでした。元のファイルは %s にあります。";
 
 std::string CrLines(const std::vector<std::string>& lines) {
     std::string text;

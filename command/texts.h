@@ -46,6 +46,8 @@ extern const char* const kNoSourceFiles;
 extern const char* const kLinkSkipped;  // %s face, %s file
 extern const char* const kEmptyLinkLine;  // %s face
 extern const char* const kFolderUnspelled;  // %s folder, "?" for what Shift-JIS lacks
+extern const char* const kInstallBusy;
+extern const char* const kNotRestoredLine;  // %s installed file, %s its saved copy
 
 // Each line after a CR of its own, as the engine's reports are joined.
 std::string CrLines(const std::vector<std::string>& lines);

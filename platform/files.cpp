@@ -22,18 +22,49 @@ bool CreateOneDirectory(const std::string& path) {
 }
 
 bool FileSize(const std::string& path, unsigned long long& size) {
-    WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return false;
-    if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return false;
-    size = (static_cast<unsigned long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    FileStamp stamp;
+    if (!ReadFileStamp(path, stamp)) return false;
+    size = stamp.size;
     return true;
 }
 
-bool ReplaceFile(const std::string& from, const std::string& to) {
-    return MoveFileExA(from.c_str(), to.c_str(),
-                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED | MOVEFILE_WRITE_THROUGH) !=
-           FALSE;
+namespace {
+
+bool IsNtPlatform() {
+    OSVERSIONINFOA version;
+    ReadOsVersion(version);
+    return version.dwPlatformId == VER_PLATFORM_WIN32_NT;
 }
+
+using MoveFileExFunction = BOOL(WINAPI*)(LPCSTR, LPCSTR, DWORD);
+
+// MoveFileExA from kernel32, looked up at run time: Windows 98/Me lack it,
+// and an import of it would keep the program from starting there.
+MoveFileExFunction MoveFileExOfThisSystem() {
+    if (!IsNtPlatform()) return nullptr;
+    HMODULE kernel = GetModuleHandleA("kernel32.dll");
+    if (!kernel) return nullptr;
+    return reinterpret_cast<MoveFileExFunction>(
+        reinterpret_cast<void*>(GetProcAddress(kernel, "MoveFileExA")));
+}
+
+// No MOVEFILE_COPY_ALLOWED: a copy and delete in place of a rename could
+// leave both files behind, and the install's journal counts on one of them.
+bool Move(const std::string& from, const std::string& to, bool replace) {
+    if (MoveFileExFunction moveEx = MoveFileExOfThisSystem()) {
+        const DWORD flags = MOVEFILE_WRITE_THROUGH | (replace ? MOVEFILE_REPLACE_EXISTING : 0);
+        return moveEx(from.c_str(), to.c_str(), flags) != FALSE;
+    }
+    // MoveFileA never replaces: the file in the way goes first.
+    if (replace && FileExists(to) && !DeleteOneFile(to)) return false;
+    return MoveFileA(from.c_str(), to.c_str()) != FALSE;
+}
+
+}  // namespace
+
+bool ReplaceFile(const std::string& from, const std::string& to) { return Move(from, to, true); }
+
+bool MoveOneFile(const std::string& from, const std::string& to) { return Move(from, to, false); }
 
 bool DeleteOneFile(const std::string& path) {
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
@@ -103,6 +134,58 @@ bool LastWriteLocalTime(const std::string& path, SYSTEMTIME& time) {
     FILETIME written, local;
     return GetFileTime(file.get(), nullptr, nullptr, &written) &&
            FileTimeToLocalFileTime(&written, &local) && FileTimeToSystemTime(&local, &time);
+}
+
+bool ReadFileStamp(const std::string& path, FileStamp& stamp) {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return false;
+    if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return false;
+    stamp.size = (static_cast<unsigned long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    stamp.written = data.ftLastWriteTime;
+    return true;
+}
+
+bool SameStamp(const FileStamp& a, const FileStamp& b) {
+    return a.size == b.size && CompareFileTime(&a.written, &b.written) == 0;
+}
+
+bool ReadWholeFile(const std::string& path, std::string& bytes) {
+    FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.ok()) return false;
+    bytes.clear();
+    char buffer[4096];
+    DWORD n = 0;
+    while (::ReadFile(file.get(), buffer, sizeof buffer, &n, nullptr) && n > 0) bytes.append(buffer, n);
+    return true;
+}
+
+bool OpenFile::CreateDurable(const std::string& path) {
+    Close();
+    handle_ = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
+                          FILE_ATTRIBUTE_NORMAL | FILE_FLAG_WRITE_THROUGH, nullptr);
+    return IsOpen();
+}
+
+bool OpenFile::OpenExclusive(const std::string& path, bool& inUse) {
+    Close();
+    handle_ = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
+                          FILE_ATTRIBUTE_NORMAL, nullptr);
+    inUse = !IsOpen() && GetLastError() == ERROR_SHARING_VIOLATION;
+    return IsOpen();
+}
+
+bool OpenFile::AppendDurably(const std::string& bytes) {
+    if (!IsOpen()) return false;
+    DWORD written = 0;
+    return SetFilePointer(handle_, 0, nullptr, FILE_END) != INVALID_SET_FILE_POINTER &&
+           ::WriteFile(handle_, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+           written == bytes.size() && FlushFileBuffers(handle_);
+}
+
+void OpenFile::Close() {
+    if (IsOpen()) CloseHandle(handle_);
+    handle_ = INVALID_HANDLE_VALUE;
 }
 
 }  // namespace platform

@@ -63,6 +63,9 @@ bool IsNtPlatform();
 // An environment variable that holds a folder, read wide and spelled by
 // SpellPath on the NT family; false when it is unset or empty.
 bool EnvironmentFolder(const char* name, std::string& path);
+DWORD CurrentProcessId();
+// Sleep: other processes run meanwhile.
+void Pause(DWORD milliseconds);
 // GetVersionExA with the size field set to 148; the result is not examined.
 void ReadOsVersion(OSVERSIONINFOA& info);
 // SHGetFolderPathW(no window, csidl, no token, SHGFP_TYPE_CURRENT), spelled
@@ -115,8 +118,13 @@ bool DirectoryExists(const std::string& path);  // a folder, not a file
 bool CreateOneDirectory(const std::string& path);
 // Size in bytes; false when the file cannot be opened.
 bool FileSize(const std::string& path, unsigned long long& size);
-// MoveFileExA with replace-existing; false when it did not move.
+// Moves a file over to, replacing a file there; false when it did not move.
+// Windows 98/Me lack MoveFileExA: there the file at to is deleted first.
 bool ReplaceFile(const std::string& from, const std::string& to);
+// Moves a file to a name that must be free; false when it did not move,
+// for example when the file is open without delete sharing. Both names lie
+// on one volume: the move is a rename, never a copy.
+bool MoveOneFile(const std::string& from, const std::string& to);
 bool DeleteOneFile(const std::string& path);
 // Appends bytes to a file with one write, creating it when missing. Opened
 // for appending and shared, so that many machines can append to one file
@@ -136,6 +144,43 @@ std::vector<FolderEntry> ListFolder(const std::string& pattern);
 // The last-write time as local calendar time; false when the file cannot be
 // opened or the time not converted.
 bool LastWriteLocalTime(const std::string& path, SYSTEMTIME& time);
+
+// Size and last-write time, which the shell copy keeps.
+struct FileStamp {
+    unsigned long long size = 0;
+    FILETIME written = {};
+};
+// False when the file cannot be queried.
+bool ReadFileStamp(const std::string& path, FileStamp& stamp);
+bool SameStamp(const FileStamp& a, const FileStamp& b);
+
+// The whole content; false when the file cannot be opened.
+bool ReadWholeFile(const std::string& path, std::string& bytes);
+
+// An open file, closed with the object.
+class OpenFile {
+public:
+    OpenFile() = default;
+    ~OpenFile() { Close(); }
+    OpenFile(const OpenFile&) = delete;
+    OpenFile& operator=(const OpenFile&) = delete;
+
+    // A new file for records that must survive a power cut: written
+    // through, and each AppendDurably flushed. Others may read it. False
+    // when the file exists already or cannot be made.
+    bool CreateDurable(const std::string& path);
+    // The file, made when missing, with no sharing at all: while it is open
+    // here, every other open of it fails, in any process and any session.
+    // inUse tells a failure because another holder has it open.
+    bool OpenExclusive(const std::string& path, bool& inUse);
+    // Writes bytes at the end and returns once they are on the disk.
+    bool AppendDurably(const std::string& bytes);
+    bool IsOpen() const { return handle_ != INVALID_HANDLE_VALUE; }
+    void Close();
+
+private:
+    HANDLE handle_ = INVALID_HANDLE_VALUE;
+};
 
 // ---------------------------------------------------------------------------
 // Profile (INI) files. Always pass full paths: a bare file name sends the
@@ -210,6 +255,9 @@ ShellCopyResult ShellCopy(const ShellCopyRequest& request);
 
 // CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE): <0, 0 or >0.
 int CompareTextIgnoreCase(const std::string& a, const std::string& b);
+// Capitals for every letter that has one, full-width letters included, as
+// the file system folds names (LCMapStringA, LCMAP_UPPERCASE).
+std::string UpperCaseText(const std::string& text);
 // The system ANSI code page.
 UINT AnsiCodePage();
 // Whether c opens a two-byte character in the ANSI code page (for Shift-JIS

@@ -30,6 +30,10 @@ std::vector<std::basic_string<Char>> WithoutProgramPath(std::vector<std::basic_s
 }
 }  // namespace
 
+DWORD CurrentProcessId() { return GetCurrentProcessId(); }
+
+void Pause(DWORD milliseconds) { Sleep(milliseconds); }
+
 bool IsNtPlatform() {
     OSVERSIONINFOA info;
     ReadOsVersion(info);

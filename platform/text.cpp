@@ -9,6 +9,14 @@ int CompareTextIgnoreCase(const std::string& a, const std::string& b) {
     return r - CSTR_EQUAL;  // CSTR_LESS_THAN 1, CSTR_EQUAL 2, CSTR_GREATER_THAN 3
 }
 
+std::string UpperCaseText(const std::string& text) {
+    if (text.empty()) return text;
+    const int size = static_cast<int>(text.size());
+    std::string upper(text.size(), '\0');
+    int n = LCMapStringA(LOCALE_SYSTEM_DEFAULT, LCMAP_UPPERCASE, text.data(), size, &upper[0], size);
+    return n == size ? upper : text;
+}
+
 UINT AnsiCodePage() { return GetACP(); }
 
 bool IsLeadByte(char c) { return IsDBCSLeadByte(static_cast<BYTE>(c)) != FALSE; }

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <memory>
 
+#include "command/install_lock.h"
 #include "command/param.h"
 #include "command/texts.h"
 #include "tests/support/test_support.h"
@@ -66,7 +67,7 @@ TEST_F(Install, CopiesAndLinks) {
     const std::string done = texts::kInstalledLine;
     EXPECT_EQ(boxes.messages, StringList{"\r" + users / "EUDC.TTE" + done + "\r" + users / "EUDC.euf" + done +
                                          "\r" + users / "P.TTE" + done + "\r"});
-    EXPECT_FALSE(platform::DirectoryExists(users / "~minamo-staging"));
+    EXPECT_TRUE(platform::ListFolder(users / "~minamo-staging*").empty());
     EXPECT_EQ(param->LinkNames.size(), 2u);  // the table was read again
 }
 
@@ -260,7 +261,8 @@ TEST_F(Install, RegistryRefusalKeepsTheCopiedFiles) {
     param->IniLinkNames.push_back(huge);
     param->IniLinkFiles.push_back("EUDC.TTE");
     param->Silent = true;
-    ASSERT_EQ(param->InstallFiles(), 0);
+    InstallLock lock;
+    ASSERT_EQ(param->InstallFiles(lock), 0);
     EXPECT_EQ(param->WriteFontLinks(), kResultRegistryError);
     EXPECT_EQ(ReadFile(users / "EUDC.TTE"), FontBytes(100, 1));
 }
@@ -306,7 +308,7 @@ TEST_F(Install, FullDiskLeavesThePreviousFiles) {
     EXPECT_EQ(param->PutEudc(), 2);
     EXPECT_EQ(ReadFile(folder + "EUDC.TTE"), previous);
     EXPECT_EQ(ReadFile(folder + "EUDC.euf"), previousEuf);
-    EXPECT_FALSE(platform::DirectoryExists(folder + "~minamo-staging"));
+    EXPECT_TRUE(platform::ListFolder(folder + "~minamo-staging*").empty());
     EXPECT_EQ(Link("SystemDefaultEUDCFont"), folder + "EUDC.TTE");
     ASSERT_EQ(boxes.messages.size(), 1u);
     EXPECT_EQ(boxes.messages[0].rfind(texts::kInstallFailed, 0), 0u);

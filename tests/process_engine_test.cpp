@@ -289,4 +289,36 @@ TEST_F(CommandMode, InstallPlacePerWindowsVersion) {
     }
 }
 
+// Windows 98/Me have no MoveFileExA: the install deletes and moves there,
+// and still replaces all files or none.
+TEST_F(CommandMode, Windows98ReplacesAllOrNothing) {
+    LinkThisMachine();
+    ASSERT_EQ(RunProcess(exe, "/g /s data"), 0);
+    ForgetThisMachine();
+    char windowsFolder[MAX_PATH];
+    GetWindowsDirectoryA(windowsFolder, MAX_PATH);
+    const std::string windows = std::string(windowsFolder) + "\\";
+    MakeFontFile(windows + "EUDC.TTE", 100, 30);
+    MakeFontFile(windows + "G.TTE", 100, 31);
+    SetEudcLink("SystemDefaultEUDCFont", windows + "EUDC.TTE");
+    {
+        ScopedWineVersion version("win98");
+        {
+            FileHolder fontInUse(windows + "G.TTE", FILE_SHARE_READ);
+            EXPECT_EQ(RunProcess(exe, "/p /s data"), 2);
+        }
+        EXPECT_EQ(ReadFile(windows + "EUDC.TTE"), FontBytes(100, 30));
+        EXPECT_EQ(ReadFile(windows + "G.TTE"), FontBytes(100, 31));
+        EXPECT_FALSE(platform::FileExists(windows + "EUDC.euf"));
+        EXPECT_EQ(Link("SystemDefaultEUDCFont"), windows + "EUDC.TTE");
+        EXPECT_EQ(Link(gothic), "<none>");
+        EXPECT_EQ(RunProcess(exe, "/p /s data"), 0);
+    }
+    EXPECT_EQ(ReadFile(windows + "EUDC.TTE"), FontBytes(6000, 1));
+    EXPECT_EQ(ReadFile(windows + "EUDC.euf"), FontBytes(400, 2));
+    EXPECT_EQ(ReadFile(windows + "G.TTE"), FontBytes(7000, 3));
+    EXPECT_TRUE(platform::ListFolder(windows + "~minamo*").empty());
+    for (const char* name : {"EUDC.TTE", "EUDC.euf", "G.TTE"}) DeleteFileA((windows + name).c_str());
+}
+
 }  // namespace

@@ -1,3 +1,6 @@
+#include <gtest/gtest.h>
+
+#include "command/paths.h"
 #include "tests/support/test_support.h"
 
 namespace testing_support {
@@ -97,6 +100,48 @@ ProcessRun RunCommandLine(std::wstring commandLine, std::deque<int> answers, DWO
     CloseHandle(process.hProcess);
     CloseHandle(job);
     return run;
+}
+
+}  // namespace testing_support
+
+namespace testing_support {
+
+namespace {
+// Another process holds path when an open asking for delete access fails.
+bool HeldByAnother(const std::string& path) {
+    HANDLE h = CreateFileA(path.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                           nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
+    return h == INVALID_HANDLE_VALUE && GetLastError() == ERROR_SHARING_VIOLATION;
+}
+}  // namespace
+
+FileHolder::FileHolder(const std::string& path, DWORD share, DWORD milliseconds) {
+    const std::string exe = paths::FolderPart(platform::ExecutablePath()) + "hold_file.exe";
+    std::string commandLine = "\"" + exe + "\" \"" + path + "\" " + std::to_string(share);
+    if (milliseconds != INFINITE) commandLine += " " + std::to_string(milliseconds);
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    if (!CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &process_)) {
+        ADD_FAILURE() << "cannot start " << exe;
+        return;
+    }
+    for (int waited = 0; !HeldByAnother(path); waited += 10) {
+        if (waited > 10000 || WaitForSingleObject(process_.hProcess, 0) == WAIT_OBJECT_0) {
+            ADD_FAILURE() << "hold_file did not take " << path;
+            return;
+        }
+        Sleep(10);
+    }
+}
+
+FileHolder::~FileHolder() {
+    if (!process_.hProcess) return;
+    TerminateProcess(process_.hProcess, 0);
+    WaitForSingleObject(process_.hProcess, 10000);
+    CloseHandle(process_.hThread);
+    CloseHandle(process_.hProcess);
 }
 
 }  // namespace testing_support

@@ -106,4 +106,18 @@ ProcessRun RunCommandLine(std::wstring commandLine, std::deque<int> answers = {}
 // of the programs cmd starts are not answered: run them with /s.
 int RunThroughCmd(const std::wstring& line, DWORD timeoutMs = 60000);
 
+// hold_file.exe, built beside the test programs, holding path open with
+// the given sharing (FILE_SHARE_* bits) from construction until the object
+// ends it, or for milliseconds. Constructed once the file is held.
+class FileHolder {
+public:
+    FileHolder(const std::string& path, DWORD share, DWORD milliseconds = INFINITE);
+    ~FileHolder();
+    FileHolder(const FileHolder&) = delete;
+    FileHolder& operator=(const FileHolder&) = delete;
+
+private:
+    PROCESS_INFORMATION process_ = {};
+};
+
 }  // namespace testing_support

@@ -1,0 +1,17 @@
+// Holds a file open as another program would: an application with an EUDC
+// font open, or a second install holding the lock. Made when missing.
+//   hold_file PATH SHARE-MODE [MILLISECONDS]
+// Without a time it holds the file until it is ended.
+#include <windows.h>
+
+#include <cstdlib>
+
+int main(int argc, char** argv) {
+    if (argc < 3) return 2;
+    const DWORD share = static_cast<DWORD>(std::strtoul(argv[2], nullptr, 0));
+    HANDLE file = CreateFileA(argv[1], GENERIC_READ, share, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return 1;
+    Sleep(argc > 3 ? static_cast<DWORD>(std::atoi(argv[3])) : INFINITE);
+    CloseHandle(file);
+    return 0;
+}

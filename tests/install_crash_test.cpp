@@ -1,0 +1,146 @@
+// minamo.exe /p /s killed at every step of an install over a different
+// previous set, each kill followed by the next install's recovery, as a
+// database's crash tests do: the user data folder then holds the whole
+// previous set or the whole new set, byte for byte, and every registry link
+// points at a file that exists.
+#include <gtest/gtest.h>
+
+#include <shlobj.h>
+
+#include <map>
+
+#include "command/journal.h"
+#include "tests/support/test_support.h"
+#include "tests/support/utf8.h"
+
+using namespace testing_support;
+
+namespace {
+
+using FileSet = std::map<std::string, std::string>;  // upper-case name: bytes
+
+std::string UserDataFolder() {
+    char buffer[MAX_PATH] = {};
+    SHGetFolderPathA(nullptr, CSIDL_LOCAL_APPDATA, nullptr, 0, buffer);
+    return std::string(buffer) + "\\minamo\\";
+}
+
+class InstallCrash : public ::testing::Test {
+protected:
+    void SetUp() override {
+        CopyFileTo(MinamoExe(), program / "minamo.exe");
+        // An install that finds no file to copy: it only recovers.
+        MakeFolder(program / "probe");
+        WriteFile(program / "probe\\EUDC.INI", "[EUDC932]\r\nSystemDefaultEUDCFont=ABSENT.TTE\r\n");
+        const char* const faces[] = {"SystemDefaultEUDCFont", "MS PGothic", u8"IPAゴシック",
+                                     u8"IPA Pゴシック",        u8"IPA明朝",   u8"IPA P明朝"};
+        const char* const files[] = {"EUDC", "PGOTHIC", "G", "PG", "M", "PM"};
+        std::string ini = "[EUDC932]\r\n";
+        for (int i = 0; i < 6; ++i) {
+            ini += Sjis(faces[i]) + "=" + files[i] + ".TTE\r\n";
+            newSet[std::string(files[i]) + ".TTE"] = FontBytes(800000 + 1000 * i, i);
+            newSet[std::string(files[i]) + ".EUF"] = FontBytes(30000 + 1000 * i, 10 + i);
+        }
+        MakeFolder(program / "new");
+        WriteFile(program / "new\\EUDC.INI", ini);
+        for (const auto& f : newSet) WriteFile(program / "new\\" + f.first, f.second);
+        previousSet = {{"EUDC.TTE", FontBytes(350000, 20)}, {"EUDC.EUF", FontBytes(20000, 21)},
+                       {"PGOTHIC.TTE", FontBytes(360000, 22)}, {"G.TTE", FontBytes(370000, 23)},
+                       {"OLD.TTE", FontBytes(1000, 24)}};
+        // The new set replaces the previous files it names and keeps the rest.
+        FileSet whole = previousSet;
+        for (const auto& f : newSet) whole[f.first] = f.second;
+        newSet = whole;
+    }
+    void TearDown() override {
+        ClearEudcKey();
+        RemoveTree(userData);
+    }
+
+    void PutPreviousSet() {
+        ClearEudcKey();
+        RemoveTree(userData);
+        MakeFolder(userData);
+        for (const auto& f : previousSet) {
+            WriteFile(userData + f.first, f.second);
+            SetEudcLink("Face of " + f.first, userData + f.first);
+        }
+    }
+    bool FolderHolds(const FileSet& set) {
+        for (const auto& f : set)
+            if (ReadFile(userData + f.first) != f.second) return false;
+        return platform::ListFolder(userData + "*.*").size() == set.size() + 2;  // with . and ..
+    }
+    bool LinksPointAtFiles() {
+        for (const auto& link : EudcLinks())
+            if (!platform::FileExists(link.second)) return false;
+        return true;
+    }
+    // Lines in the journal of the install under way; -1 without one.
+    int JournalLines() {
+        const auto staging = platform::ListFolder(userData + "~minamo-staging*");
+        if (staging.empty()) return -1;
+        return static_cast<int>(InstallJournal::Read(userData + staging[0].name + "\\journal").size());
+    }
+    bool APreviousFileIsAway() {
+        for (const auto& f : previousSet)
+            if (!platform::FileExists(userData + f.first)) return true;
+        return false;
+    }
+    // Starts the install and kills it once its journal holds `lines` lines
+    // (-1: at once; kFileAway: once a previous file has left its place;
+    // kAfterStaging: once its staging folder is gone again, while it writes
+    // the registry).
+    static constexpr int kFileAway = 1000, kAfterStaging = 1001;
+    void KillInstallAt(int lines) {
+        std::string commandLine = "\"" + program / "minamo.exe" + "\" /p /s new";
+        STARTUPINFOA startup = {};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION process = {};
+        ASSERT_TRUE(CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                                   &startup, &process));
+        bool staged = false;
+        while (WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT) {
+            const int written = JournalLines();
+            staged = staged || written >= 0;
+            if (lines == kFileAway       ? APreviousFileIsAway()
+                : lines == kAfterStaging ? staged && written < 0
+                                         : written >= lines) {
+                TerminateProcess(process.hProcess, 99);
+                WaitForSingleObject(process.hProcess, INFINITE);
+            }
+        }
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    }
+
+    const std::string userData = UserDataFolder();
+    TempFolder program;
+    FileSet newSet, previousSet;
+};
+
+TEST_F(InstallCrash, KilledAtEveryStep) {
+    PutPreviousSet();
+    ASSERT_EQ(RunProcess(program / "minamo.exe", "/p /s new"), 0);
+    ASSERT_TRUE(FolderHolds(newSet)) << "the new set was not installed whole";
+    // A line per file moved aside, one per file put in place, the commit.
+    const int lines = static_cast<int>(previousSet.size() - 1 + 12 + 1);
+
+    std::vector<int> killPoints = {kFileAway, kAfterStaging};
+    for (int at = -1; at <= lines; ++at) killPoints.push_back(at);
+    std::map<std::string, int> landed;
+    for (int at : killPoints) {
+        PutPreviousSet();
+        KillInstallAt(at);
+        const int left = JournalLines();
+        ++landed[left < 0 ? "before or after" : left == 0 ? "copying" : left < lines ? "moving" : "committed"];
+        EXPECT_EQ(RunProcess(program / "minamo.exe", "/p /s probe"), 9) << at;
+        EXPECT_TRUE(FolderHolds(previousSet) || FolderHolds(newSet)) << "kill at " << at << ", left " << left;
+        EXPECT_TRUE(LinksPointAtFiles()) << at;
+    }
+    for (const auto& l : landed) std::printf("kills %s: %d\n", l.first.c_str(), l.second);
+    EXPECT_GE(landed["copying"], 1);
+    EXPECT_GE(landed["moving"], 3);
+}
+
+}  // namespace

@@ -1,0 +1,225 @@
+// An install never loses the user's files: not with two copies to one
+// place, a file held open, a second install, a failed undo or a crash.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "command/journal.h"
+#include "command/param.h"
+#include "command/texts.h"
+#include "tests/support/test_support.h"
+
+using namespace testing_support;
+
+namespace {
+
+struct File {
+    const char* name;
+    size_t size;
+    int seed;
+};
+const File kPrevious[] = {{"EUDC.TTE", 3000, 21}, {"EUDC.euf", 200, 22}, {"P.TTE", 5000, 23}};
+const File kNew[] = {{"EUDC.TTE", 3100, 1}, {"EUDC.EUF", 210, 2}, {"P.TTE", 5100, 3}};
+
+// A user data folder holding a previous set, linked; a folder "data" with a
+// new set; a folder "probe" whose install finds no file and so only
+// recovers what an earlier install left.
+class SafeInstall : public ::testing::Test {
+protected:
+    void SetUp() override {
+        MakeFolder(program / "data");
+        MakeFolder(program / "probe");
+        WriteFile(program / "probe\\EUDC.INI", "[EUDC932]\r\nSystemDefaultEUDCFont=ABSENT.TTE\r\n");
+        WriteFile(program / "data\\EUDC.INI", "[EUDC932]\r\nSystemDefaultEUDCFont=EUDC.TTE\r\nMS PGothic=P.TTE\r\n");
+        for (const auto& f : kNew) MakeFontFile(program / "data\\" + f.name, f.size, f.seed);
+        PutPrevious();
+    }
+    void TearDown() override { ClearEudcKey(); }
+
+    void PutPrevious() {
+        for (const auto& f : kPrevious) MakeFontFile(users / f.name, f.size, f.seed);
+        ClearEudcKey();
+        SetEudcLink("SystemDefaultEUDCFont", users / "EUDC.TTE");
+        SetEudcLink("MS PGothic", users / "P.TTE");
+    }
+    // PutEudc of a folder of program into users; messages in boxes.
+    uint8_t Install(const char* folder) {
+        TminamoParam param(program / "minamo.exe");
+        param.SetTarget(std::string(folder) + "\\");
+        param.UserDataFolder = users.path();
+        param.Confirm = false;
+        const uint8_t result = param.PutEudc();
+        doneLines = param.DoneLines;
+        return result;
+    }
+    bool Holds(const File (&set)[3]) {
+        for (const File& f : set)
+            if (ReadFile(users / f.name) != FontBytes(f.size, f.seed)) return false;
+        return true;
+    }
+    size_t StagingFolders() { return platform::ListFolder(users / "~minamo-staging-*").size(); }
+    std::string FailureMessage() {
+        return std::string(texts::kInstallFailed) + texts::kInstallFailedCheckSource + texts::kInstallFailedUserFolder;
+    }
+
+    TempFolder program, users;
+    FakeInteraction boxes;
+    StringList doneLines;
+};
+
+TEST_F(SafeInstall, OneCopyToEachDestination) {
+    const struct {
+        const char* label;
+        const char* secondFile;
+        size_t lines;
+    } cases[] = {{"two fonts share a companion", "EUDC.TTF", 3}, {"the companion is linked too", "EUDC.EUF", 2}};
+    for (const auto& c : cases) {
+        // The previous companion is spelled in capitals, the new one in small letters.
+        RemoveTree(users / "EUDC.euf");
+        MakeFontFile(users / "EUDC.EUF", 200, 22);
+        WriteFile(program / "data\\EUDC.INI",
+                  std::string("[EUDC932]\r\nSystemDefaultEUDCFont=EUDC.TTE\r\nMS PGothic=") + c.secondFile + "\r\n");
+        MakeFontFile(program / "data\\EUDC.TTF", 4000, 4);
+        EXPECT_EQ(Install("data"), 0) << c.label;
+        EXPECT_EQ(ReadFile(users / "EUDC.EUF"), FontBytes(210, 2)) << c.label;
+        EXPECT_EQ(doneLines.size(), c.lines) << c.label;
+    }
+}
+
+// Another process holds a file open without delete sharing: a font in use,
+// a second install's lock, a file in a staging folder left by a crash.
+TEST_F(SafeInstall, FilesHeldByOthers) {
+    const struct {
+        const char* label;
+        const char* file;
+        DWORD share, heldMs;
+        int result;
+        const char* message;  // nullptr: the failure message, or the report
+    } cases[] = {
+        {"a font in use", "P.TTE", FILE_SHARE_READ, INFINITE, 2, nullptr},
+        {"another install goes on", "~minamo.lock", 0, INFINITE, 2, texts::kInstallBusy},
+        {"another install ends soon", "~minamo.lock", 0, 1500, 0, nullptr},
+        {"an earlier build's leftover", "~minamo-staging\\P.TTE", FILE_SHARE_READ, INFINITE, 0, nullptr},
+        {"a leftover", "~minamo-staging-77-1\\0.new", FILE_SHARE_READ, INFINITE, 0, nullptr},
+    };
+    for (const auto& c : cases) {
+        PutPrevious();
+        const std::string file = users / c.file;
+        MakeFolder(file.substr(0, file.rfind('\\')));
+        boxes.messages.clear();
+        FileHolder other(file, c.share, c.heldMs);
+        EXPECT_EQ(Install("data"), c.result) << c.label;
+        ASSERT_EQ(boxes.messages.size(), 1u) << c.label;
+        if (c.result == 0) {
+            EXPECT_TRUE(Holds(kNew)) << c.label;
+            continue;
+        }
+        EXPECT_TRUE(Holds(kPrevious)) << c.label;
+        EXPECT_EQ(StagingFolders(), 0u) << c.label;
+        auto links = EudcLinks();
+        std::sort(links.begin(), links.end());
+        EXPECT_EQ(links, (decltype(links){{"MS PGothic", users / "P.TTE"}, {"SystemDefaultEUDCFont", users / "EUDC.TTE"}}))
+            << c.label;
+        EXPECT_EQ(boxes.messages[0], c.message ? c.message : FailureMessage()) << c.label;
+    }
+}
+
+// Builds in a staging folder what an install of the new set over the
+// previous one leaves when cut off after its first `steps` journal lines
+// and the moves they announce; torn: a last line only partly written.
+std::string CutOffInstall(const TempFolder& users, size_t steps, bool torn) {
+    const std::string staging = users / "~minamo-staging-99-1\\";
+    MakeFolder(staging);
+    std::vector<JournalRecord> sequence;
+    for (size_t i = 0; i < 3; ++i) {
+        const std::string index = std::to_string(i);
+        MakeFontFile(staging + index + ".new", kNew[i].size, kNew[i].seed);
+        sequence.push_back({JournalRecord::kMovedAside, kNew[i].name, index + ".old"});
+        sequence.push_back({JournalRecord::kPutInPlace, index + ".new", kNew[i].name});
+    }
+    sequence.push_back({JournalRecord::kCommitted, "", ""});
+    InstallJournal journal;
+    EXPECT_TRUE(journal.Create(staging + "journal"));
+    for (size_t i = 0; i < steps; ++i) {
+        const JournalRecord& r = sequence[i];
+        EXPECT_TRUE(journal.Append(r));
+        if (r.step == JournalRecord::kMovedAside) MoveFileA((users / r.from).c_str(), (staging + r.to).c_str());
+        if (r.step == JournalRecord::kPutInPlace) MoveFileA((staging + r.from).c_str(), (users / r.to).c_str());
+    }
+    journal.Close();
+    if (torn) WriteFile(staging + "journal", ReadFile(staging + "journal") + "committed\t\t\t");
+    return staging;
+}
+
+TEST_F(SafeInstall, RecoversFromAJournal) {
+    const struct {
+        const char* label;
+        size_t steps;
+        bool torn, rollbackBegun, newSet;  // newSet false: the previous set
+    } cases[] = {
+        {"cut off in the copy", 0, false, false, false},
+        {"one file moved aside", 1, false, false, false},
+        {"one file in place", 2, false, false, false},
+        {"all in place, not committed", 6, false, false, false},
+        {"commit line torn", 6, true, false, false},
+        {"cut off in a rollback", 6, false, true, false},
+        {"committed", 7, false, false, true},
+    };
+    for (const auto& c : cases) {
+        PutPrevious();
+        const std::string staging = CutOffInstall(users, c.steps, c.torn);
+        // A rollback's first step: the last new file back to its staged name.
+        if (c.rollbackBegun) MoveFileA((users / "P.TTE").c_str(), (staging + "2.new").c_str());
+        EXPECT_EQ(Install("probe"), 9) << c.label;
+        EXPECT_TRUE(Holds(c.newSet ? kNew : kPrevious)) << c.label;
+        EXPECT_EQ(StagingFolders(), 0u) << c.label;
+    }
+}
+
+// A saved file that cannot be put back is named in the report and kept.
+TEST_F(SafeInstall, UndoThatFailsIsReported) {
+    const std::string staging = CutOffInstall(users, 2, false);
+    {
+        FileHolder newFileInUse(users / "EUDC.TTE", FILE_SHARE_READ);
+        EXPECT_EQ(Install("probe"), 2);
+    }
+    EXPECT_EQ(boxes.messages, StringList{FailureMessage() + "\r" +
+                                         texts::Format(texts::kNotRestoredLine, {users / "EUDC.TTE", staging + "0.old"})});
+    EXPECT_EQ(ReadFile(staging + "0.old"), FontBytes(3000, 21));
+    // Once the file is free, the next install puts it back.
+    EXPECT_EQ(Install("probe"), 9);
+    EXPECT_TRUE(Holds(kPrevious));
+    EXPECT_EQ(StagingFolders(), 0u);
+}
+
+// A logon script installs one set at every logon: what did not change is
+// not copied again, and the rest of the install is as before.
+TEST_F(SafeInstall, ReRunCopiesOnlyChangedFiles) {
+    const struct {
+        const char* label;
+        size_t size;
+        WORD day;
+        bool copied;
+    } cases[] = {
+        {"same size and time", 5100, 10, false},
+        {"other time", 5100, 11, true},
+        {"other size", 5099, 10, true},
+    };
+    const std::string installed = users / "P.TTE", source = program / "data\\P.TTE";
+    for (const auto& c : cases) {
+        ASSERT_EQ(Install("data"), 0) << c.label;
+        // Bytes of its own in the installed copy show whether it was copied.
+        MakeFontFile(installed, c.size, 77);
+        SetFileDate(installed, 2020, 1, c.day);
+        SetFileDate(source, 2020, 1, 10);
+        ClearEudcKey();
+        boxes.messages.clear();
+        EXPECT_EQ(Install("data"), 0) << c.label;
+        EXPECT_EQ(ReadFile(installed) == ReadFile(source), c.copied) << c.label;
+        EXPECT_EQ(doneLines.size(), 3u) << c.label;
+        EXPECT_EQ(EudcLinks().size(), 2u) << c.label;
+        EXPECT_EQ(boxes.messages.size(), 1u) << c.label;
+    }
+}
+
+}  // namespace

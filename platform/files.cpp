@@ -30,12 +30,6 @@ bool FileSize(const std::string& path, unsigned long long& size) {
 
 namespace {
 
-bool IsNtPlatform() {
-    OSVERSIONINFOA version;
-    ReadOsVersion(version);
-    return version.dwPlatformId == VER_PLATFORM_WIN32_NT;
-}
-
 using MoveFileExFunction = BOOL(WINAPI*)(LPCSTR, LPCSTR, DWORD);
 
 // MoveFileExA from kernel32, looked up at run time: Windows 98/Me lack it,

@@ -1,4 +1,5 @@
 #include "tests/ui_main_support.h"
+#include "app/run_modes.h"
 #include "ui/main/window.h"
 
 #include <commctrl.h>
@@ -69,6 +70,100 @@ void PressKey(HWND window, HWND control, WPARAM key) {
         DispatchMessageA(&msg);
     }
     PumpMessages();
+}
+
+void PressKeys(std::initializer_list<WORD> keys) {
+    std::vector<INPUT> inputs;
+    for (WORD key : keys) {
+        INPUT in = {};
+        in.type = INPUT_KEYBOARD;
+        in.ki.wVk = key;
+        inputs.push_back(in);
+    }
+    for (auto key = keys.end(); key != keys.begin();) {
+        INPUT in = {};
+        in.type = INPUT_KEYBOARD;
+        in.ki.wVk = *--key;
+        in.ki.dwFlags = KEYEVENTF_KEYUP;
+        inputs.push_back(in);
+    }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+static void SendMouse(POINT at, DWORD flags, DWORD data = 0) {
+    INPUT in = {};
+    in.type = INPUT_MOUSE;
+    in.mi.dx = MulDiv(at.x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
+    in.mi.dy = MulDiv(at.y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
+    in.mi.mouseData = data;
+    in.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &in, sizeof in);
+}
+
+void MouseTo(POINT screen) { SendMouse(screen, 0); }
+
+void ClickAt(POINT screen) {
+    SendMouse(screen, MOUSEEVENTF_LEFTDOWN);
+    SendMouse(screen, MOUSEEVENTF_LEFTUP);
+}
+
+void PressMouse(POINT screen) { SendMouse(screen, MOUSEEVENTF_LEFTDOWN); }
+
+void ReleaseMouse(POINT screen) {
+    SendMouse(screen, 0);
+    SendMouse(screen, MOUSEEVENTF_LEFTUP);
+}
+
+void Wheel(int delta) {
+    POINT at = {};
+    GetCursorPos(&at);
+    SendMouse(at, MOUSEEVENTF_WHEEL, static_cast<DWORD>(delta));
+}
+
+POINT ScreenCentre(HWND window) {
+    const RECT r = Outer(window);
+    return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+POINT CaptionPoint(HWND window) {
+    const RECT r = Outer(window);
+    return POINT{(r.left + r.right) / 2,
+                 r.top + GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2};
+}
+
+InputScript* runningScript = nullptr;
+
+InputScript& InputScript::Then(std::function<void()> step) {
+    steps_.push_back(std::move(step));
+    return *this;
+}
+
+void InputScript::Run(TMinamoForm& form) {
+    SetForegroundWindow(form.Handle());
+    runningScript = this;
+    started_ = GetTickCount();
+    const UINT_PTR timer = SetTimer(nullptr, 0, 20, &InputScript::Tick);
+    RunMessageLoop(form);
+    KillTimer(nullptr, timer);
+    runningScript = nullptr;
+    EXPECT_TRUE(steps_.empty()) << steps_.size() << " steps never ran";
+}
+
+void CALLBACK InputScript::Tick(HWND, UINT, UINT_PTR, DWORD) {
+    InputScript* self = runningScript;
+    if (!self) return;
+    if (GetTickCount() - self->started_ > 10000) {
+        ADD_FAILURE() << "the input script took too long";
+        self->steps_.clear();
+    }
+    if (self->steps_.empty()) {
+        runningScript = nullptr;
+        PostQuitMessage(0);
+        return;
+    }
+    auto step = std::move(self->steps_.front());
+    self->steps_.pop_front();
+    step();
 }
 
 DialogScript::DialogScript(HWND owner) : owner_(owner) {

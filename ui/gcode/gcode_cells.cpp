@@ -61,11 +61,13 @@ void TGCodeForm::DrawGrid1MouseLeave() { GlyphPopup->Hide(); }
 
 gdi::Font& TGCodeForm::HeaderFont() {
     const LOGFONTA& grid = DrawGrid1->Font();
-    if (!headerFont_.get() || headerFace_ != grid.lfFaceName) {
+    const LONG height = scale_(kHeaderFontHeight);
+    if (!headerFont_.get() || headerFace_ != grid.lfFaceName || headerHeight_ != height) {
         LOGFONTA header = grid;
-        header.lfHeight = kHeaderFontHeight;
+        header.lfHeight = height;
         headerFont_ = gdi::CreateFontFrom(header);
         headerFace_ = grid.lfFaceName;
+        headerHeight_ = height;
     }
     return headerFont_;
 }

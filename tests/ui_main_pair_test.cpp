@@ -2,10 +2,14 @@
 // key input through the message loop of window mode: docking while either
 // is dragged, a modal window that holds both, the focus in the code table,
 // the grid under the wheel and when enlarged, and painting.
+#include <algorithm>
 #include <memory>
 
 #include "tests/ui_main_support.h"
+#include "ui/dpi_scale.h"
 #include "ui/gcode/gcode_form.h"
+
+#include <commctrl.h>
 
 namespace ui_test {
 namespace {
@@ -171,6 +175,93 @@ TEST_F(PairTest, NoCodeTableWhenTheSystemRefusesItsWindow) {
     });
     script.Run(Form());
     UnhookWindowsHookEx(hook);
+}
+
+// A high-contrast scheme, white on black: the grid's header lines, the
+// popup's frame and the link take the scheme's colours instead of black or
+// purple on black.
+TEST_F(PairTest, HighContrastKeepsLinesFrameAndLinkInSight) {
+    const int elements[] = {COLOR_WINDOW, COLOR_WINDOWTEXT, COLOR_BTNFACE, COLOR_BTNTEXT, COLOR_HOTLIGHT};
+    const COLORREF contrast[] = {RGB(0, 0, 0), RGB(255, 255, 255), RGB(0, 0, 0), RGB(255, 255, 255),
+                                 RGB(255, 255, 0)};
+    COLORREF saved[5];
+    for (int i = 0; i < 5; ++i) saved[i] = GetSysColor(elements[i]);
+    SetSysColors(5, elements, contrast);
+    OpenPair();
+    HWND grid = CodeTableForm->DrawGrid1->Handle();
+    // The colours on the screen that a window shows in area.
+    auto colours = [](HWND window, RECT area) {
+        std::vector<COLORREF> seen;
+        HDC dc = GetDC(window);
+        for (int y = area.top; y < area.bottom; ++y)
+            for (int x = area.left; x < area.right; ++x) seen.push_back(GetPixel(dc, x, y));
+        ReleaseDC(window, dc);
+        return seen;
+    };
+    const COLORREF white = RGB(255, 255, 255), yellow = RGB(255, 255, 0);
+    InputScript script;
+    script.Then([&] { MouseTo(ScreenCentre(grid)); })  // the popup comes up beside the mouse
+        .Then([&] {
+            const RECT header = CodeTableForm->DrawGrid1->CellRect(1, 0);
+            EXPECT_EQ(colours(grid, {header.right, 5, header.right + 1, 6}), std::vector<COLORREF>{white});
+            ASSERT_TRUE(GlyphPopup->Showing());
+            EXPECT_EQ(colours(GlyphPopup->Handle(), {0, 25, 1, 26}), std::vector<COLORREF>{white});
+            const std::vector<COLORREF> link = colours(Form().LabelURL, {0, 0, Client(Form().LabelURL).cx, 15});
+            EXPECT_GT(std::count(link.begin(), link.end(), yellow), 20);
+        });
+    script.Run(Form());
+    SetSysColors(5, elements, saved);
+}
+
+// Counts the controls of a window whose middle its background painting
+// covers: each of them would flicker. (Themed controls have the window
+// paint its background into their own device context: that is no flicker.)
+LRESULT CALLBACK CountOverpainted(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                  DWORD_PTR count) {
+    if (message == WM_ERASEBKGND && WindowFromDC(reinterpret_cast<HDC>(wParam)) == window)
+        for (HWND c = GetWindow(window, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+            const RECT r = InParent(c);
+            const bool seeThrough = GetWindowLongA(c, GWL_EXSTYLE) & WS_EX_TRANSPARENT;
+            if (IsWindowVisible(c) && !seeThrough &&
+                PtVisible(reinterpret_cast<HDC>(wParam), (r.left + r.right) / 2, (r.top + r.bottom) / 2))
+                ++*reinterpret_cast<int*>(count);
+        }
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
+// Moved to a monitor of 150 %: the window takes the rectangle the system
+// suggests and lays itself out again, without painting its background
+// over its controls (they would flicker); the code table likewise.
+TEST_F(PairTest, AMoveToAnotherDpiScalesBothWindows) {
+    OpenPair();
+    TMinamoForm& f = Form();
+    Click(f.WidthButton);
+    int overpainted = 0;
+    SetWindowSubclass(f.Handle(), CountOverpainted, 3, reinterpret_cast<DWORD_PTR>(&overpainted));
+    const RECT suggested = {100, 50, 100 + 1200, 50 + 400}, table = {100, 460, 100 + 760, 460 + 400};
+    SendMessageA(f.Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+    SendMessageA(CodeTableForm->Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144),
+                 reinterpret_cast<LPARAM>(&table));
+    UpdateWindow(f.Handle());
+    RemoveWindowSubclass(f.Handle(), CountOverpainted, 3);
+    EXPECT_EQ(overpainted, 0);
+    RECT now = Outer(f.Handle());
+    EXPECT_TRUE(EqualRect(&now, &suggested));
+    EXPECT_EQ(InParent(f.RunButton).left, 464);  // 309 at 150 %, rounded
+    LOGFONTA font = {};
+    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(f.RunButton, WM_GETFONT, 0, 0)), sizeof font, &font);
+    EXPECT_EQ(font.lfHeight, -23);  // 15 pixels at 150 %
+    now = Outer(CodeTableForm->Handle());
+    EXPECT_TRUE(EqualRect(&now, &table));
+    EXPECT_EQ(CodeTableForm->DrawGrid1->RowHeight(), 36);
+}
+
+TEST_F(MainWindowTest, TheLinkShowsAPointingHand) {
+    Open();
+    InputScript script;
+    script.Then([&] { MouseTo(ScreenCentre(Form().LabelURL)); })
+        .Then([] { EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_HAND)); });
+    script.Run(Form());
 }
 
 }  // namespace

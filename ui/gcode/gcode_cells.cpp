@@ -53,7 +53,8 @@ void TGCodeForm::DrawGrid1MouseMove(int x, int y) {
     UpdateCellStatus(cell.col, cell.row);
     POINT mouse{};
     GetCursorPos(&mouse);
-    GlyphPopup->ShowAt(POINT{mouse.x + kPopupOffset, mouse.y + kPopupOffset});
+    const int offset = scale_(kPopupOffset);
+    GlyphPopup->ShowAt(POINT{mouse.x + offset, mouse.y + offset});
     GlyphPopup->Repaint();
 }
 

@@ -73,62 +73,34 @@ void PressKey(HWND window, HWND control, WPARAM key) {
 }
 
 void PressKeys(std::initializer_list<WORD> keys) {
-    std::vector<INPUT> inputs;
+    std::vector<INPUT> inputs(keys.size() * 2);
+    size_t i = 0;
     for (WORD key : keys) {
-        INPUT in = {};
-        in.type = INPUT_KEYBOARD;
-        in.ki.wVk = key;
-        inputs.push_back(in);
-    }
-    for (auto key = keys.end(); key != keys.begin();) {
-        INPUT in = {};
-        in.type = INPUT_KEYBOARD;
-        in.ki.wVk = *--key;
-        in.ki.dwFlags = KEYEVENTF_KEYUP;
-        inputs.push_back(in);
+        inputs[i].type = inputs[inputs.size() - 1 - i].type = INPUT_KEYBOARD;
+        inputs[i].ki.wVk = inputs[inputs.size() - 1 - i].ki.wVk = key;
+        inputs[inputs.size() - 1 - i++].ki.dwFlags = KEYEVENTF_KEYUP;
     }
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
-static void SendMouse(POINT at, DWORD flags, DWORD data = 0) {
+void Mouse(POINT screen, DWORD flags, int wheel) {
     INPUT in = {};
     in.type = INPUT_MOUSE;
-    in.mi.dx = MulDiv(at.x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
-    in.mi.dy = MulDiv(at.y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
-    in.mi.mouseData = data;
+    in.mi.dx = MulDiv(screen.x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
+    in.mi.dy = MulDiv(screen.y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
+    in.mi.mouseData = static_cast<DWORD>(wheel);
     in.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
     SendInput(1, &in, sizeof in);
 }
 
-void MouseTo(POINT screen) { SendMouse(screen, 0); }
-
-void ClickAt(POINT screen) {
-    SendMouse(screen, MOUSEEVENTF_LEFTDOWN);
-    SendMouse(screen, MOUSEEVENTF_LEFTUP);
-}
-
-void PressMouse(POINT screen) { SendMouse(screen, MOUSEEVENTF_LEFTDOWN); }
-
-void ReleaseMouse(POINT screen) {
-    SendMouse(screen, 0);
-    SendMouse(screen, MOUSEEVENTF_LEFTUP);
-}
-
-void Wheel(int delta) {
-    POINT at = {};
-    GetCursorPos(&at);
-    SendMouse(at, MOUSEEVENTF_WHEEL, static_cast<DWORD>(delta));
-}
-
-POINT ScreenCentre(HWND window) {
+POINT Centre(HWND window) {
     const RECT r = Outer(window);
     return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
 }
 
 POINT CaptionPoint(HWND window) {
-    const RECT r = Outer(window);
-    return POINT{(r.left + r.right) / 2,
-                 r.top + GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2};
+    return POINT{Centre(window).x, Outer(window).top + GetSystemMetrics(SM_CYFRAME) +
+                                       GetSystemMetrics(SM_CYCAPTION) / 2};
 }
 
 InputScript* runningScript = nullptr;

@@ -37,19 +37,15 @@ void PumpMessages();
 // the message loop does.
 void PressKey(HWND window, HWND control, WPARAM key);
 
-// Real input, as the user gives it, through SendInput: keys held down in
-// order and let go in reverse ({VK_SHIFT, VK_TAB} is Shift+Tab), and the
-// mouse at screen positions. A drag is a press in one step and a release
-// in the next: input goes to the window under the mouse when it is sent,
-// and only the press gives the dragged window the mouse.
+// Real input through SendInput: keys held down in order and let go in
+// reverse ({VK_SHIFT, VK_TAB} is Shift+Tab); the mouse moved to a screen
+// point with MOUSEEVENTF_ button or wheel flags. Input goes to the window
+// under the mouse when it is sent: a drag presses in one step and lets go
+// in the next, once the press gave the dragged window the mouse.
 void PressKeys(std::initializer_list<WORD> keys);
-void MouseTo(POINT screen);
-void ClickAt(POINT screen);
-void PressMouse(POINT screen);
-void ReleaseMouse(POINT screen);
-void Wheel(int delta);
-POINT ScreenCentre(HWND window);
-// A point on the window's caption bar.
+void Mouse(POINT screen, DWORD flags = 0, int wheel = 0);
+constexpr DWORD kClick = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_LEFTUP;
+POINT Centre(HWND window);
 POINT CaptionPoint(HWND window);
 
 // Steps run in the message loop of window mode, one per tick of a timer:

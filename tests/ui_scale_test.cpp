@@ -1,9 +1,9 @@
 // Every window at the usual scales, 100 % to 200 %: this program runs
 // itself once per DPI, with the DPI in the registry (a process reads it at
 // start) and the windows' faces mapped onto the IPA fonts (scripts/lib.sh
-// maps them in the test prefix). The child opens
-// every window and measures each caption in its control's font against
-// the control, and each control against its neighbours.
+// maps them in the test prefix). The child opens every window and measures
+// each caption in its control's font against the control, and each
+// control against its neighbours.
 #include <cstdlib>
 
 #include "tests/support/utf8.h"

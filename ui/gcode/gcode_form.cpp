@@ -106,6 +106,7 @@ void TGCodeForm::CreateComponents() {
 
 void TGCodeForm::ApplyScale() {
     const ui::DpiScale& s = scale_;
+    const gdi::Font oldFont = std::move(formFont_);  // until the controls hold the new one
     formFont_ = gdi::CreateFontFrom(gdi::MakeLogFont(texts::kFacePGothic, s(kFormFontHeight), SHIFTJIS_CHARSET));
     for (HWND control : {FontComboBox1->Handle(), CBCode, StatusBar1})
         SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(formFont_.get()), TRUE);

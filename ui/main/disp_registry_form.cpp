@@ -22,6 +22,7 @@ TDispRegistryForm::TDispRegistryForm(HWND owner) : owner_(owner) {
 }
 
 void TDispRegistryForm::DpiChanged() {
+    const gdi::Font oldFont = std::move(font_);  // until the text box holds the new one
     font_ = ui::MakeFont(texts::kDispRegFontFace, Scale()(kFontHeight));
     SendMessageA(Memo1, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
 }

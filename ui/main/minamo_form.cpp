@@ -31,7 +31,8 @@ constexpr int kIconSize = 32;
 
 // Memo1 keeps its left and top and follows the bottom edge at the distance
 // it had in the layout; it keeps 10 pixels to the right edge when widened.
-constexpr int kMemoLeft = 503;
+constexpr int kOptionAreaLeft = 503;
+constexpr int kMemoLeft = kOptionAreaLeft;
 constexpr int kMemoTop = 139;
 constexpr int kMemoBottomMargin = kLayoutHeight - (kMemoTop + 84);
 constexpr int kMemoRightMargin = 10;
@@ -62,7 +63,6 @@ struct Place {
     ui::Grow grow;
 };
 constexpr ui::Grow kRight = ui::Grow::Rightwards, kLeft = ui::Grow::Leftwards, kUp = ui::Grow::Upwards;
-constexpr int kOptionAreaLeft = 503;
 const Place kPlaces[] = {
     {&TMinamoForm::Image1, At(10, 8, 41, 41), false, kRight},
     // Wraps its text; grows away from the link below it.
@@ -155,8 +155,10 @@ void TMinamoForm::LayOut() {
     FormResize();
 }
 
-// A new monitor: fonts, icon and places for its DPI.
+// A new monitor: fonts, icon and places for its DPI. The old fonts go
+// once the controls hold the new ones.
 void TMinamoForm::DpiChanged() {
+    const gdi::Font oldFont = std::move(font_), oldLinkFont = std::move(linkFont_);
     MakeFonts();
     for (const Place& place : kPlaces)
         SendMessageA(this->*place.control, WM_SETFONT,

@@ -56,6 +56,7 @@ void TNewFolderForm::LayOut() {
 }
 
 void TNewFolderForm::DpiChanged() {
+    const gdi::Font oldFont = std::move(font_);  // until the controls hold the new one
     font_ = ui::MakeFont(texts::kMainFontFace, Scale()(kFontHeight));
     for (HWND control : {EditFolderName, OKButton, CancelButton, Label1, Label2})
         SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);

@@ -45,7 +45,7 @@ std::string TGCodeForm::PanelText(int panel) const {
 void TGCodeForm::SetHint(const std::string& text) {
     hint_ = text;
     TOOLINFOA tool{};
-    tool.cbSize = TTTOOLINFOA_V2_SIZE;
+    tool.cbSize = TTTOOLINFOA_V1_SIZE;
     tool.hwnd = window_;
     tool.uId = reinterpret_cast<UINT_PTR>(StatusBar1);
     tool.lpszText = const_cast<char*>(hint_.c_str());

@@ -130,8 +130,9 @@ void Hints::Create(HWND owner) {
 
 void Hints::Add(HWND control, const char* text) {
     TOOLINFOA tool = {};
-    // The size comctl32 5.80 knows: older ones refuse a larger record.
-    tool.cbSize = TTTOOLINFOA_V2_SIZE;
+    // The record size every comctl32 knows, from 4.00 on: older versions
+    // refuse a larger record.
+    tool.cbSize = TTTOOLINFOA_V1_SIZE;
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     tool.hwnd = owner_;
     tool.uId = reinterpret_cast<UINT_PTR>(control);

@@ -1,7 +1,6 @@
 // The main window under the keyboard, through the message loop of window
 // mode with real key presses: tab order in both layouts, Esc, the arrow
 // keys, and the focus after message boxes and modal windows.
-#include "command/texts.h"
 #include "tests/ui_main_support.h"
 #include "ui/main/disp_registry_form.h"
 

@@ -103,7 +103,9 @@ POINT CaptionPoint(HWND window) {
                                        GetSystemMetrics(SM_CYCAPTION) / 2};
 }
 
-InputScript* runningScript = nullptr;
+namespace {
+InputScript* runningScript = nullptr;  // the script whose timer ticks
+}  // namespace
 
 InputScript& InputScript::Then(std::function<void()> step) {
     steps_.push_back(std::move(step));

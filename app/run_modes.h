@@ -16,3 +16,8 @@ int RunMinamo(const std::string& executablePath, const StringList& args);
 
 // Window mode: the main window and its message loop; returns when it closed.
 int RunWindowMode();
+
+class TMinamoForm;
+// The message loop of window mode, until form's window is gone or the
+// thread is asked to quit.
+void RunMessageLoop(TMinamoForm& form);

@@ -8,13 +8,17 @@ int RunWindowMode() {
     std::unique_ptr<TMinamoForm> form = TMinamoForm::Create();
     if (!form) return 0;
     form->Show();
+    RunMessageLoop(*form);
+    return 0;
+}
+
+void RunMessageLoop(TMinamoForm& form) {
     MSG msg;
-    while (form->Handle() && GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    while (form.Handle() && GetMessageA(&msg, nullptr, 0, 0) > 0) {
         // Tab, Enter and the mnemonics as in a dialog box, in both windows.
-        if (IsDialogMessageA(form->Handle(), &msg)) continue;
+        if (IsDialogMessageA(form.Handle(), &msg)) continue;
         if (CodeTableForm && IsDialogMessageA(CodeTableForm->Handle(), &msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
-    return 0;
 }

@@ -110,6 +110,23 @@ HMODULE LoadSystemLibrary(const char* name);
 HMODULE LoadCommonControls();
 
 // ---------------------------------------------------------------------------
+// Display: pixel density and colour scheme.
+
+// The density all layouts are drawn for: 100 % scaling.
+constexpr UINT kDefaultDpi = 96;
+// The screen's DPI as the process sees it (LOGPIXELSY of the screen).
+UINT SystemDpi();
+// The DPI of the monitor a window is on (GetDpiForWindow); the system DPI
+// where Windows has no per-window DPI.
+UINT WindowDpi(HWND window);
+// AdjustWindowRectEx (no menu) with the frame sizes of the given DPI.
+void AdjustWindowRectForDpi(RECT& rect, DWORD style, DWORD exStyle, UINT dpi);
+// GetSystemMetrics for the given DPI.
+int SystemMetricForDpi(int index, UINT dpi);
+// The user chose a high-contrast colour scheme.
+bool HighContrastOn();
+
+// ---------------------------------------------------------------------------
 // Files and folders.
 
 bool FileExists(const std::string& path);       // a file, not a folder

@@ -1,11 +1,15 @@
 // The code table window driven with real messages: code systems, status
-// bar, magnifier popup, refresh, docking and closing.
+// bar, magnifier popup, refresh and closing (docking: ui_main_pair_test).
+#include <windows.h>
+
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #include "command/param.h"
 #include "tests/gcode_support.h"
+#include "tests/support/test_support.h"
 #include "tests/support/utf8.h"
 #include "ui/gcode/fit_path.h"
 #include "ui/window_messages.h"
@@ -30,6 +34,20 @@ protected:
     void Pump() {
         MSG msg;
         while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+    }
+    // What the status bar's tooltip says, asked of the tooltip control.
+    std::string Tip() {
+        HWND tips = FindWindowExA(nullptr, nullptr, TOOLTIPS_CLASSA, nullptr);
+        while (tips && GetWindow(tips, GW_OWNER) != form->Handle())
+            tips = FindWindowExA(nullptr, tips, TOOLTIPS_CLASSA, nullptr);
+        wchar_t text[512] = {};
+        TTTOOLINFOW tool = {};
+        tool.cbSize = sizeof tool;
+        tool.hwnd = form->Handle();
+        tool.uId = reinterpret_cast<UINT_PTR>(form->StatusBar1);
+        tool.lpszText = text;
+        SendMessageW(tips, TTM_GETTEXTW, 512, reinterpret_cast<LPARAM>(&tool));
+        return platform::ToMultiByte(932, text);
     }
 };
 
@@ -150,18 +168,6 @@ TEST_F(GCodeFormTest, ArrowKeysAndClicksMoveTheCurrentCell) {
     EXPECT_FALSE(IsRectEmpty(&current));
 }
 
-// What the screen shows of a window's client area, read back from it.
-std::vector<COLORREF> OnScreen(HWND window) {
-    RECT r;
-    GetClientRect(window, &r);
-    HDC dc = GetDC(window);
-    std::vector<COLORREF> pixels;
-    for (int y = 0; y < r.bottom; y += 3)
-        for (int x = 0; x < r.right; x += 3) pixels.push_back(GetPixel(dc, x, y));
-    ReleaseDC(window, dc);
-    return pixels;
-}
-
 TEST_F(GCodeFormTest, ScrollingRowByRowShowsWhatAWholePaintShows) {
     // Scrolling moves the pixels already drawn and paints only the rows
     // uncovered; the result must match a paint from scratch.
@@ -177,10 +183,7 @@ TEST_F(GCodeFormTest, ScrollingRowByRowShowsWhatAWholePaintShows) {
             SendMessageA(grid, WM_VSCROLL, step.request, 0);
             UpdateWindow(grid);
         }
-        const std::vector<COLORREF> scrolled = OnScreen(grid);
-        InvalidateRect(grid, nullptr, FALSE);
-        UpdateWindow(grid);
-        EXPECT_EQ(scrolled, OnScreen(grid)) << "top row " << form->DrawGrid1->TopRow();
+        EXPECT_TRUE(testing_support::ScreenMatchesRepaint(grid)) << "top row " << form->DrawGrid1->TopRow();
     }
     EXPECT_GT(form->DrawGrid1->TopRow(), 5);
 }
@@ -192,7 +195,7 @@ TEST_F(GCodeFormTest, TheFilePanelNamesTheLinkedFileShortenedToItsWidth) {
     PostMessageA(form->Handle(), WM_REFRESHCODETABLE, 0, 0);
     Pump();
     EXPECT_EQ(Panel(0), "FILE: " + path);
-    EXPECT_EQ(form->Hint(), Panel(0));
+    EXPECT_EQ(Tip(), Panel(0));
     RECT bar{};
     GetClientRect(form->StatusBar1, &bar);
     EXPECT_NEAR(form->PanelWidth(0), bar.right - 100, 2);
@@ -206,7 +209,7 @@ TEST_F(GCodeFormTest, TheFilePanelNamesTheLinkedFileShortenedToItsWidth) {
         EXPECT_TRUE(TextWidthIn(form->StatusFont(), shown) <= room || shown == "EUDC.TTE") << width;
         EXPECT_LE(static_cast<int>(Panel(0).size()), previous);
         previous = static_cast<int>(Panel(0).size());
-        EXPECT_EQ(form->Hint(), Panel(0));
+        EXPECT_EQ(Tip(), Panel(0));
     }
     EXPECT_EQ(Panel(0), "FILE: EUDC.TTE");
     // No link at all: the panel says just FILE.
@@ -236,45 +239,6 @@ TEST_F(GCodeFormTest, PickingAFontDrawsTheGridAndPopupInItAndLooksUpItsFile) {
                  reinterpret_cast<LPARAM>(combo));
     EXPECT_EQ(std::string(form->DrawGrid1->Font().lfFaceName), "NoSuchFace");
     EXPECT_EQ(Panel(0), "FILE: C:\\A\\EUDC.TTE");
-}
-
-TEST_F(GCodeFormTest, DraggingTheCodeTableKeepsTheMainWindowAboveItOnTheScreen) {
-    const int gap = 3;
-    form->Close();
-    form = CodeTableForm = TGCodeForm::Create(main, gap);
-    RECT mainRect{};
-    SetWindowPos(main, nullptr, 0, 0, 300, 200, SWP_NOMOVE | SWP_NOZORDER);
-    const int sw = GetSystemMetrics(SM_CXSCREEN), sh = GetSystemMetrics(SM_CYSCREEN);
-    struct Case {
-        const char* what;
-        RECT dragged;
-        int left, top;
-    };
-    const Case cases[] = {
-        {"inside", {100, 400, 600, 700}, 100, 400 - 200 - gap},
-        {"too high", {50, 100, 550, 400}, 50, 0},
-        {"left of the screen", {-40, 400, 460, 700}, 0, 197},
-        {"right of the screen", {sw - 100, 400, sw + 400, 700}, sw - 300, 197},
-        {"below the screen", {10, sh + 300, 510, sh + 600}, 10, sh - 200},
-    };
-    int movingBefore = StandInMovingCount();
-    for (const Case& c : cases) {
-        RECT dragged = c.dragged;
-        RECT before{};
-        GetWindowRect(form->Handle(), &before);
-        SendMessageA(form->Handle(), WM_MOVING, WMSZ_LEFT, reinterpret_cast<LPARAM>(&dragged));
-        GetWindowRect(main, &mainRect);
-        EXPECT_EQ(mainRect.left, c.left) << c.what;
-        EXPECT_EQ(mainRect.top, c.top) << c.what;
-        EXPECT_EQ(mainRect.right - mainRect.left, 300) << c.what;
-        // The dragged rectangle and the code table itself stay as they were.
-        EXPECT_TRUE(EqualRect(&dragged, &c.dragged)) << c.what;
-        RECT after{};
-        GetWindowRect(form->Handle(), &after);
-        EXPECT_TRUE(EqualRect(&before, &after)) << c.what;
-    }
-    // Moving the main window started no follow move of its own.
-    EXPECT_EQ(StandInMovingCount(), movingBefore);
 }
 
 TEST_F(GCodeFormTest, ClosingDestroysTheWindowAndItsPopup) {

@@ -22,36 +22,15 @@ void LoadTestFonts() {
     loaded = true;
 }
 
-namespace {
-
-int movingCount = 0;
-
-LRESULT CALLBACK StandInProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_MOVING) {
-        ++movingCount;
-        if (CodeTableForm) {
-            const RECT& dragged = *reinterpret_cast<const RECT*>(lParam);
-            SetWindowPos(CodeTableForm->Handle(), nullptr, dragged.left, dragged.bottom, 0, 0,
-                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        }
-        return TRUE;
-    }
-    return DefWindowProcA(window, message, wParam, lParam);
-}
-
-}  // namespace
-
 HWND CreateStandInMain(int width, int height) {
     WNDCLASSA wc{};
-    wc.lpfnWndProc = StandInProc;
+    wc.lpfnWndProc = DefWindowProcA;
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.lpszClassName = "GCodeStandInMain";
     RegisterClassA(&wc);
     return CreateWindowExA(0, wc.lpszClassName, "main", WS_OVERLAPPEDWINDOW, 100, 100, width, height,
                            nullptr, nullptr, wc.hInstance, nullptr);
 }
-
-int StandInMovingCount() { return movingCount; }
 
 void EnsureRunParam() {
     if (!RunParam) RunParam = new TminamoParam(platform::ExecutablePath());

@@ -21,11 +21,9 @@ extern const char* const kPatternFace;  // every code point spells itself out
 // Loads the test fonts into this process once.
 void LoadTestFonts();
 
-// A plain top-level window standing in for the main window. Like the main
-// window, it keeps the code table below itself when it gets WM_MOVING, and
-// it counts the WM_MOVING messages it gets.
+// A plain top-level window standing in for the main window as the code
+// table's owner.
 HWND CreateStandInMain(int width, int height);
-int StandInMovingCount();
 
 // The run parameters the code table reads; created once, OS major version 6.
 void EnsureRunParam();

@@ -11,6 +11,8 @@
 
 #include "command/param.h"
 #include "platform/platform.h"
+#include "ui/client_size.h"
+#include "ui/dpi_scale.h"
 #include "ui/gcode/gcode_form.h"
 #include "ui/window_messages.h"
 
@@ -37,10 +39,10 @@ int main(int argc, char** argv) {
     RunParam = new TminamoParam(platform::ExecutablePath());
     TGCodeForm* form = TGCodeForm::Create(nullptr, 0);
     CodeTableForm = form;
-    RECT outer{0, 0, 482, 234};
-    AdjustWindowRectEx(&outer, WS_OVERLAPPEDWINDOW, FALSE, 0);
-    SetWindowPos(form->Handle(), nullptr, 40, 40, outer.right - outer.left, outer.bottom - outer.top,
-                 SWP_NOZORDER);
+    // As the main window places it, at the window's DPI.
+    const ui::DpiScale scale = ui::DpiScale::Of(form->Handle());
+    ui::SetClientSize(form->Handle(), scale(482), scale(234));
+    SetWindowPos(form->Handle(), nullptr, scale(40), scale(40), 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     form->Show();
     PostMessageA(form->Handle(), WM_REFRESHCODETABLE, 0, 0);
     int hoverCol = 0, hoverRow = 0, seconds = 0;

@@ -1,5 +1,6 @@
-// The EUDC switch, the code table button and docking, command help, the
-// registry information window, the end button and the window-mode loop.
+// The EUDC switch, the code table button, command help, the registry
+// information window, the end button and the window-mode loop (docking:
+// ui_main_pair_test).
 #include "app/run_modes.h"
 #include "command/texts.h"
 #include "tests/support/utf8.h"
@@ -62,43 +63,6 @@ TEST_F(MainWindowTest, CodeTableButtonOpensClosesAndReopens) {
     EXPECT_TRUE(IsWindowVisible(table));
     EXPECT_EQ(Outer(table).left, 300);
     EXPECT_EQ(Outer(table).top, 500);
-}
-
-// Without an active visual-style theme the windows touch.
-TEST_F(MainWindowTest, DockGapFollowsTheTheme) {
-    Open();
-    const bool themed = param->OsVersion.dwMajorVersion >= 6 && platform::IsThemeActive();
-    EXPECT_EQ(Form().DockGap, themed ? GetSystemMetrics(SM_CYFRAME) / 2 : 0);
-}
-
-TEST_F(MainWindowTest, DraggingTheMainWindowMovesTheCodeTable) {
-    Open();
-    TMinamoForm& f = Form();
-    RECT proposed = {100, 100, 600, 400};
-    // No code table: nothing happens.
-    SendMessageA(f.Handle(), WM_MOVING, WMSZ_LEFT, reinterpret_cast<LPARAM>(&proposed));
-    Click(f.GCodeButton);
-    HWND table = CodeTableForm->Handle();
-    const int w = Outer(table).right - Outer(table).left;
-    const int h = Outer(table).bottom - Outer(table).top;
-    const int sw = GetSystemMetrics(SM_CXSCREEN), sh = GetSystemMetrics(SM_CYSCREEN);
-    const int gap = f.DockGap;
-    const struct {
-        RECT proposed;
-        int x, y;
-    } moves[] = {
-        {{100, 100, 600, 400}, 100, 400 + gap},
-        {{-50, -400, 450, -200}, 0, 0},
-        {{sw - 100, sh - 50, sw + 400, sh + 200}, sw - w, sh - h},
-    };
-    for (const auto& m : moves) {
-        RECT r = m.proposed;
-        SendMessageA(f.Handle(), WM_MOVING, WMSZ_LEFT, reinterpret_cast<LPARAM>(&r));
-        EXPECT_EQ(Outer(table).left, m.x);
-        EXPECT_EQ(Outer(table).top, m.y);
-        // The main window's own rectangle is left as proposed.
-        EXPECT_TRUE(EqualRect(&r, &m.proposed));
-    }
 }
 
 TEST_F(MainWindowTest, CommandHelpShowsTheUsageUnlessSilent) {

@@ -1,4 +1,5 @@
 #include "tests/ui_main_support.h"
+#include "app/run_modes.h"
 #include "ui/main/window.h"
 
 #include <commctrl.h>
@@ -69,6 +70,74 @@ void PressKey(HWND window, HWND control, WPARAM key) {
         DispatchMessageA(&msg);
     }
     PumpMessages();
+}
+
+void PressKeys(std::initializer_list<WORD> keys) {
+    std::vector<INPUT> inputs(keys.size() * 2);
+    size_t i = 0;
+    for (WORD key : keys) {
+        inputs[i].type = inputs[inputs.size() - 1 - i].type = INPUT_KEYBOARD;
+        inputs[i].ki.wVk = inputs[inputs.size() - 1 - i].ki.wVk = key;
+        inputs[inputs.size() - 1 - i++].ki.dwFlags = KEYEVENTF_KEYUP;
+    }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+void Mouse(POINT screen, DWORD flags, int wheel) {
+    INPUT in = {};
+    in.type = INPUT_MOUSE;
+    in.mi.dx = MulDiv(screen.x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
+    in.mi.dy = MulDiv(screen.y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
+    in.mi.mouseData = static_cast<DWORD>(wheel);
+    in.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &in, sizeof in);
+}
+
+POINT Centre(HWND window) {
+    const RECT r = Outer(window);
+    return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+POINT CaptionPoint(HWND window) {
+    return POINT{Centre(window).x, Outer(window).top + GetSystemMetrics(SM_CYFRAME) +
+                                       GetSystemMetrics(SM_CYCAPTION) / 2};
+}
+
+namespace {
+InputScript* runningScript = nullptr;  // the script whose timer ticks
+}  // namespace
+
+InputScript& InputScript::Then(std::function<void()> step) {
+    steps_.push_back(std::move(step));
+    return *this;
+}
+
+void InputScript::Run(TMinamoForm& form) {
+    SetForegroundWindow(form.Handle());
+    runningScript = this;
+    started_ = GetTickCount();
+    const UINT_PTR timer = SetTimer(nullptr, 0, 20, &InputScript::Tick);
+    RunMessageLoop(form);
+    KillTimer(nullptr, timer);
+    runningScript = nullptr;
+    EXPECT_TRUE(steps_.empty()) << steps_.size() << " steps never ran";
+}
+
+void CALLBACK InputScript::Tick(HWND, UINT, UINT_PTR, DWORD) {
+    InputScript* self = runningScript;
+    if (!self) return;
+    if (GetTickCount() - self->started_ > 10000) {
+        ADD_FAILURE() << "the input script took too long";
+        self->steps_.clear();
+    }
+    if (self->steps_.empty()) {
+        runningScript = nullptr;
+        PostQuitMessage(0);
+        return;
+    }
+    auto step = std::move(self->steps_.front());
+    self->steps_.pop_front();
+    step();
 }
 
 DialogScript::DialogScript(HWND owner) : owner_(owner) {

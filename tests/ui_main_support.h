@@ -37,6 +37,32 @@ void PumpMessages();
 // the message loop does.
 void PressKey(HWND window, HWND control, WPARAM key);
 
+// Real input through SendInput: keys held down in order and let go in
+// reverse ({VK_SHIFT, VK_TAB} is Shift+Tab); the mouse moved to a screen
+// point with MOUSEEVENTF_ button or wheel flags. Input goes to the window
+// under the mouse when it is sent: a drag presses in one step and lets go
+// in the next, once the press gave the dragged window the mouse.
+void PressKeys(std::initializer_list<WORD> keys);
+void Mouse(POINT screen, DWORD flags = 0, int wheel = 0);
+constexpr DWORD kClick = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_LEFTUP;
+POINT Centre(HWND window);
+POINT CaptionPoint(HWND window);
+
+// Steps run in the message loop of window mode, one per tick of a timer:
+// the loop handles the input a step gives before the next tick, also
+// inside a message box or modal window. Run returns when every step ran,
+// or fails after 10 seconds.
+class InputScript {
+public:
+    InputScript& Then(std::function<void()> step);
+    void Run(TMinamoForm& form);
+
+private:
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
+    std::deque<std::function<void()>> steps_;
+    DWORD started_ = 0;
+};
+
 // Answers the modal windows owned by owner: at each WM_ENTERIDLE of a
 // showing, the next step runs with the dialog's handle. A showing with no
 // step left fails the test and is closed.

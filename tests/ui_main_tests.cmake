@@ -8,5 +8,8 @@ minamo_test(ui_main_tests
   ui_main_new_folder_test.cpp
   ui_main_run_test.cpp
   ui_main_buttons_test.cpp
+  ui_main_keyboard_test.cpp
+  ui_main_pair_test.cpp
+  ui_scale_test.cpp
   ${CMAKE_SOURCE_DIR}/res/minamo.rc
 )

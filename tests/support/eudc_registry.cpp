@@ -45,4 +45,28 @@ void SetWineVersion(const std::string& version) {
     RegCloseKey(key);
 }
 
+ScopedRegistryValue::ScopedRegistryValue(HKEY root, const std::string& path, const std::string& name,
+                                         DWORD type, const std::string& data)
+    : name_(name) {
+    RegCreateKeyExA(root, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key_, nullptr);
+    char buffer[4096];
+    DWORD size = sizeof buffer;
+    existed_ = RegQueryValueExA(key_, name.c_str(), nullptr, &previousType_,
+                                reinterpret_cast<BYTE*>(buffer), &size) == ERROR_SUCCESS;
+    if (existed_) previous_.assign(buffer, size);
+    EXPECT_EQ(RegSetValueExA(key_, name.c_str(), 0, type, reinterpret_cast<const BYTE*>(data.data()),
+                             static_cast<DWORD>(data.size())),
+              ERROR_SUCCESS)
+        << path << "\\" << name;
+}
+
+ScopedRegistryValue::~ScopedRegistryValue() {
+    if (existed_)
+        RegSetValueExA(key_, name_.c_str(), 0, previousType_,
+                       reinterpret_cast<const BYTE*>(previous_.data()), static_cast<DWORD>(previous_.size()));
+    else
+        RegDeleteValueA(key_, name_.c_str());
+    RegCloseKey(key_);
+}
+
 }  // namespace testing_support

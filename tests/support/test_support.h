@@ -85,6 +85,28 @@ public:
     ~ScopedWineVersion() { SetWineVersion(""); }
 };
 
+// A registry value set while the object lives, then put back as it was
+// (or removed when there was none): for settings a child process reads.
+class ScopedRegistryValue {
+public:
+    ScopedRegistryValue(HKEY root, const std::string& path, const std::string& name, DWORD type,
+                        const std::string& data);
+    ~ScopedRegistryValue();
+    ScopedRegistryValue(const ScopedRegistryValue&) = delete;
+    ScopedRegistryValue& operator=(const ScopedRegistryValue&) = delete;
+
+private:
+    HKEY key_ = nullptr;
+    std::string name_, previous_;
+    DWORD previousType_ = REG_NONE;
+    bool existed_ = false;
+};
+
+// Whether what the screen shows of a window's client area is what a paint
+// of the whole window shows: no stale pixels from before a scroll or a
+// resize.
+bool ScreenMatchesRepaint(HWND window);
+
 // Runs a program with a command line and returns its exit code (-1 when it
 // could not be started). Waits at most timeoutMs.
 int RunProcess(const std::string& exe, const std::string& arguments,

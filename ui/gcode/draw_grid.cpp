@@ -5,6 +5,7 @@
 
 #include <windowsx.h>
 
+#include "ui/visible_colour.h"
 #include "ui/window_class.h"
 
 namespace {
@@ -101,11 +102,9 @@ LRESULT TDrawGrid::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         tracking_ = false;
         if (OnMouseLeave) OnMouseLeave();
         return 0;
-    case WM_MOUSEWHEEL: {
-        int steps = GET_WHEEL_DELTA_WPARAM(wParam) / WHEEL_DELTA;
-        SetTopRow(topRow_ - steps * kWheelRows);
+    case WM_MOUSEWHEEL:
+        OnWheel(GET_WHEEL_DELTA_WPARAM(wParam));
         return 0;
-    }
     case WM_VSCROLL:
         OnScroll(SB_VERT, LOWORD(wParam));
         return 0;
@@ -202,6 +201,13 @@ void TDrawGrid::SetColWidth(int col, int width) {
     InvalidateRect(window_, nullptr, FALSE);
 }
 
+void TDrawGrid::SetCellSizes(int colWidth, int rowHeight) {
+    colWidths_.assign(colWidths_.size(), colWidth);
+    rowHeight_ = rowHeight;
+    UpdateScrollBars();
+    InvalidateRect(window_, nullptr, FALSE);
+}
+
 void TDrawGrid::SetFont(const LOGFONTA& font) {
     logFont_ = font;
     font_ = gdi::CreateFontFrom(logFont_);
@@ -294,6 +300,18 @@ void TDrawGrid::OnKey(WPARAM key) {
     }
 }
 
+// A notch of the wheel (WHEEL_DELTA) scrolls kWheelRows rows. Touchpads
+// and fine wheels send parts of a notch: they add up until they make a
+// row; a turn the other way starts afresh.
+void TDrawGrid::OnWheel(int delta) {
+    constexpr int kDeltaPerRow = WHEEL_DELTA / kWheelRows;
+    if ((delta < 0) != (wheelRest_ < 0)) wheelRest_ = 0;
+    wheelRest_ += delta;
+    const int rows = wheelRest_ / kDeltaPerRow;
+    wheelRest_ -= rows * kDeltaPerRow;
+    SetTopRow(topRow_ - rows);
+}
+
 void TDrawGrid::OnScroll(int bar, WORD request) {
     SCROLLINFO info{};
     info.cbSize = sizeof(info);
@@ -322,12 +340,16 @@ void TDrawGrid::UpdateScrollBars() {
     // here through WM_SIZE; the outer call finishes the work.
     if (updatingBars_ || !window_) return;
     updatingBars_ = true;
+    const int top = topRow_, left = leftCol_;
     for (int pass = 0; pass < 2; ++pass) {
         topRow_ = std::clamp(topRow_, 1, MaxTopRow());
         leftCol_ = std::clamp(leftCol_, 1, MaxLeftCol());
         SetBar(SB_VERT, rowCount_ - 2, FullyVisibleRows(), topRow_ - 1);
         SetBar(SB_HORZ, ColCount() - 2, FullyVisibleCols(), leftCol_ - 1);
     }
+    // A larger grid that was scrolled to the end shows earlier rows or
+    // columns: every cell moves, not only the uncovered ones.
+    if (topRow_ != top || leftCol_ != left) InvalidateRect(window_, nullptr, FALSE);
     updatingBars_ = false;
 }
 
@@ -344,7 +366,8 @@ void TDrawGrid::SetBar(int bar, int max, int page, int pos) {
 // --- Painting ---------------------------------------------------------------
 
 void TDrawGrid::Paint(HDC dc, const RECT& area) {
-    gdi::Pen fixedPen(CreatePen(PS_SOLID, kLine, RGB(0, 0, 0)));
+    gdi::Pen fixedPen(CreatePen(
+        PS_SOLID, kLine, ui::VisibleColour(RGB(0, 0, 0), GetSysColor(COLOR_BTNFACE), COLOR_BTNTEXT)));
     gdi::Pen normalPen(CreatePen(PS_SOLID, kLine, NormalLineColour()));
     gdi::Selection keepPen(dc, normalPen.get());
     gdi::Selection keepFont(dc, font_.get());

@@ -47,6 +47,8 @@ public:
     void SetRowCount(int count);
     int ColWidth(int col) const { return colWidths_[col]; }
     void SetColWidth(int col, int width);
+    // Every column width and the row height (for the window's DPI).
+    void SetCellSizes(int colWidth, int rowHeight);
     int RowHeight() const { return rowHeight_; }
 
     int Col() const { return col_; }
@@ -82,6 +84,7 @@ private:
     void ScrollIntoView();
     void SetLeftCol(int col);
     void OnKey(WPARAM key);
+    void OnWheel(int delta);
     void OnScroll(int bar, WORD request);
     void UpdateScrollBars();
     void ScrollRows(int delta);
@@ -102,6 +105,8 @@ private:
     int col_ = 1, row_ = 1;
     int topRow_ = 1, leftCol_ = 1;
     bool tracking_ = false;
+    // Wheel movement not yet turned into whole rows.
+    int wheelRest_ = 0;
     bool updatingBars_ = false;
     // What each scroll bar was last given (SB_HORZ, SB_VERT).
     struct BarState {

@@ -4,6 +4,7 @@
 
 #include "command/texts.h"
 #include "ui/gcode/code_table_state.h"
+#include "ui/visible_colour.h"
 #include "ui/window_class.h"
 
 TGaijiForm* GlyphPopup = nullptr;
@@ -74,13 +75,19 @@ void TGaijiForm::SetFaceName(const std::string& name) {
     font_ = gdi::CreateFontFrom(logFont_);
 }
 
+void TGaijiForm::SetScale(const ui::DpiScale& scale) {
+    scale_ = scale;
+    logFont_.lfHeight = scale_(kGlyphHeight);
+    font_ = gdi::CreateFontFrom(logFont_);
+}
+
 void TGaijiForm::SetGlyphCode(unsigned code) {
     if (UnicodeMode) GlyphCode = static_cast<WCHAR>(code & 0xFFFF);
 }
 
 void TGaijiForm::ShowAt(POINT topLeft) {
     // On top of the code table, which may have come up after the popup.
-    SetWindowPos(window_, HWND_TOP, topLeft.x, topLeft.y, kSide, kSide, SWP_NOACTIVATE);
+    SetWindowPos(window_, HWND_TOP, topLeft.x, topLeft.y, scale_(kSide), scale_(kSide), SWP_NOACTIVATE);
     if (!Showing()) ShowWindow(window_, SW_SHOWNA);
 }
 
@@ -94,25 +101,29 @@ void TGaijiForm::Repaint() {
 }
 
 void TGaijiForm::FormPaint(HDC dc) {
-    gdi::Pen frame(CreatePen(PS_SOLID, 2, RGB(0, 0, 0)));
+    const ui::DpiScale& s = scale_;
+    // Black on the window colour, unless the colour scheme makes that vanish.
+    gdi::Pen frame(CreatePen(PS_SOLID, s(2),
+                             ui::VisibleColour(RGB(0, 0, 0), GetSysColor(COLOR_WINDOW), COLOR_WINDOWTEXT)));
     gdi::Selection keepPen(dc, frame.get());
     gdi::Selection keepBrush(dc, GetSysColorBrush(COLOR_WINDOW));
     gdi::Selection keepFont(dc, font_.get());
-    Rectangle(dc, 0, 0, kSide, kSide);
+    Rectangle(dc, 0, 0, s(kSide), s(kSide));
     SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
     SetBkMode(dc, TRANSPARENT);
-    RECT text{1, 1, 48, 48};
+    const int first = s(1), last = s(48);
+    RECT text{first, first, last, last};
     if (UnicodeMode) {
         DrawTextW(dc, &GlyphCode, 1, &text, kTextFormat);
     } else if (!GlyphText.empty()) {
         DrawTextA(dc, GlyphText.data(), static_cast<int>(std::min<size_t>(GlyphText.size(), 2)), &text,
                   kTextFormat);
     } else {
-        gdi::Pen grey(CreatePen(PS_SOLID, 1, RGB(192, 192, 192)));
+        gdi::Pen grey(CreatePen(PS_SOLID, s(1), RGB(192, 192, 192)));
         gdi::Selection keepGrey(dc, grey.get());
-        MoveToEx(dc, 48, 1, nullptr);
-        LineTo(dc, 1, 48);
-        MoveToEx(dc, 1, 1, nullptr);
-        LineTo(dc, 48, 48);
+        MoveToEx(dc, last, first, nullptr);
+        LineTo(dc, first, last);
+        MoveToEx(dc, first, first, nullptr);
+        LineTo(dc, last, last);
     }
 }

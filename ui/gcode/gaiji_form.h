@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "ui/dpi_scale.h"
 #include "ui/gdi.h"
 
 class TGaijiForm {
@@ -26,6 +27,8 @@ public:
     std::string GlyphText;
 
     void SetFaceName(const std::string& name);
+    // Size, font and lines for the DPI of the code table it shows over.
+    void SetScale(const ui::DpiScale& scale);
     // Takes the low 16 bits of code, only in Unicode numbering.
     void SetGlyphCode(unsigned code);
 
@@ -43,6 +46,7 @@ private:
     void FormCreate();
 
     HWND window_ = nullptr;
+    ui::DpiScale scale_;
     LOGFONTA logFont_{};
     gdi::Font font_;
 };

@@ -53,7 +53,8 @@ void TGCodeForm::DrawGrid1MouseMove(int x, int y) {
     UpdateCellStatus(cell.col, cell.row);
     POINT mouse{};
     GetCursorPos(&mouse);
-    GlyphPopup->ShowAt(POINT{mouse.x + kPopupOffset, mouse.y + kPopupOffset});
+    const int offset = scale_(kPopupOffset);
+    GlyphPopup->ShowAt(POINT{mouse.x + offset, mouse.y + offset});
     GlyphPopup->Repaint();
 }
 
@@ -61,11 +62,13 @@ void TGCodeForm::DrawGrid1MouseLeave() { GlyphPopup->Hide(); }
 
 gdi::Font& TGCodeForm::HeaderFont() {
     const LOGFONTA& grid = DrawGrid1->Font();
-    if (!headerFont_.get() || headerFace_ != grid.lfFaceName) {
+    const LONG height = scale_(kHeaderFontHeight);
+    if (!headerFont_.get() || headerFace_ != grid.lfFaceName || headerHeight_ != height) {
         LOGFONTA header = grid;
-        header.lfHeight = kHeaderFontHeight;
+        header.lfHeight = height;
         headerFont_ = gdi::CreateFontFrom(header);
         headerFace_ = grid.lfFaceName;
+        headerHeight_ = height;
     }
     return headerFont_;
 }

@@ -6,6 +6,7 @@
 #include "command/param.h"
 #include "command/texts.h"
 #include "platform/platform.h"
+#include "ui/client_size.h"
 #include "ui/gcode/follow_move.h"
 #include "ui/window_class.h"
 #include "ui/window_messages.h"
@@ -26,6 +27,7 @@ constexpr int kStatusHeight = 24;
 constexpr int kCodePanelWidth = 100;  // the rest of the bar is the file panel
 constexpr LONG kFormFontHeight = -15, kGridFontHeight = -22;
 constexpr int kFirstColWidth = 50;
+constexpr int kCellSize = 24;  // every other column's width, and the rows' height
 
 enum ControlId { kGridId = 1, kFontComboId, kCodeComboId, kStatusId };
 
@@ -52,6 +54,9 @@ TGCodeForm* TGCodeForm::Create(HWND mainWindow, int dockGap) {
         delete form;
         return nullptr;
     }
+    // The DPI is known once the window is on a monitor.
+    form->scale_ = ui::DpiScale::Of(form->window_);
+    ui::SetClientSize(form->window_, form->scale_(kDesignClientWidth), form->scale_(kDesignClientHeight));
     form->CreateComponents();
     form->FormCreate();
     RECT client{};
@@ -71,7 +76,6 @@ void TGCodeForm::Close() {
 }
 
 void TGCodeForm::CreateComponents() {
-    formFont_ = gdi::CreateFontFrom(gdi::MakeLogFont(texts::kFacePGothic, kFormFontHeight, SHIFTJIS_CHARSET));
     DrawGrid1 = std::make_unique<TDrawGrid>(window_, kGridId, numbering::kColumns,
                                             numbering::kSjisRows + 1);
     DrawGrid1->SetFont(gdi::MakeLogFont(texts::kFaceMincho, kGridFontHeight, SHIFTJIS_CHARSET));
@@ -85,17 +89,14 @@ void TGCodeForm::CreateComponents() {
     FontComboBox1 = std::make_unique<TFontComboBox>(window_, kFontComboId);
     CBCode = CreateChild("COMBOBOX", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, window_, kCodeComboId);
     StatusBar1 = CreateChild(STATUSCLASSNAMEA, 0, window_, kStatusId);
-    for (HWND control : {FontComboBox1->Handle(), CBCode, StatusBar1})
-        SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(formFont_.get()), FALSE);
-    for (HWND combo : {FontComboBox1->Handle(), CBCode}) SendMessageA(combo, CB_SETITEMHEIGHT, 0, kItemHeight);
-    SendMessageA(StatusBar1, SB_SETMINHEIGHT, kStatusHeight - 2 * GetSystemMetrics(SM_CYBORDER), 0);
+    ApplyScale();
     FormResize();  // both panels exist before the first texts go in
 
     hintTip_ = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
                                GetModuleHandleA(nullptr), nullptr);
     TOOLINFOA tool{};
-    tool.cbSize = TTTOOLINFOA_V2_SIZE;
+    tool.cbSize = TTTOOLINFOA_V1_SIZE;
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     tool.hwnd = window_;
     tool.uId = reinterpret_cast<UINT_PTR>(StatusBar1);
@@ -103,8 +104,35 @@ void TGCodeForm::CreateComponents() {
     SendMessageA(hintTip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
+void TGCodeForm::ApplyScale() {
+    const ui::DpiScale& s = scale_;
+    const gdi::Font oldFont = std::move(formFont_);  // until the controls hold the new one
+    formFont_ = gdi::CreateFontFrom(gdi::MakeLogFont(texts::kFacePGothic, s(kFormFontHeight), SHIFTJIS_CHARSET));
+    for (HWND control : {FontComboBox1->Handle(), CBCode, StatusBar1})
+        SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(formFont_.get()), TRUE);
+    for (HWND combo : {FontComboBox1->Handle(), CBCode}) SendMessageA(combo, CB_SETITEMHEIGHT, 0, s(kItemHeight));
+    SendMessageA(StatusBar1, SB_SETMINHEIGHT,
+                 s(kStatusHeight) - 2 * platform::SystemMetricForDpi(SM_CYBORDER, s.Dpi()), 0);
+    LOGFONTA grid = DrawGrid1->Font();
+    grid.lfHeight = s(kGridFontHeight);
+    DrawGrid1->SetFont(grid);
+    DrawGrid1->SetCellSizes(s(kCellSize), s(kCellSize));
+    DrawGrid1->SetColWidth(0, s(kFirstColWidth));
+    if (GlyphPopup) GlyphPopup->SetScale(s);
+}
+
+// A new monitor: everything for its DPI, then the size the system suggests
+// (which lays the window out again).
+void TGCodeForm::OnDpiChanged(UINT dpi, const RECT& suggested) {
+    scale_ = ui::DpiScale(dpi);
+    ApplyScale();
+    SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void TGCodeForm::FormCreate() {
     GlyphPopup = new TGaijiForm(window_);
+    GlyphPopup->SetScale(scale_);
     {
         gdi::WindowDC surface(DrawGrid1->Handle());
         FontComboBox1->FillFonts(surface.get());
@@ -120,7 +148,7 @@ void TGCodeForm::FormCreate() {
     UnicodeMode = false;
     DrawGrid1->SetRowCount(numbering::kSjisRows + 1);
     CellChar[1] = 0;
-    DrawGrid1->SetColWidth(0, kFirstColWidth);
+    DrawGrid1->SetColWidth(0, scale_(kFirstColWidth));
     int rowIndex = 0;
     for (unsigned lead = numbering::kFirstLead; lead <= numbering::kLastLead; ++lead)
         for (unsigned trail = numbering::kFirstTrail; trail <= 0xF0; trail += 16)
@@ -129,10 +157,11 @@ void TGCodeForm::FormCreate() {
 }
 
 void TGCodeForm::LayOut(int width, int height) {
-    MoveWindow(DrawGrid1->Handle(), 0, 0, width, height - kGridBottomGap, TRUE);
-    int comboTop = height - kComboBottomGap;
-    MoveWindow(FontComboBox1->Handle(), kFontComboLeft, comboTop, kFontComboWidth, kComboListHeight, TRUE);
-    MoveWindow(CBCode, kCodeComboLeft, comboTop, kCodeComboWidth, kComboListHeight, TRUE);
+    const ui::DpiScale& s = scale_;
+    MoveWindow(DrawGrid1->Handle(), 0, 0, width, height - s(kGridBottomGap), TRUE);
+    int comboTop = height - s(kComboBottomGap);
+    MoveWindow(FontComboBox1->Handle(), s(kFontComboLeft), comboTop, s(kFontComboWidth), s(kComboListHeight), TRUE);
+    MoveWindow(CBCode, s(kCodeComboLeft), comboTop, s(kCodeComboWidth), s(kComboListHeight), TRUE);
     SendMessageA(StatusBar1, WM_SIZE, 0, 0);
     FormResize();
     // The file panel's new width decides how much of the path fits, so the
@@ -143,7 +172,7 @@ void TGCodeForm::LayOut(int width, int height) {
 void TGCodeForm::FormResize() {
     RECT bar{};
     GetClientRect(StatusBar1, &bar);
-    int edges[2] = {bar.right - kCodePanelWidth, -1};
+    int edges[2] = {bar.right - scale_(kCodePanelWidth), -1};
     SendMessageA(StatusBar1, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(edges));
 }
 
@@ -170,8 +199,18 @@ LRESULT TGCodeForm::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SIZE:
         if (DrawGrid1) LayOut(LOWORD(lParam), HIWORD(lParam));
         return 0;
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) == WA_INACTIVE) focus_.Remember(window_);
+        return DefWindowProcA(window_, message, wParam, lParam);
+    case WM_CANCELMODE:
+        focus_.Remember(window_);
+        return DefWindowProcA(window_, message, wParam, lParam);
     case WM_SETFOCUS:
-        if (DrawGrid1) SetFocus(DrawGrid1->Handle());
+        // Back to the control the user left; the grid the first time.
+        if (!focus_.Restore(window_) && DrawGrid1) SetFocus(DrawGrid1->Handle());
+        return 0;
+    case WM_DPICHANGED:
+        OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
     case WM_COMMAND:
         OnCommand(LOWORD(wParam), HIWORD(wParam));

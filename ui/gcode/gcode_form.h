@@ -15,6 +15,8 @@
 #include "ui/gcode/draw_grid.h"
 #include "ui/gcode/font_combo_box.h"
 #include "ui/gcode/gaiji_form.h"
+#include "ui/dpi_scale.h"
+#include "ui/focus_memory.h"
 #include "ui/gdi.h"
 
 class TGCodeForm {
@@ -53,9 +55,8 @@ public:
     void DrawColumnHeader(HDC dc, int col, const RECT& rect);
     void DrawRowHeader(HDC dc, int row, const RECT& rect);
 
-    // The text of a status bar panel (0: file, 1: code), and the bar's hint.
+    // The text of a status bar panel (0: file, 1: code).
     std::string PanelText(int panel) const;
-    const std::string& Hint() const { return hint_; }
     int PanelWidth(int panel) const;
     HFONT StatusFont() const { return formFont_.get(); }
     // The code page the numbering change converts with, read at start-up.
@@ -66,6 +67,9 @@ private:
     static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     void CreateComponents();
+    // Fonts, cell sizes, heights and the popup for the window's DPI.
+    void ApplyScale();
+    void OnDpiChanged(UINT dpi, const RECT& suggested);
     void LayOut(int clientWidth, int clientHeight);
     void OnCommand(WORD id, WORD code);
     void OnMoving(const RECT& dragged);
@@ -79,12 +83,15 @@ private:
     HWND window_ = nullptr;
     HWND mainWindow_;
     int dockGap_;
+    ui::DpiScale scale_;
+    ui::FocusMemory focus_;
     bool following_ = false;
     HWND hintTip_ = nullptr;
     std::string hint_;
     gdi::Font formFont_;
     gdi::Font headerFont_;
     std::string headerFace_;
+    LONG headerHeight_ = 0;
     std::string fontText_;  // the combo box's text as last changed
 };
 

@@ -19,7 +19,7 @@ void TGCodeForm::UpdateFileStatus() {
     HFONT font = reinterpret_cast<HFONT>(SendMessageA(StatusBar1, WM_GETFONT, 0, 0));
     int labelWidth = TextWidthIn(font, texts::kFileLabel);
     std::string file = RunParam ? RunParam->FindLinkedFile(fontText_) : std::string();
-    std::string shown = FitPathToWidth(file, font, PanelWidth(0) - labelWidth - kFileMargin);
+    std::string shown = FitPathToWidth(file, font, PanelWidth(0) - labelWidth - scale_(kFileMargin));
     std::string text = std::string(texts::kFileLabel) + shown;
     SetPanelText(0, text);
     SetHint(text);
@@ -45,7 +45,7 @@ std::string TGCodeForm::PanelText(int panel) const {
 void TGCodeForm::SetHint(const std::string& text) {
     hint_ = text;
     TOOLINFOA tool{};
-    tool.cbSize = TTTOOLINFOA_V2_SIZE;
+    tool.cbSize = TTTOOLINFOA_V1_SIZE;
     tool.hwnd = window_;
     tool.uId = reinterpret_cast<UINT_PTR>(StatusBar1);
     tool.lpszText = const_cast<char*>(hint_.c_str());

@@ -8,15 +8,23 @@ TDispRegistryForm* DispRegistryForm = nullptr;
 namespace {
 const char* const kClassName = "TDispRegistryForm";
 const DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+constexpr int kFontHeight = 11;
 }  // namespace
 
-TDispRegistryForm::TDispRegistryForm(HWND owner)
-    : owner_(owner), font_(ui::MakeFont(texts::kDispRegFontFace, 11)) {
+TDispRegistryForm::TDispRegistryForm(HWND owner) : owner_(owner) {
     CreateTopLevel(kClassName, 0, kStyle, texts::kDispRegFormCaption, 0, 0, 446, 303, owner);
+    font_ = ui::MakeFont(texts::kDispRegFontFace, Scale()(kFontHeight));
+    const SIZE client = ui::ClientSize(Handle());
     // No horizontal scrolling: long paths wrap at the box's width.
     Memo1 = ui::CreateControl(Handle(), "EDIT", texts::kDispRegPlaceholder,
-                              WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, 0, 0, 446,
-                              303, 1, font_.get());
+                              WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, 0, 0,
+                              client.cx, client.cy, 1, font_.get());
+}
+
+void TDispRegistryForm::DpiChanged() {
+    const gdi::Font oldFont = std::move(font_);  // until the text box holds the new one
+    font_ = ui::MakeFont(texts::kDispRegFontFace, Scale()(kFontHeight));
+    SendMessageA(Memo1, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
 }
 
 TDispRegistryForm::~TDispRegistryForm() = default;
@@ -48,6 +56,10 @@ LRESULT TDispRegistryForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
     switch (message) {
     case WM_SIZE:
         if (Memo1) MoveWindow(Memo1, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
+        return 0;
+    case WM_SETFOCUS:
+        // The text, not the frame: the keys scroll it at once.
+        if (Memo1) SetFocus(Memo1);
         return 0;
     case WM_CLOSE:
         // The owner takes the activation back before this window goes.

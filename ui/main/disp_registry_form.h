@@ -21,6 +21,7 @@ private:
     ~TDispRegistryForm() override;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void Destroyed() override;
+    void DpiChanged() override;
     void CenterOnScreen();
     void FormShow();
     void FormClose();

@@ -53,11 +53,15 @@ void TMinamoForm::EudcOffButtonClick() {
 
 void TMinamoForm::GCodeButtonClick() {
     if (!CodeTableForm) {
-        CodeTableForm = TGCodeForm::Create(Handle(), DockGap);
+        // Without a window (the system refused one) there is no code table.
+        TGCodeForm* created = TGCodeForm::Create(Handle(), DockGap);
+        if (!created) return;
+        CodeTableForm = created;
         RECT main = {};
         GetWindowRect(Handle(), &main);
         HWND table = CodeTableForm->Handle();
-        ui::SetClientSize(table, kNarrowWidth, kClientHeight);
+        const ui::DpiScale scale = ui::DpiScale::Of(table);
+        ui::SetClientSize(table, scale(kNarrowWidth), scale(kClientHeight));
         SetWindowPos(table, nullptr, main.left, main.bottom + DockGap, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         CodeTableForm->Show();

@@ -5,13 +5,17 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <climits>
 
 #include "command/param.h"
 #include "command/paths.h"
 #include "command/texts.h"
 #include "platform/platform.h"
 #include "res/resource.h"
+#include "ui/caption_fit.h"
+#include "ui/dialog_keys.h"
 #include "ui/gcode/gcode_form.h"
+#include "ui/visible_colour.h"
 #include "ui/window_messages.h"
 
 namespace {
@@ -22,10 +26,13 @@ const char* const kClassName = "TMinamoForm";
 constexpr int kLayoutWidth = 778;
 constexpr int kLayoutHeight = 238;
 constexpr int kLayoutLeft = 20;
+constexpr int kFontHeight = 15;
+constexpr int kIconSize = 32;
 
 // Memo1 keeps its left and top and follows the bottom edge at the distance
 // it had in the layout; it keeps 10 pixels to the right edge when widened.
-constexpr int kMemoLeft = 503;
+constexpr int kOptionAreaLeft = 503;
+constexpr int kMemoLeft = kOptionAreaLeft;
 constexpr int kMemoTop = 139;
 constexpr int kMemoBottomMargin = kLayoutHeight - (kMemoTop + 84);
 constexpr int kMemoRightMargin = 10;
@@ -33,16 +40,58 @@ constexpr int kMemoRightMargin = 10;
 // The group box's controls are laid out in its coordinates.
 constexpr int kGroupLeft = 8;
 constexpr int kGroupTop = 81;
+constexpr int kFolderListHeight = 300;  // the open list of CBSelectFolder
 
-// No WS_CLIPCHILDREN: the group box leaves its inside to the form's
-// background.
-const DWORD kFormStyle = WS_OVERLAPPEDWINDOW;
+// The controls are clipped out of the form's own painting, so that they
+// do not flicker while the window is resized; the group box is
+// transparent to that clipping, so that the form paints its inside.
+const DWORD kFormStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+
+constexpr RECT At(int x, int y, int w, int h) { return RECT{x, y, x + w, y + h}; }
+constexpr RECT InGroup(int x, int y, int w, int h) {
+    return At(kGroupLeft + x, kGroupTop + y, w, h);
+}
+
+// Where each control sits in the 96-DPI layout, and whether and which way
+// it grows when its caption does not fit. The controls of the main area
+// stay within the narrow layout; those of the option area (left edge 503
+// and beyond) widen the wide layout where they grow past it.
+struct Place {
+    HWND TMinamoForm::*control;
+    RECT rect;
+    bool grows;
+    ui::Grow grow;
+};
+constexpr ui::Grow kRight = ui::Grow::Rightwards, kLeft = ui::Grow::Leftwards, kUp = ui::Grow::Upwards;
+const Place kPlaces[] = {
+    {&TMinamoForm::Image1, At(10, 8, 41, 41), false, kRight},
+    // Wraps its text; grows away from the link below it.
+    {&TMinamoForm::Label1, At(57, 8, 340, 30), true, kUp},
+    {&TMinamoForm::LabelURL, At(176, 39, 289, 15), true, kLeft},  // right-aligned
+    {&TMinamoForm::Label2, At(50, 60, 415, 15), true, kLeft},
+    {&TMinamoForm::WidthButton, At(442, 8, 33, 25), false, kRight},
+    {&TMinamoForm::GroupBox1, At(kGroupLeft, kGroupTop, 457, 111), false, kRight},
+    {&TMinamoForm::RBGetEUDCFile, InGroup(20, 29, 377, 17), true, kRight},
+    {&TMinamoForm::RBPutEUDCFile, InGroup(20, 52, 377, 17), true, kRight},
+    // The label keeps its right edge against the list it names.
+    {&TMinamoForm::Label4, InGroup(79, 80, 79, 15), true, kLeft},
+    {&TMinamoForm::CBSelectFolder, InGroup(158, 76, 172, 23), false, kRight},
+    {&TMinamoForm::NewFolderButton, InGroup(336, 75, 94, 25), false, kRight},
+    {&TMinamoForm::GCodeButton, At(8, 198, 137, 25), false, kRight},
+    {&TMinamoForm::RunButton, At(309, 199, 75, 25), false, kRight},
+    {&TMinamoForm::EndButton, At(390, 198, 75, 25), false, kRight},
+    {&TMinamoForm::CBConfirm, At(503, 8, 245, 17), true, kRight},
+    {&TMinamoForm::CBCopyEUF, At(503, 31, 242, 17), true, kRight},
+    {&TMinamoForm::CBDatable, At(503, 54, 269, 17), true, kRight},
+    {&TMinamoForm::EudcOnButton, At(503, 77, 126, 25), false, kRight},
+    {&TMinamoForm::EudcOffButton, At(635, 77, 126, 25), false, kRight},
+    {&TMinamoForm::CommandHelpButton, At(503, 108, 126, 25), false, kRight},
+    {&TMinamoForm::DispRegButton, At(635, 108, 126, 25), false, kRight},
+};
 
 }  // namespace
 
-TMinamoForm::TMinamoForm()
-    : font_(ui::MakeFont(texts::kMainFontFace, 15)),
-      linkFont_(ui::MakeFont(texts::kLinkFontFace, 15, true)) {}
+TMinamoForm::TMinamoForm() = default;
 
 TMinamoForm::~TMinamoForm() {
     // The controls go before the fonts and the icon they show.
@@ -64,50 +113,95 @@ std::unique_ptr<TMinamoForm> TMinamoForm::Create() {
 void TMinamoForm::Show() { ShowWindow(Handle(), SW_SHOWNORMAL); }
 
 void TMinamoForm::CreateControls() {
+    MakeFonts();
     CreateMainArea();
     CreateOptionArea();
+    LoadIcon();
+    LayOut();
+    hand_ = ui::HandCursor();
     hints_.Create(Handle());
     AddHints();
 }
 
-// Creation order is tab order: the dialog manager walks the children in it.
+void TMinamoForm::MakeFonts() {
+    font_ = ui::MakeFont(texts::kMainFontFace, Scale()(kFontHeight));
+    linkFont_ = ui::MakeFont(texts::kLinkFontFace, Scale()(kFontHeight), true);
+}
+
+void TMinamoForm::LoadIcon() {
+    HICON previous = icon_;
+    const int size = Scale()(kIconSize);
+    icon_ = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_MINAMO),
+                                          IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+    if (icon_) SendMessageA(Image1, STM_SETICON, reinterpret_cast<WPARAM>(icon_), 0);
+    if (previous) DestroyIcon(previous);
+}
+
+// Every control at its place for the window's DPI, each caption fitted.
+void TMinamoForm::LayOut() {
+    const ui::DpiScale& scale = Scale();
+    wideWidth_ = scale(kWideWidth);
+    for (const Place& place : kPlaces) {
+        HWND control = this->*place.control;
+        const RECT laidOut = scale(place.rect);
+        RECT r = laidOut;
+        const bool option = place.rect.left >= kOptionAreaLeft;
+        if (place.grows) r = ui::FitCaption(control, r, place.grow, option ? INT_MAX : scale(kNarrowWidth));
+        if (option && r.right > laidOut.right) wideWidth_ = std::max(wideWidth_, static_cast<int>(r.right));
+        ui::MoveControl(control, r);
+        // The layout gives the closed box; the list opens below it.
+        if (control == CBSelectFolder) ui::SetComboHeights(control, r.bottom - r.top, scale(kFolderListHeight));
+    }
+    FormResize();
+}
+
+// A new monitor: fonts, icon and places for its DPI. The old fonts go
+// once the controls hold the new ones.
+void TMinamoForm::DpiChanged() {
+    const gdi::Font oldFont = std::move(font_), oldLinkFont = std::move(linkFont_);
+    MakeFonts();
+    for (const Place& place : kPlaces)
+        SendMessageA(this->*place.control, WM_SETFONT,
+                     reinterpret_cast<WPARAM>(place.control == &TMinamoForm::LabelURL ? linkFont_.get()
+                                                                                      : font_.get()),
+                     TRUE);
+    SendMessageA(Memo1, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
+    LoadIcon();
+    LayOut();
+}
+
+// Creation order is tab order: the dialog manager walks the children in
+// it. LayOut places them.
 void TMinamoForm::CreateMainArea() {
     HWND h = Handle();
     HFONT f = font_.get();
-    Image1 = ui::CreateControl(h, "STATIC", "", SS_ICON | SS_CENTERIMAGE, 10, 8, 41, 41, kImage1, f);
-    icon_ = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_MINAMO),
-                                          IMAGE_ICON, 32, 32, LR_DEFAULTCOLOR));
-    if (icon_) SendMessageA(Image1, STM_SETICON, reinterpret_cast<WPARAM>(icon_), 0);
-    SetWindowPos(Image1, nullptr, 10, 8, 41, 41, SWP_NOZORDER | SWP_NOACTIVATE);
-    Label1 = ui::CreateControl(h, "STATIC", texts::kIntroduction, SS_LEFT, 57, 8, 340, 30, kLabel1, f);
-    LabelURL = ui::CreateControl(h, "STATIC", texts::kSupportAddress, SS_RIGHT | SS_NOTIFY, 176, 39,
-                                 289, 15, kLabelURL, linkFont_.get());
-    Label2 = ui::CreateControl(h, "STATIC", texts::kCopyright, SS_RIGHT, 50, 60, 415, 15, kLabel2, f);
+    Image1 = ui::CreateControl(h, "STATIC", "", SS_ICON | SS_CENTERIMAGE, 0, 0, 0, 0, kImage1, f);
+    Label1 = ui::CreateControl(h, "STATIC", texts::kIntroduction, SS_LEFT, 0, 0, 0, 0, kLabel1, f);
+    LabelURL = ui::CreateControl(h, "STATIC", texts::kSupportAddress, SS_RIGHT | SS_NOTIFY, 0, 0, 0,
+                                 0, kLabelURL, linkFont_.get());
+    Label2 = ui::CreateControl(h, "STATIC", texts::kCopyright, SS_RIGHT, 0, 0, 0, 0, kLabel2, f);
     WidthButton = ui::CreateControl(h, "BUTTON", texts::kWidenCaption, WS_TABSTOP | BS_PUSHBUTTON,
-                                    442, 8, 33, 25, kWidthButton, f);
+                                    0, 0, 0, 0, kWidthButton, f);
     GroupBox1 = ui::CreateControl(h, "BUTTON", texts::kOperationGroup,
-                                  BS_GROUPBOX | WS_CLIPSIBLINGS, kGroupLeft, kGroupTop, 457, 111,
-                                  kGroupBox1, f);
-    const int gx = kGroupLeft, gy = kGroupTop;
+                                  BS_GROUPBOX | WS_CLIPSIBLINGS, 0, 0, 0, 0, kGroupBox1, f,
+                                  WS_EX_TRANSPARENT);
     RBGetEUDCFile = ui::CreateControl(h, "BUTTON", texts::kGetCaption,
-                                      WS_GROUP | WS_TABSTOP | BS_AUTORADIOBUTTON, gx + 20, gy + 29,
-                                      377, 17, kRBGetEUDCFile, f);
+                                      WS_GROUP | WS_TABSTOP | BS_AUTORADIOBUTTON, 0, 0, 0, 0,
+                                      kRBGetEUDCFile, f);
     RBPutEUDCFile = ui::CreateControl(h, "BUTTON", texts::kPutCaption, WS_TABSTOP | BS_AUTORADIOBUTTON,
-                                      gx + 20, gy + 52, 377, 17, kRBPutEUDCFile, f);
-    Label4 = ui::CreateControl(h, "STATIC", texts::kFolderLabel, SS_LEFT | WS_GROUP, gx + 79, gy + 80,
-                               79, 15, kLabel4, f);
+                                      0, 0, 0, 0, kRBPutEUDCFile, f);
+    Label4 = ui::CreateControl(h, "STATIC", texts::kFolderLabel, SS_LEFT | WS_GROUP, 0, 0, 0, 0,
+                               kLabel4, f);
     CBSelectFolder = ui::CreateControl(h, "COMBOBOX", "",
-                                       WS_GROUP | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST,
-                                       gx + 158, gy + 76, 172, 300, kCBSelectFolder, f);
-    // The closed box is 23 pixels high: 17 for the text, 6 for the frame.
-    SendMessageA(CBSelectFolder, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), 17);
-    NewFolderButton = ui::CreateControl(h, "BUTTON", texts::kNewFolderCaption, WS_TABSTOP,
-                                        gx + 336, gy + 75, 94, 25, kNewFolderButton, f);
-    GCodeButton = ui::CreateControl(h, "BUTTON", texts::kGCodeCaption, WS_GROUP | WS_TABSTOP, 8, 198,
-                                    137, 25, kGCodeButton, f);
-    RunButton = ui::CreateControl(h, "BUTTON", texts::kRunCaption, WS_TABSTOP | BS_DEFPUSHBUTTON,
-                                  309, 199, 75, 25, kRunButton, f);
-    EndButton = ui::CreateControl(h, "BUTTON", texts::kEndCaption, WS_TABSTOP, 390, 198, 75, 25,
+                                       WS_GROUP | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0, 0,
+                                       0, 0, kCBSelectFolder, f);
+    NewFolderButton = ui::CreateControl(h, "BUTTON", texts::kNewFolderCaption, WS_TABSTOP, 0, 0, 0,
+                                        0, kNewFolderButton, f);
+    GCodeButton = ui::CreateControl(h, "BUTTON", texts::kGCodeCaption, WS_GROUP | WS_TABSTOP, 0, 0,
+                                    0, 0, kGCodeButton, f);
+    RunButton = ui::CreateControl(h, "BUTTON", texts::kRunCaption, WS_TABSTOP | BS_DEFPUSHBUTTON, 0,
+                                  0, 0, 0, kRunButton, f);
+    EndButton = ui::CreateControl(h, "BUTTON", texts::kEndCaption, WS_TABSTOP, 0, 0, 0, 0,
                                   kEndButton, f);
     // The group box's frame is drawn beneath the controls it holds.
     SetWindowPos(GroupBox1, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -117,25 +211,26 @@ void TMinamoForm::CreateOptionArea() {
     HWND h = Handle();
     HFONT f = font_.get();
     const DWORD check = WS_TABSTOP | BS_AUTOCHECKBOX;
-    CBConfirm = ui::CreateControl(h, "BUTTON", texts::kConfirmCaption, check, 503, 8, 245, 17,
+    CBConfirm = ui::CreateControl(h, "BUTTON", texts::kConfirmCaption, check, 0, 0, 0, 0,
                                   kCBConfirm, f);
-    CBCopyEUF = ui::CreateControl(h, "BUTTON", texts::kCopyEufCaption, check, 503, 31, 242, 17,
+    CBCopyEUF = ui::CreateControl(h, "BUTTON", texts::kCopyEufCaption, check, 0, 0, 0, 0,
                                   kCBCopyEUF, f);
     ui::SetChecked(CBCopyEUF, true);
-    CBDatable = ui::CreateControl(h, "BUTTON", texts::kDatableCaption, check, 503, 54, 269, 17,
+    CBDatable = ui::CreateControl(h, "BUTTON", texts::kDatableCaption, check, 0, 0, 0, 0,
                                   kCBDatable, f);
-    EudcOnButton = ui::CreateControl(h, "BUTTON", texts::kEudcOnCaption, WS_TABSTOP, 503, 77, 126,
-                                     25, kEudcOnButton, f);
-    EudcOffButton = ui::CreateControl(h, "BUTTON", texts::kEudcOffCaption, WS_TABSTOP, 635, 77, 126,
-                                      25, kEudcOffButton, f);
-    CommandHelpButton = ui::CreateControl(h, "BUTTON", texts::kCommandHelpCaption, WS_TABSTOP, 503,
-                                          108, 126, 25, kCommandHelpButton, f);
-    DispRegButton = ui::CreateControl(h, "BUTTON", texts::kDispRegCaption, WS_TABSTOP, 635, 108,
-                                      126, 25, kDispRegButton, f);
+    EudcOnButton = ui::CreateControl(h, "BUTTON", texts::kEudcOnCaption, WS_TABSTOP, 0, 0, 0, 0,
+                                     kEudcOnButton, f);
+    EudcOffButton = ui::CreateControl(h, "BUTTON", texts::kEudcOffCaption, WS_TABSTOP, 0, 0, 0, 0,
+                                      kEudcOffButton, f);
+    CommandHelpButton = ui::CreateControl(h, "BUTTON", texts::kCommandHelpCaption, WS_TABSTOP, 0, 0,
+                                          0, 0, kCommandHelpButton, f);
+    DispRegButton = ui::CreateControl(h, "BUTTON", texts::kDispRegCaption, WS_TABSTOP, 0, 0, 0, 0,
+                                      kDispRegButton, f);
     Memo1 = ui::CreateControl(h, "EDIT", "",
                               WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_READONLY |
                                   ES_AUTOHSCROLL | ES_AUTOVSCROLL,
-                              kMemoLeft, kMemoTop, 258, 84, kMemo1, f, WS_EX_CLIENTEDGE);
+                              0, 0, 0, 0, kMemo1, f, WS_EX_CLIENTEDGE);
+    ui::LeaveEscapeToWindow(Memo1);
 }
 
 void TMinamoForm::AddHints() {
@@ -169,13 +264,24 @@ LRESULT TMinamoForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (OnSetCursor(reinterpret_cast<HWND>(wParam))) return TRUE;
         break;
     case WM_ACTIVATE:
-        if (LOWORD(wParam) == WA_INACTIVE && IsChild(Handle(), GetFocus())) lastFocus_ = GetFocus();
+        if (LOWORD(wParam) == WA_INACTIVE) focus_.Remember(Handle());
+        break;
+    case WM_CANCELMODE:
+        focus_.Remember(Handle());
         break;
     case WM_SETFOCUS:
         // As in a dialog box, the focus goes to a control, not the window.
-        SetFocus(lastFocus_ && IsWindow(lastFocus_) ? lastFocus_
-                                                    : GetNextDlgTabItem(Handle(), nullptr, FALSE));
+        if (!focus_.Restore(Handle())) SetFocus(GetNextDlgTabItem(Handle(), nullptr, FALSE));
         return 0;
+    case WM_NEXTDLGCTL:
+        ui::MoveFocusAsDialog(Handle(), wParam, lParam);
+        return 0;
+    case WM_ENABLE:
+        // While a modal window or a message box of this window is up, the
+        // code table takes no input either: dragging it would drag this
+        // window along.
+        if (CodeTableForm) EnableWindow(CodeTableForm->Handle(), static_cast<BOOL>(wParam));
+        break;
     case DM_GETDEFID:
         return MAKELRESULT(kRunButton, DC_HASDEFID);
     case WM_MOVING:
@@ -215,14 +321,14 @@ void TMinamoForm::OnCommand(int id, int notification) {
 
 // LabelURL looks like a visited link.
 LRESULT TMinamoForm::OnControlColor(HDC dc, HWND) {
-    SetTextColor(dc, RGB(128, 0, 128));
+    SetTextColor(dc, ui::VisibleColour(RGB(128, 0, 128), GetSysColor(COLOR_BTNFACE), COLOR_HOTLIGHT));
     SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
     return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
 }
 
 bool TMinamoForm::OnSetCursor(HWND under) {
     if (under != LabelURL) return false;
-    SetCursor(LoadCursorA(nullptr, IDC_HAND));
+    SetCursor(hand_);
     return true;
 }
 
@@ -237,8 +343,8 @@ void TMinamoForm::FormCreate() {
     DockGap = 0;
     // Vista's themed frames overlap: the code table sits half a frame lower.
     if (os.dwMajorVersion >= 6 && platform::IsThemeActive())
-        DockGap = GetSystemMetrics(SM_CYFRAME) / 2;
-    ui::SetClientSize(Handle(), kNarrowWidth, kClientHeight);
+        DockGap = platform::SystemMetricForDpi(SM_CYFRAME, Scale().Dpi()) / 2;
+    ui::SetClientSize(Handle(), Scale()(kNarrowWidth), Scale()(kClientHeight));
     startupSilent_ = RunParam->Silent;
     const std::string wanted = RemoveTrailingBackslash(RunParam->TargetName);
     if (!FillFolderList(wanted))
@@ -248,12 +354,13 @@ void TMinamoForm::FormCreate() {
 void TMinamoForm::FormShow() {
     RECT r = {};
     GetWindowRect(Handle(), &r);
-    const int top = GetSystemMetrics(SM_CYSCREEN) / 2 - kClientHeight;
+    const int top = GetSystemMetrics(SM_CYSCREEN) / 2 - Scale()(kClientHeight);
     SetWindowPos(Handle(), nullptr, r.left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TMinamoForm::FormResize() {
     if (!Memo1) return;  // sizes arrive while the window is still being created
+    const ui::DpiScale& scale = Scale();
     RECT outer = {};
     GetWindowRect(Handle(), &outer);
     const SIZE client = ui::ClientSize(Handle());
@@ -261,16 +368,30 @@ void TMinamoForm::FormResize() {
     int width = memo.right - memo.left;
     // In the narrow layout the formula goes below zero: the memo lies
     // outside the client area then and shrinks to nothing.
-    if (outer.right - outer.left > kNarrowWidth)
-        width = std::max(0, static_cast<int>(client.cx) - kMemoLeft - kMemoRightMargin);
-    const int height = std::max(0, static_cast<int>(client.cy) - kMemoTop - kMemoBottomMargin);
-    SetWindowPos(Memo1, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (outer.right - outer.left > scale(kNarrowWidth))
+        width = std::max(0, static_cast<int>(client.cx) - scale(kMemoLeft) - scale(kMemoRightMargin));
+    const int height = std::max(0, static_cast<int>(client.cy) - scale(kMemoTop) -
+                                       scale(kMemoBottomMargin));
+    ui::MoveControl(Memo1, RECT{scale(kMemoLeft), scale(kMemoTop), scale(kMemoLeft) + width,
+                                scale(kMemoTop) + height});
+    ShowWhatIsInside(client.cx);
+}
+
+// A control the user cannot see takes no keyboard either: the option area
+// of the narrow layout and a memo shrunk to nothing are hidden.
+void TMinamoForm::ShowWhatIsInside(int clientWidth) {
+    for (HWND control : {CBConfirm, CBCopyEUF, CBDatable, EudcOnButton, EudcOffButton,
+                         CommandHelpButton, DispRegButton, Memo1}) {
+        const RECT r = ui::ChildRect(control);
+        ShowWindow(control, r.left < clientWidth && r.right > r.left && r.bottom > r.top ? SW_SHOWNA
+                                                                                          : SW_HIDE);
+    }
 }
 
 // The caption is the only record of the layout.
 void TMinamoForm::WidthButtonClick() {
     const bool narrow = ui::WindowText(WidthButton) == texts::kWidenCaption;
-    ui::SetClientSize(Handle(), narrow ? kWideWidth : kNarrowWidth, kClientHeight);
+    ui::SetClientSize(Handle(), narrow ? wideWidth_ : Scale()(kNarrowWidth), Scale()(kClientHeight));
     SetWindowTextA(WidthButton, narrow ? texts::kNarrowCaption : texts::kWidenCaption);
 }
 

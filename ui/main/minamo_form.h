@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "ui/focus_memory.h"
 #include "ui/main/window.h"
 
 class TMinamoForm : public ui::Window {
@@ -56,10 +57,15 @@ private:
     TMinamoForm();
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
+    void DpiChanged() override;
     void CreateControls();
     void CreateMainArea();
     void CreateOptionArea();
     void AddHints();
+    void MakeFonts();
+    void LoadIcon();
+    void LayOut();
+    void ShowWhatIsInside(int clientWidth);
     void OnCommand(int id, int notification);
     LRESULT OnControlColor(HDC dc, HWND control);
     bool OnSetCursor(HWND under);
@@ -89,8 +95,11 @@ private:
     gdi::Font linkFont_;
     ui::Hints hints_;
     HICON icon_ = nullptr;
-    // The control that had the focus when the window was last deactivated.
-    HWND lastFocus_ = nullptr;
+    HCURSOR hand_ = nullptr;
+    // Client width of the wide layout: 770 scaled, or more where an option
+    // grew to show its caption.
+    int wideWidth_ = 0;
+    ui::FocusMemory focus_;
     // Silent as the program started; a folder without settings of its own
     // brings it back (a folder's Silet must not leak into another folder).
     bool startupSilent_ = false;

@@ -26,6 +26,8 @@ public:
 private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void CreateControls();
+    void LayOut();
+    void DpiChanged() override;
     void CenterOnOwner();
     void EditFolderNameChange();
     void Close(int result);

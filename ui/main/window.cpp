@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "res/resource.h"
 #include "ui/window_class.h"
 
 namespace ui {
@@ -29,10 +30,23 @@ bool Window::CreateTopLevel(const char* className, DWORD exStyle, DWORD style,
     AdjustWindowRectEx(&r, style, FALSE, exStyle);
     CreateWindowExA(exStyle, className, caption, style, x, y, r.right - r.left, r.bottom - r.top,
                     owner, nullptr, Instance(), this);
-    return hwnd_ != nullptr;
+    if (!hwnd_) return false;
+    // The DPI is known once the window is on a monitor.
+    scale_ = DpiScale::Of(hwnd_);
+    SetWindowPos(hwnd_, nullptr, scale_(x), scale_(y), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetClientSize(hwnd_, scale_(clientWidth), scale_(clientHeight));
+    return true;
 }
 
 LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_DPICHANGED) {
+        scale_ = DpiScale(HIWORD(wParam));
+        DpiChanged();
+        const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+        SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                     suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        return 0;
+    }
     return DefWindowProcA(hwnd_, message, wParam, lParam);
 }
 
@@ -69,18 +83,22 @@ HWND CreateControl(HWND parent, const char* className, const char* text, DWORD s
     return control;
 }
 
-void SetClientSize(HWND hwnd, int w, int h) {
-    RECT r = {0, 0, w, h};
-    AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongPtrA(hwnd, GWL_STYLE)), FALSE,
-                       static_cast<DWORD>(GetWindowLongPtrA(hwnd, GWL_EXSTYLE)));
-    SetWindowPos(hwnd, nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+void MoveControl(HWND control, const RECT& r) {
+    SetWindowPos(control, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-SIZE ClientSize(HWND hwnd) {
-    RECT r = {};
-    GetClientRect(hwnd, &r);
-    return SIZE{r.right, r.bottom};
+void SetComboHeights(HWND combo, int closedHeight, int listHeight) {
+    const RECT r = ChildRect(combo);
+    SetWindowPos(combo, nullptr, 0, 0, r.right - r.left, listHeight,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // The closed box is a frame around one item. Measured, since the item
+    // height the box reports back need not be the one it was given.
+    SendMessageA(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), closedHeight);
+    RECT closed = {};
+    GetWindowRect(combo, &closed);
+    const int frame = (closed.bottom - closed.top) - closedHeight;
+    SendMessageA(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), closedHeight - frame);
 }
 
 RECT ChildRect(HWND child) {
@@ -88,6 +106,11 @@ RECT ChildRect(HWND child) {
     GetWindowRect(child, &r);
     MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
     return r;
+}
+
+HCURSOR HandCursor() {
+    HCURSOR hand = LoadCursorA(nullptr, IDC_HAND);
+    return hand ? hand : LoadCursorA(Instance(), MAKEINTRESOURCEA(IDC_MINAMO_HAND));
 }
 
 bool IsChecked(HWND button) { return SendMessageA(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }
@@ -107,7 +130,9 @@ void Hints::Create(HWND owner) {
 
 void Hints::Add(HWND control, const char* text) {
     TOOLINFOA tool = {};
-    tool.cbSize = sizeof tool;
+    // The record size every comctl32 knows, from 4.00 on: older versions
+    // refuse a larger record.
+    tool.cbSize = TTTOOLINFOA_V1_SIZE;
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     tool.hwnd = owner_;
     tool.uId = reinterpret_cast<UINT_PTR>(control);

@@ -7,7 +7,9 @@
 
 #include <string>
 
+#include "ui/client_size.h"
 #include "ui/control_text.h"
+#include "ui/dpi_scale.h"
 #include "ui/gdi.h"
 
 namespace ui {
@@ -22,20 +24,28 @@ public:
     Window& operator=(const Window&) = delete;
 
     HWND Handle() const { return hwnd_; }
+    // The window's DPI against the 96 of its layout.
+    const DpiScale& Scale() const { return scale_; }
 
 protected:
     // Registers className on first use (button-face background, arrow
     // cursor, the program's icon) and creates the window with an outer
-    // size that gives the wanted client size.
+    // size that gives the wanted client size. Position and size are the
+    // layout's, scaled to the DPI of the monitor the window comes up on.
     bool CreateTopLevel(const char* className, DWORD exStyle, DWORD style, const char* caption,
                         int x, int y, int clientWidth, int clientHeight, HWND owner);
+    // WM_DPICHANGED goes to DpiChanged (with Scale() already the new one),
+    // then the window takes the rectangle the system suggests.
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // Fonts and layout for the new Scale().
+    virtual void DpiChanged() {}
     // Called after WM_NCDESTROY, when Handle() is already null.
     virtual void Destroyed() {}
 
 private:
     static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     HWND hwnd_ = nullptr;
+    DpiScale scale_;
 };
 
 // A Shift-JIS font of the windows; height: character height in pixels
@@ -46,11 +56,16 @@ gdi::Font MakeFont(const char* face, int height, bool underline = false);
 HWND CreateControl(HWND parent, const char* className, const char* text, DWORD style, int x,
                    int y, int w, int h, int id, HFONT font, DWORD exStyle = 0);
 
-// Resizes the window so that its client area is w x h; the position stays.
-void SetClientSize(HWND hwnd, int w, int h);
-SIZE ClientSize(HWND hwnd);
+// Moves a child control to r, in its parent's client pixels.
+void MoveControl(HWND control, const RECT& r);
+// A drop-down list's closed box and its open list, in pixels.
+void SetComboHeights(HWND combo, int closedHeight, int listHeight);
 // Position and size of a child in its parent's client pixels.
 RECT ChildRect(HWND child);
+
+// The pointing hand over links; the program's own where the system has
+// none (Windows NT 4.0 and 95).
+HCURSOR HandCursor();
 
 bool IsChecked(HWND button);
 void SetChecked(HWND button, bool checked);

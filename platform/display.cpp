@@ -1,0 +1,53 @@
+// Pixel density and colour scheme of the display. The per-window DPI
+// functions came with Windows 10 (1607): they are looked up in the loaded
+// user32 at run time, so that the program still starts on old Windows,
+// where the system DPI stands in for them.
+#include "platform/platform.h"
+
+namespace platform {
+
+namespace {
+
+// A user32 export, or nullptr where this Windows lacks it.
+template <class Fn>
+Fn User32Function(const char* name) {
+    HMODULE user32 = GetModuleHandleA("user32.dll");
+    return user32 ? reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(user32, name)))
+                  : nullptr;
+}
+
+}  // namespace
+
+UINT SystemDpi() {
+    ScreenDC screen;
+    const int dpi = screen.get() ? GetDeviceCaps(screen.get(), LOGPIXELSY) : 0;
+    return dpi > 0 ? static_cast<UINT>(dpi) : kDefaultDpi;
+}
+
+UINT WindowDpi(HWND window) {
+    using Fn = UINT(WINAPI*)(HWND);
+    static const Fn fn = User32Function<Fn>("GetDpiForWindow");
+    const UINT dpi = fn && window ? fn(window) : 0;
+    return dpi ? dpi : SystemDpi();
+}
+
+void AdjustWindowRectForDpi(RECT& rect, DWORD style, DWORD exStyle, UINT dpi) {
+    using Fn = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+    static const Fn fn = User32Function<Fn>("AdjustWindowRectExForDpi");
+    if (!fn || !fn(&rect, style, FALSE, exStyle, dpi)) AdjustWindowRectEx(&rect, style, FALSE, exStyle);
+}
+
+int SystemMetricForDpi(int index, UINT dpi) {
+    using Fn = int(WINAPI*)(int, UINT);
+    static const Fn fn = User32Function<Fn>("GetSystemMetricsForDpi");
+    return fn ? fn(index, dpi) : GetSystemMetrics(index);
+}
+
+bool HighContrastOn() {
+    HIGHCONTRASTA contrast = {};
+    contrast.cbSize = sizeof contrast;
+    return SystemParametersInfoA(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
+           (contrast.dwFlags & HCF_HIGHCONTRASTON);
+}
+
+}  // namespace platform

@@ -1,0 +1,29 @@
+#include "tests/support/test_support.h"
+
+namespace testing_support {
+
+namespace {
+
+// What the screen shows of a window's client area, every third pixel.
+std::vector<COLORREF> OnScreen(HWND window) {
+    RECT r;
+    GetClientRect(window, &r);
+    HDC dc = GetDC(window);
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < r.bottom; y += 3)
+        for (int x = 0; x < r.right; x += 3) pixels.push_back(GetPixel(dc, x, y));
+    ReleaseDC(window, dc);
+    return pixels;
+}
+
+}  // namespace
+
+bool ScreenMatchesRepaint(HWND window) {
+    UpdateWindow(window);
+    const std::vector<COLORREF> shown = OnScreen(window);
+    InvalidateRect(window, nullptr, FALSE);
+    UpdateWindow(window);
+    return shown == OnScreen(window);
+}
+
+}  // namespace testing_support

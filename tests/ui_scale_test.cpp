@@ -1,0 +1,148 @@
+// Every window at the usual scales, 100 % to 200 %: this program runs
+// itself once per DPI, with the DPI in the registry (a process reads it at
+// start) and the windows' faces mapped onto the IPA fonts (scripts/lib.sh
+// maps them in the test prefix). The child opens every window and measures
+// each caption in its control's font against the control, and each
+// control against its neighbours.
+#include <cstdlib>
+
+#include "tests/support/utf8.h"
+#include "tests/ui_main_support.h"
+#include "ui/gcode/gcode_form.h"
+#include "ui/main/disp_registry_form.h"
+
+namespace ui_test {
+namespace {
+
+using testing_support::ScopedRegistryValue;
+using testing_support::Sjis;
+
+const char* const kChildVariable = "MINAMO_SCALE_CHILD";  // "dpi dock-gap" in a child
+
+std::string ClassOf(HWND window) {
+    char name[64] = {};
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+// The extent of text in the control's font; DT_WORDBREAK lays it out in
+// width as a static control does.
+SIZE Extent(HWND control, const std::string& text, UINT format, int width = 0) {
+    HDC dc = GetDC(control);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)));
+    RECT r = {0, 0, width, 0};
+    DrawTextA(dc, text.c_str(), -1, &r, format | DT_CALCRECT);
+    TEXTMETRICA metrics = {};
+    GetTextMetricsA(dc, &metrics);
+    SelectObject(dc, old);
+    ReleaseDC(control, dc);
+    return SIZE{r.right, text.empty() ? metrics.tmHeight : r.bottom};
+}
+
+// What the control lacks to show all of its caption (of a list or an
+// edit, one line of text) in the part of it its window shows: empty when
+// it shows it all.
+std::string Misfit(HWND control) {
+    const std::string cls = ClassOf(control), text = Text(control);
+    const LONG style = GetWindowLongA(control, GWL_STYLE);
+    const UINT dpi = platform::WindowDpi(control);
+    SIZE room = Client(control), need = {0, 0};
+    room.cx = std::min(room.cx, Client(GetParent(control)).cx - InParent(control).left);
+    if (cls == "Static" && (style & SS_TYPEMASK) != SS_ICON) {
+        need = Extent(control, text, DT_WORDBREAK | DT_EXPANDTABS, room.cx);
+    } else if (cls == "Button") {
+        const LONG type = style & BS_TYPEMASK;
+        if (type == BS_AUTOCHECKBOX || type == BS_AUTORADIOBUTTON)
+            room.cx -= platform::SystemMetricForDpi(SM_CXMENUCHECK, dpi) + Extent(control, "0", 0).cx / 2;
+        else  // the frame of a push button or group box on either side
+            room.cx -= 4 * platform::SystemMetricForDpi(SM_CXEDGE, dpi);
+        need = Extent(control, text, DT_SINGLELINE);
+    } else if (cls == "ComboBox" || (cls == "Edit" && !(style & ES_MULTILINE))) {
+        need.cy = Extent(control, "", 0).cy + 2;
+    }
+    if (need.cx <= room.cx && need.cy <= room.cy) return "";
+    return "needs " + std::to_string(need.cx) + "x" + std::to_string(need.cy) + " in " +
+           std::to_string(room.cx) + "x" + std::to_string(room.cy);
+}
+
+BOOL CALLBACK Collect(HWND child, LPARAM list) {
+    reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
+    return TRUE;
+}
+
+// Every visible control of window shows its caption, and none overlaps a
+// neighbour (a group box only holds whole controls).
+void ExpectTidy(HWND window) {
+    std::vector<HWND> controls;
+    EnumChildWindows(window, Collect, reinterpret_cast<LPARAM>(&controls));
+    for (HWND c : controls) {
+        if (!IsWindowVisible(c)) continue;
+        EXPECT_EQ(Misfit(c), "") << ClassOf(c) << " [" << Text(c) << "] in " << Text(window);
+        for (HWND d : controls) {
+            if (d <= c || GetParent(d) != GetParent(c) || !IsWindowVisible(d)) continue;
+            RECT a = Outer(c), b = Outer(d), meet;
+            if (!IntersectRect(&meet, &a, &b)) continue;
+            const bool heldByGroup = (ClassOf(c) == "Button" && EqualRect(&meet, &b)) ||
+                                     (ClassOf(d) == "Button" && EqualRect(&meet, &a));
+            EXPECT_TRUE(heldByGroup) << "[" << Text(c) << "] overlaps [" << Text(d) << "]";
+        }
+    }
+}
+
+// The child: every window at this process's DPI.
+TEST_F(MainWindowTest, ScaledWindowsAreTidy) {
+    const char* child = std::getenv(kChildVariable);
+    if (!child) GTEST_SKIP() << "run by EveryWindowIsTidyAtEveryScale";
+    int dpi = 0, dockGap = -1;
+    ASSERT_EQ(std::sscanf(child, "%d %d", &dpi, &dockGap), 2);
+    const ui::DpiScale scale(dpi);
+    Open();
+    TMinamoForm& f = Form();
+    EXPECT_EQ(f.Scale().Dpi(), static_cast<UINT>(dpi));
+    Click(f.WidthButton);
+    Click(f.GCodeButton);
+    ASSERT_TRUE(CodeTableForm);
+    HWND table = CodeTableForm->Handle();
+    // Widened where an option grew to show its caption.
+    EXPECT_GE(Client(f.Handle()).cx, scale(770));
+    EXPECT_EQ(Client(table).cy, scale(234));
+    EXPECT_EQ(Outer(table).top - Outer(f.Handle()).bottom, dockGap);
+    EXPECT_EQ(CodeTableForm->DrawGrid1->RowHeight(), scale(24));
+    ExpectTidy(f.Handle());
+    ExpectTidy(table);
+    DialogScript script(f.Handle());
+    for (int dialog = 0; dialog < 2; ++dialog)
+        script.Then([](HWND window) {
+            ExpectTidy(window);
+            PostMessageA(window, WM_CLOSE, 0, 0);
+        });
+    Click(f.NewFolderButton);
+    Click(f.DispRegButton);
+}
+
+TEST(Scaling, EveryWindowIsTidyAtEveryScale) {
+    if (std::getenv(kChildVariable)) GTEST_SKIP() << "a child";
+    // With a visual-style theme the code table sits half a frame lower.
+    const struct {
+        DWORD dpi;
+        bool themed;
+        int dockGap;
+    } scales[] = {{96, true, 2}, {120, false, 0}, {144, true, 2}, {192, true, 2}};
+    for (const auto& s : scales) {
+        ScopedRegistryValue dpi(HKEY_CURRENT_USER, "Control Panel\\Desktop", "LogPixels", REG_DWORD,
+                                std::string(reinterpret_cast<const char*>(&s.dpi), sizeof s.dpi));
+        ScopedRegistryValue theme(HKEY_CURRENT_USER,
+                                  "Software\\Microsoft\\Windows\\CurrentVersion\\ThemeManager",
+                                  "ThemeActive", REG_SZ, s.themed ? std::string("1", 2) : std::string("0", 2));
+        SetEnvironmentVariableA(kChildVariable,
+                                (std::to_string(s.dpi) + " " + std::to_string(s.dockGap)).c_str());
+        EXPECT_EQ(testing_support::RunProcess(platform::ExecutablePath(),
+                                              "--gtest_filter=*ScaledWindowsAreTidy"),
+                  0)
+            << s.dpi << " DPI";
+        SetEnvironmentVariableA(kChildVariable, nullptr);
+    }
+}
+
+}  // namespace
+}  // namespace ui_test

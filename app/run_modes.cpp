@@ -1,19 +1,16 @@
 #include "app/run_modes.h"
 
-#include <memory>
-
-#include "command/run_log.h"
-#include "command/texts.h"
+#include "engine/run_log.h"
+#include "engine/texts.h"
 #include "platform/platform.h"
-
-uint8_t ResultCode = 0;
 
 namespace {
 
 // Exactly one action, the first that applies: help beats everything, the
 // EUDC switch beats /p and /g, /p (or AutoRun) beats /g. Each run leaves
-// its line in the run log when one is asked for.
-void RunCommandMode(TminamoParam& param) {
+// its line in the run log when one is asked for. Returns the exit code.
+uint8_t RunCommandMode(TminamoParam& param) {
+    uint8_t result = kResultOk;
     std::string action, target;
     if (param.HelpRequested) {
         action = "/h";
@@ -24,49 +21,31 @@ void RunCommandMode(TminamoParam& param) {
     } else if (param.PutRequested) {
         action = param.AutoRun ? "/p (AutoRun)" : "/p";
         platform::EnableEudc(platform::kEudcOff);
-        ResultCode = param.PutEudc();
+        result = param.PutEudc();
         // On again after every attempt, failed or cancelled ones included.
         platform::EnableEudc(platform::kEudcOn);
         target = param.TargetFolder;
     } else if (param.GetRequested) {
         action = "/g";
-        ResultCode = param.GetEudc();
+        result = param.GetEudc();
         target = param.TargetFolder;
     } else {
         action = "/h";
         param.ShowHelp();
     }
-    AppendRunLog(param, action, target, ResultCode);
+    AppendRunLog(param, action, target, result);
+    return result;
 }
-
-// Keeps the global RunParam pointing at the one instance while it lives.
-class RunParamScope {
-public:
-    explicit RunParamScope(const std::string& executablePath)
-        : param_(std::make_unique<TminamoParam>(executablePath)) {
-        RunParam = param_.get();
-    }
-    ~RunParamScope() { RunParam = nullptr; }
-    TminamoParam& get() { return *param_; }
-
-private:
-    std::unique_ptr<TminamoParam> param_;
-};
 
 }  // namespace
 
-int RunMinamo(const std::string& executablePath, const StringList& args) {
-    ResultCode = 0;
-    RunParamScope scope(executablePath);
-    TminamoParam& param = scope.get();
+int RunMinamo(const std::string& executablePath, const StringList& args, WindowMode runWindowMode) {
+    TminamoParam param(executablePath);
     if (param.ProgramFolder == param.UserDataFolder) {
         // Shown even when /s follows: nothing has been read yet.
         platform::ShowMessage(texts::kRefuseLocation);
         return 0;
     }
-    if (param.ParseCommandLine(args)) {
-        RunCommandMode(param);
-        return ResultCode;
-    }
-    return RunWindowMode();
+    if (param.ParseCommandLine(args)) return RunCommandMode(param);
+    return runWindowMode(param);
 }

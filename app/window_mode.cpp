@@ -1,20 +1,24 @@
-#include "app/run_modes.h"
+#include "app/window_mode.h"
 
 #include "ui/gcode/gcode_form.h"
 #include "ui/main/minamo_form.h"
 
-// Runs the main window until it closes; closing it ends the program.
-int RunWindowMode() {
+int RunWindowMode(TminamoParam& run) {
+    // The windows still reach the run parameters through RunParam.
+    RunParam = &run;
     std::unique_ptr<TMinamoForm> form = TMinamoForm::Create();
-    if (!form) return 0;
-    form->Show();
-    MSG msg;
-    while (form->Handle() && GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        // Tab, Enter and the mnemonics as in a dialog box, in both windows.
-        if (IsDialogMessageA(form->Handle(), &msg)) continue;
-        if (CodeTableForm && IsDialogMessageA(CodeTableForm->Handle(), &msg)) continue;
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+    if (form) {
+        form->Show();
+        MSG msg;
+        while (form->Handle() && GetMessageA(&msg, nullptr, 0, 0) > 0) {
+            // Tab, Enter and the mnemonics as in a dialog box, in both windows.
+            if (IsDialogMessageA(form->Handle(), &msg)) continue;
+            if (CodeTableForm && IsDialogMessageA(CodeTableForm->Handle(), &msg)) continue;
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        form.reset();
     }
+    RunParam = nullptr;
     return 0;
 }

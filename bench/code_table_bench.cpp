@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "bench/figures.h"
-#include "command/param.h"
+#include "engine/param.h"
 #include "platform/platform.h"
 #include "ui/gcode/code_numbering.h"
 #include "ui/gcode/gcode_form.h"

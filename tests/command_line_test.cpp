@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "command/param.h"
-#include "command/paths.h"
+#include "engine/param.h"
+#include "engine/paths.h"
 #include "platform/command_line_split.h"
 #include "tests/support/test_support.h"
 

@@ -2,7 +2,7 @@
 
 #include <shlobj.h>
 
-#include "command/param.h"
+#include "engine/param.h"
 #include "tests/support/test_support.h"
 
 using testing_support::TempFolder;

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <memory>
 
-#include "command/param.h"
-#include "command/texts.h"
+#include "engine/param.h"
+#include "engine/texts.h"
 #include "tests/support/test_support.h"
 #include "tests/support/utf8.h"
 

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "command/param.h"
+#include "engine/param.h"
 #include "tests/gcode_support.h"
 #include "tests/support/utf8.h"
 #include "ui/gcode/fit_path.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "command/param.h"
+#include "engine/param.h"
 #include "platform/platform.h"
 #include "tests/support/test_support.h"
 

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "command/param.h"
+#include "engine/param.h"
 #include "tests/support/test_support.h"
 #include "tests/support/utf8.h"
 

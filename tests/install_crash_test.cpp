@@ -9,7 +9,7 @@
 
 #include <map>
 
-#include "command/journal.h"
+#include "engine/journal.h"
 #include "tests/support/test_support.h"
 #include "tests/support/utf8.h"
 

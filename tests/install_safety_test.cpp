@@ -4,9 +4,9 @@
 
 #include <algorithm>
 
-#include "command/journal.h"
-#include "command/param.h"
-#include "command/texts.h"
+#include "engine/journal.h"
+#include "engine/param.h"
+#include "engine/texts.h"
 #include "tests/support/test_support.h"
 
 using namespace testing_support;

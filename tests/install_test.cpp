@@ -4,9 +4,9 @@
 #include <cstdlib>
 #include <memory>
 
-#include "command/install_lock.h"
-#include "command/param.h"
-#include "command/texts.h"
+#include "engine/install_lock.h"
+#include "engine/param.h"
+#include "engine/texts.h"
 #include "tests/support/test_support.h"
 #include "tests/support/utf8.h"
 

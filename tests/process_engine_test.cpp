@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <memory>
 
-#include "command/texts.h"
+#include "engine/texts.h"
 #include "tests/support/test_support.h"
 #include "tests/support/utf8.h"
 

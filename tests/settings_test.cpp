@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "command/param.h"
+#include "engine/param.h"
 #include "tests/support/test_support.h"
 
 using testing_support::TempFolder;

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "command/param.h"
-#include "command/texts.h"
+#include "engine/param.h"
+#include "engine/texts.h"
 #include "tests/support/test_support.h"
 #include "tests/support/utf8.h"
 

@@ -1,7 +1,8 @@
 // The EUDC switch, the code table button and docking, command help, the
 // registry information window, the end button and the window-mode loop.
 #include "app/run_modes.h"
-#include "command/texts.h"
+#include "app/window_mode.h"
+#include "engine/texts.h"
 #include "tests/support/utf8.h"
 #include "tests/ui_main_support.h"
 #include "ui/gcode/gcode_form.h"
@@ -190,11 +191,12 @@ TEST(WindowMode, RunsUntilTheMainWindowCloses) {
     testing_support::FakeInteraction boxes;
     closedMainWindow = nullptr;
     UINT_PTR timer = SetTimer(nullptr, 0, 50, CloseMainWindowOnce);
-    EXPECT_EQ(RunMinamo(program / "minamo.exe", {"data"}), 0);
+    EXPECT_EQ(RunMinamo(program / "minamo.exe", {"data"}, RunWindowMode), 0);
     KillTimer(nullptr, timer);
     EXPECT_TRUE(closedMainWindow);
     EXPECT_FALSE(IsWindow(closedMainWindow));
     EXPECT_TRUE(boxes.messages.empty());
+    EXPECT_EQ(RunParam, nullptr);  // released before the exit
 }
 
 }  // namespace

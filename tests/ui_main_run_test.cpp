@@ -1,6 +1,6 @@
 // RunButtonClick: the options and folder it stores, and the acquire and
 // install it runs with the engine, seen on disk and in the registry.
-#include "command/texts.h"
+#include "engine/texts.h"
 #include "tests/support/utf8.h"
 #include "tests/ui_main_support.h"
 #include "ui/gcode/gcode_form.h"

@@ -12,7 +12,7 @@
 
 #include <gtest/gtest.h>
 
-#include "command/param.h"
+#include "engine/param.h"
 #include "tests/support/test_support.h"
 #include "ui/main/minamo_form.h"
 

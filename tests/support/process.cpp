@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "command/paths.h"
+#include "engine/paths.h"
 #include "tests/support/test_support.h"
 
 namespace testing_support {

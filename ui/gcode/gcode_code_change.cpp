@@ -1,6 +1,6 @@
 // Switching the code table between Shift-JIS and Unicode numbering while
 // the selection stays on the same character.
-#include "command/param.h"
+#include "engine/param.h"
 #include "platform/platform.h"
 #include "ui/gcode/gcode_form.h"
 

@@ -3,8 +3,8 @@
 
 #include <commctrl.h>
 
-#include "command/param.h"
-#include "command/texts.h"
+#include "engine/param.h"
+#include "engine/texts.h"
 #include "platform/platform.h"
 #include "ui/gcode/follow_move.h"
 #include "ui/window_class.h"

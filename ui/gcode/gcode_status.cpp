@@ -6,8 +6,8 @@
 
 #include <vector>
 
-#include "command/param.h"
-#include "command/texts.h"
+#include "engine/param.h"
+#include "engine/texts.h"
 #include "ui/gcode/fit_path.h"
 #include "ui/gcode/gcode_form.h"
 

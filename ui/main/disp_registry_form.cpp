@@ -1,7 +1,7 @@
 #include "ui/main/disp_registry_form.h"
 
-#include "command/param.h"
-#include "command/texts.h"
+#include "engine/param.h"
+#include "engine/texts.h"
 
 TDispRegistryForm* DispRegistryForm = nullptr;
 

@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <memory>
 
-#include "command/param.h"
-#include "command/paths.h"
-#include "command/texts.h"
+#include "engine/param.h"
+#include "engine/paths.h"
+#include "engine/texts.h"
 #include "platform/platform.h"
 #include "ui/main/minamo_form.h"
 #include "ui/main/new_folder_form.h"

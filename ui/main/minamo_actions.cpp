@@ -1,8 +1,8 @@
 // The main window's buttons: run, EUDC switch, code table, help, registry
 // information, support link and end; and the docking of the code table.
-#include "command/param.h"
-#include "command/paths.h"
-#include "command/texts.h"
+#include "engine/param.h"
+#include "engine/paths.h"
+#include "engine/texts.h"
 #include "platform/platform.h"
 #include "ui/gcode/gcode_form.h"
 #include "ui/main/disp_registry_form.h"

@@ -6,9 +6,9 @@
 
 #include <algorithm>
 
-#include "command/param.h"
-#include "command/paths.h"
-#include "command/texts.h"
+#include "engine/param.h"
+#include "engine/paths.h"
+#include "engine/texts.h"
 #include "platform/platform.h"
 #include "res/resource.h"
 #include "ui/gcode/gcode_form.h"

@@ -1,14 +1,14 @@
 // Install: copy a folder's EUDC font files into the user data folder and
 // link them in the registry.
-#include "command/copy_list.h"
-#include "command/folder_tree.h"
-#include "command/info_file.h"
-#include "command/install_lock.h"
-#include "command/param.h"
-#include "command/paths.h"
-#include "command/recovery.h"
-#include "command/staging.h"
-#include "command/texts.h"
+#include "engine/copy_list.h"
+#include "engine/folder_tree.h"
+#include "engine/info_file.h"
+#include "engine/install_lock.h"
+#include "engine/param.h"
+#include "engine/paths.h"
+#include "engine/recovery.h"
+#include "engine/staging.h"
+#include "engine/texts.h"
 #include "platform/platform.h"
 
 namespace {

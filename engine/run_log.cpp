@@ -1,9 +1,9 @@
-#include "command/run_log.h"
+#include "engine/run_log.h"
 
 #include <cstdio>
 #include <iterator>
 
-#include "command/paths.h"
+#include "engine/paths.h"
 #include "platform/platform.h"
 
 namespace {

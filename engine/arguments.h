@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "command/param.h"
+#include "engine/param.h"
 
 // The arguments after the program path. On the NT family they come from the
 // wide command line: an argument that Shift-JIS spells stays as typed; any

@@ -1,6 +1,6 @@
-#include "command/arguments.h"
+#include "engine/arguments.h"
 
-#include "command/paths.h"
+#include "engine/paths.h"
 #include "platform/platform.h"
 
 namespace {

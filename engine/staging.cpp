@@ -1,9 +1,9 @@
-#include "command/staging.h"
+#include "engine/staging.h"
 
-#include "command/journal.h"
-#include "command/paths.h"
-#include "command/recovery.h"
-#include "command/texts.h"
+#include "engine/journal.h"
+#include "engine/paths.h"
+#include "engine/recovery.h"
+#include "engine/texts.h"
 #include "platform/platform.h"
 
 namespace {

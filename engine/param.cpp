@@ -1,10 +1,10 @@
 // Construction, folders, version, messages, the EUDC switch and the target.
-#include "command/param.h"
+#include "engine/param.h"
 
 #include <shlobj.h>
 
-#include "command/paths.h"
-#include "command/texts.h"
+#include "engine/paths.h"
+#include "engine/texts.h"
 #include "platform/platform.h"
 
 TminamoParam* RunParam = nullptr;

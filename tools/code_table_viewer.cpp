@@ -1,5 +1,5 @@
 // Opens the code table window alone, for a look by hand and for the
-// screenshot:  gcode_viewer [--unicode] [--hover=COL,ROW] [--select=COL,ROW]
+// screenshot:  code_table_viewer [--unicode] [--hover=COL,ROW] [--select=COL,ROW]
 //   --unicode        switch to Unicode numbering
 //   --select=C,R     make (C, R) the current cell
 //   --hover=C,R      put the mouse over cell (C, R) so the magnifier shows
@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <string>
 
-#include "command/param.h"
+#include "engine/param.h"
 #include "platform/platform.h"
 #include "ui/gcode/gcode_form.h"
 #include "ui/window_messages.h"

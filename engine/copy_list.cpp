@@ -1,4 +1,4 @@
-#include "command/copy_list.h"
+#include "engine/copy_list.h"
 
 #include "platform/platform.h"
 

@@ -4,9 +4,9 @@
 #include <cerrno>
 #include <cstdlib>
 
-#include "command/info_file.h"
-#include "command/param.h"
-#include "command/paths.h"
+#include "engine/info_file.h"
+#include "engine/param.h"
+#include "engine/paths.h"
 #include "platform/platform.h"
 
 namespace {

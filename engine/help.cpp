@@ -1,6 +1,6 @@
 // The usage text of the command line.
-#include "command/param.h"
-#include "command/texts.h"
+#include "engine/param.h"
+#include "engine/texts.h"
 
 void TminamoParam::ShowHelp() const {
     std::string text;

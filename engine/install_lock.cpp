@@ -1,4 +1,4 @@
-#include "command/install_lock.h"
+#include "engine/install_lock.h"
 
 namespace {
 const char* const kLockName = "~minamo.lock";

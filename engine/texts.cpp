@@ -1,4 +1,4 @@
-#include "command/texts.h"
+#include "engine/texts.h"
 
 namespace texts {
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "command/param.h"
+#include "engine/param.h"
 
 // One line in Shift-JIS ending in CR LF, its fields separated by tabs: the
 // local date and time ("2026/05/01 08:30:12"), the computer, the user, the

@@ -1,4 +1,4 @@
-#include "command/paths.h"
+#include "engine/paths.h"
 
 #include <cstring>
 

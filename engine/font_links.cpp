@@ -2,10 +2,10 @@
 // file serves which face.
 #include <algorithm>
 
-#include "command/info_file.h"
-#include "command/param.h"
-#include "command/paths.h"
-#include "command/texts.h"
+#include "engine/info_file.h"
+#include "engine/param.h"
+#include "engine/paths.h"
+#include "engine/texts.h"
 #include "platform/platform.h"
 
 namespace {

@@ -1,8 +1,8 @@
-#include "command/journal.h"
+#include "engine/journal.h"
 
 #include <cstdio>
 
-#include "command/paths.h"
+#include "engine/paths.h"
 
 namespace {
 

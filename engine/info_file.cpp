@@ -1,12 +1,12 @@
 // EUDC.INI: the link table and settings that travel with the font files.
 // Read and written only through the system's profile functions, always
 // with full paths.
-#include "command/info_file.h"
+#include "engine/info_file.h"
 
 #include <algorithm>
 
-#include "command/param.h"
-#include "command/paths.h"
+#include "engine/param.h"
+#include "engine/paths.h"
 #include "platform/platform.h"
 
 namespace {

@@ -1,8 +1,8 @@
 // The command line: settings beside the program first, then the switches
 // from left to right; anything that is not a switch names the target.
-#include "command/arguments.h"
-#include "command/param.h"
-#include "command/paths.h"
+#include "engine/arguments.h"
+#include "engine/param.h"
+#include "engine/paths.h"
 
 // The run log's switch carries its file: /log:FILE. No folder name on
 // Windows holds a colon there, so no command line changes its meaning.

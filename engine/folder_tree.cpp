@@ -1,6 +1,6 @@
-#include "command/folder_tree.h"
+#include "engine/folder_tree.h"
 
-#include "command/paths.h"
+#include "engine/paths.h"
 #include "platform/platform.h"
 
 bool CreateFolderTree(const std::string& path) {

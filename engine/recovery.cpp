@@ -1,7 +1,7 @@
-#include "command/recovery.h"
+#include "engine/recovery.h"
 
-#include "command/staging.h"
-#include "command/texts.h"
+#include "engine/staging.h"
+#include "engine/texts.h"
 #include "platform/platform.h"
 
 bool RollBack(const std::vector<JournalRecord>& records, const StagingPlaces& places,

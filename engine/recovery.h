@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "command/journal.h"
+#include "engine/journal.h"
 
 // What a journal's names are relative to.
 struct StagingPlaces {

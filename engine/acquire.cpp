@@ -1,11 +1,11 @@
 // Acquire: copy the EUDC font files that this machine's link table names
 // into the target folder, then write its EUDC.INI.
-#include "command/copy_list.h"
-#include "command/folder_tree.h"
-#include "command/info_file.h"
-#include "command/param.h"
-#include "command/paths.h"
-#include "command/texts.h"
+#include "engine/copy_list.h"
+#include "engine/folder_tree.h"
+#include "engine/info_file.h"
+#include "engine/param.h"
+#include "engine/paths.h"
+#include "engine/texts.h"
 #include "platform/platform.h"
 
 namespace {

@@ -38,13 +38,13 @@ int IndexOfText(const StringList& list, const std::string& name) {
 void TminamoParam::ReadFontLinks() {
     LinkNames.clear();
     LinkFiles.clear();
-    platform::RegistryKey key;
-    key.Open(HKEY_CURRENT_USER, kLinkKey, KEY_ALL_ACCESS);
+    const platform::UniqueKey key = platform::OpenKey(HKEY_CURRENT_USER, kLinkKey, KEY_ALL_ACCESS);
     StandardLinks = true;
-    for (const std::string& name : key.ValueNames()) {
+    for (const std::string& name : platform::ValueNames(key.get())) {
         std::string data;
-        // A value whose data is not text is no link: skip it.
-        if (!key.ReadText(name, data)) continue;
+        // A value whose data is not text is no link: skip it. One that
+        // cannot be read (gone since it was listed) links to no file.
+        if (platform::ReadText(key.get(), name, data) == platform::TextRead::kNotText) continue;
         std::string file = ExpandSystemRoot(data, WindowsFolder);
         if (!IsStandardFile(file)) StandardLinks = false;
         LinkNames.push_back(name);
@@ -56,8 +56,7 @@ uint8_t TminamoParam::WriteFontLinks() {
     uint8_t result = kResultOk;
     UnlinkedLines.clear();
     {
-        platform::RegistryKey key;
-        key.Create(HKEY_CURRENT_USER, kLinkKey, KEY_ALL_ACCESS);
+        const platform::UniqueKey key = platform::CreateKey(HKEY_CURRENT_USER, kLinkKey, KEY_ALL_ACCESS);
         for (size_t i = 0; i < IniLinkNames.size(); ++i) {
             std::string name = IniLinkNames[i];
             const std::string& file = IniLinkFiles[i];
@@ -67,7 +66,7 @@ uint8_t TminamoParam::WriteFontLinks() {
                 continue;
             }
             if (OsVersion.dwMajorVersion < 5 && name == info_file::kPGothic) name = info_file::kPGothicJapanese;
-            if (!key.WriteText(name, UserDataFolder + file)) {
+            if (!platform::WriteText(key.get(), name, UserDataFolder + file)) {
                 result = kResultRegistryError;
                 break;
             }

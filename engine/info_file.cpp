@@ -30,7 +30,7 @@ bool LessIgnoringCase(const std::string& a, const std::string& b) {
 // The full names of the installed TrueType Shift-JIS faces, sorted.
 StringList InstalledFonts() {
     StringList fonts;
-    platform::ScreenDC screen;
+    const platform::WindowDC screen(nullptr);
     platform::EnumerateFontFamilies(screen.get(), TminamoParam::FontEnumProc,
                                     reinterpret_cast<LPARAM>(&fonts));
     std::sort(fonts.begin(), fonts.end(), LessIgnoringCase);

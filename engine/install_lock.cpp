@@ -1,5 +1,8 @@
 #include "engine/install_lock.h"
 
+#include "platform/files.h"
+#include "platform/system.h"
+
 namespace {
 const char* const kLockName = "~minamo.lock";
 // A logon script and the window may start together: wait out an install
@@ -13,7 +16,8 @@ bool InstallLock::Acquire(const std::string& folder) {
     const std::string path = folder + kLockName;
     for (int attempt = 1;; ++attempt) {
         bool inUse = false;
-        if (file_.OpenExclusive(path, inUse)) {
+        file_ = platform::OpenExclusiveFile(path, inUse);
+        if (file_) {
             path_ = path;
             busy_ = false;
             return true;
@@ -25,8 +29,8 @@ bool InstallLock::Acquire(const std::string& folder) {
 }
 
 void InstallLock::Release() {
-    if (!file_.IsOpen()) return;
-    file_.Close();
+    if (!file_) return;
+    file_.reset();
     // Fails, and should, when the next install has opened it meanwhile; a
     // file left by a killed process holds no lock.
     platform::DeleteOneFile(path_);

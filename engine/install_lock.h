@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "platform/platform.h"
+#include "platform/unique_handle.h"
 
 class InstallLock {
 public:
@@ -21,7 +21,7 @@ public:
     void Release();
 
 private:
-    platform::OpenFile file_;
+    platform::UniqueFile file_;
     std::string path_;
     bool busy_ = false;
 };

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "engine/paths.h"
+#include "platform/files.h"
 
 namespace {
 
@@ -51,11 +52,14 @@ bool Parse(const std::string& line, JournalRecord& record) {
 
 }  // namespace
 
-bool InstallJournal::Create(const std::string& path) { return file_.CreateDurable(path); }
+bool InstallJournal::Create(const std::string& path) {
+    file_ = platform::CreateDurableFile(path);
+    return static_cast<bool>(file_);
+}
 
 bool InstallJournal::Append(const JournalRecord& record) {
     const std::string body = Body(record);
-    return file_.AppendDurably(body + "\t" + Checksum(body) + "\r\n");
+    return platform::AppendDurably(file_.get(), body + "\t" + Checksum(body) + "\r\n");
 }
 
 std::vector<JournalRecord> InstallJournal::Read(const std::string& path) {

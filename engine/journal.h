@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/platform.h"
+#include "platform/unique_handle.h"
 
 struct JournalRecord {
     enum Step {
@@ -24,7 +24,7 @@ public:
     bool Create(const std::string& path);
     // True once the record is on the disk.
     bool Append(const JournalRecord& record);
-    void Close() { file_.Close(); }
+    void Close() { file_.reset(); }
 
     // The records of a journal file, up to the first line that is not
     // whole: a line cut off by a crash counts as not written. Empty when
@@ -32,5 +32,5 @@ public:
     static std::vector<JournalRecord> Read(const std::string& path);
 
 private:
-    platform::OpenFile file_;
+    platform::UniqueFile file_;
 };

@@ -33,7 +33,7 @@ bool CopyIntoStaging(const CopyList& copy, const std::string& staging) {
     request.destinations = staged.DestinationText();
     request.flags = FOF_MULTIDESTFILES | FOF_NOCONFIRMATION | FOF_FILESONLY;
     request.progressTitle = texts::kInstallProgressTitle;
-    request.abortedBefore = static_cast<BOOL>(0xFFFFFFFF);
+    request.abortedBefore = platform::kTrueAllBits;
     return platform::ShellCopy(request).code == 0 && staged.AllArrived();
 }
 

@@ -47,7 +47,6 @@ TMinamoForm::TMinamoForm()
 TMinamoForm::~TMinamoForm() {
     // The controls go before the fonts and the icon they show.
     if (Handle()) DestroyWindow(Handle());
-    if (icon_) DestroyIcon(icon_);
 }
 
 std::unique_ptr<TMinamoForm> TMinamoForm::Create() {
@@ -75,9 +74,9 @@ void TMinamoForm::CreateMainArea() {
     HWND h = Handle();
     HFONT f = font_.get();
     Image1 = ui::CreateControl(h, "STATIC", "", SS_ICON | SS_CENTERIMAGE, 10, 8, 41, 41, kImage1, f);
-    icon_ = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_MINAMO),
-                                          IMAGE_ICON, 32, 32, LR_DEFAULTCOLOR));
-    if (icon_) SendMessageA(Image1, STM_SETICON, reinterpret_cast<WPARAM>(icon_), 0);
+    icon_.reset(static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_MINAMO),
+                                              IMAGE_ICON, 32, 32, LR_DEFAULTCOLOR)));
+    if (icon_) SendMessageA(Image1, STM_SETICON, reinterpret_cast<WPARAM>(icon_.get()), 0);
     SetWindowPos(Image1, nullptr, 10, 8, 41, 41, SWP_NOZORDER | SWP_NOACTIVATE);
     Label1 = ui::CreateControl(h, "STATIC", texts::kIntroduction, SS_LEFT, 57, 8, 340, 30, kLabel1, f);
     LabelURL = ui::CreateControl(h, "STATIC", texts::kSupportAddress, SS_RIGHT | SS_NOTIFY, 176, 39,

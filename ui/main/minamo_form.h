@@ -88,7 +88,7 @@ private:
     gdi::Font font_;
     gdi::Font linkFont_;
     ui::Hints hints_;
-    HICON icon_ = nullptr;
+    platform::UniqueIcon icon_;
     // The control that had the focus when the window was last deactivated.
     HWND lastFocus_ = nullptr;
     // Silent as the program started; a folder without settings of its own

@@ -1,51 +1,56 @@
 #include "app/run_modes.h"
 
+#include "engine/acquire.h"
+#include "engine/command_line.h"
+#include "engine/eudc_switch.h"
+#include "engine/help.h"
+#include "engine/install.h"
 #include "engine/run_log.h"
 #include "engine/texts.h"
-#include "platform/platform.h"
+#include "platform/interaction.h"
 
 namespace {
 
 // Exactly one action, the first that applies: help beats everything, the
 // EUDC switch beats /p and /g, /p (or AutoRun) beats /g. Each run leaves
-// its line in the run log when one is asked for. Returns the exit code.
-uint8_t RunCommandMode(TminamoParam& param) {
-    uint8_t result = kResultOk;
-    std::string action, target;
-    if (param.HelpRequested) {
-        action = "/h";
-        param.ShowHelp();
-    } else if (param.EudcSwitch != kSwitchNone) {
-        action = param.EudcSwitch == kSwitchOn ? "true" : "false";
-        param.SwitchEudc();
-    } else if (param.PutRequested) {
-        action = param.AutoRun ? "/p (AutoRun)" : "/p";
-        platform::EnableEudc(platform::kEudcOff);
-        result = param.PutEudc();
-        // On again after every attempt, failed or cancelled ones included.
-        platform::EnableEudc(platform::kEudcOn);
-        target = param.TargetFolder;
-    } else if (param.GetRequested) {
-        action = "/g";
-        result = param.GetEudc();
-        target = param.TargetFolder;
+// its line in the run log when one is asked for.
+Result RunCommandMode(RunParameters& run) {
+    const Options& options = run.options;
+    RunRecord record;
+    if (options.helpRequested) {
+        record.action = "/h";
+        ShowHelp(run.notifier);
+    } else if (options.eudcSwitch != EudcSwitch::kNone) {
+        record.action = options.eudcSwitch == EudcSwitch::kOn ? "true" : "false";
+        SwitchEudc(options.eudcSwitch, run.notifier);
+    } else if (options.installRequested) {
+        record.action = options.autoRun ? "/p (AutoRun)" : "/p";
+        InstallReport report;
+        record.result = InstallWithEudcOff(run.folders, options, run.target, run.fontLinks, run.notifier, report);
+        record.target = run.target.folder;
+    } else if (options.acquireRequested) {
+        record.action = "/g";
+        AcquireReport report;
+        record.result = AcquireEudc(run.folders, options, run.target, run.fontLinks, run.notifier, report);
+        record.target = run.target.folder;
     } else {
-        action = "/h";
-        param.ShowHelp();
+        record.action = "/h";
+        ShowHelp(run.notifier);
     }
-    AppendRunLog(param, action, target, result);
-    return result;
+    AppendRunLog(options.logFile, run.folders.program, record, run.notifier.Reports());
+    return record.result;
 }
 
 }  // namespace
 
 int RunMinamo(const std::string& executablePath, const StringList& args, WindowMode runWindowMode) {
-    TminamoParam param(executablePath);
-    if (param.ProgramFolder == param.UserDataFolder) {
+    RunParameters run(executablePath);
+    if (run.folders.program == run.folders.userData) {
         // Shown even when /s follows: nothing has been read yet.
         platform::ShowMessage(texts::kRefuseLocation);
         return 0;
     }
-    if (param.ParseCommandLine(args)) return RunCommandMode(param);
-    return runWindowMode(param);
+    if (ParseCommandLine(args, run.folders.program, run.options, run.target))
+        return ExitCode(RunCommandMode(run));
+    return runWindowMode(run);
 }

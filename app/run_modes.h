@@ -4,12 +4,13 @@
 
 #include <string>
 
-#include "engine/param.h"
+#include "engine/run_parameters.h"
+#include "engine/string_list.h"
 
 // Window mode on the run's parameters, until the main window closes; its
 // exit code. The entry takes it from its caller, so that command mode (and
 // the tests of it) links without any window.
-using WindowMode = int (*)(TminamoParam& run);
+using WindowMode = int (*)(RunParameters& run);
 
 // Runs the whole program with the given executable path and arguments
 // (after the program path) and returns the process exit code: in command

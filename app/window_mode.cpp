@@ -1,9 +1,11 @@
 #include "app/window_mode.h"
 
+#include "ui/run_param.h"
+
 #include "ui/gcode/gcode_form.h"
 #include "ui/main/minamo_form.h"
 
-int RunWindowMode(TminamoParam& run) {
+int RunWindowMode(RunParameters& run) {
     // The windows still reach the run parameters through RunParam.
     RunParam = &run;
     std::unique_ptr<TMinamoForm> form = TMinamoForm::Create();

@@ -1,37 +1,28 @@
-// Acquire: copy the EUDC font files that this machine's link table names
-// into the target folder, then write its EUDC.INI.
+#include "engine/acquire.h"
+
 #include "engine/copy_list.h"
 #include "engine/folder_tree.h"
 #include "engine/info_file.h"
-#include "engine/param.h"
 #include "engine/paths.h"
+#include "engine/result_texts.h"
 #include "engine/texts.h"
-#include "platform/platform.h"
+#include "platform/files.h"
+#include "platform/interaction.h"
+#include "platform/shell.h"
 
 namespace {
 
-bool SameName(const std::string& a, const std::string& b) {
-    return platform::CompareTextIgnoreCase(a, b) == 0;
-}
-
-// Whether a file of the copy already arrives under this name.
-bool NameTaken(const CopyList& copy, const std::string& name) {
-    for (const CopyList::Item& item : copy.Items())
-        if (SameName(paths::FileNamePart(item.destination), name)) return true;
-    return false;
-}
-
-// The name a linked file gets in the target: its own, unless a file of
-// another folder took it (C:\a\EUDC.TTE and C:\b\EUDC.TTE for two faces);
-// then the first of EUDC-2.TTE, EUDC-3.TTE, ... that is free together with
-// its companion.
-std::string FreeName(const CopyList& copy, const std::string& wanted) {
+// The name a linked file gets in the target folder: its own, unless a file
+// of another folder took it (C:\a\EUDC.TTE and C:\b\EUDC.TTE for two
+// faces); then the first of EUDC-2.TTE, EUDC-3.TTE, ... that is free
+// together with its companion.
+std::string FreeName(const CopyList& copy, const std::string& folder, const std::string& wanted) {
     const std::string extension = paths::ExtensionOf(wanted);
     const std::string stem = wanted.substr(0, wanted.size() - extension.size());
     for (int n = 1;; ++n) {
         const std::string name = n == 1 ? wanted : stem + "-" + std::to_string(n) + extension;
-        if (!NameTaken(copy, name) && !NameTaken(copy, paths::ChangeExtension(name, info_file::kCompanionExtension)))
-            return name;
+        const std::string companion = paths::ChangeExtension(name, info_file::kCompanionExtension);
+        if (!copy.HoldsDestination(folder + name) && !copy.HoldsDestination(folder + companion)) return name;
     }
 }
 
@@ -42,92 +33,113 @@ std::string ArrivingName(const CopyList& copy, const std::string& source) {
     return paths::FileNamePart(source);
 }
 
-}  // namespace
+// The file a link names on this machine: a bare default name is the
+// Windows folder's (its fonts folder on the NT family).
+std::string SourceOf(const std::string& file, const Folders& folders) {
+    if (paths::UpperAscii(file) != info_file::kDefaultFontFile) return file;
+    return (folders.IsNtFamily() ? folders.windows + "fonts\\" : folders.windows) + info_file::kDefaultFontFile;
+}
 
-uint8_t TminamoParam::AcquireFiles() {
-    bool overwrite = false;
-    if (Confirm && !StandardLinks &&
-        platform::AskYesNo(texts::Format(texts::kNonStandardQuestion,
-                                         {texts::kOperationAcquire, texts::kOnOtherMachines,
-                                          texts::kOperationAcquire})) == IDNO)
-        return kResultCancelled;
-    ResolveTarget();
-    DoneLines.clear();
-    MissingLines.clear();
+// The copy of one acquire into a folder, and what EUDC.INI will say.
+class AcquireCopy {
+public:
+    AcquireCopy(const std::string& folder, AcquireReport& report) : folder_(folder), report_(report) {}
 
-    CopyList copy;
-    // Puts one existing file into the copy under a name, or reports it missing.
-    auto take = [&](const std::string& path, const std::string& name) {
-        if (!platform::FileExists(path)) {
-            MissingLines.push_back(path + texts::kNotFoundLine);
+    // Puts a link's file, and its companion when asked, into the copy
+    // under a free name.
+    void TakeLink(const FontLink& link, const Folders& folders, bool companions) {
+        if (link.file.empty()) {
+            // A link without a path is a file that cannot be found.
+            report_.missing.push_back(texts::Format(texts::kEmptyLinkLine, {link.face}));
+            written_.push_back({link.face, link.file});
             return;
         }
-        const std::string arrived = TargetFolder + name;
-        copy.Add(path, arrived);
-        DoneLines.push_back(path + texts::kAcquiredLine);
-        if (platform::FileExists(arrived)) overwrite = true;
-    };
-    StringList names;  // per link: the name of its file in the target
-    for (size_t i = 0; i < LinkFiles.size(); ++i) {
-        const std::string& file = LinkFiles[i];
-        if (file.empty()) {
-            // A link without a path is a file that cannot be found.
-            MissingLines.push_back(texts::Format(texts::kEmptyLinkLine, {LinkNames[i]}));
-            names.push_back(file);
-            continue;
+        if (copy_.SourcesContain(link.file)) {
+            written_.push_back({link.face, ArrivingName(copy_, link.file)});
+            return;
         }
-        if (copy.SourcesContain(file)) {
-            names.push_back(ArrivingName(copy, file));
-            continue;
-        }
-        std::string source = file;
-        if (paths::UpperAscii(file) == info_file::kDefaultFontFile)
-            source = (IsNtFamily() ? WindowsFolder + "fonts\\" : WindowsFolder) + info_file::kDefaultFontFile;
-        const std::string name = FreeName(copy, paths::FileNamePart(source));
-        names.push_back(name);
-        take(source, name);
-        if (!CopyEUF) continue;
+        const std::string source = SourceOf(link.file, folders);
+        const std::string name = FreeName(copy_, folder_, paths::FileNamePart(source));
+        written_.push_back({link.face, name});
+        Take(source, name);
+        if (!companions) return;
         const std::string companion = paths::ChangeExtension(source, info_file::kCompanionExtension);
-        if (!copy.SourcesContain(companion))
-            take(companion, paths::ChangeExtension(name, info_file::kCompanionExtension));
+        if (!copy_.SourcesContain(companion))
+            Take(companion, paths::ChangeExtension(name, info_file::kCompanionExtension));
     }
-    if (copy.Empty()) return kResultNoSystemEudc;
 
-    if (Confirm && !Silent && overwrite &&
-        platform::AskYesNo(texts::kOverwriteQuestion) == IDNO)
-        return kResultCancelled;
+    const CopyList& Copy() const { return copy_; }
+    // A file of the copy lies in the target already.
+    bool Overwrites() const { return overwrites_; }
+    // Per link: its face and the name of its file in the target.
+    const FontLinks& Written() const { return written_; }
+
+private:
+    // Puts one existing file into the copy under a name, or reports it
+    // missing.
+    void Take(const std::string& path, const std::string& name) {
+        if (!platform::FileExists(path)) {
+            report_.missing.push_back(path + texts::kNotFoundLine);
+            return;
+        }
+        const std::string arrived = folder_ + name;
+        copy_.Add(path, arrived);
+        report_.copied.push_back(path + texts::kAcquiredLine);
+        if (platform::FileExists(arrived)) overwrites_ = true;
+    }
+
+    std::string folder_;
+    AcquireReport& report_;
+    CopyList copy_;
+    FontLinks written_;
+    bool overwrites_ = false;
+};
+
+bool Declined(const std::string& question) { return platform::AskYesNo(question) == IDNO; }
+
+Result AcquireFiles(const Folders& folders, const Options& options, const std::string& folder,
+                    const FontLinkTable& links, AcquireReport& report) {
+    if (options.confirm && !links.standard &&
+        Declined(texts::Format(texts::kNonStandardQuestion, {texts::kOperationAcquire, texts::kOnOtherMachines,
+                                                             texts::kOperationAcquire})))
+        return Result::kCancelled;
+    report = AcquireReport();
+    AcquireCopy copy(folder, report);
+    for (const FontLink& link : links.links) copy.TakeLink(link, folders, options.copyCompanions);
+    if (copy.Copy().Empty()) return Result::kNoEudcOnThisMachine;
+
+    if (options.confirm && !options.silent && copy.Overwrites() && Declined(texts::kOverwriteQuestion))
+        return Result::kCancelled;
     // A copy of one file into a missing folder would create a file of the
     // folder's name: make the folder first.
-    if (!CreateFolderTree(TargetFolder)) return kResultAcquireFailed;
+    if (!CreateFolderTree(folder)) return Result::kAcquireFailed;
 
     platform::ShellCopyRequest request;
-    request.sources = copy.SourceText();
+    request.sources = copy.Copy().SourceText();
     // One destination per file: a renamed file arrives under its new name.
-    request.destinations = copy.DestinationText();
+    request.destinations = copy.Copy().DestinationText();
     request.flags = FOF_MULTIDESTFILES | FOF_NOCONFIRMATION | FOF_FILESONLY;
     request.progressTitle = texts::kAcquireProgressTitle;
     request.abortedBefore = FALSE;
-    platform::ShellCopyResult result = platform::ShellCopy(request);
-    if (result.code != 0 || result.aborted || !copy.AllArrived()) return kResultAcquireFailed;
-    if (!WriteInfoFile(names)) return kResultAcquireFailed;
-    return kResultOk;
+    const platform::ShellCopyResult result = platform::ShellCopy(request);
+    if (result.code != 0 || result.aborted || !copy.Copy().AllArrived()) return Result::kAcquireFailed;
+    if (!WriteInfoFile(folder, options, copy.Written())) return Result::kAcquireFailed;
+    return Result::kOk;
 }
 
-uint8_t TminamoParam::GetEudc() {
+}  // namespace
+
+Result AcquireEudc(const Folders& folders, const Options& options, Target& target, FontLinkTable& links,
+                   Notifier& notifier, AcquireReport& report) {
+    links = ReadFontLinks(folders.windows);
     // A target that cannot be spelled is a folder that cannot be made.
-    ResolveTarget();
-    if (!CheckSpelled(TargetFolder)) return kResultAcquireFailed;
-    uint8_t result = AcquireFiles();
-    switch (result) {
-        case kResultOk: {
-            Notify(texts::CrLines(DoneLines) + "\r" + texts::CrLines(MissingLines) + "\r\r" +
-                   texts::kAcquireClosing);
-            break;
-        }
-        case kResultAcquireFailed: Notify(texts::kAcquireFailed); break;
-        case kResultCancelled: Notify(texts::kAcquireCancelled); break;
-        case kResultNoSystemEudc: Notify(texts::kNoSystemEudc); break;
-        default: break;
-    }
+    target.Resolve();
+    if (!CheckSpelled(target.folder, notifier)) return Result::kAcquireFailed;
+    const Result result = AcquireFiles(folders, options, target.folder, links, report);
+    if (result == Result::kOk)
+        notifier.Notify(texts::CrLines(report.copied) + "\r" + texts::CrLines(report.missing) + "\r\r" +
+                        texts::kAcquireClosing);
+    else if (const char* text = ResultText(Operation::kAcquire, result))
+        notifier.Notify(text);
     return result;
 }

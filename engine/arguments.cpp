@@ -1,7 +1,9 @@
 #include "engine/arguments.h"
 
 #include "engine/paths.h"
-#include "platform/platform.h"
+#include "platform/spelled_path.h"
+#include "platform/system.h"
+#include "platform/text.h"
 
 namespace {
 

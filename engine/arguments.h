@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "engine/param.h"
+#include "engine/string_list.h"
 
 // The arguments after the program path. On the NT family they come from the
 // wide command line: an argument that Shift-JIS spells stays as typed; any

@@ -1,8 +1,8 @@
-// The command line: settings beside the program first, then the switches
-// from left to right; anything that is not a switch names the target.
+#include "engine/command_line.h"
+
 #include "engine/arguments.h"
-#include "engine/param.h"
 #include "engine/paths.h"
+#include "engine/settings.h"
 
 // The run log's switch carries its file: /log:FILE. No folder name on
 // Windows holds a colon there, so no command line changes its meaning.
@@ -13,7 +13,9 @@ size_t LogSwitchLength(const std::string& argument) {
 
 namespace {
 
-enum class Switch { None, Put, Get, CheckDate, EufOff, EufOn, On, Off, Silent, Help, Force, Log };
+enum class Switch {
+    None, Install, Acquire, OnlyNewer, NoCompanions, Companions, EudcOn, EudcOff, Silent, Help, NoQuestions, Log
+};
 
 struct SwitchForm {
     const char* form;  // after upper-casing
@@ -21,14 +23,14 @@ struct SwitchForm {
 };
 
 const SwitchForm kSwitches[] = {
-    {"-P", Switch::Put},       {"/P", Switch::Put},        {"-G", Switch::Get},
-    {"/G", Switch::Get},       {"-D", Switch::CheckDate},  {"/D", Switch::CheckDate},
-    {"-EF", Switch::EufOff},   {"/EF", Switch::EufOff},    {"-ET", Switch::EufOn},
-    {"/ET", Switch::EufOn},    {"TRUE", Switch::On},       {"FALSE", Switch::Off},
-    {"-S", Switch::Silent},    {"/S", Switch::Silent},     {"-H", Switch::Help},
-    {"/H", Switch::Help},      {"-HELP", Switch::Help},    {"/HELP", Switch::Help},
-    {"-?", Switch::Help},      {"/?", Switch::Help},       {"-F", Switch::Force},
-    {"/F", Switch::Force},
+    {"-P", Switch::Install},        {"/P", Switch::Install},       {"-G", Switch::Acquire},
+    {"/G", Switch::Acquire},        {"-D", Switch::OnlyNewer},     {"/D", Switch::OnlyNewer},
+    {"-EF", Switch::NoCompanions},  {"/EF", Switch::NoCompanions}, {"-ET", Switch::Companions},
+    {"/ET", Switch::Companions},    {"TRUE", Switch::EudcOn},      {"FALSE", Switch::EudcOff},
+    {"-S", Switch::Silent},         {"/S", Switch::Silent},        {"-H", Switch::Help},
+    {"/H", Switch::Help},           {"-HELP", Switch::Help},       {"/HELP", Switch::Help},
+    {"-?", Switch::Help},           {"/?", Switch::Help},          {"-F", Switch::NoQuestions},
+    {"/F", Switch::NoQuestions},
 };
 
 Switch Recognise(const std::string& argument) {
@@ -40,27 +42,26 @@ Switch Recognise(const std::string& argument) {
 
 }  // namespace
 
-bool TminamoParam::ParseCommandLine(const StringList& args) {
+bool ParseCommandLine(const StringList& args, const std::string& programFolder, Options& options, Target& target) {
     bool commandMode = false;
-    if (ReadStartupSettings()) {
+    if (ReadStartupSettings(programFolder, options, target)) {
         commandMode = true;
-        PutRequested = true;
+        options.installRequested = true;
     }
     for (const std::string& argument : args) {
-        Switch kind = Recognise(argument);
-        switch (kind) {
-            case Switch::None: SetTarget(AddTrailingBackslash(argument)); continue;
-            case Switch::Put: PutRequested = true; break;
-            case Switch::Get: GetRequested = true; break;
-            case Switch::CheckDate: CheckDate = true; break;
-            case Switch::EufOff: CopyEUF = false; break;
-            case Switch::EufOn: CopyEUF = true; break;
-            case Switch::On: EudcSwitch = kSwitchOn; break;
-            case Switch::Off: EudcSwitch = kSwitchOff; break;
-            case Switch::Silent: Silent = true; Confirm = false; break;
-            case Switch::Help: HelpRequested = true; break;
-            case Switch::Force: Confirm = false; break;
-            case Switch::Log: LogFile = argument.substr(LogSwitchLength(argument)); break;
+        switch (Recognise(argument)) {
+            case Switch::None: target.Set(AddTrailingBackslash(argument)); continue;
+            case Switch::Install: options.installRequested = true; break;
+            case Switch::Acquire: options.acquireRequested = true; break;
+            case Switch::OnlyNewer: options.onlyNewer = true; break;
+            case Switch::NoCompanions: options.copyCompanions = false; break;
+            case Switch::Companions: options.copyCompanions = true; break;
+            case Switch::EudcOn: options.eudcSwitch = EudcSwitch::kOn; break;
+            case Switch::EudcOff: options.eudcSwitch = EudcSwitch::kOff; break;
+            case Switch::Silent: options.silent = true; options.confirm = false; break;
+            case Switch::Help: options.helpRequested = true; break;
+            case Switch::NoQuestions: options.confirm = false; break;
+            case Switch::Log: options.logFile = argument.substr(LogSwitchLength(argument)); break;
         }
         commandMode = true;
     }

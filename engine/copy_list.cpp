@@ -1,6 +1,7 @@
 #include "engine/copy_list.h"
 
-#include "platform/platform.h"
+#include "platform/files.h"
+#include "platform/text.h"
 
 bool CopyList::HoldsDestination(const std::string& destination) const {
     const std::string wanted = platform::UpperCaseText(destination);

@@ -1,7 +1,7 @@
 #include "engine/folder_tree.h"
 
 #include "engine/paths.h"
-#include "platform/platform.h"
+#include "platform/files.h"
 
 bool CreateFolderTree(const std::string& path) {
     // Nothing is ever made where a path could not be spelled.

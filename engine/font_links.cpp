@@ -1,12 +1,11 @@
-// The per-user font-link table HKEY_CURRENT_USER\EUDC\932: which EUDC font
-// file serves which face.
-#include <algorithm>
+#include "engine/font_links.h"
 
 #include "engine/info_file.h"
-#include "engine/param.h"
 #include "engine/paths.h"
 #include "engine/texts.h"
-#include "platform/platform.h"
+#include "platform/files.h"
+#include "platform/registry.h"
+#include "platform/text.h"
 
 namespace {
 
@@ -22,83 +21,66 @@ std::string ExpandSystemRoot(const std::string& data, const std::string& windows
     return data.substr(0, at) + windowsFolder + data.substr(at + std::string(kSystemRoot).size());
 }
 
-bool IsStandardFile(const std::string& path) {
-    return paths::UpperAscii(paths::ExtensionOf(path)) == ".TTE";
-}
-
-// First index of name in list, letter case ignored the locale's way.
-int IndexOfText(const StringList& list, const std::string& name) {
-    for (size_t i = 0; i < list.size(); ++i)
-        if (platform::CompareTextIgnoreCase(list[i], name) == 0) return static_cast<int>(i);
-    return -1;
+// The first link of face, letter case ignored the locale's way; nullptr
+// when there is none.
+const FontLink* LinkOf(const FontLinks& links, const std::string& face) {
+    for (const FontLink& link : links)
+        if (platform::CompareTextIgnoreCase(link.face, face) == 0) return &link;
+    return nullptr;
 }
 
 }  // namespace
 
-void TminamoParam::ReadFontLinks() {
-    LinkNames.clear();
-    LinkFiles.clear();
+bool IsStandardEudcFile(const std::string& path) { return paths::UpperAscii(paths::ExtensionOf(path)) == ".TTE"; }
+
+FontLinkTable ReadFontLinks(const std::string& windowsFolder) {
+    FontLinkTable table;
     const platform::UniqueKey key = platform::OpenKey(HKEY_CURRENT_USER, kLinkKey, KEY_ALL_ACCESS);
-    StandardLinks = true;
-    for (const std::string& name : platform::ValueNames(key.get())) {
+    for (const std::string& face : platform::ValueNames(key.get())) {
         std::string data;
         // A value whose data is not text is no link: skip it. One that
         // cannot be read (gone since it was listed) links to no file.
-        if (platform::ReadText(key.get(), name, data) == platform::TextRead::kNotText) continue;
-        std::string file = ExpandSystemRoot(data, WindowsFolder);
-        if (!IsStandardFile(file)) StandardLinks = false;
-        LinkNames.push_back(name);
-        LinkFiles.push_back(file);
+        if (platform::ReadText(key.get(), face, data) == platform::TextRead::kNotText) continue;
+        const std::string file = ExpandSystemRoot(data, windowsFolder);
+        if (!IsStandardEudcFile(file)) table.standard = false;
+        table.links.push_back({face, file});
     }
+    return table;
 }
 
-uint8_t TminamoParam::WriteFontLinks() {
-    uint8_t result = kResultOk;
-    UnlinkedLines.clear();
+Result WriteFontLinks(const FontLinks& links, const Folders& folders, FontLinkTable& table,
+                      StringList& unlinked) {
+    Result result = Result::kOk;
+    unlinked.clear();
     {
         const platform::UniqueKey key = platform::CreateKey(HKEY_CURRENT_USER, kLinkKey, KEY_ALL_ACCESS);
-        for (size_t i = 0; i < IniLinkNames.size(); ++i) {
-            std::string name = IniLinkNames[i];
-            const std::string& file = IniLinkFiles[i];
+        for (const FontLink& link : links) {
             // A link to a file that is not there would break the face.
-            if (!paths::IsBareFileName(file) || !platform::FileExists(UserDataFolder + file)) {
-                UnlinkedLines.push_back(texts::Format(texts::kLinkSkipped, {name, file}));
+            if (!paths::IsBareFileName(link.file) || !platform::FileExists(folders.userData + link.file)) {
+                unlinked.push_back(texts::Format(texts::kLinkSkipped, {link.face, link.file}));
                 continue;
             }
-            if (OsVersion.dwMajorVersion < 5 && name == info_file::kPGothic) name = info_file::kPGothicJapanese;
-            if (!platform::WriteText(key.get(), name, UserDataFolder + file)) {
-                result = kResultRegistryError;
+            const bool japaneseName = folders.MajorVersion() < 5 && link.face == info_file::kPGothic;
+            const std::string face = japaneseName ? info_file::kPGothicJapanese : link.face;
+            if (!platform::WriteText(key.get(), face, folders.userData + link.file)) {
+                result = Result::kRegistryRefused;
                 break;
             }
         }
     }
-    ReadFontLinks();
+    table = ReadFontLinks(folders.windows);
     return result;
 }
 
-std::string TminamoParam::FindLinkedFile(const std::string& face) const {
-    if (LinkFiles.empty()) return std::string();
-    std::string wanted = face;
-    if (OsVersion.dwMajorVersion >= 5 && face == info_file::kPGothicJapanese) wanted = info_file::kPGothic;
-    int at = IndexOfText(LinkNames, wanted);
-    if (at < 0) at = IndexOfText(LinkNames, info_file::kDefaultLinkName);
-    return at < 0 ? std::string() : LinkFiles[at];
+std::string FindLinkedFile(const FontLinkTable& table, const std::string& face, DWORD majorVersion) {
+    const bool laterName = majorVersion >= 5 && face == info_file::kPGothicJapanese;
+    const FontLink* link = LinkOf(table.links, laterName ? info_file::kPGothic : face);
+    if (!link) link = LinkOf(table.links, info_file::kDefaultLinkName);
+    return link ? link->file : std::string();
 }
 
-std::string TminamoParam::FontLinkText() const {
+std::string FontLinkText(const FontLinkTable& table) {
     std::string text;
-    for (size_t i = 0; i < LinkFiles.size(); ++i) text += LinkNames[i] + " = " + LinkFiles[i] + "\r\n";
+    for (const FontLink& link : table.links) text += link.face + " = " + link.file + "\r\n";
     return text;
-}
-
-void TminamoParam::BuildDistinctFiles() {
-    DistinctFiles.clear();
-    auto less = [](const std::string& a, const std::string& b) {
-        return platform::CompareTextIgnoreCase(a, b) < 0;
-    };
-    for (const std::string& file : IniLinkFiles) {
-        auto at = std::lower_bound(DistinctFiles.begin(), DistinctFiles.end(), file, less);
-        if (at == DistinctFiles.end() || platform::CompareTextIgnoreCase(*at, file) != 0)
-            DistinctFiles.insert(at, file);
-    }
 }

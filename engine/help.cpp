@@ -1,12 +1,12 @@
-// The usage text of the command line.
-#include "engine/param.h"
+#include "engine/help.h"
+
 #include "engine/texts.h"
 
-void TminamoParam::ShowHelp() const {
+void ShowHelp(Notifier& notifier) {
     std::string text;
     for (const char* const* line = texts::kUsageLines; *line; ++line) {
         text += *line;
         text += "\r\n";
     }
-    Notify(text);
+    notifier.Notify(text);
 }

@@ -1,13 +1,13 @@
-// EUDC.INI: the link table and settings that travel with the font files.
-// Read and written only through the system's profile functions, always
-// with full paths.
 #include "engine/info_file.h"
 
-#include <algorithm>
+#include <cstring>
 
-#include "engine/param.h"
 #include "engine/paths.h"
-#include "platform/platform.h"
+#include "engine/sorted_names.h"
+#include "platform/files.h"
+#include "platform/fonts.h"
+#include "platform/profile.h"
+#include "platform/unique_handle.h"
 
 namespace {
 
@@ -15,65 +15,15 @@ const char* Flag(bool on) { return on ? "1" : "0"; }
 
 // Writes the [MINAMO] keys in their order; false at the first refusal.
 bool WriteSettings(const std::string& file, bool copyEuf, bool checkDate, bool silent) {
-    using info_file::kSettingsSection;
-    return platform::WriteProfileString(file, kSettingsSection, "AutoRun", "0") &&
-           platform::WriteProfileString(file, kSettingsSection, "CopyEUF", Flag(copyEuf)) &&
-           platform::WriteProfileString(file, kSettingsSection, "CheckDate", Flag(checkDate)) &&
-           platform::WriteProfileString(file, kSettingsSection, "Silet", Flag(silent)) &&
-           platform::WriteProfileString(file, kSettingsSection, "TargetFolder", "");
+    using namespace info_file;
+    return platform::WriteProfileString(file, kSettingsSection, kAutoRunKey, "0") &&
+           platform::WriteProfileString(file, kSettingsSection, kCopyEufKey, Flag(copyEuf)) &&
+           platform::WriteProfileString(file, kSettingsSection, kCheckDateKey, Flag(checkDate)) &&
+           platform::WriteProfileString(file, kSettingsSection, kSilentKey, Flag(silent)) &&
+           platform::WriteProfileString(file, kSettingsSection, kTargetFolderKey, "");
 }
 
-bool LessIgnoringCase(const std::string& a, const std::string& b) {
-    return platform::CompareTextIgnoreCase(a, b) < 0;
-}
-
-// The full names of the installed TrueType Shift-JIS faces, sorted.
-StringList InstalledFonts() {
-    StringList fonts;
-    const platform::WindowDC screen(nullptr);
-    platform::EnumerateFontFamilies(screen.get(), TminamoParam::FontEnumProc,
-                                    reinterpret_cast<LPARAM>(&fonts));
-    std::sort(fonts.begin(), fonts.end(), LessIgnoringCase);
-    return fonts;
-}
-
-bool Holds(const StringList& sorted, const std::string& name) {
-    auto at = std::lower_bound(sorted.begin(), sorted.end(), name, LessIgnoringCase);
-    return at != sorted.end() && platform::CompareTextIgnoreCase(*at, name) == 0;
-}
-
-}  // namespace
-
-bool TminamoParam::WriteInfoFile() {
-    StringList names;
-    for (const std::string& file : LinkFiles) names.push_back(paths::FileNamePart(file));
-    return WriteInfoFile(names);
-}
-
-bool TminamoParam::WriteInfoFile(const StringList& fileNames) {
-    const std::string file = TargetFolder + info_file::kFileName;
-    if (!WriteSettings(file, CopyEUF, CheckDate, Silent)) return false;
-    // Erased first, so that the table stands after [MINAMO] as a new one.
-    if (!platform::EraseProfileSection(file, info_file::kLinkSection)) return false;
-    if (LinkNames.empty()) return true;
-    // One write for the whole table: each write rewrites the file, and one
-    // per link made the file take longer than copying the fonts.
-    StringList lines;
-    for (size_t i = 0; i < LinkNames.size() && i < fileNames.size(); ++i)
-        lines.push_back(LinkNames[i] + "=" + fileNames[i]);
-    return platform::WriteProfileSection(file, info_file::kLinkSection, lines);
-}
-
-bool TminamoParam::WriteDefaultInfoFile() {
-    if (!platform::DirectoryExists(TargetFolder)) return false;
-    const std::string file = TargetFolder + info_file::kFileName;
-    return WriteSettings(file, true, false, false) &&
-           platform::WriteProfileString(file, info_file::kLinkSection, info_file::kDefaultLinkName,
-                                        info_file::kDefaultFontFile);
-}
-
-int CALLBACK TminamoParam::FontEnumProc(const LOGFONTA* font, const TEXTMETRICA*, DWORD fontType,
-                                        LPARAM list) {
+int CALLBACK AddShiftJisTrueTypeFont(const LOGFONTA* font, const TEXTMETRICA*, DWORD fontType, LPARAM list) {
     if (fontType == TRUETYPE_FONTTYPE && font->lfCharSet == SHIFTJIS_CHARSET) {
         // The full name, not the face name of the logical font.
         const auto* record = reinterpret_cast<const ENUMLOGFONTA*>(font);
@@ -84,31 +34,73 @@ int CALLBACK TminamoParam::FontEnumProc(const LOGFONTA* font, const TEXTMETRICA*
     return 1;
 }
 
-uint8_t TminamoParam::ReadInfoFile() {
-    const StringList installed = InstalledFonts();
-    ResolveTarget();
-    const std::string file = TargetFolder + info_file::kFileName;
-    const StringList keys = platform::ReadProfileKeys(file, info_file::kLinkSection);
-    if (keys.empty()) return kResultInfoIncomplete;
+// The full names of the installed TrueType Shift-JIS faces, sorted.
+StringList InstalledFonts() {
+    StringList fonts;
+    const platform::WindowDC screen(nullptr);
+    platform::EnumerateFontFamilies(screen.get(), AddShiftJisTrueTypeFont, reinterpret_cast<LPARAM>(&fonts));
+    SortIgnoringCase(fonts);
+    return fonts;
+}
 
-    IniLinkNames.clear();
-    IniLinkFiles.clear();
+// The faces of a link table that this machine can link: installed here,
+// or one of the fixed names; the Japanese PGothic under its later name.
+StringList LinkableFaces(const StringList& keys) {
+    using namespace info_file;
+    const StringList installed = InstalledFonts();
+    StringList faces;
     for (const std::string& key : keys) {
-        if (key == info_file::kPGothicJapanese)
-            IniLinkNames.push_back(info_file::kPGothic);
-        else if (Holds(installed, key) || key == info_file::kDefaultLinkName || key == info_file::kPGothic)
-            IniLinkNames.push_back(key);
+        if (key == kPGothicJapanese)
+            faces.push_back(kPGothic);
+        else if (SortedContains(installed, key) || key == kDefaultLinkName || key == kPGothic)
+            faces.push_back(key);
         // Otherwise its face is not installed here: neither copied nor linked.
     }
-    if (IniLinkNames.empty()) return kResultNoLinkFont;
+    return faces;
+}
 
-    StandardLinks = true;
-    for (const std::string& name : IniLinkNames) {
-        std::string value = platform::ReadProfileString(file, info_file::kLinkSection, name, "");
-        if (name == info_file::kPGothic && value.empty())
-            value = platform::ReadProfileString(file, info_file::kLinkSection, info_file::kPGothicJapanese, "");
-        if (paths::UpperAscii(paths::ExtensionOf(value)) != ".TTE") StandardLinks = false;
-        IniLinkFiles.push_back(value);
+}  // namespace
+
+bool HoldsEudcData(const std::string& folder) {
+    return platform::FileExists(folder + info_file::kFileName) ||
+           platform::FileExists(folder + info_file::kDefaultFontFile);
+}
+
+bool WriteInfoFile(const std::string& folder, const Options& options, const FontLinks& links) {
+    const std::string file = folder + info_file::kFileName;
+    if (!WriteSettings(file, options.copyCompanions, options.onlyNewer, options.silent)) return false;
+    // Erased first, so that the table stands after [MINAMO] as a new one.
+    if (!platform::EraseProfileSection(file, info_file::kLinkSection)) return false;
+    if (links.empty()) return true;
+    // One write for the whole table: each write rewrites the file, and one
+    // per link made the file take longer than copying the fonts.
+    StringList lines;
+    for (const FontLink& link : links) lines.push_back(link.face + "=" + link.file);
+    return platform::WriteProfileSection(file, info_file::kLinkSection, lines);
+}
+
+bool WriteDefaultInfoFile(const std::string& folder) {
+    if (!platform::DirectoryExists(folder)) return false;
+    const std::string file = folder + info_file::kFileName;
+    return WriteSettings(file, true, false, false) &&
+           platform::WriteProfileString(file, info_file::kLinkSection, info_file::kDefaultLinkName,
+                                        info_file::kDefaultFontFile);
+}
+
+Result ReadInfoFile(const std::string& folder, FontLinkTable& table) {
+    using namespace info_file;
+    const std::string file = folder + kFileName;
+    const StringList keys = platform::ReadProfileKeys(file, kLinkSection);
+    if (keys.empty()) return Result::kNoLinkTable;
+    const StringList faces = LinkableFaces(keys);
+    if (faces.empty()) return Result::kNoLinkedFaceHere;
+    table = FontLinkTable();
+    for (const std::string& face : faces) {
+        std::string value = platform::ReadProfileString(file, kLinkSection, face, "");
+        if (face == kPGothic && value.empty())
+            value = platform::ReadProfileString(file, kLinkSection, kPGothicJapanese, "");
+        if (!IsStandardEudcFile(value)) table.standard = false;
+        table.links.push_back({face, value});
     }
-    return kResultOk;
+    return Result::kOk;
 }

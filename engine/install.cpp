@@ -1,15 +1,16 @@
-// Install: copy a folder's EUDC font files into the user data folder and
-// link them in the registry.
+#include "engine/install.h"
+
 #include "engine/copy_list.h"
 #include "engine/folder_tree.h"
 #include "engine/info_file.h"
-#include "engine/install_lock.h"
-#include "engine/param.h"
 #include "engine/paths.h"
 #include "engine/recovery.h"
+#include "engine/result_texts.h"
+#include "engine/sorted_names.h"
 #include "engine/staging.h"
 #include "engine/texts.h"
-#include "platform/platform.h"
+#include "platform/files.h"
+#include "platform/interaction.h"
 
 namespace {
 
@@ -22,122 +23,152 @@ bool SameAsInstalled(const CopyList::Item& item) {
            platform::ReadFileStamp(item.destination, installed) && platform::SameStamp(source, installed);
 }
 
-}  // namespace
+bool Declined(const std::string& question) { return platform::AskYesNo(question) == IDNO; }
 
-uint8_t TminamoParam::InstallFiles(InstallLock& lock) {
-    if (Confirm && !StandardLinks &&
-        platform::AskYesNo(texts::Format(texts::kNonStandardQuestion,
-                                         {texts::kOperationInstall, "",
-                                          texts::kOperationInstall})) == IDNO)
-        return kResultCancelled;
-    DoneLines.clear();
-    MissingLines.clear();
-    NotRestoredLines.clear();
-    BuildDistinctFiles();
-    bool notNewer = false;
-    if (!CreateFolderTree(UserDataFolder)) return kResultNoUserFolder;
-    if (!lock.Acquire(UserDataFolder)) return kResultInstallFailed;
-    // An install cut off by a crash has the user's previous files in its
-    // staging folder: put back or finished before anything is compared.
-    if (!RecoverInterruptedInstalls(UserDataFolder, NotRestoredLines)) return kResultInstallFailed;
+// The files of the links, each once, however many links name it.
+StringList FilesToInstall(const FontLinks& links) {
+    StringList files;
+    for (const FontLink& link : links) files.push_back(link.file);
+    return DistinctIgnoringCase(files);
+}
 
-    CopyList install;
-    // A file goes in once, however many links or companions name it.
-    auto put = [&](const std::string& source, const std::string& destination) {
-        if (install.Add(source, destination)) DoneLines.push_back(destination + texts::kInstalledLine);
-    };
-    for (const std::string& name : DistinctFiles) {
+// What an install copies: each file of the folder that is there (and newer
+// than the installed one, when asked), with its companion.
+class InstallCopy {
+public:
+    InstallCopy(const Folders& folders, const Options& options, const std::string& targetFolder,
+                InstallReport& report)
+        : folders_(folders), options_(options), targetFolder_(targetFolder), report_(report) {}
+
+    void TakeFile(const std::string& name) {
         // A name with a folder in it could reach outside the target and the
         // user data folder: it is no file of this folder.
         if (!paths::IsBareFileName(name)) {
-            MissingLines.push_back(name + texts::kNotFoundLine);
-            continue;
+            report_.missing.push_back(name + texts::kNotFoundLine);
+            return;
         }
-        const std::string source = TargetFolder + name;
-        const std::string destination = UserDataFolder + name;
+        const std::string source = targetFolder_ + name;
+        const std::string destination = folders_.userData + name;
         if (!platform::FileExists(source)) {
-            MissingLines.push_back(source + texts::kNotFoundLine);
-            continue;
+            report_.missing.push_back(source + texts::kNotFoundLine);
+            return;
         }
-        if (CheckDate && !(FileDate(source) > FileDate(destination))) {
-            notNewer = true;
-            continue;
+        if (options_.onlyNewer && !(LastWriteDate(source) > LastWriteDate(destination))) {
+            notNewer_ = true;
+            return;
         }
-        put(source, destination);
-        if (!CopyEUF) continue;
+        Put(source, destination);
+        if (!options_.copyCompanions) return;
         const std::string companion = paths::ChangeExtension(source, info_file::kCompanionExtension);
         if (platform::FileExists(companion))
-            put(companion, paths::ChangeExtension(destination, info_file::kCompanionExtension));
+            Put(companion, paths::ChangeExtension(destination, info_file::kCompanionExtension));
         else
-            MissingLines.push_back(companion + texts::kNotFoundLine);
+            report_.missing.push_back(companion + texts::kNotFoundLine);
     }
-    if (install.Empty()) return notNewer ? kResultAlreadyLatest : kResultNoSourceFiles;
 
-    if (Confirm && !Silent && platform::AskYesNo(texts::kReplaceQuestion) == IDNO)
-        return kResultCancelled;
+    const CopyList& Copy() const { return copy_; }
+    // A file was left out for not being newer than the installed one.
+    bool NotNewer() const { return notNewer_; }
+
+private:
+    // A file goes in once, however many links or companions name it.
+    void Put(const std::string& source, const std::string& destination) {
+        if (copy_.Add(source, destination)) report_.installed.push_back(destination + texts::kInstalledLine);
+    }
+
+    const Folders& folders_;
+    const Options& options_;
+    std::string targetFolder_;
+    InstallReport& report_;
+    CopyList copy_;
+    bool notNewer_ = false;
+};
+
+// The target folder's links: from its EUDC.INI, written first as a default
+// one for a folder with only EUDC.TTE.
+Result ReadTargetLinks(const std::string& folder, FontLinkTable& infoLinks) {
+    if (!HoldsEudcData(folder)) return Result::kNoFilesToInstall;
+    if (!platform::FileExists(folder + info_file::kFileName) && !WriteDefaultInfoFile(folder))
+        return Result::kNoInfoFile;
+    return ReadInfoFile(folder, infoLinks);
+}
+
+// The copy, then the links, with the user data folder locked from the
+// first file to the last link; busy tells that another install held it.
+Result CopyAndLink(const Folders& folders, const Options& options, const std::string& targetFolder,
+                   const FontLinkTable& infoLinks, FontLinkTable& registryLinks, InstallReport& report, bool& busy) {
+    InstallLock lock;
+    Result result = InstallFiles(folders, options, targetFolder, infoLinks, lock, report);
+    busy = lock.Busy();
+    if (result == Result::kOk && WriteFontLinks(infoLinks.links, folders, registryLinks, report.unlinked) != Result::kOk)
+        result = Result::kRegistryRefused;
+    return result;
+}
+
+}  // namespace
+
+Result InstallFiles(const Folders& folders, const Options& options, const std::string& targetFolder,
+                    const FontLinkTable& infoLinks, InstallLock& lock, InstallReport& report) {
+    if (options.confirm && !infoLinks.standard &&
+        Declined(texts::Format(texts::kNonStandardQuestion,
+                               {texts::kOperationInstall, "", texts::kOperationInstall})))
+        return Result::kCancelled;
+    report.installed.clear();
+    report.missing.clear();
+    report.notRestored.clear();
+    const StringList files = FilesToInstall(infoLinks.links);
+    if (!CreateFolderTree(folders.userData)) return Result::kNoUserDataFolder;
+    if (!lock.Take(folders.userData)) return Result::kInstallFailed;
+    // An install cut off by a crash has the user's previous files in its
+    // staging folder: put back or finished before anything is compared.
+    if (!RecoverInterruptedInstalls(folders.userData, report.notRestored)) return Result::kInstallFailed;
+
+    InstallCopy install(folders, options, targetFolder, report);
+    for (const std::string& name : files) install.TakeFile(name);
+    if (install.Copy().Empty()) return install.NotNewer() ? Result::kInstalledIsNewer : Result::kNoFilesToInstall;
+
+    if (options.confirm && !options.silent && Declined(texts::kReplaceQuestion)) return Result::kCancelled;
     CopyList changed;
-    for (const CopyList::Item& item : install.Items())
+    for (const CopyList::Item& item : install.Copy().Items())
         if (!SameAsInstalled(item)) changed.Add(item.source, item.destination);
-    if (changed.Empty()) return kResultOk;
+    if (changed.Empty()) return Result::kOk;
     // The shell writes into a staging folder; the user's EUDC files are
     // replaced only when every new file arrived whole.
-    return StagedInstall(changed, UserDataFolder, NotRestoredLines) ? kResultOk : kResultInstallFailed;
+    return StagedInstall(changed, folders.userData, report.notRestored) ? Result::kOk : Result::kInstallFailed;
 }
 
-uint8_t TminamoParam::PutEudc() {
-    ResolveTarget();
+Result InstallEudc(const Folders& folders, const Options& options, Target& target, FontLinkTable& registryLinks,
+                   Notifier& notifier, InstallReport& report) {
+    target.Resolve();
     // A folder that cannot be spelled: the target is a missing folder, the
     // user data folder one that cannot be made.
-    if (!CheckSpelled(TargetFolder)) return kResultNoSourceFiles;
-    if (!CheckSpelled(UserDataFolder)) return kResultNoUserFolder;
-    const std::string info = TargetFolder + info_file::kFileName;
-    if (!platform::FileExists(info)) {
-        if (!platform::FileExists(TargetFolder + info_file::kDefaultFontFile)) {
-            Notify(texts::kNoSourceFiles);
-            return kResultNoSourceFiles;
-        }
-        if (!WriteDefaultInfoFile()) {
-            Notify(texts::kInfoMissing);
-            return kResultInfoMissing;
-        }
-    }
-    switch (ReadInfoFile()) {
-        case kResultNoLinkFont: Notify(texts::kNoLinkFont); return kResultNoLinkFont;
-        case kResultInfoIncomplete: Notify(texts::kInfoIncomplete); return kResultInfoIncomplete;
-        default: break;
-    }
-    uint8_t result;
-    bool busy;
-    {
-        // Held from the first file to the last link, and let go before any
-        // message waits for the user.
-        InstallLock lock;
-        result = InstallFiles(lock);
-        busy = lock.Busy();
-        if (result == kResultOk && WriteFontLinks() != kResultOk) result = kResultRegistryError;
-    }
-    switch (result) {
-        case kResultOk:
-            Notify(texts::CrLines(DoneLines) + texts::CrLines(UnlinkedLines) + "\r");
-            return result;
-        case kResultRegistryError: Notify(texts::kRegistryFailed); return result;
-        case kResultAlreadyLatest: Notify(texts::kLatestInstalled); return result;
-        case kResultCancelled: Notify(texts::kInstallCancelled); return result;
-        case kResultNoSourceFiles: Notify(texts::kNoSourceFiles); return result;
-        default:
-            if (busy) {
-                Notify(texts::kInstallBusy);
-                return result;
-            }
-            Notify(std::string(texts::kInstallFailed) + texts::kInstallFailedCheckSource +
-                   (IsNtFamily() ? texts::kInstallFailedUserFolder
-                                 : texts::kInstallFailedPleaseCheck) +
-                   texts::CrLines(NotRestoredLines));
-            return result;
-    }
+    if (!CheckSpelled(target.folder, notifier)) return Result::kNoFilesToInstall;
+    if (!CheckSpelled(folders.userData, notifier)) return Result::kNoUserDataFolder;
+    FontLinkTable infoLinks;
+    Result result = ReadTargetLinks(target.folder, infoLinks);
+    bool busy = false;
+    if (result == Result::kOk)
+        result = CopyAndLink(folders, options, target.folder, infoLinks, registryLinks, report, busy);
+    // The lock is let go before any message waits for the user.
+    if (result == Result::kOk)
+        notifier.Notify(texts::CrLines(report.installed) + texts::CrLines(report.unlinked) + "\r");
+    else if (const char* text = ResultText(Operation::kInstall, result))
+        notifier.Notify(text);
+    else
+        notifier.Notify(busy ? std::string(texts::kInstallBusy)
+                             : InstallFailureText(folders.IsNtFamily(), report.notRestored));
+    return result;
 }
 
-double TminamoParam::FileDate(const std::string& path) {
+Result InstallWithEudcOff(const Folders& folders, const Options& options, Target& target,
+                          FontLinkTable& registryLinks, Notifier& notifier, InstallReport& report) {
+    platform::EnableEudc(platform::kEudcOff);
+    const Result result = InstallEudc(folders, options, target, registryLinks, notifier, report);
+    platform::EnableEudc(platform::kEudcOn);
+    return result;
+}
+
+double LastWriteDate(const std::string& path) {
     SYSTEMTIME t;
     if (!platform::LastWriteLocalTime(path, t)) return 0;
     // Days since 30 December 1899, the time of day as the fraction.

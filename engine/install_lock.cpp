@@ -11,7 +11,7 @@ const int kAttempts = 50;
 const DWORD kPauseMs = 100;
 }  // namespace
 
-bool InstallLock::Acquire(const std::string& folder) {
+bool InstallLock::Take(const std::string& folder) {
     Release();
     const std::string path = folder + kLockName;
     for (int attempt = 1;; ++attempt) {

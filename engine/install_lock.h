@@ -15,8 +15,8 @@ public:
 
     // Takes the lock of folder, waiting a few seconds while another install
     // holds it. False when it was not taken; Busy() tells why.
-    bool Acquire(const std::string& folder);
-    // The last Acquire gave up because another install held the lock.
+    bool Take(const std::string& folder);
+    // The last Take gave up because another install held the lock.
     bool Busy() const { return busy_; }
     void Release();
 

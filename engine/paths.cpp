@@ -2,7 +2,8 @@
 
 #include <cstring>
 
-#include "platform/platform.h"
+#include "platform/spelled_path.h"
+#include "platform/text.h"
 
 namespace paths {
 

@@ -2,7 +2,7 @@
 
 #include "engine/staging.h"
 #include "engine/texts.h"
-#include "platform/platform.h"
+#include "platform/files.h"
 
 bool RollBack(const std::vector<JournalRecord>& records, const StagingPlaces& places,
               std::vector<std::string>& notRestored) {

@@ -4,7 +4,8 @@
 #include <iterator>
 
 #include "engine/paths.h"
-#include "platform/platform.h"
+#include "platform/files.h"
+#include "platform/system.h"
 
 namespace {
 
@@ -39,24 +40,22 @@ std::string OneLine(const StringList& texts) {
 
 }  // namespace
 
-std::string RunLogLine(const TminamoParam& param, const std::string& action, const std::string& target,
-                       uint8_t result) {
+std::string RunLogLine(const RunRecord& run, const StringList& reports) {
     const std::string fields[] = {DateTimeText(platform::LocalTimeNow()),
                                   platform::ComputerName(),
                                   platform::UserName(),
-                                  action,
-                                  target,
-                                  std::to_string(result),
-                                  OneLine(param.Reports)};
+                                  run.action,
+                                  run.target,
+                                  std::to_string(ExitCode(run.result)),
+                                  OneLine(reports)};
     std::string line = fields[0];
     for (size_t i = 1; i < std::size(fields); ++i) line += "\t" + fields[i];
     return line + "\r\n";
 }
 
-void AppendRunLog(const TminamoParam& param, const std::string& action, const std::string& target,
-                  uint8_t result) {
-    if (param.LogFile.empty() || !paths::IsSpelled(param.LogFile)) return;
-    const std::string file =
-        paths::IsAbsolutePath(param.LogFile) ? param.LogFile : param.ProgramFolder + param.LogFile;
-    platform::AppendToFile(file, RunLogLine(param, action, target, result));
+void AppendRunLog(const std::string& logFile, const std::string& programFolder, const RunRecord& run,
+                  const StringList& reports) {
+    if (logFile.empty() || !paths::IsSpelled(logFile)) return;
+    const std::string file = paths::IsAbsolutePath(logFile) ? logFile : programFolder + logFile;
+    platform::AppendToFile(file, RunLogLine(run, reports));
 }

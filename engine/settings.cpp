@@ -1,13 +1,11 @@
-// The [MINAMO] settings of an EUDC.INI: beside the program at start-up, in
-// the chosen folder in window mode. Readers only: nothing is written or
-// reported.
+#include "engine/settings.h"
+
 #include <cerrno>
 #include <cstdlib>
 
 #include "engine/info_file.h"
-#include "engine/param.h"
 #include "engine/paths.h"
-#include "platform/platform.h"
+#include "platform/profile.h"
 
 namespace {
 
@@ -28,22 +26,19 @@ bool ReadBool(const std::string& file, const char* key, bool fallback) {
 
 }  // namespace
 
-bool TminamoParam::ReadStartupSettings() {
-    const std::string file = ProgramFolder + info_file::kFileName;
-    AutoRun = ReadBool(file, "AutoRun", false);
-    CopyEUF = ReadBool(file, "CopyEUF", true);
-    CheckDate = ReadBool(file, "CheckDate", false);
-    Silent = ReadBool(file, "Silet", false);
-    std::string target =
-        platform::ReadProfileString(file, info_file::kSettingsSection, "TargetFolder", "");
-    SetTarget(AddTrailingBackslash(target));
-    LogFile = platform::ReadProfileString(file, info_file::kSettingsSection, "LogFile", "");
-    return AutoRun;
+bool ReadStartupSettings(const std::string& programFolder, Options& options, Target& target) {
+    const std::string file = programFolder + info_file::kFileName;
+    options.autoRun = ReadBool(file, info_file::kAutoRunKey, false);
+    ReadFolderOptions(programFolder, options);
+    target.Set(AddTrailingBackslash(
+        platform::ReadProfileString(file, info_file::kSettingsSection, info_file::kTargetFolderKey, "")));
+    options.logFile = platform::ReadProfileString(file, info_file::kSettingsSection, info_file::kLogFileKey, "");
+    return options.autoRun;
 }
 
-void TminamoParam::ReadOptions() {
-    const std::string file = TargetFolder + info_file::kFileName;
-    CopyEUF = ReadBool(file, "CopyEUF", true);
-    CheckDate = ReadBool(file, "CheckDate", false);
-    Silent = ReadBool(file, "Silet", false);
+void ReadFolderOptions(const std::string& folder, Options& options) {
+    const std::string file = folder + info_file::kFileName;
+    options.copyCompanions = ReadBool(file, info_file::kCopyEufKey, true);
+    options.onlyNewer = ReadBool(file, info_file::kCheckDateKey, false);
+    options.silent = ReadBool(file, info_file::kSilentKey, false);
 }

@@ -4,7 +4,9 @@
 #include "engine/paths.h"
 #include "engine/recovery.h"
 #include "engine/texts.h"
-#include "platform/platform.h"
+#include "platform/files.h"
+#include "platform/shell.h"
+#include "platform/system.h"
 
 namespace {
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/run_modes.h"
+#include "engine/folders.h"
 #include "engine/texts.h"
 #include "tests/support/test_support.h"
 
@@ -16,7 +17,7 @@ std::string UsageText() {
 }
 
 // Every run here is refused or runs in command mode.
-int NoWindowMode(TminamoParam&) {
+int NoWindowMode(RunParameters&) {
     ADD_FAILURE() << "window mode";
     return -1;
 }
@@ -27,7 +28,7 @@ int RunMinamo(const std::string& executablePath, const StringList& args) {
 
 std::string UserDataFolder() {
     TempFolder scratch;
-    return TminamoParam(scratch / "minamo.exe").UserDataFolder;
+    return ResolveFolders(scratch / "minamo.exe").userData;
 }
 
 TEST(Entry, RefusesToRunFromTheUserDataFolder) {

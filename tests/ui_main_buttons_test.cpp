@@ -33,7 +33,7 @@ TEST_F(MainWindowTest, EudcButtonsSwitchAndRefreshAnOpenCodeTable) {
     EXPECT_EQ(refreshes.count, 2);
     EXPECT_EQ(boxes.eudcCalls, (std::vector<BOOL>{off, on, off, on}));
     EXPECT_TRUE(boxes.messages.empty());
-    EXPECT_EQ(param->EudcSwitch, kSwitchNone);
+    EXPECT_EQ(param->options.eudcSwitch, EudcSwitch::kNone);
 }
 
 TEST_F(MainWindowTest, CodeTableButtonOpensClosesAndReopens) {
@@ -68,7 +68,7 @@ TEST_F(MainWindowTest, CodeTableButtonOpensClosesAndReopens) {
 // Without an active visual-style theme the windows touch.
 TEST_F(MainWindowTest, DockGapFollowsTheTheme) {
     Open();
-    const bool themed = param->OsVersion.dwMajorVersion >= 6 && platform::IsThemeActive();
+    const bool themed = param->folders.os.dwMajorVersion >= 6 && platform::IsThemeActive();
     EXPECT_EQ(Form().DockGap, themed ? GetSystemMetrics(SM_CYFRAME) / 2 : 0);
 }
 
@@ -108,7 +108,7 @@ TEST_F(MainWindowTest, CommandHelpShowsTheUsageUnlessSilent) {
     for (const char* const* line = texts::kUsageLines; *line; ++line) usage += std::string(*line) + "\r\n";
     Click(Form().CommandHelpButton);
     EXPECT_EQ(boxes.messages, std::vector<std::string>{usage});
-    param->Silent = true;
+    param->options.silent = true;
     Click(Form().CommandHelpButton);
     EXPECT_EQ(boxes.messages.size(), 1u);
 }

@@ -1,4 +1,6 @@
 #include "tests/ui_main_support.h"
+
+#include "engine/command_line.h"
 #include "ui/main/window.h"
 
 #include <commctrl.h>
@@ -129,9 +131,10 @@ void MainWindowTest::TearDown() {
 }
 
 void MainWindowTest::Open(const StringList& args) {
-    param = std::make_unique<TminamoParam>(program / "minamo.exe");
+    param = std::make_unique<RunParameters>(program / "minamo.exe");
     RunParam = param.get();
-    ASSERT_FALSE(param->ParseCommandLine(args)) << "window mode expected";
+    ASSERT_FALSE(ParseCommandLine(args, param->folders.program, param->options, param->target))
+        << "window mode expected";
     form = TMinamoForm::Create();
     ASSERT_TRUE(form);
     form->Show();

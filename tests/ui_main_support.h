@@ -12,7 +12,8 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/param.h"
+#include "engine/run_parameters.h"
+#include "ui/run_param.h"
 #include "tests/support/test_support.h"
 #include "ui/main/minamo_form.h"
 
@@ -86,7 +87,7 @@ protected:
 
     testing_support::TempFolder program;
     testing_support::FakeInteraction boxes;
-    std::unique_ptr<TminamoParam> param;
+    std::unique_ptr<RunParameters> param;
     std::unique_ptr<TMinamoForm> form;
 };
 

@@ -9,9 +9,9 @@
 #include <cstdio>
 #include <string>
 
-#include "engine/param.h"
 #include "platform/platform.h"
 #include "ui/gcode/gcode_form.h"
+#include "ui/run_param.h"
 #include "ui/window_messages.h"
 
 namespace {
@@ -34,7 +34,8 @@ void Hover(TGCodeForm* form, int col, int row) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    RunParam = new TminamoParam(platform::ExecutablePath());
+    RunParameters run(platform::ExecutablePath());
+    RunParam = &run;
     TGCodeForm* form = TGCodeForm::Create(nullptr, 0);
     CodeTableForm = form;
     RECT outer{0, 0, 482, 234};
@@ -78,6 +79,6 @@ int main(int argc, char** argv) {
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
-    delete RunParam;
+    RunParam = nullptr;
     return 0;
 }

@@ -3,7 +3,7 @@
 
 #include <commctrl.h>
 
-#include "engine/param.h"
+#include "ui/run_param.h"
 #include "engine/texts.h"
 #include "platform/platform.h"
 #include "ui/gcode/follow_move.h"
@@ -114,7 +114,7 @@ void TGCodeForm::FormCreate() {
     GlyphPopup->SetFaceName(fontText_);
     UpdateFileStatus();
     SendMessageA(CBCode, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(texts::kCodeSystemSjis));
-    if (RunParam && RunParam->OsVersion.dwMajorVersion >= 5)
+    if (RunParam && RunParam->folders.MajorVersion() >= 5)
         SendMessageA(CBCode, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(texts::kCodeSystemUnicode));
     SendMessageA(CBCode, CB_SETCURSEL, 0, 0);
     UnicodeMode = false;

@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "engine/param.h"
+#include "ui/run_param.h"
 #include "engine/texts.h"
 #include "ui/gcode/fit_path.h"
 #include "ui/gcode/gcode_form.h"
@@ -18,7 +18,7 @@ constexpr int kFileMargin = 60;  // kept free right of the path in panel 0
 void TGCodeForm::UpdateFileStatus() {
     HFONT font = reinterpret_cast<HFONT>(SendMessageA(StatusBar1, WM_GETFONT, 0, 0));
     int labelWidth = TextWidthIn(font, texts::kFileLabel);
-    std::string file = RunParam ? RunParam->FindLinkedFile(fontText_) : std::string();
+    std::string file = RunParam ? FindLinkedFile(RunParam->fontLinks, fontText_, RunParam->folders.MajorVersion()) : std::string();
     std::string shown = FitPathToWidth(file, font, PanelWidth(0) - labelWidth - kFileMargin);
     std::string text = std::string(texts::kFileLabel) + shown;
     SetPanelText(0, text);

@@ -6,12 +6,12 @@
 
 #include <algorithm>
 
-#include "engine/param.h"
 #include "engine/paths.h"
 #include "engine/texts.h"
 #include "platform/platform.h"
 #include "res/resource.h"
 #include "ui/gcode/gcode_form.h"
+#include "ui/run_param.h"
 #include "ui/window_messages.h"
 
 namespace {
@@ -226,10 +226,10 @@ bool TMinamoForm::OnSetCursor(HWND under) {
 }
 
 void TMinamoForm::FormCreate() {
-    const OSVERSIONINFOA& os = RunParam->OsVersion;
+    const OSVERSIONINFOA& os = RunParam->folders.os;
     const std::string lines =
         texts::Format(texts::kOsLine, {os.dwMajorVersion, os.dwMinorVersion}) + "\r\n" +
-        texts::kInstallFolderLine + "\r\n" + RunParam->UserDataFolder;
+        texts::kInstallFolderLine + "\r\n" + RunParam->folders.userData;
     SetWindowTextA(Memo1, lines.c_str());
     SetWindowTextA(WidthButton, texts::kWidenCaption);
     hints_.Activate(true);
@@ -238,8 +238,8 @@ void TMinamoForm::FormCreate() {
     if (os.dwMajorVersion >= 6 && platform::IsThemeActive())
         DockGap = GetSystemMetrics(SM_CYFRAME) / 2;
     ui::SetClientSize(Handle(), kNarrowWidth, kClientHeight);
-    startupSilent_ = RunParam->Silent;
-    const std::string wanted = RemoveTrailingBackslash(RunParam->TargetName);
+    startupSilent_ = RunParam->options.silent;
+    const std::string wanted = RemoveTrailingBackslash(RunParam->target.name);
     if (!FillFolderList(wanted))
         platform::ShowMessage(texts::Format(texts::kFolderMissing, {wanted}));
 }

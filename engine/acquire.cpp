@@ -4,7 +4,7 @@
 #include "engine/folder_tree.h"
 #include "engine/info_file.h"
 #include "engine/paths.h"
-#include "engine/result_texts.h"
+#include "engine/operation_texts.h"
 #include "engine/texts.h"
 #include "platform/files.h"
 #include "platform/interaction.h"
@@ -95,33 +95,23 @@ private:
     bool overwrites_ = false;
 };
 
-bool Declined(const std::string& question) { return platform::AskYesNo(question) == IDNO; }
-
 Result AcquireFiles(const Folders& folders, const Options& options, const std::string& folder,
                     const FontLinkTable& links, AcquireReport& report) {
-    if (options.confirm && !links.standard &&
-        Declined(texts::Format(texts::kNonStandardQuestion, {texts::kOperationAcquire, texts::kOnOtherMachines,
-                                                             texts::kOperationAcquire})))
+    if (options.confirm && !links.standard && platform::AnsweredNo(NonStandardQuestion(Operation::kAcquire)))
         return Result::kCancelled;
     report = AcquireReport();
     AcquireCopy copy(folder, report);
     for (const FontLink& link : links.links) copy.TakeLink(link, folders, options.copyCompanions);
     if (copy.Copy().Empty()) return Result::kNoEudcOnThisMachine;
 
-    if (options.confirm && !options.silent && copy.Overwrites() && Declined(texts::kOverwriteQuestion))
+    if (options.confirm && !options.silent && copy.Overwrites() && platform::AnsweredNo(texts::kOverwriteQuestion))
         return Result::kCancelled;
     // A copy of one file into a missing folder would create a file of the
     // folder's name: make the folder first.
     if (!CreateFolderTree(folder)) return Result::kAcquireFailed;
 
-    platform::ShellCopyRequest request;
-    request.sources = copy.Copy().SourceText();
-    // One destination per file: a renamed file arrives under its new name.
-    request.destinations = copy.Copy().DestinationText();
-    request.flags = FOF_MULTIDESTFILES | FOF_NOCONFIRMATION | FOF_FILESONLY;
-    request.progressTitle = texts::kAcquireProgressTitle;
-    request.abortedBefore = FALSE;
-    const platform::ShellCopyResult result = platform::ShellCopy(request);
+    // The aborted flag is read afterwards: a copy the user aborted failed.
+    const platform::ShellCopyResult result = platform::ShellCopy(copy.Copy().ShellRequest(texts::kAcquireProgressTitle));
     if (result.code != 0 || result.aborted || !copy.Copy().AllArrived()) return Result::kAcquireFailed;
     if (!WriteInfoFile(folder, options, copy.Written())) return Result::kAcquireFailed;
     return Result::kOk;

@@ -33,6 +33,15 @@ std::string CopyList::DestinationText() const {
     return text + '\0';
 }
 
+platform::ShellCopyRequest CopyList::ShellRequest(const std::string& progressTitle) const {
+    platform::ShellCopyRequest request;
+    request.sources = SourceText();
+    request.destinations = DestinationText();
+    request.flags = FOF_MULTIDESTFILES | FOF_NOCONFIRMATION | FOF_FILESONLY;
+    request.progressTitle = progressTitle;
+    return request;
+}
+
 bool CopyList::AllArrived() const {
     for (const Item& item : items_) {
         unsigned long long from = 0, to = 0;

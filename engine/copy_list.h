@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/shell.h"
+
 class CopyList {
 public:
     struct Item {
@@ -23,13 +25,18 @@ public:
 
     // Whether text occurs anywhere in the sources added so far.
     bool SourcesContain(const std::string& text) const;
-    // Each path followed by a NUL, then one more NUL.
-    std::string SourceText() const;
-    std::string DestinationText() const;
+    // One shell copy of every item to its own destination (a renamed file
+    // arrives under its new name), files only, asking nothing; a long copy
+    // shows the system's progress dialog under progressTitle.
+    platform::ShellCopyRequest ShellRequest(const std::string& progressTitle) const;
     // Every destination exists with its source's size.
     bool AllArrived() const;
 
 private:
+    // Each path followed by a NUL, then one more NUL.
+    std::string SourceText() const;
+    std::string DestinationText() const;
+
     std::vector<Item> items_;
     std::string sources_;  // each source followed by a NUL
 };

@@ -5,7 +5,7 @@
 #include "engine/info_file.h"
 #include "engine/paths.h"
 #include "engine/recovery.h"
-#include "engine/result_texts.h"
+#include "engine/operation_texts.h"
 #include "engine/sorted_names.h"
 #include "engine/staging.h"
 #include "engine/texts.h"
@@ -22,8 +22,6 @@ bool SameAsInstalled(const CopyList::Item& item) {
     return platform::ReadFileStamp(item.source, source) &&
            platform::ReadFileStamp(item.destination, installed) && platform::SameStamp(source, installed);
 }
-
-bool Declined(const std::string& question) { return platform::AskYesNo(question) == IDNO; }
 
 // The files of the links, each once, however many links name it.
 StringList FilesToInstall(const FontLinks& links) {
@@ -109,9 +107,7 @@ Result CopyAndLink(const Folders& folders, const Options& options, const std::st
 
 Result InstallFiles(const Folders& folders, const Options& options, const std::string& targetFolder,
                     const FontLinkTable& infoLinks, InstallLock& lock, InstallReport& report) {
-    if (options.confirm && !infoLinks.standard &&
-        Declined(texts::Format(texts::kNonStandardQuestion,
-                               {texts::kOperationInstall, "", texts::kOperationInstall})))
+    if (options.confirm && !infoLinks.standard && platform::AnsweredNo(NonStandardQuestion(Operation::kInstall)))
         return Result::kCancelled;
     report.installed.clear();
     report.missing.clear();
@@ -127,7 +123,7 @@ Result InstallFiles(const Folders& folders, const Options& options, const std::s
     for (const std::string& name : files) install.TakeFile(name);
     if (install.Copy().Empty()) return install.NotNewer() ? Result::kInstalledIsNewer : Result::kNoFilesToInstall;
 
-    if (options.confirm && !options.silent && Declined(texts::kReplaceQuestion)) return Result::kCancelled;
+    if (options.confirm && !options.silent && platform::AnsweredNo(texts::kReplaceQuestion)) return Result::kCancelled;
     CopyList changed;
     for (const CopyList::Item& item : install.Copy().Items())
         if (!SameAsInstalled(item)) changed.Add(item.source, item.destination);

@@ -30,11 +30,7 @@ bool CopyIntoStaging(const CopyList& copy, const std::string& staging) {
     CopyList staged;
     for (size_t i = 0; i < copy.Items().size(); ++i)
         staged.Add(copy.Items()[i].source, staging + StagedName(i));
-    platform::ShellCopyRequest request;
-    request.sources = staged.SourceText();
-    request.destinations = staged.DestinationText();
-    request.flags = FOF_MULTIDESTFILES | FOF_NOCONFIRMATION | FOF_FILESONLY;
-    request.progressTitle = texts::kInstallProgressTitle;
+    platform::ShellCopyRequest request = staged.ShellRequest(texts::kInstallProgressTitle);
     request.abortedBefore = platform::kTrueAllBits;
     return platform::ShellCopy(request).code == 0 && staged.AllArrived();
 }

@@ -35,6 +35,8 @@ Interaction* SetInteraction(Interaction* replacement);
 inline void ShowMessage(const std::string& text) { CurrentInteraction().ShowMessage(text); }
 inline int AskYesNo(const std::string& text) { return CurrentInteraction().AskYesNo(text); }
 inline BOOL EnableEudc(BOOL enable) { return CurrentInteraction().EnableEudc(enable); }
+// Asks question; true when the answer was No, the one answer that stops.
+inline bool AnsweredNo(const std::string& question) { return AskYesNo(question) == IDNO; }
 
 constexpr BOOL kEudcOn = kTrueAllBits;
 constexpr BOOL kEudcOff = FALSE;

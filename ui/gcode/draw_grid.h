@@ -47,7 +47,6 @@ public:
     void SetRowCount(int count);
     int ColWidth(int col) const { return colWidths_[col]; }
     void SetColWidth(int col, int width);
-    int RowHeight() const { return rowHeight_; }
 
     int Col() const { return col_; }
     int Row() const { return row_; }

@@ -1,4 +1,4 @@
-#include "engine/result_texts.h"
+#include "engine/operation_texts.h"
 
 #include "engine/texts.h"
 
@@ -28,6 +28,13 @@ const char* ResultText(Operation operation, Result result) {
     for (const ResultMessage& message : kMessages)
         if (message.result == result) return operation == Operation::kAcquire ? message.acquire : message.install;
     return nullptr;
+}
+
+std::string NonStandardQuestion(Operation operation) {
+    if (operation == Operation::kAcquire)
+        return texts::Format(texts::kNonStandardQuestion,
+                             {texts::kOperationAcquire, texts::kOnOtherMachines, texts::kOperationAcquire});
+    return texts::Format(texts::kNonStandardQuestion, {texts::kOperationInstall, "", texts::kOperationInstall});
 }
 
 std::string InstallFailureText(bool ntFamily, const StringList& notRestored) {

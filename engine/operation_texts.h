@@ -1,5 +1,6 @@
-// What the user is told of each result of the acquire and the install: one
-// table, shown through the Notifier.
+// What the acquire and the install tell and ask the user: one table for
+// the message of each result, and the question both ask before going on
+// with EUDC that is not standard.
 #pragma once
 
 #include <string>
@@ -13,6 +14,10 @@ enum class Operation { kAcquire, kInstall };
 // it in words of its own (its success report, the install's failure) or
 // never gives it.
 const char* ResultText(Operation operation, Result result);
+
+// Whether to go on with EUDC files that are not standard (.TTE): they may
+// not work on other machines, or here.
+std::string NonStandardQuestion(Operation operation);
 
 // The install's failure (results 2 and 11): the platform's advice, then a
 // line for each file of the user's that could not be put back.

@@ -26,7 +26,8 @@ Result RunCommandMode(RunParameters& run) {
     } else if (options.installRequested) {
         record.action = options.autoRun ? "/p (AutoRun)" : "/p";
         InstallReport report;
-        record.result = InstallWithEudcOff(run.folders, options, run.target, run.fontLinks, run.notifier, report);
+        record.result =
+            InstallWithEudcOff(run.folders, options, run.target, run.fontLinks, run.notifier, report);
         record.target = run.target.folder;
     } else if (options.acquireRequested) {
         record.action = "/g";

@@ -37,7 +37,8 @@ std::string ArrivingName(const CopyList& copy, const std::string& source) {
 // Windows folder's (its fonts folder on the NT family).
 std::string SourceOf(const std::string& file, const Folders& folders) {
     if (paths::UpperAscii(file) != info_file::kDefaultFontFile) return file;
-    return (folders.IsNtFamily() ? folders.windows + "fonts\\" : folders.windows) + info_file::kDefaultFontFile;
+    const std::string folder = folders.IsNtFamily() ? folders.windows + "fonts\\" : folders.windows;
+    return folder + info_file::kDefaultFontFile;
 }
 
 // The copy of one acquire into a folder, and what EUDC.INI will say.
@@ -104,14 +105,16 @@ Result AcquireFiles(const Folders& folders, const Options& options, const std::s
     for (const FontLink& link : links.links) copy.TakeLink(link, folders, options.copyCompanions);
     if (copy.Copy().Empty()) return Result::kNoEudcOnThisMachine;
 
-    if (options.confirm && !options.silent && copy.Overwrites() && platform::AnsweredNo(texts::kOverwriteQuestion))
+    if (options.confirm && !options.silent && copy.Overwrites() &&
+        platform::AnsweredNo(texts::kOverwriteQuestion))
         return Result::kCancelled;
     // A copy of one file into a missing folder would create a file of the
     // folder's name: make the folder first.
     if (!CreateFolderTree(folder)) return Result::kAcquireFailed;
 
     // The aborted flag is read afterwards: a copy the user aborted failed.
-    const platform::ShellCopyResult result = platform::ShellCopy(copy.Copy().ShellRequest(texts::kAcquireProgressTitle));
+    const platform::ShellCopyResult result =
+        platform::ShellCopy(copy.Copy().ShellRequest(texts::kAcquireProgressTitle));
     if (result.code != 0 || result.aborted || !copy.Copy().AllArrived()) return Result::kAcquireFailed;
     if (!WriteInfoFile(folder, options, copy.Written())) return Result::kAcquireFailed;
     return Result::kOk;

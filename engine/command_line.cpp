@@ -14,7 +14,8 @@ size_t LogSwitchLength(const std::string& argument) {
 namespace {
 
 enum class Switch {
-    None, Install, Acquire, OnlyNewer, NoCompanions, Companions, EudcOn, EudcOff, Silent, Help, NoQuestions, Log
+    None, Install, Acquire, OnlyNewer, NoCompanions, Companions,
+    EudcOn, EudcOff, Silent, Help, NoQuestions, Log,
 };
 
 struct SwitchForm {
@@ -42,7 +43,8 @@ Switch Recognise(const std::string& argument) {
 
 }  // namespace
 
-bool ParseCommandLine(const StringList& args, const std::string& programFolder, Options& options, Target& target) {
+bool ParseCommandLine(const StringList& args, const std::string& programFolder, Options& options,
+                      Target& target) {
     bool commandMode = false;
     if (ReadStartupSettings(programFolder, options, target)) {
         commandMode = true;

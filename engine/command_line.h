@@ -12,4 +12,5 @@
 // Reads the settings beside the program and the arguments (after the
 // program path) into options and target. True for command mode: a switch,
 // or AutoRun; a folder name alone leaves window mode.
-bool ParseCommandLine(const StringList& args, const std::string& programFolder, Options& options, Target& target);
+bool ParseCommandLine(const StringList& args, const std::string& programFolder, Options& options,
+                      Target& target);

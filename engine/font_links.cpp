@@ -31,7 +31,9 @@ const FontLink* LinkOf(const FontLinks& links, const std::string& face) {
 
 }  // namespace
 
-bool IsStandardEudcFile(const std::string& path) { return paths::UpperAscii(paths::ExtensionOf(path)) == ".TTE"; }
+bool IsStandardEudcFile(const std::string& path) {
+    return paths::UpperAscii(paths::ExtensionOf(path)) == ".TTE";
+}
 
 FontLinkTable ReadFontLinks(const std::string& windowsFolder) {
     FontLinkTable table;

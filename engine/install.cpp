@@ -94,20 +94,21 @@ Result ReadTargetLinks(const std::string& folder, FontLinkTable& infoLinks) {
 // The copy, then the links, with the user data folder locked from the
 // first file to the last link; busy tells that another install held it.
 Result CopyAndLink(const Folders& folders, const Options& options, const std::string& targetFolder,
-                   const FontLinkTable& infoLinks, FontLinkTable& registryLinks, InstallReport& report, bool& busy) {
+                   const FontLinkTable& infoLinks, FontLinkTable& registryLinks, InstallReport& report,
+                   bool& busy) {
     InstallLock lock;
-    Result result = InstallFiles(folders, options, targetFolder, infoLinks, lock, report);
+    const Result copied = InstallFiles(folders, options, targetFolder, infoLinks, lock, report);
     busy = lock.Busy();
-    if (result == Result::kOk && WriteFontLinks(infoLinks.links, folders, registryLinks, report.unlinked) != Result::kOk)
-        result = Result::kRegistryRefused;
-    return result;
+    if (copied != Result::kOk) return copied;
+    return WriteFontLinks(infoLinks.links, folders, registryLinks, report.unlinked);
 }
 
 }  // namespace
 
 Result InstallFiles(const Folders& folders, const Options& options, const std::string& targetFolder,
                     const FontLinkTable& infoLinks, InstallLock& lock, InstallReport& report) {
-    if (options.confirm && !infoLinks.standard && platform::AnsweredNo(NonStandardQuestion(Operation::kInstall)))
+    if (options.confirm && !infoLinks.standard &&
+        platform::AnsweredNo(NonStandardQuestion(Operation::kInstall)))
         return Result::kCancelled;
     report.installed.clear();
     report.missing.clear();
@@ -121,20 +122,23 @@ Result InstallFiles(const Folders& folders, const Options& options, const std::s
 
     InstallCopy install(folders, options, targetFolder, report);
     for (const std::string& name : files) install.TakeFile(name);
-    if (install.Copy().Empty()) return install.NotNewer() ? Result::kInstalledIsNewer : Result::kNoFilesToInstall;
+    if (install.Copy().Empty())
+        return install.NotNewer() ? Result::kInstalledIsNewer : Result::kNoFilesToInstall;
 
-    if (options.confirm && !options.silent && platform::AnsweredNo(texts::kReplaceQuestion)) return Result::kCancelled;
+    if (options.confirm && !options.silent && platform::AnsweredNo(texts::kReplaceQuestion))
+        return Result::kCancelled;
     CopyList changed;
     for (const CopyList::Item& item : install.Copy().Items())
         if (!SameAsInstalled(item)) changed.Add(item.source, item.destination);
     if (changed.Empty()) return Result::kOk;
     // The shell writes into a staging folder; the user's EUDC files are
     // replaced only when every new file arrived whole.
-    return StagedInstall(changed, folders.userData, report.notRestored) ? Result::kOk : Result::kInstallFailed;
+    const bool replaced = StagedInstall(changed, folders.userData, report.notRestored);
+    return replaced ? Result::kOk : Result::kInstallFailed;
 }
 
-Result InstallEudc(const Folders& folders, const Options& options, Target& target, FontLinkTable& registryLinks,
-                   Notifier& notifier, InstallReport& report) {
+Result InstallEudc(const Folders& folders, const Options& options, Target& target,
+                   FontLinkTable& registryLinks, Notifier& notifier, InstallReport& report) {
     target.Resolve();
     // A folder that cannot be spelled: the target is a missing folder, the
     // user data folder one that cannot be made.

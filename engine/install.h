@@ -34,8 +34,8 @@ Result InstallFiles(const Folders& folders, const Options& options, const std::s
 // folder with only EUDC.TTE), the copy, then the registry's links, after
 // which registryLinks holds the registry's table as it now is. Tells the
 // outcome through notifier.
-Result InstallEudc(const Folders& folders, const Options& options, Target& target, FontLinkTable& registryLinks,
-                   Notifier& notifier, InstallReport& report);
+Result InstallEudc(const Folders& folders, const Options& options, Target& target,
+                   FontLinkTable& registryLinks, Notifier& notifier, InstallReport& report);
 
 // The install with EUDC switched off while the files are replaced, and on
 // again afterwards whatever the outcome; command mode and the main window

@@ -25,8 +25,10 @@ const ResultMessage kMessages[] = {
 }  // namespace
 
 const char* ResultText(Operation operation, Result result) {
-    for (const ResultMessage& message : kMessages)
-        if (message.result == result) return operation == Operation::kAcquire ? message.acquire : message.install;
+    for (const ResultMessage& message : kMessages) {
+        if (message.result != result) continue;
+        return operation == Operation::kAcquire ? message.acquire : message.install;
+    }
     return nullptr;
 }
 
@@ -34,7 +36,8 @@ std::string NonStandardQuestion(Operation operation) {
     if (operation == Operation::kAcquire)
         return texts::Format(texts::kNonStandardQuestion,
                              {texts::kOperationAcquire, texts::kOnOtherMachines, texts::kOperationAcquire});
-    return texts::Format(texts::kNonStandardQuestion, {texts::kOperationInstall, "", texts::kOperationInstall});
+    return texts::Format(texts::kNonStandardQuestion,
+                         {texts::kOperationInstall, "", texts::kOperationInstall});
 }
 
 std::string InstallFailureText(bool ntFamily, const StringList& notRestored) {

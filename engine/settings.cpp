@@ -32,7 +32,8 @@ bool ReadStartupSettings(const std::string& programFolder, Options& options, Tar
     ReadFolderOptions(programFolder, options);
     target.Set(AddTrailingBackslash(
         platform::ReadProfileString(file, info_file::kSettingsSection, info_file::kTargetFolderKey, "")));
-    options.logFile = platform::ReadProfileString(file, info_file::kSettingsSection, info_file::kLogFileKey, "");
+    options.logFile =
+        platform::ReadProfileString(file, info_file::kSettingsSection, info_file::kLogFileKey, "");
     return options.autoRun;
 }
 

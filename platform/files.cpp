@@ -101,8 +101,8 @@ bool AppendToFile(const std::string& path, const std::string& bytes) {
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file && !IsNtPlatform()) {
         // Windows 98 and Me know only whole write access.
-        file.reset(CreateFileA(path.c_str(), GENERIC_WRITE, share, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                               nullptr));
+        file.reset(
+            CreateFileA(path.c_str(), GENERIC_WRITE, share, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (file) SetFilePointer(file.get(), 0, nullptr, FILE_END);
     }
     if (!file) return false;

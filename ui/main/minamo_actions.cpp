@@ -27,8 +27,9 @@ void TMinamoForm::RunButtonClick() {
     if (ui::IsChecked(RBGetEUDCFile)) {
         AcquireReport report;
         // A folder that now holds EUDC files can be installed from.
-        if (AcquireEudc(run.folders, run.options, run.target, run.fontLinks, run.notifier, report) == Result::kOk)
-            FillFolderList(RemoveTrailingBackslash(run.target.name));
+        const Result result =
+            AcquireEudc(run.folders, run.options, run.target, run.fontLinks, run.notifier, report);
+        if (result == Result::kOk) FillFolderList(RemoveTrailingBackslash(run.target.name));
         return;
     }
     InstallReport report;

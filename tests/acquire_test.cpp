@@ -5,8 +5,8 @@
 
 #include "engine/acquire.h"
 #include "engine/install.h"
-#include "engine/run_parameters.h"
 #include "engine/paths.h"
+#include "engine/run_parameters.h"
 #include "engine/texts.h"
 #include "tests/support/test_support.h"
 #include "tests/support/utf8.h"

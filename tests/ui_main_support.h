@@ -13,9 +13,9 @@
 #include <gtest/gtest.h>
 
 #include "engine/run_parameters.h"
-#include "ui/run_param.h"
 #include "tests/support/test_support.h"
 #include "ui/main/minamo_form.h"
+#include "ui/run_param.h"
 
 namespace ui_test {
 

@@ -1,8 +1,8 @@
 // Switching the code table between Shift-JIS and Unicode numbering while
 // the selection stays on the same character.
-#include "ui/run_param.h"
 #include "platform/platform.h"
 #include "ui/gcode/gcode_form.h"
+#include "ui/run_param.h"
 
 namespace {
 

@@ -3,10 +3,10 @@
 
 #include <commctrl.h>
 
-#include "ui/run_param.h"
 #include "engine/texts.h"
 #include "platform/platform.h"
 #include "ui/gcode/follow_move.h"
+#include "ui/run_param.h"
 #include "ui/window_class.h"
 #include "ui/window_messages.h"
 

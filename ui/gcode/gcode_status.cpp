@@ -6,10 +6,10 @@
 
 #include <vector>
 
-#include "ui/run_param.h"
 #include "engine/texts.h"
 #include "ui/gcode/fit_path.h"
 #include "ui/gcode/gcode_form.h"
+#include "ui/run_param.h"
 
 namespace {
 constexpr int kFileMargin = 60;  // kept free right of the path in panel 0

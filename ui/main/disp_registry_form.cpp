@@ -1,7 +1,7 @@
 #include "ui/main/disp_registry_form.h"
 
-#include "ui/run_param.h"
 #include "engine/texts.h"
+#include "ui/run_param.h"
 
 TDispRegistryForm* DispRegistryForm = nullptr;
 

@@ -111,7 +111,7 @@ FileHolder::FileHolder(const std::string& path, DWORD share, DWORD milliseconds)
     }
     for (int waited = 0; !HeldByAnother(path); waited += 10) {
         if (waited > 10000 || !holder_.Running()) {
-            ADD_FAILURE() << "hold_file did not take " << path;
+            ADD_FAILURE() << "hold_file did not take " << path << " (exit code " << holder_.ExitCode() << ")";
             return;
         }
         Sleep(10);

@@ -1,14 +1,20 @@
-#include "app/run_modes.h"
+#include "app/window_mode.h"
+
+#include "ui/run_param.h"
 
 #include "ui/gcode/gcode_form.h"
 #include "ui/main/minamo_form.h"
 
-// Runs the main window until it closes; closing it ends the program.
-int RunWindowMode() {
+int RunWindowMode(RunParameters& run) {
+    // The windows still reach the run parameters through RunParam.
+    RunParam = &run;
     std::unique_ptr<TMinamoForm> form = TMinamoForm::Create();
-    if (!form) return 0;
-    form->Show();
-    RunMessageLoop(*form);
+    if (form) {
+        form->Show();
+        RunMessageLoop(*form);
+        form.reset();
+    }
+    RunParam = nullptr;
     return 0;
 }
 

@@ -11,10 +11,10 @@
 #include <vector>
 
 #include "bench/figures.h"
-#include "command/param.h"
 #include "platform/platform.h"
 #include "ui/gcode/code_numbering.h"
 #include "ui/gcode/gcode_form.h"
+#include "ui/run_param.h"
 
 namespace {
 
@@ -105,7 +105,8 @@ double TimeBare(TDrawGrid& grid, const std::vector<std::vector<RECT>>& visible) 
 
 int main(int argc, char** argv) {
     const int runs = argc > 1 ? std::atoi(argv[1]) : 5;
-    RunParam = new TminamoParam(platform::ExecutablePath());
+    RunParameters run(platform::ExecutablePath());
+    RunParam = &run;
     TGCodeForm* form = OpenUnicodeTable();
     TDrawGrid& grid = *form->DrawGrid1;
     const auto visible = VisibleCells(grid);
@@ -127,6 +128,6 @@ int main(int argc, char** argv) {
                  bench::Listed(bareMs).c_str());
     std::printf("%.1f %.1f %.3f\n", bench::Median(gridMs), bench::Median(bareMs), bench::Median(ratios));
     form->Close();
-    delete RunParam;
+    RunParam = nullptr;
     return 0;
 }

@@ -7,7 +7,6 @@
 
 #include <vector>
 
-#include "command/param.h"
 #include "tests/gcode_support.h"
 #include "tests/support/test_support.h"
 #include "tests/support/utf8.h"
@@ -74,17 +73,17 @@ TEST_F(GCodeFormTest, OpensInShiftJisNumberingWithTheMinchoFace) {
 
 TEST_F(GCodeFormTest, BeforeWindows2000OnlyShiftJisIsOffered) {
     form->Close();
-    RunParam->OsVersion.dwMajorVersion = 4;
+    RunParam->folders.os.dwMajorVersion = 4;
     form = CodeTableForm = TGCodeForm::Create(main, 0);
-    RunParam->OsVersion.dwMajorVersion = 6;
+    RunParam->folders.os.dwMajorVersion = 6;
     EXPECT_EQ(SendMessageA(form->CBCode, CB_GETCOUNT, 0, 0), 1);
     // Even a forced pick of item 1 changes nothing on such a system.
-    RunParam->OsVersion.dwMajorVersion = 4;
+    RunParam->folders.os.dwMajorVersion = 4;
     Select(1, 1);
     PickCode(1);
     EXPECT_FALSE(UnicodeMode);
     EXPECT_EQ(form->DrawGrid1->RowCount(), 121);
-    RunParam->OsVersion.dwMajorVersion = 6;
+    RunParam->folders.os.dwMajorVersion = 6;
 }
 
 TEST_F(GCodeFormTest, EmptyShiftJisCellsShowACrossAndNoCode) {
@@ -190,8 +189,7 @@ TEST_F(GCodeFormTest, ScrollingRowByRowShowsWhatAWholePaintShows) {
 
 TEST_F(GCodeFormTest, TheFilePanelNamesTheLinkedFileShortenedToItsWidth) {
     const std::string path = "C:\\WINDOWS\\Fonts\\EUDC.TTE";
-    RunParam->LinkNames = {"SystemDefaultEUDCFont"};
-    RunParam->LinkFiles = {path};
+    RunParam->fontLinks.links = {{"SystemDefaultEUDCFont", path}};
     PostMessageA(form->Handle(), WM_REFRESHCODETABLE, 0, 0);
     Pump();
     EXPECT_EQ(Panel(0), "FILE: " + path);
@@ -213,16 +211,14 @@ TEST_F(GCodeFormTest, TheFilePanelNamesTheLinkedFileShortenedToItsWidth) {
     }
     EXPECT_EQ(Panel(0), "FILE: EUDC.TTE");
     // No link at all: the panel says just FILE.
-    RunParam->LinkNames.clear();
-    RunParam->LinkFiles.clear();
+    RunParam->fontLinks.links.clear();
     PostMessageA(form->Handle(), WM_REFRESHCODETABLE, 0, 0);
     Pump();
     EXPECT_EQ(Panel(0), "FILE: ");
 }
 
 TEST_F(GCodeFormTest, PickingAFontDrawsTheGridAndPopupInItAndLooksUpItsFile) {
-    RunParam->LinkNames = {"SystemDefaultEUDCFont", kShapesFace};
-    RunParam->LinkFiles = {"C:\\A\\EUDC.TTE", "C:\\B\\SHAPES.TTE"};
+    RunParam->fontLinks.links = {{"SystemDefaultEUDCFont", "C:\\A\\EUDC.TTE"}, {kShapesFace, "C:\\B\\SHAPES.TTE"}};
     HWND combo = form->FontComboBox1->Handle();
     int item = static_cast<int>(SendMessageA(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
                                              reinterpret_cast<LPARAM>(kShapesFace)));

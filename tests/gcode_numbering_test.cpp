@@ -4,7 +4,7 @@
 // the same character, as MultiByteToWideChar under code page 932 says.
 #include <gtest/gtest.h>
 
-#include "command/texts.h"
+#include "engine/texts.h"
 #include "tests/gcode_support.h"
 #include "tests/support/utf8.h"
 

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "command/param.h"
 #include "platform/platform.h"
 #include "tests/support/test_support.h"
 
@@ -33,10 +32,9 @@ HWND CreateStandInMain(int width, int height) {
 }
 
 void EnsureRunParam() {
-    if (!RunParam) RunParam = new TminamoParam(platform::ExecutablePath());
-    RunParam->OsVersion.dwMajorVersion = 6;
-    RunParam->LinkNames.clear();
-    RunParam->LinkFiles.clear();
+    if (!RunParam) RunParam = new RunParameters(platform::ExecutablePath());
+    RunParam->folders.os.dwMajorVersion = 6;
+    RunParam->fontLinks.links.clear();
 }
 
 void CodeTableTest::SetUp() {

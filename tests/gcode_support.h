@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "ui/gcode/gcode_form.h"
+#include "ui/run_param.h"
 
 namespace gcode_testing {
 

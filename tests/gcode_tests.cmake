@@ -1,5 +1,4 @@
-# The code table viewer: its tests, the test EUDC fonts they draw with, and
-# a program that opens the code table alone.
+# The code table viewer: its tests and the test EUDC fonts they draw with.
 
 # Fonts made by scripts/make-test-font.py, never taken from a product:
 # EUDCTEST.TTF has a few shapes from U+E000 (Shift-JIS F040), and
@@ -20,14 +19,11 @@ add_custom_command(
 add_custom_target(gcode_test_fonts ALL
   DEPENDS ${MINAMO_TEST_FONTS}/EUDCTEST.TTF ${MINAMO_TEST_FONTS}/EUDCPATTERN.TTF)
 
-add_executable(gcode_viewer WIN32 gcode_viewer.cpp)
-set_target_properties(gcode_viewer PROPERTIES WIN32_EXECUTABLE OFF)
-target_link_libraries(gcode_viewer PRIVATE minamo_core)
-
 minamo_test(gcode_tests
   gcode_support.cpp
   gcode_numbering_test.cpp
   gcode_form_test.cpp
   gcode_parts_test.cpp
 )
+target_link_libraries(gcode_tests PRIVATE minamo_ui)
 add_dependencies(gcode_tests gcode_test_fonts)

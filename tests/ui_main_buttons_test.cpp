@@ -2,7 +2,8 @@
 // information window, the end button and the window-mode loop (docking:
 // ui_main_pair_test).
 #include "app/run_modes.h"
-#include "command/texts.h"
+#include "app/window_mode.h"
+#include "engine/texts.h"
 #include "tests/support/utf8.h"
 #include "tests/ui_main_support.h"
 #include "ui/gcode/gcode_form.h"
@@ -33,7 +34,7 @@ TEST_F(MainWindowTest, EudcButtonsSwitchAndRefreshAnOpenCodeTable) {
     EXPECT_EQ(refreshes.count, 2);
     EXPECT_EQ(boxes.eudcCalls, (std::vector<BOOL>{off, on, off, on}));
     EXPECT_TRUE(boxes.messages.empty());
-    EXPECT_EQ(param->EudcSwitch, kSwitchNone);
+    EXPECT_EQ(param->options.eudcSwitch, EudcSwitch::kNone);
 }
 
 TEST_F(MainWindowTest, CodeTableButtonOpensClosesAndReopens) {
@@ -71,7 +72,7 @@ TEST_F(MainWindowTest, CommandHelpShowsTheUsageUnlessSilent) {
     for (const char* const* line = texts::kUsageLines; *line; ++line) usage += std::string(*line) + "\r\n";
     Click(Form().CommandHelpButton);
     EXPECT_EQ(boxes.messages, std::vector<std::string>{usage});
-    param->Silent = true;
+    param->options.silent = true;
     Click(Form().CommandHelpButton);
     EXPECT_EQ(boxes.messages.size(), 1u);
 }
@@ -154,11 +155,12 @@ TEST(WindowMode, RunsUntilTheMainWindowCloses) {
     testing_support::FakeInteraction boxes;
     closedMainWindow = nullptr;
     UINT_PTR timer = SetTimer(nullptr, 0, 50, CloseMainWindowOnce);
-    EXPECT_EQ(RunMinamo(program / "minamo.exe", {"data"}), 0);
+    EXPECT_EQ(RunMinamo(program / "minamo.exe", {"data"}, RunWindowMode), 0);
     KillTimer(nullptr, timer);
     EXPECT_TRUE(closedMainWindow);
     EXPECT_FALSE(IsWindow(closedMainWindow));
     EXPECT_TRUE(boxes.messages.empty());
+    EXPECT_EQ(RunParam, nullptr);  // released before the exit
 }
 
 }  // namespace

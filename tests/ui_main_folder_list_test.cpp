@@ -2,7 +2,7 @@
 // it selects, and what the selected folder's content does to the choices.
 #include <algorithm>
 
-#include "command/texts.h"
+#include "engine/texts.h"
 #include "tests/support/utf8.h"
 #include "tests/ui_main_support.h"
 
@@ -36,7 +36,7 @@ TEST_F(MainWindowTest, ListsPlainSubFoldersSortedAfterTheDefault) {
     Open();
     EXPECT_EQ(Items(Form().CBSelectFolder), expected);
     EXPECT_EQ(SelectedItem(Form().CBSelectFolder), kDefault);
-    EXPECT_EQ(param->TargetName, "");
+    EXPECT_EQ(param->target.name, "");
 }
 
 TEST_F(MainWindowTest, FillFolderListSelectsTheWantedFolder) {
@@ -56,7 +56,7 @@ TEST_F(MainWindowTest, FillFolderListSelectsTheWantedFolder) {
     for (const auto& c : cases) {
         EXPECT_EQ(Form().FillFolderList(c.wanted), c.found) << c.wanted;
         EXPECT_EQ(SelectedItem(Form().CBSelectFolder), c.selected ? c.selected : kDefault);
-        EXPECT_EQ(param->TargetName, c.targetName);
+        EXPECT_EQ(param->target.name, c.targetName);
         EXPECT_EQ(Items(Form().CBSelectFolder).size(), 4u);
     }
 }
@@ -88,12 +88,12 @@ TEST_F(MainWindowTest, StartupFolderThatExistsIsTheOnlyChoice) {
         Open({c.argument});
         EXPECT_EQ(Items(Form().CBSelectFolder), std::vector<std::string>{c.item});
         EXPECT_EQ(SelectedItem(Form().CBSelectFolder), c.item);
-        EXPECT_EQ(param->TargetName, c.targetName);
+        EXPECT_EQ(param->target.name, c.targetName);
         EXPECT_FALSE(Enabled(Form().NewFolderButton));
         EXPECT_TRUE(boxes.messages.empty());
         // Selecting it again keeps the target where it was.
         SelectItem(Form().CBSelectFolder, 0);
-        EXPECT_EQ(param->TargetFolder, Program("data\\"));
+        EXPECT_EQ(param->target.folder, Program("data\\"));
         form.reset();
     }
 }
@@ -123,7 +123,7 @@ TEST_F(MainWindowTest, FolderContentDecidesTheChoices) {
     for (const auto& c : cases) {
         Open({c.folder});
         TMinamoForm& f = Form();
-        EXPECT_EQ(param->TargetName, std::string(c.folder) + "\\");
+        EXPECT_EQ(param->target.name, std::string(c.folder) + "\\");
         EXPECT_EQ(Enabled(f.RBPutEUDCFile), c.holdsEudc) << c.folder;
         EXPECT_EQ(Checked(f.RBPutEUDCFile), c.holdsEudc) << c.folder;
         EXPECT_EQ(Checked(f.RBGetEUDCFile), !c.holdsEudc) << c.folder;
@@ -181,9 +181,9 @@ TEST_F(MainWindowTest, SilentFromOneFolderDoesNotLeakIntoAnother) {
     MakeFolder("plain");
     Open();
     SelectItem(Form().CBSelectFolder, "quiet");
-    EXPECT_TRUE(param->Silent);
+    EXPECT_TRUE(param->options.silent);
     SelectItem(Form().CBSelectFolder, "plain");
-    EXPECT_FALSE(param->Silent);
+    EXPECT_FALSE(param->options.silent);
     Click(Form().RunButton);  // acquire with no EUDC on the system: reported
     ASSERT_EQ(boxes.messages.size(), 1u);
     EXPECT_EQ(boxes.messages[0], texts::kNoSystemEudc);

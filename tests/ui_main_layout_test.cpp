@@ -1,6 +1,6 @@
 // The main window as it opens and as the user widens, narrows and tabs
 // through it.
-#include "command/texts.h"
+#include "engine/texts.h"
 #include "tests/support/utf8.h"
 #include "tests/ui_main_support.h"
 
@@ -23,11 +23,11 @@ TEST_F(MainWindowTest, OpensNarrowWithItsInformationLines) {
     // Placed at the left edge 20, its top half the screen minus 234.
     EXPECT_EQ(Outer(w).left, 20);
     EXPECT_EQ(Outer(w).top, GetSystemMetrics(SM_CYSCREEN) / 2 - 234);
-    const OSVERSIONINFOA& os = param->OsVersion;
+    const OSVERSIONINFOA& os = param->folders.os;
     EXPECT_EQ(Text(Form().Memo1), "OS : Windows " + std::to_string(os.dwMajorVersion) + "." +
                                       std::to_string(os.dwMinorVersion) + "\r\n" +
                                       Sjis(u8"インストール先フォルダ : ") + "\r\n" +
-                                      param->UserDataFolder);
+                                      param->folders.userData);
     EXPECT_EQ(SendMessageA(Form().Memo1, EM_GETLINECOUNT, 0, 0), 3);
     EXPECT_TRUE(boxes.messages.empty());
 }
@@ -227,7 +227,7 @@ TEST_F(MainWindowTest, EnterRunsAndEscapeLeavesTheWindowOpen) {
     // into the run parameters (an acquire with no EUDC then says so).
     Click(f.CBConfirm);
     PressKey(f.Handle(), f.CBSelectFolder, VK_RETURN);
-    EXPECT_FALSE(param->Confirm);
+    EXPECT_FALSE(param->options.confirm);
     ASSERT_EQ(boxes.messages.size(), 1u);
     EXPECT_EQ(boxes.messages[0], texts::kNoSystemEudc);
     PressKey(f.Handle(), f.CBSelectFolder, VK_ESCAPE);

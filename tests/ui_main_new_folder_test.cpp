@@ -1,6 +1,6 @@
 // The new-folder dialog, driven through its own controls while the main
 // window's NewFolderButtonClick holds it open.
-#include "command/texts.h"
+#include "engine/texts.h"
 #include "tests/support/utf8.h"
 #include "tests/ui_main_support.h"
 #include "ui/main/new_folder_form.h"

@@ -1,6 +1,6 @@
 // RunButtonClick: the options and folder it stores, and the acquire and
 // install it runs with the engine, seen on disk and in the registry.
-#include "command/texts.h"
+#include "engine/texts.h"
 #include "tests/support/utf8.h"
 #include "tests/ui_main_support.h"
 #include "ui/gcode/gcode_form.h"
@@ -32,10 +32,10 @@ TEST_F(MainWindowTest, RunStoresTheOptionsAndTheFolder) {
         if (!c.copyTicked) Click(f.CBCopyEUF);
         boxes.messages.clear();
         Click(f.RunButton);
-        EXPECT_EQ(param->Confirm, c.confirm);
-        EXPECT_EQ(param->CopyEUF, c.copyEuf);
-        EXPECT_FALSE(param->CheckDate);
-        EXPECT_EQ(param->TargetName, c.targetName);
+        EXPECT_EQ(param->options.confirm, c.confirm);
+        EXPECT_EQ(param->options.copyCompanions, c.copyEuf);
+        EXPECT_FALSE(param->options.onlyNewer);
+        EXPECT_EQ(param->target.name, c.targetName);
         // Nothing to acquire on a system without EUDC links.
         EXPECT_EQ(boxes.messages, std::vector<std::string>{texts::kNoSystemEudc});
         EXPECT_TRUE(boxes.eudcCalls.empty());
@@ -51,7 +51,7 @@ TEST_F(MainWindowTest, DisabledDateOptionStillCounts) {
     Click(f.RBGetEUDCFile);
     ASSERT_FALSE(Enabled(f.CBDatable));
     Click(f.RunButton);
-    EXPECT_TRUE(param->CheckDate);
+    EXPECT_TRUE(param->options.onlyNewer);
 }
 
 // A machine with one EUDC font file linked as the system default.
@@ -91,12 +91,12 @@ TEST_F(RoundTrip, AcquireIntoAFolderThenInstallFromIt) {
     boxes.messages.clear();
     Click(f.RunButton);
     EXPECT_EQ(boxes.questions, std::vector<std::string>{texts::kReplaceQuestion});
-    EXPECT_EQ(testing_support::ReadFile(param->UserDataFolder + "EUDC.TTE"), "tte glyphs");
-    EXPECT_EQ(testing_support::ReadFile(param->UserDataFolder + "EUDC.EUF"), "euf index");
+    EXPECT_EQ(testing_support::ReadFile(param->folders.userData + "EUDC.TTE"), "tte glyphs");
+    EXPECT_EQ(testing_support::ReadFile(param->folders.userData + "EUDC.EUF"), "euf index");
     const auto links = testing_support::EudcLinks();
     ASSERT_EQ(links.size(), 1u);
     EXPECT_EQ(links[0].first, "SystemDefaultEUDCFont");
-    EXPECT_EQ(links[0].second, param->UserDataFolder + "EUDC.TTE");
+    EXPECT_EQ(links[0].second, param->folders.userData + "EUDC.TTE");
     // Off before, on again twice after.
     EXPECT_EQ(boxes.eudcCalls,
               (std::vector<BOOL>{platform::kEudcOff, platform::kEudcOn, platform::kEudcOn}));

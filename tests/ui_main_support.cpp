@@ -1,11 +1,12 @@
 #include "tests/ui_main_support.h"
-#include "app/run_modes.h"
+
+#include "app/window_mode.h"
+#include "engine/command_line.h"
 #include "ui/main/window.h"
 
 #include <commctrl.h>
 
 namespace ui_test {
-
 
 void Click(HWND button) { SendMessageA(button, BM_CLICK, 0, 0); }
 
@@ -198,9 +199,10 @@ void MainWindowTest::TearDown() {
 }
 
 void MainWindowTest::Open(const StringList& args) {
-    param = std::make_unique<TminamoParam>(program / "minamo.exe");
+    param = std::make_unique<RunParameters>(program / "minamo.exe");
     RunParam = param.get();
-    ASSERT_FALSE(param->ParseCommandLine(args)) << "window mode expected";
+    ASSERT_FALSE(ParseCommandLine(args, param->folders.program, param->options, param->target))
+        << "window mode expected";
     form = TMinamoForm::Create();
     ASSERT_TRUE(form);
     form->Show();

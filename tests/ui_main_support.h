@@ -12,9 +12,10 @@
 
 #include <gtest/gtest.h>
 
-#include "command/param.h"
+#include "engine/run_parameters.h"
 #include "tests/support/test_support.h"
 #include "ui/main/minamo_form.h"
+#include "ui/run_param.h"
 
 namespace ui_test {
 
@@ -112,7 +113,7 @@ protected:
 
     testing_support::TempFolder program;
     testing_support::FakeInteraction boxes;
-    std::unique_ptr<TminamoParam> param;
+    std::unique_ptr<RunParameters> param;
     std::unique_ptr<TMinamoForm> form;
 };
 

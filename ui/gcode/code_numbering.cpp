@@ -2,10 +2,6 @@
 
 namespace numbering {
 
-unsigned SjisLeadOfRow(int row) { return kFirstLead + (row - 1) / kRowsPerLead; }
-
-unsigned SjisFirstTrailOfRow(int row) { return kFirstTrail + 16 * ((row - 1) % kRowsPerLead); }
-
 bool IsSjisTrail(unsigned trail) { return trail >= kFirstTrail && trail != 0x7F && trail < 0xFD; }
 
 Cell SjisCellOf(unsigned lead, unsigned trail) {

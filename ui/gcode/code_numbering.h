@@ -24,9 +24,6 @@ struct Cell {
     int row;
 };
 
-// Lead byte and first trail byte of Shift-JIS code row r (1 to 120).
-unsigned SjisLeadOfRow(int row);
-unsigned SjisFirstTrailOfRow(int row);
 // Whether a trail byte in a lead row F0-F9 makes a character.
 bool IsSjisTrail(unsigned trail);
 // The cell of the character (lead, trail); it may lie outside the table

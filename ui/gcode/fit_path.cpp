@@ -1,6 +1,6 @@
 #include "ui/gcode/fit_path.h"
 
-#include "command/paths.h"
+#include "engine/paths.h"
 #include "ui/gdi.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "command/texts.h"
+#include "engine/texts.h"
 #include "ui/gcode/code_table_state.h"
 #include "ui/visible_colour.h"
 #include "ui/window_class.h"

@@ -1,6 +1,6 @@
 // The code table's cells: the Shift-JIS texts, painting, and what the
 // status bar and the popup say about the cell under the mouse.
-#include "command/texts.h"
+#include "engine/texts.h"
 #include "ui/gcode/gcode_form.h"
 
 namespace {

@@ -1,8 +1,8 @@
 // Switching the code table between Shift-JIS and Unicode numbering while
 // the selection stays on the same character.
-#include "command/param.h"
 #include "platform/platform.h"
 #include "ui/gcode/gcode_form.h"
+#include "ui/run_param.h"
 
 namespace {
 
@@ -17,7 +17,7 @@ UINT TGCodeForm::CodePage() { return kStartupCodePage; }
 
 void TGCodeForm::CBCodeChange() {
     // Windows before 2000 draws no Unicode text, so only one numbering.
-    if (!RunParam || RunParam->OsVersion.dwMajorVersion < 5) return;
+    if (!RunParam || RunParam->folders.MajorVersion() < 5) return;
     int col = DrawGrid1->Col(), row = DrawGrid1->Row();
     std::string sjis;
     unsigned code = 0;

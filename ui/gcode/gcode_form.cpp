@@ -3,11 +3,11 @@
 
 #include <commctrl.h>
 
-#include "command/param.h"
-#include "command/texts.h"
+#include "engine/texts.h"
 #include "platform/platform.h"
 #include "ui/client_size.h"
 #include "ui/gcode/follow_move.h"
+#include "ui/run_param.h"
 #include "ui/window_class.h"
 #include "ui/window_messages.h"
 
@@ -142,7 +142,7 @@ void TGCodeForm::FormCreate() {
     GlyphPopup->SetFaceName(fontText_);
     UpdateFileStatus();
     SendMessageA(CBCode, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(texts::kCodeSystemSjis));
-    if (RunParam && RunParam->OsVersion.dwMajorVersion >= 5)
+    if (RunParam && RunParam->folders.MajorVersion() >= 5)
         SendMessageA(CBCode, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(texts::kCodeSystemUnicode));
     SendMessageA(CBCode, CB_SETCURSEL, 0, 0);
     UnicodeMode = false;

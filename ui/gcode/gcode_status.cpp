@@ -6,10 +6,10 @@
 
 #include <vector>
 
-#include "command/param.h"
-#include "command/texts.h"
+#include "engine/texts.h"
 #include "ui/gcode/fit_path.h"
 #include "ui/gcode/gcode_form.h"
+#include "ui/run_param.h"
 
 namespace {
 constexpr int kFileMargin = 60;  // kept free right of the path in panel 0
@@ -18,7 +18,8 @@ constexpr int kFileMargin = 60;  // kept free right of the path in panel 0
 void TGCodeForm::UpdateFileStatus() {
     HFONT font = reinterpret_cast<HFONT>(SendMessageA(StatusBar1, WM_GETFONT, 0, 0));
     int labelWidth = TextWidthIn(font, texts::kFileLabel);
-    std::string file = RunParam ? RunParam->FindLinkedFile(fontText_) : std::string();
+    const DWORD major = RunParam ? RunParam->folders.MajorVersion() : 0;
+    std::string file = RunParam ? FindLinkedFile(RunParam->fontLinks, fontText_, major) : std::string();
     std::string shown = FitPathToWidth(file, font, PanelWidth(0) - labelWidth - scale_(kFileMargin));
     std::string text = std::string(texts::kFileLabel) + shown;
     SetPanelText(0, text);

@@ -1,7 +1,7 @@
 #include "ui/main/disp_registry_form.h"
 
-#include "command/param.h"
-#include "command/texts.h"
+#include "engine/texts.h"
+#include "ui/run_param.h"
 
 TDispRegistryForm* DispRegistryForm = nullptr;
 
@@ -46,8 +46,8 @@ void TDispRegistryForm::CenterOnScreen() {
 
 // An install or an outside change since the last showing is reflected.
 void TDispRegistryForm::FormShow() {
-    RunParam->ReadFontLinks();
-    SetWindowTextA(Memo1, RunParam->FontLinkText().c_str());
+    RunParam->fontLinks = ReadFontLinks(RunParam->folders.windows);
+    SetWindowTextA(Memo1, FontLinkText(RunParam->fontLinks).c_str());
 }
 
 void TDispRegistryForm::FormClose() { DestroyWindow(Handle()); }

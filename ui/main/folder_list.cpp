@@ -1,15 +1,17 @@
 // The target folder list of the main window: the program folder's plain
 // sub-folders, the choice that follows from the selected folder's content,
 // and the creation of a new sub-folder.
-#include <algorithm>
 #include <memory>
 
-#include "command/param.h"
-#include "command/paths.h"
-#include "command/texts.h"
+#include "engine/info_file.h"
+#include "engine/paths.h"
+#include "engine/settings.h"
+#include "engine/sorted_names.h"
+#include "engine/texts.h"
 #include "platform/platform.h"
 #include "ui/main/minamo_form.h"
 #include "ui/main/new_folder_form.h"
+#include "ui/run_param.h"
 
 namespace {
 
@@ -25,9 +27,7 @@ std::vector<std::string> SortedSubFolders(const std::string& folder) {
     std::vector<std::string> names;
     for (const platform::FolderEntry& entry : platform::ListFolder(folder + "*"))
         if (IsListedFolder(entry)) names.push_back(entry.name);
-    std::stable_sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-        return platform::CompareTextIgnoreCase(a, b) < 0;
-    });
+    SortIgnoringCase(names);
     return names;
 }
 
@@ -39,11 +39,10 @@ void AddItem(HWND combo, const std::string& text) {
 
 bool TMinamoForm::FillFolderList(const std::string& wanted) {
     SendMessageA(CBSelectFolder, CB_RESETCONTENT, 0, 0);
-    if (RunParam->TargetValid) {
+    const Target& target = RunParam->target;
+    if (target.valid) {
         // A folder named at start-up is the only choice for the whole run.
-        AddItem(CBSelectFolder, RemoveTrailingBackslash(RunParam->TargetAbsolute
-                                                            ? RunParam->TargetFolder
-                                                            : RunParam->TargetName));
+        AddItem(CBSelectFolder, RemoveTrailingBackslash(target.absolute ? target.folder : target.name));
         SendMessageA(CBSelectFolder, CB_SETCURSEL, 0, 0);
         CBSelectFolderChange();
         return true;
@@ -52,7 +51,7 @@ bool TMinamoForm::FillFolderList(const std::string& wanted) {
     int selected = 0;
     AddItem(CBSelectFolder, texts::kDefaultFolder);
     const std::string wantedUpper = paths::UpperAscii(wanted);
-    const std::vector<std::string> names = SortedSubFolders(RunParam->ProgramFolder);
+    const std::vector<std::string> names = SortedSubFolders(RunParam->folders.program);
     for (size_t i = 0; i < names.size(); ++i) {
         AddItem(CBSelectFolder, names[i]);
         if (paths::UpperAscii(names[i]) == wantedUpper) {
@@ -68,20 +67,19 @@ bool TMinamoForm::FillFolderList(const std::string& wanted) {
 
 void TMinamoForm::CBSelectFolderChange() {
     const std::string text = SelectedFolderText();
-    RunParam->TargetName = text == texts::kDefaultFolder ? std::string() : AddTrailingBackslash(text);
+    RunParam->target.name = text == texts::kDefaultFolder ? std::string() : AddTrailingBackslash(text);
     UpdateFolderState();
 }
 
 void TMinamoForm::UpdateFolderState() {
-    RunParam->ResolveTarget();
-    const std::string& folder = RunParam->TargetFolder;
-    const bool holdsEudc =
-        platform::FileExists(folder + "EUDC.INI") || platform::FileExists(folder + "EUDC.TTE");
-    if (holdsEudc) {
+    Target& target = RunParam->target;
+    Options& options = RunParam->options;
+    target.Resolve();
+    if (HoldsEudcData(target.folder)) {
         EnableWindow(RBPutEUDCFile, TRUE);
-        RunParam->ReadOptions();
-        ui::SetChecked(CBCopyEUF, RunParam->CopyEUF);
-        ui::SetChecked(CBDatable, RunParam->CheckDate);
+        ReadFolderOptions(target.folder, options);
+        ui::SetChecked(CBCopyEUF, options.copyCompanions);
+        ui::SetChecked(CBDatable, options.onlyNewer);
         // A choice the user already made stays.
         if (!ui::IsChecked(RBGetEUDCFile) && !ui::IsChecked(RBPutEUDCFile))
             ui::SetChecked(RBPutEUDCFile, true);
@@ -91,9 +89,9 @@ void TMinamoForm::UpdateFolderState() {
         ui::SetChecked(RBGetEUDCFile, true);
         ui::SetChecked(CBCopyEUF, true);
         ui::SetChecked(CBDatable, false);
-        RunParam->Silent = startupSilent_;
+        options.silent = startupSilent_;
     }
-    EnableWindow(NewFolderButton, !RunParam->TargetValid);
+    EnableWindow(NewFolderButton, !target.valid);
     EnableWindow(CBDatable, ui::IsChecked(RBPutEUDCFile));
 }
 
@@ -122,7 +120,7 @@ void TMinamoForm::NewFolderButtonClick() {
             platform::ShowMessage(texts::Format(texts::kFolderNotAllowed, {texts::kDefaultFolder}));
             continue;
         }
-        const std::string path = RunParam->ProgramFolder + name;
+        const std::string path = RunParam->folders.program + name;
         if (platform::FileExists(path) || platform::DirectoryExists(path)) {
             platform::ShowMessage(texts::Format(texts::kFolderExists, {path}));
             continue;

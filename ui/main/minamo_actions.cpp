@@ -1,12 +1,15 @@
 // The main window's buttons: run, EUDC switch, code table, help, registry
 // information, support link and end; and the docking of the code table.
-#include "command/param.h"
-#include "command/paths.h"
-#include "command/texts.h"
+#include "engine/acquire.h"
+#include "engine/help.h"
+#include "engine/install.h"
+#include "engine/paths.h"
+#include "engine/texts.h"
 #include "platform/platform.h"
 #include "ui/gcode/gcode_form.h"
 #include "ui/main/disp_registry_form.h"
 #include "ui/main/minamo_form.h"
+#include "ui/run_param.h"
 #include "ui/window_messages.h"
 
 std::string TMinamoForm::SelectedFolderText() const {
@@ -15,22 +18,23 @@ std::string TMinamoForm::SelectedFolderText() const {
 
 void TMinamoForm::RunButtonClick() {
     // A ticked CBConfirm asks for no question before overwriting.
-    RunParam->SetOptions(ui::IsChecked(CBCopyEUF), !ui::IsChecked(CBConfirm),
-                         ui::IsChecked(CBDatable));
+    RunParameters& run = *RunParam;
+    run.options.copyCompanions = ui::IsChecked(CBCopyEUF);
+    run.options.confirm = !ui::IsChecked(CBConfirm);
+    run.options.onlyNewer = ui::IsChecked(CBDatable);
     const std::string folder = SelectedFolderText();
-    RunParam->TargetName = folder == texts::kDefaultFolder ? std::string()
-                                                            : AddTrailingBackslash(folder);
+    run.target.name = folder == texts::kDefaultFolder ? std::string() : AddTrailingBackslash(folder);
     if (ui::IsChecked(RBGetEUDCFile)) {
-        RunParam->ReadFontLinks();
+        AcquireReport report;
         // A folder that now holds EUDC files can be installed from.
-        if (RunParam->GetEudc() == kResultOk)
-            FillFolderList(RemoveTrailingBackslash(RunParam->TargetName));
+        const Result result =
+            AcquireEudc(run.folders, run.options, run.target, run.fontLinks, run.notifier, report);
+        if (result == Result::kOk) FillFolderList(RemoveTrailingBackslash(run.target.name));
         return;
     }
-    platform::EnableEudc(platform::kEudcOff);
-    RunParam->PutEudc();
-    // EUDC comes back on whatever the install's outcome.
-    SendMessageA(Handle(), WM_ENABLEEUDC, 0, 0);
+    InstallReport report;
+    InstallWithEudcOff(run.folders, run.options, run.target, run.fontLinks, run.notifier, report);
+    // EUDC on once more, as this window has always switched it back twice.
     SendMessageA(Handle(), WM_ENABLEEUDC, 0, 0);
     RefreshCodeTable();
 }
@@ -91,7 +95,7 @@ void TMinamoForm::WMMoving(const RECT& proposed) {
     SetWindowPos(table, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void TMinamoForm::CommandHelpButtonClick() { RunParam->ShowHelp(); }
+void TMinamoForm::CommandHelpButtonClick() { ShowHelp(RunParam->notifier); }
 
 void TMinamoForm::DispRegButtonClick() {
     DispRegistryForm = new TDispRegistryForm(Handle());

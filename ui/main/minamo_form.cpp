@@ -7,14 +7,14 @@
 #include <algorithm>
 #include <climits>
 
-#include "command/param.h"
-#include "command/paths.h"
-#include "command/texts.h"
+#include "engine/paths.h"
+#include "engine/texts.h"
 #include "platform/platform.h"
 #include "res/resource.h"
 #include "ui/caption_fit.h"
 #include "ui/dialog_keys.h"
 #include "ui/gcode/gcode_form.h"
+#include "ui/run_param.h"
 #include "ui/visible_colour.h"
 #include "ui/window_messages.h"
 
@@ -96,7 +96,6 @@ TMinamoForm::TMinamoForm() = default;
 TMinamoForm::~TMinamoForm() {
     // The controls go before the fonts and the icon they show.
     if (Handle()) DestroyWindow(Handle());
-    if (icon_) DestroyIcon(icon_);
 }
 
 std::unique_ptr<TMinamoForm> TMinamoForm::Create() {
@@ -129,12 +128,12 @@ void TMinamoForm::MakeFonts() {
 }
 
 void TMinamoForm::LoadIcon() {
-    HICON previous = icon_;
     const int size = Scale()(kIconSize);
-    icon_ = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_MINAMO),
-                                          IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
-    if (icon_) SendMessageA(Image1, STM_SETICON, reinterpret_cast<WPARAM>(icon_), 0);
-    if (previous) DestroyIcon(previous);
+    platform::UniqueIcon icon(static_cast<HICON>(LoadImageA(
+        GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_MINAMO), IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
+    if (icon) SendMessageA(Image1, STM_SETICON, reinterpret_cast<WPARAM>(icon.get()), 0);
+    // The previous icon goes only once the control shows the new one.
+    icon_ = std::move(icon);
 }
 
 // Every control at its place for the window's DPI, each caption fitted.
@@ -333,10 +332,10 @@ bool TMinamoForm::OnSetCursor(HWND under) {
 }
 
 void TMinamoForm::FormCreate() {
-    const OSVERSIONINFOA& os = RunParam->OsVersion;
+    const OSVERSIONINFOA& os = RunParam->folders.os;
     const std::string lines =
         texts::Format(texts::kOsLine, {os.dwMajorVersion, os.dwMinorVersion}) + "\r\n" +
-        texts::kInstallFolderLine + "\r\n" + RunParam->UserDataFolder;
+        texts::kInstallFolderLine + "\r\n" + RunParam->folders.userData;
     SetWindowTextA(Memo1, lines.c_str());
     SetWindowTextA(WidthButton, texts::kWidenCaption);
     hints_.Activate(true);
@@ -345,8 +344,8 @@ void TMinamoForm::FormCreate() {
     if (os.dwMajorVersion >= 6 && platform::IsThemeActive())
         DockGap = platform::SystemMetricForDpi(SM_CYFRAME, Scale().Dpi()) / 2;
     ui::SetClientSize(Handle(), Scale()(kNarrowWidth), Scale()(kClientHeight));
-    startupSilent_ = RunParam->Silent;
-    const std::string wanted = RemoveTrailingBackslash(RunParam->TargetName);
+    startupSilent_ = RunParam->options.silent;
+    const std::string wanted = RemoveTrailingBackslash(RunParam->target.name);
     if (!FillFolderList(wanted))
         platform::ShowMessage(texts::Format(texts::kFolderMissing, {wanted}));
 }

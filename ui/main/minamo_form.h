@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/unique_handle.h"
 #include "ui/focus_memory.h"
 #include "ui/main/window.h"
 
@@ -94,7 +95,7 @@ private:
     gdi::Font font_;
     gdi::Font linkFont_;
     ui::Hints hints_;
-    HICON icon_ = nullptr;
+    platform::UniqueIcon icon_;
     HCURSOR hand_ = nullptr;
     // Client width of the wide layout: 770 scaled, or more where an option
     // grew to show its caption.

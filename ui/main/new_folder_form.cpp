@@ -1,6 +1,6 @@
 #include "ui/main/new_folder_form.h"
 
-#include "command/texts.h"
+#include "engine/texts.h"
 #include "ui/caption_fit.h"
 
 TNewFolderForm* NewFolderForm = nullptr;

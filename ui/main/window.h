@@ -76,7 +76,6 @@ public:
     void Create(HWND owner);
     void Add(HWND control, const char* text);
     void Activate(bool on);
-    HWND Handle() const { return tips_; }
 
 private:
     HWND tips_ = nullptr;

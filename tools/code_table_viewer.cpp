@@ -1,0 +1,86 @@
+// Opens the code table window alone, for a look by hand and for the
+// screenshot:  code_table_viewer [--unicode] [--hover=COL,ROW] [--select=COL,ROW]
+//   --unicode        switch to Unicode numbering
+//   --select=C,R     make (C, R) the current cell
+//   --hover=C,R      put the mouse over cell (C, R) so the magnifier shows
+// The window closes on its own after --seconds=N when given.
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+
+#include "platform/platform.h"
+#include "ui/client_size.h"
+#include "ui/dpi_scale.h"
+#include "ui/gcode/gcode_form.h"
+#include "ui/run_param.h"
+#include "ui/window_messages.h"
+
+namespace {
+
+bool CellArgument(const std::string& arg, const char* name, int& col, int& row) {
+    std::string prefix = std::string(name) + "=";
+    if (arg.rfind(prefix, 0) != 0) return false;
+    return std::sscanf(arg.c_str() + prefix.size(), "%d,%d", &col, &row) == 2;
+}
+
+void Hover(TGCodeForm* form, int col, int row) {
+    RECT cell = form->DrawGrid1->CellRect(col, row);
+    POINT at{(cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2};
+    POINT screen = at;
+    ClientToScreen(form->DrawGrid1->Handle(), &screen);
+    SetCursorPos(screen.x, screen.y);
+    SendMessageA(form->DrawGrid1->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    RunParameters run(platform::ExecutablePath());
+    RunParam = &run;
+    TGCodeForm* form = TGCodeForm::Create(nullptr, 0);
+    CodeTableForm = form;
+    // As the main window places it, at the window's DPI.
+    const ui::DpiScale scale = ui::DpiScale::Of(form->Handle());
+    ui::SetClientSize(form->Handle(), scale(482), scale(234));
+    SetWindowPos(form->Handle(), nullptr, scale(40), scale(40), 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    form->Show();
+    PostMessageA(form->Handle(), WM_REFRESHCODETABLE, 0, 0);
+    int hoverCol = 0, hoverRow = 0, seconds = 0;
+    for (int i = 1; i < argc; ++i) {
+        std::string arg = argv[i];
+        int col, row;
+        if (arg == "--unicode") {
+            SendMessageA(form->CBCode, CB_SETCURSEL, 1, 0);
+            form->CBCodeChange();
+        } else if (CellArgument(arg, "--select", col, row)) {
+            form->DrawGrid1->SetRow(row);
+            form->DrawGrid1->SetCol(col);
+        } else if (CellArgument(arg, "--hover", col, row)) {
+            hoverCol = col, hoverRow = row;
+        } else if (arg.rfind("--seconds=", 0) == 0) {
+            seconds = std::atoi(arg.c_str() + 10);
+        }
+    }
+    UpdateWindow(form->Handle());
+    // The mouse comes over the grid once the desktop has settled.
+    if (hoverCol > 0) SetTimer(form->Handle(), 1, 4000, nullptr);
+    if (seconds > 0) SetTimer(nullptr, 0, seconds * 1000, nullptr);
+    MSG msg;
+    while (CodeTableForm && GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        if (msg.message == WM_TIMER && !msg.hwnd) {
+            CodeTableForm->Close();
+            continue;
+        }
+        if (msg.message == WM_TIMER && msg.hwnd == form->Handle() && msg.wParam == 1) {
+            KillTimer(form->Handle(), 1);
+            Hover(form, hoverCol, hoverRow);
+            continue;
+        }
+        if (CodeTableForm && IsDialogMessageA(CodeTableForm->Handle(), &msg)) continue;
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    RunParam = nullptr;
+    return 0;
+}

@@ -1,0 +1,3 @@
+#include "ui/run_param.h"
+
+RunParameters* RunParam = nullptr;

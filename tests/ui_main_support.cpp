@@ -2,7 +2,6 @@
 
 #include "app/window_mode.h"
 #include "engine/command_line.h"
-#include "ui/main/window.h"
 
 #include <commctrl.h>
 

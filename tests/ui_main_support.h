@@ -14,6 +14,9 @@
 
 #include "engine/run_parameters.h"
 #include "tests/support/test_support.h"
+#include "ui/client_size.h"
+#include "ui/control_text.h"
+#include "ui/controls.h"
 #include "ui/main/minamo_form.h"
 #include "ui/run_param.h"
 

@@ -6,11 +6,10 @@
 #include <windowsx.h>
 
 #include "ui/visible_colour.h"
-#include "ui/window_class.h"
 
 namespace {
 
-const char* const kClassName = "MinamoDrawGrid";
+const ui::WindowClass kClass = {"MinamoDrawGrid", nullptr, CS_DBLCLKS};
 constexpr int kLine = 1;  // grid line width
 constexpr int kWheelRows = 3;
 
@@ -24,41 +23,15 @@ COLORREF NormalLineColour() {
 
 TDrawGrid::TDrawGrid(HWND parent, int id, int colCount, int rowCount)
     : colWidths_(colCount, 24), rowCount_(rowCount) {
-    RegisterWindowClass(kClassName, Proc, nullptr, CS_DBLCLKS);
-    window_ = CreateWindowExA(WS_EX_CLIENTEDGE, kClassName, "",
-                              WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_HSCROLL, 0, 0,
-                              100, 100, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                              GetModuleHandleA(nullptr), this);
+    Create(kClass, WS_EX_CLIENTEDGE, WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_HSCROLL, "",
+           0, 0, 100, 100, parent, id);
     UpdateScrollBars();
 }
 
-TDrawGrid::~TDrawGrid() {
-    if (window_) {
-        SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
-        DestroyWindow(window_);
-    }
-}
-
-LRESULT CALLBACK TDrawGrid::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-        static_cast<TDrawGrid*>(create->lpCreateParams)->window_ = window;
-    }
-    auto* grid = reinterpret_cast<TDrawGrid*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (!grid) return DefWindowProcA(window, message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
-        grid->window_ = nullptr;
-        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-        return DefWindowProcA(window, message, wParam, lParam);
-    }
-    return grid->Handle(message, wParam, lParam);
-}
-
-LRESULT TDrawGrid::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT TDrawGrid::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_PAINT: {
-        gdi::PaintDC paint(window_);
+        gdi::PaintDC paint(Handle());
         Paint(paint.get(), paint.area());
         return 0;
     }
@@ -83,7 +56,7 @@ LRESULT TDrawGrid::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: {
-        SetFocus(window_);
+        SetFocus(Handle());
         numbering::Cell cell = MouseToCell(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
         if (numbering::IsDataCell(cell, rowCount_ - 1) && cell.col < ColCount()) MoveTo(cell.col, cell.row);
         return 0;
@@ -93,7 +66,7 @@ LRESULT TDrawGrid::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             TRACKMOUSEEVENT track{};
             track.cbSize = sizeof(track);
             track.dwFlags = TME_LEAVE;
-            track.hwndTrack = window_;
+            track.hwndTrack = Handle();
             tracking_ = TrackMouseEvent(&track) != FALSE;
         }
         if (OnMouseMove) OnMouseMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
@@ -112,7 +85,7 @@ LRESULT TDrawGrid::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         OnScroll(SB_HORZ, LOWORD(wParam));
         return 0;
     default:
-        return DefWindowProcA(window_, message, wParam, lParam);
+        return ui::Window::HandleMessage(message, wParam, lParam);
     }
 }
 
@@ -120,7 +93,7 @@ LRESULT TDrawGrid::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
 
 SIZE TDrawGrid::ClientSize() const {
     RECT client{};
-    GetClientRect(window_, &client);
+    GetClientRect(Handle(), &client);
     return SIZE{client.right, client.bottom};
 }
 
@@ -191,27 +164,27 @@ void TDrawGrid::SetRowCount(int count) {
     rowCount_ = std::max(2, count);
     topRow_ = std::min(topRow_, MaxTopRow());
     UpdateScrollBars();
-    InvalidateRect(window_, nullptr, FALSE);
+    InvalidateRect(Handle(), nullptr, FALSE);
     if (row_ >= rowCount_) MoveTo(col_, rowCount_ - 1);
 }
 
 void TDrawGrid::SetColWidth(int col, int width) {
     colWidths_[col] = width;
     UpdateScrollBars();
-    InvalidateRect(window_, nullptr, FALSE);
+    InvalidateRect(Handle(), nullptr, FALSE);
 }
 
 void TDrawGrid::SetCellSizes(int colWidth, int rowHeight) {
     colWidths_.assign(colWidths_.size(), colWidth);
     rowHeight_ = rowHeight;
     UpdateScrollBars();
-    InvalidateRect(window_, nullptr, FALSE);
+    InvalidateRect(Handle(), nullptr, FALSE);
 }
 
 void TDrawGrid::SetFont(const LOGFONTA& font) {
     logFont_ = font;
     font_ = gdi::CreateFontFrom(logFont_);
-    InvalidateRect(window_, nullptr, FALSE);
+    InvalidateRect(Handle(), nullptr, FALSE);
 }
 
 void TDrawGrid::SetFaceName(const std::string& face) {
@@ -256,11 +229,11 @@ void TDrawGrid::ScrollRows(int delta) {
     const int pitch = rowHeight_ + kLine;
     SIZE client = ClientSize();
     if (std::abs(delta) * pitch >= client.cy) {
-        InvalidateRect(window_, nullptr, FALSE);
+        InvalidateRect(Handle(), nullptr, FALSE);
         return;
     }
     RECT body{0, pitch, client.cx, client.cy};
-    ScrollWindowEx(window_, 0, -delta * pitch, &body, &body, nullptr, nullptr, SW_INVALIDATE);
+    ScrollWindowEx(Handle(), 0, -delta * pitch, &body, &body, nullptr, nullptr, SW_INVALIDATE);
 }
 
 void TDrawGrid::SetLeftCol(int col) {
@@ -268,18 +241,18 @@ void TDrawGrid::SetLeftCol(int col) {
     if (col == leftCol_) return;
     leftCol_ = col;
     UpdateScrollBars();
-    InvalidateRect(window_, nullptr, FALSE);
+    InvalidateRect(Handle(), nullptr, FALSE);
 }
 
 void TDrawGrid::InvalidateCell(int col, int row) {
     RECT rect = CellRect(col, row);
     InflateRect(&rect, kLine, kLine);
-    InvalidateRect(window_, &rect, FALSE);
+    InvalidateRect(Handle(), &rect, FALSE);
 }
 
 void TDrawGrid::Repaint() {
-    InvalidateRect(window_, nullptr, FALSE);
-    UpdateWindow(window_);
+    InvalidateRect(Handle(), nullptr, FALSE);
+    UpdateWindow(Handle());
 }
 
 // --- Input ------------------------------------------------------------------
@@ -316,7 +289,7 @@ void TDrawGrid::OnScroll(int bar, WORD request) {
     SCROLLINFO info{};
     info.cbSize = sizeof(info);
     info.fMask = SIF_ALL;
-    GetScrollInfo(window_, bar, &info);
+    GetScrollInfo(Handle(), bar, &info);
     int first = bar == SB_VERT ? topRow_ : leftCol_;
     int page = bar == SB_VERT ? FullyVisibleRows() : FullyVisibleCols();
     int target = first;
@@ -338,7 +311,7 @@ void TDrawGrid::OnScroll(int bar, WORD request) {
 void TDrawGrid::UpdateScrollBars() {
     // Showing or hiding a bar resizes the client area and so comes back
     // here through WM_SIZE; the outer call finishes the work.
-    if (updatingBars_ || !window_) return;
+    if (updatingBars_ || !Handle()) return;
     updatingBars_ = true;
     const int top = topRow_, left = leftCol_;
     for (int pass = 0; pass < 2; ++pass) {
@@ -349,7 +322,7 @@ void TDrawGrid::UpdateScrollBars() {
     }
     // A larger grid that was scrolled to the end shows earlier rows or
     // columns: every cell moves, not only the uncovered ones.
-    if (topRow_ != top || leftCol_ != left) InvalidateRect(window_, nullptr, FALSE);
+    if (topRow_ != top || leftCol_ != left) InvalidateRect(Handle(), nullptr, FALSE);
     updatingBars_ = false;
 }
 
@@ -360,7 +333,7 @@ void TDrawGrid::SetBar(int bar, int max, int page, int pos) {
     if (last.known && last.max == max && last.page == page && last.pos == pos) return;
     last = BarState{true, max, page, pos};
     SCROLLINFO info{sizeof(info), SIF_RANGE | SIF_PAGE | SIF_POS, 0, max, static_cast<UINT>(page), pos, 0};
-    SetScrollInfo(window_, bar, &info, TRUE);
+    SetScrollInfo(Handle(), bar, &info, TRUE);
 }
 
 // --- Painting ---------------------------------------------------------------
@@ -374,7 +347,7 @@ void TDrawGrid::Paint(HDC dc, const RECT& area) {
     gdi::Selection keepBrush(dc, GetStockObject(WHITE_BRUSH));
     SIZE client = ClientSize();
     // Once, not per cell: under Wine each GetFocus asks the server.
-    const bool focused = GetFocus() == window_;
+    const bool focused = GetFocus() == Handle();
     int right = 0, bottom = 0;
     for (int row = 0; row < rowCount_; row = row == 0 ? topRow_ : row + 1) {
         RECT first = CellRect(0, row);

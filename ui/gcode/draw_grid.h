@@ -14,8 +14,9 @@
 
 #include "ui/gcode/code_numbering.h"
 #include "ui/gdi.h"
+#include "ui/window.h"
 
-class TDrawGrid {
+class TDrawGrid final : public ui::Window {
 public:
     struct CellState {
         bool fixed;     // header row or column
@@ -34,11 +35,6 @@ public:
 
     // A child window of parent; fonts are given by SetFont.
     TDrawGrid(HWND parent, int id, int colCount, int rowCount);
-    ~TDrawGrid();
-    TDrawGrid(const TDrawGrid&) = delete;
-    TDrawGrid& operator=(const TDrawGrid&) = delete;
-
-    HWND Handle() const { return window_; }
 
     int ColCount() const { return static_cast<int>(colWidths_.size()); }
     int RowCount() const { return rowCount_; }
@@ -77,8 +73,7 @@ public:
     void Paint(HDC dc, const RECT& area);
 
 private:
-    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     void MoveTo(int col, int row);
     void ScrollIntoView();
@@ -98,7 +93,6 @@ private:
     // focused: the grid has the keyboard focus (asked once per paint).
     void PaintCell(HDC dc, int col, int row, const RECT& rect, bool focused);
 
-    HWND window_ = nullptr;
     std::vector<int> colWidths_;
     int rowCount_;
     int rowHeight_ = 24;

@@ -5,13 +5,12 @@
 #include "engine/texts.h"
 #include "ui/gcode/code_table_state.h"
 #include "ui/visible_colour.h"
-#include "ui/window_class.h"
 
 TGaijiForm* GlyphPopup = nullptr;
 
 namespace {
 
-const char* const kClassName = "TGaijiForm";
+const ui::WindowClass kClass = {"TGaijiForm", GetSysColorBrush(COLOR_WINDOW), 0};
 constexpr int kSide = 50;         // the popup is this square on every showing
 constexpr LONG kGlyphHeight = 48;  // cell height of the magnified character
 constexpr UINT kTextFormat = DT_SINGLELINE | DT_VCENTER | DT_CENTER;
@@ -19,18 +18,9 @@ constexpr UINT kTextFormat = DT_SINGLELINE | DT_VCENTER | DT_CENTER;
 }  // namespace
 
 TGaijiForm::TGaijiForm(HWND owner) {
-    RegisterWindowClass(kClassName, Proc, GetSysColorBrush(COLOR_WINDOW), 0);
-    window_ = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, kClassName, texts::kGlyphPopupCaption,
-                              WS_POPUP, 0, 0, kSide, kSide, owner, nullptr, GetModuleHandleA(nullptr),
-                              this);
+    Create(kClass, WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, WS_POPUP, texts::kGlyphPopupCaption, 0, 0, kSide,
+           kSide, owner);
     FormCreate();
-}
-
-TGaijiForm::~TGaijiForm() {
-    if (window_) {
-        SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
-        DestroyWindow(window_);
-    }
 }
 
 void TGaijiForm::FormCreate() {
@@ -38,13 +28,7 @@ void TGaijiForm::FormCreate() {
     font_ = gdi::CreateFontFrom(logFont_);
 }
 
-LRESULT CALLBACK TGaijiForm::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* form = reinterpret_cast<TGaijiForm*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (!form) return DefWindowProcA(window, message, wParam, lParam);
+LRESULT TGaijiForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_NCHITTEST:
         return HTTRANSPARENT;  // the mouse belongs to the grid beneath
@@ -53,21 +37,19 @@ LRESULT CALLBACK TGaijiForm::Proc(HWND window, UINT message, WPARAM wParam, LPAR
     case WM_ERASEBKGND:
         return 1;
     case WM_PAINT: {
-        gdi::PaintDC paint(window);
-        form->FormPaint(paint.get());
+        gdi::PaintDC paint(Handle());
+        FormPaint(paint.get());
         return 0;
     }
     case WM_PRINTCLIENT:
-        form->FormPaint(reinterpret_cast<HDC>(wParam));
+        FormPaint(reinterpret_cast<HDC>(wParam));
         return 0;
-    case WM_NCDESTROY:
-        form->window_ = nullptr;
-        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-        break;
+    case WM_DPICHANGED:
+        // Size and font follow the code table's DPI, which it gives.
+        return DefWindowProcA(Handle(), message, wParam, lParam);
     default:
-        break;
+        return ui::Window::HandleMessage(message, wParam, lParam);
     }
-    return DefWindowProcA(window, message, wParam, lParam);
 }
 
 void TGaijiForm::SetFaceName(const std::string& name) {
@@ -76,8 +58,8 @@ void TGaijiForm::SetFaceName(const std::string& name) {
 }
 
 void TGaijiForm::SetScale(const ui::DpiScale& scale) {
-    scale_ = scale;
-    logFont_.lfHeight = scale_(kGlyphHeight);
+    UseScale(scale);
+    logFont_.lfHeight = scale(kGlyphHeight);
     font_ = gdi::CreateFontFrom(logFont_);
 }
 
@@ -87,21 +69,21 @@ void TGaijiForm::SetGlyphCode(unsigned code) {
 
 void TGaijiForm::ShowAt(POINT topLeft) {
     // On top of the code table, which may have come up after the popup.
-    SetWindowPos(window_, HWND_TOP, topLeft.x, topLeft.y, scale_(kSide), scale_(kSide), SWP_NOACTIVATE);
-    if (!Showing()) ShowWindow(window_, SW_SHOWNA);
+    SetWindowPos(Handle(), HWND_TOP, topLeft.x, topLeft.y, Scale()(kSide), Scale()(kSide), SWP_NOACTIVATE);
+    if (!Showing()) ShowWindow(Handle(), SW_SHOWNA);
 }
 
-void TGaijiForm::Hide() { ShowWindow(window_, SW_HIDE); }
+void TGaijiForm::Hide() { ShowWindow(Handle(), SW_HIDE); }
 
-bool TGaijiForm::Showing() const { return IsWindowVisible(window_) != FALSE; }
+bool TGaijiForm::Showing() const { return IsWindowVisible(Handle()) != FALSE; }
 
 void TGaijiForm::Repaint() {
-    InvalidateRect(window_, nullptr, FALSE);
-    UpdateWindow(window_);
+    InvalidateRect(Handle(), nullptr, FALSE);
+    UpdateWindow(Handle());
 }
 
 void TGaijiForm::FormPaint(HDC dc) {
-    const ui::DpiScale& s = scale_;
+    const ui::DpiScale& s = Scale();
     // Black on the window colour, unless the colour scheme makes that vanish.
     gdi::Pen frame(CreatePen(PS_SOLID, s(2),
                              ui::VisibleColour(RGB(0, 0, 0), GetSysColor(COLOR_WINDOW), COLOR_WINDOWTEXT)));

@@ -9,16 +9,12 @@
 
 #include "ui/dpi_scale.h"
 #include "ui/gdi.h"
+#include "ui/window.h"
 
-class TGaijiForm {
+class TGaijiForm final : public ui::Window {
 public:
     // Created hidden, owned by owner.
     explicit TGaijiForm(HWND owner);
-    ~TGaijiForm();
-    TGaijiForm(const TGaijiForm&) = delete;
-    TGaijiForm& operator=(const TGaijiForm&) = delete;
-
-    HWND Handle() const { return window_; }
 
     // The character shown in Unicode numbering (one UTF-16 unit).
     WCHAR GlyphCode = 0;
@@ -42,11 +38,9 @@ public:
     void FormPaint(HDC dc);
 
 private:
-    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void FormCreate();
 
-    HWND window_ = nullptr;
-    ui::DpiScale scale_;
     LOGFONTA logFont_{};
     gdi::Font font_;
 };

@@ -53,7 +53,7 @@ void TGCodeForm::DrawGrid1MouseMove(int x, int y) {
     UpdateCellStatus(cell.col, cell.row);
     POINT mouse{};
     GetCursorPos(&mouse);
-    const int offset = scale_(kPopupOffset);
+    const int offset = Scale()(kPopupOffset);
     GlyphPopup->ShowAt(POINT{mouse.x + offset, mouse.y + offset});
     GlyphPopup->Repaint();
 }
@@ -62,7 +62,7 @@ void TGCodeForm::DrawGrid1MouseLeave() { GlyphPopup->Hide(); }
 
 gdi::Font& TGCodeForm::HeaderFont() {
     const LOGFONTA& grid = DrawGrid1->Font();
-    const LONG height = scale_(kHeaderFontHeight);
+    const LONG height = Scale()(kHeaderFontHeight);
     if (!headerFont_.get() || headerFace_ != grid.lfFaceName || headerHeight_ != height) {
         LOGFONTA header = grid;
         header.lfHeight = height;

@@ -6,9 +6,9 @@
 #include "engine/texts.h"
 #include "platform/platform.h"
 #include "ui/client_size.h"
+#include "ui/controls.h"
 #include "ui/gcode/follow_move.h"
 #include "ui/run_param.h"
-#include "ui/window_class.h"
 #include "ui/window_messages.h"
 
 TGCodeForm* CodeTableForm = nullptr;
@@ -16,7 +16,7 @@ bool UnicodeMode = false;
 
 namespace {
 
-const char* const kClassName = "TGCodeForm";
+const ui::WindowClass kClass = {"TGCodeForm", GetSysColorBrush(COLOR_BTNFACE), 0};
 constexpr int kDesignClientWidth = 451, kDesignClientHeight = 245;
 constexpr int kGridBottomGap = 55;  // from the grid's bottom to the client's
 constexpr int kComboBottomGap = 49;  // from the combo boxes' top to the client's
@@ -31,52 +31,36 @@ constexpr int kCellSize = 24;  // every other column's width, and the rows' heig
 
 enum ControlId { kGridId = 1, kFontComboId, kCodeComboId, kStatusId };
 
-HWND CreateChild(const char* cls, DWORD style, HWND parent, int id) {
-    return CreateWindowExA(0, cls, "", WS_CHILD | WS_VISIBLE | style, 0, 0, 10, 10, parent,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr),
-                           nullptr);
-}
-
 }  // namespace
 
 TGCodeForm::TGCodeForm(HWND mainWindow, int dockGap) : mainWindow_(mainWindow), dockGap_(dockGap) {}
 
 TGCodeForm* TGCodeForm::Create(HWND mainWindow, int dockGap) {
     platform::InitCommonControlsAtRunTime(ICC_BAR_CLASSES | ICC_STANDARD_CLASSES);
-    RegisterWindowClass(kClassName, Proc, GetSysColorBrush(COLOR_BTNFACE), 0);
     auto* form = new TGCodeForm(mainWindow, dockGap);
-    RECT outer{0, 0, kDesignClientWidth, kDesignClientHeight};
-    AdjustWindowRectEx(&outer, WS_OVERLAPPEDWINDOW, FALSE, 0);
-    CreateWindowExA(0, kClassName, texts::kCodeTableCaption, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-                    CW_USEDEFAULT, CW_USEDEFAULT, outer.right - outer.left, outer.bottom - outer.top,
-                    mainWindow, nullptr, GetModuleHandleA(nullptr), form);
-    if (!form->window_) {
+    if (!form->CreateLaidOut(kClass, 0, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, texts::kCodeTableCaption,
+                             CW_USEDEFAULT, CW_USEDEFAULT, kDesignClientWidth, kDesignClientHeight,
+                             mainWindow)) {
         delete form;
         return nullptr;
     }
-    // The DPI is known once the window is on a monitor.
-    form->scale_ = ui::DpiScale::Of(form->window_);
-    ui::SetClientSize(form->window_, form->scale_(kDesignClientWidth), form->scale_(kDesignClientHeight));
     form->CreateComponents();
     form->FormCreate();
-    RECT client{};
-    GetClientRect(form->window_, &client);
-    form->LayOut(client.right, client.bottom);
+    const SIZE client = ui::ClientSize(form->Handle());
+    form->LayOut(client.cx, client.cy);
     return form;
 }
 
-HWND TGCodeForm::Handle() const { return window_; }
+bool TGCodeForm::Showing() const { return Handle() && IsWindowVisible(Handle()); }
 
-bool TGCodeForm::Showing() const { return window_ && IsWindowVisible(window_); }
-
-void TGCodeForm::Show() { ShowWindow(window_, SW_SHOW); }
+void TGCodeForm::Show() { ShowWindow(Handle(), SW_SHOW); }
 
 void TGCodeForm::Close() {
-    if (window_) SendMessageA(window_, WM_CLOSE, 0, 0);
+    if (Handle()) SendMessageA(Handle(), WM_CLOSE, 0, 0);
 }
 
 void TGCodeForm::CreateComponents() {
-    DrawGrid1 = std::make_unique<TDrawGrid>(window_, kGridId, numbering::kColumns,
+    DrawGrid1 = std::make_unique<TDrawGrid>(Handle(), kGridId, numbering::kColumns,
                                             numbering::kSjisRows + 1);
     DrawGrid1->SetFont(gdi::MakeLogFont(texts::kFaceMincho, kGridFontHeight, SHIFTJIS_CHARSET));
     DrawGrid1->OnDrawCell = [this](HDC dc, int col, int row, const RECT& rect, TDrawGrid::CellState) {
@@ -86,26 +70,27 @@ void TGCodeForm::CreateComponents() {
     DrawGrid1->OnMouseMove = [this](int x, int y) { DrawGrid1MouseMove(x, y); };
     DrawGrid1->OnMouseLeave = [this]() { DrawGrid1MouseLeave(); };
 
-    FontComboBox1 = std::make_unique<TFontComboBox>(window_, kFontComboId);
-    CBCode = CreateChild("COMBOBOX", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, window_, kCodeComboId);
-    StatusBar1 = CreateChild(STATUSCLASSNAMEA, 0, window_, kStatusId);
+    FontComboBox1 = std::make_unique<TFontComboBox>(Handle(), kFontComboId);
+    CBCode = ui::CreateControl(Handle(), "COMBOBOX", "", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0, 0,
+                               10, 10, kCodeComboId, nullptr);
+    StatusBar1 = ui::CreateControl(Handle(), STATUSCLASSNAMEA, "", 0, 0, 0, 10, 10, kStatusId, nullptr);
     ApplyScale();
     FormResize();  // both panels exist before the first texts go in
 
     hintTip_ = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr,
                                GetModuleHandleA(nullptr), nullptr);
     TOOLINFOA tool{};
     tool.cbSize = TTTOOLINFOA_V1_SIZE;
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = window_;
+    tool.hwnd = Handle();
     tool.uId = reinterpret_cast<UINT_PTR>(StatusBar1);
     tool.lpszText = const_cast<char*>("");
     SendMessageA(hintTip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void TGCodeForm::ApplyScale() {
-    const ui::DpiScale& s = scale_;
+    const ui::DpiScale& s = Scale();
     const gdi::Font oldFont = std::move(formFont_);  // until the controls hold the new one
     formFont_ = gdi::CreateFontFrom(gdi::MakeLogFont(texts::kFacePGothic, s(kFormFontHeight), SHIFTJIS_CHARSET));
     for (HWND control : {FontComboBox1->Handle(), CBCode, StatusBar1})
@@ -121,18 +106,13 @@ void TGCodeForm::ApplyScale() {
     if (GlyphPopup) GlyphPopup->SetScale(s);
 }
 
-// A new monitor: everything for its DPI, then the size the system suggests
-// (which lays the window out again).
-void TGCodeForm::OnDpiChanged(UINT dpi, const RECT& suggested) {
-    scale_ = ui::DpiScale(dpi);
-    ApplyScale();
-    SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-}
+// A new monitor: everything for its DPI; the base then takes the size the
+// system suggests (which lays the window out again).
+void TGCodeForm::DpiChanged() { ApplyScale(); }
 
 void TGCodeForm::FormCreate() {
-    GlyphPopup = new TGaijiForm(window_);
-    GlyphPopup->SetScale(scale_);
+    GlyphPopup = new TGaijiForm(Handle());
+    GlyphPopup->SetScale(Scale());
     {
         gdi::WindowDC surface(DrawGrid1->Handle());
         FontComboBox1->FillFonts(surface.get());
@@ -148,7 +128,7 @@ void TGCodeForm::FormCreate() {
     UnicodeMode = false;
     DrawGrid1->SetRowCount(numbering::kSjisRows + 1);
     CellChar[1] = 0;
-    DrawGrid1->SetColWidth(0, scale_(kFirstColWidth));
+    DrawGrid1->SetColWidth(0, Scale()(kFirstColWidth));
     int rowIndex = 0;
     for (unsigned lead = numbering::kFirstLead; lead <= numbering::kLastLead; ++lead)
         for (unsigned trail = numbering::kFirstTrail; trail <= 0xF0; trail += 16)
@@ -157,7 +137,7 @@ void TGCodeForm::FormCreate() {
 }
 
 void TGCodeForm::LayOut(int width, int height) {
-    const ui::DpiScale& s = scale_;
+    const ui::DpiScale& s = Scale();
     MoveWindow(DrawGrid1->Handle(), 0, 0, width, height - s(kGridBottomGap), TRUE);
     int comboTop = height - s(kComboBottomGap);
     MoveWindow(FontComboBox1->Handle(), s(kFontComboLeft), comboTop, s(kFontComboWidth), s(kComboListHeight), TRUE);
@@ -172,45 +152,24 @@ void TGCodeForm::LayOut(int width, int height) {
 void TGCodeForm::FormResize() {
     RECT bar{};
     GetClientRect(StatusBar1, &bar);
-    int edges[2] = {bar.right - scale_(kCodePanelWidth), -1};
+    int edges[2] = {bar.right - Scale()(kCodePanelWidth), -1};
     SendMessageA(StatusBar1, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(edges));
 }
 
-LRESULT CALLBACK TGCodeForm::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
-        auto* form = static_cast<TGCodeForm*>(create->lpCreateParams);
-        form->window_ = window;
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
-    }
-    auto* form = reinterpret_cast<TGCodeForm*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (!form) return DefWindowProcA(window, message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-        form->window_ = nullptr;
-        delete form;
-        return DefWindowProcA(window, message, wParam, lParam);
-    }
-    return form->Handle(message, wParam, lParam);
-}
-
-LRESULT TGCodeForm::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT TGCodeForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_SIZE:
         if (DrawGrid1) LayOut(LOWORD(lParam), HIWORD(lParam));
         return 0;
     case WM_ACTIVATE:
-        if (LOWORD(wParam) == WA_INACTIVE) focus_.Remember(window_);
-        return DefWindowProcA(window_, message, wParam, lParam);
+        if (LOWORD(wParam) == WA_INACTIVE) focus_.Remember(Handle());
+        return ui::Window::HandleMessage(message, wParam, lParam);
     case WM_CANCELMODE:
-        focus_.Remember(window_);
-        return DefWindowProcA(window_, message, wParam, lParam);
+        focus_.Remember(Handle());
+        return ui::Window::HandleMessage(message, wParam, lParam);
     case WM_SETFOCUS:
         // Back to the control the user left; the grid the first time.
-        if (!focus_.Restore(window_) && DrawGrid1) SetFocus(DrawGrid1->Handle());
-        return 0;
-    case WM_DPICHANGED:
-        OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        if (!focus_.Restore(Handle()) && DrawGrid1) SetFocus(DrawGrid1->Handle());
         return 0;
     case WM_COMMAND:
         OnCommand(LOWORD(wParam), HIWORD(wParam));
@@ -223,15 +182,17 @@ LRESULT TGCodeForm::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         UpdateFileStatus();
         return 0;
     case WM_CLOSE:
-        DestroyWindow(window_);
+        DestroyWindow(Handle());
         return 0;
     case WM_DESTROY:
         FormDestroy();
         return 0;
     default:
-        return DefWindowProcA(window_, message, wParam, lParam);
+        return ui::Window::HandleMessage(message, wParam, lParam);
     }
 }
+
+void TGCodeForm::Destroyed() { delete this; }
 
 void TGCodeForm::OnCommand(WORD id, WORD code) {
     if (id == kFontComboId && code == CBN_EDITCHANGE) {

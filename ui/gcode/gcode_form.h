@@ -18,12 +18,12 @@
 #include "ui/dpi_scale.h"
 #include "ui/focus_memory.h"
 #include "ui/gdi.h"
+#include "ui/window.h"
 
-class TGCodeForm {
+class TGCodeForm final : public ui::Window {
 public:
     // Creates the code table window (hidden) owned by mainWindow; dockGap is the main window's DockGap.
     static TGCodeForm* Create(HWND mainWindow, int dockGap);
-    HWND Handle() const;
     bool Showing() const;   // visible
     void Show();            // shows without moving
     void Close();           // closes and destroys it; clears CodeTableForm
@@ -64,12 +64,12 @@ public:
 
 private:
     TGCodeForm(HWND mainWindow, int dockGap);
-    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void Destroyed() override;
     void CreateComponents();
     // Fonts, cell sizes, heights and the popup for the window's DPI.
     void ApplyScale();
-    void OnDpiChanged(UINT dpi, const RECT& suggested);
+    void DpiChanged() override;
     void LayOut(int clientWidth, int clientHeight);
     void OnCommand(WORD id, WORD code);
     void OnMoving(const RECT& dragged);
@@ -80,10 +80,8 @@ private:
     void SwitchToSjis(const std::string& counterpart);
     gdi::Font& HeaderFont();
 
-    HWND window_ = nullptr;
     HWND mainWindow_;
     int dockGap_;
-    ui::DpiScale scale_;
     ui::FocusMemory focus_;
     bool following_ = false;
     HWND hintTip_ = nullptr;

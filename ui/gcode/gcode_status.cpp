@@ -20,7 +20,7 @@ void TGCodeForm::UpdateFileStatus() {
     int labelWidth = TextWidthIn(font, texts::kFileLabel);
     const DWORD major = RunParam ? RunParam->folders.MajorVersion() : 0;
     std::string file = RunParam ? FindLinkedFile(RunParam->fontLinks, fontText_, major) : std::string();
-    std::string shown = FitPathToWidth(file, font, PanelWidth(0) - labelWidth - scale_(kFileMargin));
+    std::string shown = FitPathToWidth(file, font, PanelWidth(0) - labelWidth - Scale()(kFileMargin));
     std::string text = std::string(texts::kFileLabel) + shown;
     SetPanelText(0, text);
     SetHint(text);
@@ -47,7 +47,7 @@ void TGCodeForm::SetHint(const std::string& text) {
     hint_ = text;
     TOOLINFOA tool{};
     tool.cbSize = TTTOOLINFOA_V1_SIZE;
-    tool.hwnd = window_;
+    tool.hwnd = Handle();
     tool.uId = reinterpret_cast<UINT_PTR>(StatusBar1);
     tool.lpszText = const_cast<char*>(hint_.c_str());
     SendMessageA(hintTip_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));

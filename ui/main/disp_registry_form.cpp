@@ -1,18 +1,21 @@
 #include "ui/main/disp_registry_form.h"
 
 #include "engine/texts.h"
+#include "ui/client_size.h"
+#include "ui/controls.h"
+#include "ui/modal.h"
 #include "ui/run_param.h"
 
 TDispRegistryForm* DispRegistryForm = nullptr;
 
 namespace {
-const char* const kClassName = "TDispRegistryForm";
+const ui::WindowClass kClass = {"TDispRegistryForm", GetSysColorBrush(COLOR_BTNFACE), 0};
 const DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 constexpr int kFontHeight = 11;
 }  // namespace
 
 TDispRegistryForm::TDispRegistryForm(HWND owner) : owner_(owner) {
-    CreateTopLevel(kClassName, 0, kStyle, texts::kDispRegFormCaption, 0, 0, 446, 303, owner);
+    CreateLaidOut(kClass, 0, kStyle, texts::kDispRegFormCaption, 0, 0, 446, 303, owner);
     font_ = ui::MakeFont(texts::kDispRegFontFace, Scale()(kFontHeight));
     const SIZE client = ui::ClientSize(Handle());
     // No horizontal scrolling: long paths wrap at the box's width.

@@ -4,7 +4,8 @@
 
 #include <windows.h>
 
-#include "ui/main/window.h"
+#include "ui/gdi.h"
+#include "ui/window.h"
 
 class TDispRegistryForm : public ui::Window {
 public:

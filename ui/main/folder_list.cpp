@@ -9,6 +9,8 @@
 #include "engine/sorted_names.h"
 #include "engine/texts.h"
 #include "platform/platform.h"
+#include "ui/control_text.h"
+#include "ui/controls.h"
 #include "ui/main/minamo_form.h"
 #include "ui/main/new_folder_form.h"
 #include "ui/run_param.h"

@@ -12,6 +12,9 @@
 #include "platform/platform.h"
 #include "res/resource.h"
 #include "ui/caption_fit.h"
+#include "ui/client_size.h"
+#include "ui/control_text.h"
+#include "ui/controls.h"
 #include "ui/dialog_keys.h"
 #include "ui/gcode/gcode_form.h"
 #include "ui/run_param.h"
@@ -20,7 +23,7 @@
 
 namespace {
 
-const char* const kClassName = "TMinamoForm";
+const ui::WindowClass kClass = {"TMinamoForm", GetSysColorBrush(COLOR_BTNFACE), 0};
 
 // The window as laid out, before FormCreate narrows it.
 constexpr int kLayoutWidth = 778;
@@ -101,7 +104,7 @@ TMinamoForm::~TMinamoForm() {
 std::unique_ptr<TMinamoForm> TMinamoForm::Create() {
     platform::InitCommonControlsAtRunTime(ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES);
     std::unique_ptr<TMinamoForm> form(new TMinamoForm);
-    if (!form->CreateTopLevel(kClassName, 0, kFormStyle, texts::kMainCaption, kLayoutLeft, 0,
+    if (!form->CreateLaidOut(kClass, 0, kFormStyle, texts::kMainCaption, kLayoutLeft, 0,
                               kLayoutWidth, kLayoutHeight, nullptr))
         return nullptr;
     form->CreateControls();

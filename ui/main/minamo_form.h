@@ -11,7 +11,9 @@
 
 #include "platform/unique_handle.h"
 #include "ui/focus_memory.h"
-#include "ui/main/window.h"
+#include "ui/gdi.h"
+#include "ui/hints.h"
+#include "ui/window.h"
 
 class TMinamoForm : public ui::Window {
 public:

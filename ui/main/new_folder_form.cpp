@@ -2,11 +2,13 @@
 
 #include "engine/texts.h"
 #include "ui/caption_fit.h"
+#include "ui/controls.h"
+#include "ui/modal.h"
 
 TNewFolderForm* NewFolderForm = nullptr;
 
 namespace {
-const char* const kClassName = "TNewFolderForm";
+const ui::WindowClass kClass = {"TNewFolderForm", GetSysColorBrush(COLOR_BTNFACE), 0};
 const DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | WS_CLIPCHILDREN;
 const DWORD kExStyle = WS_EX_DLGMODALFRAME;
 constexpr int kClientWidth = 366, kClientHeight = 159;
@@ -14,7 +16,7 @@ constexpr int kFontHeight = 15;
 }  // namespace
 
 TNewFolderForm::TNewFolderForm(HWND owner) : owner_(owner) {
-    CreateTopLevel(kClassName, kExStyle, kStyle, texts::kNewFolderFormCaption, 0, 0, kClientWidth,
+    CreateLaidOut(kClass, kExStyle, kStyle, texts::kNewFolderFormCaption, 0, 0, kClientWidth,
                    kClientHeight, owner);
     CreateControls();
 }

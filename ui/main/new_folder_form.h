@@ -5,7 +5,8 @@
 
 #include <windows.h>
 
-#include "ui/main/window.h"
+#include "ui/gdi.h"
+#include "ui/window.h"
 
 class TNewFolderForm : public ui::Window {
 public:

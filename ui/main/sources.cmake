@@ -1,7 +1,4 @@
 set(MINAMO_UI_MAIN_SOURCES
-  ui/main/window.cpp
-  ui/caption_fit.cpp
-  ui/dialog_keys.cpp
   ui/main/minamo_form.cpp
   ui/main/minamo_actions.cpp
   ui/main/folder_list.cpp

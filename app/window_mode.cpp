@@ -1,20 +1,15 @@
 #include "app/window_mode.h"
 
-#include "ui/run_param.h"
+#include <memory>
 
-#include "ui/gcode/gcode_form.h"
 #include "ui/main/minamo_form.h"
 
 int RunWindowMode(RunParameters& run) {
-    // The windows still reach the run parameters through RunParam.
-    RunParam = &run;
-    std::unique_ptr<TMinamoForm> form = TMinamoForm::Create();
+    std::unique_ptr<TMinamoForm> form = TMinamoForm::Create(run);
     if (form) {
         form->Show();
         RunMessageLoop(*form);
-        form.reset();
     }
-    RunParam = nullptr;
     return 0;
 }
 
@@ -23,7 +18,7 @@ void RunMessageLoop(TMinamoForm& form) {
     while (form.Handle() && GetMessageA(&msg, nullptr, 0, 0) > 0) {
         // Tab, Enter and the mnemonics as in a dialog box, in both windows.
         if (IsDialogMessageA(form.Handle(), &msg)) continue;
-        if (CodeTableForm && IsDialogMessageA(CodeTableForm->Handle(), &msg)) continue;
+        if (form.CodeTable() && IsDialogMessageA(form.CodeTable()->Handle(), &msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }

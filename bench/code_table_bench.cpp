@@ -8,13 +8,13 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <vector>
 
 #include "bench/figures.h"
 #include "platform/platform.h"
 #include "ui/gcode/code_numbering.h"
 #include "ui/gcode/gcode_form.h"
-#include "ui/run_param.h"
 
 namespace {
 
@@ -35,9 +35,8 @@ void Pump() {
     }
 }
 
-TGCodeForm* OpenUnicodeTable() {
-    TGCodeForm* form = TGCodeForm::Create(nullptr, 0);
-    CodeTableForm = form;
+std::unique_ptr<TGCodeForm> OpenUnicodeTable(const RunParameters& run) {
+    std::unique_ptr<TGCodeForm> form = TGCodeForm::Create(nullptr, 0, run, nullptr);
     RECT outer{0, 0, 482, 234};  // the size the main window docks it at
     AdjustWindowRectEx(&outer, WS_OVERLAPPEDWINDOW, FALSE, 0);
     SetWindowPos(form->Handle(), nullptr, 40, 40, outer.right - outer.left,
@@ -106,8 +105,7 @@ double TimeBare(TDrawGrid& grid, const std::vector<std::vector<RECT>>& visible) 
 int main(int argc, char** argv) {
     const int runs = argc > 1 ? std::atoi(argv[1]) : 5;
     RunParameters run(platform::ExecutablePath());
-    RunParam = &run;
-    TGCodeForm* form = OpenUnicodeTable();
+    std::unique_ptr<TGCodeForm> form = OpenUnicodeTable(run);
     TDrawGrid& grid = *form->DrawGrid1;
     const auto visible = VisibleCells(grid);
     if (grid.RowCount() != 401 || visible.empty()) {
@@ -127,7 +125,5 @@ int main(int argc, char** argv) {
                  visible.size(), grid.ColCount() - 1, bench::Listed(gridMs).c_str(),
                  bench::Listed(bareMs).c_str());
     std::printf("%.1f %.1f %.3f\n", bench::Median(gridMs), bench::Median(bareMs), bench::Median(ratios));
-    form->Close();
-    RunParam = nullptr;
     return 0;
 }

@@ -51,7 +51,7 @@ protected:
 };
 
 TEST_F(GCodeFormTest, OpensInShiftJisNumberingWithTheMinchoFace) {
-    EXPECT_FALSE(UnicodeMode);
+    EXPECT_FALSE(form->UnicodeMode());
     EXPECT_EQ(form->DrawGrid1->RowCount(), 121);
     EXPECT_EQ(form->DrawGrid1->ColCount(), 17);
     EXPECT_EQ(form->DrawGrid1->ColWidth(0), 50);
@@ -59,7 +59,7 @@ TEST_F(GCodeFormTest, OpensInShiftJisNumberingWithTheMinchoFace) {
     EXPECT_EQ(form->FontComboBox1->Text(), Sjis(u8"ＭＳ 明朝"));
     EXPECT_EQ(std::string(form->DrawGrid1->Font().lfFaceName), Sjis(u8"ＭＳ 明朝"));
     EXPECT_EQ(form->DrawGrid1->Font().lfHeight, -22);
-    EXPECT_EQ(std::string(GlyphPopup->Font().lfFaceName), Sjis(u8"ＭＳ 明朝"));
+    EXPECT_EQ(std::string(form->Popup().Font().lfFaceName), Sjis(u8"ＭＳ 明朝"));
     EXPECT_EQ(Panel(1), Sjis(u8"コード : F040"));
     char caption[64] = {};
     GetWindowTextA(form->Handle(), caption, sizeof(caption));
@@ -73,17 +73,17 @@ TEST_F(GCodeFormTest, OpensInShiftJisNumberingWithTheMinchoFace) {
 
 TEST_F(GCodeFormTest, BeforeWindows2000OnlyShiftJisIsOffered) {
     form->Close();
-    RunParam->folders.os.dwMajorVersion = 4;
-    form = CodeTableForm = TGCodeForm::Create(main, 0);
-    RunParam->folders.os.dwMajorVersion = 6;
+    run.folders.os.dwMajorVersion = 4;
+    OpenTable();
+    run.folders.os.dwMajorVersion = 6;
     EXPECT_EQ(SendMessageA(form->CBCode, CB_GETCOUNT, 0, 0), 1);
     // Even a forced pick of item 1 changes nothing on such a system.
-    RunParam->folders.os.dwMajorVersion = 4;
+    run.folders.os.dwMajorVersion = 4;
     Select(1, 1);
     PickCode(1);
-    EXPECT_FALSE(UnicodeMode);
+    EXPECT_FALSE(form->UnicodeMode());
     EXPECT_EQ(form->DrawGrid1->RowCount(), 121);
-    RunParam->folders.os.dwMajorVersion = 6;
+    run.folders.os.dwMajorVersion = 6;
 }
 
 TEST_F(GCodeFormTest, EmptyShiftJisCellsShowACrossAndNoCode) {
@@ -91,7 +91,7 @@ TEST_F(GCodeFormTest, EmptyShiftJisCellsShowACrossAndNoCode) {
     form->FontComboBox1Change(kShapesFace);
     Select(16, 4);  // F07F
     EXPECT_EQ(Panel(1), Sjis(u8"コード : "));
-    EXPECT_TRUE(GlyphPopup->GlyphText.empty());
+    EXPECT_TRUE(form->Popup().GlyphText.empty());
     SetFocus(form->DrawGrid1->Handle());
     Picture picture(form->DrawGrid1->Handle());
     RECT cross = form->DrawGrid1->CellRect(16, 4);
@@ -109,13 +109,13 @@ TEST_F(GCodeFormTest, EmptyShiftJisCellsShowACrossAndNoCode) {
 
 TEST_F(GCodeFormTest, ThePopupFollowsTheMouseOverDataCellsOnly) {
     MouseTo(CellCentre(2, 1));  // F041
-    EXPECT_TRUE(GlyphPopup->Showing());
+    EXPECT_TRUE(form->Popup().Showing());
     EXPECT_EQ(Panel(1), Sjis(u8"コード : F041"));
-    EXPECT_EQ(GlyphPopup->GlyphText, "\xF0\x41");
+    EXPECT_EQ(form->Popup().GlyphText, "\xF0\x41");
     POINT mouse{};
     GetCursorPos(&mouse);
     RECT popup{};
-    GetWindowRect(GlyphPopup->Handle(), &popup);
+    GetWindowRect(form->Popup().Handle(), &popup);
     EXPECT_EQ(popup.left, mouse.x + 8);
     EXPECT_EQ(popup.top, mouse.y + 8);
     EXPECT_EQ(popup.right - popup.left, 50);
@@ -128,15 +128,15 @@ TEST_F(GCodeFormTest, ThePopupFollowsTheMouseOverDataCellsOnly) {
     for (const Case& c : hiding) {
         MouseTo(CellCentre(2, 1));
         MouseTo(c.at);
-        EXPECT_FALSE(GlyphPopup->Showing()) << c.where;
+        EXPECT_FALSE(form->Popup().Showing()) << c.where;
     }
     MouseTo(CellCentre(2, 1));
     SendMessageA(form->DrawGrid1->Handle(), WM_MOUSELEAVE, 0, 0);
-    EXPECT_FALSE(GlyphPopup->Showing());
+    EXPECT_FALSE(form->Popup().Showing());
     // In Unicode numbering the popup is told the code point.
     PickCode(1);
     MouseTo(CellCentre(3, 2));
-    EXPECT_EQ(GlyphPopup->GlyphCode, 0xE012);
+    EXPECT_EQ(form->Popup().GlyphCode, 0xE012);
     EXPECT_EQ(Panel(1), Sjis(u8"コード : E012"));
 }
 
@@ -189,7 +189,7 @@ TEST_F(GCodeFormTest, ScrollingRowByRowShowsWhatAWholePaintShows) {
 
 TEST_F(GCodeFormTest, TheFilePanelNamesTheLinkedFileShortenedToItsWidth) {
     const std::string path = "C:\\WINDOWS\\Fonts\\EUDC.TTE";
-    RunParam->fontLinks.links = {{"SystemDefaultEUDCFont", path}};
+    run.fontLinks.links = {{"SystemDefaultEUDCFont", path}};
     PostMessageA(form->Handle(), WM_REFRESHCODETABLE, 0, 0);
     Pump();
     EXPECT_EQ(Panel(0), "FILE: " + path);
@@ -211,14 +211,14 @@ TEST_F(GCodeFormTest, TheFilePanelNamesTheLinkedFileShortenedToItsWidth) {
     }
     EXPECT_EQ(Panel(0), "FILE: EUDC.TTE");
     // No link at all: the panel says just FILE.
-    RunParam->fontLinks.links.clear();
+    run.fontLinks.links.clear();
     PostMessageA(form->Handle(), WM_REFRESHCODETABLE, 0, 0);
     Pump();
     EXPECT_EQ(Panel(0), "FILE: ");
 }
 
 TEST_F(GCodeFormTest, PickingAFontDrawsTheGridAndPopupInItAndLooksUpItsFile) {
-    RunParam->fontLinks.links = {{"SystemDefaultEUDCFont", "C:\\A\\EUDC.TTE"}, {kShapesFace, "C:\\B\\SHAPES.TTE"}};
+    run.fontLinks.links = {{"SystemDefaultEUDCFont", "C:\\A\\EUDC.TTE"}, {kShapesFace, "C:\\B\\SHAPES.TTE"}};
     HWND combo = form->FontComboBox1->Handle();
     int item = static_cast<int>(SendMessageA(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
                                              reinterpret_cast<LPARAM>(kShapesFace)));
@@ -227,7 +227,7 @@ TEST_F(GCodeFormTest, PickingAFontDrawsTheGridAndPopupInItAndLooksUpItsFile) {
     SendMessageA(form->Handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE),
                  reinterpret_cast<LPARAM>(combo));
     EXPECT_EQ(std::string(form->DrawGrid1->Font().lfFaceName), kShapesFace);
-    EXPECT_EQ(std::string(GlyphPopup->Font().lfFaceName), kShapesFace);
+    EXPECT_EQ(std::string(form->Popup().Font().lfFaceName), kShapesFace);
     EXPECT_EQ(Panel(0), "FILE: C:\\B\\SHAPES.TTE");
     // A typed name that is no font is still the face; its file is looked up.
     SetWindowTextA(combo, "NoSuchFace");
@@ -238,16 +238,16 @@ TEST_F(GCodeFormTest, PickingAFontDrawsTheGridAndPopupInItAndLooksUpItsFile) {
 }
 
 TEST_F(GCodeFormTest, ClosingDestroysTheWindowAndItsPopup) {
-    HWND window = form->Handle(), popup = GlyphPopup->Handle();
+    PickCode(1);
+    ASSERT_TRUE(form->UnicodeMode());
+    HWND window = form->Handle(), popup = form->Popup().Handle();
     form->Close();
-    EXPECT_EQ(CodeTableForm, nullptr);
-    EXPECT_EQ(GlyphPopup, nullptr);
+    EXPECT_EQ(form, nullptr);  // its owner heard of it and ended it
     EXPECT_FALSE(IsWindow(window));
     EXPECT_FALSE(IsWindow(popup));
     // The next one starts afresh in Shift-JIS numbering.
-    UnicodeMode = true;
-    form = CodeTableForm = TGCodeForm::Create(main, 0);
-    EXPECT_FALSE(UnicodeMode);
+    OpenTable();
+    EXPECT_FALSE(form->UnicodeMode());
     EXPECT_FALSE(form->Showing());
     form->Show();
     EXPECT_TRUE(form->Showing());

@@ -151,16 +151,15 @@ protected:
     void SetUp() override {
         LoadTestFonts();
         owner = CreateStandInMain(300, 200);
-        popup = std::make_unique<TGaijiForm>(owner);
+        popup = std::make_unique<TGaijiForm>(owner, unicode);
         popup->SetFaceName(kShapesFace);
-        UnicodeMode = false;
     }
     void TearDown() override {
         popup.reset();
         DestroyWindow(owner);
-        UnicodeMode = false;
     }
     HWND owner = nullptr;
+    bool unicode = false;  // the numbering the popup's owner keeps
     std::unique_ptr<TGaijiForm> popup;
 };
 
@@ -201,7 +200,7 @@ TEST_F(PopupTest, ShowsTheCharacterOfItsNumberingOrAGreyCross) {
         {"U+E001, hollow frame", true, 0xE001, "\xF0\x40", false, false},
     };
     for (const Case& c : cases) {
-        UnicodeMode = c.unicode;
+        unicode = c.unicode;
         popup->SetGlyphCode(c.code);
         popup->GlyphText = c.text;
         Picture picture(popup->Handle());
@@ -223,10 +222,10 @@ TEST_F(PopupTest, ShowsTheCharacterOfItsNumberingOrAGreyCross) {
 }
 
 TEST_F(PopupTest, SetGlyphCodeOnlyInUnicodeNumbering) {
-    UnicodeMode = true;
+    unicode = true;
     popup->SetGlyphCode(0x1E123);
     EXPECT_EQ(popup->GlyphCode, 0xE123);
-    UnicodeMode = false;
+    unicode = false;
     popup->SetGlyphCode(0xE456);
     EXPECT_EQ(popup->GlyphCode, 0xE123);
 }

@@ -31,27 +31,23 @@ HWND CreateStandInMain(int width, int height) {
                            nullptr, nullptr, wc.hInstance, nullptr);
 }
 
-void EnsureRunParam() {
-    if (!RunParam) RunParam = new RunParameters(platform::ExecutablePath());
-    RunParam->folders.os.dwMajorVersion = 6;
-    RunParam->fontLinks.links.clear();
-}
-
 void CodeTableTest::SetUp() {
     LoadTestFonts();
-    EnsureRunParam();
+    run.folders.os.dwMajorVersion = 6;
+    run.fontLinks.links.clear();
     main = CreateStandInMain(500, 300);
-    form = TGCodeForm::Create(main, 0);
+    OpenTable();
     ASSERT_NE(form, nullptr);
-    CodeTableForm = form;
     SetClientSize(482, 234);
     form->Show();
 }
 
 void CodeTableTest::TearDown() {
-    if (CodeTableForm) CodeTableForm->Close();
+    form.reset();
     DestroyWindow(main);
 }
+
+void CodeTableTest::OpenTable() { form = TGCodeForm::Create(main, 0, run, [this] { form.reset(); }); }
 
 void CodeTableTest::SetClientSize(int width, int height) {
     RECT outer{0, 0, width, height};

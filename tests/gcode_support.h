@@ -7,11 +7,13 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "engine/run_parameters.h"
+#include "platform/platform.h"
 #include "ui/gcode/gcode_form.h"
-#include "ui/run_param.h"
 
 namespace gcode_testing {
 
@@ -26,15 +28,15 @@ void LoadTestFonts();
 // table's owner.
 HWND CreateStandInMain(int width, int height);
 
-// The run parameters the code table reads; created once, OS major version 6.
-void EnsureRunParam();
-
 // A code table window created as the main window does it: owned by a
 // stand-in main window, client 482 x 234, shown.
 class CodeTableTest : public ::testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
+    // Creates the code table as the main window does; its window's end
+    // ends the object.
+    void OpenTable();
     // Picks item (0: Shift-JIS, 1: Unicode) in CBCode as the user does.
     void PickCode(int item);
     // Makes (col, row) the current cell as a click would.
@@ -42,8 +44,10 @@ protected:
     void SetClientSize(int width, int height);
     std::string Panel(int panel) const { return form->PanelText(panel); }
 
+    // What the code table reads: OS major version 6, no links (SetUp).
+    RunParameters run{platform::ExecutablePath()};
     HWND main = nullptr;
-    TGCodeForm* form = nullptr;
+    std::unique_ptr<TGCodeForm> form;
 };
 
 // A 32-bit picture of a window's client area, painted by WM_PRINTCLIENT.

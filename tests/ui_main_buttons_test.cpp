@@ -24,8 +24,8 @@ TEST_F(MainWindowTest, EudcButtonsSwitchAndRefreshAnOpenCodeTable) {
     PumpMessages();
     EXPECT_EQ(boxes.eudcCalls, (std::vector<BOOL>{off, on}));
     Click(f.GCodeButton);
-    ASSERT_TRUE(CodeTableForm);
-    MessageCounter refreshes(CodeTableForm->Handle(), WM_REFRESHCODETABLE);
+    ASSERT_TRUE(Form().CodeTable());
+    MessageCounter refreshes(Form().CodeTable()->Handle(), WM_REFRESHCODETABLE);
     Click(f.EudcOffButton);
     PumpMessages();
     EXPECT_EQ(refreshes.count, 1);
@@ -42,8 +42,8 @@ TEST_F(MainWindowTest, CodeTableButtonOpensClosesAndReopens) {
     TMinamoForm& f = Form();
     for (int round = 0; round < 2; ++round) {
         Click(f.GCodeButton);
-        ASSERT_TRUE(CodeTableForm);
-        HWND table = CodeTableForm->Handle();
+        ASSERT_TRUE(Form().CodeTable());
+        HWND table = Form().CodeTable()->Handle();
         EXPECT_TRUE(IsWindowVisible(table));
         EXPECT_EQ(GetWindow(table, GW_OWNER), f.Handle());
         EXPECT_EQ(Client(table).cx, 482);
@@ -52,12 +52,12 @@ TEST_F(MainWindowTest, CodeTableButtonOpensClosesAndReopens) {
         EXPECT_EQ(Outer(table).left, main.left);
         EXPECT_EQ(Outer(table).top, main.bottom + f.DockGap);
         Click(f.GCodeButton);
-        EXPECT_FALSE(CodeTableForm);
+        EXPECT_FALSE(Form().CodeTable());
         EXPECT_FALSE(IsWindow(table));
     }
     // A hidden one is shown again where it is.
     Click(f.GCodeButton);
-    HWND table = CodeTableForm->Handle();
+    HWND table = Form().CodeTable()->Handle();
     SetWindowPos(table, nullptr, 300, 500, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     ShowWindow(table, SW_HIDE);
     Click(f.GCodeButton);
@@ -102,8 +102,8 @@ TEST_F(MainWindowTest, RegistryWindowReadsTheRegistryAtEachShowing) {
             EXPECT_EQ(Client(window).cx, 446);
             EXPECT_EQ(Client(window).cy, 303);
             EXPECT_FALSE(Enabled(f.Handle()));
-            ASSERT_TRUE(DispRegistryForm);
-            HWND memo = DispRegistryForm->Memo1;
+            ASSERT_TRUE(Form().RegistryWindow());
+            HWND memo = Form().RegistryWindow()->Memo1;
             EXPECT_EQ(Text(memo), s.text);
             // Long lines wrap: no horizontal scrolling.
             EXPECT_FALSE(GetWindowLongPtrA(memo, GWL_STYLE) & (WS_HSCROLL | ES_AUTOHSCROLL));
@@ -117,7 +117,7 @@ TEST_F(MainWindowTest, RegistryWindowReadsTheRegistryAtEachShowing) {
         });
         Click(f.DispRegButton);
         EXPECT_TRUE(script.Finished());
-        EXPECT_FALSE(DispRegistryForm);
+        EXPECT_FALSE(Form().RegistryWindow());
         EXPECT_TRUE(Enabled(f.Handle()));
     }
     EXPECT_TRUE(boxes.messages.empty());
@@ -126,11 +126,11 @@ TEST_F(MainWindowTest, RegistryWindowReadsTheRegistryAtEachShowing) {
 TEST_F(MainWindowTest, EndButtonClosesTheWindowAndTheCodeTable) {
     Open();
     Click(Form().GCodeButton);
-    HWND table = CodeTableForm->Handle();
+    HWND table = Form().CodeTable()->Handle();
     Click(Form().EndButton);
     EXPECT_FALSE(Form().Handle());
     EXPECT_FALSE(IsWindow(table));
-    EXPECT_FALSE(CodeTableForm);
+    EXPECT_FALSE(Form().CodeTable());
 }
 
 // The main window that CloseMainWindowOnce closed.
@@ -160,7 +160,6 @@ TEST(WindowMode, RunsUntilTheMainWindowCloses) {
     EXPECT_TRUE(closedMainWindow);
     EXPECT_FALSE(IsWindow(closedMainWindow));
     EXPECT_TRUE(boxes.messages.empty());
-    EXPECT_EQ(RunParam, nullptr);  // released before the exit
 }
 
 }  // namespace

@@ -63,7 +63,7 @@ TEST_F(MainWindowTest, TheFocusComesBackAfterBoxesAndModalWindows) {
                 EXPECT_NE(foreground(), f.Handle());
                 // The registry window opens with the focus on its text.
                 if (button == f.DispRegButton) {
-                    EXPECT_EQ(GetFocus(), DispRegistryForm->Memo1);
+                    EXPECT_EQ(GetFocus(), f.RegistryWindow()->Memo1);
                 }
                 PressKeys({VK_ESCAPE});
             })

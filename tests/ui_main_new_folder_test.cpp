@@ -158,7 +158,7 @@ TEST_F(MainWindowTest, CancelCreatesNothingAndKeepsTheList) {
         EXPECT_FALSE(platform::DirectoryExists(Program("never")));
         EXPECT_EQ(Items(Form().CBSelectFolder), std::vector<std::string>{kDefault});
         EXPECT_TRUE(boxes.messages.empty());
-        EXPECT_EQ(NewFolderForm, nullptr);
+        EXPECT_EQ(Form().NewFolderDialog(), nullptr);
     }
 }
 

@@ -21,8 +21,8 @@ protected:
     void OpenPair() {
         Open();
         Click(Form().GCodeButton);
-        ASSERT_TRUE(CodeTableForm);
-        table = CodeTableForm->Handle();
+        ASSERT_TRUE(Form().CodeTable());
+        table = Form().CodeTable()->Handle();
     }
     // Two steps: a press on the caption of window, a release where to puts
     // the point pressed.
@@ -79,17 +79,17 @@ TEST_F(PairTest, TheCodeTableFollowsItsOwnerAndKeepsItsFocus) {
         .Then([&] { Mouse(Moved(CaptionPoint(table), -120, 0), kClick); })
         .Then([] { PressKeys({VK_TAB}); PressKeys({VK_TAB}); })
         .Then([&] {
-            EXPECT_EQ(GetFocus(), CodeTableForm->CBCode);
+            EXPECT_EQ(GetFocus(), Form().CodeTable()->CBCode);
             Mouse(blank, kClick);
         })
         .Then([&] { Mouse(Moved(CaptionPoint(table), -120, 0), kClick); })
-        .Then([&] { EXPECT_EQ(GetFocus(), CodeTableForm->CBCode); });
+        .Then([&] { EXPECT_EQ(GetFocus(), Form().CodeTable()->CBCode); });
     script.Run(Form());
 }
 
 TEST_F(PairTest, TheGridScrollsByPartsOfANotchAndRepaintsWhenEnlarged) {
     OpenPair();
-    TDrawGrid& grid = *CodeTableForm->DrawGrid1;
+    TDrawGrid& grid = *Form().CodeTable()->DrawGrid1;
     const RECT frame = Outer(table);
     const POINT bottomEdge = {(frame.left + frame.right) / 2, frame.bottom - 2};
     InputScript script;
@@ -124,7 +124,7 @@ TEST_F(PairTest, NoCodeTableWhenTheSystemRefusesItsWindow) {
     HHOOK hook = SetWindowsHookExA(WH_CBT, RefuseCodeTable, nullptr, GetCurrentThreadId());
     SetFocus(Form().GCodeButton);
     InputScript script;
-    script.Then([] { PressKeys({VK_SPACE}); }).Then([&] { EXPECT_FALSE(CodeTableForm); });
+    script.Then([] { PressKeys({VK_SPACE}); }).Then([&] { EXPECT_FALSE(Form().CodeTable()); });
     script.Run(Form());
     UnhookWindowsHookEx(hook);
     EXPECT_TRUE(Form().Handle());
@@ -166,7 +166,7 @@ TEST_F(PairTest, AMoveToAnotherDpiScalesBothWindows) {
     LOGFONTA font = {};
     GetObjectA(reinterpret_cast<HFONT>(SendMessageA(f.RunButton, WM_GETFONT, 0, 0)), sizeof font, &font);
     EXPECT_EQ(font.lfHeight, -23);  // 15 pixels at 150 %
-    EXPECT_EQ(CodeTableForm->DrawGrid1->RowHeight(), 36);
+    EXPECT_EQ(Form().CodeTable()->DrawGrid1->RowHeight(), 36);
 }
 
 // A high-contrast scheme, white on black: the grid's header lines, the
@@ -180,7 +180,7 @@ TEST_F(PairTest, HighContrastKeepsLinesFrameAndLinkInSight) {
     for (int i = 0; i < 5; ++i) saved[i] = GetSysColor(elements[i]);
     SetSysColors(5, elements, contrast);
     OpenPair();
-    HWND grid = CodeTableForm->DrawGrid1->Handle();
+    HWND grid = Form().CodeTable()->DrawGrid1->Handle();
     auto colours = [](HWND window, int x, int y, int w) {
         std::vector<COLORREF> seen;
         HDC dc = GetDC(window);
@@ -191,10 +191,10 @@ TEST_F(PairTest, HighContrastKeepsLinesFrameAndLinkInSight) {
     InputScript script;
     script.Then([&] { Mouse(Centre(grid)); })  // the popup comes up beside the mouse
         .Then([&] {
-            const int line = CodeTableForm->DrawGrid1->CellRect(1, 0).right;
+            const int line = Form().CodeTable()->DrawGrid1->CellRect(1, 0).right;
             EXPECT_EQ(colours(grid, line, 5, 1), std::vector<COLORREF>{white});
-            ASSERT_TRUE(GlyphPopup->Showing());
-            EXPECT_EQ(colours(GlyphPopup->Handle(), 0, 25, 1), std::vector<COLORREF>{white});
+            ASSERT_TRUE(Form().CodeTable()->Popup().Showing());
+            EXPECT_EQ(colours(Form().CodeTable()->Popup().Handle(), 0, 25, 1), std::vector<COLORREF>{white});
             std::vector<COLORREF> link;
             for (int y = 0; y < 15; ++y) {
                 const std::vector<COLORREF> row = colours(Form().LabelURL, 0, y, Client(Form().LabelURL).cx);

@@ -128,8 +128,8 @@ TEST_F(MainWindowTest, FailedOrCancelledInstallSwitchesEudcOnAndRefreshes) {
     TMinamoForm& f = Form();
     ASSERT_TRUE(Checked(f.RBPutEUDCFile));
     Click(f.GCodeButton);
-    ASSERT_TRUE(CodeTableForm);
-    MessageCounter refreshes(CodeTableForm->Handle(), WM_REFRESHCODETABLE);
+    ASSERT_TRUE(Form().CodeTable());
+    MessageCounter refreshes(Form().CodeTable()->Handle(), WM_REFRESHCODETABLE);
     Click(f.RunButton);
     EXPECT_EQ(refreshes.count, 0);  // posted: handled after the click
     PumpMessages();

@@ -193,16 +193,14 @@ void MainWindowTest::SetUp() { testing_support::ClearEudcKey(); }
 void MainWindowTest::TearDown() {
     form.reset();
     PumpMessages();
-    RunParam = nullptr;
     param.reset();
 }
 
 void MainWindowTest::Open(const StringList& args) {
     param = std::make_unique<RunParameters>(program / "minamo.exe");
-    RunParam = param.get();
     ASSERT_FALSE(ParseCommandLine(args, param->folders.program, param->options, param->target))
         << "window mode expected";
-    form = TMinamoForm::Create();
+    form = TMinamoForm::Create(*param);
     ASSERT_TRUE(form);
     form->Show();
     PumpMessages();

@@ -18,7 +18,6 @@
 #include "ui/control_text.h"
 #include "ui/controls.h"
 #include "ui/main/minamo_form.h"
-#include "ui/run_param.h"
 
 namespace ui_test {
 

@@ -101,13 +101,13 @@ TEST_F(MainWindowTest, ScaledWindowsAreTidy) {
     EXPECT_EQ(f.Scale().Dpi(), static_cast<UINT>(dpi));
     Click(f.WidthButton);
     Click(f.GCodeButton);
-    ASSERT_TRUE(CodeTableForm);
-    HWND table = CodeTableForm->Handle();
+    ASSERT_TRUE(Form().CodeTable());
+    HWND table = Form().CodeTable()->Handle();
     // Widened where an option grew to show its caption.
     EXPECT_GE(Client(f.Handle()).cx, scale(770));
     EXPECT_EQ(Client(table).cy, scale(234));
     EXPECT_EQ(Outer(table).top - Outer(f.Handle()).bottom, dockGap);
-    EXPECT_EQ(CodeTableForm->DrawGrid1->RowHeight(), scale(24));
+    EXPECT_EQ(Form().CodeTable()->DrawGrid1->RowHeight(), scale(24));
     ExpectTidy(f.Handle());
     ExpectTidy(table);
     DialogScript script(f.Handle());

@@ -7,13 +7,13 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <memory>
 #include <string>
 
 #include "platform/platform.h"
 #include "ui/client_size.h"
 #include "ui/dpi_scale.h"
 #include "ui/gcode/gcode_form.h"
-#include "ui/run_param.h"
 #include "ui/window_messages.h"
 
 namespace {
@@ -24,7 +24,7 @@ bool CellArgument(const std::string& arg, const char* name, int& col, int& row) 
     return std::sscanf(arg.c_str() + prefix.size(), "%d,%d", &col, &row) == 2;
 }
 
-void Hover(TGCodeForm* form, int col, int row) {
+void Hover(const TGCodeForm* form, int col, int row) {
     RECT cell = form->DrawGrid1->CellRect(col, row);
     POINT at{(cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2};
     POINT screen = at;
@@ -37,9 +37,10 @@ void Hover(TGCodeForm* form, int col, int row) {
 
 int main(int argc, char** argv) {
     RunParameters run(platform::ExecutablePath());
-    RunParam = &run;
-    TGCodeForm* form = TGCodeForm::Create(nullptr, 0);
-    CodeTableForm = form;
+    // The window closes on its own or by its close box; the table then goes.
+    std::unique_ptr<TGCodeForm> table;
+    table = TGCodeForm::Create(nullptr, 0, run, [&table] { table.reset(); });
+    TGCodeForm* form = table.get();
     // As the main window places it, at the window's DPI.
     const ui::DpiScale scale = ui::DpiScale::Of(form->Handle());
     ui::SetClientSize(form->Handle(), scale(482), scale(234));
@@ -67,9 +68,9 @@ int main(int argc, char** argv) {
     if (hoverCol > 0) SetTimer(form->Handle(), 1, 4000, nullptr);
     if (seconds > 0) SetTimer(nullptr, 0, seconds * 1000, nullptr);
     MSG msg;
-    while (CodeTableForm && GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    while (table && GetMessageA(&msg, nullptr, 0, 0) > 0) {
         if (msg.message == WM_TIMER && !msg.hwnd) {
-            CodeTableForm->Close();
+            table->Close();
             continue;
         }
         if (msg.message == WM_TIMER && msg.hwnd == form->Handle() && msg.wParam == 1) {
@@ -77,10 +78,9 @@ int main(int argc, char** argv) {
             Hover(form, hoverCol, hoverRow);
             continue;
         }
-        if (CodeTableForm && IsDialogMessageA(CodeTableForm->Handle(), &msg)) continue;
+        if (IsDialogMessageA(table->Handle(), &msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
-    RunParam = nullptr;
     return 0;
 }

@@ -64,9 +64,10 @@ protected:
     // this call.
     virtual void Destroyed() {}
     // Destroys the window at once, unbound first: the object hears nothing
-    // more of it, no Destroyed either, since its owner is ending it. A
-    // destructor calls it first where the controls show what its members
-    // own (fonts, icons), so that they go before those.
+    // more of it, no Destroyed either, since its owner is ending it. The
+    // destructor of a window whose members the window uses (child windows,
+    // the fonts and icons its controls show) calls it first, so that the
+    // window goes before them.
     void DestroyNow();
     // The scale of a window that follows another's DPI rather than its own.
     void UseScale(const DpiScale& scale) { scale_ = scale; }

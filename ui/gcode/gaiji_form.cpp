@@ -3,10 +3,7 @@
 #include <algorithm>
 
 #include "engine/texts.h"
-#include "ui/gcode/code_table_state.h"
 #include "ui/visible_colour.h"
-
-TGaijiForm* GlyphPopup = nullptr;
 
 namespace {
 
@@ -17,7 +14,7 @@ constexpr UINT kTextFormat = DT_SINGLELINE | DT_VCENTER | DT_CENTER;
 
 }  // namespace
 
-TGaijiForm::TGaijiForm(HWND owner) {
+TGaijiForm::TGaijiForm(HWND owner, const bool& unicodeMode) : unicodeMode_(unicodeMode) {
     Create(kClass, WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, WS_POPUP, texts::kGlyphPopupCaption, 0, 0, kSide,
            kSide, owner);
     FormCreate();
@@ -64,7 +61,7 @@ void TGaijiForm::SetScale(const ui::DpiScale& scale) {
 }
 
 void TGaijiForm::SetGlyphCode(unsigned code) {
-    if (UnicodeMode) GlyphCode = static_cast<WCHAR>(code & 0xFFFF);
+    if (unicodeMode_) GlyphCode = static_cast<WCHAR>(code & 0xFFFF);
 }
 
 void TGaijiForm::ShowAt(POINT topLeft) {
@@ -95,7 +92,7 @@ void TGaijiForm::FormPaint(HDC dc) {
     SetBkMode(dc, TRANSPARENT);
     const int first = s(1), last = s(48);
     RECT text{first, first, last, last};
-    if (UnicodeMode) {
+    if (unicodeMode_) {
         DrawTextW(dc, &GlyphCode, 1, &text, kTextFormat);
     } else if (!GlyphText.empty()) {
         DrawTextA(dc, GlyphText.data(), static_cast<int>(std::min<size_t>(GlyphText.size(), 2)), &text,

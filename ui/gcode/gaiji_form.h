@@ -13,8 +13,9 @@
 
 class TGaijiForm final : public ui::Window {
 public:
-    // Created hidden, owned by owner.
-    explicit TGaijiForm(HWND owner);
+    // Created hidden, owned by owner; draws in the numbering that
+    // unicodeMode tells (true: Unicode), which its owner keeps.
+    TGaijiForm(HWND owner, const bool& unicodeMode);
 
     // The character shown in Unicode numbering (one UTF-16 unit).
     WCHAR GlyphCode = 0;
@@ -41,9 +42,7 @@ private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void FormCreate();
 
+    const bool& unicodeMode_;
     LOGFONTA logFont_{};
     gdi::Font font_;
 };
-
-// The code table's one popup; nullptr while there is no code table.
-extern TGaijiForm* GlyphPopup;

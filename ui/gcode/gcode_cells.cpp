@@ -24,13 +24,13 @@ void TGCodeForm::FillSjisRow(int rowIndex, unsigned lead, unsigned firstTrail) {
 
 void TGCodeForm::UpdateCellStatus(int col, int row) {
     std::string code;
-    if (UnicodeMode) {
+    if (unicodeMode_) {
         unsigned point = numbering::UnicodeCodeAt(col, row);
-        GlyphPopup->SetGlyphCode(point);
+        popup_->SetGlyphCode(point);
         code = texts::Format(texts::kCodeUnicodeFormat, {point});
     } else {
         const std::string& text = SjisCells[row - 1][col];
-        GlyphPopup->GlyphText = text;
+        popup_->GlyphText = text;
         code = text.empty() ? std::string(texts::kCodeNone)
                             : texts::Format(texts::kCodeSjisFormat,
                                             {static_cast<unsigned>(static_cast<unsigned char>(text[0])),
@@ -41,24 +41,24 @@ void TGCodeForm::UpdateCellStatus(int col, int row) {
 
 void TGCodeForm::DrawGrid1SelectCell(int col, int row) {
     UpdateCellStatus(col, row);
-    GlyphPopup->Repaint();
+    popup_->Repaint();
 }
 
 void TGCodeForm::DrawGrid1MouseMove(int x, int y) {
     numbering::Cell cell = DrawGrid1->MouseToCell(x, y);
     if (cell.col <= 0 || cell.row <= 0) {
-        GlyphPopup->Hide();
+        popup_->Hide();
         return;
     }
     UpdateCellStatus(cell.col, cell.row);
     POINT mouse{};
     GetCursorPos(&mouse);
     const int offset = Scale()(kPopupOffset);
-    GlyphPopup->ShowAt(POINT{mouse.x + offset, mouse.y + offset});
-    GlyphPopup->Repaint();
+    popup_->ShowAt(POINT{mouse.x + offset, mouse.y + offset});
+    popup_->Repaint();
 }
 
-void TGCodeForm::DrawGrid1MouseLeave() { GlyphPopup->Hide(); }
+void TGCodeForm::DrawGrid1MouseLeave() { popup_->Hide(); }
 
 gdi::Font& TGCodeForm::HeaderFont() {
     const LOGFONTA& grid = DrawGrid1->Font();
@@ -85,7 +85,7 @@ void TGCodeForm::DrawColumnHeader(HDC dc, int col, const RECT& rect) {
 void TGCodeForm::DrawRowHeader(HDC dc, int row, const RECT& rect) {
     SelectObject(dc, HeaderFont().get());
     FillRect(dc, &rect, static_cast<HBRUSH>(GetCurrentObject(dc, OBJ_BRUSH)));
-    std::string text = UnicodeMode ? texts::Format(texts::kColumnHeaderFormat,
+    std::string text = unicodeMode_ ? texts::Format(texts::kColumnHeaderFormat,
                                                    {numbering::UnicodeCodeAt(1, row)})
                                    : SjisCells[row - 1][0];
     RECT r = rect;
@@ -97,7 +97,7 @@ void TGCodeForm::DrawGrid1DrawCell(HDC dc, int col, int row, const RECT& rect) {
     if (col == 0) return DrawRowHeader(dc, row, rect);
     FillRect(dc, &rect, static_cast<HBRUSH>(GetCurrentObject(dc, OBJ_BRUSH)));
     RECT r = rect;
-    if (UnicodeMode) {
+    if (unicodeMode_) {
         CellChar[0] = static_cast<WCHAR>(numbering::UnicodeCodeAt(col, row));
         DrawTextW(dc, CellChar, 1, &r, kTextFormat);
         return;

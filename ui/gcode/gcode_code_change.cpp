@@ -2,7 +2,6 @@
 // the selection stays on the same character.
 #include "platform/platform.h"
 #include "ui/gcode/gcode_form.h"
-#include "ui/run_param.h"
 
 namespace {
 
@@ -17,11 +16,11 @@ UINT TGCodeForm::CodePage() { return kStartupCodePage; }
 
 void TGCodeForm::CBCodeChange() {
     // Windows before 2000 draws no Unicode text, so only one numbering.
-    if (!RunParam || RunParam->folders.MajorVersion() < 5) return;
+    if (run_.folders.MajorVersion() < 5) return;
     int col = DrawGrid1->Col(), row = DrawGrid1->Row();
     std::string sjis;
     unsigned code = 0;
-    if (UnicodeMode) {
+    if (unicodeMode_) {
         std::wstring unit(1, static_cast<wchar_t>(numbering::UnicodeCodeAt(col, row)));
         sjis = platform::ToMultiByte(CodePage(), unit);
     } else {
@@ -37,7 +36,7 @@ void TGCodeForm::CBCodeChange() {
 }
 
 void TGCodeForm::SwitchToUnicode(unsigned counterpart) {
-    UnicodeMode = true;
+    unicodeMode_ = true;
     DrawGrid1->SetRowCount(numbering::kUnicodeRows + 1);
     if (counterpart == 0) return;
     // Under another code page the counterpart may lie outside the table;
@@ -49,7 +48,7 @@ void TGCodeForm::SwitchToUnicode(unsigned counterpart) {
 }
 
 void TGCodeForm::SwitchToSjis(const std::string& counterpart) {
-    UnicodeMode = false;
+    unicodeMode_ = false;
     DrawGrid1->SetRowCount(numbering::kSjisRows + 1);
     // "?" is what the conversion gives for a code point without one.
     if (counterpart.size() < 2 || counterpart == "?") return;

@@ -8,11 +8,7 @@
 #include "ui/client_size.h"
 #include "ui/controls.h"
 #include "ui/gcode/follow_move.h"
-#include "ui/run_param.h"
 #include "ui/window_messages.h"
-
-TGCodeForm* CodeTableForm = nullptr;
-bool UnicodeMode = false;
 
 namespace {
 
@@ -33,23 +29,26 @@ enum ControlId { kGridId = 1, kFontComboId, kCodeComboId, kStatusId };
 
 }  // namespace
 
-TGCodeForm::TGCodeForm(HWND mainWindow, int dockGap) : mainWindow_(mainWindow), dockGap_(dockGap) {}
+TGCodeForm::TGCodeForm(HWND mainWindow, int dockGap, const RunParameters& run, std::function<void()> gone)
+    : mainWindow_(mainWindow), dockGap_(dockGap), run_(run), gone_(std::move(gone)) {}
 
-TGCodeForm* TGCodeForm::Create(HWND mainWindow, int dockGap) {
+std::unique_ptr<TGCodeForm> TGCodeForm::Create(HWND mainWindow, int dockGap, const RunParameters& run,
+                                               std::function<void()> gone) {
     platform::InitCommonControlsAtRunTime(ICC_BAR_CLASSES | ICC_STANDARD_CLASSES);
-    auto* form = new TGCodeForm(mainWindow, dockGap);
+    std::unique_ptr<TGCodeForm> form(new TGCodeForm(mainWindow, dockGap, run, std::move(gone)));
     if (!form->CreateLaidOut(kClass, 0, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, texts::kCodeTableCaption,
                              CW_USEDEFAULT, CW_USEDEFAULT, kDesignClientWidth, kDesignClientHeight,
-                             mainWindow)) {
-        delete form;
+                             mainWindow))
         return nullptr;
-    }
     form->CreateComponents();
     form->FormCreate();
     const SIZE client = ui::ClientSize(form->Handle());
     form->LayOut(client.cx, client.cy);
     return form;
 }
+
+// The window goes before the grid, the popup and the fonts it uses.
+TGCodeForm::~TGCodeForm() { DestroyNow(); }
 
 bool TGCodeForm::Showing() const { return Handle() && IsWindowVisible(Handle()); }
 
@@ -103,7 +102,7 @@ void TGCodeForm::ApplyScale() {
     DrawGrid1->SetFont(grid);
     DrawGrid1->SetCellSizes(s(kCellSize), s(kCellSize));
     DrawGrid1->SetColWidth(0, s(kFirstColWidth));
-    if (GlyphPopup) GlyphPopup->SetScale(s);
+    if (popup_) popup_->SetScale(s);
 }
 
 // A new monitor: everything for its DPI; the base then takes the size the
@@ -111,21 +110,20 @@ void TGCodeForm::ApplyScale() {
 void TGCodeForm::DpiChanged() { ApplyScale(); }
 
 void TGCodeForm::FormCreate() {
-    GlyphPopup = new TGaijiForm(Handle());
-    GlyphPopup->SetScale(Scale());
+    popup_ = std::make_unique<TGaijiForm>(Handle(), unicodeMode_);
+    popup_->SetScale(Scale());
     {
         gdi::WindowDC surface(DrawGrid1->Handle());
         FontComboBox1->FillFonts(surface.get());
     }
     FontComboBox1->SelectFont(DrawGrid1->Font().lfFaceName);
     fontText_ = FontComboBox1->Text();
-    GlyphPopup->SetFaceName(fontText_);
+    popup_->SetFaceName(fontText_);
     UpdateFileStatus();
     SendMessageA(CBCode, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(texts::kCodeSystemSjis));
-    if (RunParam && RunParam->folders.MajorVersion() >= 5)
+    if (run_.folders.MajorVersion() >= 5)
         SendMessageA(CBCode, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(texts::kCodeSystemUnicode));
     SendMessageA(CBCode, CB_SETCURSEL, 0, 0);
-    UnicodeMode = false;
     DrawGrid1->SetRowCount(numbering::kSjisRows + 1);
     CellChar[1] = 0;
     DrawGrid1->SetColWidth(0, Scale()(kFirstColWidth));
@@ -184,15 +182,18 @@ LRESULT TGCodeForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
         DestroyWindow(Handle());
         return 0;
-    case WM_DESTROY:
-        FormDestroy();
-        return 0;
     default:
         return ui::Window::HandleMessage(message, wParam, lParam);
     }
 }
 
-void TGCodeForm::Destroyed() { delete this; }
+// The owner destroys this object in gone, and with it the popup, whose
+// window went with this one: the callback is moved out first, and nothing
+// of the object is used after it.
+void TGCodeForm::Destroyed() {
+    const std::function<void()> gone = std::move(gone_);
+    if (gone) gone();
+}
 
 void TGCodeForm::OnCommand(WORD id, WORD code) {
     if (id == kFontComboId && code == CBN_EDITCHANGE) {
@@ -216,15 +217,9 @@ void TGCodeForm::OnMoving(const RECT& dragged) {
     following_ = false;
 }
 
-void TGCodeForm::FormDestroy() {
-    delete GlyphPopup;
-    GlyphPopup = nullptr;
-    if (CodeTableForm == this) CodeTableForm = nullptr;
-}
-
 void TGCodeForm::FontComboBox1Change(const std::string& text) {
     fontText_ = text;
     DrawGrid1->SetFaceName(text);
-    GlyphPopup->SetFaceName(text);
+    popup_->SetFaceName(text);
     UpdateFileStatus();
 }

@@ -8,25 +8,38 @@
 #include <windows.h>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 
-#include "ui/gcode/code_table_state.h"
 #include "ui/gcode/draw_grid.h"
 #include "ui/gcode/font_combo_box.h"
 #include "ui/gcode/gaiji_form.h"
 #include "ui/dpi_scale.h"
 #include "ui/focus_memory.h"
 #include "ui/gdi.h"
+#include "engine/run_parameters.h"
 #include "ui/window.h"
 
 class TGCodeForm final : public ui::Window {
 public:
-    // Creates the code table window (hidden) owned by mainWindow; dockGap is the main window's DockGap.
-    static TGCodeForm* Create(HWND mainWindow, int dockGap);
+    // Creates the code table window (hidden) owned by mainWindow; dockGap
+    // is the main window's DockGap. It reads the Windows version and the
+    // registry's link table of run. gone runs once the window is gone, by
+    // Close, the close box or with its owner window: its owner then
+    // destroys the object. Null when the system refused the window.
+    static std::unique_ptr<TGCodeForm> Create(HWND mainWindow, int dockGap, const RunParameters& run,
+                                              std::function<void()> gone);
+    ~TGCodeForm() override;
     bool Showing() const;   // visible
     void Show();            // shows without moving
-    void Close();           // closes and destroys it; clears CodeTableForm
+    void Close();           // closes the window, as its close box does
+
+    // false: Shift-JIS numbering; true: Unicode numbering. Changed only
+    // when the user picks a code system.
+    bool UnicodeMode() const { return unicodeMode_; }
+    // The magnifier that shows the character under the mouse.
+    TGaijiForm& Popup() const { return *popup_; }
 
     // --- Components.
     std::unique_ptr<TDrawGrid> DrawGrid1;
@@ -63,7 +76,7 @@ public:
     static UINT CodePage();
 
 private:
-    TGCodeForm(HWND mainWindow, int dockGap);
+    TGCodeForm(HWND mainWindow, int dockGap, const RunParameters& run, std::function<void()> gone);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void Destroyed() override;
     void CreateComponents();
@@ -73,7 +86,6 @@ private:
     void LayOut(int clientWidth, int clientHeight);
     void OnCommand(WORD id, WORD code);
     void OnMoving(const RECT& dragged);
-    void FormDestroy();
     void SetPanelText(int panel, const std::string& text);
     void SetHint(const std::string& text);
     void SwitchToUnicode(unsigned counterpart);
@@ -82,6 +94,10 @@ private:
 
     HWND mainWindow_;
     int dockGap_;
+    const RunParameters& run_;
+    std::function<void()> gone_;
+    bool unicodeMode_ = false;
+    std::unique_ptr<TGaijiForm> popup_;
     ui::FocusMemory focus_;
     bool following_ = false;
     HWND hintTip_ = nullptr;
@@ -92,6 +108,3 @@ private:
     LONG headerHeight_ = 0;
     std::string fontText_;  // the combo box's text as last changed
 };
-
-extern TGCodeForm* CodeTableForm;  // empty (nullptr) when there is none
-extern bool UnicodeMode;

@@ -9,7 +9,6 @@
 #include "engine/texts.h"
 #include "ui/gcode/fit_path.h"
 #include "ui/gcode/gcode_form.h"
-#include "ui/run_param.h"
 
 namespace {
 constexpr int kFileMargin = 60;  // kept free right of the path in panel 0
@@ -18,8 +17,7 @@ constexpr int kFileMargin = 60;  // kept free right of the path in panel 0
 void TGCodeForm::UpdateFileStatus() {
     HFONT font = reinterpret_cast<HFONT>(SendMessageA(StatusBar1, WM_GETFONT, 0, 0));
     int labelWidth = TextWidthIn(font, texts::kFileLabel);
-    const DWORD major = RunParam ? RunParam->folders.MajorVersion() : 0;
-    std::string file = RunParam ? FindLinkedFile(RunParam->fontLinks, fontText_, major) : std::string();
+    std::string file = FindLinkedFile(run_.fontLinks, fontText_, run_.folders.MajorVersion());
     std::string shown = FitPathToWidth(file, font, PanelWidth(0) - labelWidth - Scale()(kFileMargin));
     std::string text = std::string(texts::kFileLabel) + shown;
     SetPanelText(0, text);

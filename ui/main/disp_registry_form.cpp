@@ -4,9 +4,6 @@
 #include "ui/client_size.h"
 #include "ui/controls.h"
 #include "ui/modal.h"
-#include "ui/run_param.h"
-
-TDispRegistryForm* DispRegistryForm = nullptr;
 
 namespace {
 const ui::WindowClass kClass = {"TDispRegistryForm", GetSysColorBrush(COLOR_BTNFACE), 0};
@@ -14,7 +11,7 @@ const DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 constexpr int kFontHeight = 11;
 }  // namespace
 
-TDispRegistryForm::TDispRegistryForm(HWND owner) : owner_(owner) {
+TDispRegistryForm::TDispRegistryForm(HWND owner, RunParameters& run) : owner_(owner), run_(run) {
     CreateLaidOut(kClass, 0, kStyle, texts::kDispRegFormCaption, 0, 0, 446, 303, owner);
     font_ = ui::MakeFont(texts::kDispRegFontFace, Scale()(kFontHeight));
     const SIZE client = ui::ClientSize(Handle());
@@ -30,7 +27,8 @@ void TDispRegistryForm::DpiChanged() {
     SendMessageA(Memo1, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
 }
 
-TDispRegistryForm::~TDispRegistryForm() = default;
+// The text box goes before the font it shows.
+TDispRegistryForm::~TDispRegistryForm() { DestroyNow(); }
 
 void TDispRegistryForm::ShowModal() {
     CenterOnScreen();
@@ -49,8 +47,8 @@ void TDispRegistryForm::CenterOnScreen() {
 
 // An install or an outside change since the last showing is reflected.
 void TDispRegistryForm::FormShow() {
-    RunParam->fontLinks = ReadFontLinks(RunParam->folders.windows);
-    SetWindowTextA(Memo1, FontLinkText(RunParam->fontLinks).c_str());
+    run_.fontLinks = ReadFontLinks(run_.folders.windows);
+    SetWindowTextA(Memo1, FontLinkText(run_.fontLinks).c_str());
 }
 
 void TDispRegistryForm::FormClose() { DestroyWindow(Handle()); }
@@ -71,9 +69,4 @@ LRESULT TDispRegistryForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
         return 0;
     }
     return ui::Window::HandleMessage(message, wParam, lParam);
-}
-
-void TDispRegistryForm::Destroyed() {
-    if (DispRegistryForm == this) DispRegistryForm = nullptr;
-    delete this;
 }

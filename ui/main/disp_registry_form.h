@@ -4,32 +4,31 @@
 
 #include <windows.h>
 
+#include "engine/run_parameters.h"
 #include "ui/gdi.h"
 #include "ui/window.h"
 
 class TDispRegistryForm : public ui::Window {
 public:
-    // Created hidden, owned by owner; frees itself once closed.
-    explicit TDispRegistryForm(HWND owner);
+    // Created hidden, owned by owner; shows the link table of run, which
+    // it reads afresh into run at each showing.
+    TDispRegistryForm(HWND owner, RunParameters& run);
+    ~TDispRegistryForm() override;
 
     // Shows the window centred on the screen; the owner takes no input
-    // until it was closed. The object is gone when this returns.
+    // until it was closed. The window is gone when this returns.
     void ShowModal();
 
     HWND Memo1 = nullptr;
 
 private:
-    ~TDispRegistryForm() override;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-    void Destroyed() override;
     void DpiChanged() override;
     void CenterOnScreen();
     void FormShow();
     void FormClose();
 
     HWND owner_;
+    RunParameters& run_;
     gdi::Font font_;
 };
-
-// The last registry window opened; empty once it closed.
-extern TDispRegistryForm* DispRegistryForm;

@@ -13,7 +13,6 @@
 #include "ui/controls.h"
 #include "ui/main/minamo_form.h"
 #include "ui/main/new_folder_form.h"
-#include "ui/run_param.h"
 
 namespace {
 
@@ -41,7 +40,7 @@ void AddItem(HWND combo, const std::string& text) {
 
 bool TMinamoForm::FillFolderList(const std::string& wanted) {
     SendMessageA(CBSelectFolder, CB_RESETCONTENT, 0, 0);
-    const Target& target = RunParam->target;
+    const Target& target = run_.target;
     if (target.valid) {
         // A folder named at start-up is the only choice for the whole run.
         AddItem(CBSelectFolder, RemoveTrailingBackslash(target.absolute ? target.folder : target.name));
@@ -53,7 +52,7 @@ bool TMinamoForm::FillFolderList(const std::string& wanted) {
     int selected = 0;
     AddItem(CBSelectFolder, texts::kDefaultFolder);
     const std::string wantedUpper = paths::UpperAscii(wanted);
-    const std::vector<std::string> names = SortedSubFolders(RunParam->folders.program);
+    const std::vector<std::string> names = SortedSubFolders(run_.folders.program);
     for (size_t i = 0; i < names.size(); ++i) {
         AddItem(CBSelectFolder, names[i]);
         if (paths::UpperAscii(names[i]) == wantedUpper) {
@@ -69,13 +68,13 @@ bool TMinamoForm::FillFolderList(const std::string& wanted) {
 
 void TMinamoForm::CBSelectFolderChange() {
     const std::string text = SelectedFolderText();
-    RunParam->target.name = text == texts::kDefaultFolder ? std::string() : AddTrailingBackslash(text);
+    run_.target.name = text == texts::kDefaultFolder ? std::string() : AddTrailingBackslash(text);
     UpdateFolderState();
 }
 
 void TMinamoForm::UpdateFolderState() {
-    Target& target = RunParam->target;
-    Options& options = RunParam->options;
+    Target& target = run_.target;
+    Options& options = run_.options;
     target.Resolve();
     if (HoldsEudcData(target.folder)) {
         EnableWindow(RBPutEUDCFile, TRUE);
@@ -114,15 +113,15 @@ bool ClimbsOut(const std::string& name) {
 }  // namespace
 
 void TMinamoForm::NewFolderButtonClick() {
-    std::unique_ptr<TNewFolderForm> dialog(new TNewFolderForm(Handle()));
-    NewFolderForm = dialog.get();
+    newFolderDialog_ = std::make_unique<TNewFolderForm>(Handle());
+    TNewFolderForm* dialog = newFolderDialog_.get();
     while (dialog->ShowModal() == IDOK) {
         const std::string name = RemoveTrailingBackslash(ui::WindowText(dialog->EditFolderName));
         if (name == texts::kDefaultFolder) {
             platform::ShowMessage(texts::Format(texts::kFolderNotAllowed, {texts::kDefaultFolder}));
             continue;
         }
-        const std::string path = RunParam->folders.program + name;
+        const std::string path = run_.folders.program + name;
         if (platform::FileExists(path) || platform::DirectoryExists(path)) {
             platform::ShowMessage(texts::Format(texts::kFolderExists, {path}));
             continue;
@@ -135,5 +134,5 @@ void TMinamoForm::NewFolderButtonClick() {
         platform::ShowMessage(texts::Format(texts::kFolderCreateFailed, {path}));
         SetWindowTextA(dialog->EditFolderName, "");
     }
-    NewFolderForm = nullptr;
+    newFolderDialog_.reset();
 }

@@ -9,10 +9,7 @@
 #include "ui/client_size.h"
 #include "ui/control_text.h"
 #include "ui/controls.h"
-#include "ui/gcode/gcode_form.h"
-#include "ui/main/disp_registry_form.h"
 #include "ui/main/minamo_form.h"
-#include "ui/run_param.h"
 #include "ui/window_messages.h"
 
 std::string TMinamoForm::SelectedFolderText() const {
@@ -21,7 +18,7 @@ std::string TMinamoForm::SelectedFolderText() const {
 
 void TMinamoForm::RunButtonClick() {
     // A ticked CBConfirm asks for no question before overwriting.
-    RunParameters& run = *RunParam;
+    RunParameters& run = run_;
     run.options.copyCompanions = ui::IsChecked(CBCopyEUF);
     run.options.confirm = !ui::IsChecked(CBConfirm);
     run.options.onlyNewer = ui::IsChecked(CBDatable);
@@ -45,7 +42,7 @@ void TMinamoForm::RunButtonClick() {
 void TMinamoForm::WMEnableEudc() { platform::EnableEudc(platform::kEudcOn); }
 
 void TMinamoForm::RefreshCodeTable() {
-    if (CodeTableForm) PostMessageA(CodeTableForm->Handle(), WM_REFRESHCODETABLE, 0, 0);
+    if (codeTable_) PostMessageA(codeTable_->Handle(), WM_REFRESHCODETABLE, 0, 0);
 }
 
 void TMinamoForm::EudcOnButtonClick() {
@@ -59,31 +56,30 @@ void TMinamoForm::EudcOffButtonClick() {
 }
 
 void TMinamoForm::GCodeButtonClick() {
-    if (!CodeTableForm) {
+    if (!codeTable_) {
         // Without a window (the system refused one) there is no code table.
-        TGCodeForm* created = TGCodeForm::Create(Handle(), DockGap);
-        if (!created) return;
-        CodeTableForm = created;
+        codeTable_ = TGCodeForm::Create(Handle(), DockGap, run_, [this] { codeTable_.reset(); });
+        if (!codeTable_) return;
         RECT main = {};
         GetWindowRect(Handle(), &main);
-        HWND table = CodeTableForm->Handle();
+        HWND table = codeTable_->Handle();
         const ui::DpiScale scale = ui::DpiScale::Of(table);
         ui::SetClientSize(table, scale(kNarrowWidth), scale(kClientHeight));
         SetWindowPos(table, nullptr, main.left, main.bottom + DockGap, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        CodeTableForm->Show();
-    } else if (CodeTableForm->Showing()) {
-        CodeTableForm->Close();
+        codeTable_->Show();
+    } else if (codeTable_->Showing()) {
+        codeTable_->Close();
     } else {
-        CodeTableForm->Show();
+        codeTable_->Show();
     }
 }
 
 // The code table follows below; it stays on the screen even where the
 // main window is dragged partly off it.
 void TMinamoForm::WMMoving(const RECT& proposed) {
-    if (!CodeTableForm) return;
-    HWND table = CodeTableForm->Handle();
+    if (!codeTable_) return;
+    HWND table = codeTable_->Handle();
     RECT r = {};
     GetWindowRect(table, &r);
     const int width = r.right - r.left, height = r.bottom - r.top;
@@ -98,11 +94,12 @@ void TMinamoForm::WMMoving(const RECT& proposed) {
     SetWindowPos(table, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void TMinamoForm::CommandHelpButtonClick() { ShowHelp(RunParam->notifier); }
+void TMinamoForm::CommandHelpButtonClick() { ShowHelp(run_.notifier); }
 
 void TMinamoForm::DispRegButtonClick() {
-    DispRegistryForm = new TDispRegistryForm(Handle());
-    DispRegistryForm->ShowModal();
+    registryWindow_ = std::make_unique<TDispRegistryForm>(Handle(), run_);
+    registryWindow_->ShowModal();
+    registryWindow_.reset();
 }
 
 void TMinamoForm::LabelURLClick() { platform::OpenWithShell(Handle(), ui::WindowText(LabelURL)); }

@@ -16,8 +16,6 @@
 #include "ui/control_text.h"
 #include "ui/controls.h"
 #include "ui/dialog_keys.h"
-#include "ui/gcode/gcode_form.h"
-#include "ui/run_param.h"
 #include "ui/visible_colour.h"
 #include "ui/window_messages.h"
 
@@ -94,16 +92,15 @@ const Place kPlaces[] = {
 
 }  // namespace
 
-TMinamoForm::TMinamoForm() = default;
+TMinamoForm::TMinamoForm(RunParameters& run) : run_(run) {}
 
-TMinamoForm::~TMinamoForm() {
-    // The controls go before the fonts and the icon they show.
-    if (Handle()) DestroyWindow(Handle());
-}
+// The window, and with it the code table, goes before the fonts and the
+// icon its controls show.
+TMinamoForm::~TMinamoForm() { DestroyNow(); }
 
-std::unique_ptr<TMinamoForm> TMinamoForm::Create() {
+std::unique_ptr<TMinamoForm> TMinamoForm::Create(RunParameters& run) {
     platform::InitCommonControlsAtRunTime(ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES);
-    std::unique_ptr<TMinamoForm> form(new TMinamoForm);
+    std::unique_ptr<TMinamoForm> form(new TMinamoForm(run));
     if (!form->CreateLaidOut(kClass, 0, kFormStyle, texts::kMainCaption, kLayoutLeft, 0,
                               kLayoutWidth, kLayoutHeight, nullptr))
         return nullptr;
@@ -282,7 +279,7 @@ LRESULT TMinamoForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         // While a modal window or a message box of this window is up, the
         // code table takes no input either: dragging it would drag this
         // window along.
-        if (CodeTableForm) EnableWindow(CodeTableForm->Handle(), static_cast<BOOL>(wParam));
+        if (codeTable_) EnableWindow(codeTable_->Handle(), static_cast<BOOL>(wParam));
         break;
     case DM_GETDEFID:
         return MAKELRESULT(kRunButton, DC_HASDEFID);
@@ -335,10 +332,10 @@ bool TMinamoForm::OnSetCursor(HWND under) {
 }
 
 void TMinamoForm::FormCreate() {
-    const OSVERSIONINFOA& os = RunParam->folders.os;
+    const OSVERSIONINFOA& os = run_.folders.os;
     const std::string lines =
         texts::Format(texts::kOsLine, {os.dwMajorVersion, os.dwMinorVersion}) + "\r\n" +
-        texts::kInstallFolderLine + "\r\n" + RunParam->folders.userData;
+        texts::kInstallFolderLine + "\r\n" + run_.folders.userData;
     SetWindowTextA(Memo1, lines.c_str());
     SetWindowTextA(WidthButton, texts::kWidenCaption);
     hints_.Activate(true);
@@ -347,8 +344,8 @@ void TMinamoForm::FormCreate() {
     if (os.dwMajorVersion >= 6 && platform::IsThemeActive())
         DockGap = platform::SystemMetricForDpi(SM_CYFRAME, Scale().Dpi()) / 2;
     ui::SetClientSize(Handle(), Scale()(kNarrowWidth), Scale()(kClientHeight));
-    startupSilent_ = RunParam->options.silent;
-    const std::string wanted = RemoveTrailingBackslash(RunParam->target.name);
+    startupSilent_ = run_.options.silent;
+    const std::string wanted = RemoveTrailingBackslash(run_.target.name);
     if (!FillFolderList(wanted))
         platform::ShowMessage(texts::Format(texts::kFolderMissing, {wanted}));
 }

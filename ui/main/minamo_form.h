@@ -9,10 +9,14 @@
 #include <memory>
 #include <string>
 
+#include "engine/run_parameters.h"
 #include "platform/unique_handle.h"
 #include "ui/focus_memory.h"
+#include "ui/gcode/gcode_form.h"
 #include "ui/gdi.h"
 #include "ui/hints.h"
+#include "ui/main/disp_registry_form.h"
+#include "ui/main/new_folder_form.h"
 #include "ui/window.h"
 
 class TMinamoForm : public ui::Window {
@@ -30,9 +34,16 @@ public:
     static constexpr int kWideWidth = 770;
     static constexpr int kClientHeight = 234;
 
-    // Creates the window (hidden) from RunParam and runs FormCreate.
-    static std::unique_ptr<TMinamoForm> Create();
+    // Creates the window (hidden) on the run's parameters, which outlive
+    // it, and runs FormCreate.
+    static std::unique_ptr<TMinamoForm> Create(RunParameters& run);
     ~TMinamoForm() override;
+
+    // The windows this one opened, while they are there (null otherwise):
+    // the code table until it closes, each modal window while it shows.
+    TGCodeForm* CodeTable() const { return codeTable_.get(); }
+    const TDispRegistryForm* RegistryWindow() const { return registryWindow_.get(); }
+    const TNewFolderForm* NewFolderDialog() const { return newFolderDialog_.get(); }
 
     // Shows the window the normal way; FormShow runs then.
     void Show();
@@ -57,7 +68,7 @@ public:
     void NewFolderButtonClick();
 
 private:
-    TMinamoForm();
+    explicit TMinamoForm(RunParameters& run);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     void DpiChanged() override;
@@ -94,6 +105,10 @@ private:
     void RefreshCodeTable();
     std::string SelectedFolderText() const;
 
+    RunParameters& run_;
+    std::unique_ptr<TGCodeForm> codeTable_;
+    std::unique_ptr<TDispRegistryForm> registryWindow_;
+    std::unique_ptr<TNewFolderForm> newFolderDialog_;
     gdi::Font font_;
     gdi::Font linkFont_;
     ui::Hints hints_;

@@ -5,8 +5,6 @@
 #include "ui/controls.h"
 #include "ui/modal.h"
 
-TNewFolderForm* NewFolderForm = nullptr;
-
 namespace {
 const ui::WindowClass kClass = {"TNewFolderForm", GetSysColorBrush(COLOR_BTNFACE), 0};
 const DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | WS_CLIPCHILDREN;
@@ -20,6 +18,9 @@ TNewFolderForm::TNewFolderForm(HWND owner) : owner_(owner) {
                    kClientHeight, owner);
     CreateControls();
 }
+
+// The controls go before the font they show.
+TNewFolderForm::~TNewFolderForm() { DestroyNow(); }
 
 void TNewFolderForm::CreateControls() {
     font_ = ui::MakeFont(texts::kMainFontFace, Scale()(kFontHeight));

@@ -13,6 +13,7 @@ public:
     enum ControlId { kEditFolderName = 200 };
 
     explicit TNewFolderForm(HWND owner);
+    ~TNewFolderForm() override;
 
     // Shows the dialog centred on its owner until OK (IDOK) or Cancel, Esc
     // or the close box (IDCANCEL).
@@ -38,6 +39,3 @@ private:
     int modalResult_ = 0;
     bool closed_ = false;
 };
-
-// The dialog while NewFolderButtonClick shows it; empty otherwise.
-extern TNewFolderForm* NewFolderForm;

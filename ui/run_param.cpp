@@ -1,3 +1,0 @@
-#include "ui/run_param.h"
-
-RunParameters* RunParam = nullptr;

@@ -2,6 +2,17 @@
 
 namespace ui {
 
+void CenterIn(HWND window, const RECT& area) {
+    RECT self = {};
+    GetWindowRect(window, &self);
+    const int w = self.right - self.left, h = self.bottom - self.top;
+    const int x = area.left + ((area.right - area.left) - w) / 2;
+    const int y = area.top + ((area.bottom - area.top) - h) / 2;
+    SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+RECT ScreenRect() { return RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
+
 void RunModal(HWND dialog, HWND owner, const bool& done) {
     if (owner) EnableWindow(owner, FALSE);
     ShowWindow(dialog, SW_SHOW);

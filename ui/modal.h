@@ -1,9 +1,14 @@
-// The modal loop of the program's own dialogs.
+// The modal windows of the program: their place and their message loop.
 #pragma once
 
 #include <windows.h>
 
 namespace ui {
+
+// Moves window so that its middle is the middle of area (screen pixels).
+void CenterIn(HWND window, const RECT& area);
+// The primary screen's rectangle.
+RECT ScreenRect();
 
 // Shows dialog modally over owner (disabled meanwhile) and pumps messages
 // until done turns true or the dialog is gone. Whenever the queue runs dry

@@ -39,6 +39,13 @@ public:
     HWND Handle() const { return hwnd_; }
     // The window's DPI against the 96 of its layout.
     const DpiScale& Scale() const { return scale_; }
+    // The window is there and visible.
+    bool Showing() const { return hwnd_ && IsWindowVisible(hwnd_); }
+    // Repaints the whole window at once.
+    void Repaint() const {
+        InvalidateRect(hwnd_, nullptr, FALSE);
+        UpdateWindow(hwnd_);
+    }
 
 protected:
     // Creates the window bound to this object, with its outer rectangle as

@@ -17,7 +17,6 @@ constexpr unsigned kLastLead = 0xF9;
 constexpr unsigned kFirstTrail = 0x40;
 constexpr unsigned kRowsPerLead = 12;
 constexpr unsigned kPuaFirst = 0xE000;
-constexpr unsigned kPuaLast = 0xF8FF;
 
 struct Cell {
     int col;

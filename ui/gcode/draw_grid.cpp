@@ -250,11 +250,6 @@ void TDrawGrid::InvalidateCell(int col, int row) {
     InvalidateRect(Handle(), &rect, FALSE);
 }
 
-void TDrawGrid::Repaint() {
-    InvalidateRect(Handle(), nullptr, FALSE);
-    UpdateWindow(Handle());
-}
-
 // --- Input ------------------------------------------------------------------
 
 void TDrawGrid::OnKey(WPARAM key) {

@@ -55,7 +55,6 @@ public:
     void SetRow(int row) { MoveTo(col_, row); }
     int TopRow() const { return topRow_; }
     void SetTopRow(int row);
-    int LeftCol() const { return leftCol_; }
 
     const LOGFONTA& Font() const { return logFont_; }
     HFONT FontHandle() const { return font_.get(); }
@@ -67,8 +66,6 @@ public:
     // A cell's rectangle in client coordinates without its grid lines;
     // empty when the cell is scrolled out of view.
     RECT CellRect(int col, int row) const;
-    // Repaints the whole grid at once.
-    void Repaint();
     // Paints the cells that meet area into dc.
     void Paint(HDC dc, const RECT& area);
 

@@ -2,15 +2,12 @@
 
 #include "platform/platform.h"
 #include "ui/control_text.h"
+#include "ui/controls.h"
 
-TFontComboBox::TFontComboBox(HWND parent, int id) {
-    window_ = CreateWindowExA(0, "COMBOBOX", "",
-                              WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN |
-                                  CBS_SORT | CBS_AUTOHSCROLL,
-                              0, 0, 100, 200, parent,
-                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                              GetModuleHandleA(nullptr), nullptr);
-}
+TFontComboBox::TFontComboBox(HWND parent, int id)
+    : window_(ui::CreateControl(parent, "COMBOBOX", "",
+                                WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_SORT | CBS_AUTOHSCROLL, 0, 0,
+                                100, 200, id, nullptr)) {}
 
 int CALLBACK TFontComboBox::AddFontProc(const LOGFONTA* font, const TEXTMETRICA*, DWORD fontType,
                                         LPARAM combo) {

@@ -32,9 +32,10 @@ public:
     std::string Item(int index) const;
     int ItemIndex() const;
 
+private:
+    // EnumFontFamiliesA's callback: adds one family to the combo box.
     static int CALLBACK AddFontProc(const LOGFONTA* font, const TEXTMETRICA* metrics, DWORD fontType,
                                     LPARAM combo);
 
-private:
     HWND window_;
 };

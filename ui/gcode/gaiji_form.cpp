@@ -72,13 +72,6 @@ void TGaijiForm::ShowAt(POINT topLeft) {
 
 void TGaijiForm::Hide() { ShowWindow(Handle(), SW_HIDE); }
 
-bool TGaijiForm::Showing() const { return IsWindowVisible(Handle()) != FALSE; }
-
-void TGaijiForm::Repaint() {
-    InvalidateRect(Handle(), nullptr, FALSE);
-    UpdateWindow(Handle());
-}
-
 void TGaijiForm::FormPaint(HDC dc) {
     const ui::DpiScale& s = Scale();
     // Black on the window colour, unless the colour scheme makes that vanish.

@@ -32,8 +32,6 @@ public:
     // Shows the popup at a screen position, 50 x 50, without activating it.
     void ShowAt(POINT topLeft);
     void Hide();
-    bool Showing() const;
-    void Repaint();
     const LOGFONTA& Font() const { return logFont_; }
     // Paints the popup into dc.
     void FormPaint(HDC dc);

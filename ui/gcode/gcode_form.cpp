@@ -7,7 +7,7 @@
 #include "platform/platform.h"
 #include "ui/client_size.h"
 #include "ui/controls.h"
-#include "ui/gcode/follow_move.h"
+#include "ui/docking.h"
 #include "ui/window_messages.h"
 
 namespace {
@@ -21,7 +21,8 @@ constexpr int kFontComboLeft = 5, kFontComboWidth = 221;
 constexpr int kCodeComboLeft = 232, kCodeComboWidth = 129;
 constexpr int kStatusHeight = 24;
 constexpr int kCodePanelWidth = 100;  // the rest of the bar is the file panel
-constexpr LONG kFormFontHeight = -15, kGridFontHeight = -22;
+constexpr int kFormFontHeight = 15;
+constexpr LONG kGridFontHeight = -22;
 constexpr int kFirstColWidth = 50;
 constexpr int kCellSize = 24;  // every other column's width, and the rows' height
 
@@ -50,8 +51,6 @@ std::unique_ptr<TGCodeForm> TGCodeForm::Create(HWND mainWindow, int dockGap, con
 // The window goes before the grid, the popup and the fonts it uses.
 TGCodeForm::~TGCodeForm() { DestroyNow(); }
 
-bool TGCodeForm::Showing() const { return Handle() && IsWindowVisible(Handle()); }
-
 void TGCodeForm::Show() { ShowWindow(Handle(), SW_SHOW); }
 
 void TGCodeForm::Close() {
@@ -76,22 +75,15 @@ void TGCodeForm::CreateComponents() {
     ApplyScale();
     FormResize();  // both panels exist before the first texts go in
 
-    hintTip_ = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr,
-                               GetModuleHandleA(nullptr), nullptr);
-    TOOLINFOA tool{};
-    tool.cbSize = TTTOOLINFOA_V1_SIZE;
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = Handle();
-    tool.uId = reinterpret_cast<UINT_PTR>(StatusBar1);
-    tool.lpszText = const_cast<char*>("");
-    SendMessageA(hintTip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    // The status bar's hint shows the whole FILE panel.
+    hints_.Create(Handle());
+    hints_.Add(StatusBar1, "");
 }
 
 void TGCodeForm::ApplyScale() {
     const ui::DpiScale& s = Scale();
     const gdi::Font oldFont = std::move(formFont_);  // until the controls hold the new one
-    formFont_ = gdi::CreateFontFrom(gdi::MakeLogFont(texts::kFacePGothic, s(kFormFontHeight), SHIFTJIS_CHARSET));
+    formFont_ = ui::MakeFont(texts::kFacePGothic, s(kFormFontHeight));
     for (HWND control : {FontComboBox1->Handle(), CBCode, StatusBar1})
         SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(formFont_.get()), TRUE);
     for (HWND combo : {FontComboBox1->Handle(), CBCode}) SendMessageA(combo, CB_SETITEMHEIGHT, 0, s(kItemHeight));
@@ -160,10 +152,8 @@ LRESULT TGCodeForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (DrawGrid1) LayOut(LOWORD(lParam), HIWORD(lParam));
         return 0;
     case WM_ACTIVATE:
-        if (LOWORD(wParam) == WA_INACTIVE) focus_.Remember(Handle());
-        return ui::Window::HandleMessage(message, wParam, lParam);
     case WM_CANCELMODE:
-        focus_.Remember(Handle());
+        focus_.Follow(Handle(), message, wParam);
         return ui::Window::HandleMessage(message, wParam, lParam);
     case WM_SETFOCUS:
         // Back to the control the user left; the grid the first time.
@@ -213,7 +203,7 @@ void TGCodeForm::OnMoving(const RECT& dragged) {
     // answered a move synchronously must not start a ping-pong either.
     if (following_) return;
     following_ = true;
-    MovePartnerAbove(mainWindow_, dragged, dockGap_);
+    ui::MoveDockedPartner(mainWindow_, dragged, ui::Dock::kAbove, dockGap_);
     following_ = false;
 }
 

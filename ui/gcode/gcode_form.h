@@ -18,6 +18,7 @@
 #include "ui/dpi_scale.h"
 #include "ui/focus_memory.h"
 #include "ui/gdi.h"
+#include "ui/hints.h"
 #include "engine/run_parameters.h"
 #include "ui/window.h"
 
@@ -31,7 +32,6 @@ public:
     static std::unique_ptr<TGCodeForm> Create(HWND mainWindow, int dockGap, const RunParameters& run,
                                               std::function<void()> gone);
     ~TGCodeForm() override;
-    bool Showing() const;   // visible
     void Show();            // shows without moving
     void Close();           // closes the window, as its close box does
 
@@ -87,7 +87,6 @@ private:
     void OnCommand(WORD id, WORD code);
     void OnMoving(const RECT& dragged);
     void SetPanelText(int panel, const std::string& text);
-    void SetHint(const std::string& text);
     void SwitchToUnicode(unsigned counterpart);
     void SwitchToSjis(const std::string& counterpart);
     gdi::Font& HeaderFont();
@@ -100,8 +99,7 @@ private:
     std::unique_ptr<TGaijiForm> popup_;
     ui::FocusMemory focus_;
     bool following_ = false;
-    HWND hintTip_ = nullptr;
-    std::string hint_;
+    ui::Hints hints_;
     gdi::Font formFont_;
     gdi::Font headerFont_;
     std::string headerFace_;

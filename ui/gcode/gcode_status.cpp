@@ -21,7 +21,7 @@ void TGCodeForm::UpdateFileStatus() {
     std::string shown = FitPathToWidth(file, font, PanelWidth(0) - labelWidth - Scale()(kFileMargin));
     std::string text = std::string(texts::kFileLabel) + shown;
     SetPanelText(0, text);
-    SetHint(text);
+    hints_.SetText(StatusBar1, text.c_str());
 }
 
 int TGCodeForm::PanelWidth(int panel) const {
@@ -39,14 +39,4 @@ std::string TGCodeForm::PanelText(int panel) const {
     std::vector<char> text(length + 1);
     SendMessageA(StatusBar1, SB_GETTEXTA, panel, reinterpret_cast<LPARAM>(text.data()));
     return std::string(text.data());
-}
-
-void TGCodeForm::SetHint(const std::string& text) {
-    hint_ = text;
-    TOOLINFOA tool{};
-    tool.cbSize = TTTOOLINFOA_V1_SIZE;
-    tool.hwnd = Handle();
-    tool.uId = reinterpret_cast<UINT_PTR>(StatusBar1);
-    tool.lpszText = const_cast<char*>(hint_.c_str());
-    SendMessageA(hintTip_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
 }

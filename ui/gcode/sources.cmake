@@ -3,7 +3,6 @@
 set(MINAMO_UI_GCODE_SOURCES
   ui/gcode/code_numbering.cpp
   ui/gcode/fit_path.cpp
-  ui/gcode/follow_move.cpp
   ui/gcode/draw_grid.cpp
   ui/gcode/font_combo_box.cpp
   ui/gcode/gaiji_form.cpp

@@ -31,18 +31,10 @@ void TDispRegistryForm::DpiChanged() {
 TDispRegistryForm::~TDispRegistryForm() { DestroyNow(); }
 
 void TDispRegistryForm::ShowModal() {
-    CenterOnScreen();
+    ui::CenterIn(Handle(), ui::ScreenRect());
     FormShow();
     const bool never = false;  // the loop ends when the window is destroyed
     ui::RunModal(Handle(), owner_, never);
-}
-
-void TDispRegistryForm::CenterOnScreen() {
-    RECT r = {};
-    GetWindowRect(Handle(), &r);
-    const int x = (GetSystemMetrics(SM_CXSCREEN) - (r.right - r.left)) / 2;
-    const int y = (GetSystemMetrics(SM_CYSCREEN) - (r.bottom - r.top)) / 2;
-    SetWindowPos(Handle(), nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // An install or an outside change since the last showing is reflected.

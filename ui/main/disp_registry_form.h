@@ -24,7 +24,6 @@ public:
 private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void DpiChanged() override;
-    void CenterOnScreen();
     void FormShow();
     void FormClose();
 

@@ -9,6 +9,7 @@
 #include "ui/client_size.h"
 #include "ui/control_text.h"
 #include "ui/controls.h"
+#include "ui/docking.h"
 #include "ui/main/minamo_form.h"
 #include "ui/window_messages.h"
 
@@ -78,20 +79,7 @@ void TMinamoForm::GCodeButtonClick() {
 // The code table follows below; it stays on the screen even where the
 // main window is dragged partly off it.
 void TMinamoForm::WMMoving(const RECT& proposed) {
-    if (!codeTable_) return;
-    HWND table = codeTable_->Handle();
-    RECT r = {};
-    GetWindowRect(table, &r);
-    const int width = r.right - r.left, height = r.bottom - r.top;
-    int x = proposed.left;
-    int y = proposed.bottom + DockGap;
-    if (x < 0) x = 0;
-    if (y < 0) y = 0;
-    const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
-    const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
-    if (x + width > screenWidth) x = screenWidth - width;
-    if (y + height > screenHeight) y = screenHeight - height;
-    SetWindowPos(table, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (codeTable_) ui::MoveDockedPartner(codeTable_->Handle(), proposed, ui::Dock::kBelow, DockGap);
 }
 
 void TMinamoForm::CommandHelpButtonClick() { ShowHelp(run_.notifier); }

@@ -29,6 +29,8 @@ constexpr int kLayoutHeight = 238;
 constexpr int kLayoutLeft = 20;
 constexpr int kFontHeight = 15;
 constexpr int kIconSize = 32;
+// Long hints wrap instead of running off the screen.
+constexpr int kHintWrapWidth = 400;
 
 // Memo1 keeps its left and top and follows the bottom edge at the distance
 // it had in the layout; it keeps 10 pixels to the right edge when widened.
@@ -118,7 +120,7 @@ void TMinamoForm::CreateControls() {
     LoadIcon();
     LayOut();
     hand_ = ui::HandCursor();
-    hints_.Create(Handle());
+    hints_.Create(Handle(), kHintWrapWidth);
     AddHints();
 }
 
@@ -263,10 +265,8 @@ LRESULT TMinamoForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (OnSetCursor(reinterpret_cast<HWND>(wParam))) return TRUE;
         break;
     case WM_ACTIVATE:
-        if (LOWORD(wParam) == WA_INACTIVE) focus_.Remember(Handle());
-        break;
     case WM_CANCELMODE:
-        focus_.Remember(Handle());
+        focus_.Follow(Handle(), message, wParam);
         break;
     case WM_SETFOCUS:
         // As in a dialog box, the focus goes to a control, not the window.

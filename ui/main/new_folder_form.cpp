@@ -69,20 +69,12 @@ void TNewFolderForm::DpiChanged() {
 int TNewFolderForm::ShowModal() {
     modalResult_ = IDCANCEL;
     closed_ = false;
-    CenterOnOwner();
+    RECT owner = {};
+    GetWindowRect(owner_, &owner);
+    ui::CenterIn(Handle(), owner);
     SetFocus(EditFolderName);
     ui::RunModal(Handle(), owner_, closed_);
     return modalResult_;
-}
-
-void TNewFolderForm::CenterOnOwner() {
-    RECT owner = {}, self = {};
-    GetWindowRect(owner_, &owner);
-    GetWindowRect(Handle(), &self);
-    const int w = self.right - self.left, h = self.bottom - self.top;
-    const int x = owner.left + ((owner.right - owner.left) - w) / 2;
-    const int y = owner.top + ((owner.bottom - owner.top) - h) / 2;
-    SetWindowPos(Handle(), nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TNewFolderForm::EditFolderNameChange() {

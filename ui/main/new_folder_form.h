@@ -30,7 +30,6 @@ private:
     void CreateControls();
     void LayOut();
     void DpiChanged() override;
-    void CenterOnOwner();
     void EditFolderNameChange();
     void Close(int result);
 

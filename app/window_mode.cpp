@@ -2,23 +2,23 @@
 
 #include <memory>
 
-#include "ui/main/minamo_form.h"
+#include "ui/main/main_window.h"
 
 int RunWindowMode(RunParameters& run) {
-    std::unique_ptr<TMinamoForm> form = TMinamoForm::Create(run);
-    if (form) {
-        form->Show();
-        RunMessageLoop(*form);
+    std::unique_ptr<MainWindow> window = MainWindow::Create(run);
+    if (window) {
+        window->Show();
+        RunMessageLoop(*window);
     }
     return 0;
 }
 
-void RunMessageLoop(TMinamoForm& form) {
+void RunMessageLoop(MainWindow& window) {
     MSG msg;
-    while (form.Handle() && GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    while (window.Handle() && GetMessageA(&msg, nullptr, 0, 0) > 0) {
         // Tab, Enter and the mnemonics as in a dialog box, in both windows.
-        if (IsDialogMessageA(form.Handle(), &msg)) continue;
-        if (form.CodeTable() && IsDialogMessageA(form.CodeTable()->Handle(), &msg)) continue;
+        if (IsDialogMessageA(window.Handle(), &msg)) continue;
+        if (window.CodeTable() && IsDialogMessageA(window.CodeTable()->Handle(), &msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }

@@ -3,11 +3,11 @@
 
 #include "engine/run_parameters.h"
 
-class TMinamoForm;
+class MainWindow;
 
 // Runs the main window on run until it closes; closing it ends the program
 // (exit code 0).
 int RunWindowMode(RunParameters& run);
-// The message loop of window mode, until form's window is gone or the
+// The message loop of window mode, until window's window is gone or the
 // thread is asked to quit.
-void RunMessageLoop(TMinamoForm& form);
+void RunMessageLoop(MainWindow& window);

@@ -82,35 +82,35 @@ extern const char* const kSupportAddress;
 extern const char* const kSupportHint;
 extern const char* const kWidenCaption;   // the narrow layout's toggle
 extern const char* const kNarrowCaption;  // the wide layout's toggle
-extern const char* const kWidthHint;
+extern const char* const kOptionsHint;
 extern const char* const kOperationGroup;
-extern const char* const kGetCaption;
-extern const char* const kPutCaption;
+extern const char* const kAcquireCaption;
+extern const char* const kInstallCaption;
 extern const char* const kFolderLabel;
 extern const char* const kFolderHint;
 extern const char* const kNewFolderCaption;
 extern const char* const kNewFolderHint;
-extern const char* const kGCodeCaption;
-extern const char* const kGCodeHint;
+extern const char* const kCodeTableButtonCaption;
+extern const char* const kCodeTableButtonHint;
 extern const char* const kRunCaption;
 extern const char* const kEndCaption;
-extern const char* const kConfirmCaption;
+extern const char* const kNoOverwriteQuestionCaption;
 extern const char* const kCopyEufCaption;
-extern const char* const kDatableCaption;
+extern const char* const kOnlyNewerCaption;
 extern const char* const kEudcOnCaption;
 extern const char* const kEudcOffCaption;
 extern const char* const kEudcButtonHint;
 extern const char* const kCommandHelpCaption;
 extern const char* const kCommandHelpHint;
-extern const char* const kDispRegCaption;
-extern const char* const kDispRegHint;
+extern const char* const kRegistryButtonCaption;
+extern const char* const kRegistryButtonHint;
 extern const char* const kOsLine;  // %d major, %d minor
 extern const char* const kInstallFolderLine;
 extern const char* const kFolderMissing;  // %s folder name
 
 // Folder list and new-folder dialog.
 extern const char* const kDefaultFolder;
-extern const char* const kNewFolderFormCaption;
+extern const char* const kNewFolderDialogCaption;
 extern const char* const kOkCaption;
 extern const char* const kCancelCaption;
 extern const char* const kNewFolderPurpose;
@@ -121,9 +121,9 @@ extern const char* const kFolderCreated;       // %s path
 extern const char* const kFolderCreateFailed;  // %s path
 
 // Registry information window.
-extern const char* const kDispRegFormCaption;
-extern const char* const kDispRegFontFace;
-extern const char* const kDispRegPlaceholder;
+extern const char* const kRegistryWindowCaption;
+extern const char* const kRegistryFontFace;
+extern const char* const kRegistryPlaceholder;  // the text box's text until the links are shown
 
 }  // namespace texts
 

@@ -112,12 +112,12 @@ InputScript& InputScript::Then(std::function<void()> step) {
     return *this;
 }
 
-void InputScript::Run(TMinamoForm& form) {
-    SetForegroundWindow(form.Handle());
+void InputScript::Run(MainWindow& mainWindow) {
+    SetForegroundWindow(mainWindow.Handle());
     runningScript = this;
     started_ = GetTickCount();
     const UINT_PTR timer = SetTimer(nullptr, 0, 20, &InputScript::Tick);
-    RunMessageLoop(form);
+    RunMessageLoop(mainWindow);
     KillTimer(nullptr, timer);
     runningScript = nullptr;
     EXPECT_TRUE(steps_.empty()) << steps_.size() << " steps never ran";
@@ -191,7 +191,7 @@ LRESULT CALLBACK MessageCounter::Hook(HWND hwnd, UINT message, WPARAM wParam, LP
 void MainWindowTest::SetUp() { testing_support::ClearEudcKey(); }
 
 void MainWindowTest::TearDown() {
-    form.reset();
+    mainWindow.reset();
     PumpMessages();
     param.reset();
 }
@@ -200,9 +200,9 @@ void MainWindowTest::Open(const StringList& args) {
     param = std::make_unique<RunParameters>(program / "minamo.exe");
     ASSERT_FALSE(ParseCommandLine(args, param->folders.program, param->options, param->target))
         << "window mode expected";
-    form = TMinamoForm::Create(*param);
-    ASSERT_TRUE(form);
-    form->Show();
+    mainWindow = MainWindow::Create(*param);
+    ASSERT_TRUE(mainWindow);
+    mainWindow->Show();
     PumpMessages();
 }
 

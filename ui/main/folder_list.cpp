@@ -11,8 +11,8 @@
 #include "platform/platform.h"
 #include "ui/control_text.h"
 #include "ui/controls.h"
-#include "ui/main/minamo_form.h"
-#include "ui/main/new_folder_form.h"
+#include "ui/main/main_window.h"
+#include "ui/main/new_folder_dialog.h"
 
 namespace {
 
@@ -38,62 +38,66 @@ void AddItem(HWND combo, const std::string& text) {
 
 }  // namespace
 
-bool TMinamoForm::FillFolderList(const std::string& wanted) {
-    SendMessageA(CBSelectFolder, CB_RESETCONTENT, 0, 0);
+bool MainWindow::FillFolderList(const std::string& wanted) {
+    SendMessageA(folderList, CB_RESETCONTENT, 0, 0);
     const Target& target = run_.target;
     if (target.valid) {
         // A folder named at start-up is the only choice for the whole run.
-        AddItem(CBSelectFolder, RemoveTrailingBackslash(target.absolute ? target.folder : target.name));
-        SendMessageA(CBSelectFolder, CB_SETCURSEL, 0, 0);
-        CBSelectFolderChange();
+        AddItem(folderList, RemoveTrailingBackslash(target.absolute ? target.folder : target.name));
+        SendMessageA(folderList, CB_SETCURSEL, 0, 0);
+        FolderChosen();
         return true;
     }
     bool found = false;
     int selected = 0;
-    AddItem(CBSelectFolder, texts::kDefaultFolder);
+    AddItem(folderList, texts::kDefaultFolder);
     const std::string wantedUpper = paths::UpperAscii(wanted);
     const std::vector<std::string> names = SortedSubFolders(run_.folders.program);
     for (size_t i = 0; i < names.size(); ++i) {
-        AddItem(CBSelectFolder, names[i]);
+        AddItem(folderList, names[i]);
         if (paths::UpperAscii(names[i]) == wantedUpper) {
             selected = static_cast<int>(i) + 1;
             found = true;
         }
     }
     if (!found && wanted.empty()) found = true;
-    SendMessageA(CBSelectFolder, CB_SETCURSEL, selected, 0);
-    CBSelectFolderChange();
+    SendMessageA(folderList, CB_SETCURSEL, selected, 0);
+    FolderChosen();
     return found;
 }
 
-void TMinamoForm::CBSelectFolderChange() {
-    const std::string text = SelectedFolderText();
-    run_.target.name = text == texts::kDefaultFolder ? std::string() : AddTrailingBackslash(text);
+std::string MainWindow::SelectedTargetName() const {
+    const std::string item = ui::ComboItemText(folderList, SendMessageA(folderList, CB_GETCURSEL, 0, 0));
+    return item == texts::kDefaultFolder ? std::string() : AddTrailingBackslash(item);
+}
+
+void MainWindow::FolderChosen() {
+    run_.target.name = SelectedTargetName();
     UpdateFolderState();
 }
 
-void TMinamoForm::UpdateFolderState() {
+void MainWindow::UpdateFolderState() {
     Target& target = run_.target;
     Options& options = run_.options;
     target.Resolve();
     if (HoldsEudcData(target.folder)) {
-        EnableWindow(RBPutEUDCFile, TRUE);
+        EnableWindow(installChoice, TRUE);
         ReadFolderOptions(target.folder, options);
-        ui::SetChecked(CBCopyEUF, options.copyCompanions);
-        ui::SetChecked(CBDatable, options.onlyNewer);
+        ui::SetChecked(copyEufBox, options.copyCompanions);
+        ui::SetChecked(onlyNewerBox, options.onlyNewer);
         // A choice the user already made stays.
-        if (!ui::IsChecked(RBGetEUDCFile) && !ui::IsChecked(RBPutEUDCFile))
-            ui::SetChecked(RBPutEUDCFile, true);
+        if (!ui::IsChecked(acquireChoice) && !ui::IsChecked(installChoice))
+            ui::SetChecked(installChoice, true);
     } else {
-        EnableWindow(RBPutEUDCFile, FALSE);
-        ui::SetChecked(RBPutEUDCFile, false);
-        ui::SetChecked(RBGetEUDCFile, true);
-        ui::SetChecked(CBCopyEUF, true);
-        ui::SetChecked(CBDatable, false);
+        EnableWindow(installChoice, FALSE);
+        ui::SetChecked(installChoice, false);
+        ui::SetChecked(acquireChoice, true);
+        ui::SetChecked(copyEufBox, true);
+        ui::SetChecked(onlyNewerBox, false);
         options.silent = startupSilent_;
     }
-    EnableWindow(NewFolderButton, !target.valid);
-    EnableWindow(CBDatable, ui::IsChecked(RBPutEUDCFile));
+    EnableWindow(newFolderButton, !target.valid);
+    EnableWindow(onlyNewerBox, ui::IsChecked(installChoice));
 }
 
 namespace {
@@ -112,11 +116,11 @@ bool ClimbsOut(const std::string& name) {
 
 }  // namespace
 
-void TMinamoForm::NewFolderButtonClick() {
-    newFolderDialog_ = std::make_unique<TNewFolderForm>(Handle());
-    TNewFolderForm* dialog = newFolderDialog_.get();
+void MainWindow::CreateNewFolder() {
+    newFolderDialog_ = std::make_unique<NewFolderDialog>(Handle());
+    NewFolderDialog* dialog = newFolderDialog_.get();
     while (dialog->ShowModal() == IDOK) {
-        const std::string name = RemoveTrailingBackslash(ui::WindowText(dialog->EditFolderName));
+        const std::string name = RemoveTrailingBackslash(ui::WindowText(dialog->nameEntry));
         if (name == texts::kDefaultFolder) {
             platform::ShowMessage(texts::Format(texts::kFolderNotAllowed, {texts::kDefaultFolder}));
             continue;
@@ -132,7 +136,7 @@ void TMinamoForm::NewFolderButtonClick() {
             break;
         }
         platform::ShowMessage(texts::Format(texts::kFolderCreateFailed, {path}));
-        SetWindowTextA(dialog->EditFolderName, "");
+        SetWindowTextA(dialog->nameEntry, "");
     }
     newFolderDialog_.reset();
 }

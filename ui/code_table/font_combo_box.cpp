@@ -1,16 +1,16 @@
-#include "ui/gcode/font_combo_box.h"
+#include "ui/code_table/font_combo_box.h"
 
 #include "platform/platform.h"
 #include "ui/control_text.h"
 #include "ui/controls.h"
 
-TFontComboBox::TFontComboBox(HWND parent, int id)
+FontComboBox::FontComboBox(HWND parent, int id)
     : window_(ui::CreateControl(parent, "COMBOBOX", "",
                                 WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_SORT | CBS_AUTOHSCROLL, 0, 0,
                                 100, 200, id, nullptr)) {}
 
-int CALLBACK TFontComboBox::AddFontProc(const LOGFONTA* font, const TEXTMETRICA*, DWORD fontType,
-                                        LPARAM combo) {
+int CALLBACK FontComboBox::AddFontProc(const LOGFONTA* font, const TEXTMETRICA*, DWORD fontType,
+                                       LPARAM combo) {
     // Exactly TrueType: neither a raster nor a device font.
     if (fontType != TRUETYPE_FONTTYPE || font->lfCharSet != SHIFTJIS_CHARSET) return -1;
     // The full name, which may differ from the face name, is what the list
@@ -23,12 +23,12 @@ int CALLBACK TFontComboBox::AddFontProc(const LOGFONTA* font, const TEXTMETRICA*
     return -1;
 }
 
-void TFontComboBox::FillFonts(HDC dc) {
+void FontComboBox::FillFonts(HDC dc) {
     platform::EnumerateFontFamilies(dc, reinterpret_cast<FONTENUMPROCA>(AddFontProc),
                                     reinterpret_cast<LPARAM>(window_));
 }
 
-void TFontComboBox::SelectFont(const std::string& name) {
+void FontComboBox::SelectFont(const std::string& name) {
     for (int i = 0; i < ItemCount(); ++i) {
         if (Item(i) == name) {
             SendMessageA(window_, CB_SETCURSEL, i, 0);
@@ -39,14 +39,10 @@ void TFontComboBox::SelectFont(const std::string& name) {
     SetWindowTextA(window_, name.c_str());
 }
 
-int TFontComboBox::ItemCount() const {
-    return static_cast<int>(SendMessageA(window_, CB_GETCOUNT, 0, 0));
-}
+int FontComboBox::ItemCount() const { return static_cast<int>(SendMessageA(window_, CB_GETCOUNT, 0, 0)); }
 
-std::string TFontComboBox::Item(int index) const { return ui::ComboItemText(window_, index); }
+std::string FontComboBox::Item(int index) const { return ui::ComboItemText(window_, index); }
 
-int TFontComboBox::ItemIndex() const {
-    return static_cast<int>(SendMessageA(window_, CB_GETCURSEL, 0, 0));
-}
+int FontComboBox::ItemIndex() const { return static_cast<int>(SendMessageA(window_, CB_GETCURSEL, 0, 0)); }
 
-std::string TFontComboBox::Text() const { return ui::WindowText(window_); }
+std::string FontComboBox::Text() const { return ui::WindowText(window_); }

@@ -1,5 +1,6 @@
-// The main window's buttons: run, EUDC switch, code table, help, registry
-// information, support link and end; and the docking of the code table.
+// What the main window's buttons do: run, EUDC on and off, the code table,
+// command help, the registry window, the support link and end; and the
+// code table docked below while the main window is dragged.
 #include "engine/acquire.h"
 #include "engine/help.h"
 #include "engine/install.h"
@@ -10,22 +11,17 @@
 #include "ui/control_text.h"
 #include "ui/controls.h"
 #include "ui/docking.h"
-#include "ui/main/minamo_form.h"
+#include "ui/main/main_window.h"
 #include "ui/window_messages.h"
 
-std::string TMinamoForm::SelectedFolderText() const {
-    return ui::ComboItemText(CBSelectFolder, SendMessageA(CBSelectFolder, CB_GETCURSEL, 0, 0));
-}
-
-void TMinamoForm::RunButtonClick() {
-    // A ticked CBConfirm asks for no question before overwriting.
+void MainWindow::RunOperation() {
     RunParameters& run = run_;
-    run.options.copyCompanions = ui::IsChecked(CBCopyEUF);
-    run.options.confirm = !ui::IsChecked(CBConfirm);
-    run.options.onlyNewer = ui::IsChecked(CBDatable);
-    const std::string folder = SelectedFolderText();
-    run.target.name = folder == texts::kDefaultFolder ? std::string() : AddTrailingBackslash(folder);
-    if (ui::IsChecked(RBGetEUDCFile)) {
+    run.options.copyCompanions = ui::IsChecked(copyEufBox);
+    // A ticked box asks for no question before overwriting.
+    run.options.confirm = !ui::IsChecked(noOverwriteQuestionBox);
+    run.options.onlyNewer = ui::IsChecked(onlyNewerBox);
+    run.target.name = SelectedTargetName();
+    if (ui::IsChecked(acquireChoice)) {
         AcquireReport report;
         // A folder that now holds EUDC files can be installed from.
         const Result result =
@@ -40,33 +36,33 @@ void TMinamoForm::RunButtonClick() {
     RefreshCodeTable();
 }
 
-void TMinamoForm::WMEnableEudc() { platform::EnableEudc(platform::kEudcOn); }
+void MainWindow::OnEnableEudcMessage() { platform::EnableEudc(platform::kEudcOn); }
 
-void TMinamoForm::RefreshCodeTable() {
+void MainWindow::RefreshCodeTable() {
     if (codeTable_) PostMessageA(codeTable_->Handle(), WM_REFRESHCODETABLE, 0, 0);
 }
 
-void TMinamoForm::EudcOnButtonClick() {
+void MainWindow::SwitchEudcOn() {
     platform::EnableEudc(platform::kEudcOn);
     RefreshCodeTable();
 }
 
-void TMinamoForm::EudcOffButtonClick() {
+void MainWindow::SwitchEudcOff() {
     platform::EnableEudc(platform::kEudcOff);
     RefreshCodeTable();
 }
 
-void TMinamoForm::GCodeButtonClick() {
+void MainWindow::ToggleCodeTable() {
     if (!codeTable_) {
         // Without a window (the system refused one) there is no code table.
-        codeTable_ = TGCodeForm::Create(Handle(), DockGap, run_, [this] { codeTable_.reset(); });
+        codeTable_ = CodeTableWindow::Create(Handle(), dockGap, run_, [this] { codeTable_.reset(); });
         if (!codeTable_) return;
         RECT main = {};
         GetWindowRect(Handle(), &main);
         HWND table = codeTable_->Handle();
         const ui::DpiScale scale = ui::DpiScale::Of(table);
         ui::SetClientSize(table, scale(kNarrowWidth), scale(kClientHeight));
-        SetWindowPos(table, nullptr, main.left, main.bottom + DockGap, 0, 0,
+        SetWindowPos(table, nullptr, main.left, main.bottom + dockGap, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         codeTable_->Show();
     } else if (codeTable_->Showing()) {
@@ -78,18 +74,18 @@ void TMinamoForm::GCodeButtonClick() {
 
 // The code table follows below; it stays on the screen even where the
 // main window is dragged partly off it.
-void TMinamoForm::WMMoving(const RECT& proposed) {
-    if (codeTable_) ui::MoveDockedPartner(codeTable_->Handle(), proposed, ui::Dock::kBelow, DockGap);
+void MainWindow::MoveCodeTableAlong(const RECT& proposed) {
+    if (codeTable_) ui::MoveDockedPartner(codeTable_->Handle(), proposed, ui::Dock::kBelow, dockGap);
 }
 
-void TMinamoForm::CommandHelpButtonClick() { ShowHelp(run_.notifier); }
+void MainWindow::ShowCommandHelp() { ShowHelp(run_.notifier); }
 
-void TMinamoForm::DispRegButtonClick() {
-    registryWindow_ = std::make_unique<TDispRegistryForm>(Handle(), run_);
+void MainWindow::ShowRegistryWindow() {
+    registryWindow_ = std::make_unique<RegistryWindow>(Handle(), run_);
     registryWindow_->ShowModal();
     registryWindow_.reset();
 }
 
-void TMinamoForm::LabelURLClick() { platform::OpenWithShell(Handle(), ui::WindowText(LabelURL)); }
+void MainWindow::OpenSupportSite() { platform::OpenWithShell(Handle(), ui::WindowText(supportLink)); }
 
-void TMinamoForm::EndButtonClick() { SendMessageA(Handle(), WM_CLOSE, 0, 0); }
+void MainWindow::EndProgram() { SendMessageA(Handle(), WM_CLOSE, 0, 0); }

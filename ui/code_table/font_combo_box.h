@@ -1,4 +1,4 @@
-// TFontComboBox: an editable, sorted combo box listing the installed
+// FontComboBox: an editable, sorted combo box listing the installed
 // TrueType fonts of the Shift-JIS character set, so that the code table can
 // draw its cells in the face the user picks or types.
 #pragma once
@@ -7,13 +7,13 @@
 
 #include <string>
 
-class TFontComboBox {
+class FontComboBox {
 public:
     // A child of parent with the given control id; the parent gets the
     // ordinary CBN_* notifications.
-    TFontComboBox(HWND parent, int id);
-    TFontComboBox(const TFontComboBox&) = delete;
-    TFontComboBox& operator=(const TFontComboBox&) = delete;
+    FontComboBox(HWND parent, int id);
+    FontComboBox(const FontComboBox&) = delete;
+    FontComboBox& operator=(const FontComboBox&) = delete;
 
     HWND Handle() const { return window_; }
 

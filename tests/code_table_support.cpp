@@ -1,4 +1,4 @@
-#include "tests/gcode_support.h"
+#include "tests/code_table_support.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -6,7 +6,7 @@
 #include "platform/platform.h"
 #include "tests/support/test_support.h"
 
-namespace gcode_testing {
+namespace code_table_testing {
 
 const char* const kShapesFace = "EUDCTest";
 const char* const kPatternFace = "EUDCPattern";
@@ -25,7 +25,7 @@ HWND CreateStandInMain(int width, int height) {
     WNDCLASSA wc{};
     wc.lpfnWndProc = DefWindowProcA;
     wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = "GCodeStandInMain";
+    wc.lpszClassName = "CodeTableStandInMain";
     RegisterClassA(&wc);
     return CreateWindowExA(0, wc.lpszClassName, "main", WS_OVERLAPPEDWINDOW, 100, 100, width, height,
                            nullptr, nullptr, wc.hInstance, nullptr);
@@ -37,34 +37,36 @@ void CodeTableTest::SetUp() {
     run.fontLinks.links.clear();
     main = CreateStandInMain(500, 300);
     OpenTable();
-    ASSERT_NE(form, nullptr);
+    ASSERT_NE(table, nullptr);
     SetClientSize(482, 234);
-    form->Show();
+    table->Show();
 }
 
 void CodeTableTest::TearDown() {
-    form.reset();
+    table.reset();
     DestroyWindow(main);
 }
 
-void CodeTableTest::OpenTable() { form = TGCodeForm::Create(main, 0, run, [this] { form.reset(); }); }
+void CodeTableTest::OpenTable() {
+    table = CodeTableWindow::Create(main, 0, run, [this] { table.reset(); });
+}
 
 void CodeTableTest::SetClientSize(int width, int height) {
     RECT outer{0, 0, width, height};
-    AdjustWindowRectEx(&outer, GetWindowLongA(form->Handle(), GWL_STYLE), FALSE, 0);
-    SetWindowPos(form->Handle(), nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+    AdjustWindowRectEx(&outer, GetWindowLongA(table->Handle(), GWL_STYLE), FALSE, 0);
+    SetWindowPos(table->Handle(), nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void CodeTableTest::PickCode(int item) {
-    SendMessageA(form->CBCode, CB_SETCURSEL, item, 0);
-    SendMessageA(form->Handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(form->CBCode), CBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(form->CBCode));
+    SendMessageA(table->numberingBox, CB_SETCURSEL, item, 0);
+    SendMessageA(table->Handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(table->numberingBox), CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(table->numberingBox));
 }
 
 void CodeTableTest::Select(int col, int row) {
-    form->DrawGrid1->SetRow(row);
-    form->DrawGrid1->SetCol(col);
+    table->grid->SetRow(row);
+    table->grid->SetCol(col);
 }
 
 Picture::Picture(HWND window, UINT message) {
@@ -159,4 +161,4 @@ int DecodePattern(const Picture& picture, const RECT& whole) {
     return code;
 }
 
-}  // namespace gcode_testing
+}  // namespace code_table_testing

@@ -1,4 +1,4 @@
-// TGaijiForm: the borderless popup that shows the EUDC character under the
+// GlyphPopup: the borderless popup that shows the EUDC character under the
 // mouse magnified, in the face chosen in the code table. It takes no
 // input: clicks and mouse moves pass through to the grid beneath.
 #pragma once
@@ -11,17 +11,17 @@
 #include "ui/gdi.h"
 #include "ui/window.h"
 
-class TGaijiForm final : public ui::Window {
+class GlyphPopup final : public ui::Window {
 public:
     // Created hidden, owned by owner; draws in the numbering that
-    // unicodeMode tells (true: Unicode), which its owner keeps.
-    TGaijiForm(HWND owner, const bool& unicodeMode);
+    // unicodeNumbering tells (true: Unicode), which its owner keeps.
+    GlyphPopup(HWND owner, const bool& unicodeNumbering);
 
     // The character shown in Unicode numbering (one UTF-16 unit).
-    WCHAR GlyphCode = 0;
+    WCHAR glyphCode = 0;
     // The two-byte character shown in Shift-JIS numbering; empty: the
     // position holds no character and a grey cross is shown.
-    std::string GlyphText;
+    std::string glyphText;
 
     void SetFaceName(const std::string& name);
     // Size, font and lines for the DPI of the code table it shows over.
@@ -33,14 +33,13 @@ public:
     void ShowAt(POINT topLeft);
     void Hide();
     const LOGFONTA& Font() const { return logFont_; }
-    // Paints the popup into dc.
-    void FormPaint(HDC dc);
 
 private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-    void FormCreate();
+    // Paints the popup into dc.
+    void Paint(HDC dc);
 
-    const bool& unicodeMode_;
+    const bool& unicodeNumbering_;
     LOGFONTA logFont_{};
     gdi::Font font_;
 };

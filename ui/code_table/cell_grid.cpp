@@ -1,4 +1,4 @@
-#include "ui/gcode/draw_grid.h"
+#include "ui/code_table/cell_grid.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -21,14 +21,14 @@ COLORREF NormalLineColour() {
 
 }  // namespace
 
-TDrawGrid::TDrawGrid(HWND parent, int id, int colCount, int rowCount)
+CellGrid::CellGrid(HWND parent, int id, int colCount, int rowCount)
     : colWidths_(colCount, 24), rowCount_(rowCount) {
     Create(kClass, WS_EX_CLIENTEDGE, WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_HSCROLL, "",
            0, 0, 100, 100, parent, id);
     UpdateScrollBars();
 }
 
-LRESULT TDrawGrid::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CellGrid::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_PAINT: {
         gdi::PaintDC paint(Handle());
@@ -91,18 +91,18 @@ LRESULT TDrawGrid::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 // --- Geometry ---------------------------------------------------------------
 
-SIZE TDrawGrid::ClientSize() const {
+SIZE CellGrid::ClientSize() const {
     RECT client{};
     GetClientRect(Handle(), &client);
     return SIZE{client.right, client.bottom};
 }
 
-int TDrawGrid::FullyVisibleRows() const {
+int CellGrid::FullyVisibleRows() const {
     int space = ClientSize().cy - (rowHeight_ + kLine);
     return std::max(1, space / (rowHeight_ + kLine));
 }
 
-int TDrawGrid::FullyVisibleCols() const {
+int CellGrid::FullyVisibleCols() const {
     int space = ClientSize().cx - (colWidths_[0] + kLine);
     int count = 0;
     for (int c = leftCol_; c < ColCount() && space >= colWidths_[c] + kLine; ++c) {
@@ -112,9 +112,9 @@ int TDrawGrid::FullyVisibleCols() const {
     return std::max(1, count);
 }
 
-int TDrawGrid::MaxTopRow() const { return std::max(1, rowCount_ - FullyVisibleRows()); }
+int CellGrid::MaxTopRow() const { return std::max(1, rowCount_ - FullyVisibleRows()); }
 
-int TDrawGrid::MaxLeftCol() const {
+int CellGrid::MaxLeftCol() const {
     int space = ClientSize().cx - (colWidths_[0] + kLine);
     int col = ColCount() - 1;
     space -= colWidths_[col] + kLine;
@@ -125,7 +125,7 @@ int TDrawGrid::MaxLeftCol() const {
     return std::max(1, col);
 }
 
-RECT TDrawGrid::CellRect(int col, int row) const {
+RECT CellGrid::CellRect(int col, int row) const {
     RECT rect{0, 0, 0, 0};
     if (col < 0 || col >= ColCount() || row < 0 || row >= rowCount_) return rect;
     if ((col > 0 && col < leftCol_) || (row > 0 && row < topRow_)) return rect;
@@ -140,7 +140,7 @@ RECT TDrawGrid::CellRect(int col, int row) const {
     return RECT{x, y, x + colWidths_[col], y + rowHeight_};
 }
 
-numbering::Cell TDrawGrid::MouseToCell(int x, int y) const {
+numbering::Cell CellGrid::MouseToCell(int x, int y) const {
     SIZE client = ClientSize();
     if (x < 0 || y < 0 || x >= client.cx || y >= client.cy) return {-1, -1};
     numbering::Cell cell{-1, -1};
@@ -160,7 +160,7 @@ numbering::Cell TDrawGrid::MouseToCell(int x, int y) const {
 
 // --- State ------------------------------------------------------------------
 
-void TDrawGrid::SetRowCount(int count) {
+void CellGrid::SetRowCount(int count) {
     rowCount_ = std::max(2, count);
     topRow_ = std::min(topRow_, MaxTopRow());
     UpdateScrollBars();
@@ -168,32 +168,32 @@ void TDrawGrid::SetRowCount(int count) {
     if (row_ >= rowCount_) MoveTo(col_, rowCount_ - 1);
 }
 
-void TDrawGrid::SetColWidth(int col, int width) {
+void CellGrid::SetColWidth(int col, int width) {
     colWidths_[col] = width;
     UpdateScrollBars();
     InvalidateRect(Handle(), nullptr, FALSE);
 }
 
-void TDrawGrid::SetCellSizes(int colWidth, int rowHeight) {
+void CellGrid::SetCellSizes(int colWidth, int rowHeight) {
     colWidths_.assign(colWidths_.size(), colWidth);
     rowHeight_ = rowHeight;
     UpdateScrollBars();
     InvalidateRect(Handle(), nullptr, FALSE);
 }
 
-void TDrawGrid::SetFont(const LOGFONTA& font) {
+void CellGrid::SetFont(const LOGFONTA& font) {
     logFont_ = font;
     font_ = gdi::CreateFontFrom(logFont_);
     InvalidateRect(Handle(), nullptr, FALSE);
 }
 
-void TDrawGrid::SetFaceName(const std::string& face) {
+void CellGrid::SetFaceName(const std::string& face) {
     LOGFONTA font = logFont_;
     lstrcpynA(font.lfFaceName, face.c_str(), LF_FACESIZE);
     SetFont(font);
 }
 
-void TDrawGrid::MoveTo(int col, int row) {
+void CellGrid::MoveTo(int col, int row) {
     col = std::clamp(col, 1, ColCount() - 1);
     row = std::clamp(row, 1, rowCount_ - 1);
     if (col != col_ || row != row_) {
@@ -206,14 +206,14 @@ void TDrawGrid::MoveTo(int col, int row) {
     if (OnSelectCell) OnSelectCell(col_, row_);
 }
 
-void TDrawGrid::ScrollIntoView() {
+void CellGrid::ScrollIntoView() {
     if (row_ < topRow_) SetTopRow(row_);
     else if (row_ >= topRow_ + FullyVisibleRows()) SetTopRow(row_ - FullyVisibleRows() + 1);
     if (col_ < leftCol_) SetLeftCol(col_);
     else if (col_ >= leftCol_ + FullyVisibleCols()) SetLeftCol(col_ - FullyVisibleCols() + 1);
 }
 
-void TDrawGrid::SetTopRow(int row) {
+void CellGrid::SetTopRow(int row) {
     row = std::clamp(row, 1, MaxTopRow());
     if (row == topRow_) return;
     const int delta = row - topRow_;
@@ -225,7 +225,7 @@ void TDrawGrid::SetTopRow(int row) {
 // Moves the rows below the header row on the screen and leaves only the
 // uncovered ones to be painted: a step of one row paints one row, not the
 // whole grid. A jump of a screenful or more repaints everything.
-void TDrawGrid::ScrollRows(int delta) {
+void CellGrid::ScrollRows(int delta) {
     const int pitch = rowHeight_ + kLine;
     SIZE client = ClientSize();
     if (std::abs(delta) * pitch >= client.cy) {
@@ -236,7 +236,7 @@ void TDrawGrid::ScrollRows(int delta) {
     ScrollWindowEx(Handle(), 0, -delta * pitch, &body, &body, nullptr, nullptr, SW_INVALIDATE);
 }
 
-void TDrawGrid::SetLeftCol(int col) {
+void CellGrid::SetLeftCol(int col) {
     col = std::clamp(col, 1, MaxLeftCol());
     if (col == leftCol_) return;
     leftCol_ = col;
@@ -244,7 +244,7 @@ void TDrawGrid::SetLeftCol(int col) {
     InvalidateRect(Handle(), nullptr, FALSE);
 }
 
-void TDrawGrid::InvalidateCell(int col, int row) {
+void CellGrid::InvalidateCell(int col, int row) {
     RECT rect = CellRect(col, row);
     InflateRect(&rect, kLine, kLine);
     InvalidateRect(Handle(), &rect, FALSE);
@@ -252,7 +252,7 @@ void TDrawGrid::InvalidateCell(int col, int row) {
 
 // --- Input ------------------------------------------------------------------
 
-void TDrawGrid::OnKey(WPARAM key) {
+void CellGrid::OnKey(WPARAM key) {
     bool control = GetKeyState(VK_CONTROL) < 0;
     int page = FullyVisibleRows();
     switch (key) {
@@ -271,7 +271,7 @@ void TDrawGrid::OnKey(WPARAM key) {
 // A notch of the wheel (WHEEL_DELTA) scrolls kWheelRows rows. Touchpads
 // and fine wheels send parts of a notch: they add up until they make a
 // row; a turn the other way starts afresh.
-void TDrawGrid::OnWheel(int delta) {
+void CellGrid::OnWheel(int delta) {
     constexpr int kDeltaPerRow = WHEEL_DELTA / kWheelRows;
     if ((delta < 0) != (wheelRest_ < 0)) wheelRest_ = 0;
     wheelRest_ += delta;
@@ -280,7 +280,7 @@ void TDrawGrid::OnWheel(int delta) {
     SetTopRow(topRow_ - rows);
 }
 
-void TDrawGrid::OnScroll(int bar, WORD request) {
+void CellGrid::OnScroll(int bar, WORD request) {
     SCROLLINFO info{};
     info.cbSize = sizeof(info);
     info.fMask = SIF_ALL;
@@ -303,7 +303,7 @@ void TDrawGrid::OnScroll(int bar, WORD request) {
     else SetLeftCol(target);
 }
 
-void TDrawGrid::UpdateScrollBars() {
+void CellGrid::UpdateScrollBars() {
     // Showing or hiding a bar resizes the client area and so comes back
     // here through WM_SIZE; the outer call finishes the work.
     if (updatingBars_ || !Handle()) return;
@@ -323,7 +323,7 @@ void TDrawGrid::UpdateScrollBars() {
 
 // SetScrollInfo redraws the bar at once, which takes Wine milliseconds a
 // call: a scroll by one row called it four times. Only a change goes on.
-void TDrawGrid::SetBar(int bar, int max, int page, int pos) {
+void CellGrid::SetBar(int bar, int max, int page, int pos) {
     BarState& last = bars_[bar == SB_VERT ? 1 : 0];
     if (last.known && last.max == max && last.page == page && last.pos == pos) return;
     last = BarState{true, max, page, pos};
@@ -333,7 +333,7 @@ void TDrawGrid::SetBar(int bar, int max, int page, int pos) {
 
 // --- Painting ---------------------------------------------------------------
 
-void TDrawGrid::Paint(HDC dc, const RECT& area) {
+void CellGrid::Paint(HDC dc, const RECT& area) {
     gdi::Pen fixedPen(CreatePen(
         PS_SOLID, kLine, ui::VisibleColour(RGB(0, 0, 0), GetSysColor(COLOR_BTNFACE), COLOR_BTNTEXT)));
     gdi::Pen normalPen(CreatePen(PS_SOLID, kLine, NormalLineColour()));
@@ -372,7 +372,7 @@ void TDrawGrid::Paint(HDC dc, const RECT& area) {
     FillRect(dc, &beyondBottom, window);
 }
 
-void TDrawGrid::PaintCell(HDC dc, int col, int row, const RECT& rect, bool focused) {
+void CellGrid::PaintCell(HDC dc, int col, int row, const RECT& rect, bool focused) {
     bool fixed = col == 0 || row == 0;
     bool selected = !fixed && col == col_ && row == row_;
     int background = COLOR_WINDOW, text = COLOR_WINDOWTEXT;

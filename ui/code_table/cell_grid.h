@@ -1,4 +1,4 @@
-// TDrawGrid: an owner-drawn grid control. Windows has none, so this one
+// CellGrid: an owner-drawn grid control. Windows has none, so this one
 // does what the code table needs: one fixed header row and column that stay
 // put while the rest scrolls by whole cells, 1-pixel grid lines, both
 // scroll bars, single-cell selection by click and arrow keys with a focus
@@ -12,11 +12,11 @@
 #include <string>
 #include <vector>
 
-#include "ui/gcode/code_numbering.h"
+#include "ui/code_table/code_numbering.h"
 #include "ui/gdi.h"
 #include "ui/window.h"
 
-class TDrawGrid final : public ui::Window {
+class CellGrid final : public ui::Window {
 public:
     struct CellState {
         bool fixed;     // header row or column
@@ -34,7 +34,7 @@ public:
     std::function<void()> OnMouseLeave;
 
     // A child window of parent; fonts are given by SetFont.
-    TDrawGrid(HWND parent, int id, int colCount, int rowCount);
+    CellGrid(HWND parent, int id, int colCount, int rowCount);
 
     int ColCount() const { return static_cast<int>(colWidths_.size()); }
     int RowCount() const { return rowCount_; }

@@ -5,10 +5,10 @@
 #include <gtest/gtest.h>
 
 #include "engine/texts.h"
-#include "tests/gcode_support.h"
+#include "tests/code_table_support.h"
 #include "tests/support/utf8.h"
 
-using namespace gcode_testing;
+using namespace code_table_testing;
 using testing_support::Sjis;
 
 namespace {
@@ -27,23 +27,24 @@ protected:
     void SetUp() override {
         CodeTableTest::SetUp();
         SetClientSize(482, 55 + (kPage + 1) * 25 + 8);  // 8: the grid's edge
-        SendMessageA(form->FontComboBox1->Handle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(kPatternFace));
-        form->FontComboBox1Change(kPatternFace);
+        SendMessageA(table->fontBox->Handle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(kPatternFace));
+        table->FaceChosen(kPatternFace);
     }
     static constexpr int kPage = 20;
     // Decodes every data cell of rows first..first+19 into codes[row][col].
     void DecodeRows(int first, std::vector<std::vector<int>>& codes) {
-        form->DrawGrid1->SetTopRow(first);
-        ASSERT_EQ(form->DrawGrid1->TopRow(), first);
-        Picture picture(form->DrawGrid1->Handle());
-        for (int row = first; row < first + kPage && row < form->DrawGrid1->RowCount(); ++row)
-            for (int col = 1; col <= 16; ++col) codes[row][col] = DecodePattern(picture, form->DrawGrid1->CellRect(col, row));
+        table->grid->SetTopRow(first);
+        ASSERT_EQ(table->grid->TopRow(), first);
+        Picture picture(table->grid->Handle());
+        for (int row = first; row < first + kPage && row < table->grid->RowCount(); ++row)
+            for (int col = 1; col <= 16; ++col)
+                codes[row][col] = DecodePattern(picture, table->grid->CellRect(col, row));
     }
 };
 
 TEST_F(NumberingTest, TheSystemCodePageIsJapanese) {
     EXPECT_EQ(GetACP(), 932u);
-    EXPECT_EQ(TGCodeForm::CodePage(), 932u);
+    EXPECT_EQ(CodeTableWindow::CodePage(), 932u);
 }
 
 TEST_F(NumberingTest, EveryShiftJisCellDrawsTheCharacterOfItsBytePair) {
@@ -78,7 +79,7 @@ TEST_F(NumberingTest, EveryUnicodeCellDrawsItsCodePoint) {
 }
 
 TEST_F(NumberingTest, EveryShiftJisCellSwitchesToTheUnicodeCellOfItsCharacterAndBack) {
-    ShowWindow(form->Handle(), SW_HIDE);  // 3760 switches need no pictures
+    ShowWindow(table->Handle(), SW_HIDE);  // 3760 switches need no pictures
     for (int row = 1; row <= 120; ++row) {
         unsigned lead = 0xF0 + (row - 1) / 12, firstTrail = 0x40 + 16 * ((row - 1) % 12);
         for (int col = 1; col <= 16; ++col) {
@@ -86,13 +87,13 @@ TEST_F(NumberingTest, EveryShiftJisCellSwitchesToTheUnicodeCellOfItsCharacterAnd
             Select(col, row);
             PickCode(1);
             int wantRow = code ? (code - 0xE000) / 16 + 1 : row, wantCol = code ? (code - 0xE000) % 16 + 1 : col;
-            ASSERT_EQ(form->DrawGrid1->Row(), wantRow) << row << "," << col;
-            ASSERT_EQ(form->DrawGrid1->Col(), wantCol) << row << "," << col;
+            ASSERT_EQ(table->grid->Row(), wantRow) << row << "," << col;
+            ASSERT_EQ(table->grid->Col(), wantCol) << row << "," << col;
             PickCode(0);
             // An empty Shift-JIS cell has no character to come back to.
             if (!code) continue;
-            ASSERT_EQ(form->DrawGrid1->Row(), row);
-            ASSERT_EQ(form->DrawGrid1->Col(), col);
+            ASSERT_EQ(table->grid->Row(), row);
+            ASSERT_EQ(table->grid->Col(), col);
         }
     }
 }
@@ -116,12 +117,12 @@ TEST_F(NumberingTest, RowAndColumnArithmeticAtTheEnds) {
         Select(c.sjisCol, c.sjisRow);
         EXPECT_EQ(Panel(1), Sjis(c.sjisPanel)) << c.what;
         PickCode(1);
-        EXPECT_EQ(form->DrawGrid1->Col(), c.unicodeCol) << c.what;
-        EXPECT_EQ(form->DrawGrid1->Row(), c.unicodeRow) << c.what;
+        EXPECT_EQ(table->grid->Col(), c.unicodeCol) << c.what;
+        EXPECT_EQ(table->grid->Row(), c.unicodeRow) << c.what;
         EXPECT_EQ(Panel(1), Sjis(c.unicodePanel)) << c.what;
         PickCode(0);
-        EXPECT_EQ(form->DrawGrid1->Col(), c.sjisCol) << c.what;
-        EXPECT_EQ(form->DrawGrid1->Row(), c.sjisRow) << c.what;
+        EXPECT_EQ(table->grid->Col(), c.sjisCol) << c.what;
+        EXPECT_EQ(table->grid->Row(), c.sjisRow) << c.what;
     }
 }
 
@@ -140,10 +141,10 @@ TEST_F(NumberingTest, UnicodeCellsWithoutShiftJisCounterpartKeepTheirPlaceWithin
         PickCode(1);
         Select(c.col, c.row);
         PickCode(0);
-        EXPECT_EQ(form->DrawGrid1->Col(), c.sjisCol) << c.row;
-        EXPECT_EQ(form->DrawGrid1->Row(), c.sjisRow) << c.row;
+        EXPECT_EQ(table->grid->Col(), c.sjisCol) << c.row;
+        EXPECT_EQ(table->grid->Row(), c.sjisRow) << c.row;
         EXPECT_EQ(Panel(1), Sjis(c.panel)) << c.row;
-        EXPECT_EQ(form->DrawGrid1->RowCount(), 121);
+        EXPECT_EQ(table->grid->RowCount(), 121);
     }
 }
 
@@ -183,17 +184,17 @@ TEST_F(NumberingTest, HeadersOfBothNumberings) {
                           {false, 120, "F9F0"}, {true, 1, "E000"}, {true, 400, "F8F0"}};
     for (const Case& c : cases) {
         PickCode(c.unicode ? 1 : 0);
-        EXPECT_EQ(form->DrawGrid1->RowCount(), c.unicode ? 401 : 121);
-        form->DrawGrid1->SetTopRow(c.row);
-        Picture picture(form->DrawGrid1->Handle());
-        EXPECT_TRUE(DrawnAs(picture, form->DrawGrid1->CellRect(0, c.row), form->DrawGrid1->Font(), c.header))
+        EXPECT_EQ(table->grid->RowCount(), c.unicode ? 401 : 121);
+        table->grid->SetTopRow(c.row);
+        Picture picture(table->grid->Handle());
+        EXPECT_TRUE(DrawnAs(picture, table->grid->CellRect(0, c.row), table->grid->Font(), c.header))
             << c.header;
     }
     // The column headers: 0 to 9 and A to F.
-    Picture picture(form->DrawGrid1->Handle());
+    Picture picture(table->grid->Handle());
     for (int col = 1; col <= 16; ++col) {
         const std::string digit(1, "0123456789ABCDEF"[col - 1]);
-        EXPECT_TRUE(DrawnAs(picture, form->DrawGrid1->CellRect(col, 0), form->DrawGrid1->Font(), digit)) << digit;
+        EXPECT_TRUE(DrawnAs(picture, table->grid->CellRect(col, 0), table->grid->Font(), digit)) << digit;
     }
 }
 

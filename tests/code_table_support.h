@@ -13,9 +13,9 @@
 
 #include "engine/run_parameters.h"
 #include "platform/platform.h"
-#include "ui/gcode/gcode_form.h"
+#include "ui/code_table/code_table_window.h"
 
-namespace gcode_testing {
+namespace code_table_testing {
 
 // Faces of the fonts made by scripts/make-test-font.py (build/test-fonts).
 extern const char* const kShapesFace;   // shapes from U+E000: block, frame, ...
@@ -37,17 +37,17 @@ protected:
     // Creates the code table as the main window does; its window's end
     // ends the object.
     void OpenTable();
-    // Picks item (0: Shift-JIS, 1: Unicode) in CBCode as the user does.
+    // Picks item (0: Shift-JIS, 1: Unicode) in numberingBox as the user does.
     void PickCode(int item);
     // Makes (col, row) the current cell as a click would.
     void Select(int col, int row);
     void SetClientSize(int width, int height);
-    std::string Panel(int panel) const { return form->PanelText(panel); }
+    std::string Panel(int panel) const { return table->PanelText(panel); }
 
     // What the code table reads: OS major version 6, no links (SetUp).
     RunParameters run{platform::ExecutablePath()};
     HWND main = nullptr;
-    std::unique_ptr<TGCodeForm> form;
+    std::unique_ptr<CodeTableWindow> table;
 };
 
 // A 32-bit picture of a window's client area, painted by WM_PRINTCLIENT.
@@ -72,4 +72,4 @@ private:
 // pattern spells, or -1 when the cell holds no pattern.
 int DecodePattern(const Picture& picture, const RECT& cell);
 
-}  // namespace gcode_testing
+}  // namespace code_table_testing

@@ -1,4 +1,4 @@
-#include "ui/gcode/code_numbering.h"
+#include "ui/code_table/code_numbering.h"
 
 namespace numbering {
 

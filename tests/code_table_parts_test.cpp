@@ -4,12 +4,12 @@
 
 #include <algorithm>
 
-#include "tests/gcode_support.h"
+#include "tests/code_table_support.h"
 #include "tests/support/utf8.h"
-#include "ui/gcode/fit_path.h"
+#include "ui/code_table/fit_path.h"
 #include "ui/gdi.h"
 
-using namespace gcode_testing;
+using namespace code_table_testing;
 using testing_support::Sjis;
 
 namespace {
@@ -68,7 +68,7 @@ protected:
     void SetUp() override {
         LoadTestFonts();
         parent = CreateStandInMain(400, 300);
-        combo = std::make_unique<TFontComboBox>(parent, 7);
+        combo = std::make_unique<FontComboBox>(parent, 7);
     }
     void TearDown() override {
         combo.reset();
@@ -80,7 +80,7 @@ protected:
         return items;
     }
     HWND parent = nullptr;
-    std::unique_ptr<TFontComboBox> combo;
+    std::unique_ptr<FontComboBox> combo;
 };
 
 // EnumFontFamiliesExA callback: sets *found for a TrueType Shift-JIS face.
@@ -151,7 +151,7 @@ protected:
     void SetUp() override {
         LoadTestFonts();
         owner = CreateStandInMain(300, 200);
-        popup = std::make_unique<TGaijiForm>(owner, unicode);
+        popup = std::make_unique<GlyphPopup>(owner, unicode);
         popup->SetFaceName(kShapesFace);
     }
     void TearDown() override {
@@ -160,7 +160,7 @@ protected:
     }
     HWND owner = nullptr;
     bool unicode = false;  // the numbering the popup's owner keeps
-    std::unique_ptr<TGaijiForm> popup;
+    std::unique_ptr<GlyphPopup> popup;
 };
 
 TEST_F(PopupTest, IsFiftyPixelsSquareOnEveryShowing) {
@@ -202,7 +202,7 @@ TEST_F(PopupTest, ShowsTheCharacterOfItsNumberingOrAGreyCross) {
     for (const Case& c : cases) {
         unicode = c.unicode;
         popup->SetGlyphCode(c.code);
-        popup->GlyphText = c.text;
+        popup->glyphText = c.text;
         Picture picture(popup->Handle());
         ASSERT_EQ(picture.width(), 50);
         EXPECT_EQ(picture.At(49, 25), RGB(0, 0, 0)) << c.what << ": frame";
@@ -224,10 +224,10 @@ TEST_F(PopupTest, ShowsTheCharacterOfItsNumberingOrAGreyCross) {
 TEST_F(PopupTest, SetGlyphCodeOnlyInUnicodeNumbering) {
     unicode = true;
     popup->SetGlyphCode(0x1E123);
-    EXPECT_EQ(popup->GlyphCode, 0xE123);
+    EXPECT_EQ(popup->glyphCode, 0xE123);
     unicode = false;
     popup->SetGlyphCode(0xE456);
-    EXPECT_EQ(popup->GlyphCode, 0xE123);
+    EXPECT_EQ(popup->glyphCode, 0xE123);
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "ui/gcode/gaiji_form.h"
+#include "ui/code_table/glyph_popup.h"
 
 #include <algorithm>
 
@@ -14,18 +14,14 @@ constexpr UINT kTextFormat = DT_SINGLELINE | DT_VCENTER | DT_CENTER;
 
 }  // namespace
 
-TGaijiForm::TGaijiForm(HWND owner, const bool& unicodeMode) : unicodeMode_(unicodeMode) {
+GlyphPopup::GlyphPopup(HWND owner, const bool& unicodeNumbering) : unicodeNumbering_(unicodeNumbering) {
     Create(kClass, WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, WS_POPUP, texts::kGlyphPopupCaption, 0, 0, kSide,
            kSide, owner);
-    FormCreate();
-}
-
-void TGaijiForm::FormCreate() {
     logFont_ = gdi::MakeLogFont(texts::kFacePGothic, kGlyphHeight, SHIFTJIS_CHARSET);
     font_ = gdi::CreateFontFrom(logFont_);
 }
 
-LRESULT TGaijiForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT GlyphPopup::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_NCHITTEST:
         return HTTRANSPARENT;  // the mouse belongs to the grid beneath
@@ -35,12 +31,10 @@ LRESULT TGaijiForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 1;
     case WM_PAINT: {
         gdi::PaintDC paint(Handle());
-        FormPaint(paint.get());
+        Paint(paint.get());
         return 0;
     }
-    case WM_PRINTCLIENT:
-        FormPaint(reinterpret_cast<HDC>(wParam));
-        return 0;
+    case WM_PRINTCLIENT: Paint(reinterpret_cast<HDC>(wParam)); return 0;
     case WM_DPICHANGED:
         // Size and font follow the code table's DPI, which it gives.
         return DefWindowProcA(Handle(), message, wParam, lParam);
@@ -49,30 +43,30 @@ LRESULT TGaijiForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
-void TGaijiForm::SetFaceName(const std::string& name) {
+void GlyphPopup::SetFaceName(const std::string& name) {
     lstrcpynA(logFont_.lfFaceName, name.c_str(), LF_FACESIZE);
     font_ = gdi::CreateFontFrom(logFont_);
 }
 
-void TGaijiForm::SetScale(const ui::DpiScale& scale) {
+void GlyphPopup::SetScale(const ui::DpiScale& scale) {
     UseScale(scale);
     logFont_.lfHeight = scale(kGlyphHeight);
     font_ = gdi::CreateFontFrom(logFont_);
 }
 
-void TGaijiForm::SetGlyphCode(unsigned code) {
-    if (unicodeMode_) GlyphCode = static_cast<WCHAR>(code & 0xFFFF);
+void GlyphPopup::SetGlyphCode(unsigned code) {
+    if (unicodeNumbering_) glyphCode = static_cast<WCHAR>(code & 0xFFFF);
 }
 
-void TGaijiForm::ShowAt(POINT topLeft) {
+void GlyphPopup::ShowAt(POINT topLeft) {
     // On top of the code table, which may have come up after the popup.
     SetWindowPos(Handle(), HWND_TOP, topLeft.x, topLeft.y, Scale()(kSide), Scale()(kSide), SWP_NOACTIVATE);
     if (!Showing()) ShowWindow(Handle(), SW_SHOWNA);
 }
 
-void TGaijiForm::Hide() { ShowWindow(Handle(), SW_HIDE); }
+void GlyphPopup::Hide() { ShowWindow(Handle(), SW_HIDE); }
 
-void TGaijiForm::FormPaint(HDC dc) {
+void GlyphPopup::Paint(HDC dc) {
     const ui::DpiScale& s = Scale();
     // Black on the window colour, unless the colour scheme makes that vanish.
     gdi::Pen frame(CreatePen(PS_SOLID, s(2),
@@ -85,10 +79,10 @@ void TGaijiForm::FormPaint(HDC dc) {
     SetBkMode(dc, TRANSPARENT);
     const int first = s(1), last = s(48);
     RECT text{first, first, last, last};
-    if (unicodeMode_) {
-        DrawTextW(dc, &GlyphCode, 1, &text, kTextFormat);
-    } else if (!GlyphText.empty()) {
-        DrawTextA(dc, GlyphText.data(), static_cast<int>(std::min<size_t>(GlyphText.size(), 2)), &text,
+    if (unicodeNumbering_) {
+        DrawTextW(dc, &glyphCode, 1, &text, kTextFormat);
+    } else if (!glyphText.empty()) {
+        DrawTextA(dc, glyphText.data(), static_cast<int>(std::min<size_t>(glyphText.size(), 2)), &text,
                   kTextFormat);
     } else {
         gdi::Pen grey(CreatePen(PS_SOLID, s(1), RGB(192, 192, 192)));

@@ -16,14 +16,14 @@ add_custom_command(
           --family EUDCPattern --pattern
   DEPENDS ${MINAMO_FONT_SCRIPT}
   COMMENT "Making the test EUDC fonts")
-add_custom_target(gcode_test_fonts ALL
+add_custom_target(code_table_test_fonts ALL
   DEPENDS ${MINAMO_TEST_FONTS}/EUDCTEST.TTF ${MINAMO_TEST_FONTS}/EUDCPATTERN.TTF)
 
-minamo_test(gcode_tests
-  gcode_support.cpp
-  gcode_numbering_test.cpp
-  gcode_form_test.cpp
-  gcode_parts_test.cpp
+minamo_test(code_table_tests
+  code_table_support.cpp
+  code_table_numbering_test.cpp
+  code_table_window_test.cpp
+  code_table_parts_test.cpp
 )
-target_link_libraries(gcode_tests PRIVATE minamo_ui)
-add_dependencies(gcode_tests gcode_test_fonts)
+target_link_libraries(code_table_tests PRIVATE minamo_ui)
+add_dependencies(code_table_tests code_table_test_fonts)

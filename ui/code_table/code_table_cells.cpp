@@ -1,7 +1,7 @@
 // The code table's cells: the Shift-JIS texts, painting, and what the
 // status bar and the popup say about the cell under the mouse.
 #include "engine/texts.h"
-#include "ui/gcode/gcode_form.h"
+#include "ui/code_table/code_table_window.h"
 
 namespace {
 
@@ -11,8 +11,8 @@ constexpr int kPopupOffset = 8;  // from the mouse pointer, right and down
 
 }  // namespace
 
-void TGCodeForm::FillSjisRow(int rowIndex, unsigned lead, unsigned firstTrail) {
-    auto& row = SjisCells[rowIndex];
+void CodeTableWindow::FillSjisRow(int rowIndex, unsigned lead, unsigned firstTrail) {
+    auto& row = sjisCells_[rowIndex];
     row[0] = texts::Format(texts::kRowHeaderFormat, {lead, firstTrail});
     for (int k = 1; k <= 16; ++k) {
         unsigned trail = firstTrail + k - 1;
@@ -22,15 +22,15 @@ void TGCodeForm::FillSjisRow(int rowIndex, unsigned lead, unsigned firstTrail) {
     }
 }
 
-void TGCodeForm::UpdateCellStatus(int col, int row) {
+void CodeTableWindow::UpdateCellStatus(int col, int row) {
     std::string code;
-    if (unicodeMode_) {
+    if (unicodeNumbering_) {
         unsigned point = numbering::UnicodeCodeAt(col, row);
         popup_->SetGlyphCode(point);
         code = texts::Format(texts::kCodeUnicodeFormat, {point});
     } else {
-        const std::string& text = SjisCells[row - 1][col];
-        popup_->GlyphText = text;
+        const std::string& text = sjisCells_[row - 1][col];
+        popup_->glyphText = text;
         code = text.empty() ? std::string(texts::kCodeNone)
                             : texts::Format(texts::kCodeSjisFormat,
                                             {static_cast<unsigned>(static_cast<unsigned char>(text[0])),
@@ -39,13 +39,13 @@ void TGCodeForm::UpdateCellStatus(int col, int row) {
     SetPanelText(1, std::string(texts::kCodeLabel) + code);
 }
 
-void TGCodeForm::DrawGrid1SelectCell(int col, int row) {
+void CodeTableWindow::CellSelected(int col, int row) {
     UpdateCellStatus(col, row);
     popup_->Repaint();
 }
 
-void TGCodeForm::DrawGrid1MouseMove(int x, int y) {
-    numbering::Cell cell = DrawGrid1->MouseToCell(x, y);
+void CodeTableWindow::MouseMoved(int x, int y) {
+    numbering::Cell cell = grid->MouseToCell(x, y);
     if (cell.col <= 0 || cell.row <= 0) {
         popup_->Hide();
         return;
@@ -58,22 +58,22 @@ void TGCodeForm::DrawGrid1MouseMove(int x, int y) {
     popup_->Repaint();
 }
 
-void TGCodeForm::DrawGrid1MouseLeave() { popup_->Hide(); }
+void CodeTableWindow::MouseLeft() { popup_->Hide(); }
 
-gdi::Font& TGCodeForm::HeaderFont() {
-    const LOGFONTA& grid = DrawGrid1->Font();
+gdi::Font& CodeTableWindow::HeaderFont() {
+    const LOGFONTA& cells = grid->Font();
     const LONG height = Scale()(kHeaderFontHeight);
-    if (!headerFont_.get() || headerFace_ != grid.lfFaceName || headerHeight_ != height) {
-        LOGFONTA header = grid;
+    if (!headerFont_.get() || headerFace_ != cells.lfFaceName || headerHeight_ != height) {
+        LOGFONTA header = cells;
         header.lfHeight = height;
         headerFont_ = gdi::CreateFontFrom(header);
-        headerFace_ = grid.lfFaceName;
+        headerFace_ = cells.lfFaceName;
         headerHeight_ = height;
     }
     return headerFont_;
 }
 
-void TGCodeForm::DrawColumnHeader(HDC dc, int col, const RECT& rect) {
+void CodeTableWindow::DrawColumnHeader(HDC dc, int col, const RECT& rect) {
     if (col == 0) return;
     SelectObject(dc, HeaderFont().get());
     FillRect(dc, &rect, static_cast<HBRUSH>(GetCurrentObject(dc, OBJ_BRUSH)));
@@ -82,27 +82,27 @@ void TGCodeForm::DrawColumnHeader(HDC dc, int col, const RECT& rect) {
     DrawTextA(dc, text.data(), 1, &r, kTextFormat);
 }
 
-void TGCodeForm::DrawRowHeader(HDC dc, int row, const RECT& rect) {
+void CodeTableWindow::DrawRowHeader(HDC dc, int row, const RECT& rect) {
     SelectObject(dc, HeaderFont().get());
     FillRect(dc, &rect, static_cast<HBRUSH>(GetCurrentObject(dc, OBJ_BRUSH)));
-    std::string text = unicodeMode_ ? texts::Format(texts::kColumnHeaderFormat,
-                                                   {numbering::UnicodeCodeAt(1, row)})
-                                   : SjisCells[row - 1][0];
+    std::string text = unicodeNumbering_
+                           ? texts::Format(texts::kColumnHeaderFormat, {numbering::UnicodeCodeAt(1, row)})
+                           : sjisCells_[row - 1][0];
     RECT r = rect;
     DrawTextA(dc, text.data(), 4, &r, kTextFormat);
 }
 
-void TGCodeForm::DrawGrid1DrawCell(HDC dc, int col, int row, const RECT& rect) {
+void CodeTableWindow::DrawCell(HDC dc, int col, int row, const RECT& rect) {
     if (row == 0) return DrawColumnHeader(dc, col, rect);
     if (col == 0) return DrawRowHeader(dc, row, rect);
     FillRect(dc, &rect, static_cast<HBRUSH>(GetCurrentObject(dc, OBJ_BRUSH)));
     RECT r = rect;
-    if (unicodeMode_) {
-        CellChar[0] = static_cast<WCHAR>(numbering::UnicodeCodeAt(col, row));
-        DrawTextW(dc, CellChar, 1, &r, kTextFormat);
+    if (unicodeNumbering_) {
+        const WCHAR character = static_cast<WCHAR>(numbering::UnicodeCodeAt(col, row));
+        DrawTextW(dc, &character, 1, &r, kTextFormat);
         return;
     }
-    const std::string& text = SjisCells[row - 1][col];
+    const std::string& text = sjisCells_[row - 1][col];
     if (!text.empty()) {
         DrawTextA(dc, text.data(), 2, &r, kTextFormat);
         return;

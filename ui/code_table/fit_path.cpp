@@ -1,4 +1,4 @@
-#include "ui/gcode/fit_path.h"
+#include "ui/code_table/fit_path.h"
 
 #include "engine/paths.h"
 #include "ui/gdi.h"

@@ -1,4 +1,4 @@
-// TDispRegistryForm: shows the registry's EUDC font links as text. It only
+// RegistryWindow: shows the registry's EUDC font links as text. It only
 // displays; each showing reads the registry afresh.
 #pragma once
 
@@ -8,24 +8,23 @@
 #include "ui/gdi.h"
 #include "ui/window.h"
 
-class TDispRegistryForm : public ui::Window {
+class RegistryWindow final : public ui::Window {
 public:
     // Created hidden, owned by owner; shows the link table of run, which
     // it reads afresh into run at each showing.
-    TDispRegistryForm(HWND owner, RunParameters& run);
-    ~TDispRegistryForm() override;
+    RegistryWindow(HWND owner, RunParameters& run);
+    ~RegistryWindow() override;
 
     // Shows the window centred on the screen; the owner takes no input
     // until it was closed. The window is gone when this returns.
     void ShowModal();
 
-    HWND Memo1 = nullptr;
+    HWND linkText = nullptr;
 
 private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void DpiChanged() override;
-    void FormShow();
-    void FormClose();
+    void ShowLinks();
 
     HWND owner_;
     RunParameters& run_;

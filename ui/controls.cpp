@@ -19,6 +19,10 @@ HWND CreateControl(HWND parent, const char* className, const char* text, DWORD s
     return control;
 }
 
+void SetFont(HWND control, HFONT font) {
+    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+}
+
 void MoveControl(HWND control, const RECT& r) {
     SetWindowPos(control, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);

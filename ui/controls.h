@@ -16,6 +16,10 @@ gdi::Font MakeFont(const char* face, int height, bool underline = false);
 HWND CreateControl(HWND parent, const char* className, const char* text, DWORD style, int x,
                    int y, int w, int h, int id, HFONT font, DWORD exStyle = 0);
 
+// Gives a control another font and redraws it; the caller keeps the font
+// alive while the control shows it.
+void SetFont(HWND control, HFONT font);
+
 // Moves a child control to r, in its parent's client pixels.
 void MoveControl(HWND control, const RECT& r);
 // A drop-down list's closed box and its open list, in pixels.

@@ -85,8 +85,7 @@ void CodeTableWindow::ApplyScale() {
     const ui::DpiScale& s = Scale();
     const gdi::Font oldFont = std::move(controlFont_);  // until the controls hold the new one
     controlFont_ = ui::MakeFont(texts::kFacePGothic, s(kControlFontHeight));
-    for (HWND control : {fontBox->Handle(), numberingBox, statusBar})
-        SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(controlFont_.get()), TRUE);
+    for (HWND control : {fontBox->Handle(), numberingBox, statusBar}) ui::SetFont(control, controlFont_.get());
     for (HWND combo : {fontBox->Handle(), numberingBox})
         SendMessageA(combo, CB_SETITEMHEIGHT, 0, s(kItemHeight));
     SendMessageA(statusBar, SB_SETMINHEIGHT,

@@ -159,11 +159,9 @@ void MainWindow::DpiChanged() {
     const gdi::Font oldFont = std::move(font_), oldLinkFont = std::move(linkFont_);
     MakeFonts();
     for (const Place& place : kPlaces)
-        SendMessageA(this->*place.control, WM_SETFONT,
-                     reinterpret_cast<WPARAM>(place.control == &MainWindow::supportLink ? linkFont_.get()
-                                                                                        : font_.get()),
-                     TRUE);
-    SendMessageA(systemInfo, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
+        ui::SetFont(this->*place.control,
+                    place.control == &MainWindow::supportLink ? linkFont_.get() : font_.get());
+    ui::SetFont(systemInfo, font_.get());
     LoadIcon();
     LayOut();
 }

@@ -61,7 +61,7 @@ void NewFolderDialog::DpiChanged() {
     const gdi::Font oldFont = std::move(font_);  // until the controls hold the new one
     font_ = ui::MakeFont(texts::kMainFontFace, Scale()(kFontHeight));
     for (HWND control : {nameEntry, okButton, cancelButton, purposeLabel, promptLabel})
-        SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
+        ui::SetFont(control, font_.get());
     LayOut();
 }
 

@@ -24,7 +24,7 @@ RegistryWindow::RegistryWindow(HWND owner, RunParameters& run) : owner_(owner), 
 void RegistryWindow::DpiChanged() {
     const gdi::Font oldFont = std::move(font_);  // until the text box holds the new one
     font_ = ui::MakeFont(texts::kRegistryFontFace, Scale()(kFontHeight));
-    SendMessageA(linkText, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
+    ui::SetFont(linkText, font_.get());
 }
 
 // The text box goes before the font it shows.

@@ -159,14 +159,21 @@ LRESULT CodeTableWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
         // Back to the control the user left; the grid the first time.
         if (!focus_.Restore(Handle()) && grid) SetFocus(grid->Handle());
         return 0;
-    case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
-    case WM_MOVING: DragMainWindowAlong(*reinterpret_cast<const RECT*>(lParam)); return TRUE;
+    case WM_COMMAND:
+        OnCommand(LOWORD(wParam), HIWORD(wParam));
+        return 0;
+    case WM_MOVING:
+        DragMainWindowAlong(*reinterpret_cast<const RECT*>(lParam));
+        return TRUE;
     case WM_REFRESHCODETABLE:
         grid->Repaint();
         UpdateFileStatus();
         return 0;
-    case WM_CLOSE: DestroyWindow(Handle()); return 0;
-    default: return ui::Window::HandleMessage(message, wParam, lParam);
+    case WM_CLOSE:
+        DestroyWindow(Handle());
+        return 0;
+    default:
+        return ui::Window::HandleMessage(message, wParam, lParam);
     }
 }
 

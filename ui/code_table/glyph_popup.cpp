@@ -34,7 +34,9 @@ LRESULT GlyphPopup::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         Paint(paint.get());
         return 0;
     }
-    case WM_PRINTCLIENT: Paint(reinterpret_cast<HDC>(wParam)); return 0;
+    case WM_PRINTCLIENT:
+        Paint(reinterpret_cast<HDC>(wParam));
+        return 0;
     case WM_DPICHANGED:
         // Size and font follow the code table's DPI, which it gives.
         return DefWindowProcA(Handle(), message, wParam, lParam);

@@ -240,8 +240,12 @@ void MainWindow::AddHints() {
 
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
-    case WM_SIZE: FitToClientSize(); break;
+    case WM_COMMAND:
+        OnCommand(LOWORD(wParam), HIWORD(wParam));
+        return 0;
+    case WM_SIZE:
+        FitToClientSize();
+        break;
     case WM_SHOWWINDOW:
         if (wParam && lParam == 0) PlaceOnScreen();
         break;
@@ -253,21 +257,30 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (OnSetCursor(reinterpret_cast<HWND>(wParam))) return TRUE;
         break;
     case WM_ACTIVATE:
-    case WM_CANCELMODE: focus_.Follow(Handle(), message, wParam); break;
+    case WM_CANCELMODE:
+        focus_.Follow(Handle(), message, wParam);
+        break;
     case WM_SETFOCUS:
         // As in a dialog box, the focus goes to a control, not the window.
         if (!focus_.Restore(Handle())) SetFocus(GetNextDlgTabItem(Handle(), nullptr, FALSE));
         return 0;
-    case WM_NEXTDLGCTL: ui::MoveFocusAsDialog(Handle(), wParam, lParam); return 0;
+    case WM_NEXTDLGCTL:
+        ui::MoveFocusAsDialog(Handle(), wParam, lParam);
+        return 0;
     case WM_ENABLE:
         // While a modal window or a message box of this window is up, the
         // code table takes no input either: dragging it would drag this
         // window along.
         if (codeTable_) EnableWindow(codeTable_->Handle(), static_cast<BOOL>(wParam));
         break;
-    case DM_GETDEFID: return MAKELRESULT(kRunButton, DC_HASDEFID);
-    case WM_MOVING: MoveCodeTableAlong(*reinterpret_cast<const RECT*>(lParam)); return TRUE;
-    case WM_ENABLEEUDC: OnEnableEudcMessage(); return 0;
+    case DM_GETDEFID:
+        return MAKELRESULT(kRunButton, DC_HASDEFID);
+    case WM_MOVING:
+        MoveCodeTableAlong(*reinterpret_cast<const RECT*>(lParam));
+        return TRUE;
+    case WM_ENABLEEUDC:
+        OnEnableEudcMessage();
+        return 0;
     }
     return ui::Window::HandleMessage(message, wParam, lParam);
 }

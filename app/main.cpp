@@ -2,8 +2,9 @@
 #include <windows.h>
 
 #include "app/run_modes.h"
-#include "command/arguments.h"
-#include "command/paths.h"
+#include "app/window_mode.h"
+#include "engine/arguments.h"
+#include "engine/paths.h"
 #include "platform/platform.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
@@ -11,5 +12,5 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     platform::RestrictDllSearchToSystemFolder();
     platform::UseDoublePrecision();
     const std::string executable = platform::ExecutablePath();
-    return RunMinamo(executable, ProgramArguments(paths::FolderPart(executable)));
+    return RunMinamo(executable, ProgramArguments(paths::FolderPart(executable)), RunWindowMode);
 }

@@ -1,72 +1,57 @@
 #include "app/run_modes.h"
 
-#include <memory>
-
-#include "command/run_log.h"
-#include "command/texts.h"
-#include "platform/platform.h"
-
-uint8_t ResultCode = 0;
+#include "engine/acquire.h"
+#include "engine/command_line.h"
+#include "engine/eudc_switch.h"
+#include "engine/help.h"
+#include "engine/install.h"
+#include "engine/run_log.h"
+#include "engine/texts.h"
+#include "platform/interaction.h"
 
 namespace {
 
 // Exactly one action, the first that applies: help beats everything, the
 // EUDC switch beats /p and /g, /p (or AutoRun) beats /g. Each run leaves
 // its line in the run log when one is asked for.
-void RunCommandMode(TminamoParam& param) {
-    std::string action, target;
-    if (param.HelpRequested) {
-        action = "/h";
-        param.ShowHelp();
-    } else if (param.EudcSwitch != kSwitchNone) {
-        action = param.EudcSwitch == kSwitchOn ? "true" : "false";
-        param.SwitchEudc();
-    } else if (param.PutRequested) {
-        action = param.AutoRun ? "/p (AutoRun)" : "/p";
-        platform::EnableEudc(platform::kEudcOff);
-        ResultCode = param.PutEudc();
-        // On again after every attempt, failed or cancelled ones included.
-        platform::EnableEudc(platform::kEudcOn);
-        target = param.TargetFolder;
-    } else if (param.GetRequested) {
-        action = "/g";
-        ResultCode = param.GetEudc();
-        target = param.TargetFolder;
+Result RunCommandMode(RunParameters& run) {
+    const Options& options = run.options;
+    RunRecord record;
+    if (options.helpRequested) {
+        record.action = "/h";
+        ShowHelp(run.notifier);
+    } else if (options.eudcSwitch != EudcSwitch::kNone) {
+        record.action = options.eudcSwitch == EudcSwitch::kOn ? "true" : "false";
+        SwitchEudc(options.eudcSwitch, run.notifier);
+    } else if (options.installRequested) {
+        record.action = options.autoRun ? "/p (AutoRun)" : "/p";
+        InstallReport report;
+        record.result =
+            InstallWithEudcOff(run.folders, options, run.target, run.fontLinks, run.notifier, report);
+        record.target = run.target.folder;
+    } else if (options.acquireRequested) {
+        record.action = "/g";
+        AcquireReport report;
+        record.result = AcquireEudc(run.folders, options, run.target, run.fontLinks, run.notifier, report);
+        record.target = run.target.folder;
     } else {
-        action = "/h";
-        param.ShowHelp();
+        record.action = "/h";
+        ShowHelp(run.notifier);
     }
-    AppendRunLog(param, action, target, ResultCode);
+    AppendRunLog(options.logFile, run.folders.program, record, run.notifier.Reports());
+    return record.result;
 }
-
-// Keeps the global RunParam pointing at the one instance while it lives.
-class RunParamScope {
-public:
-    explicit RunParamScope(const std::string& executablePath)
-        : param_(std::make_unique<TminamoParam>(executablePath)) {
-        RunParam = param_.get();
-    }
-    ~RunParamScope() { RunParam = nullptr; }
-    TminamoParam& get() { return *param_; }
-
-private:
-    std::unique_ptr<TminamoParam> param_;
-};
 
 }  // namespace
 
-int RunMinamo(const std::string& executablePath, const StringList& args) {
-    ResultCode = 0;
-    RunParamScope scope(executablePath);
-    TminamoParam& param = scope.get();
-    if (param.ProgramFolder == param.UserDataFolder) {
+int RunMinamo(const std::string& executablePath, const StringList& args, WindowMode runWindowMode) {
+    RunParameters run(executablePath);
+    if (run.folders.program == run.folders.userData) {
         // Shown even when /s follows: nothing has been read yet.
         platform::ShowMessage(texts::kRefuseLocation);
         return 0;
     }
-    if (param.ParseCommandLine(args)) {
-        RunCommandMode(param);
-        return ResultCode;
-    }
-    return RunWindowMode();
+    if (ParseCommandLine(args, run.folders.program, run.options, run.target))
+        return ExitCode(RunCommandMode(run));
+    return runWindowMode(run);
 }

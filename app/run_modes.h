@@ -2,22 +2,17 @@
 // the user data folder, then runs one command-mode action or the window.
 #pragma once
 
-#include <cstdint>
 #include <string>
 
-#include "command/param.h"
+#include "engine/run_parameters.h"
+#include "engine/string_list.h"
 
-// The command-mode result; becomes the exit code.
-extern uint8_t ResultCode;
+// Window mode on the run's parameters, until the main window closes; its
+// exit code. The entry takes it from its caller, so that command mode (and
+// the tests of it) links without any window.
+using WindowMode = int (*)(RunParameters& run);
 
 // Runs the whole program with the given executable path and arguments
-// (after the program path) and returns the process exit code.
-int RunMinamo(const std::string& executablePath, const StringList& args);
-
-// Window mode: the main window and its message loop; returns when it closed.
-int RunWindowMode();
-
-class TMinamoForm;
-// The message loop of window mode, until form's window is gone or the
-// thread is asked to quit.
-void RunMessageLoop(TMinamoForm& form);
+// (after the program path) and returns the process exit code: in command
+// mode the action's result.
+int RunMinamo(const std::string& executablePath, const StringList& args, WindowMode runWindowMode);

@@ -1,23 +1,24 @@
-#include "app/run_modes.h"
+#include "app/window_mode.h"
 
-#include "ui/gcode/gcode_form.h"
-#include "ui/main/minamo_form.h"
+#include <memory>
 
-// Runs the main window until it closes; closing it ends the program.
-int RunWindowMode() {
-    std::unique_ptr<TMinamoForm> form = TMinamoForm::Create();
-    if (!form) return 0;
-    form->Show();
-    RunMessageLoop(*form);
+#include "ui/main/main_window.h"
+
+int RunWindowMode(RunParameters& run) {
+    std::unique_ptr<MainWindow> window = MainWindow::Create(run);
+    if (window) {
+        window->Show();
+        RunMessageLoop(*window);
+    }
     return 0;
 }
 
-void RunMessageLoop(TMinamoForm& form) {
+void RunMessageLoop(MainWindow& window) {
     MSG msg;
-    while (form.Handle() && GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    while (window.Handle() && GetMessageA(&msg, nullptr, 0, 0) > 0) {
         // Tab, Enter and the mnemonics as in a dialog box, in both windows.
-        if (IsDialogMessageA(form.Handle(), &msg)) continue;
-        if (CodeTableForm && IsDialogMessageA(CodeTableForm->Handle(), &msg)) continue;
+        if (IsDialogMessageA(window.Handle(), &msg)) continue;
+        if (window.CodeTable() && IsDialogMessageA(window.CodeTable()->Handle(), &msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }

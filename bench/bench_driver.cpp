@@ -15,14 +15,36 @@
 #include <cstdlib>
 #include <string>
 
-#include "bench/child_process.h"
 #include "bench/figures.h"
+#include "platform/text.h"
+#include "tests/support/child_process.h"
 
 namespace {
 
+struct Timed {
+    int exitCode = -1;  // -1 when it could not be started or timed out
+    double milliseconds = 0;
+};
+
+// Runs a whole command line (program and arguments) and waits for it, timed
+// with the performance counter from just before the start to the exit.
+Timed RunTimed(const std::string& commandLine, DWORD timeoutMs = 600000) {
+    LARGE_INTEGER frequency, start, end;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&start);
+    // Quiet: the children's output would mix with the figures.
+    ChildProcess child(platform::ToWide(CP_ACP, commandLine), true);
+    Timed timed;
+    timed.exitCode = child.Wait(timeoutMs);
+    QueryPerformanceCounter(&end);
+    timed.milliseconds = 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) /
+                         static_cast<double>(frequency.QuadPart);
+    return timed;
+}
+
 bool RunReset(const std::string& reset) {
     if (reset.empty()) return true;
-    const bench::Timed timed = bench::RunTimed(reset);
+    const Timed timed = RunTimed(reset);
     if (timed.exitCode != 0) std::fprintf(stderr, "reset failed (%d): %s\n", timed.exitCode, reset.c_str());
     return timed.exitCode == 0;
 }
@@ -30,7 +52,7 @@ bool RunReset(const std::string& reset) {
 // One timed run after its reset; false when either failed.
 bool TimeOne(const std::string& reset, const std::string& command, bench::Samples& samples) {
     if (!RunReset(reset)) return false;
-    const bench::Timed timed = bench::RunTimed(command);
+    const Timed timed = RunTimed(command);
     if (timed.exitCode != 0) {
         std::fprintf(stderr, "exit code %d: %s\n", timed.exitCode, command.c_str());
         return false;

@@ -8,13 +8,13 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <vector>
 
 #include "bench/figures.h"
-#include "command/param.h"
 #include "platform/platform.h"
-#include "ui/gcode/code_numbering.h"
-#include "ui/gcode/gcode_form.h"
+#include "ui/code_table/code_numbering.h"
+#include "ui/code_table/code_table_window.h"
 
 namespace {
 
@@ -35,22 +35,21 @@ void Pump() {
     }
 }
 
-TGCodeForm* OpenUnicodeTable() {
-    TGCodeForm* form = TGCodeForm::Create(nullptr, 0);
-    CodeTableForm = form;
+std::unique_ptr<CodeTableWindow> OpenUnicodeTable(const RunParameters& run) {
+    std::unique_ptr<CodeTableWindow> table = CodeTableWindow::Create(nullptr, 0, run, nullptr);
     RECT outer{0, 0, 482, 234};  // the size the main window docks it at
     AdjustWindowRectEx(&outer, WS_OVERLAPPEDWINDOW, FALSE, 0);
-    SetWindowPos(form->Handle(), nullptr, 40, 40, outer.right - outer.left,
-                 outer.bottom - outer.top, SWP_NOZORDER);
-    form->Show();
-    SendMessageA(form->CBCode, CB_SETCURSEL, 1, 0);
-    form->CBCodeChange();
+    SetWindowPos(table->Handle(), nullptr, 40, 40, outer.right - outer.left, outer.bottom - outer.top,
+                 SWP_NOZORDER);
+    table->Show();
+    SendMessageA(table->numberingBox, CB_SETCURSEL, 1, 0);
+    table->SwitchNumbering();
     Pump();
-    return form;
+    return table;
 }
 
 // The grid: one whole repaint, then every top row in turn, painted at once.
-double TimeGrid(TDrawGrid& grid) {
+double TimeGrid(CellGrid& grid) {
     const double start = Now();
     grid.SetTopRow(1);
     grid.Repaint();
@@ -62,7 +61,7 @@ double TimeGrid(TDrawGrid& grid) {
 }
 
 // The data cells' rectangles of the visible rows, from the top.
-std::vector<std::vector<RECT>> VisibleCells(TDrawGrid& grid) {
+std::vector<std::vector<RECT>> VisibleCells(CellGrid& grid) {
     grid.SetTopRow(1);
     std::vector<std::vector<RECT>> rows;
     for (int row = 1; row < grid.RowCount(); ++row) {
@@ -78,7 +77,7 @@ std::vector<std::vector<RECT>> VisibleCells(TDrawGrid& grid) {
 }
 
 // The same steps as TimeGrid, as bare DrawTextW calls of the same cells.
-double TimeBare(TDrawGrid& grid, const std::vector<std::vector<RECT>>& visible) {
+double TimeBare(CellGrid& grid, const std::vector<std::vector<RECT>>& visible) {
     const int rows = grid.RowCount() - 1;
     const int steps = 1 + (rows - static_cast<int>(visible.size()));
     const double start = Now();
@@ -105,9 +104,9 @@ double TimeBare(TDrawGrid& grid, const std::vector<std::vector<RECT>>& visible) 
 
 int main(int argc, char** argv) {
     const int runs = argc > 1 ? std::atoi(argv[1]) : 5;
-    RunParam = new TminamoParam(platform::ExecutablePath());
-    TGCodeForm* form = OpenUnicodeTable();
-    TDrawGrid& grid = *form->DrawGrid1;
+    RunParameters run(platform::ExecutablePath());
+    std::unique_ptr<CodeTableWindow> table = OpenUnicodeTable(run);
+    CellGrid& grid = *table->grid;
     const auto visible = VisibleCells(grid);
     if (grid.RowCount() != 401 || visible.empty()) {
         std::fprintf(stderr, "the Unicode table has %d rows, %zu visible\n", grid.RowCount() - 1,
@@ -126,7 +125,5 @@ int main(int argc, char** argv) {
                  visible.size(), grid.ColCount() - 1, bench::Listed(gridMs).c_str(),
                  bench::Listed(bareMs).c_str());
     std::printf("%.1f %.1f %.3f\n", bench::Median(gridMs), bench::Median(bareMs), bench::Median(ratios));
-    form->Close();
-    delete RunParam;
     return 0;
 }

@@ -81,7 +81,7 @@ bench_code_table() {
 }
 
 # Peak working set of the window program with the code table open (button
-# 111 of the main window, kGCodeButton) against the empty program's window.
+# 111 of the main window, kCodeTableButton) against the empty program's window.
 bench_memory() {
     local minamo empty
     minamo=$(bench_driver memory "$RUNS" 'C:\bench\stick\minamo.exe' 111 1500) &&

@@ -7,8 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "bench/child_process.h"
 #include "bench/figures.h"
+#include "platform/text.h"
+#include "tests/support/child_process.h"
 
 namespace {
 
@@ -32,10 +33,10 @@ std::vector<HWND> VisibleWindows(DWORD processId) {
 }
 
 // Waits until the process shows at least count top-level windows.
-bool WaitForWindows(const bench::Child& child, size_t count, DWORD timeoutMs) {
+bool WaitForWindows(const ChildProcess& child, size_t count, DWORD timeoutMs) {
     for (DWORD waited = 0; waited < timeoutMs; waited += 50) {
-        if (VisibleWindows(child.id()).size() >= count) return true;
-        if (WaitForSingleObject(child.process(), 50) == WAIT_OBJECT_0) return false;
+        if (VisibleWindows(child.Id()).size() >= count) return true;
+        if (!child.Running(50)) return false;
     }
     return false;
 }
@@ -49,9 +50,9 @@ HWND MainWindow(DWORD processId) {
 
 // One run: the peak working set in KB, or 0 when it failed.
 double PeakOnce(const std::string& command, int clickId, int waitMs) {
-    bench::Child child(command);
-    if (!child.started() || !WaitForWindows(child, 1, 30000)) return 0;
-    HWND main = MainWindow(child.id());
+    ChildProcess child(platform::ToWide(CP_ACP, command), true);
+    if (!child.Started() || !WaitForWindows(child, 1, 30000)) return 0;
+    HWND main = MainWindow(child.Id());
     if (clickId) {
         HWND button = GetDlgItem(main, clickId);
         if (!button) return 0;
@@ -61,7 +62,7 @@ double PeakOnce(const std::string& command, int clickId, int waitMs) {
     Sleep(static_cast<DWORD>(waitMs));
     PROCESS_MEMORY_COUNTERS counters = {};
     counters.cb = sizeof counters;
-    const bool read = GetProcessMemoryInfo(child.process(), &counters, sizeof counters);
+    const bool read = GetProcessMemoryInfo(child.Process(), &counters, sizeof counters);
     PostMessageA(main, WM_CLOSE, 0, 0);
     if (child.Wait(30000) != 0 || !read) return 0;
     return static_cast<double>(counters.PeakWorkingSetSize) / 1024.0;

@@ -5,6 +5,8 @@
 // with its backslash, where the C runtime's rules would read \" as a quote
 // and swallow the switches after it. No byte of a two-byte Shift-JIS
 // character is a blank or a quote, so bytes can be looked at one by one.
+//
+// On failure: cannot fail; an open quote runs to the end of the line.
 #pragma once
 
 #include <string>

@@ -1,8 +1,8 @@
-// Pixel density and colour scheme of the display. The per-window DPI
-// functions came with Windows 10 (1607): they are looked up in the loaded
-// user32 at run time, so that the program still starts on old Windows,
-// where the system DPI stands in for them.
-#include "platform/platform.h"
+// Pixel density and colour scheme of the display: the per-window DPI
+// functions looked up in the loaded user32.
+#include "platform/display.h"
+
+#include "platform/unique_handle.h"
 
 namespace platform {
 
@@ -19,7 +19,7 @@ Fn User32Function(const char* name) {
 }  // namespace
 
 UINT SystemDpi() {
-    ScreenDC screen;
+    WindowDC screen(nullptr);
     const int dpi = screen.get() ? GetDeviceCaps(screen.get(), LOGPIXELSY) : 0;
     return dpi > 0 ? static_cast<UINT>(dpi) : kDefaultDpi;
 }

@@ -1,5 +1,6 @@
-// File and folder queries. Each says false when Windows refused.
-#include "platform/platform.h"
+#include "platform/files.h"
+
+#include "platform/system.h"
 
 namespace platform {
 
@@ -75,56 +76,44 @@ bool RemoveFolderWithFiles(const std::string& folder) {
 std::vector<FolderEntry> ListFolder(const std::string& pattern) {
     std::vector<FolderEntry> entries;
     WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA(pattern.c_str(), &data);
-    if (find == INVALID_HANDLE_VALUE) return entries;
+    const UniqueFind find(FindFirstFileA(pattern.c_str(), &data));
+    if (!find) return entries;
     do {
         entries.push_back({data.cFileName, data.dwFileAttributes});
-    } while (FindNextFileA(find, &data));
-    FindClose(find);
+    } while (FindNextFileA(find.get(), &data));
     return entries;
 }
 
 namespace {
-// A file handle closed with the object.
-class FileHandle {
-public:
-    explicit FileHandle(HANDLE h) : h_(h) {}
-    ~FileHandle() {
-        if (ok()) CloseHandle(h_);
-    }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-    bool ok() const { return h_ != INVALID_HANDLE_VALUE; }
-    HANDLE get() const { return h_; }
-
-private:
-    HANDLE h_;
-};
+// For reading, shared with writers: a file another program writes to is
+// still read.
+UniqueFile OpenForReading(const std::string& path) {
+    return UniqueFile(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+}
 }  // namespace
 
 bool AppendToFile(const std::string& path, const std::string& bytes) {
     const DWORD share = FILE_SHARE_READ | FILE_SHARE_WRITE;
     // Append access makes each write land at the end of the file as it is
     // then, also while other machines append to it.
-    HANDLE h = CreateFileA(path.c_str(), FILE_APPEND_DATA | SYNCHRONIZE, share, nullptr, OPEN_ALWAYS,
-                           FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (h == INVALID_HANDLE_VALUE && !IsNtPlatform()) {
+    UniqueFile file(CreateFileA(path.c_str(), FILE_APPEND_DATA | SYNCHRONIZE, share, nullptr, OPEN_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file && !IsNtPlatform()) {
         // Windows 98 and Me know only whole write access.
-        h = CreateFileA(path.c_str(), GENERIC_WRITE, share, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                        nullptr);
-        if (h != INVALID_HANDLE_VALUE) SetFilePointer(h, 0, nullptr, FILE_END);
+        file.reset(
+            CreateFileA(path.c_str(), GENERIC_WRITE, share, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (file) SetFilePointer(file.get(), 0, nullptr, FILE_END);
     }
-    FileHandle file(h);
-    if (!file.ok()) return false;
+    if (!file) return false;
     DWORD written = 0;
     return WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
            written == bytes.size();
 }
 
 bool LastWriteLocalTime(const std::string& path, SYSTEMTIME& time) {
-    FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.ok()) return false;
+    const UniqueFile file = OpenForReading(path);
+    if (!file) return false;
     FILETIME written, local;
     return GetFileTime(file.get(), nullptr, nullptr, &written) &&
            FileTimeToLocalFileTime(&written, &local) && FileTimeToSystemTime(&local, &time);
@@ -144,9 +133,8 @@ bool SameStamp(const FileStamp& a, const FileStamp& b) {
 }
 
 bool ReadWholeFile(const std::string& path, std::string& bytes) {
-    FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.ok()) return false;
+    const UniqueFile file = OpenForReading(path);
+    if (!file) return false;
     bytes.clear();
     char buffer[4096];
     DWORD n = 0;
@@ -154,32 +142,24 @@ bool ReadWholeFile(const std::string& path, std::string& bytes) {
     return true;
 }
 
-bool OpenFile::CreateDurable(const std::string& path) {
-    Close();
-    handle_ = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
-                          FILE_ATTRIBUTE_NORMAL | FILE_FLAG_WRITE_THROUGH, nullptr);
-    return IsOpen();
+UniqueFile CreateDurableFile(const std::string& path) {
+    return UniqueFile(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
+                                  FILE_ATTRIBUTE_NORMAL | FILE_FLAG_WRITE_THROUGH, nullptr));
 }
 
-bool OpenFile::OpenExclusive(const std::string& path, bool& inUse) {
-    Close();
-    handle_ = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
-                          FILE_ATTRIBUTE_NORMAL, nullptr);
-    inUse = !IsOpen() && GetLastError() == ERROR_SHARING_VIOLATION;
-    return IsOpen();
+UniqueFile OpenExclusiveFile(const std::string& path, bool& inUse) {
+    UniqueFile file(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    inUse = !file && GetLastError() == ERROR_SHARING_VIOLATION;
+    return file;
 }
 
-bool OpenFile::AppendDurably(const std::string& bytes) {
-    if (!IsOpen()) return false;
+bool AppendDurably(HANDLE file, const std::string& bytes) {
+    if (file == INVALID_HANDLE_VALUE) return false;
     DWORD written = 0;
-    return SetFilePointer(handle_, 0, nullptr, FILE_END) != INVALID_SET_FILE_POINTER &&
-           ::WriteFile(handle_, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-           written == bytes.size() && FlushFileBuffers(handle_);
-}
-
-void OpenFile::Close() {
-    if (IsOpen()) CloseHandle(handle_);
-    handle_ = INVALID_HANDLE_VALUE;
+    return SetFilePointer(file, 0, nullptr, FILE_END) != INVALID_SET_FILE_POINTER &&
+           ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+           written == bytes.size() && FlushFileBuffers(file);
 }
 
 }  // namespace platform

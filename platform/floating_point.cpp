@@ -1,5 +1,5 @@
 // Floating-point arithmetic as wide as the double it is stored in.
-#include "platform/platform.h"
+#include "platform/floating_point.h"
 
 #include <float.h>
 

@@ -1,5 +1,5 @@
 // The real boxes and EUDC switch, and the slot a test can fill.
-#include "platform/platform.h"
+#include "platform/interaction.h"
 
 namespace platform {
 

@@ -1,5 +1,7 @@
 // Profile (INI) files through the system's own reader and writer.
-#include "platform/platform.h"
+#include "platform/profile.h"
+
+#include <windows.h>
 
 namespace platform {
 

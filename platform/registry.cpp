@@ -1,46 +1,35 @@
 // Registry keys. Names and data are read into buffers that grow on
 // ERROR_MORE_DATA: RegQueryInfoKeyA may report lengths in UTF-16 units,
 // which are shorter than the Shift-JIS bytes of the same name.
-#include "platform/platform.h"
+#include "platform/registry.h"
 
 namespace platform {
 
-RegistryKey::~RegistryKey() { Close(); }
-
-void RegistryKey::Close() {
-    if (key_) RegCloseKey(key_);
-    key_ = nullptr;
-}
-
-bool RegistryKey::Open(HKEY root, const char* path, REGSAM access) {
-    Close();
+UniqueKey OpenKey(HKEY root, const char* path, REGSAM access) {
     HKEY key = nullptr;
-    if (RegOpenKeyExA(root, path, 0, access, &key) != ERROR_SUCCESS) return false;
-    key_ = key;
-    return true;
+    if (RegOpenKeyExA(root, path, 0, access, &key) != ERROR_SUCCESS) return UniqueKey();
+    return UniqueKey(key);
 }
 
-bool RegistryKey::Create(HKEY root, const char* path, REGSAM access) {
-    Close();
+UniqueKey CreateKey(HKEY root, const char* path, REGSAM access) {
     HKEY key = nullptr;
-    if (RegCreateKeyExA(root, path, 0, nullptr, REG_OPTION_NON_VOLATILE, access, nullptr, &key,
-                        nullptr) != ERROR_SUCCESS)
-        return false;
-    key_ = key;
-    return true;
+    if (RegCreateKeyExA(root, path, 0, nullptr, REG_OPTION_NON_VOLATILE, access, nullptr, &key, nullptr) !=
+        ERROR_SUCCESS)
+        return UniqueKey();
+    return UniqueKey(key);
 }
 
-std::vector<std::string> RegistryKey::ValueNames() const {
+std::vector<std::string> ValueNames(HKEY key) {
     std::vector<std::string> names;
-    if (!key_) return names;
+    if (!key) return names;
     DWORD count = 0, longest = 0;
-    if (RegQueryInfoKeyA(key_, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &count,
-                         &longest, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
+    if (RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &count, &longest,
+                         nullptr, nullptr, nullptr) != ERROR_SUCCESS)
         return names;
     std::vector<char> buffer(longest * 2 + 2 > 256 ? longest * 2 + 2 : 256);
     for (DWORD i = 0; i < count;) {
         DWORD length = static_cast<DWORD>(buffer.size());
-        LONG r = RegEnumValueA(key_, i, buffer.data(), &length, nullptr, nullptr, nullptr, nullptr);
+        LONG r = RegEnumValueA(key, i, buffer.data(), &length, nullptr, nullptr, nullptr, nullptr);
         if (r == ERROR_MORE_DATA && buffer.size() < 65536) {
             buffer.resize(buffer.size() * 2);
             continue;
@@ -52,33 +41,32 @@ std::vector<std::string> RegistryKey::ValueNames() const {
     return names;
 }
 
-bool RegistryKey::ReadText(const std::string& name, std::string& text) const {
+TextRead ReadText(HKEY key, const std::string& name, std::string& text) {
     text.clear();
-    if (!key_) return false;
+    if (!key) return TextRead::kFailed;
     DWORD type = 0, size = 0;
-    // A value whose size cannot be queried reads as an empty text.
-    if (RegQueryValueExA(key_, name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
-        return true;
-    if (type != REG_SZ && type != REG_EXPAND_SZ) return false;
+    if (RegQueryValueExA(key, name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
+        return TextRead::kFailed;
+    if (type != REG_SZ && type != REG_EXPAND_SZ) return TextRead::kNotText;
     std::vector<char> data(size + 2);
     for (;;) {
         DWORD have = static_cast<DWORD>(data.size()) - 1;
-        LONG r = RegQueryValueExA(key_, name.c_str(), nullptr, &type,
-                                  reinterpret_cast<BYTE*>(data.data()), &have);
+        LONG r = RegQueryValueExA(key, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(data.data()),
+                                  &have);
         if (r == ERROR_MORE_DATA) {
             data.resize(data.size() * 2);
             continue;
         }
-        if (r != ERROR_SUCCESS) return true;
+        if (r != ERROR_SUCCESS) return TextRead::kFailed;
         data[have] = '\0';
         text = data.data();  // raw text up to the first NUL
-        return true;
+        return TextRead::kText;
     }
 }
 
-bool RegistryKey::WriteText(const std::string& name, const std::string& text) {
-    if (!key_) return false;
-    return RegSetValueExA(key_, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+bool WriteText(HKEY key, const std::string& name, const std::string& text) {
+    if (!key) return false;
+    return RegSetValueExA(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
                           static_cast<DWORD>(text.size() + 1)) == ERROR_SUCCESS;
 }
 

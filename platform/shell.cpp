@@ -1,7 +1,5 @@
 // The shell's file copy, with the system's progress dialog on long copies.
-#include "platform/platform.h"
-
-#include <shellapi.h>
+#include "platform/shell.h"
 
 namespace platform {
 

@@ -1,7 +1,10 @@
 // The shell's special folders, found at run time: shell32 exports
 // SHGetFolderPath from Windows 2000 on, and importing it would keep the
 // program from starting on NT 4.0 and Windows 98.
-#include "platform/platform.h"
+#include "platform/shell_folder.h"
+
+#include "platform/spelled_path.h"
+#include "platform/system.h"
 
 #include <shlobj.h>
 

@@ -1,8 +1,8 @@
-// Paths from the system, in UTF-16, spelled for the A functions. The program
-// speaks Shift-JIS, and a folder named with a character outside it (𠮷 in
-// 𠮷野) reaches the A functions as a path of "?" that does not exist; its
-// short (8.3) name is plain ASCII and names the same folder.
-#include "platform/platform.h"
+#include "platform/spelled_path.h"
+
+#include <windows.h>
+
+#include "platform/text.h"
 
 namespace platform {
 

@@ -1,7 +1,10 @@
 // Process, command line, environment and version.
-#include "platform/platform.h"
+#include "platform/system.h"
 
 #include "platform/command_line_split.h"
+#include "platform/spelled_path.h"
+#include "platform/system_dlls.h"
+#include "platform/unique_handle.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
@@ -109,13 +112,11 @@ SYSTEMTIME LocalTimeNow() {
 }
 
 bool IsThemeActive() {
-    HMODULE theme = LoadSystemLibrary("uxtheme.dll");
+    const UniqueModule theme(LoadSystemLibrary("uxtheme.dll"));
     if (!theme) return false;
     using Fn = BOOL(WINAPI*)();
-    auto fn = reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(theme, "IsThemeActive")));
-    bool active = fn && fn();
-    FreeLibrary(theme);
-    return active;
+    auto fn = reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(theme.get(), "IsThemeActive")));
+    return fn && fn();
 }
 
 bool InitCommonControlsAtRunTime(DWORD classes) {

@@ -11,7 +11,7 @@
 #undef _WIN32_WINNT
 #define _WIN32_WINNT 0x0501
 
-#include "platform/platform.h"
+#include "platform/system_dlls.h"
 
 namespace platform {
 

@@ -1,5 +1,5 @@
 // Locale-aware comparison and code-page conversion.
-#include "platform/platform.h"
+#include "platform/text.h"
 
 namespace platform {
 
@@ -55,15 +55,6 @@ bool ToMultiByteExactly(UINT codePage, const std::wstring& text, std::string& by
     // A best fit (U+00A5 to the byte 0x5C, a backslash) is no counterpart
     // either: the text must come back as it was.
     return !usedDefault && ToWide(codePage, bytes) == text;
-}
-
-ScreenDC::ScreenDC() : dc_(GetDC(nullptr)) {}
-ScreenDC::~ScreenDC() {
-    if (dc_) ReleaseDC(nullptr, dc_);
-}
-
-void EnumerateFontFamilies(HDC dc, FONTENUMPROCA proc, LPARAM value) {
-    EnumFontFamiliesA(dc, nullptr, proc, value);
 }
 
 }  // namespace platform

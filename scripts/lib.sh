@@ -129,12 +129,18 @@ minamo_stop_prefix() {
 }
 
 # Window mode needs a display; Xvfb stands in when there is none.
+# Xvfb takes a display number no other server holds and says which: with a
+# number drawn at random, two test runs on one machine could share a
+# display, and the windows of one would take the focus from the other's.
 minamo_display() {
     [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1 && return 0
-    local n=$((90 + RANDOM % 100))
-    Xvfb ":$n" -screen 0 2560x1600x24 -nolisten tcp >/dev/null 2>&1 &
+    local number
+    number=$(mktemp /tmp/minamo-display.XXXXXX)
+    Xvfb -displayfd 3 -screen 0 2560x1600x24 -nolisten tcp 3>"$number" >/dev/null 2>&1 &
     MINAMO_XVFB=$!
-    export DISPLAY=":$n"
+    for _ in $(seq 50); do [ -s "$number" ] && break; sleep 0.1; done
+    export DISPLAY=":$(head -n 1 "$number")"
+    rm -f "$number"
     for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
 }
 

@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <memory>
 
-#include "command/param.h"
-#include "command/paths.h"
-#include "command/texts.h"
+#include "engine/acquire.h"
+#include "engine/install.h"
+#include "engine/paths.h"
+#include "engine/run_parameters.h"
+#include "engine/texts.h"
 #include "tests/support/test_support.h"
 #include "tests/support/utf8.h"
 
@@ -25,22 +27,27 @@ protected:
     }
     void TearDown() override { ClearEudcKey(); }
 
-    std::unique_ptr<TminamoParam> Param(const std::string& target = "data\\") {
-        auto p = std::make_unique<TminamoParam>(program / "minamo.exe");
-        p->SetTarget(target);
+    std::unique_ptr<RunParameters> Param(const std::string& target = "data\\") {
+        auto p = std::make_unique<RunParameters>(program / "minamo.exe");
+        p->target.Set(target);
         return p;
+    }
+    // The result as its number, the exit code that scripts see.
+    int RunAcquire(RunParameters& p) {
+        return ExitCode(AcquireEudc(p.folders, p.options, p.target, p.fontLinks, p.notifier, report));
     }
     std::string Target(const std::string& name) const { return program / ("data\\" + name); }
 
     TempFolder program, system;
     FakeInteraction boxes;
+    AcquireReport report;
 };
 
 TEST_F(Acquire, CopiesTheLinkedFilesAndWritesTheInfoFile) {
     SetEudcLink("SystemDefaultEUDCFont", system / "EUDC.TTE");
     SetEudcLink("MS PGothic", system / "P.TTE");
     auto param = Param();
-    EXPECT_EQ(param->GetEudc(), 0);
+    EXPECT_EQ(RunAcquire(*param), 0);
     EXPECT_EQ(ReadFile(Target("EUDC.TTE")), FontBytes(4000, 1));
     EXPECT_EQ(ReadFile(Target("EUDC.EUF")), FontBytes(300, 2));
     EXPECT_EQ(ReadFile(Target("P.TTE")), FontBytes(5000, 3));
@@ -68,7 +75,7 @@ TEST_F(Acquire, Report) {
         TempFolder target;
         auto param = Param(target.path());
         FakeInteraction run;
-        EXPECT_EQ(param->GetEudc(), 0);
+        EXPECT_EQ(RunAcquire(*param), 0);
         EXPECT_EQ(run.messages, StringList{c.report});
     }
 }
@@ -106,13 +113,13 @@ TEST_F(Acquire, ResultCodes) {
             SetEudcLink(l.first, path);
         }
         auto param = Param(target.path());
-        param->Confirm = c.confirm;
-        param->Silent = false;
-        param->CopyEUF = c.copyEuf;
+        param->options.confirm = c.confirm;
+        param->options.silent = false;
+        param->options.copyCompanions = c.copyEuf;
         FakeInteraction run;
         run.answers = c.answers;
-        param->Silent = c.silent;
-        EXPECT_EQ(param->GetEudc(), c.result) << c.label;
+        param->options.silent = c.silent;
+        EXPECT_EQ(RunAcquire(*param), c.result) << c.label;
         EXPECT_EQ(run.questions.size(), c.questions) << c.label;
         if (!c.silent) {
             ASSERT_EQ(run.messages.size(), 1u) << c.label;
@@ -140,10 +147,10 @@ TEST_F(Acquire, SourcesAreTakenOnce) {
     SetEudcLink("F", "C:\\nowhere\\M.TTE");
     SetEudcLink("G", "");  // a link without a path is reported, not skipped
     auto param = Param();
-    param->Silent = true;
-    ASSERT_EQ(param->GetEudc(), 0);
+    param->options.silent = true;
+    ASSERT_EQ(RunAcquire(*param), 0);
     // Registry enumeration order is the system's; compare as sets.
-    StringList done = param->DoneLines, missing = param->MissingLines;
+    StringList done = report.copied, missing = report.missing;
     std::sort(done.begin(), done.end());
     std::sort(missing.begin(), missing.end());
     const std::string got = texts::kAcquiredLine, miss = texts::kNotFoundLine;
@@ -180,18 +187,21 @@ TEST_F(Acquire, FilesOfOneNameFromTwoFolders) {
         SetEudcLink(f.name, f.file);
     }
     auto param = Param();
-    param->Silent = true;
-    ASSERT_EQ(param->GetEudc(), 0);
+    param->options.silent = true;
+    ASSERT_EQ(RunAcquire(*param), 0);
     // The first file in the table keeps its name.
-    EXPECT_NE(ReadFile(Target("EUDC.INI")).find(param->LinkNames[0] + "=" + paths::FileNamePart(param->LinkFiles[0])),
+    EXPECT_NE(ReadFile(Target("EUDC.INI")).find(param->fontLinks.links[0].face + "=" + paths::FileNamePart(param->fontLinks.links[0].file)),
               std::string::npos);
 
     ClearEudcKey();
     TempFolder users;
     auto install = Param();
-    install->UserDataFolder = users.path();
-    install->Silent = true;
-    ASSERT_EQ(install->PutEudc(), 0);
+    install->folders.userData = users.path();
+    install->options.silent = true;
+    InstallReport installed;
+    ASSERT_EQ(InstallEudc(install->folders, install->options, install->target, install->fontLinks, install->notifier,
+                          installed),
+              Result::kOk);
     ASSERT_EQ(EudcLinks().size(), 3u);
     for (const Face& f : faces) {
         std::string linked;
@@ -204,8 +214,8 @@ TEST_F(Acquire, FilesOfOneNameFromTwoFolders) {
 
 TEST_F(Acquire, BareDefaultNameComesFromTheWindowsFolder) {
     auto param = Param();
-    const std::string fonts = param->WindowsFolder + "fonts\\EUDC.TTE";
-    const std::string plain = param->WindowsFolder + "EUDC.TTE";
+    const std::string fonts = param->folders.windows + "fonts\\EUDC.TTE";
+    const std::string plain = param->folders.windows + "EUDC.TTE";
     MakeFontFile(fonts, 111, 5);
     MakeFontFile(plain, 222, 6);
     SetEudcLink("SystemDefaultEUDCFont", "eudc.tte");
@@ -216,9 +226,9 @@ TEST_F(Acquire, BareDefaultNameComesFromTheWindowsFolder) {
     for (const auto& c : cases) {
         TempFolder target;
         auto p = Param(target.path());
-        p->OsVersion.dwPlatformId = c.platformId;
-        p->Silent = true;
-        EXPECT_EQ(p->GetEudc(), 0);
+        p->folders.os.dwPlatformId = c.platformId;
+        p->options.silent = true;
+        EXPECT_EQ(RunAcquire(*p), 0);
         EXPECT_EQ(ReadFile(target / "EUDC.TTE"), c.bytes);
     }
     DeleteFileA(fonts.c_str());
@@ -228,17 +238,17 @@ TEST_F(Acquire, BareDefaultNameComesFromTheWindowsFolder) {
 TEST_F(Acquire, MissingTargetFolderIsCreated) {
     SetEudcLink("SystemDefaultEUDCFont", system / "EUDC.TTE");
     auto param = Param("new\\deeper\\");
-    param->Silent = true;
-    EXPECT_EQ(param->GetEudc(), 0);
+    param->options.silent = true;
+    EXPECT_EQ(RunAcquire(*param), 0);
     EXPECT_TRUE(platform::DirectoryExists(program / "new\\deeper"));
     EXPECT_EQ(ReadFile(program / "new\\deeper\\EUDC.TTE"), FontBytes(4000, 1));
 
     // A target that cannot be a folder: acquire failed, nothing written.
     WriteFile(program / "file", "x");
     auto bad = Param("file\\sub\\");
-    bad->Silent = false;
+    bad->options.silent = false;
     FakeInteraction run;
-    EXPECT_EQ(bad->GetEudc(), 1);
+    EXPECT_EQ(RunAcquire(*bad), 1);
     EXPECT_EQ(run.messages, StringList{texts::kAcquireFailed});
 }
 
@@ -247,7 +257,7 @@ TEST_F(Acquire, UnwritableInfoFileIsAFailure) {
     MakeFolder(Target("EUDC.INI"));
     auto param = Param();
     FakeInteraction run;
-    EXPECT_EQ(param->GetEudc(), 1);
+    EXPECT_EQ(RunAcquire(*param), 1);
     EXPECT_EQ(run.messages, StringList{texts::kAcquireFailed});
 }
 

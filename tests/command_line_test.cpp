@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "command/param.h"
-#include "command/paths.h"
+#include "engine/command_line.h"
+#include "engine/paths.h"
+#include "engine/run_parameters.h"
 #include "platform/command_line_split.h"
 #include "tests/support/test_support.h"
 
@@ -18,10 +19,11 @@ struct Parsed {
     std::string targetName;
 };
 
-Parsed Parse(TminamoParam& p, const StringList& args) {
-    bool command = p.ParseCommandLine(args);
-    return {command,  p.PutRequested, p.GetRequested, p.CheckDate, p.CopyEUF, p.EudcSwitch,
-            p.Silent, p.Confirm,      p.HelpRequested, p.TargetName};
+Parsed Parse(RunParameters& run, const StringList& args) {
+    bool command = ParseCommandLine(args, run.folders.program, run.options, run.target);
+    const Options& o = run.options;
+    return {command,  o.installRequested, o.acquireRequested, o.onlyNewer, o.copyCompanions,
+            static_cast<uint8_t>(o.eudcSwitch), o.silent, o.confirm, o.helpRequested, run.target.name};
 }
 
 void ExpectSame(const Parsed& got, const Parsed& want, const std::string& label) {
@@ -82,8 +84,8 @@ TEST(CommandLine, SwitchForms) {
     };
     for (const auto& c : cases) {
         TempFolder program;
-        TminamoParam param(program / "minamo.exe");
-        ExpectSame(Parse(param, c.args), c.want, Join(c.args));
+        RunParameters run(program / "minamo.exe");
+        ExpectSame(Parse(run, c.args), c.want, Join(c.args));
     }
 }
 
@@ -108,8 +110,8 @@ TEST(CommandLine, SettingsFirstThenSwitches) {
     for (const auto& c : cases) {
         TempFolder program;
         testing_support::WriteFile(program / "EUDC.INI", c.ini);
-        TminamoParam param(program / "minamo.exe");
-        ExpectSame(Parse(param, c.args), c.want, c.ini + Join(c.args));
+        RunParameters run(program / "minamo.exe");
+        ExpectSame(Parse(run, c.args), c.want, c.ini + Join(c.args));
     }
 }
 
@@ -169,12 +171,12 @@ TEST(CommandLine, TargetFromArgument) {
         {{}, false, false, program.path()},
     };
     for (const auto& c : cases) {
-        TminamoParam param(program / "minamo.exe");
-        param.ParseCommandLine(c.args);
-        EXPECT_EQ(param.TargetValid, c.valid) << Join(c.args);
-        EXPECT_EQ(param.TargetAbsolute, c.isAbsolute) << Join(c.args);
-        param.ResolveTarget();
-        EXPECT_EQ(param.TargetFolder, c.folder) << Join(c.args);
+        RunParameters run(program / "minamo.exe");
+        ParseCommandLine(c.args, run.folders.program, run.options, run.target);
+        EXPECT_EQ(run.target.valid, c.valid) << Join(c.args);
+        EXPECT_EQ(run.target.absolute, c.isAbsolute) << Join(c.args);
+        run.target.Resolve();
+        EXPECT_EQ(run.target.folder, c.folder) << Join(c.args);
     }
 }
 

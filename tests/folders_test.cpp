@@ -2,7 +2,8 @@
 
 #include <shlobj.h>
 
-#include "command/param.h"
+#include "engine/folders.h"
+#include "engine/target.h"
 #include "tests/support/test_support.h"
 
 using testing_support::TempFolder;
@@ -39,14 +40,14 @@ private:
 
 TEST(Folders, ResolvedOnThisSystem) {
     TempFolder program;
-    TminamoParam param(program / "minamo.exe");
-    ASSERT_EQ(param.OsVersion.dwOSVersionInfoSize, 148u);
-    ASSERT_EQ(param.OsVersion.dwPlatformId, 2u);  // Wine's default is the NT family
-    EXPECT_EQ(param.WindowsFolder, Env("windir") + "\\");
-    EXPECT_EQ(param.ProfileFolder, Env("USERPROFILE") + "\\");
-    EXPECT_EQ(param.AppDataFolder, LocalAppData() + "\\");
-    EXPECT_EQ(param.UserDataFolder, LocalAppData() + "\\minamo\\");
-    EXPECT_EQ(param.ProgramFolder, program.path());
+    const Folders folders = ResolveFolders(program / "minamo.exe");
+    ASSERT_EQ(folders.os.dwOSVersionInfoSize, 148u);
+    ASSERT_EQ(folders.os.dwPlatformId, 2u);  // Wine's default is the NT family
+    EXPECT_EQ(folders.windows, Env("windir") + "\\");
+    EXPECT_EQ(folders.profile, Env("USERPROFILE") + "\\");
+    EXPECT_EQ(folders.appData, LocalAppData() + "\\");
+    EXPECT_EQ(folders.userData, LocalAppData() + "\\minamo\\");
+    EXPECT_EQ(folders.program, program.path());
 }
 
 TEST(Folders, EnvironmentEdgeCases) {
@@ -65,9 +66,9 @@ TEST(Folders, EnvironmentEdgeCases) {
     for (const auto& c : cases) {
         ScopedEnv env("windir", c.windir);
         TempFolder program;
-        TminamoParam param(program / "minamo.exe");
+        const Folders folders = ResolveFolders(program / "minamo.exe");
         std::string want = c.windir ? c.expected : std::string(system) + "\\";
-        EXPECT_EQ(param.WindowsFolder, want) << c.label;
+        EXPECT_EQ(folders.windows, want) << c.label;
     }
 }
 
@@ -75,10 +76,10 @@ TEST(Folders, UserDataFolderIsAlwaysAbsolute) {
     // Without USERPROFILE the profile comes from the shell, never "".
     ScopedEnv env("USERPROFILE", nullptr);
     TempFolder program;
-    TminamoParam param(program / "minamo.exe");
-    ASSERT_GE(param.UserDataFolder.size(), 3u);
-    EXPECT_EQ(param.UserDataFolder.substr(1, 2), ":\\");
-    EXPECT_EQ(param.ProfileFolder.substr(1, 2), ":\\");
+    const Folders folders = ResolveFolders(program / "minamo.exe");
+    ASSERT_GE(folders.userData.size(), 3u);
+    EXPECT_EQ(folders.userData.substr(1, 2), ":\\");
+    EXPECT_EQ(folders.profile.substr(1, 2), ":\\");
 }
 
 TEST(Folders, SetTarget) {
@@ -100,12 +101,12 @@ TEST(Folders, SetTarget) {
         {"", false, false, ""},
     };
     for (const auto& c : cases) {
-        TminamoParam param(program / "minamo.exe");
-        param.SetTarget(c.name);
-        EXPECT_EQ(param.TargetName, c.name);
-        EXPECT_EQ(param.TargetValid, c.valid) << c.name;
-        EXPECT_EQ(param.TargetAbsolute, c.isAbsolute) << c.name;
-        EXPECT_EQ(param.TargetFolder, c.folder) << c.name;
+        Target target(program.path());
+        target.Set(c.name);
+        EXPECT_EQ(target.name, c.name);
+        EXPECT_EQ(target.valid, c.valid) << c.name;
+        EXPECT_EQ(target.absolute, c.isAbsolute) << c.name;
+        EXPECT_EQ(target.folder, c.folder) << c.name;
     }
 }
 

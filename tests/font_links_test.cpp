@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <memory>
 
-#include "command/param.h"
-#include "command/texts.h"
+#include "engine/font_links.h"
+#include "engine/run_parameters.h"
+#include "engine/sorted_names.h"
+#include "engine/texts.h"
 #include "tests/support/test_support.h"
 #include "tests/support/utf8.h"
 
@@ -17,8 +19,11 @@ protected:
     void SetUp() override { ClearEudcKey(); }
     void TearDown() override { ClearEudcKey(); }
     TempFolder program;
-    std::unique_ptr<TminamoParam> Param() {
-        return std::make_unique<TminamoParam>(program / "minamo.exe");
+    std::unique_ptr<RunParameters> Run() { return std::make_unique<RunParameters>(program / "minamo.exe"); }
+    static std::vector<std::pair<std::string, std::string>> Pairs(const FontLinkTable& table) {
+        std::vector<std::pair<std::string, std::string>> pairs;
+        for (const FontLink& link : table.links) pairs.emplace_back(link.face, link.file);
+        return pairs;
     }
 };
 
@@ -30,7 +35,7 @@ TEST_F(FontLinks, ReadsTheTableAtConstruction) {
     const struct {
         const char* label;
         std::vector<std::pair<std::string, std::string>> values;
-        std::vector<std::pair<std::string, std::string>> expected;  // %W: WindowsFolder
+        std::vector<std::pair<std::string, std::string>> expected;  // %W: the Windows folder
         bool standard;
     } cases[] = {
         {"empty key", {}, {}, true},
@@ -50,19 +55,17 @@ TEST_F(FontLinks, ReadsTheTableAtConstruction) {
     for (const auto& c : cases) {
         ClearEudcKey();
         for (const auto& v : c.values) SetEudcLink(v.first, v.second);
-        auto param = Param();
-        std::vector<std::pair<std::string, std::string>> got;
-        for (size_t i = 0; i < param->LinkNames.size(); ++i)
-            got.emplace_back(param->LinkNames[i], param->LinkFiles[i]);
+        auto run = Run();
+        auto got = Pairs(run->fontLinks);
         auto expected = c.expected;
         for (auto& e : expected) {
             size_t at = e.second.find("%W");
-            if (at != std::string::npos) e.second.replace(at, 2, param->WindowsFolder);
+            if (at != std::string::npos) e.second.replace(at, 2, run->folders.windows);
         }
         std::sort(got.begin(), got.end());
         std::sort(expected.begin(), expected.end());
         EXPECT_EQ(got, expected) << c.label;
-        EXPECT_EQ(param->StandardLinks, c.standard) << c.label;
+        EXPECT_EQ(run->fontLinks.standard, c.standard) << c.label;
     }
 }
 
@@ -71,15 +74,13 @@ TEST_F(FontLinks, ValuesThatAreNotTextAreSkipped) {
     SetEudcValue("Binary", REG_BINARY, "\x8a\x4f");
     SetEudcValue("Expand", REG_EXPAND_SZ, std::string("%SystemRoot%\\e.TTE\0", 19));
     SetEudcValue("Empty", REG_SZ, "");
-    auto param = Param();
-    std::vector<std::pair<std::string, std::string>> got;
-    for (size_t i = 0; i < param->LinkNames.size(); ++i)
-        got.emplace_back(param->LinkNames[i], param->LinkFiles[i]);
+    auto run = Run();
+    auto got = Pairs(run->fontLinks);
     std::sort(got.begin(), got.end());
     const std::vector<std::pair<std::string, std::string>> expected = {
-        {"Empty", ""}, {"Expand", param->WindowsFolder + "e.TTE"}};
+        {"Empty", ""}, {"Expand", run->folders.windows + "e.TTE"}};
     EXPECT_EQ(got, expected);
-    EXPECT_EQ(param->FontLinkText().find("Number"), std::string::npos);
+    EXPECT_EQ(FontLinkText(run->fontLinks).find("Number"), std::string::npos);
 }
 
 TEST_F(FontLinks, WriteFontLinks) {
@@ -90,34 +91,32 @@ TEST_F(FontLinks, WriteFontLinks) {
     const struct {
         const char* label;
         DWORD major;
-        StringList names, files;
+        ::FontLinks links;
         std::vector<std::pair<std::string, std::string>> expected;  // %U: user folder
         size_t unlinked;
     } cases[] = {
-        {"major 5 keeps MS PGothic", 5, {"MS PGothic"}, {"P.TTE"}, {{"MS PGothic", "%UP.TTE"}}, 0},
-        {"major 4 writes the Japanese name", 4, {"MS PGothic"}, {"P.TTE"}, {{pGothic, "%UP.TTE"}}, 0},
-        {"two names, one file", 6, {"SystemDefaultEUDCFont", "IPA明朝"}, {"EUDC.TTE", "EUDC.TTE"},
+        {"major 5 keeps MS PGothic", 5, {{"MS PGothic", "P.TTE"}}, {{"MS PGothic", "%UP.TTE"}}, 0},
+        {"major 4 writes the Japanese name", 4, {{"MS PGothic", "P.TTE"}}, {{pGothic, "%UP.TTE"}}, 0},
+        {"two names, one file", 6, {{"SystemDefaultEUDCFont", "EUDC.TTE"}, {"IPA明朝", "EUDC.TTE"}},
          {{"SystemDefaultEUDCFont", "%UEUDC.TTE"}, {Sjis(u8"IPA明朝"), "%UEUDC.TTE"}}, 0},
-        {"no link to a missing file", 6, {"A", "B"}, {"EUDC.TTE", "NONE.TTE"},
-         {{"A", "%UEUDC.TTE"}}, 1},
-        {"no link outside the folder", 6, {"A", "B", "C"}, {"..\\EUDC.TTE", "C:\\P.TTE", ""}, {}, 3},
+        {"no link to a missing file", 6, {{"A", "EUDC.TTE"}, {"B", "NONE.TTE"}}, {{"A", "%UEUDC.TTE"}}, 1},
+        {"no link outside the folder", 6, {{"A", "..\\EUDC.TTE"}, {"B", "C:\\P.TTE"}, {"C", ""}}, {}, 3},
     };
     for (const auto& c : cases) {
         ClearEudcKey();
-        auto param = Param();
-        param->UserDataFolder = users.path();
-        param->OsVersion.dwMajorVersion = c.major;
-        param->IniLinkNames = c.names;
-        param->IniLinkFiles = c.files;
-        EXPECT_EQ(param->WriteFontLinks(), 0) << c.label;
+        auto run = Run();
+        run->folders.userData = users.path();
+        run->folders.os.dwMajorVersion = c.major;
+        StringList unlinked;
+        EXPECT_EQ(WriteFontLinks(c.links, run->folders, run->fontLinks, unlinked), Result::kOk) << c.label;
         auto expected = c.expected;
         for (auto& e : expected) e.second.replace(0, 2, users.path());
         auto got = EudcLinks();
         std::sort(got.begin(), got.end());
         std::sort(expected.begin(), expected.end());
         EXPECT_EQ(got, expected) << c.label;
-        EXPECT_EQ(param->UnlinkedLines.size(), c.unlinked) << c.label;
-        EXPECT_EQ(param->LinkNames.size(), expected.size()) << c.label;  // re-read
+        EXPECT_EQ(unlinked.size(), c.unlinked) << c.label;
+        EXPECT_EQ(run->fontLinks.links.size(), expected.size()) << c.label;  // re-read
     }
 }
 
@@ -125,11 +124,11 @@ TEST_F(FontLinks, WriteKeepsOtherValuesAndStopsAtARefusal) {
     TempFolder users;
     MakeFontFile(users / "A.TTE", 10, 1);
     SetEudcLink("Other", "C:\\old\\O.TTE");
-    auto param = Param();
-    param->UserDataFolder = users.path();
-    param->IniLinkNames = {"First", std::string(20000, 'N'), "Third"};
-    param->IniLinkFiles = {"A.TTE", "A.TTE", "A.TTE"};
-    EXPECT_EQ(param->WriteFontLinks(), kResultRegistryError);
+    auto run = Run();
+    run->folders.userData = users.path();
+    const ::FontLinks links = {{"First", "A.TTE"}, {std::string(20000, 'N'), "A.TTE"}, {"Third", "A.TTE"}};
+    StringList unlinked;
+    EXPECT_EQ(WriteFontLinks(links, run->folders, run->fontLinks, unlinked), Result::kRegistryRefused);
     auto got = EudcLinks();
     std::sort(got.begin(), got.end());
     const std::vector<std::pair<std::string, std::string>> expected = {
@@ -150,32 +149,24 @@ TEST_F(FontLinks, FindLinkedFileAndText) {
         {4, pGothic, "C:\\d\\EUDC.TTE"},  // major 4 looks for the Japanese name itself
         {6, Sjis(u8"IPA明朝"), "C:\\d\\EUDC.TTE"},
     };
-    for (const auto& c : cases) {
-        auto param = Param();
-        param->OsVersion.dwMajorVersion = c.major;
-        EXPECT_EQ(param->FindLinkedFile(c.face), c.file) << c.face;
-    }
-    auto param = Param();
-    const std::string text = param->FontLinkText();
+    for (const auto& c : cases) EXPECT_EQ(FindLinkedFile(Run()->fontLinks, c.face, c.major), c.file) << c.face;
+    const std::string text = FontLinkText(Run()->fontLinks);
     EXPECT_NE(text.find("SystemDefaultEUDCFont = C:\\d\\EUDC.TTE\r\n"), std::string::npos);
     EXPECT_NE(text.find("MS PGothic = C:\\d\\P.TTE\r\n"), std::string::npos);
     EXPECT_EQ(text.size(), std::string("SystemDefaultEUDCFont = C:\\d\\EUDC.TTE\r\n"
                                        "MS PGothic = C:\\d\\P.TTE\r\n").size());
 
     ClearEudcKey();
-    auto none = Param();
-    EXPECT_EQ(none->FontLinkText(), "");
-    EXPECT_EQ(none->FindLinkedFile("MS PGothic"), "");
+    auto none = Run();
+    EXPECT_EQ(FontLinkText(none->fontLinks), "");
+    EXPECT_EQ(FindLinkedFile(none->fontLinks, "MS PGothic", 6), "");
     SetEudcLink("Only", "C:\\o.TTE");
-    auto noDefault = Param();
-    EXPECT_EQ(noDefault->FindLinkedFile("Other"), "");
+    EXPECT_EQ(FindLinkedFile(Run()->fontLinks, "Other", 6), "");
 }
 
-TEST_F(FontLinks, BuildDistinctFiles) {
-    auto param = Param();
-    param->IniLinkFiles = {"EUDC.TTE", "eudc.tte", "A.TTE", "b.tte", "B.TTE"};
-    param->BuildDistinctFiles();
-    EXPECT_EQ(param->DistinctFiles, (StringList{"A.TTE", "b.tte", "EUDC.TTE"}));
+TEST_F(FontLinks, DistinctFiles) {
+    EXPECT_EQ(DistinctIgnoringCase({"EUDC.TTE", "eudc.tte", "A.TTE", "b.tte", "B.TTE"}),
+              (StringList{"A.TTE", "b.tte", "EUDC.TTE"}));
 }
 
 }  // namespace

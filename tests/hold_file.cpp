@@ -6,12 +6,14 @@
 
 #include <cstdlib>
 
+#include "platform/unique_handle.h"
+
 int main(int argc, char** argv) {
     if (argc < 3) return 2;
     const DWORD share = static_cast<DWORD>(std::strtoul(argv[2], nullptr, 0));
-    HANDLE file = CreateFileA(argv[1], GENERIC_READ, share, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return 1;
+    const platform::UniqueFile file(
+        CreateFileA(argv[1], GENERIC_READ, share, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return 1;
     Sleep(argc > 3 ? static_cast<DWORD>(std::atoi(argv[3])) : INFINITE);
-    CloseHandle(file);
     return 0;
 }

@@ -2,7 +2,9 @@
 
 #include <memory>
 
-#include "command/param.h"
+#include "engine/info_file.h"
+#include "engine/paths.h"
+#include "engine/run_parameters.h"
 #include "tests/support/test_support.h"
 #include "tests/support/utf8.h"
 
@@ -15,10 +17,17 @@ protected:
     void SetUp() override { ClearEudcKey(); }
     void TearDown() override { ClearEudcKey(); }
     TempFolder program;
-    std::unique_ptr<TminamoParam> Param() {
-        auto p = std::make_unique<TminamoParam>(program / "minamo.exe");
-        p->ResolveTarget();
-        return p;
+    std::unique_ptr<RunParameters> Run() {
+        auto run = std::make_unique<RunParameters>(program / "minamo.exe");
+        run->target.Resolve();
+        return run;
+    }
+    // The registry's links, each file by its bare name, as an acquire that
+    // kept every name writes them.
+    static FontLinks WithBareNames(const FontLinks& links) {
+        FontLinks bare;
+        for (const FontLink& link : links) bare.push_back({link.face, paths::FileNamePart(link.file)});
+        return bare;
     }
 };
 
@@ -28,28 +37,29 @@ TEST_F(InfoFile, WrittenAfterAnAcquire) {
     // An earlier file with an automatic start, a fixed target and an old table.
     WriteFile(program / "EUDC.INI",
               "[EUDC932]\r\nOld=OLD.TTE\r\n[MINAMO]\r\nAutoRun=1\r\nTargetFolder=x\r\n");
-    auto param = Param();
-    param->Silent = true;
-    param->CheckDate = false;
-    param->CopyEUF = true;
-    ASSERT_TRUE(param->WriteInfoFile());
+    auto run = Run();
+    run->options.silent = true;
+    run->options.onlyNewer = false;
+    run->options.copyCompanions = true;
+    const FontLinks links = WithBareNames(run->fontLinks.links);
+    ASSERT_TRUE(WriteInfoFile(run->target.folder, run->options, links));
     const std::string written = ReadFile(program / "EUDC.INI");
     EXPECT_NE(written.find("[MINAMO]\r\nAutoRun=0\r\nTargetFolder=\r\nCopyEUF=1\r\nCheckDate=0\r\nSilet=1\r\n"),
               std::string::npos)
         << written;
     // The links in the order the registry gives them.
     std::string table = "[EUDC932]\r\n";
-    for (size_t i = 0; i < param->LinkNames.size(); ++i)
-        table += param->LinkNames[i] + "=" + (param->LinkNames[i] == "MS PGothic" ? "P.FON" : "EUDC.TTE") + "\r\n";
-    ASSERT_EQ(param->LinkNames.size(), 2u);
+    for (const FontLink& link : run->fontLinks.links)
+        table += link.face + "=" + (link.face == "MS PGothic" ? "P.FON" : "EUDC.TTE") + "\r\n";
+    ASSERT_EQ(run->fontLinks.links.size(), 2u);
     EXPECT_NE(written.find(table), std::string::npos) << written;
     EXPECT_EQ(written.find("Old"), std::string::npos);
 
     // A new file holds its lines in the documented order.
     TempFolder fresh;
-    param->SetTarget(fresh.path());
-    param->Silent = false;
-    ASSERT_TRUE(param->WriteInfoFile());
+    run->target.Set(fresh.path());
+    run->options.silent = false;
+    ASSERT_TRUE(WriteInfoFile(run->target.folder, run->options, links));
     EXPECT_EQ(ReadFile(fresh / "EUDC.INI"),
               "[MINAMO]\r\nAutoRun=0\r\nCopyEUF=1\r\nCheckDate=0\r\nSilet=0\r\nTargetFolder=\r\n"
               + table);
@@ -57,20 +67,20 @@ TEST_F(InfoFile, WrittenAfterAnAcquire) {
 
 TEST_F(InfoFile, WriteFailsWhereTheFileCannotBeWritten) {
     MakeFolder(program / "EUDC.INI");  // a folder in the file's place
-    auto param = Param();
-    EXPECT_FALSE(param->WriteInfoFile());
-    EXPECT_FALSE(param->WriteDefaultInfoFile());
+    auto run = Run();
+    EXPECT_FALSE(WriteInfoFile(run->target.folder, run->options, run->fontLinks.links));
+    EXPECT_FALSE(WriteDefaultInfoFile(run->target.folder));
 }
 
 TEST_F(InfoFile, DefaultFile) {
-    auto param = Param();
-    ASSERT_TRUE(param->WriteDefaultInfoFile());
+    auto run = Run();
+    ASSERT_TRUE(WriteDefaultInfoFile(run->target.folder));
     EXPECT_EQ(ReadFile(program / "EUDC.INI"),
               "[MINAMO]\r\nAutoRun=0\r\nCopyEUF=1\r\nCheckDate=0\r\nSilet=0\r\nTargetFolder=\r\n"
               "[EUDC932]\r\nSystemDefaultEUDCFont=EUDC.TTE\r\n");
-    param->SetTarget("missing\\");
-    param->ResolveTarget();
-    EXPECT_FALSE(param->WriteDefaultInfoFile());
+    run->target.Set("missing\\");
+    run->target.Resolve();
+    EXPECT_FALSE(WriteDefaultInfoFile(run->target.folder));
     EXPECT_FALSE(platform::FileExists(program / "missing\\EUDC.INI"));
 }
 
@@ -81,34 +91,34 @@ TEST_F(InfoFile, ReadWithTheInstalledFontFilter) {
     const struct {
         const char* label;
         std::string ini;  // empty: no file
-        uint8_t result;
+        Result result;
         StringList names, files;
         bool standard;
     } cases[] = {
-        {"no file", "", 7, {}, {}, true},
-        {"empty section", "[MINAMO]\r\nAutoRun=0\r\n[EUDC932]\r\n", 7, {}, {}, true},
+        {"no file", "", Result::kNoLinkTable, {}, {}, true},
+        {"empty section", "[MINAMO]\r\nAutoRun=0\r\n[EUDC932]\r\n", Result::kNoLinkTable, {}, {}, true},
         {"faces not installed here", "[EUDC932]\r\nNoSuchFace=A.TTE\r\n" + vertical + "=B.TTE\r\n",
-         5, {}, {}, true},
+         Result::kNoLinkedFaceHere, {}, {}, true},
         {"fixed names stay", "[EUDC932]\r\nSystemDefaultEUDCFont=EUDC.TTE\r\nMS PGothic=P.TTE\r\nGone=G.TTE\r\n",
-         0, {"SystemDefaultEUDCFont", "MS PGothic"}, {"EUDC.TTE", "P.TTE"}, true},
+         Result::kOk, {"SystemDefaultEUDCFont", "MS PGothic"}, {"EUDC.TTE", "P.TTE"}, true},
         {"Japanese PGothic read under its own key", "[EUDC932]\r\n" + pGothic + "=J.TTE\r\n",
-         0, {"MS PGothic"}, {"J.TTE"}, true},
-        {"installed face, any case", "[EUDC932]\r\nipaゴシック=G.tte\r\n", 0, {Sjis(u8"ipaゴシック")}, {"G.tte"}, true},
-        {"installed face", "[EUDC932]\r\n" + gothic + "=G.FON\r\n", 0, {gothic}, {"G.FON"}, false},
+         Result::kOk, {"MS PGothic"}, {"J.TTE"}, true},
+        {"installed face, any case", "[EUDC932]\r\nipaゴシック=G.tte\r\n", Result::kOk, {Sjis(u8"ipaゴシック")}, {"G.tte"}, true},
+        {"installed face", "[EUDC932]\r\n" + gothic + "=G.FON\r\n", Result::kOk, {gothic}, {"G.FON"}, false},
         {"fixed names are exact", "[EUDC932]\r\nms pgothic=x.TTE\r\nsystemdefaulteudcfont=y.TTE\r\n",
-         5, {}, {}, true},
+         Result::kNoLinkedFaceHere, {}, {}, true},
     };
     for (const auto& c : cases) {
         TempFolder folder;
         if (!c.ini.empty()) WriteFile(folder / "EUDC.INI", c.ini);
-        auto param = Param();
-        param->SetTarget(folder.path());
-        param->StandardLinks = true;
-        EXPECT_EQ(param->ReadInfoFile(), c.result) << c.label;
-        if (c.result != 0) continue;
-        EXPECT_EQ(param->IniLinkNames, c.names) << c.label;
-        EXPECT_EQ(param->IniLinkFiles, c.files) << c.label;
-        EXPECT_EQ(param->StandardLinks, c.standard) << c.label;
+        FontLinkTable table;
+        EXPECT_EQ(ReadInfoFile(folder.path(), table), c.result) << c.label;
+        if (c.result != Result::kOk) continue;
+        StringList names, files;
+        for (const FontLink& link : table.links) names.push_back(link.face), files.push_back(link.file);
+        EXPECT_EQ(names, c.names) << c.label;
+        EXPECT_EQ(files, c.files) << c.label;
+        EXPECT_EQ(table.standard, c.standard) << c.label;
     }
 }
 

@@ -9,7 +9,7 @@
 
 #include <map>
 
-#include "command/journal.h"
+#include "engine/journal.h"
 #include "tests/support/test_support.h"
 #include "tests/support/utf8.h"
 
@@ -93,25 +93,17 @@ protected:
     // the registry).
     static constexpr int kFileAway = 1000, kAfterStaging = 1001;
     void KillInstallAt(int lines) {
-        std::string commandLine = "\"" + program / "minamo.exe" + "\" /p /s new";
-        STARTUPINFOA startup = {};
-        startup.cb = sizeof startup;
-        PROCESS_INFORMATION process = {};
-        ASSERT_TRUE(CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                                   &startup, &process));
+        ChildProcess install(Wide("\"" + program / "minamo.exe" + "\" /p /s new"));
+        ASSERT_TRUE(install.Started());
         bool staged = false;
-        while (WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT) {
+        while (install.Running()) {
             const int written = JournalLines();
             staged = staged || written >= 0;
             if (lines == kFileAway       ? APreviousFileIsAway()
                 : lines == kAfterStaging ? staged && written < 0
-                                         : written >= lines) {
-                TerminateProcess(process.hProcess, 99);
-                WaitForSingleObject(process.hProcess, INFINITE);
-            }
+                                         : written >= lines)
+                install.End(99);
         }
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
     }
 
     const std::string userData = UserDataFolder();

@@ -4,9 +4,10 @@
 
 #include <algorithm>
 
-#include "command/journal.h"
-#include "command/param.h"
-#include "command/texts.h"
+#include "engine/install.h"
+#include "engine/journal.h"
+#include "engine/run_parameters.h"
+#include "engine/texts.h"
 #include "tests/support/test_support.h"
 
 using namespace testing_support;
@@ -42,15 +43,17 @@ protected:
         SetEudcLink("SystemDefaultEUDCFont", users / "EUDC.TTE");
         SetEudcLink("MS PGothic", users / "P.TTE");
     }
-    // PutEudc of a folder of program into users; messages in boxes.
-    uint8_t Install(const char* folder) {
-        TminamoParam param(program / "minamo.exe");
-        param.SetTarget(std::string(folder) + "\\");
-        param.UserDataFolder = users.path();
-        param.Confirm = false;
-        const uint8_t result = param.PutEudc();
-        doneLines = param.DoneLines;
-        return result;
+    // The install of a folder of program into users, its result as the
+    // exit code; messages in boxes.
+    int Install(const char* folder) {
+        RunParameters run(program / "minamo.exe");
+        run.target.Set(std::string(folder) + "\\");
+        run.folders.userData = users.path();
+        run.options.confirm = false;
+        InstallReport report;
+        const Result result = InstallEudc(run.folders, run.options, run.target, run.fontLinks, run.notifier, report);
+        doneLines = report.installed;
+        return ExitCode(result);
     }
     bool Holds(const File (&set)[3]) {
         for (const File& f : set)

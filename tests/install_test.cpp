@@ -4,9 +4,10 @@
 #include <cstdlib>
 #include <memory>
 
-#include "command/install_lock.h"
-#include "command/param.h"
-#include "command/texts.h"
+#include "engine/info_file.h"
+#include "engine/install.h"
+#include "engine/run_parameters.h"
+#include "engine/texts.h"
 #include "tests/support/test_support.h"
 #include "tests/support/utf8.h"
 
@@ -26,11 +27,15 @@ protected:
     }
     void TearDown() override { ClearEudcKey(); }
 
-    std::unique_ptr<TminamoParam> Param() {
-        auto p = std::make_unique<TminamoParam>(program / "minamo.exe");
-        p->SetTarget("data\\");
-        p->UserDataFolder = users.path();
+    std::unique_ptr<RunParameters> Param() {
+        auto p = std::make_unique<RunParameters>(program / "minamo.exe");
+        p->target.Set("data\\");
+        p->folders.userData = users.path();
         return p;
+    }
+    // The result as its number, the exit code that scripts see.
+    int RunInstall(RunParameters& p) {
+        return ExitCode(InstallEudc(p.folders, p.options, p.target, p.fontLinks, p.notifier, report));
     }
     void Fill(const char* ini) {
         if (ini) WriteFile(data.path() + "EUDC.INI", ini);
@@ -50,13 +55,14 @@ protected:
         const Install* owner;
     } data{this};
     TempFolder users;
+    InstallReport report;
 };
 
 TEST_F(Install, CopiesAndLinks) {
     Fill(kTwoLinks);
     auto param = Param();
     FakeInteraction boxes;
-    EXPECT_EQ(param->PutEudc(), 0);
+    EXPECT_EQ(RunInstall(*param), 0);
     EXPECT_EQ(ReadFile(users / "EUDC.TTE"), FontBytes(3000, 1));
     EXPECT_EQ(ReadFile(users / "EUDC.euf"), FontBytes(200, 2));
     EXPECT_EQ(ReadFile(users / "P.TTE"), FontBytes(5000, 3));
@@ -68,7 +74,7 @@ TEST_F(Install, CopiesAndLinks) {
     EXPECT_EQ(boxes.messages, StringList{"\r" + users / "EUDC.TTE" + done + "\r" + users / "EUDC.euf" + done +
                                          "\r" + users / "P.TTE" + done + "\r"});
     EXPECT_TRUE(platform::ListFolder(users / "~minamo-staging*").empty());
-    EXPECT_EQ(param->LinkNames.size(), 2u);  // the table was read again
+    EXPECT_EQ(param->fontLinks.links.size(), 2u);  // the table was read again
 }
 
 TEST_F(Install, ResultCodes) {
@@ -100,11 +106,11 @@ TEST_F(Install, ResultCodes) {
         if (c.files) Fill(c.ini);
         else if (c.ini) WriteFile(data.path() + "EUDC.INI", c.ini);
         auto param = Param();
-        param->UserDataFolder = userFolder.path();
-        param->Confirm = c.confirm;
+        param->folders.userData = userFolder.path();
+        param->options.confirm = c.confirm;
         FakeInteraction boxes;
         boxes.answers = c.answers;
-        EXPECT_EQ(param->PutEudc(), c.result) << c.label;
+        EXPECT_EQ(RunInstall(*param), c.result) << c.label;
         ASSERT_EQ(boxes.messages.size(), 1u) << c.label;
         if (c.message) {
             EXPECT_EQ(boxes.messages[0], c.message) << c.label;
@@ -119,8 +125,8 @@ TEST_F(Install, ResultCodes) {
 TEST_F(Install, DefaultInfoFileForALoneEudcTte) {
     MakeFontFile(data.path() + "EUDC.TTE", 1000, 7);
     auto param = Param();
-    param->Silent = true;
-    EXPECT_EQ(param->PutEudc(), 0);
+    param->options.silent = true;
+    EXPECT_EQ(RunInstall(*param), 0);
     EXPECT_EQ(ReadFile(data.path() + "EUDC.INI"),
               "[MINAMO]\r\nAutoRun=0\r\nCopyEUF=1\r\nCheckDate=0\r\nSilet=0\r\nTargetFolder=\r\n"
               "[EUDC932]\r\nSystemDefaultEUDCFont=EUDC.TTE\r\n");
@@ -133,7 +139,7 @@ TEST_F(Install, DefaultInfoFileCannotBeWritten) {
     MakeFolder(data.path() + "EUDC.INI");  // in the file's way
     auto param = Param();
     FakeInteraction boxes;
-    EXPECT_EQ(param->PutEudc(), 8);
+    EXPECT_EQ(RunInstall(*param), 8);
     EXPECT_EQ(boxes.messages, StringList{texts::kInfoMissing});
 }
 
@@ -165,11 +171,11 @@ TEST_F(Install, CheckDate) {
             SetFileDate(userFolder / "P.TTE", 2020, 1, static_cast<WORD>(c.otherDay));
         }
         auto param = Param();
-        param->UserDataFolder = userFolder.path();
-        param->CheckDate = true;
-        param->CopyEUF = false;
+        param->folders.userData = userFolder.path();
+        param->options.onlyNewer = true;
+        param->options.copyCompanions = false;
         FakeInteraction boxes;
-        EXPECT_EQ(param->PutEudc(), c.result) << c.label;
+        EXPECT_EQ(RunInstall(*param), c.result) << c.label;
         if (c.result == 3) {
             EXPECT_EQ(boxes.messages, StringList{texts::kLatestInstalled}) << c.label;
         }
@@ -183,8 +189,8 @@ TEST_F(Install, CheckDate) {
 TEST_F(Install, FileDate) {
     MakeFontFile(data.path() + "d", 1, 1);
     SetFileDate(data.path() + "d", 2000, 1, 1);  // noon
-    EXPECT_DOUBLE_EQ(TminamoParam::FileDate(data.path() + "d"), 36526.5);
-    EXPECT_EQ(TminamoParam::FileDate(data.path() + "none"), 0);
+    EXPECT_DOUBLE_EQ(LastWriteDate(data.path() + "d"), 36526.5);
+    EXPECT_EQ(LastWriteDate(data.path() + "none"), 0);
 }
 
 TEST_F(Install, NamesThatLeaveTheFolderAreNotFiles) {
@@ -196,9 +202,9 @@ TEST_F(Install, NamesThatLeaveTheFolderAreNotFiles) {
               "IPA" + Sjis(u8"明朝") + "=C:\\windows\\win.ini\r\n");
     MakeFontFile(data.path() + "P.TTE", 500, 3);
     auto param = Param();
-    param->Silent = true;
+    param->options.silent = true;
     FakeInteraction boxes;  // win.ini is no standard EUDC file: asked, Yes
-    EXPECT_EQ(param->PutEudc(), 0);
+    EXPECT_EQ(RunInstall(*param), 0);
     EXPECT_EQ(boxes.questions.size(), 1u);
     EXPECT_EQ(ReadFile(users / "P.TTE"), FontBytes(500, 3));
     EXPECT_FALSE(platform::FileExists(users / "outside.TTE"));
@@ -206,23 +212,23 @@ TEST_F(Install, NamesThatLeaveTheFolderAreNotFiles) {
     EXPECT_EQ(Link("MS PGothic"), users / "P.TTE");
     EXPECT_EQ(Link("SystemDefaultEUDCFont"), "<none>");
     EXPECT_EQ(EudcLinks().size(), 1u);
-    EXPECT_EQ(param->UnlinkedLines.size(), 2u);
+    EXPECT_EQ(report.unlinked.size(), 2u);
 }
 
 TEST_F(Install, UserDataFolderCannotBeCreated) {
     Fill(kTwoLinks);
     WriteFile(users / "file", "x");
     auto param = Param();
-    param->UserDataFolder = users / "file\\minamo\\";
+    param->folders.userData = users / "file\\minamo\\";
     FakeInteraction boxes;
-    EXPECT_EQ(param->PutEudc(), 11);
+    EXPECT_EQ(RunInstall(*param), 11);
     EXPECT_EQ(boxes.messages, StringList{std::string(texts::kInstallFailed) + texts::kInstallFailedCheckSource +
                                          texts::kInstallFailedUserFolder});
     EXPECT_TRUE(EudcLinks().empty());
 
-    param->OsVersion.dwPlatformId = VER_PLATFORM_WIN32_WINDOWS;
+    param->folders.os.dwPlatformId = VER_PLATFORM_WIN32_WINDOWS;
     FakeInteraction other;
-    EXPECT_EQ(param->PutEudc(), 11);
+    EXPECT_EQ(RunInstall(*param), 11);
     EXPECT_EQ(other.messages, StringList{std::string(texts::kInstallFailed) + texts::kInstallFailedCheckSource +
                                          texts::kInstallFailedPleaseCheck});
 }
@@ -233,9 +239,9 @@ TEST_F(Install, UserDataFolderThatCannotBeSpelled) {
     Fill(kTwoLinks);
     TempFolder base;
     auto param = Param();
-    param->UserDataFolder = platform::SpellPath(Wide(base.path()) + L"\U00020BB7\\minamo\\");
+    param->folders.userData = platform::SpellPath(Wide(base.path()) + L"\U00020BB7\\minamo\\");
     FakeInteraction boxes;
-    EXPECT_EQ(param->PutEudc(), 11);
+    EXPECT_EQ(RunInstall(*param), 11);
     EXPECT_EQ(boxes.messages, StringList{texts::Format(texts::kFolderUnspelled, {base.path() + "?\\minamo\\"})});
     EXPECT_TRUE(EudcLinks().empty());
     EXPECT_EQ(platform::ListFolder(base / "*").size(), 2u);  // "." and ".." only
@@ -244,9 +250,9 @@ TEST_F(Install, UserDataFolderThatCannotBeSpelled) {
 TEST_F(Install, UserDataFolderWithMissingParents) {
     Fill(kTwoLinks);
     auto param = Param();
-    param->UserDataFolder = users / "a\\b\\minamo\\";
-    param->Silent = true;
-    EXPECT_EQ(param->PutEudc(), 0);
+    param->folders.userData = users / "a\\b\\minamo\\";
+    param->options.silent = true;
+    EXPECT_EQ(RunInstall(*param), 0);
     EXPECT_EQ(ReadFile(users / "a\\b\\minamo\\P.TTE"), FontBytes(5000, 3));
     EXPECT_EQ(Link("MS PGothic"), users / "a\\b\\minamo\\P.TTE");
 }
@@ -257,13 +263,14 @@ TEST_F(Install, RegistryRefusalKeepsTheCopiedFiles) {
     WriteFile(data.path() + "EUDC.INI", "[EUDC932]\r\nSystemDefaultEUDCFont=EUDC.TTE\r\n");
     MakeFontFile(data.path() + "EUDC.TTE", 100, 1);
     auto param = Param();
-    ASSERT_EQ(param->ReadInfoFile(), 0);
-    param->IniLinkNames.push_back(huge);
-    param->IniLinkFiles.push_back("EUDC.TTE");
-    param->Silent = true;
+    FontLinkTable infoLinks;
+    ASSERT_EQ(ReadInfoFile(param->target.folder, infoLinks), Result::kOk);
+    infoLinks.links.push_back({huge, "EUDC.TTE"});
+    param->options.silent = true;
     InstallLock lock;
-    ASSERT_EQ(param->InstallFiles(lock), 0);
-    EXPECT_EQ(param->WriteFontLinks(), kResultRegistryError);
+    ASSERT_EQ(InstallFiles(param->folders, param->options, param->target.folder, infoLinks, lock, report), Result::kOk);
+    EXPECT_EQ(WriteFontLinks(infoLinks.links, param->folders, param->fontLinks, report.unlinked),
+              Result::kRegistryRefused);
     EXPECT_EQ(ReadFile(users / "EUDC.TTE"), FontBytes(100, 1));
 }
 
@@ -278,11 +285,11 @@ TEST_F(Install, RegistryKeyThatCannotBeCreated) {
     RegCloseKey(volatileKey);
     Fill(kTwoLinks);
     auto param = Param();
-    param->Confirm = false;
+    param->options.confirm = false;
     FakeInteraction boxes;
-    const uint8_t result = param->PutEudc();
+    const int result = RunInstall(*param);
     RegDeleteKeyA(HKEY_CURRENT_USER, "EUDC");
-    EXPECT_EQ(result, kResultRegistryError);
+    EXPECT_EQ(result, ExitCode(Result::kRegistryRefused));
     EXPECT_EQ(boxes.messages, StringList{texts::kRegistryFailed});
     EXPECT_EQ(ReadFile(users / "P.TTE"), FontBytes(5000, 3));  // the copied files stay
 }
@@ -303,9 +310,9 @@ TEST_F(Install, FullDiskLeavesThePreviousFiles) {
     MakeFontFile(data.path() + "EUDC.TTE", 3 * 1024 * 1024, 13);  // more than the drive holds
     MakeFontFile(data.path() + "EUDC.EUF", 100, 14);
     auto param = Param();
-    param->UserDataFolder = folder;
+    param->folders.userData = folder;
     FakeInteraction boxes;
-    EXPECT_EQ(param->PutEudc(), 2);
+    EXPECT_EQ(RunInstall(*param), 2);
     EXPECT_EQ(ReadFile(folder + "EUDC.TTE"), previous);
     EXPECT_EQ(ReadFile(folder + "EUDC.euf"), previousEuf);
     EXPECT_TRUE(platform::ListFolder(folder + "~minamo-staging*").empty());

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "command/folder_tree.h"
-#include "command/paths.h"
+#include "engine/folder_tree.h"
+#include "engine/paths.h"
 #include "tests/support/test_support.h"
 
 namespace {

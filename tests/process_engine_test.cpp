@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <memory>
 
-#include "command/texts.h"
+#include "engine/texts.h"
 #include "tests/support/test_support.h"
 #include "tests/support/utf8.h"
 
@@ -32,23 +32,24 @@ std::string Link(const std::string& name) {
 class ScopedLocalAppData {
 public:
     explicit ScopedLocalAppData(const std::wstring& folder) {
-        RegCreateKeyExW(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key_, nullptr);
-        had_ = RegQueryValueExW(key_, kValue, nullptr, &type_, reinterpret_cast<BYTE*>(old_), &size_) == ERROR_SUCCESS;
+        HKEY key = nullptr;
+        RegCreateKeyExW(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
+        key_.reset(key);
+        had_ = RegQueryValueExW(key, kValue, nullptr, &type_, reinterpret_cast<BYTE*>(old_), &size_) == ERROR_SUCCESS;
         Set(REG_EXPAND_SZ, folder.c_str(), static_cast<DWORD>((folder.size() + 1) * sizeof(wchar_t)));
     }
     ~ScopedLocalAppData() {
         if (had_) Set(type_, old_, size_);
-        else RegDeleteValueW(key_, kValue);
-        RegCloseKey(key_);
+        else RegDeleteValueW(key_.get(), kValue);
     }
 
 private:
     void Set(DWORD type, const wchar_t* text, DWORD size) {
-        RegSetValueExW(key_, kValue, 0, type, reinterpret_cast<const BYTE*>(text), size);
+        RegSetValueExW(key_.get(), kValue, 0, type, reinterpret_cast<const BYTE*>(text), size);
     }
     static constexpr const wchar_t* kKey = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
     static constexpr const wchar_t* kValue = L"Local AppData";
-    HKEY key_ = nullptr;
+    platform::UniqueKey key_;
     DWORD type_ = REG_EXPAND_SZ, size_ = sizeof old_;
     wchar_t old_[MAX_PATH] = {};
     bool had_ = false;

@@ -2,7 +2,7 @@
 
 #include <shlobj.h>
 
-#include "command/texts.h"
+#include "engine/texts.h"
 #include "tests/support/test_support.h"
 
 using testing_support::ProcessRun;

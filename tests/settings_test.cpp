@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "command/param.h"
+#include "engine/run_parameters.h"
+#include "engine/settings.h"
 #include "tests/support/test_support.h"
 
 using testing_support::TempFolder;
@@ -32,14 +33,14 @@ TEST(Settings, StartupReaderOnRealFiles) {
     for (const auto& c : cases) {
         TempFolder program;
         if (c.ini) WriteFile(program / "EUDC.INI", c.ini);
-        TminamoParam param(program / "minamo.exe");
-        bool autoRun = param.ReadStartupSettings();
+        RunParameters run(program / "minamo.exe");
+        bool autoRun = ReadStartupSettings(run.folders.program, run.options, run.target);
         EXPECT_EQ(autoRun, c.want.autoRun) << c.label;
-        EXPECT_EQ(param.AutoRun, c.want.autoRun) << c.label;
-        EXPECT_EQ(param.CopyEUF, c.want.copyEuf) << c.label;
-        EXPECT_EQ(param.CheckDate, c.want.checkDate) << c.label;
-        EXPECT_EQ(param.Silent, c.want.silent) << c.label;
-        EXPECT_TRUE(param.Confirm) << c.label;  // the file never clears it
+        EXPECT_EQ(run.options.autoRun, c.want.autoRun) << c.label;
+        EXPECT_EQ(run.options.copyCompanions, c.want.copyEuf) << c.label;
+        EXPECT_EQ(run.options.onlyNewer, c.want.checkDate) << c.label;
+        EXPECT_EQ(run.options.silent, c.want.silent) << c.label;
+        EXPECT_TRUE(run.options.confirm) << c.label;  // the file never clears it
     }
 }
 
@@ -58,10 +59,10 @@ TEST(Settings, StartupTargetFolder) {
     };
     for (const auto& c : cases) {
         WriteFile(program / "EUDC.INI", c.ini);
-        TminamoParam param(program / "minamo.exe");
-        param.ReadStartupSettings();
-        EXPECT_EQ(param.TargetName, c.name) << c.ini;
-        EXPECT_EQ(param.TargetValid, c.valid) << c.ini;
+        RunParameters run(program / "minamo.exe");
+        ReadStartupSettings(run.folders.program, run.options, run.target);
+        EXPECT_EQ(run.target.name, c.name) << c.ini;
+        EXPECT_EQ(run.target.valid, c.valid) << c.ini;
     }
 }
 
@@ -70,23 +71,23 @@ TEST(Settings, OptionsFollowTheTargetFolder) {
     testing_support::MakeFolder(program / "a");
     WriteFile(program / "a\\EUDC.INI",
               "[MINAMO]\r\nAutoRun=1\r\nCopyEUF=0\r\nCheckDate=1\r\nSilet=1\r\nTargetFolder=x\r\n");
-    TminamoParam param(program / "minamo.exe");
-    param.SetTarget("a\\");
-    param.ResolveTarget();
-    param.ReadOptions();
-    EXPECT_FALSE(param.CopyEUF);
-    EXPECT_TRUE(param.CheckDate);
-    EXPECT_TRUE(param.Silent);
-    EXPECT_FALSE(param.AutoRun);          // not read from a chosen folder
-    EXPECT_EQ(param.TargetName, "a\\");  // nor its TargetFolder
+    RunParameters run(program / "minamo.exe");
+    run.target.Set("a\\");
+    run.target.Resolve();
+    ReadFolderOptions(run.target.folder, run.options);
+    EXPECT_FALSE(run.options.copyCompanions);
+    EXPECT_TRUE(run.options.onlyNewer);
+    EXPECT_TRUE(run.options.silent);
+    EXPECT_FALSE(run.options.autoRun);     // not read from a chosen folder
+    EXPECT_EQ(run.target.name, "a\\");  // nor its TargetFolder
 
     // A folder without the file gives the defaults.
-    param.SetTarget("");
-    param.ResolveTarget();
-    param.ReadOptions();
-    EXPECT_TRUE(param.CopyEUF);
-    EXPECT_FALSE(param.CheckDate);
-    EXPECT_FALSE(param.Silent);
+    run.target.Set("");
+    run.target.Resolve();
+    ReadFolderOptions(run.target.folder, run.options);
+    EXPECT_TRUE(run.options.copyCompanions);
+    EXPECT_FALSE(run.options.onlyNewer);
+    EXPECT_FALSE(run.options.silent);
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "command/param.h"
-#include "command/texts.h"
+#include "engine/help.h"
+#include "engine/texts.h"
 #include "tests/support/test_support.h"
 #include "tests/support/utf8.h"
 
@@ -63,10 +63,10 @@ TEST(Texts, UsageTextByteForByte) {
     std::string expected;
     for (const char* line : lines) expected += Sjis(line) + "\r\n";
 
-    testing_support::TempFolder folder;
-    TminamoParam param(folder / "minamo.exe");
+    const Options options;
+    Notifier notifier(options);
     FakeInteraction boxes;
-    param.ShowHelp();
+    ShowHelp(notifier);
     ASSERT_EQ(boxes.messages.size(), 1u);
     const std::string& shown = boxes.messages[0];
     ASSERT_GT(shown.size(), expected.size());

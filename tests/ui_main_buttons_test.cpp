@@ -2,11 +2,12 @@
 // information window, the end button and the window-mode loop (docking:
 // ui_main_pair_test).
 #include "app/run_modes.h"
-#include "command/texts.h"
+#include "app/window_mode.h"
+#include "engine/texts.h"
 #include "tests/support/utf8.h"
 #include "tests/ui_main_support.h"
-#include "ui/gcode/gcode_form.h"
-#include "ui/main/disp_registry_form.h"
+#include "ui/code_table/code_table_window.h"
+#include "ui/main/registry_window.h"
 #include "ui/window_messages.h"
 
 namespace ui_test {
@@ -16,50 +17,50 @@ using testing_support::Sjis;
 
 TEST_F(MainWindowTest, EudcButtonsSwitchAndRefreshAnOpenCodeTable) {
     Open();
-    TMinamoForm& f = Form();
+    MainWindow& f = Main();
     const BOOL on = platform::kEudcOn, off = platform::kEudcOff;
-    Click(f.EudcOffButton);
-    Click(f.EudcOnButton);
+    Click(f.eudcOffButton);
+    Click(f.eudcOnButton);
     PumpMessages();
     EXPECT_EQ(boxes.eudcCalls, (std::vector<BOOL>{off, on}));
-    Click(f.GCodeButton);
-    ASSERT_TRUE(CodeTableForm);
-    MessageCounter refreshes(CodeTableForm->Handle(), WM_REFRESHCODETABLE);
-    Click(f.EudcOffButton);
+    Click(f.codeTableButton);
+    ASSERT_TRUE(Main().CodeTable());
+    MessageCounter refreshes(Main().CodeTable()->Handle(), WM_REFRESHCODETABLE);
+    Click(f.eudcOffButton);
     PumpMessages();
     EXPECT_EQ(refreshes.count, 1);
-    Click(f.EudcOnButton);
+    Click(f.eudcOnButton);
     PumpMessages();
     EXPECT_EQ(refreshes.count, 2);
     EXPECT_EQ(boxes.eudcCalls, (std::vector<BOOL>{off, on, off, on}));
     EXPECT_TRUE(boxes.messages.empty());
-    EXPECT_EQ(param->EudcSwitch, kSwitchNone);
+    EXPECT_EQ(param->options.eudcSwitch, EudcSwitch::kNone);
 }
 
 TEST_F(MainWindowTest, CodeTableButtonOpensClosesAndReopens) {
     Open();
-    TMinamoForm& f = Form();
+    MainWindow& f = Main();
     for (int round = 0; round < 2; ++round) {
-        Click(f.GCodeButton);
-        ASSERT_TRUE(CodeTableForm);
-        HWND table = CodeTableForm->Handle();
+        Click(f.codeTableButton);
+        ASSERT_TRUE(Main().CodeTable());
+        HWND table = Main().CodeTable()->Handle();
         EXPECT_TRUE(IsWindowVisible(table));
         EXPECT_EQ(GetWindow(table, GW_OWNER), f.Handle());
         EXPECT_EQ(Client(table).cx, 482);
         EXPECT_EQ(Client(table).cy, 234);
         const RECT main = Outer(f.Handle());
         EXPECT_EQ(Outer(table).left, main.left);
-        EXPECT_EQ(Outer(table).top, main.bottom + f.DockGap);
-        Click(f.GCodeButton);
-        EXPECT_FALSE(CodeTableForm);
+        EXPECT_EQ(Outer(table).top, main.bottom + f.dockGap);
+        Click(f.codeTableButton);
+        EXPECT_FALSE(Main().CodeTable());
         EXPECT_FALSE(IsWindow(table));
     }
     // A hidden one is shown again where it is.
-    Click(f.GCodeButton);
-    HWND table = CodeTableForm->Handle();
+    Click(f.codeTableButton);
+    HWND table = Main().CodeTable()->Handle();
     SetWindowPos(table, nullptr, 300, 500, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     ShowWindow(table, SW_HIDE);
-    Click(f.GCodeButton);
+    Click(f.codeTableButton);
     EXPECT_TRUE(IsWindowVisible(table));
     EXPECT_EQ(Outer(table).left, 300);
     EXPECT_EQ(Outer(table).top, 500);
@@ -69,16 +70,16 @@ TEST_F(MainWindowTest, CommandHelpShowsTheUsageUnlessSilent) {
     Open();
     std::string usage;
     for (const char* const* line = texts::kUsageLines; *line; ++line) usage += std::string(*line) + "\r\n";
-    Click(Form().CommandHelpButton);
+    Click(Main().commandHelpButton);
     EXPECT_EQ(boxes.messages, std::vector<std::string>{usage});
-    param->Silent = true;
-    Click(Form().CommandHelpButton);
+    param->options.silent = true;
+    Click(Main().commandHelpButton);
     EXPECT_EQ(boxes.messages.size(), 1u);
 }
 
 TEST_F(MainWindowTest, RegistryWindowReadsTheRegistryAtEachShowing) {
     Open();
-    TMinamoForm& f = Form();
+    MainWindow& f = Main();
     const std::string longPath =
         "C:\\a\\very\\long\\folder\\name\\that\\does\\not\\fit\\into\\one\\line\\of\\the\\box\\EUDC.TTE";
     const struct {
@@ -101,8 +102,8 @@ TEST_F(MainWindowTest, RegistryWindowReadsTheRegistryAtEachShowing) {
             EXPECT_EQ(Client(window).cx, 446);
             EXPECT_EQ(Client(window).cy, 303);
             EXPECT_FALSE(Enabled(f.Handle()));
-            ASSERT_TRUE(DispRegistryForm);
-            HWND memo = DispRegistryForm->Memo1;
+            ASSERT_TRUE(Main().ModalRegistryWindow());
+            HWND memo = Main().ModalRegistryWindow()->linkText;
             EXPECT_EQ(Text(memo), s.text);
             // Long lines wrap: no horizontal scrolling.
             EXPECT_FALSE(GetWindowLongPtrA(memo, GWL_STYLE) & (WS_HSCROLL | ES_AUTOHSCROLL));
@@ -114,9 +115,9 @@ TEST_F(MainWindowTest, RegistryWindowReadsTheRegistryAtEachShowing) {
             EXPECT_EQ(Outer(memo).right - Outer(memo).left, 600);
             PostMessageA(window, WM_CLOSE, 0, 0);
         });
-        Click(f.DispRegButton);
+        Click(f.registryButton);
         EXPECT_TRUE(script.Finished());
-        EXPECT_FALSE(DispRegistryForm);
+        EXPECT_FALSE(Main().ModalRegistryWindow());
         EXPECT_TRUE(Enabled(f.Handle()));
     }
     EXPECT_TRUE(boxes.messages.empty());
@@ -124,12 +125,12 @@ TEST_F(MainWindowTest, RegistryWindowReadsTheRegistryAtEachShowing) {
 
 TEST_F(MainWindowTest, EndButtonClosesTheWindowAndTheCodeTable) {
     Open();
-    Click(Form().GCodeButton);
-    HWND table = CodeTableForm->Handle();
-    Click(Form().EndButton);
-    EXPECT_FALSE(Form().Handle());
+    Click(Main().codeTableButton);
+    HWND table = Main().CodeTable()->Handle();
+    Click(Main().endButton);
+    EXPECT_FALSE(Main().Handle());
     EXPECT_FALSE(IsWindow(table));
-    EXPECT_FALSE(CodeTableForm);
+    EXPECT_FALSE(Main().CodeTable());
 }
 
 // The main window that CloseMainWindowOnce closed.
@@ -141,9 +142,9 @@ void CALLBACK CloseMainWindowOnce(HWND, UINT, UINT_PTR, DWORD) {
     HWND main = FindWindowA("TMinamoForm", nullptr);
     if (!main || !IsWindowVisible(main) || closedMainWindow) return;
     closedMainWindow = main;
-    HWND list = GetDlgItem(main, TMinamoForm::kCBSelectFolder);
+    HWND list = GetDlgItem(main, MainWindow::kFolderList);
     SelectItem(list, 0);
-    Click(GetDlgItem(main, TMinamoForm::kEndButton));
+    Click(GetDlgItem(main, MainWindow::kEndButton));
 }
 
 // minamo.exe without switches: the main window runs until it is closed,
@@ -154,7 +155,7 @@ TEST(WindowMode, RunsUntilTheMainWindowCloses) {
     testing_support::FakeInteraction boxes;
     closedMainWindow = nullptr;
     UINT_PTR timer = SetTimer(nullptr, 0, 50, CloseMainWindowOnce);
-    EXPECT_EQ(RunMinamo(program / "minamo.exe", {"data"}), 0);
+    EXPECT_EQ(RunMinamo(program / "minamo.exe", {"data"}, RunWindowMode), 0);
     KillTimer(nullptr, timer);
     EXPECT_TRUE(closedMainWindow);
     EXPECT_FALSE(IsWindow(closedMainWindow));

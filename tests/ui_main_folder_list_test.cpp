@@ -2,7 +2,7 @@
 // it selects, and what the selected folder's content does to the choices.
 #include <algorithm>
 
-#include "command/texts.h"
+#include "engine/texts.h"
 #include "tests/support/utf8.h"
 #include "tests/ui_main_support.h"
 
@@ -34,9 +34,9 @@ TEST_F(MainWindowTest, ListsPlainSubFoldersSortedAfterTheDefault) {
                                              }),
                             name);
     Open();
-    EXPECT_EQ(Items(Form().CBSelectFolder), expected);
-    EXPECT_EQ(SelectedItem(Form().CBSelectFolder), kDefault);
-    EXPECT_EQ(param->TargetName, "");
+    EXPECT_EQ(Items(Main().folderList), expected);
+    EXPECT_EQ(SelectedItem(Main().folderList), kDefault);
+    EXPECT_EQ(param->target.name, "");
 }
 
 TEST_F(MainWindowTest, FillFolderListSelectsTheWantedFolder) {
@@ -54,10 +54,10 @@ TEST_F(MainWindowTest, FillFolderListSelectsTheWantedFolder) {
         {"nothere", false, nullptr, ""},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(Form().FillFolderList(c.wanted), c.found) << c.wanted;
-        EXPECT_EQ(SelectedItem(Form().CBSelectFolder), c.selected ? c.selected : kDefault);
-        EXPECT_EQ(param->TargetName, c.targetName);
-        EXPECT_EQ(Items(Form().CBSelectFolder).size(), 4u);
+        EXPECT_EQ(Main().FillFolderList(c.wanted), c.found) << c.wanted;
+        EXPECT_EQ(SelectedItem(Main().folderList), c.selected ? c.selected : kDefault);
+        EXPECT_EQ(param->target.name, c.targetName);
+        EXPECT_EQ(Items(Main().folderList).size(), 4u);
     }
 }
 
@@ -67,8 +67,8 @@ TEST_F(MainWindowTest, MissingStartupFolderIsReportedEvenWhenSilent) {
     Open({"gone"});
     ASSERT_EQ(boxes.messages.size(), 1u);
     EXPECT_EQ(boxes.messages[0], Sjis(u8"指定されたフォルダ gone は存在しません。"));
-    EXPECT_EQ(SelectedItem(Form().CBSelectFolder), kDefault);
-    EXPECT_EQ(Items(Form().CBSelectFolder).size(), 2u);
+    EXPECT_EQ(SelectedItem(Main().folderList), kDefault);
+    EXPECT_EQ(Items(Main().folderList).size(), 2u);
 }
 
 TEST_F(MainWindowTest, StartupFolderThatExistsIsTheOnlyChoice) {
@@ -86,15 +86,15 @@ TEST_F(MainWindowTest, StartupFolderThatExistsIsTheOnlyChoice) {
     };
     for (const auto& c : cases) {
         Open({c.argument});
-        EXPECT_EQ(Items(Form().CBSelectFolder), std::vector<std::string>{c.item});
-        EXPECT_EQ(SelectedItem(Form().CBSelectFolder), c.item);
-        EXPECT_EQ(param->TargetName, c.targetName);
-        EXPECT_FALSE(Enabled(Form().NewFolderButton));
+        EXPECT_EQ(Items(Main().folderList), std::vector<std::string>{c.item});
+        EXPECT_EQ(SelectedItem(Main().folderList), c.item);
+        EXPECT_EQ(param->target.name, c.targetName);
+        EXPECT_FALSE(Enabled(Main().newFolderButton));
         EXPECT_TRUE(boxes.messages.empty());
         // Selecting it again keeps the target where it was.
-        SelectItem(Form().CBSelectFolder, 0);
-        EXPECT_EQ(param->TargetFolder, Program("data\\"));
-        form.reset();
+        SelectItem(Main().folderList, 0);
+        EXPECT_EQ(param->target.folder, Program("data\\"));
+        mainWindow.reset();
     }
 }
 
@@ -122,16 +122,16 @@ TEST_F(MainWindowTest, FolderContentDecidesTheChoices) {
     // Named at start-up, the folder makes the first choice.
     for (const auto& c : cases) {
         Open({c.folder});
-        TMinamoForm& f = Form();
-        EXPECT_EQ(param->TargetName, std::string(c.folder) + "\\");
-        EXPECT_EQ(Enabled(f.RBPutEUDCFile), c.holdsEudc) << c.folder;
-        EXPECT_EQ(Checked(f.RBPutEUDCFile), c.holdsEudc) << c.folder;
-        EXPECT_EQ(Checked(f.RBGetEUDCFile), !c.holdsEudc) << c.folder;
-        EXPECT_EQ(Checked(f.CBCopyEUF), c.copyEuf) << c.folder;
-        EXPECT_EQ(Checked(f.CBDatable), c.checkDate) << c.folder;
-        EXPECT_EQ(Enabled(f.CBDatable), c.holdsEudc) << c.folder;
-        EXPECT_FALSE(Enabled(f.NewFolderButton));
-        form.reset();
+        MainWindow& f = Main();
+        EXPECT_EQ(param->target.name, std::string(c.folder) + "\\");
+        EXPECT_EQ(Enabled(f.installChoice), c.holdsEudc) << c.folder;
+        EXPECT_EQ(Checked(f.installChoice), c.holdsEudc) << c.folder;
+        EXPECT_EQ(Checked(f.acquireChoice), !c.holdsEudc) << c.folder;
+        EXPECT_EQ(Checked(f.copyEufBox), c.copyEuf) << c.folder;
+        EXPECT_EQ(Checked(f.onlyNewerBox), c.checkDate) << c.folder;
+        EXPECT_EQ(Enabled(f.onlyNewerBox), c.holdsEudc) << c.folder;
+        EXPECT_FALSE(Enabled(f.newFolderButton));
+        mainWindow.reset();
     }
 }
 
@@ -141,36 +141,36 @@ TEST_F(MainWindowTest, ChangingFoldersKeepsAChoiceTheUserMade) {
     MakeFolder("none");
     MakeFile("EUDC.TTE");  // the program folder too: install comes first
     Open();
-    TMinamoForm& f = Form();
-    EXPECT_TRUE(Checked(f.RBPutEUDCFile));
-    Click(f.CBConfirm);
-    SelectItem(f.CBSelectFolder, "eudc");
-    EXPECT_TRUE(Checked(f.RBPutEUDCFile));
-    SelectItem(f.CBSelectFolder, "none");
-    EXPECT_FALSE(Enabled(f.RBPutEUDCFile));
-    EXPECT_FALSE(Checked(f.RBPutEUDCFile));
-    EXPECT_TRUE(Checked(f.RBGetEUDCFile));
-    SelectItem(f.CBSelectFolder, "eudc");
-    EXPECT_TRUE(Enabled(f.RBPutEUDCFile));
-    EXPECT_TRUE(Checked(f.RBGetEUDCFile));
-    EXPECT_FALSE(Checked(f.RBPutEUDCFile));
-    EXPECT_FALSE(Enabled(f.CBDatable));
-    EXPECT_TRUE(Checked(f.CBConfirm));  // never touched by a folder
+    MainWindow& f = Main();
+    EXPECT_TRUE(Checked(f.installChoice));
+    Click(f.noOverwriteQuestionBox);
+    SelectItem(f.folderList, "eudc");
+    EXPECT_TRUE(Checked(f.installChoice));
+    SelectItem(f.folderList, "none");
+    EXPECT_FALSE(Enabled(f.installChoice));
+    EXPECT_FALSE(Checked(f.installChoice));
+    EXPECT_TRUE(Checked(f.acquireChoice));
+    SelectItem(f.folderList, "eudc");
+    EXPECT_TRUE(Enabled(f.installChoice));
+    EXPECT_TRUE(Checked(f.acquireChoice));
+    EXPECT_FALSE(Checked(f.installChoice));
+    EXPECT_FALSE(Enabled(f.onlyNewerBox));
+    EXPECT_TRUE(Checked(f.noOverwriteQuestionBox));  // never touched by a folder
 }
 
 TEST_F(MainWindowTest, RadioButtonsEnableTheDateOption) {
     MakeFile("EUDC.INI", "[MINAMO]\r\nCheckDate=1\r\n");
     Open();
-    TMinamoForm& f = Form();
-    ASSERT_TRUE(Checked(f.RBPutEUDCFile));
-    Click(f.RBGetEUDCFile);
-    EXPECT_TRUE(Checked(f.RBGetEUDCFile));
-    EXPECT_FALSE(Checked(f.RBPutEUDCFile));
-    EXPECT_FALSE(Enabled(f.CBDatable));
-    EXPECT_TRUE(Checked(f.CBDatable));  // the tick stays
-    Click(f.RBPutEUDCFile);
-    EXPECT_TRUE(Enabled(f.CBDatable));
-    EXPECT_TRUE(Checked(f.CBDatable));
+    MainWindow& f = Main();
+    ASSERT_TRUE(Checked(f.installChoice));
+    Click(f.acquireChoice);
+    EXPECT_TRUE(Checked(f.acquireChoice));
+    EXPECT_FALSE(Checked(f.installChoice));
+    EXPECT_FALSE(Enabled(f.onlyNewerBox));
+    EXPECT_TRUE(Checked(f.onlyNewerBox));  // the tick stays
+    Click(f.installChoice);
+    EXPECT_TRUE(Enabled(f.onlyNewerBox));
+    EXPECT_TRUE(Checked(f.onlyNewerBox));
 }
 
 // A folder's Silet belongs to that folder: choosing another folder without
@@ -180,11 +180,11 @@ TEST_F(MainWindowTest, SilentFromOneFolderDoesNotLeakIntoAnother) {
     MakeFile("quiet\\EUDC.INI", "[MINAMO]\r\nSilet=1\r\n");
     MakeFolder("plain");
     Open();
-    SelectItem(Form().CBSelectFolder, "quiet");
-    EXPECT_TRUE(param->Silent);
-    SelectItem(Form().CBSelectFolder, "plain");
-    EXPECT_FALSE(param->Silent);
-    Click(Form().RunButton);  // acquire with no EUDC on the system: reported
+    SelectItem(Main().folderList, "quiet");
+    EXPECT_TRUE(param->options.silent);
+    SelectItem(Main().folderList, "plain");
+    EXPECT_FALSE(param->options.silent);
+    Click(Main().runButton);  // acquire with no EUDC on the system: reported
     ASSERT_EQ(boxes.messages.size(), 1u);
     EXPECT_EQ(boxes.messages[0], texts::kNoSystemEudc);
 }

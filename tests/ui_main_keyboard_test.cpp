@@ -2,7 +2,7 @@
 // mode with real key presses: tab order in both layouts, Esc, the arrow
 // keys, and the focus after message boxes and modal windows.
 #include "tests/ui_main_support.h"
-#include "ui/main/disp_registry_form.h"
+#include "ui/main/registry_window.h"
 
 namespace ui_test {
 namespace {
@@ -10,41 +10,41 @@ namespace {
 // Keys pressed one after another, and the control each leaves the focus on.
 struct Stroke {
     std::initializer_list<WORD> keys;
-    HWND TMinamoForm::*focus;
+    HWND MainWindow::*focus;
 };
 
-void Walk(TMinamoForm& form, const std::vector<Stroke>& strokes) {
+void Walk(MainWindow& mainWindow, const std::vector<Stroke>& strokes) {
     InputScript script;
     for (const Stroke& stroke : strokes) {
-        script.Then([&stroke] { PressKeys(stroke.keys); }).Then([&form, &stroke] {
-            ASSERT_TRUE(form.Handle()) << "the window was closed";
-            EXPECT_EQ(GetFocus(), form.*stroke.focus) << "the focus is on " << Text(GetFocus());
+        script.Then([&stroke] { PressKeys(stroke.keys); }).Then([&mainWindow, &stroke] {
+            ASSERT_TRUE(mainWindow.Handle()) << "the window was closed";
+            EXPECT_EQ(GetFocus(), mainWindow.*stroke.focus) << "the focus is on " << Text(GetFocus());
         });
     }
-    script.Run(form);
+    script.Run(mainWindow);
 }
 
 TEST_F(MainWindowTest, TheKeyboardGoesWhereTheUserSees) {
     MakeFile("EUDC.TTE");  // every control enabled
     Open();
-    using F = TMinamoForm;
-    Walk(Form(), {
-        // Narrow: the option area and the memo, outside the window, are no
-        // tab stops; Esc ends nothing.
-        {{VK_SHIFT, VK_TAB}, &F::EndButton},
-        {{VK_SHIFT, VK_TAB}, &F::RunButton},
-        {{VK_ESCAPE}, &F::RunButton},
-        {{VK_RIGHT}, &F::EndButton},  // the arrows move within a group
-        {{VK_TAB}, &F::WidthButton},
-        {{VK_SPACE}, &F::WidthButton},  // wide
-        {{VK_SHIFT, VK_TAB}, &F::Memo1},
-        {{VK_ESCAPE}, &F::Memo1},
-        {{VK_TAB}, &F::WidthButton},
-        {{VK_SHIFT, VK_TAB}, &F::Memo1},
-        {{VK_SHIFT, VK_TAB}, &F::DispRegButton},
-        {{VK_UP}, &F::CommandHelpButton},
-        {{VK_UP}, &F::EudcOffButton},
-    });
+    using F = MainWindow;
+    Walk(Main(), {
+                     // Narrow: the option area and the memo, outside the window, are no
+                     // tab stops; Esc ends nothing.
+                     {{VK_SHIFT, VK_TAB}, &F::endButton},
+                     {{VK_SHIFT, VK_TAB}, &F::runButton},
+                     {{VK_ESCAPE}, &F::runButton},
+                     {{VK_RIGHT}, &F::endButton},  // the arrows move within a group
+                     {{VK_TAB}, &F::optionsButton},
+                     {{VK_SPACE}, &F::optionsButton},  // wide
+                     {{VK_SHIFT, VK_TAB}, &F::systemInfo},
+                     {{VK_ESCAPE}, &F::systemInfo},
+                     {{VK_TAB}, &F::optionsButton},
+                     {{VK_SHIFT, VK_TAB}, &F::systemInfo},
+                     {{VK_SHIFT, VK_TAB}, &F::registryButton},
+                     {{VK_UP}, &F::commandHelpButton},
+                     {{VK_UP}, &F::eudcOffButton},
+                 });
 }
 
 // After a message box, a modal window or the registry window the focus is
@@ -52,18 +52,18 @@ TEST_F(MainWindowTest, TheKeyboardGoesWhereTheUserSees) {
 // the layout.
 TEST_F(MainWindowTest, TheFocusComesBackAfterBoxesAndModalWindows) {
     Open();
-    TMinamoForm& f = Form();
-    Click(f.WidthButton);
+    MainWindow& f = Main();
+    Click(f.optionsButton);
     platform::Interaction* fake = platform::SetInteraction(nullptr);  // real boxes
     auto foreground = [] { return GetForegroundWindow(); };
     InputScript script;
-    for (HWND button : {f.RunButton, f.NewFolderButton, f.DispRegButton}) {
+    for (HWND button : {f.runButton, f.newFolderButton, f.registryButton}) {
         script.Then([button] { SetFocus(button); PressKeys({VK_SPACE}); })
             .Then([&f, foreground, button] {
                 EXPECT_NE(foreground(), f.Handle());
                 // The registry window opens with the focus on its text.
-                if (button == f.DispRegButton) {
-                    EXPECT_EQ(GetFocus(), DispRegistryForm->Memo1);
+                if (button == f.registryButton) {
+                    EXPECT_EQ(GetFocus(), f.ModalRegistryWindow()->linkText);
                 }
                 PressKeys({VK_ESCAPE});
             })

@@ -1,9 +1,9 @@
 // The new-folder dialog, driven through its own controls while the main
-// window's NewFolderButtonClick holds it open.
-#include "command/texts.h"
+// window's CreateNewFolder holds it open.
+#include "engine/texts.h"
 #include "tests/support/utf8.h"
 #include "tests/ui_main_support.h"
-#include "ui/main/new_folder_form.h"
+#include "ui/main/new_folder_dialog.h"
 
 namespace ui_test {
 namespace {
@@ -12,7 +12,7 @@ using testing_support::Sjis;
 
 const std::string kDefault = Sjis(u8"(デフォルト)");
 
-HWND Edit(HWND dialog) { return GetDlgItem(dialog, TNewFolderForm::kEditFolderName); }
+HWND Edit(HWND dialog) { return GetDlgItem(dialog, NewFolderDialog::kNameEntry); }
 HWND Ok(HWND dialog) { return GetDlgItem(dialog, IDOK); }
 
 // One showing: type the name, then press OK.
@@ -28,17 +28,17 @@ std::function<void(HWND)> Cancel() {
 
 TEST_F(MainWindowTest, NewFolderDialogLooksAsLaidOut) {
     Open();
-    DialogScript script(Form().Handle());
+    DialogScript script(Main().Handle());
     script.Then([this](HWND dialog) {
         EXPECT_EQ(Text(dialog), Sjis(u8"新規フォルダ作成"));
         EXPECT_EQ(Client(dialog).cx, 366);
         EXPECT_EQ(Client(dialog).cy, 159);
         EXPECT_FALSE(GetWindowLongPtrA(dialog, GWL_STYLE) & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
         // Centred on the main window.
-        RECT d = Outer(dialog), m = Outer(Form().Handle());
+        RECT d = Outer(dialog), m = Outer(Main().Handle());
         EXPECT_LE(std::abs((d.left + d.right) - (m.left + m.right)), 1);
         EXPECT_LE(std::abs((d.top + d.bottom) - (m.top + m.bottom)), 1);
-        EXPECT_FALSE(Enabled(Form().Handle()));  // modal
+        EXPECT_FALSE(Enabled(Main().Handle()));  // modal
         EXPECT_EQ(Text(GetDlgItem(dialog, IDCANCEL)), Sjis(u8"キャンセル"));
         EXPECT_EQ(LOWORD(SendMessageA(dialog, DM_GETDEFID, 0, 0)), IDOK);
         EXPECT_EQ(GetFocus(), Edit(dialog));
@@ -55,9 +55,9 @@ TEST_F(MainWindowTest, NewFolderDialogLooksAsLaidOut) {
         PostMessageA(Edit(dialog), WM_KEYDOWN, VK_RETURN, 1);
         PostMessageA(Edit(dialog), WM_KEYDOWN, VK_ESCAPE, 1);
     });
-    Click(Form().NewFolderButton);
+    Click(Main().newFolderButton);
     EXPECT_TRUE(script.Finished());
-    EXPECT_TRUE(Enabled(Form().Handle()));
+    EXPECT_TRUE(Enabled(Main().Handle()));
     EXPECT_TRUE(boxes.messages.empty());
 }
 
@@ -77,15 +77,15 @@ TEST_F(MainWindowTest, NewFolderIsCreatedAndSelected) {
     };
     for (const auto& c : cases) {
         boxes.messages.clear();
-        DialogScript script(Form().Handle());
+        DialogScript script(Main().Handle());
         script.Then(Enter(Sjis(c.entry)));
-        Click(Form().NewFolderButton);
+        Click(Main().newFolderButton);
         const std::string path = Program(Sjis(c.created));
         EXPECT_TRUE(platform::DirectoryExists(path)) << path;
         ASSERT_EQ(boxes.messages.size(), 1u);
         EXPECT_EQ(boxes.messages[0],
                   Sjis(u8"新しいフォルダ ") + path + Sjis(u8" を作成しました。"));
-        EXPECT_EQ(SelectedItem(Form().CBSelectFolder), c.selected ? Sjis(c.selected) : kDefault);
+        EXPECT_EQ(SelectedItem(Main().folderList), c.selected ? Sjis(c.selected) : kDefault);
     }
 }
 
@@ -107,13 +107,13 @@ TEST_F(MainWindowTest, RefusedNamesShowTheDialogAgain) {
     };
     for (const auto& c : cases) {
         boxes.messages.clear();
-        DialogScript script(Form().Handle());
+        DialogScript script(Main().Handle());
         script.Then(Enter(c.entry)).Then([&c](HWND dialog) {
             EXPECT_EQ(Text(Edit(dialog)), c.entry);  // kept for another try
             EXPECT_TRUE(Enabled(Ok(dialog)));
             Click(GetDlgItem(dialog, IDCANCEL));
         });
-        Click(Form().NewFolderButton);
+        Click(Main().newFolderButton);
         EXPECT_TRUE(script.Finished());
         EXPECT_EQ(boxes.messages, std::vector<std::string>{c.message}) << c.entry;
     }
@@ -124,13 +124,13 @@ TEST_F(MainWindowTest, FailedCreationEmptiesTheEntry) {
     const char* entries[] = {"a*b", "what?", "missing\\inner", "..\\outside"};
     for (const char* entry : entries) {
         boxes.messages.clear();
-        DialogScript script(Form().Handle());
+        DialogScript script(Main().Handle());
         script.Then(Enter(entry)).Then([](HWND dialog) {
             EXPECT_EQ(Text(Edit(dialog)), "");
             EXPECT_FALSE(Enabled(Ok(dialog)));
             PostMessageA(dialog, WM_CLOSE, 0, 0);
         });
-        Click(Form().NewFolderButton);
+        Click(Main().newFolderButton);
         const std::string path = Program(entry);
         ASSERT_EQ(boxes.messages.size(), 1u) << entry;
         EXPECT_EQ(boxes.messages[0], Sjis(u8"フォルダ ") + path +
@@ -149,29 +149,29 @@ TEST_F(MainWindowTest, CancelCreatesNothingAndKeepsTheList) {
         [](HWND dialog) { PostMessageA(dialog, WM_CLOSE, 0, 0); },
     };
     for (const auto& leave : leaves) {
-        DialogScript script(Form().Handle());
+        DialogScript script(Main().Handle());
         script.Then([&leave](HWND dialog) {
             SetWindowTextA(Edit(dialog), "never");
             leave(dialog);
         });
-        Click(Form().NewFolderButton);
+        Click(Main().newFolderButton);
         EXPECT_FALSE(platform::DirectoryExists(Program("never")));
-        EXPECT_EQ(Items(Form().CBSelectFolder), std::vector<std::string>{kDefault});
+        EXPECT_EQ(Items(Main().folderList), std::vector<std::string>{kDefault});
         EXPECT_TRUE(boxes.messages.empty());
-        EXPECT_EQ(NewFolderForm, nullptr);
+        EXPECT_EQ(Main().ModalNewFolderDialog(), nullptr);
     }
 }
 
 TEST_F(MainWindowTest, EnterInTheEntryPressesOk) {
     Open();
-    DialogScript script(Form().Handle());
+    DialogScript script(Main().Handle());
     script.Then([](HWND dialog) {
         SetWindowTextA(Edit(dialog), "byenter");
         PostMessageA(Edit(dialog), WM_KEYDOWN, VK_RETURN, 1);
     });
-    Click(Form().NewFolderButton);
+    Click(Main().newFolderButton);
     EXPECT_TRUE(platform::DirectoryExists(Program("byenter")));
-    EXPECT_EQ(SelectedItem(Form().CBSelectFolder), "byenter");
+    EXPECT_EQ(SelectedItem(Main().folderList), "byenter");
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 
 #include "tests/ui_main_support.h"
 #include "ui/dpi_scale.h"
-#include "ui/gcode/gcode_form.h"
+#include "ui/code_table/code_table_window.h"
 
 #include <commctrl.h>
 
@@ -20,9 +20,9 @@ class PairTest : public MainWindowTest {
 protected:
     void OpenPair() {
         Open();
-        Click(Form().GCodeButton);
-        ASSERT_TRUE(CodeTableForm);
-        table = CodeTableForm->Handle();
+        Click(Main().codeTableButton);
+        ASSERT_TRUE(Main().CodeTable());
+        table = Main().CodeTable()->Handle();
     }
     // Two steps: a press on the caption of window, a release where to puts
     // the point pressed.
@@ -36,11 +36,11 @@ protected:
 
 TEST_F(PairTest, DraggingEitherWindowDragsTheOtherAlongOnTheScreen) {
     OpenPair();
-    HWND main = Form().Handle();
+    HWND main = Main().Handle();
     const int sw = GetSystemMetrics(SM_CXSCREEN), sh = GetSystemMetrics(SM_CYSCREEN);
     auto docked = [&] {
         EXPECT_EQ(Outer(table).left, Outer(main).left);
-        EXPECT_EQ(Outer(table).top, Outer(main).bottom + Form().DockGap);
+        EXPECT_EQ(Outer(table).top, Outer(main).bottom + Main().dockGap);
     };
     InputScript script;
     DragCaption(script, main, [](POINT p) { return Moved(p, 60, 40); });
@@ -56,7 +56,7 @@ TEST_F(PairTest, DraggingEitherWindowDragsTheOtherAlongOnTheScreen) {
     // Up to the top: the main window stays on the screen above it.
     DragCaption(script, table, [](POINT p) { return POINT{p.x, 2}; });
     script.Then([&] { EXPECT_EQ(Outer(main).top, 0); });
-    script.Run(Form());
+    script.Run(Main());
 }
 
 // A modal window of the main window holds the code table too; afterwards
@@ -65,31 +65,35 @@ TEST_F(PairTest, TheCodeTableFollowsItsOwnerAndKeepsItsFocus) {
     OpenPair();
     RECT before = Outer(table);
     POINT blank = {474, 120};  // of the main window: right of the group box
-    ClientToScreen(Form().Handle(), &blank);
-    SetFocus(Form().NewFolderButton);
+    ClientToScreen(Main().Handle(), &blank);
+    SetFocus(Main().newFolderButton);
     InputScript script;
     script.Then([] { PressKeys({VK_SPACE}); }).Then([&] { EXPECT_FALSE(Enabled(table)); });
     DragCaption(script, table, [](POINT p) { return Moved(p, 80, 60); });
-    script.Then([&] {
-              RECT after = Outer(table);
-              EXPECT_TRUE(EqualRect(&before, &after));
-              PressKeys({VK_ESCAPE});
-          })
+    script
+        .Then([&] {
+            RECT after = Outer(table);
+            EXPECT_TRUE(EqualRect(&before, &after));
+            PressKeys({VK_ESCAPE});
+        })
         // Clicks on the caption away from the press before: no double click.
         .Then([&] { Mouse(Moved(CaptionPoint(table), -120, 0), kClick); })
-        .Then([] { PressKeys({VK_TAB}); PressKeys({VK_TAB}); })
+        .Then([] {
+            PressKeys({VK_TAB});
+            PressKeys({VK_TAB});
+        })
         .Then([&] {
-            EXPECT_EQ(GetFocus(), CodeTableForm->CBCode);
+            EXPECT_EQ(GetFocus(), Main().CodeTable()->numberingBox);
             Mouse(blank, kClick);
         })
         .Then([&] { Mouse(Moved(CaptionPoint(table), -120, 0), kClick); })
-        .Then([&] { EXPECT_EQ(GetFocus(), CodeTableForm->CBCode); });
-    script.Run(Form());
+        .Then([&] { EXPECT_EQ(GetFocus(), Main().CodeTable()->numberingBox); });
+    script.Run(Main());
 }
 
 TEST_F(PairTest, TheGridScrollsByPartsOfANotchAndRepaintsWhenEnlarged) {
     OpenPair();
-    TDrawGrid& grid = *CodeTableForm->DrawGrid1;
+    CellGrid& grid = *Main().CodeTable()->grid;
     const RECT frame = Outer(table);
     const POINT bottomEdge = {(frame.left + frame.right) / 2, frame.bottom - 2};
     InputScript script;
@@ -109,7 +113,7 @@ TEST_F(PairTest, TheGridScrollsByPartsOfANotchAndRepaintsWhenEnlarged) {
             EXPECT_GT(Outer(table).bottom, frame.bottom + 100);
             EXPECT_TRUE(testing_support::ScreenMatchesRepaint(grid.Handle()));
         });
-    script.Run(Form());
+    script.Run(Main());
 }
 
 // A computer-based-training hook may refuse any window: here the code table's.
@@ -122,12 +126,12 @@ LRESULT CALLBACK RefuseCodeTable(int code, WPARAM wParam, LPARAM lParam) {
 TEST_F(PairTest, NoCodeTableWhenTheSystemRefusesItsWindow) {
     Open();
     HHOOK hook = SetWindowsHookExA(WH_CBT, RefuseCodeTable, nullptr, GetCurrentThreadId());
-    SetFocus(Form().GCodeButton);
+    SetFocus(Main().codeTableButton);
     InputScript script;
-    script.Then([] { PressKeys({VK_SPACE}); }).Then([&] { EXPECT_FALSE(CodeTableForm); });
-    script.Run(Form());
+    script.Then([] { PressKeys({VK_SPACE}); }).Then([&] { EXPECT_FALSE(Main().CodeTable()); });
+    script.Run(Main());
     UnhookWindowsHookEx(hook);
-    EXPECT_TRUE(Form().Handle());
+    EXPECT_TRUE(Main().Handle());
 }
 
 // Counts the controls whose middle the window's own background painting
@@ -150,8 +154,8 @@ LRESULT CALLBACK CountOverpainted(HWND window, UINT message, WPARAM wParam, LPAR
 // over its controls.
 TEST_F(PairTest, AMoveToAnotherDpiScalesBothWindows) {
     OpenPair();
-    TMinamoForm& f = Form();
-    Click(f.WidthButton);
+    MainWindow& f = Main();
+    Click(f.optionsButton);
     int overpainted = 0;
     SetWindowSubclass(f.Handle(), CountOverpainted, 3, reinterpret_cast<DWORD_PTR>(&overpainted));
     const RECT main = {100, 50, 1300, 450}, codes = {100, 460, 860, 860};
@@ -162,11 +166,11 @@ TEST_F(PairTest, AMoveToAnotherDpiScalesBothWindows) {
     EXPECT_EQ(overpainted, 0);
     RECT now[] = {Outer(f.Handle()), Outer(table)};
     EXPECT_TRUE(EqualRect(&now[0], &main) && EqualRect(&now[1], &codes));
-    EXPECT_EQ(InParent(f.RunButton).left, 464);  // 309 at 150 %, rounded
+    EXPECT_EQ(InParent(f.runButton).left, 464);  // 309 at 150 %, rounded
     LOGFONTA font = {};
-    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(f.RunButton, WM_GETFONT, 0, 0)), sizeof font, &font);
+    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(f.runButton, WM_GETFONT, 0, 0)), sizeof font, &font);
     EXPECT_EQ(font.lfHeight, -23);  // 15 pixels at 150 %
-    EXPECT_EQ(CodeTableForm->DrawGrid1->RowHeight(), 36);
+    EXPECT_EQ(Main().CodeTable()->grid->RowHeight(), 36);
 }
 
 // A high-contrast scheme, white on black: the grid's header lines, the
@@ -180,7 +184,7 @@ TEST_F(PairTest, HighContrastKeepsLinesFrameAndLinkInSight) {
     for (int i = 0; i < 5; ++i) saved[i] = GetSysColor(elements[i]);
     SetSysColors(5, elements, contrast);
     OpenPair();
-    HWND grid = CodeTableForm->DrawGrid1->Handle();
+    HWND grid = Main().CodeTable()->grid->Handle();
     auto colours = [](HWND window, int x, int y, int w) {
         std::vector<COLORREF> seen;
         HDC dc = GetDC(window);
@@ -189,20 +193,22 @@ TEST_F(PairTest, HighContrastKeepsLinesFrameAndLinkInSight) {
         return seen;
     };
     InputScript script;
-    script.Then([&] { Mouse(Centre(grid)); })  // the popup comes up beside the mouse
+    script
+        .Then([&] { Mouse(Centre(grid)); })  // the popup comes up beside the mouse
         .Then([&] {
-            const int line = CodeTableForm->DrawGrid1->CellRect(1, 0).right;
+            const int line = Main().CodeTable()->grid->CellRect(1, 0).right;
             EXPECT_EQ(colours(grid, line, 5, 1), std::vector<COLORREF>{white});
-            ASSERT_TRUE(GlyphPopup->Showing());
-            EXPECT_EQ(colours(GlyphPopup->Handle(), 0, 25, 1), std::vector<COLORREF>{white});
+            ASSERT_TRUE(Main().CodeTable()->Popup().Showing());
+            EXPECT_EQ(colours(Main().CodeTable()->Popup().Handle(), 0, 25, 1), std::vector<COLORREF>{white});
             std::vector<COLORREF> link;
             for (int y = 0; y < 15; ++y) {
-                const std::vector<COLORREF> row = colours(Form().LabelURL, 0, y, Client(Form().LabelURL).cx);
+                const std::vector<COLORREF> row =
+                    colours(Main().supportLink, 0, y, Client(Main().supportLink).cx);
                 link.insert(link.end(), row.begin(), row.end());
             }
             EXPECT_GT(std::count(link.begin(), link.end(), yellow), 20);
         });
-    script.Run(Form());
+    script.Run(Main());
     SetSysColors(5, elements, saved);
 }
 

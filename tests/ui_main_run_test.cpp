@@ -1,9 +1,9 @@
-// RunButtonClick: the options and folder it stores, and the acquire and
+// RunOperation: the options and folder it stores, and the acquire and
 // install it runs with the engine, seen on disk and in the registry.
-#include "command/texts.h"
+#include "engine/texts.h"
 #include "tests/support/utf8.h"
 #include "tests/ui_main_support.h"
-#include "ui/gcode/gcode_form.h"
+#include "ui/code_table/code_table_window.h"
 #include "ui/window_messages.h"
 
 namespace ui_test {
@@ -26,32 +26,32 @@ TEST_F(MainWindowTest, RunStoresTheOptionsAndTheFolder) {
     };
     for (const auto& c : cases) {
         Open();
-        TMinamoForm& f = Form();
-        if (c.folder) SelectItem(f.CBSelectFolder, c.folder);
-        if (c.confirmTicked) Click(f.CBConfirm);
-        if (!c.copyTicked) Click(f.CBCopyEUF);
+        MainWindow& f = Main();
+        if (c.folder) SelectItem(f.folderList, c.folder);
+        if (c.confirmTicked) Click(f.noOverwriteQuestionBox);
+        if (!c.copyTicked) Click(f.copyEufBox);
         boxes.messages.clear();
-        Click(f.RunButton);
-        EXPECT_EQ(param->Confirm, c.confirm);
-        EXPECT_EQ(param->CopyEUF, c.copyEuf);
-        EXPECT_FALSE(param->CheckDate);
-        EXPECT_EQ(param->TargetName, c.targetName);
+        Click(f.runButton);
+        EXPECT_EQ(param->options.confirm, c.confirm);
+        EXPECT_EQ(param->options.copyCompanions, c.copyEuf);
+        EXPECT_FALSE(param->options.onlyNewer);
+        EXPECT_EQ(param->target.name, c.targetName);
         // Nothing to acquire on a system without EUDC links.
         EXPECT_EQ(boxes.messages, std::vector<std::string>{texts::kNoSystemEudc});
         EXPECT_TRUE(boxes.eudcCalls.empty());
-        form.reset();
+        mainWindow.reset();
     }
 }
 
 TEST_F(MainWindowTest, DisabledDateOptionStillCounts) {
     MakeFile("EUDC.TTE");
     Open();
-    TMinamoForm& f = Form();
-    Click(f.CBDatable);
-    Click(f.RBGetEUDCFile);
-    ASSERT_FALSE(Enabled(f.CBDatable));
-    Click(f.RunButton);
-    EXPECT_TRUE(param->CheckDate);
+    MainWindow& f = Main();
+    Click(f.onlyNewerBox);
+    Click(f.acquireChoice);
+    ASSERT_FALSE(Enabled(f.onlyNewerBox));
+    Click(f.runButton);
+    EXPECT_TRUE(param->options.onlyNewer);
 }
 
 // A machine with one EUDC font file linked as the system default.
@@ -69,34 +69,34 @@ protected:
 
 TEST_F(RoundTrip, AcquireIntoAFolderThenInstallFromIt) {
     Open();
-    TMinamoForm& f = Form();
-    SelectItem(f.CBSelectFolder, "data");
-    ASSERT_FALSE(Enabled(f.RBPutEUDCFile));
-    Click(f.RunButton);
+    MainWindow& f = Main();
+    SelectItem(f.folderList, "data");
+    ASSERT_FALSE(Enabled(f.installChoice));
+    Click(f.runButton);
     EXPECT_EQ(testing_support::ReadFile(Program("data\\EUDC.TTE")), "tte glyphs");
     EXPECT_EQ(testing_support::ReadFile(Program("data\\EUDC.EUF")), "euf index");
     EXPECT_TRUE(platform::FileExists(Program("data\\EUDC.INI")));
     ASSERT_EQ(boxes.messages.size(), 1u);  // the engine's report
     EXPECT_NE(boxes.messages[0].find(texts::kAcquireClosing), std::string::npos);
     // The list was rebuilt with the same folder, which can now be installed.
-    EXPECT_EQ(SelectedItem(f.CBSelectFolder), "data");
-    EXPECT_TRUE(Enabled(f.RBPutEUDCFile));
-    EXPECT_TRUE(Checked(f.RBGetEUDCFile));
+    EXPECT_EQ(SelectedItem(f.folderList), "data");
+    EXPECT_TRUE(Enabled(f.installChoice));
+    EXPECT_TRUE(Checked(f.acquireChoice));
     EXPECT_TRUE(boxes.eudcCalls.empty());
 
     // Install on "another machine": the link now points elsewhere.
     testing_support::ClearEudcKey();
     testing_support::SetEudcLink("SystemDefaultEUDCFont", system / "OTHER.TTE");
-    Click(f.RBPutEUDCFile);
+    Click(f.installChoice);
     boxes.messages.clear();
-    Click(f.RunButton);
+    Click(f.runButton);
     EXPECT_EQ(boxes.questions, std::vector<std::string>{texts::kReplaceQuestion});
-    EXPECT_EQ(testing_support::ReadFile(param->UserDataFolder + "EUDC.TTE"), "tte glyphs");
-    EXPECT_EQ(testing_support::ReadFile(param->UserDataFolder + "EUDC.EUF"), "euf index");
+    EXPECT_EQ(testing_support::ReadFile(param->folders.userData + "EUDC.TTE"), "tte glyphs");
+    EXPECT_EQ(testing_support::ReadFile(param->folders.userData + "EUDC.EUF"), "euf index");
     const auto links = testing_support::EudcLinks();
     ASSERT_EQ(links.size(), 1u);
     EXPECT_EQ(links[0].first, "SystemDefaultEUDCFont");
-    EXPECT_EQ(links[0].second, param->UserDataFolder + "EUDC.TTE");
+    EXPECT_EQ(links[0].second, param->folders.userData + "EUDC.TTE");
     // Off before, on again twice after.
     EXPECT_EQ(boxes.eudcCalls,
               (std::vector<BOOL>{platform::kEudcOff, platform::kEudcOn, platform::kEudcOn}));
@@ -105,32 +105,32 @@ TEST_F(RoundTrip, AcquireIntoAFolderThenInstallFromIt) {
 
 TEST_F(RoundTrip, TickedOptionsReachTheEngine) {
     Open();
-    TMinamoForm& f = Form();
-    SelectItem(f.CBSelectFolder, "data");
-    Click(f.CBCopyEUF);  // no *.euf
-    Click(f.RunButton);
+    MainWindow& f = Main();
+    SelectItem(f.folderList, "data");
+    Click(f.copyEufBox);  // no *.euf
+    Click(f.runButton);
     EXPECT_TRUE(platform::FileExists(Program("data\\EUDC.TTE")));
     EXPECT_FALSE(platform::FileExists(Program("data\\EUDC.EUF")));
-    // Acquiring again over the files asks first, unless CBConfirm is ticked.
+    // Acquiring again over the files asks first, unless noOverwriteQuestionBox is ticked.
     boxes.answers = {IDNO};
-    Click(f.RunButton);
+    Click(f.runButton);
     EXPECT_EQ(boxes.questions, std::vector<std::string>{texts::kOverwriteQuestion});
     EXPECT_EQ(boxes.messages.back(), texts::kAcquireCancelled);
-    Click(f.CBConfirm);
+    Click(f.noOverwriteQuestionBox);
     boxes.questions.clear();
-    Click(f.RunButton);
+    Click(f.runButton);
     EXPECT_TRUE(boxes.questions.empty());
 }
 
 TEST_F(MainWindowTest, FailedOrCancelledInstallSwitchesEudcOnAndRefreshes) {
     MakeFile("EUDC.INI", "[MINAMO]\r\n");  // settings, no links: incomplete
     Open();
-    TMinamoForm& f = Form();
-    ASSERT_TRUE(Checked(f.RBPutEUDCFile));
-    Click(f.GCodeButton);
-    ASSERT_TRUE(CodeTableForm);
-    MessageCounter refreshes(CodeTableForm->Handle(), WM_REFRESHCODETABLE);
-    Click(f.RunButton);
+    MainWindow& f = Main();
+    ASSERT_TRUE(Checked(f.installChoice));
+    Click(f.codeTableButton);
+    ASSERT_TRUE(Main().CodeTable());
+    MessageCounter refreshes(Main().CodeTable()->Handle(), WM_REFRESHCODETABLE);
+    Click(f.runButton);
     EXPECT_EQ(refreshes.count, 0);  // posted: handled after the click
     PumpMessages();
     EXPECT_EQ(refreshes.count, 1);
@@ -139,8 +139,8 @@ TEST_F(MainWindowTest, FailedOrCancelledInstallSwitchesEudcOnAndRefreshes) {
               (std::vector<BOOL>{platform::kEudcOff, platform::kEudcOn, platform::kEudcOn}));
     // The list is not rebuilt after an install.
     MakeFolder("later");
-    Click(f.RunButton);
-    EXPECT_EQ(Items(f.CBSelectFolder).size(), 1u);
+    Click(f.runButton);
+    EXPECT_EQ(Items(f.folderList).size(), 1u);
 }
 
 }  // namespace

@@ -1,11 +1,11 @@
 #include "tests/ui_main_support.h"
-#include "app/run_modes.h"
-#include "ui/main/window.h"
+
+#include "app/window_mode.h"
+#include "engine/command_line.h"
 
 #include <commctrl.h>
 
 namespace ui_test {
-
 
 void Click(HWND button) { SendMessageA(button, BM_CLICK, 0, 0); }
 
@@ -112,12 +112,12 @@ InputScript& InputScript::Then(std::function<void()> step) {
     return *this;
 }
 
-void InputScript::Run(TMinamoForm& form) {
-    SetForegroundWindow(form.Handle());
+void InputScript::Run(MainWindow& mainWindow) {
+    SetForegroundWindow(mainWindow.Handle());
     runningScript = this;
     started_ = GetTickCount();
     const UINT_PTR timer = SetTimer(nullptr, 0, 20, &InputScript::Tick);
-    RunMessageLoop(form);
+    RunMessageLoop(mainWindow);
     KillTimer(nullptr, timer);
     runningScript = nullptr;
     EXPECT_TRUE(steps_.empty()) << steps_.size() << " steps never ran";
@@ -191,19 +191,18 @@ LRESULT CALLBACK MessageCounter::Hook(HWND hwnd, UINT message, WPARAM wParam, LP
 void MainWindowTest::SetUp() { testing_support::ClearEudcKey(); }
 
 void MainWindowTest::TearDown() {
-    form.reset();
+    mainWindow.reset();
     PumpMessages();
-    RunParam = nullptr;
     param.reset();
 }
 
 void MainWindowTest::Open(const StringList& args) {
-    param = std::make_unique<TminamoParam>(program / "minamo.exe");
-    RunParam = param.get();
-    ASSERT_FALSE(param->ParseCommandLine(args)) << "window mode expected";
-    form = TMinamoForm::Create();
-    ASSERT_TRUE(form);
-    form->Show();
+    param = std::make_unique<RunParameters>(program / "minamo.exe");
+    ASSERT_FALSE(ParseCommandLine(args, param->folders.program, param->options, param->target))
+        << "window mode expected";
+    mainWindow = MainWindow::Create(*param);
+    ASSERT_TRUE(mainWindow);
+    mainWindow->Show();
     PumpMessages();
 }
 

@@ -12,9 +12,12 @@
 
 #include <gtest/gtest.h>
 
-#include "command/param.h"
+#include "engine/run_parameters.h"
 #include "tests/support/test_support.h"
-#include "ui/main/minamo_form.h"
+#include "ui/client_size.h"
+#include "ui/control_text.h"
+#include "ui/controls.h"
+#include "ui/main/main_window.h"
 
 namespace ui_test {
 
@@ -55,7 +58,7 @@ POINT CaptionPoint(HWND window);
 class InputScript {
 public:
     InputScript& Then(std::function<void()> step);
-    void Run(TMinamoForm& form);
+    void Run(MainWindow& mainWindow);
 
 private:
     static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
@@ -108,12 +111,12 @@ protected:
     void MakeFile(const std::string& name, const std::string& bytes = "x") {
         testing_support::WriteFile(program / name, bytes);
     }
-    TMinamoForm& Form() { return *form; }
+    MainWindow& Main() { return *mainWindow; }
 
     testing_support::TempFolder program;
     testing_support::FakeInteraction boxes;
-    std::unique_ptr<TminamoParam> param;
-    std::unique_ptr<TMinamoForm> form;
+    std::unique_ptr<RunParameters> param;
+    std::unique_ptr<MainWindow> mainWindow;
 };
 
 }  // namespace ui_test

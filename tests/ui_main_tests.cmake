@@ -13,3 +13,7 @@ minamo_test(ui_main_tests
   ui_scale_test.cpp
   ${CMAKE_SOURCE_DIR}/res/minamo.rc
 )
+# The window-mode loop too; SetWindowSubclass of comctl32 for the scripts
+# that answer modal windows.
+target_link_libraries(ui_main_tests PRIVATE minamo_window_mode comctl32)
+target_include_directories(ui_main_tests PRIVATE ${PROJECT_BINARY_DIR}/res)

@@ -8,8 +8,8 @@
 
 #include "tests/support/utf8.h"
 #include "tests/ui_main_support.h"
-#include "ui/gcode/gcode_form.h"
-#include "ui/main/disp_registry_form.h"
+#include "ui/code_table/code_table_window.h"
+#include "ui/main/registry_window.h"
 
 namespace ui_test {
 namespace {
@@ -97,17 +97,17 @@ TEST_F(MainWindowTest, ScaledWindowsAreTidy) {
     ASSERT_EQ(std::sscanf(child, "%d %d", &dpi, &dockGap), 2);
     const ui::DpiScale scale(dpi);
     Open();
-    TMinamoForm& f = Form();
+    MainWindow& f = Main();
     EXPECT_EQ(f.Scale().Dpi(), static_cast<UINT>(dpi));
-    Click(f.WidthButton);
-    Click(f.GCodeButton);
-    ASSERT_TRUE(CodeTableForm);
-    HWND table = CodeTableForm->Handle();
+    Click(f.optionsButton);
+    Click(f.codeTableButton);
+    ASSERT_TRUE(Main().CodeTable());
+    HWND table = Main().CodeTable()->Handle();
     // Widened where an option grew to show its caption.
     EXPECT_GE(Client(f.Handle()).cx, scale(770));
     EXPECT_EQ(Client(table).cy, scale(234));
     EXPECT_EQ(Outer(table).top - Outer(f.Handle()).bottom, dockGap);
-    EXPECT_EQ(CodeTableForm->DrawGrid1->RowHeight(), scale(24));
+    EXPECT_EQ(Main().CodeTable()->grid->RowHeight(), scale(24));
     ExpectTidy(f.Handle());
     ExpectTidy(table);
     DialogScript script(f.Handle());
@@ -116,8 +116,8 @@ TEST_F(MainWindowTest, ScaledWindowsAreTidy) {
             ExpectTidy(window);
             PostMessageA(window, WM_CLOSE, 0, 0);
         });
-    Click(f.NewFolderButton);
-    Click(f.DispRegButton);
+    Click(f.newFolderButton);
+    Click(f.registryButton);
 }
 
 TEST(Scaling, EveryWindowIsTidyAtEveryScale) {

@@ -10,13 +10,13 @@ namespace ui {
 
 class FocusMemory {
 public:
-    // Notes the focused control when it lies in window. Called when the
-    // window is deactivated, and on WM_CANCELMODE, which a window gets
-    // first when it is disabled for a modal window: the focus is still on
-    // the control then, and gone once the window is disabled.
-    void Remember(HWND window) {
-        HWND focus = GetFocus();
-        if (focus && IsChild(window, focus)) control_ = focus;
+    // Follows the messages of window: notes its focused control when it is
+    // deactivated (WM_ACTIVATE, WA_INACTIVE), and on WM_CANCELMODE, which a
+    // window gets first when it is disabled for a modal window: the focus
+    // is still on the control then, and gone once the window is disabled.
+    void Follow(HWND window, UINT message, WPARAM wParam) {
+        if (message == WM_CANCELMODE || (message == WM_ACTIVATE && LOWORD(wParam) == WA_INACTIVE))
+            Remember(window);
     }
     // Gives the focus back to the noted control; false when there is none
     // that could take it (gone, hidden or disabled since).
@@ -29,6 +29,12 @@ public:
     }
 
 private:
+    // Notes the focused control when it lies in window.
+    void Remember(HWND window) {
+        HWND focus = GetFocus();
+        if (focus && IsChild(window, focus)) control_ = focus;
+    }
+
     HWND control_ = nullptr;
 };
 

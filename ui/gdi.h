@@ -1,47 +1,21 @@
-// Thin owners of GDI handles for the windows' fonts and painting: each
-// object frees or restores what it took, so no exit path leaks a pen or
-// leaves a font selected into a borrowed device context.
+// GDI for the windows' fonts and painting: each object frees or restores
+// what it took, so no exit path leaks a pen or leaves a font selected into a
+// borrowed device context.
 #pragma once
 
 #include <windows.h>
 
 #include <string>
 
+#include "platform/unique_handle.h"
+
 namespace gdi {
 
-// An HFONT, HPEN or HBRUSH deleted with the object.
-template <class Handle>
-class Object {
-public:
-    Object() = default;
-    explicit Object(Handle handle) : handle_(handle) {}
-    ~Object() { reset(); }
-    Object(const Object&) = delete;
-    Object& operator=(const Object&) = delete;
-    Object(Object&& other) noexcept : handle_(other.release()) {}
-    Object& operator=(Object&& other) noexcept {
-        if (this != &other) reset(other.release());
-        return *this;
-    }
-    Handle get() const { return handle_; }
-    Handle release() {
-        Handle h = handle_;
-        handle_ = nullptr;
-        return h;
-    }
-    void reset(Handle handle = nullptr) {
-        if (handle_) DeleteObject(handle_);
-        handle_ = handle;
-    }
-
-private:
-    Handle handle_ = nullptr;
-};
-
-using Font = Object<HFONT>;
-using Pen = Object<HPEN>;
-using Brush = Object<HBRUSH>;
-using Bitmap = Object<HBITMAP>;
+// Fonts, pens and window DCs are owned by the types of
+// platform/unique_handle.h, under the names the windows use.
+using Font = platform::UniqueFont;
+using Pen = platform::UniquePen;
+using WindowDC = platform::WindowDC;
 
 // Selects an object into a device context and puts the previous one back.
 class Selection {
@@ -54,22 +28,6 @@ public:
 private:
     HDC dc_;
     HGDIOBJ previous_;
-};
-
-// GetDC/ReleaseDC of a window (nullptr: the screen).
-class WindowDC {
-public:
-    explicit WindowDC(HWND window) : window_(window), dc_(GetDC(window)) {}
-    ~WindowDC() {
-        if (dc_) ReleaseDC(window_, dc_);
-    }
-    WindowDC(const WindowDC&) = delete;
-    WindowDC& operator=(const WindowDC&) = delete;
-    HDC get() const { return dc_; }
-
-private:
-    HWND window_;
-    HDC dc_;
 };
 
 // BeginPaint/EndPaint for WM_PAINT.

@@ -7,13 +7,10 @@ namespace testing_support {
 void ClearEudcKey() { RegDeleteKeyA(HKEY_CURRENT_USER, "EUDC\\932"); }
 
 void SetEudcValue(const std::string& name, DWORD type, const std::string& data) {
-    HKEY key;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, "EUDC\\932", 0, nullptr, 0, KEY_ALL_ACCESS,
-                              nullptr, &key, nullptr),
-              ERROR_SUCCESS);
-    RegSetValueExA(key, name.c_str(), 0, type, reinterpret_cast<const BYTE*>(data.data()),
+    const platform::UniqueKey key = platform::CreateKey(HKEY_CURRENT_USER, "EUDC\\932", KEY_ALL_ACCESS);
+    ASSERT_TRUE(key);
+    RegSetValueExA(key.get(), name.c_str(), 0, type, reinterpret_cast<const BYTE*>(data.data()),
                    static_cast<DWORD>(data.size()));
-    RegCloseKey(key);
 }
 
 void SetEudcLink(const std::string& name, const std::string& path) {
@@ -22,27 +19,22 @@ void SetEudcLink(const std::string& name, const std::string& path) {
 
 std::vector<std::pair<std::string, std::string>> EudcLinks() {
     std::vector<std::pair<std::string, std::string>> links;
-    platform::RegistryKey key;
-    if (!key.Open(HKEY_CURRENT_USER, "EUDC\\932", KEY_READ)) return links;
-    for (const std::string& name : key.ValueNames()) {
+    const platform::UniqueKey key = platform::OpenKey(HKEY_CURRENT_USER, "EUDC\\932", KEY_READ);
+    for (const std::string& name : platform::ValueNames(key.get())) {
         std::string data;
-        key.ReadText(name, data);
+        platform::ReadText(key.get(), name, data);
         links.emplace_back(name, data);
     }
     return links;
 }
 
 void SetWineVersion(const std::string& version) {
-    HKEY key;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Wine", 0, nullptr, 0, KEY_ALL_ACCESS,
-                              nullptr, &key, nullptr),
-              ERROR_SUCCESS);
+    const platform::UniqueKey key = platform::CreateKey(HKEY_CURRENT_USER, "Software\\Wine", KEY_ALL_ACCESS);
+    ASSERT_TRUE(key);
     if (version.empty())
-        RegDeleteValueA(key, "Version");
+        RegDeleteValueA(key.get(), "Version");
     else
-        RegSetValueExA(key, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(version.c_str()),
-                       static_cast<DWORD>(version.size() + 1));
-    RegCloseKey(key);
+        platform::WriteText(key.get(), "Version", version);
 }
 
 ScopedRegistryValue::ScopedRegistryValue(HKEY root, const std::string& path, const std::string& name,

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "command/paths.h"
+#include "engine/paths.h"
 #include "tests/support/test_support.h"
 
 namespace testing_support {
@@ -53,32 +53,16 @@ int RunThroughCmd(const std::wstring& line, DWORD timeoutMs) {
 
 ProcessRun RunCommandLine(std::wstring commandLine, std::deque<int> answers, DWORD timeoutMs) {
     ProcessRun run;
-    // Every process the run starts (cmd's children too) is in the job and
-    // ends with it: a box nobody answers never outlives the test.
-    HANDLE job = CreateJobObjectW(nullptr, nullptr);
-    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits = {};
-    limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
-    SetInformationJobObject(job, JobObjectExtendedLimitInformation, &limits, sizeof limits);
-    STARTUPINFOW startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
-    if (!CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
-                        nullptr, &startup, &process)) {
-        CloseHandle(job);
-        return run;
-    }
-    AssignProcessToJobObject(job, process.hProcess);
-    ResumeThread(process.hThread);
+    ChildProcess child(std::move(commandLine));
     HWND answered = nullptr;
     DWORD waited = 0;
-    while (WaitForSingleObject(process.hProcess, 50) == WAIT_TIMEOUT) {
+    while (child.Running(50)) {
         waited += 50;
         if (waited > timeoutMs) {
-            TerminateJobObject(job, 255);
-            WaitForSingleObject(process.hProcess, 5000);
+            child.End(255);
             break;
         }
-        BoxSearch search{process.dwProcessId};
+        BoxSearch search{child.Id()};
         EnumWindows(FindBox, reinterpret_cast<LPARAM>(&search));
         if (!search.found || search.found == answered) continue;
         std::string text;
@@ -93,12 +77,7 @@ ProcessRun RunCommandLine(std::wstring commandLine, std::deque<int> answers, DWO
         PostMessageA(search.found, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
                      reinterpret_cast<LPARAM>(GetDlgItem(search.found, button)));
     }
-    DWORD code = static_cast<DWORD>(-1);
-    GetExitCodeProcess(process.hProcess, &code);
-    run.exitCode = static_cast<int>(code);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    CloseHandle(job);
+    run.exitCode = child.ExitCode();
     return run;
 }
 
@@ -109,39 +88,34 @@ namespace testing_support {
 namespace {
 // Another process holds path when an open asking for delete access fails.
 bool HeldByAnother(const std::string& path) {
-    HANDLE h = CreateFileA(path.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                           nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
-    return h == INVALID_HANDLE_VALUE && GetLastError() == ERROR_SHARING_VIOLATION;
+    const platform::UniqueFile file(CreateFileA(path.c_str(), DELETE,
+                                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    return !file && GetLastError() == ERROR_SHARING_VIOLATION;
+}
+
+std::string HoldFileExe() { return paths::FolderPart(platform::ExecutablePath()) + "hold_file.exe"; }
+
+std::wstring HoldCommand(const std::string& path, DWORD share, DWORD milliseconds) {
+    std::string commandLine = "\"" + HoldFileExe() + "\" \"" + path + "\" " + std::to_string(share);
+    if (milliseconds != INFINITE) commandLine += " " + std::to_string(milliseconds);
+    return Wide(commandLine);
 }
 }  // namespace
 
-FileHolder::FileHolder(const std::string& path, DWORD share, DWORD milliseconds) {
-    const std::string exe = paths::FolderPart(platform::ExecutablePath()) + "hold_file.exe";
-    std::string commandLine = "\"" + exe + "\" \"" + path + "\" " + std::to_string(share);
-    if (milliseconds != INFINITE) commandLine += " " + std::to_string(milliseconds);
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    if (!CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &process_)) {
-        ADD_FAILURE() << "cannot start " << exe;
+FileHolder::FileHolder(const std::string& path, DWORD share, DWORD milliseconds)
+    : holder_(HoldCommand(path, share, milliseconds)) {
+    if (!holder_.Started()) {
+        ADD_FAILURE() << "cannot start " << HoldFileExe();
         return;
     }
     for (int waited = 0; !HeldByAnother(path); waited += 10) {
-        if (waited > 10000 || WaitForSingleObject(process_.hProcess, 0) == WAIT_OBJECT_0) {
-            ADD_FAILURE() << "hold_file did not take " << path;
+        if (waited > 10000 || !holder_.Running()) {
+            ADD_FAILURE() << "hold_file did not take " << path << " (exit code " << holder_.ExitCode() << ")";
             return;
         }
         Sleep(10);
     }
-}
-
-FileHolder::~FileHolder() {
-    if (!process_.hProcess) return;
-    TerminateProcess(process_.hProcess, 0);
-    WaitForSingleObject(process_.hProcess, 10000);
-    CloseHandle(process_.hThread);
-    CloseHandle(process_.hProcess);
 }
 
 }  // namespace testing_support

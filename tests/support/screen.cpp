@@ -8,11 +8,10 @@ namespace {
 std::vector<COLORREF> OnScreen(HWND window) {
     RECT r;
     GetClientRect(window, &r);
-    HDC dc = GetDC(window);
+    platform::WindowDC dc(window);
     std::vector<COLORREF> pixels;
     for (int y = 0; y < r.bottom; y += 3)
-        for (int x = 0; x < r.right; x += 3) pixels.push_back(GetPixel(dc, x, y));
-    ReleaseDC(window, dc);
+        for (int x = 0; x < r.right; x += 3) pixels.push_back(GetPixel(dc.get(), x, y));
     return pixels;
 }
 

@@ -22,26 +22,26 @@ TempFolder::TempFolder() {
 TempFolder::~TempFolder() { RemoveTree(path_); }
 
 void WriteFile(const std::string& path, const std::string& bytes) {
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                           FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(h, INVALID_HANDLE_VALUE) << path;
     DWORD written = 0;
-    ::WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(h);
+    {
+        const platform::UniqueFile file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+        ASSERT_TRUE(file) << path;
+        ::WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    }
     ASSERT_EQ(written, bytes.size());
 }
 
 std::string ReadFile(const std::string& path) { return ReadFileWide(Wide(path)); }
 
 std::string ReadFileWide(const std::wstring& path) {
-    HANDLE h = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                           FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (h == INVALID_HANDLE_VALUE) return std::string();
+    const platform::UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     std::string bytes;
+    if (!file) return bytes;
     char buffer[65536];
     DWORD n = 0;
-    while (::ReadFile(h, buffer, sizeof buffer, &n, nullptr) && n > 0) bytes.append(buffer, n);
-    CloseHandle(h);
+    while (::ReadFile(file.get(), buffer, sizeof buffer, &n, nullptr) && n > 0) bytes.append(buffer, n);
     return bytes;
 }
 
@@ -69,8 +69,8 @@ void RemoveTreeWide(const std::wstring& path) {
     if (!folder.empty() && folder.back() == L'\\') folder.pop_back();
     if (folder.size() < 4) return;  // never a drive root
     WIN32_FIND_DATAW entry;
-    HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &entry);
-    for (BOOL more = find != INVALID_HANDLE_VALUE; more; more = FindNextFileW(find, &entry)) {
+    const platform::UniqueFind find(FindFirstFileW((folder + L"\\*").c_str(), &entry));
+    for (BOOL more = static_cast<bool>(find); more; more = FindNextFileW(find.get(), &entry)) {
         const std::wstring name = entry.cFileName;
         if (name == L"." || name == L"..") continue;
         const std::wstring child = folder + L"\\" + name;
@@ -80,7 +80,6 @@ void RemoveTreeWide(const std::wstring& path) {
         else
             DeleteFileW(child.c_str());
     }
-    if (find != INVALID_HANDLE_VALUE) FindClose(find);
     SetFileAttributesW(folder.c_str(), FILE_ATTRIBUTE_NORMAL);
     RemoveDirectoryW(folder.c_str());
 }
@@ -108,11 +107,11 @@ void SetFileDate(const std::string& path, WORD year, WORD month, WORD day) {
     FILETIME localTime, utc;
     SystemTimeToFileTime(&local, &localTime);
     LocalFileTimeToFileTime(&localTime, &utc);
-    HANDLE h = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                           nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(h, INVALID_HANDLE_VALUE) << path;
-    SetFileTime(h, nullptr, nullptr, &utc);
-    CloseHandle(h);
+    const platform::UniqueFile file(CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES,
+                                                FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(file) << path;
+    SetFileTime(file.get(), nullptr, nullptr, &utc);
 }
 
 void CopyFileTo(const std::string& from, const std::string& to) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "tests/support/child_process.h"
 
 namespace testing_support {
 
@@ -134,12 +135,9 @@ int RunThroughCmd(const std::wstring& line, DWORD timeoutMs = 60000);
 class FileHolder {
 public:
     FileHolder(const std::string& path, DWORD share, DWORD milliseconds = INFINITE);
-    ~FileHolder();
-    FileHolder(const FileHolder&) = delete;
-    FileHolder& operator=(const FileHolder&) = delete;
 
 private:
-    PROCESS_INFORMATION process_ = {};
+    ChildProcess holder_;
 };
 
 }  // namespace testing_support

@@ -1,15 +1,18 @@
 // The target folder list of the main window: the program folder's plain
 // sub-folders, the choice that follows from the selected folder's content,
 // and the creation of a new sub-folder.
-#include <algorithm>
 #include <memory>
 
-#include "command/param.h"
-#include "command/paths.h"
-#include "command/texts.h"
+#include "engine/info_file.h"
+#include "engine/paths.h"
+#include "engine/settings.h"
+#include "engine/sorted_names.h"
+#include "engine/texts.h"
 #include "platform/platform.h"
-#include "ui/main/minamo_form.h"
-#include "ui/main/new_folder_form.h"
+#include "ui/control_text.h"
+#include "ui/controls.h"
+#include "ui/main/main_window.h"
+#include "ui/main/new_folder_dialog.h"
 
 namespace {
 
@@ -25,9 +28,7 @@ std::vector<std::string> SortedSubFolders(const std::string& folder) {
     std::vector<std::string> names;
     for (const platform::FolderEntry& entry : platform::ListFolder(folder + "*"))
         if (IsListedFolder(entry)) names.push_back(entry.name);
-    std::stable_sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-        return platform::CompareTextIgnoreCase(a, b) < 0;
-    });
+    SortIgnoringCase(names);
     return names;
 }
 
@@ -37,64 +38,66 @@ void AddItem(HWND combo, const std::string& text) {
 
 }  // namespace
 
-bool TMinamoForm::FillFolderList(const std::string& wanted) {
-    SendMessageA(CBSelectFolder, CB_RESETCONTENT, 0, 0);
-    if (RunParam->TargetValid) {
+bool MainWindow::FillFolderList(const std::string& wanted) {
+    SendMessageA(folderList, CB_RESETCONTENT, 0, 0);
+    const Target& target = run_.target;
+    if (target.valid) {
         // A folder named at start-up is the only choice for the whole run.
-        AddItem(CBSelectFolder, RemoveTrailingBackslash(RunParam->TargetAbsolute
-                                                            ? RunParam->TargetFolder
-                                                            : RunParam->TargetName));
-        SendMessageA(CBSelectFolder, CB_SETCURSEL, 0, 0);
-        CBSelectFolderChange();
+        AddItem(folderList, RemoveTrailingBackslash(target.absolute ? target.folder : target.name));
+        SendMessageA(folderList, CB_SETCURSEL, 0, 0);
+        FolderChosen();
         return true;
     }
     bool found = false;
     int selected = 0;
-    AddItem(CBSelectFolder, texts::kDefaultFolder);
+    AddItem(folderList, texts::kDefaultFolder);
     const std::string wantedUpper = paths::UpperAscii(wanted);
-    const std::vector<std::string> names = SortedSubFolders(RunParam->ProgramFolder);
+    const std::vector<std::string> names = SortedSubFolders(run_.folders.program);
     for (size_t i = 0; i < names.size(); ++i) {
-        AddItem(CBSelectFolder, names[i]);
+        AddItem(folderList, names[i]);
         if (paths::UpperAscii(names[i]) == wantedUpper) {
             selected = static_cast<int>(i) + 1;
             found = true;
         }
     }
     if (!found && wanted.empty()) found = true;
-    SendMessageA(CBSelectFolder, CB_SETCURSEL, selected, 0);
-    CBSelectFolderChange();
+    SendMessageA(folderList, CB_SETCURSEL, selected, 0);
+    FolderChosen();
     return found;
 }
 
-void TMinamoForm::CBSelectFolderChange() {
-    const std::string text = SelectedFolderText();
-    RunParam->TargetName = text == texts::kDefaultFolder ? std::string() : AddTrailingBackslash(text);
+std::string MainWindow::SelectedTargetName() const {
+    const std::string item = ui::ComboItemText(folderList, SendMessageA(folderList, CB_GETCURSEL, 0, 0));
+    return item == texts::kDefaultFolder ? std::string() : AddTrailingBackslash(item);
+}
+
+void MainWindow::FolderChosen() {
+    run_.target.name = SelectedTargetName();
     UpdateFolderState();
 }
 
-void TMinamoForm::UpdateFolderState() {
-    RunParam->ResolveTarget();
-    const std::string& folder = RunParam->TargetFolder;
-    const bool holdsEudc =
-        platform::FileExists(folder + "EUDC.INI") || platform::FileExists(folder + "EUDC.TTE");
-    if (holdsEudc) {
-        EnableWindow(RBPutEUDCFile, TRUE);
-        RunParam->ReadOptions();
-        ui::SetChecked(CBCopyEUF, RunParam->CopyEUF);
-        ui::SetChecked(CBDatable, RunParam->CheckDate);
+void MainWindow::UpdateFolderState() {
+    Target& target = run_.target;
+    Options& options = run_.options;
+    target.Resolve();
+    if (HoldsEudcData(target.folder)) {
+        EnableWindow(installChoice, TRUE);
+        ReadFolderOptions(target.folder, options);
+        ui::SetChecked(copyEufBox, options.copyCompanions);
+        ui::SetChecked(onlyNewerBox, options.onlyNewer);
         // A choice the user already made stays.
-        if (!ui::IsChecked(RBGetEUDCFile) && !ui::IsChecked(RBPutEUDCFile))
-            ui::SetChecked(RBPutEUDCFile, true);
+        if (!ui::IsChecked(acquireChoice) && !ui::IsChecked(installChoice))
+            ui::SetChecked(installChoice, true);
     } else {
-        EnableWindow(RBPutEUDCFile, FALSE);
-        ui::SetChecked(RBPutEUDCFile, false);
-        ui::SetChecked(RBGetEUDCFile, true);
-        ui::SetChecked(CBCopyEUF, true);
-        ui::SetChecked(CBDatable, false);
-        RunParam->Silent = startupSilent_;
+        EnableWindow(installChoice, FALSE);
+        ui::SetChecked(installChoice, false);
+        ui::SetChecked(acquireChoice, true);
+        ui::SetChecked(copyEufBox, true);
+        ui::SetChecked(onlyNewerBox, false);
+        options.silent = startupSilent_;
     }
-    EnableWindow(NewFolderButton, !RunParam->TargetValid);
-    EnableWindow(CBDatable, ui::IsChecked(RBPutEUDCFile));
+    EnableWindow(newFolderButton, !target.valid);
+    EnableWindow(onlyNewerBox, ui::IsChecked(installChoice));
 }
 
 namespace {
@@ -113,16 +116,16 @@ bool ClimbsOut(const std::string& name) {
 
 }  // namespace
 
-void TMinamoForm::NewFolderButtonClick() {
-    std::unique_ptr<TNewFolderForm> dialog(new TNewFolderForm(Handle()));
-    NewFolderForm = dialog.get();
+void MainWindow::CreateNewFolder() {
+    newFolderDialog_ = std::make_unique<NewFolderDialog>(Handle());
+    NewFolderDialog* dialog = newFolderDialog_.get();
     while (dialog->ShowModal() == IDOK) {
-        const std::string name = RemoveTrailingBackslash(ui::WindowText(dialog->EditFolderName));
+        const std::string name = RemoveTrailingBackslash(ui::WindowText(dialog->nameEntry));
         if (name == texts::kDefaultFolder) {
             platform::ShowMessage(texts::Format(texts::kFolderNotAllowed, {texts::kDefaultFolder}));
             continue;
         }
-        const std::string path = RunParam->ProgramFolder + name;
+        const std::string path = run_.folders.program + name;
         if (platform::FileExists(path) || platform::DirectoryExists(path)) {
             platform::ShowMessage(texts::Format(texts::kFolderExists, {path}));
             continue;
@@ -133,7 +136,7 @@ void TMinamoForm::NewFolderButtonClick() {
             break;
         }
         platform::ShowMessage(texts::Format(texts::kFolderCreateFailed, {path}));
-        SetWindowTextA(dialog->EditFolderName, "");
+        SetWindowTextA(dialog->nameEntry, "");
     }
-    NewFolderForm = nullptr;
+    newFolderDialog_.reset();
 }

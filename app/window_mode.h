@@ -1,0 +1,13 @@
+// Window mode: the main window and its message loop.
+#pragma once
+
+#include "engine/run_parameters.h"
+
+class MainWindow;
+
+// Runs the main window on run until it closes; closing it ends the program
+// (exit code 0).
+int RunWindowMode(RunParameters& run);
+// The message loop of window mode, until window's window is gone or the
+// thread is asked to quit.
+void RunMessageLoop(MainWindow& window);

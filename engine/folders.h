@@ -1,0 +1,27 @@
+// The folders the run works with, and the Windows version that decides
+// where they are. Fixed once the program has started.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+struct Folders {
+    // GetVersionExA's record (size field 148): major and minor version and
+    // the platform; zero but for the size when Windows did not say.
+    OSVERSIONINFOA os = {};
+    std::string windows;   // windir
+    std::string profile;   // USERPROFILE; NT family only
+    std::string appData;   // the local application-data folder; NT family only
+    // Where an install puts the EUDC files and where the links point: the
+    // NT family's appData + "minamo\", else the Windows folder.
+    std::string userData;
+    std::string program;  // the folder of minamo.exe
+
+    bool IsNtFamily() const { return os.dwPlatformId == VER_PLATFORM_WIN32_NT; }
+    DWORD MajorVersion() const { return os.dwMajorVersion; }
+};
+
+// Reads the Windows version and finds every folder; each ends in a
+// backslash.
+Folders ResolveFolders(const std::string& executablePath);

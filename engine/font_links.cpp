@@ -1,0 +1,88 @@
+#include "engine/font_links.h"
+
+#include "engine/info_file.h"
+#include "engine/paths.h"
+#include "engine/texts.h"
+#include "platform/files.h"
+#include "platform/registry.h"
+#include "platform/text.h"
+
+namespace {
+
+// RegOpenKeyEx takes the path without a leading backslash.
+const char* const kLinkKey = "EUDC\\932";
+const char* const kSystemRoot = "%SYSTEMROOT%\\";
+
+// Replaces the first "%SystemRoot%\", letter case ignored.
+std::string ExpandSystemRoot(const std::string& data, const std::string& windowsFolder) {
+    const std::string upper = paths::UpperAscii(data);
+    size_t at = upper.find(kSystemRoot);
+    if (at == std::string::npos) return data;
+    return data.substr(0, at) + windowsFolder + data.substr(at + std::string(kSystemRoot).size());
+}
+
+// The first link of face, letter case ignored the locale's way; nullptr
+// when there is none.
+const FontLink* LinkOf(const FontLinks& links, const std::string& face) {
+    for (const FontLink& link : links)
+        if (platform::CompareTextIgnoreCase(link.face, face) == 0) return &link;
+    return nullptr;
+}
+
+}  // namespace
+
+bool IsStandardEudcFile(const std::string& path) {
+    return paths::UpperAscii(paths::ExtensionOf(path)) == ".TTE";
+}
+
+FontLinkTable ReadFontLinks(const std::string& windowsFolder) {
+    FontLinkTable table;
+    const platform::UniqueKey key = platform::OpenKey(HKEY_CURRENT_USER, kLinkKey, KEY_ALL_ACCESS);
+    for (const std::string& face : platform::ValueNames(key.get())) {
+        std::string data;
+        // A value whose data is not text is no link: skip it. One that
+        // cannot be read (gone since it was listed) links to no file.
+        if (platform::ReadText(key.get(), face, data) == platform::TextRead::kNotText) continue;
+        const std::string file = ExpandSystemRoot(data, windowsFolder);
+        if (!IsStandardEudcFile(file)) table.standard = false;
+        table.links.push_back({face, file});
+    }
+    return table;
+}
+
+Result WriteFontLinks(const FontLinks& links, const Folders& folders, FontLinkTable& table,
+                      StringList& unlinked) {
+    Result result = Result::kOk;
+    unlinked.clear();
+    {
+        const platform::UniqueKey key = platform::CreateKey(HKEY_CURRENT_USER, kLinkKey, KEY_ALL_ACCESS);
+        for (const FontLink& link : links) {
+            // A link to a file that is not there would break the face.
+            if (!paths::IsBareFileName(link.file) || !platform::FileExists(folders.userData + link.file)) {
+                unlinked.push_back(texts::Format(texts::kLinkSkipped, {link.face, link.file}));
+                continue;
+            }
+            const bool japaneseName = folders.MajorVersion() < 5 && link.face == info_file::kPGothic;
+            const std::string face = japaneseName ? info_file::kPGothicJapanese : link.face;
+            if (!platform::WriteText(key.get(), face, folders.userData + link.file)) {
+                result = Result::kRegistryRefused;
+                break;
+            }
+        }
+    }
+    table = ReadFontLinks(folders.windows);
+    return result;
+}
+
+std::string FindLinkedFile(const FontLinkTable& table, const std::string& face, DWORD majorVersion) {
+    const bool laterName = majorVersion >= 5 && face == info_file::kPGothicJapanese;
+    const FontLink* link = LinkOf(table.links, laterName ? info_file::kPGothic : face);
+    if (!link) link = LinkOf(table.links, info_file::kDefaultLinkName);
+    return link ? link->file : std::string();
+}
+
+std::string FontLinkText(const FontLinkTable& table) {
+    std::string text;
+    for (const FontLink& link : table.links) text += link.face + " = " + link.file + "\r\n";
+    return text;
+}

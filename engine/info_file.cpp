@@ -1,0 +1,106 @@
+#include "engine/info_file.h"
+
+#include <cstring>
+
+#include "engine/paths.h"
+#include "engine/sorted_names.h"
+#include "platform/files.h"
+#include "platform/fonts.h"
+#include "platform/profile.h"
+#include "platform/unique_handle.h"
+
+namespace {
+
+const char* Flag(bool on) { return on ? "1" : "0"; }
+
+// Writes the [MINAMO] keys in their order; false at the first refusal.
+bool WriteSettings(const std::string& file, bool copyEuf, bool checkDate, bool silent) {
+    using namespace info_file;
+    return platform::WriteProfileString(file, kSettingsSection, kAutoRunKey, "0") &&
+           platform::WriteProfileString(file, kSettingsSection, kCopyEufKey, Flag(copyEuf)) &&
+           platform::WriteProfileString(file, kSettingsSection, kCheckDateKey, Flag(checkDate)) &&
+           platform::WriteProfileString(file, kSettingsSection, kSilentKey, Flag(silent)) &&
+           platform::WriteProfileString(file, kSettingsSection, kTargetFolderKey, "");
+}
+
+int CALLBACK AddShiftJisTrueTypeFont(const LOGFONTA* font, const TEXTMETRICA*, DWORD fontType, LPARAM list) {
+    if (fontType == TRUETYPE_FONTTYPE && font->lfCharSet == SHIFTJIS_CHARSET) {
+        // The full name, not the face name of the logical font.
+        const auto* record = reinterpret_cast<const ENUMLOGFONTA*>(font);
+        std::string name(reinterpret_cast<const char*>(record->elfFullName),
+                         strnlen(reinterpret_cast<const char*>(record->elfFullName), LF_FULLFACESIZE));
+        if (!name.empty() && name[0] != '@') reinterpret_cast<StringList*>(list)->push_back(name);
+    }
+    return 1;
+}
+
+// The full names of the installed TrueType Shift-JIS faces, sorted.
+StringList InstalledFonts() {
+    StringList fonts;
+    const platform::WindowDC screen(nullptr);
+    platform::EnumerateFontFamilies(screen.get(), AddShiftJisTrueTypeFont, reinterpret_cast<LPARAM>(&fonts));
+    SortIgnoringCase(fonts);
+    return fonts;
+}
+
+// The faces of a link table that this machine can link: installed here,
+// or one of the fixed names; the Japanese PGothic under its later name.
+StringList LinkableFaces(const StringList& keys) {
+    using namespace info_file;
+    const StringList installed = InstalledFonts();
+    StringList faces;
+    for (const std::string& key : keys) {
+        if (key == kPGothicJapanese)
+            faces.push_back(kPGothic);
+        else if (SortedContains(installed, key) || key == kDefaultLinkName || key == kPGothic)
+            faces.push_back(key);
+        // Otherwise its face is not installed here: neither copied nor linked.
+    }
+    return faces;
+}
+
+}  // namespace
+
+bool HoldsEudcData(const std::string& folder) {
+    return platform::FileExists(folder + info_file::kFileName) ||
+           platform::FileExists(folder + info_file::kDefaultFontFile);
+}
+
+bool WriteInfoFile(const std::string& folder, const Options& options, const FontLinks& links) {
+    const std::string file = folder + info_file::kFileName;
+    if (!WriteSettings(file, options.copyCompanions, options.onlyNewer, options.silent)) return false;
+    // Erased first, so that the table stands after [MINAMO] as a new one.
+    if (!platform::EraseProfileSection(file, info_file::kLinkSection)) return false;
+    if (links.empty()) return true;
+    // One write for the whole table: each write rewrites the file, and one
+    // per link made the file take longer than copying the fonts.
+    StringList lines;
+    for (const FontLink& link : links) lines.push_back(link.face + "=" + link.file);
+    return platform::WriteProfileSection(file, info_file::kLinkSection, lines);
+}
+
+bool WriteDefaultInfoFile(const std::string& folder) {
+    if (!platform::DirectoryExists(folder)) return false;
+    const std::string file = folder + info_file::kFileName;
+    return WriteSettings(file, true, false, false) &&
+           platform::WriteProfileString(file, info_file::kLinkSection, info_file::kDefaultLinkName,
+                                        info_file::kDefaultFontFile);
+}
+
+Result ReadInfoFile(const std::string& folder, FontLinkTable& table) {
+    using namespace info_file;
+    const std::string file = folder + kFileName;
+    const StringList keys = platform::ReadProfileKeys(file, kLinkSection);
+    if (keys.empty()) return Result::kNoLinkTable;
+    const StringList faces = LinkableFaces(keys);
+    if (faces.empty()) return Result::kNoLinkedFaceHere;
+    table = FontLinkTable();
+    for (const std::string& face : faces) {
+        std::string value = platform::ReadProfileString(file, kLinkSection, face, "");
+        if (face == kPGothic && value.empty())
+            value = platform::ReadProfileString(file, kLinkSection, kPGothicJapanese, "");
+        if (!IsStandardEudcFile(value)) table.standard = false;
+        table.links.push_back({face, value});
+    }
+    return Result::kOk;
+}

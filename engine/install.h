@@ -1,0 +1,48 @@
+// The install: copies a folder's EUDC font files into the user data folder
+// and links them in the registry, all or nothing, even across a crash.
+#pragma once
+
+#include <string>
+
+#include "engine/folders.h"
+#include "engine/font_links.h"
+#include "engine/install_lock.h"
+#include "engine/notifier.h"
+#include "engine/options.h"
+#include "engine/result.h"
+#include "engine/string_list.h"
+#include "engine/target.h"
+
+// The report lines of one install.
+struct InstallReport {
+    StringList installed;    // "<path>をインストールしました。": a file put into the copy
+    StringList missing;      // a file of the folder, or its companion, not found
+    StringList unlinked;     // a link not written: its file is not in the user data folder
+    StringList notRestored;  // a file of the user's that could not be put back after a failure
+};
+
+// The copy step, for the links of the target folder's EUDC.INI: asks before
+// going on with non-standard files, skips files not newer than the
+// installed ones when asked to, makes the user data folder, takes lock
+// there (and keeps it), recovers installs a crash cut off, asks before
+// replacing, and replaces the changed files all or nothing. Questions, but
+// no outcome message.
+Result InstallFiles(const Folders& folders, const Options& options, const std::string& targetFolder,
+                    const FontLinkTable& infoLinks, InstallLock& lock, InstallReport& report);
+
+// The whole install of the target folder: its EUDC.INI (a default one for a
+// folder with only EUDC.TTE), the copy, then the registry's links, after
+// which registryLinks holds the registry's table as it now is. Tells the
+// outcome through notifier.
+Result InstallEudc(const Folders& folders, const Options& options, Target& target,
+                   FontLinkTable& registryLinks, Notifier& notifier, InstallReport& report);
+
+// The install with EUDC switched off while the files are replaced, and on
+// again afterwards whatever the outcome; command mode and the main window
+// both install so.
+Result InstallWithEudcOff(const Folders& folders, const Options& options, Target& target,
+                          FontLinkTable& registryLinks, Notifier& notifier, InstallReport& report);
+
+// The last-write time as days since 30 December 1899, the time of day as
+// the fraction; 0 when the file cannot be read.
+double LastWriteDate(const std::string& path);

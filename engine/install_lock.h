@@ -1,0 +1,27 @@
+// One install at a time per user data folder, across processes and
+// sessions: a lock file in the folder, held open with no sharing.
+#pragma once
+
+#include <string>
+
+#include "platform/unique_handle.h"
+
+class InstallLock {
+public:
+    InstallLock() = default;
+    ~InstallLock() { Release(); }
+    InstallLock(const InstallLock&) = delete;
+    InstallLock& operator=(const InstallLock&) = delete;
+
+    // Takes the lock of folder, waiting a few seconds while another install
+    // holds it. False when it was not taken; Busy() tells why.
+    bool Take(const std::string& folder);
+    // The last Take gave up because another install held the lock.
+    bool Busy() const { return busy_; }
+    void Release();
+
+private:
+    platform::UniqueFile file_;
+    std::string path_;
+    bool busy_ = false;
+};

@@ -1,0 +1,76 @@
+#include "engine/journal.h"
+
+#include <cstdio>
+
+#include "engine/paths.h"
+#include "platform/files.h"
+
+namespace {
+
+// One line: step, from, to and a checksum of the three, tab-separated (no
+// file name holds a tab), ended by CR LF. The checksum tells a whole line
+// from one whose bytes only partly reached the disk.
+const char* const kStepNames[] = {"aside", "placed", "committed"};
+
+std::string Checksum(const std::string& text) {
+    unsigned long hash = 2166136261ul;  // FNV-1a, 32 bits
+    for (unsigned char c : text) hash = ((hash ^ c) * 16777619ul) & 0xFFFFFFFFul;
+    char hex[9];
+    std::snprintf(hex, sizeof hex, "%08lX", hash);
+    return hex;
+}
+
+std::string Body(const JournalRecord& record) {
+    return std::string(kStepNames[record.step]) + "\t" + record.from + "\t" + record.to;
+}
+
+std::vector<std::string> SplitTabs(const std::string& line) {
+    std::vector<std::string> fields(1);
+    for (char c : line) {
+        if (c == '\t')
+            fields.emplace_back();
+        else
+            fields.back() += c;
+    }
+    return fields;
+}
+
+// False for a line that is not a whole record of this journal.
+bool Parse(const std::string& line, JournalRecord& record) {
+    const std::vector<std::string> fields = SplitTabs(line);
+    if (fields.size() != 4) return false;
+    for (int step = JournalRecord::kMovedAside; step <= JournalRecord::kCommitted; ++step) {
+        if (fields[0] != kStepNames[step]) continue;
+        record = {static_cast<JournalRecord::Step>(step), fields[1], fields[2]};
+        if (fields[3] != Checksum(Body(record))) return false;
+        // Recovery moves files by these names: never one outside its folders.
+        return step == JournalRecord::kCommitted ||
+               (paths::IsBareFileName(record.from) && paths::IsBareFileName(record.to));
+    }
+    return false;
+}
+
+}  // namespace
+
+bool InstallJournal::Create(const std::string& path) {
+    file_ = platform::CreateDurableFile(path);
+    return static_cast<bool>(file_);
+}
+
+bool InstallJournal::Append(const JournalRecord& record) {
+    const std::string body = Body(record);
+    return platform::AppendDurably(file_.get(), body + "\t" + Checksum(body) + "\r\n");
+}
+
+std::vector<JournalRecord> InstallJournal::Read(const std::string& path) {
+    std::vector<JournalRecord> records;
+    std::string text;
+    if (!platform::ReadWholeFile(path, text)) return records;
+    size_t start = 0;
+    for (size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2) {
+        JournalRecord record;
+        if (!Parse(text.substr(start, end - start), record)) break;
+        records.push_back(record);
+    }
+    return records;
+}

@@ -1,0 +1,23 @@
+// What the run was asked to do, and how: from the settings beside the
+// program, the command line, a chosen folder's settings, or the main window.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// The command line's true and false; the numbers are those of the old
+// run parameters.
+enum class EudcSwitch : uint8_t { kNone = 0, kOn = 1, kOff = 2 };
+
+struct Options {
+    EudcSwitch eudcSwitch = EudcSwitch::kNone;  // true, false
+    bool installRequested = false;              // /p, or AutoRun
+    bool acquireRequested = false;              // /g
+    bool helpRequested = false;                 // /h and its other forms
+    bool autoRun = false;                       // AutoRun=1 beside the program
+    bool onlyNewer = false;       // /d, CheckDate: install only files newer than the installed ones
+    bool copyCompanions = true;   // /et, /ef, CopyEUF: the *.euf beside each font file too
+    bool confirm = true;          // ask before overwriting or replacing; /f and /s clear it
+    bool silent = false;          // /s, Silet: show no messages
+    std::string logFile;          // /log:, LogFile: the run log; empty: none
+};

@@ -1,0 +1,28 @@
+// The run log: with /s the exit code is all an administrator learns from a
+// thousand PCs, so each command-mode run can append one line to a file that
+// /log:FILE or the key LogFile beside the program names.
+#pragma once
+
+#include <string>
+
+#include "engine/result.h"
+#include "engine/string_list.h"
+
+// One command-mode run as the log records it.
+struct RunRecord {
+    std::string action;  // "/g", "/p", "/p (AutoRun)", "true", "false" or "/h"
+    std::string target;  // the target folder; empty for the switch and the help
+    Result result = Result::kOk;
+};
+
+// One line in Shift-JIS ending in CR LF, its fields separated by tabs: the
+// local date and time ("2026/05/01 08:30:12"), the computer, the user, the
+// action, the target folder, the result code, and every text the run's
+// Notifier was given (reports), their lines joined by " / ".
+std::string RunLogLine(const RunRecord& run, const StringList& reports);
+
+// Appends the run's line to logFile (taken below programFolder unless
+// absolute) when one is set. A log that cannot be written is given up
+// quietly: it never changes the run's result.
+void AppendRunLog(const std::string& logFile, const std::string& programFolder, const RunRecord& run,
+                  const StringList& reports);

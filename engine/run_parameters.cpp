@@ -1,0 +1,7 @@
+#include "engine/run_parameters.h"
+
+RunParameters::RunParameters(const std::string& executablePath)
+    : folders(ResolveFolders(executablePath)),
+      target(folders.program),
+      fontLinks(ReadFontLinks(folders.windows)),
+      notifier(options) {}

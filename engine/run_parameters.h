@@ -1,0 +1,29 @@
+// The parts of one run, which the entry owns from start to exit: where the
+// files are, what was asked, the target, the registry's link table as last
+// read, and the way outcomes are told. Each operation takes only the parts
+// it needs.
+#pragma once
+
+#include <string>
+
+#include "engine/folders.h"
+#include "engine/font_links.h"
+#include "engine/notifier.h"
+#include "engine/options.h"
+#include "engine/target.h"
+
+class RunParameters {
+public:
+    // Resolves the folders from the executable's path and reads the
+    // registry's link table; the options are the defaults until the
+    // command line is parsed.
+    explicit RunParameters(const std::string& executablePath);
+    RunParameters(const RunParameters&) = delete;
+    RunParameters& operator=(const RunParameters&) = delete;
+
+    Folders folders;
+    Options options;
+    Target target;
+    FontLinkTable fontLinks;
+    Notifier notifier;
+};

@@ -1,0 +1,45 @@
+#include "engine/settings.h"
+
+#include <cerrno>
+#include <cstdlib>
+
+#include "engine/info_file.h"
+#include "engine/paths.h"
+#include "platform/profile.h"
+
+namespace {
+
+// A boolean key: a decimal or 0x-hexadecimal integer, non-zero is true;
+// missing, empty or not a number gives the default.
+bool ReadBool(const std::string& file, const char* key, bool fallback) {
+    std::string value = platform::ReadProfileString(file, info_file::kSettingsSection, key, "");
+    if (value.empty()) return fallback;
+    const char* text = value.c_str();
+    const char* digits = text + (*text == '-' || *text == '+');
+    int base = digits[0] == '0' && (digits[1] == 'x' || digits[1] == 'X') ? 16 : 10;
+    char* end = nullptr;
+    errno = 0;
+    long long n = std::strtoll(text, &end, base);
+    if (end == text || *end != '\0') return fallback;  // not a number as a whole
+    return n != 0 || errno == ERANGE;
+}
+
+}  // namespace
+
+bool ReadStartupSettings(const std::string& programFolder, Options& options, Target& target) {
+    const std::string file = programFolder + info_file::kFileName;
+    options.autoRun = ReadBool(file, info_file::kAutoRunKey, false);
+    ReadFolderOptions(programFolder, options);
+    target.Set(AddTrailingBackslash(
+        platform::ReadProfileString(file, info_file::kSettingsSection, info_file::kTargetFolderKey, "")));
+    options.logFile =
+        platform::ReadProfileString(file, info_file::kSettingsSection, info_file::kLogFileKey, "");
+    return options.autoRun;
+}
+
+void ReadFolderOptions(const std::string& folder, Options& options) {
+    const std::string file = folder + info_file::kFileName;
+    options.copyCompanions = ReadBool(file, info_file::kCopyEufKey, true);
+    options.onlyNewer = ReadBool(file, info_file::kCheckDateKey, false);
+    options.silent = ReadBool(file, info_file::kSilentKey, false);
+}

@@ -1,0 +1,75 @@
+// Files and folders, through the A functions.
+//
+// On failure: false (or an empty list, or an owner that holds no file),
+// with nothing changed that the call did not get to; the reason is not
+// kept. Nothing is shown.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/unique_handle.h"
+
+namespace platform {
+
+bool FileExists(const std::string& path);       // a file, not a folder
+bool DirectoryExists(const std::string& path);  // a folder, not a file
+// One level; the parent must exist. False when it was not created.
+bool CreateOneDirectory(const std::string& path);
+// Size in bytes; false when the file cannot be opened.
+bool FileSize(const std::string& path, unsigned long long& size);
+// Moves a file over to, replacing a file there; false when it did not move.
+// Windows 98/Me lack MoveFileExA: there the file at to is deleted first.
+bool ReplaceFile(const std::string& from, const std::string& to);
+// Moves a file to a name that must be free; false when it did not move,
+// for example when the file is open without delete sharing. Both names lie
+// on one volume: the move is a rename, never a copy.
+bool MoveOneFile(const std::string& from, const std::string& to);
+bool DeleteOneFile(const std::string& path);
+// Appends bytes to a file with one write, creating it when missing. Opened
+// for appending and shared, so that many machines can append to one file
+// on a share; false when the bytes were not written whole.
+bool AppendToFile(const std::string& path, const std::string& bytes);
+// Removes a folder (its path ending in a backslash) with the files inside
+// it (not recursive into folders); false when the folder stays.
+bool RemoveFolderWithFiles(const std::string& folder);
+
+struct FolderEntry {
+    std::string name;
+    DWORD attributes;
+};
+// FindFirstFileA/FindNextFileA over a pattern such as "C:\x\*"; empty when
+// nothing matches or the folder cannot be read.
+std::vector<FolderEntry> ListFolder(const std::string& pattern);
+
+// The last-write time as local calendar time; false when the file cannot be
+// opened or the time not converted.
+bool LastWriteLocalTime(const std::string& path, SYSTEMTIME& time);
+
+// Size and last-write time, which the shell copy keeps.
+struct FileStamp {
+    unsigned long long size = 0;
+    FILETIME written = {};
+};
+// False when the file cannot be queried.
+bool ReadFileStamp(const std::string& path, FileStamp& stamp);
+bool SameStamp(const FileStamp& a, const FileStamp& b);
+
+// The whole content; false when the file cannot be opened.
+bool ReadWholeFile(const std::string& path, std::string& bytes);
+
+// A new file for records that must survive a power cut: written through,
+// and each AppendDurably flushed. Others may read it. No file when it
+// exists already or cannot be made.
+UniqueFile CreateDurableFile(const std::string& path);
+// The file, made when missing, with no sharing at all: while it is open
+// here, every other open of it fails, in any process and any session. No
+// file when it cannot be opened; inUse tells that another holder has it.
+UniqueFile OpenExclusiveFile(const std::string& path, bool& inUse);
+// Writes bytes at the end of file and returns once they are on the disk;
+// false when they are not (or file is no file).
+bool AppendDurably(HANDLE file, const std::string& bytes);
+
+}  // namespace platform

@@ -1,0 +1,31 @@
+// Profile (INI) files through the system's own reader and writer. Always
+// pass full paths: a bare file name sends the profile functions to the
+// Windows folder.
+//
+// On failure: a reader gives its fallback (or an empty list), a writer
+// false; the system rewrites the whole file on each write call, so a
+// refused write leaves the file as the last successful one left it.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace platform {
+
+// The value, or fallback when file, section or key is missing. At most 2047
+// bytes of a value are read.
+std::string ReadProfileString(const std::string& file, const char* section,
+                              const std::string& key, const std::string& fallback);
+// The key names of a section in file order (a 16384-byte list buffer).
+std::vector<std::string> ReadProfileKeys(const std::string& file, const char* section);
+// False when the platform refused the write.
+bool WriteProfileString(const std::string& file, const char* section,
+                        const std::string& key, const std::string& value);
+bool EraseProfileSection(const std::string& file, const char* section);
+// Replaces every entry of a section with these "key=value" lines, in order,
+// with one write of the file (WritePrivateProfileSectionA); false when
+// refused.
+bool WriteProfileSection(const std::string& file, const char* section,
+                         const std::vector<std::string>& lines);
+
+}  // namespace platform

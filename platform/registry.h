@@ -1,0 +1,38 @@
+// Registry keys and their text values, through the A functions. A key is
+// owned by a UniqueKey and closed with it.
+//
+// On failure: a UniqueKey that holds no key, an empty list, false, or
+// TextRead::kFailed with an empty text. Values written before a refused
+// write stay.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/unique_handle.h"
+
+namespace platform {
+
+// RegOpenKeyExA; no key when it cannot be opened.
+UniqueKey OpenKey(HKEY root, const char* path, REGSAM access);
+// RegCreateKeyExA, REG_OPTION_NON_VOLATILE: made when missing; no key when
+// it can be neither opened nor made.
+UniqueKey CreateKey(HKEY root, const char* path, REGSAM access);
+
+// Value names in enumeration order, names of any length; empty for no key.
+std::vector<std::string> ValueNames(HKEY key);
+
+enum class TextRead {
+    kText,     // a REG_SZ or REG_EXPAND_SZ value: its text
+    kNotText,  // a value of another type
+    kFailed,   // no such value, or it cannot be read
+};
+// The text of a value up to its first NUL (empty for a value without
+// data); text is empty unless the result is kText.
+TextRead ReadText(HKEY key, const std::string& name, std::string& text);
+// One REG_SZ value with its terminating NUL; false when refused.
+bool WriteText(HKEY key, const std::string& name, const std::string& text);
+
+}  // namespace platform

@@ -1,0 +1,256 @@
+// The code table window driven with real messages: code systems, status
+// bar, magnifier popup, refresh and closing (docking: ui_main_pair_test).
+#include <windows.h>
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "tests/code_table_support.h"
+#include "tests/support/test_support.h"
+#include "tests/support/utf8.h"
+#include "ui/code_table/fit_path.h"
+#include "ui/window_messages.h"
+
+using namespace code_table_testing;
+using testing_support::Sjis;
+
+namespace {
+
+class CodeTableWindowTest : public CodeTableTest {
+protected:
+    POINT CellCentre(int col, int row) {
+        RECT r = table->grid->CellRect(col, row);
+        return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    }
+    void MouseTo(POINT client) {
+        POINT screen = client;
+        ClientToScreen(table->grid->Handle(), &screen);
+        SetCursorPos(screen.x, screen.y);
+        SendMessageA(table->grid->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(client.x, client.y));
+    }
+    void Pump() {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+    }
+    // What the status bar's tooltip says, asked of the tooltip control.
+    std::string Tip() {
+        HWND tips = FindWindowExA(nullptr, nullptr, TOOLTIPS_CLASSA, nullptr);
+        while (tips && GetWindow(tips, GW_OWNER) != table->Handle())
+            tips = FindWindowExA(nullptr, tips, TOOLTIPS_CLASSA, nullptr);
+        wchar_t text[512] = {};
+        TTTOOLINFOW tool = {};
+        tool.cbSize = sizeof tool;
+        tool.hwnd = table->Handle();
+        tool.uId = reinterpret_cast<UINT_PTR>(table->statusBar);
+        tool.lpszText = text;
+        SendMessageW(tips, TTM_GETTEXTW, 512, reinterpret_cast<LPARAM>(&tool));
+        return platform::ToMultiByte(932, text);
+    }
+};
+
+TEST_F(CodeTableWindowTest, OpensInShiftJisNumberingWithTheMinchoFace) {
+    EXPECT_FALSE(table->UnicodeNumbering());
+    EXPECT_EQ(table->grid->RowCount(), 121);
+    EXPECT_EQ(table->grid->ColCount(), 17);
+    EXPECT_EQ(table->grid->ColWidth(0), 50);
+    EXPECT_EQ(table->grid->ColWidth(1), 24);
+    EXPECT_EQ(table->fontBox->Text(), Sjis(u8"ＭＳ 明朝"));
+    EXPECT_EQ(std::string(table->grid->Font().lfFaceName), Sjis(u8"ＭＳ 明朝"));
+    EXPECT_EQ(table->grid->Font().lfHeight, -22);
+    EXPECT_EQ(std::string(table->Popup().Font().lfFaceName), Sjis(u8"ＭＳ 明朝"));
+    EXPECT_EQ(Panel(1), Sjis(u8"コード : F040"));
+    char caption[64] = {};
+    GetWindowTextA(table->Handle(), caption, sizeof(caption));
+    EXPECT_EQ(std::string(caption), Sjis(u8"インストールされている外字"));
+    EXPECT_EQ(SendMessageA(table->numberingBox, CB_GETCOUNT, 0, 0), 2);
+    // Grid 179 high at client height 234: its bottom keeps 55 from the client's.
+    RECT grid{};
+    GetWindowRect(table->grid->Handle(), &grid);
+    EXPECT_EQ(grid.bottom - grid.top, 179);
+}
+
+TEST_F(CodeTableWindowTest, BeforeWindows2000OnlyShiftJisIsOffered) {
+    table->Close();
+    run.folders.os.dwMajorVersion = 4;
+    OpenTable();
+    run.folders.os.dwMajorVersion = 6;
+    EXPECT_EQ(SendMessageA(table->numberingBox, CB_GETCOUNT, 0, 0), 1);
+    // Even a forced pick of item 1 changes nothing on such a system.
+    run.folders.os.dwMajorVersion = 4;
+    Select(1, 1);
+    PickCode(1);
+    EXPECT_FALSE(table->UnicodeNumbering());
+    EXPECT_EQ(table->grid->RowCount(), 121);
+    run.folders.os.dwMajorVersion = 6;
+}
+
+TEST_F(CodeTableWindowTest, EmptyShiftJisCellsShowACrossAndNoCode) {
+    SendMessageA(table->fontBox->Handle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(kShapesFace));
+    table->FaceChosen(kShapesFace);
+    Select(16, 4);  // F07F
+    EXPECT_EQ(Panel(1), Sjis(u8"コード : "));
+    EXPECT_TRUE(table->Popup().glyphText.empty());
+    SetFocus(table->grid->Handle());
+    Picture picture(table->grid->Handle());
+    RECT cross = table->grid->CellRect(16, 4);
+    RECT block = table->grid->CellRect(1, 1);                // F040: the solid block
+    COLORREF line = picture.At(cross.right, cross.top + 5);  // the grid line's grey
+    EXPECT_EQ(line, RGB(192, 192, 192));
+    // Both diagonals of the crossed cell are in the line colour.
+    int onDiagonals = 0;
+    for (int i = 3; i < 21; ++i)
+        onDiagonals += picture.At(cross.left + i, cross.top + i) == line &&
+                       picture.At(cross.right - i, cross.top + i) == line;
+    EXPECT_GE(onDiagonals, 16);
+    EXPECT_GT(picture.InkCount(block, RGB(255, 255, 255)), 200);
+}
+
+TEST_F(CodeTableWindowTest, ThePopupFollowsTheMouseOverDataCellsOnly) {
+    MouseTo(CellCentre(2, 1));  // F041
+    EXPECT_TRUE(table->Popup().Showing());
+    EXPECT_EQ(Panel(1), Sjis(u8"コード : F041"));
+    EXPECT_EQ(table->Popup().glyphText, "\xF0\x41");
+    POINT mouse{};
+    GetCursorPos(&mouse);
+    RECT popup{};
+    GetWindowRect(table->Popup().Handle(), &popup);
+    EXPECT_EQ(popup.left, mouse.x + 8);
+    EXPECT_EQ(popup.top, mouse.y + 8);
+    EXPECT_EQ(popup.right - popup.left, 50);
+    EXPECT_EQ(popup.bottom - popup.top, 50);
+    struct Case {
+        const char* where;
+        POINT at;
+    };
+    const Case hiding[] = {{"header row", CellCentre(3, 0)}, {"header column", CellCentre(0, 2)}};
+    for (const Case& c : hiding) {
+        MouseTo(CellCentre(2, 1));
+        MouseTo(c.at);
+        EXPECT_FALSE(table->Popup().Showing()) << c.where;
+    }
+    MouseTo(CellCentre(2, 1));
+    SendMessageA(table->grid->Handle(), WM_MOUSELEAVE, 0, 0);
+    EXPECT_FALSE(table->Popup().Showing());
+    // In Unicode numbering the popup is told the code point.
+    PickCode(1);
+    MouseTo(CellCentre(3, 2));
+    EXPECT_EQ(table->Popup().glyphCode, 0xE012);
+    EXPECT_EQ(Panel(1), Sjis(u8"コード : E012"));
+}
+
+TEST_F(CodeTableWindowTest, ArrowKeysAndClicksMoveTheCurrentCell) {
+    SetFocus(table->grid->Handle());
+    struct Case {
+        WPARAM key;
+        int col, row;
+    };
+    const Case keys[] = {{VK_RIGHT, 2, 1}, {VK_DOWN, 2, 2}, {VK_LEFT, 1, 2}, {VK_LEFT, 1, 2},
+                         {VK_UP, 1, 1},    {VK_UP, 1, 1},   {VK_END, 16, 1}};
+    for (const Case& c : keys) {
+        SendMessageA(table->grid->Handle(), WM_KEYDOWN, c.key, 0);
+        EXPECT_EQ(table->grid->Col(), c.col);
+        EXPECT_EQ(table->grid->Row(), c.row);
+    }
+    EXPECT_EQ(Panel(1), Sjis(u8"コード : F04F"));
+    POINT at = CellCentre(4, 3);
+    SendMessageA(table->grid->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+    EXPECT_EQ(table->grid->Col(), 4);
+    EXPECT_EQ(table->grid->Row(), 3);
+    EXPECT_EQ(Panel(1), Sjis(u8"コード : F063"));
+    // Moving down past the visible rows scrolls them.
+    for (int i = 0; i < 10; ++i) SendMessageA(table->grid->Handle(), WM_KEYDOWN, VK_DOWN, 0);
+    EXPECT_EQ(table->grid->Row(), 13);
+    EXPECT_GT(table->grid->TopRow(), 1);
+    RECT current = table->grid->CellRect(4, 13);
+    EXPECT_FALSE(IsRectEmpty(&current));
+}
+
+TEST_F(CodeTableWindowTest, ScrollingRowByRowShowsWhatAWholePaintShows) {
+    // Scrolling moves the pixels already drawn and paints only the rows
+    // uncovered; the result must match a paint from scratch.
+    HWND grid = table->grid->Handle();
+    SetForegroundWindow(table->Handle());
+    const struct {
+        WORD request;
+        int times;
+    } steps[] = {{SB_LINEDOWN, 1}, {SB_LINEDOWN, 7}, {SB_LINEUP, 3}, {SB_PAGEDOWN, 2}, {SB_LINEUP, 1}};
+    PickCode(1);
+    for (const auto& step : steps) {
+        for (int i = 0; i < step.times; ++i) {
+            SendMessageA(grid, WM_VSCROLL, step.request, 0);
+            UpdateWindow(grid);
+        }
+        EXPECT_TRUE(testing_support::ScreenMatchesRepaint(grid)) << "top row " << table->grid->TopRow();
+    }
+    EXPECT_GT(table->grid->TopRow(), 5);
+}
+
+TEST_F(CodeTableWindowTest, TheFilePanelNamesTheLinkedFileShortenedToItsWidth) {
+    const std::string path = "C:\\WINDOWS\\Fonts\\EUDC.TTE";
+    run.fontLinks.links = {{"SystemDefaultEUDCFont", path}};
+    PostMessageA(table->Handle(), WM_REFRESHCODETABLE, 0, 0);
+    Pump();
+    EXPECT_EQ(Panel(0), "FILE: " + path);
+    EXPECT_EQ(Tip(), Panel(0));
+    RECT bar{};
+    GetClientRect(table->statusBar, &bar);
+    EXPECT_NEAR(table->PanelWidth(0), bar.right - 100, 2);
+    // Narrower windows show shorter forms, each the longest that fits.
+    int previous = static_cast<int>(Panel(0).size());
+    for (int width = 482; width >= 150; width -= 20) {
+        SetClientSize(width, 234);
+        std::string shown = Panel(0).substr(6);
+        int room = table->PanelWidth(0) - TextWidthIn(table->StatusFont(), "FILE: ") - 60;
+        EXPECT_EQ(shown, FitPathToWidth(path, table->StatusFont(), room)) << width;
+        EXPECT_TRUE(TextWidthIn(table->StatusFont(), shown) <= room || shown == "EUDC.TTE") << width;
+        EXPECT_LE(static_cast<int>(Panel(0).size()), previous);
+        previous = static_cast<int>(Panel(0).size());
+        EXPECT_EQ(Tip(), Panel(0));
+    }
+    EXPECT_EQ(Panel(0), "FILE: EUDC.TTE");
+    // No link at all: the panel says just FILE.
+    run.fontLinks.links.clear();
+    PostMessageA(table->Handle(), WM_REFRESHCODETABLE, 0, 0);
+    Pump();
+    EXPECT_EQ(Panel(0), "FILE: ");
+}
+
+TEST_F(CodeTableWindowTest, PickingAFontDrawsTheGridAndPopupInItAndLooksUpItsFile) {
+    run.fontLinks.links = {{"SystemDefaultEUDCFont", "C:\\A\\EUDC.TTE"}, {kShapesFace, "C:\\B\\SHAPES.TTE"}};
+    HWND combo = table->fontBox->Handle();
+    int item = static_cast<int>(SendMessageA(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                             reinterpret_cast<LPARAM>(kShapesFace)));
+    ASSERT_GE(item, 0);
+    SendMessageA(combo, CB_SETCURSEL, item, 0);
+    SendMessageA(table->Handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(combo));
+    EXPECT_EQ(std::string(table->grid->Font().lfFaceName), kShapesFace);
+    EXPECT_EQ(std::string(table->Popup().Font().lfFaceName), kShapesFace);
+    EXPECT_EQ(Panel(0), "FILE: C:\\B\\SHAPES.TTE");
+    // A typed name that is no font is still the face; its file is looked up.
+    SetWindowTextA(combo, "NoSuchFace");
+    SendMessageA(table->Handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_EDITCHANGE),
+                 reinterpret_cast<LPARAM>(combo));
+    EXPECT_EQ(std::string(table->grid->Font().lfFaceName), "NoSuchFace");
+    EXPECT_EQ(Panel(0), "FILE: C:\\A\\EUDC.TTE");
+}
+
+TEST_F(CodeTableWindowTest, ClosingDestroysTheWindowAndItsPopup) {
+    PickCode(1);
+    ASSERT_TRUE(table->UnicodeNumbering());
+    HWND window = table->Handle(), popup = table->Popup().Handle();
+    table->Close();
+    EXPECT_EQ(table, nullptr);  // its owner heard of it and ended it
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_FALSE(IsWindow(popup));
+    // The next one starts afresh in Shift-JIS numbering.
+    OpenTable();
+    EXPECT_FALSE(table->UnicodeNumbering());
+    EXPECT_FALSE(table->Showing());
+    table->Show();
+    EXPECT_TRUE(table->Showing());
+}
+
+}  // namespace

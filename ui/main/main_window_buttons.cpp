@@ -1,0 +1,91 @@
+// What the main window's buttons do: run, EUDC on and off, the code table,
+// command help, the registry window, the support link and end; and the
+// code table docked below while the main window is dragged.
+#include "engine/acquire.h"
+#include "engine/help.h"
+#include "engine/install.h"
+#include "engine/paths.h"
+#include "engine/texts.h"
+#include "platform/platform.h"
+#include "ui/client_size.h"
+#include "ui/control_text.h"
+#include "ui/controls.h"
+#include "ui/docking.h"
+#include "ui/main/main_window.h"
+#include "ui/window_messages.h"
+
+void MainWindow::RunOperation() {
+    RunParameters& run = run_;
+    run.options.copyCompanions = ui::IsChecked(copyEufBox);
+    // A ticked box asks for no question before overwriting.
+    run.options.confirm = !ui::IsChecked(noOverwriteQuestionBox);
+    run.options.onlyNewer = ui::IsChecked(onlyNewerBox);
+    run.target.name = SelectedTargetName();
+    if (ui::IsChecked(acquireChoice)) {
+        AcquireReport report;
+        // A folder that now holds EUDC files can be installed from.
+        const Result result =
+            AcquireEudc(run.folders, run.options, run.target, run.fontLinks, run.notifier, report);
+        if (result == Result::kOk) FillFolderList(RemoveTrailingBackslash(run.target.name));
+        return;
+    }
+    InstallReport report;
+    InstallWithEudcOff(run.folders, run.options, run.target, run.fontLinks, run.notifier, report);
+    // EUDC on once more, as this window has always switched it back twice.
+    SendMessageA(Handle(), WM_ENABLEEUDC, 0, 0);
+    RefreshCodeTable();
+}
+
+void MainWindow::OnEnableEudcMessage() { platform::EnableEudc(platform::kEudcOn); }
+
+void MainWindow::RefreshCodeTable() {
+    if (codeTable_) PostMessageA(codeTable_->Handle(), WM_REFRESHCODETABLE, 0, 0);
+}
+
+void MainWindow::SwitchEudcOn() {
+    platform::EnableEudc(platform::kEudcOn);
+    RefreshCodeTable();
+}
+
+void MainWindow::SwitchEudcOff() {
+    platform::EnableEudc(platform::kEudcOff);
+    RefreshCodeTable();
+}
+
+void MainWindow::ToggleCodeTable() {
+    if (!codeTable_) {
+        // Without a window (the system refused one) there is no code table.
+        codeTable_ = CodeTableWindow::Create(Handle(), dockGap, run_, [this] { codeTable_.reset(); });
+        if (!codeTable_) return;
+        RECT main = {};
+        GetWindowRect(Handle(), &main);
+        HWND table = codeTable_->Handle();
+        const ui::DpiScale scale = ui::DpiScale::Of(table);
+        ui::SetClientSize(table, scale(kNarrowWidth), scale(kClientHeight));
+        SetWindowPos(table, nullptr, main.left, main.bottom + dockGap, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        codeTable_->Show();
+    } else if (codeTable_->Showing()) {
+        codeTable_->Close();
+    } else {
+        codeTable_->Show();
+    }
+}
+
+// The code table follows below; it stays on the screen even where the
+// main window is dragged partly off it.
+void MainWindow::MoveCodeTableAlong(const RECT& proposed) {
+    if (codeTable_) ui::MoveDockedPartner(codeTable_->Handle(), proposed, ui::Dock::kBelow, dockGap);
+}
+
+void MainWindow::ShowCommandHelp() { ShowHelp(run_.notifier); }
+
+void MainWindow::ShowRegistryWindow() {
+    registryWindow_ = std::make_unique<RegistryWindow>(Handle(), run_);
+    registryWindow_->ShowModal();
+    registryWindow_.reset();
+}
+
+void MainWindow::OpenSupportSite() { platform::OpenWithShell(Handle(), ui::WindowText(supportLink)); }
+
+void MainWindow::EndProgram() { SendMessageA(Handle(), WM_CLOSE, 0, 0); }

@@ -95,8 +95,21 @@ private:
     int MaxTopRow() const;
     int MaxLeftCol() const;
     SIZE ClientSize() const;
-    // focused: the grid has the keyboard focus (asked once per paint).
-    void PaintCell(HDC dc, int col, int row, const RECT& rect, bool focused);
+    // A column or row in view (index: its number) and where it lies across
+    // or down, its line left out.
+    struct Span {
+        int index, begin, end;
+    };
+    // The columns and rows in view, the headers first.
+    void SpansInView(const SIZE& client, std::vector<Span>& cols, std::vector<Span>& rows) const;
+    void FillBackgrounds(HDC dc, const RECT& area, const std::vector<Span>& cols,
+                         const std::vector<Span>& rows) const;
+    void PaintLines(HDC dc, const RECT& area, const std::vector<Span>& cols,
+                    const std::vector<Span>& rows) const;
+    // focused: the grid has the keyboard focus (asked once per paint);
+    // colours: the background whose brush and text colours dc holds (-1:
+    // none yet), kept up to date for the next cell.
+    void PaintCell(HDC dc, int col, int row, const RECT& rect, bool focused, int& colours);
 
     HWND window_ = nullptr;
     std::vector<int> colWidths_;

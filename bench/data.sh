@@ -1,6 +1,6 @@
 # The benchmark's machine: 30 fake EUDC font files of about 2 MB, a face
 # installed for each link, the link table as a .reg file, and the batch
-# files of the administrator's manual procedure and of the resets.
+# files of the administrators' procedures and of the resets.
 # Sourced by scripts/bench after the prefix is up; everything lives in
 # C:\bench of that prefix.
 
@@ -49,7 +49,31 @@ bench_write_link_reg() {
     done < <(bench_links)
 }
 
-# What an administrator scripts today: copy the files, one reg add a link.
+# The user data folder the install fills, as this prefix's Windows spells it.
+bench_user_folder() {
+    local local_app
+    local_app=$(wine cmd /c 'echo %LOCALAPPDATA%' 2>/dev/null | tr -d '\r')
+    printf '%s\\minamo' "$local_app"
+}
+
+# What an administrator who knows the craft writes: one cmd that copies the
+# files and imports the links from a .reg file prepared once for all PCs.
+bench_write_craft_install() {
+    local out=$1/craft-install.bat reg=$1/install.reg name file dest
+    dest=$(bench_user_folder)
+    printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\EUDC\\932]\r\n' >"$reg"
+    while IFS='|' read -r name file; do
+        printf '"%s"="%s"\r\n' "$name" "${dest//\\/\\\\}\\\\$file" >>"$reg"
+    done < <(bench_links)
+    {
+        printf '@echo off\r\n'
+        printf 'if not exist "%%LOCALAPPDATA%%\\minamo" mkdir "%%LOCALAPPDATA%%\\minamo"\r\n'
+        printf 'copy /y C:\\bench\\stick\\set\\*.TTE "%%LOCALAPPDATA%%\\minamo\\" >nul\r\n'
+        printf 'reg import C:\\bench\\install.reg >nul 2>&1\r\n'
+    } >"$out"
+}
+
+# What an administrator scripts without it: copy the files, one reg add a link.
 bench_write_manual_install() {
     local out=$1/manual-install.bat name file dest='%LOCALAPPDATA%\minamo'
     {
@@ -74,7 +98,7 @@ bench_write_resets() {
 bench_copy_programs() {
     mkdir -p "$1/stick"
     cp "${BENCH_MINAMO:-$MINAMO_BUILD/minamo.exe}" "$1/stick/minamo.exe"
-    cp "$MINAMO_BUILD"/bench/{empty_app,bare_app,bench_driver,code_table_bench}.exe "$1/"
+    cp "$MINAMO_BUILD"/bench/{empty_app,bare_app,shell_copy_app,bench_driver,code_table_bench}.exe "$1/"
 }
 
 bench_prepare() {
@@ -86,5 +110,6 @@ bench_prepare() {
     bench_make_eudc_files "$root"
     bench_write_link_reg "$root"
     bench_write_manual_install "$root"
+    bench_write_craft_install "$root"
     bench_write_resets "$root"
 }

@@ -45,6 +45,9 @@ std::string ArrivingName(const CopyList& copy, const std::string& source) {
 }  // namespace
 
 uint8_t TminamoParam::AcquireFiles() {
+    // Whether a file of the same name is in the target matters only to the
+    // question; a silent run need not look.
+    const bool askOverwrite = Confirm && !Silent;
     bool overwrite = false;
     if (Confirm && !StandardLinks &&
         platform::AskYesNo(texts::Format(texts::kNonStandardQuestion,
@@ -65,7 +68,7 @@ uint8_t TminamoParam::AcquireFiles() {
         const std::string arrived = TargetFolder + name;
         copy.Add(path, arrived);
         DoneLines.push_back(path + texts::kAcquiredLine);
-        if (platform::FileExists(arrived)) overwrite = true;
+        if (askOverwrite && platform::FileExists(arrived)) overwrite = true;
     };
     StringList names;  // per link: the name of its file in the target
     for (size_t i = 0; i < LinkFiles.size(); ++i) {
@@ -93,8 +96,7 @@ uint8_t TminamoParam::AcquireFiles() {
     }
     if (copy.Empty()) return kResultNoSystemEudc;
 
-    if (Confirm && !Silent && overwrite &&
-        platform::AskYesNo(texts::kOverwriteQuestion) == IDNO)
+    if (askOverwrite && overwrite && platform::AskYesNo(texts::kOverwriteQuestion) == IDNO)
         return kResultCancelled;
     // A copy of one file into a missing folder would create a file of the
     // folder's name: make the folder first.

@@ -41,13 +41,12 @@ void TminamoParam::ReadFontLinks() {
     platform::RegistryKey key;
     key.Open(HKEY_CURRENT_USER, kLinkKey, KEY_ALL_ACCESS);
     StandardLinks = true;
-    for (const std::string& name : key.ValueNames()) {
-        std::string data;
+    for (const platform::RegistryKey::TextValue& value : key.TextValues()) {
         // A value whose data is not text is no link: skip it.
-        if (!key.ReadText(name, data)) continue;
-        std::string file = ExpandSystemRoot(data, WindowsFolder);
+        if (!value.isText) continue;
+        std::string file = ExpandSystemRoot(value.text, WindowsFolder);
         if (!IsStandardFile(file)) StandardLinks = false;
-        LinkNames.push_back(name);
+        LinkNames.push_back(value.name);
         LinkFiles.push_back(file);
     }
 }

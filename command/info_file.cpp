@@ -4,6 +4,7 @@
 #include "command/info_file.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "command/param.h"
 #include "command/paths.h"
@@ -14,13 +15,21 @@ namespace {
 const char* Flag(bool on) { return on ? "1" : "0"; }
 
 // Writes the [MINAMO] keys in their order; false at the first refusal.
-bool WriteSettings(const std::string& file, bool copyEuf, bool checkDate, bool silent) {
+// The system rewrites the whole file at each write: a file that is not
+// there yet gets the section in one write, which makes the same file.
+bool WriteSettings(const std::string& file, bool fileExists, bool copyEuf, bool checkDate, bool silent) {
     using info_file::kSettingsSection;
-    return platform::WriteProfileString(file, kSettingsSection, "AutoRun", "0") &&
-           platform::WriteProfileString(file, kSettingsSection, "CopyEUF", Flag(copyEuf)) &&
-           platform::WriteProfileString(file, kSettingsSection, "CheckDate", Flag(checkDate)) &&
-           platform::WriteProfileString(file, kSettingsSection, "Silet", Flag(silent)) &&
-           platform::WriteProfileString(file, kSettingsSection, "TargetFolder", "");
+    const std::pair<const char*, const char*> keys[] = {
+        {"AutoRun", "0"}, {"CopyEUF", Flag(copyEuf)}, {"CheckDate", Flag(checkDate)},
+        {"Silet", Flag(silent)}, {"TargetFolder", ""}};
+    if (!fileExists) {
+        StringList lines;
+        for (const auto& key : keys) lines.push_back(std::string(key.first) + "=" + key.second);
+        return platform::WriteProfileSection(file, kSettingsSection, lines);
+    }
+    for (const auto& key : keys)
+        if (!platform::WriteProfileString(file, kSettingsSection, key.first, key.second)) return false;
+    return true;
 }
 
 bool LessIgnoringCase(const std::string& a, const std::string& b) {
@@ -52,9 +61,10 @@ bool TminamoParam::WriteInfoFile() {
 
 bool TminamoParam::WriteInfoFile(const StringList& fileNames) {
     const std::string file = TargetFolder + info_file::kFileName;
-    if (!WriteSettings(file, CopyEUF, CheckDate, Silent)) return false;
+    const bool fileExists = platform::FileExists(file);
+    if (!WriteSettings(file, fileExists, CopyEUF, CheckDate, Silent)) return false;
     // Erased first, so that the table stands after [MINAMO] as a new one.
-    if (!platform::EraseProfileSection(file, info_file::kLinkSection)) return false;
+    if (fileExists && !platform::EraseProfileSection(file, info_file::kLinkSection)) return false;
     if (LinkNames.empty()) return true;
     // One write for the whole table: each write rewrites the file, and one
     // per link made the file take longer than copying the fonts.
@@ -67,7 +77,7 @@ bool TminamoParam::WriteInfoFile(const StringList& fileNames) {
 bool TminamoParam::WriteDefaultInfoFile() {
     if (!platform::DirectoryExists(TargetFolder)) return false;
     const std::string file = TargetFolder + info_file::kFileName;
-    return WriteSettings(file, true, false, false) &&
+    return WriteSettings(file, platform::FileExists(file), true, false, false) &&
            platform::WriteProfileString(file, info_file::kLinkSection, info_file::kDefaultLinkName,
                                         info_file::kDefaultFontFile);
 }
@@ -85,7 +95,18 @@ int CALLBACK TminamoParam::FontEnumProc(const LOGFONTA* font, const TEXTMETRICA*
 }
 
 uint8_t TminamoParam::ReadInfoFile() {
-    const StringList installed = InstalledFonts();
+    // Asked for once, and only for a key that is none of the fixed names:
+    // the screen's device context brings up the display driver and the
+    // font list, which under Wine costs about as much as starting.
+    StringList installed;
+    bool enumerated = false;
+    auto isInstalled = [&](const std::string& face) {
+        if (!enumerated) {
+            installed = InstalledFonts();
+            enumerated = true;
+        }
+        return Holds(installed, face);
+    };
     ResolveTarget();
     const std::string file = TargetFolder + info_file::kFileName;
     const StringList keys = platform::ReadProfileKeys(file, info_file::kLinkSection);
@@ -96,7 +117,7 @@ uint8_t TminamoParam::ReadInfoFile() {
     for (const std::string& key : keys) {
         if (key == info_file::kPGothicJapanese)
             IniLinkNames.push_back(info_file::kPGothic);
-        else if (Holds(installed, key) || key == info_file::kDefaultLinkName || key == info_file::kPGothic)
+        else if (key == info_file::kDefaultLinkName || key == info_file::kPGothic || isInstalled(key))
             IniLinkNames.push_back(key);
         // Otherwise its face is not installed here: neither copied nor linked.
     }

@@ -239,6 +239,15 @@ public:
 
     // Value names in enumeration order; names of any length.
     std::vector<std::string> ValueNames() const;
+    // Every value in enumeration order with, when it is REG_SZ or
+    // REG_EXPAND_SZ, its text up to the first NUL: one call a value where
+    // ValueNames and ReadText make three (each asks the registry server).
+    struct TextValue {
+        std::string name;
+        bool isText;
+        std::string text;
+    };
+    std::vector<TextValue> TextValues() const;
     // The text of a REG_SZ or REG_EXPAND_SZ value up to its first NUL.
     // Empty for a value without data or one that cannot be queried; false
     // (and empty) for a value whose data is not text.

@@ -52,6 +52,39 @@ std::vector<std::string> RegistryKey::ValueNames() const {
     return names;
 }
 
+std::vector<RegistryKey::TextValue> RegistryKey::TextValues() const {
+    std::vector<TextValue> values;
+    if (!key_) return values;
+    DWORD count = 0, longestName = 0, longestData = 0;
+    if (RegQueryInfoKeyA(key_, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &count,
+                         &longestName, &longestData, nullptr, nullptr) != ERROR_SUCCESS)
+        return values;
+    std::vector<char> name(longestName * 2 + 2 > 256 ? longestName * 2 + 2 : 256);
+    std::vector<char> data(longestData + 2);
+    for (DWORD i = 0; i < count;) {
+        DWORD nameLength = static_cast<DWORD>(name.size());
+        DWORD dataLength = static_cast<DWORD>(data.size()) - 1;  // room for a closing NUL
+        DWORD type = 0;
+        LONG r = RegEnumValueA(key_, i, name.data(), &nameLength, nullptr, &type,
+                               reinterpret_cast<BYTE*>(data.data()), &dataLength);
+        if (r == ERROR_MORE_DATA && name.size() < 65536) {
+            // Either may be short; the data's length comes back, the name's not.
+            name.resize(name.size() * 2);
+            data.resize(data.size() * 2 > dataLength + 2 ? data.size() * 2 : dataLength + 2);
+            continue;
+        }
+        if (r != ERROR_SUCCESS) break;
+        TextValue value{std::string(name.data(), nameLength), type == REG_SZ || type == REG_EXPAND_SZ, ""};
+        if (value.isText) {
+            data[dataLength] = '\0';
+            value.text = data.data();  // raw text up to the first NUL
+        }
+        values.push_back(std::move(value));
+        ++i;
+    }
+    return values;
+}
+
 bool RegistryKey::ReadText(const std::string& name, std::string& text) const {
     text.clear();
     if (!key_) return false;

@@ -93,6 +93,19 @@ bench_write_resets() {
         >"$1/reset-acquire.bat"
 }
 
+# A set that links the two standard faces alone, as most sets do, beside
+# the acquired one and with the same two files: installing it once the set
+# is installed copies nothing.
+bench_make_standard_set() {
+    local set std
+    set=$(bench_root)/stick/set
+    std=$(bench_root)/stick/std
+    mkdir -p "$std"
+    cp -p "$set/EUDC.TTE" "$set/PGOTHIC.TTE" "$std/"
+    printf '[MINAMO]\r\nAutoRun=0\r\nCopyEUF=1\r\nCheckDate=0\r\nSilet=0\r\nTargetFolder=\r\n[EUDC932]\r\nSystemDefaultEUDCFont=EUDC.TTE\r\nMS PGothic=PGOTHIC.TTE\r\n' \
+        >"$std/EUDC.INI"
+}
+
 # Programs into C:\bench, so that each side starts from the same drive.
 # BENCH_MINAMO names another minamo.exe to measure (an older build, say).
 bench_copy_programs() {

@@ -2,6 +2,8 @@
 // nothing, built with the same toolchain and options as minamo.exe.
 //   empty_app.exe          returns at once
 //   empty_app.exe window   shows an empty window until it is closed
+//   empty_app.exe fonts    asks for the installed fonts as an install does
+//                          (EnumFontFamiliesA on the screen's DC), then returns
 #include <windows.h>
 
 #include <cstring>
@@ -32,9 +34,23 @@ int RunEmptyWindow(HINSTANCE instance) {
     return 0;
 }
 
+int CALLBACK CountFont(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM count) {
+    ++*reinterpret_cast<int*>(count);
+    return 1;
+}
+
+int ListFonts() {
+    int count = 0;
+    HDC screen = GetDC(nullptr);
+    EnumFontFamiliesA(screen, nullptr, CountFont, reinterpret_cast<LPARAM>(&count));
+    ReleaseDC(nullptr, screen);
+    return count > 0 ? 0 : 1;
+}
+
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     if (commandLine && std::strstr(commandLine, "window")) return RunEmptyWindow(instance);
+    if (commandLine && std::strstr(commandLine, "fonts")) return ListFonts();
     return 0;
 }

@@ -59,8 +59,10 @@ bench_rerun() {
         "" "$minamo" 'cmd /c C:\bench\craft-install.bat'
     bench_ratio_figure "1c. the same re-run against the empty program" minamo empty_app 1.3 \
         "" "$minamo" 'C:\bench\empty_app.exe'
-    # Its 28 other faces make the install ask the system for its fonts; a
-    # set of the standard links alone does not.
+    bench_ratio_figure "    (for information) the same against a program that only asks for the installed fonts" \
+        minamo "empty_app fonts" - "" "$minamo" 'C:\bench\empty_app.exe fonts'
+    # The set's 28 other faces make the install ask the system for its
+    # fonts; a set of the standard links alone does not.
     bench_make_standard_set
     wine 'C:\bench\stick\minamo.exe' /p /s std || {
         echo "    (for information) re-run of a standard set: FAILED"

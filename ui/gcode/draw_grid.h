@@ -24,7 +24,8 @@ public:
     };
     // Called for each cell being painted, after the grid has selected its
     // font, filled the cell and left its brush and the normal line pen
-    // selected into dc.
+    // selected into dc. It may select another font; the brush and the
+    // text colours it leaves as they are, for the cells after it.
     std::function<void(HDC dc, int col, int row, const RECT& rect, CellState state)> OnDrawCell;
     // The current cell changed to (col, row): click, keys or row count.
     std::function<void(int col, int row)> OnSelectCell;

@@ -1,20 +1,30 @@
-// Figure 4 of scripts/bench: the code table in Unicode numbering, repainted
-// whole and then scrolled row by row through all its rows, each step painted
-// at once; against a bare loop that draws the same cells' characters with
-// DrawTextW, in the same font, into a DC of the same grid window.
-//   code_table_bench RUNS    prints "GRID_MS BARE_MS RATIO" (medians; the
-//                            ratio is the median of the paired rounds')
+// Figure 4 of scripts/bench: the code table in Unicode numbering, in two
+// parts, each against its yardstick in the same process, in turns:
+//   4a. whole repaints of the visible grid, against a bare loop that draws
+//       the text of the same cells with DrawTextW, in the same fonts (the
+//       headers' and the characters'), into a DC of the same grid window;
+//   4b. a scroll through all its rows, one row a step, each step painted at
+//       once, against a bare scrolled window (bare_scroll_window.h).
+//   code_table_bench RUNS    prints two lines "GRID_MS BARE_MS RATIO"
+//                            (medians; the ratio is the median of the
+//                            paired rounds'), 4a first
+//   code_table_bench RUNS repaint    4a alone (one line)
 #include <windows.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <cwchar>
 #include <memory>
+#include <string>
 #include <vector>
 
+#include "bench/bare_scroll_window.h"
 #include "bench/figures.h"
 #include "platform/platform.h"
 #include "ui/code_table/code_numbering.h"
 #include "ui/code_table/code_table_window.h"
+#include "ui/gdi.h"
 
 namespace {
 
@@ -48,19 +58,18 @@ std::unique_ptr<CodeTableWindow> OpenUnicodeTable(const RunParameters& run) {
     return table;
 }
 
-// The grid: one whole repaint, then every top row in turn, painted at once.
-double TimeGrid(CellGrid& grid) {
-    const double start = Now();
+constexpr int kRepaints = 20;  // a round of 4a: one repaint is too short to time alone
+
+double TimeGridRepaints(CellGrid& grid) {
     grid.SetTopRow(1);
-    grid.Repaint();
-    for (int top = 2; top < grid.RowCount(); ++top) {
-        grid.SetTopRow(top);
-        UpdateWindow(grid.Handle());
-    }
+    const double start = Now();
+    for (int i = 0; i < kRepaints; ++i) grid.Repaint();
     return Now() - start;
 }
 
-// The data cells' rectangles of the visible rows, from the top.
+// The data cells' rectangles of the rows in view, from the top, the last
+// one's cut off by the grid's bottom edge included: the cells a repaint
+// draws.
 std::vector<std::vector<RECT>> VisibleCells(CellGrid& grid) {
     grid.SetTopRow(1);
     std::vector<std::vector<RECT>> rows;
@@ -76,29 +85,107 @@ std::vector<std::vector<RECT>> VisibleCells(CellGrid& grid) {
     return rows;
 }
 
-// The same steps as TimeGrid, as bare DrawTextW calls of the same cells.
-double TimeBare(CellGrid& grid, const std::vector<std::vector<RECT>>& visible) {
-    const int rows = grid.RowCount() - 1;
-    const int steps = 1 + (rows - static_cast<int>(visible.size()));
+// How many of those rows are in view whole: a scroll ends when the last
+// row of the table is one of them.
+int WholeRows(CellGrid& grid, const std::vector<std::vector<RECT>>& visible) {
+    RECT client{};
+    GetClientRect(grid.Handle(), &client);
+    int whole = 0;
+    for (const std::vector<RECT>& row : visible)
+        if (row[0].bottom < client.bottom) ++whole;
+    return whole;
+}
+
+// What the bare loop draws of one cell in view: its text, in the header
+// font or in the grid's.
+struct BareCell {
+    RECT rect;
+    std::wstring text;
+    bool header;
+};
+
+std::wstring Hex(unsigned value) {
+    wchar_t text[16];
+    std::swprintf(text, 16, L"%X", value);
+    return text;
+}
+
+// Every cell a repaint at the top draws a text into: the column and row
+// headers and the characters (the corner cell stays empty).
+std::vector<BareCell> CellsInView(CellGrid& grid, const std::vector<std::vector<RECT>>& visible) {
+    std::vector<BareCell> cells;
+    for (size_t c = 0; c < visible[0].size(); ++c)
+        cells.push_back({grid.CellRect(static_cast<int>(c) + 1, 0), Hex(static_cast<unsigned>(c)), true});
+    for (size_t r = 0; r < visible.size(); ++r) {
+        const int row = static_cast<int>(r) + 1;
+        cells.push_back({grid.CellRect(0, row), Hex(numbering::UnicodeCodeAt(1, row)), true});
+        for (size_t c = 0; c < visible[r].size(); ++c)
+            cells.push_back({visible[r][c],
+                             std::wstring(1, static_cast<wchar_t>(numbering::UnicodeCodeAt(static_cast<int>(c) + 1, row))),
+                             false});
+    }
+    return cells;
+}
+
+// The same repaints as bare DrawTextW calls of the same cells' texts.
+double TimeBareRepaints(CellGrid& grid, const std::vector<BareCell>& cells, HFONT headerFont) {
     const double start = Now();
-    for (int step = 0; step < steps; ++step) {
-        HDC dc = GetDC(grid.Handle());
-        HGDIOBJ old = SelectObject(dc, grid.FontHandle());
-        SetBkMode(dc, TRANSPARENT);
-        for (size_t i = 0; i < visible.size(); ++i) {
-            for (size_t c = 0; c < visible[i].size(); ++c) {
-                WCHAR ch = static_cast<WCHAR>(
-                    numbering::UnicodeCodeAt(static_cast<int>(c) + 1, step + static_cast<int>(i) + 1));
-                RECT r = visible[i][c];
-                DrawTextW(dc, &ch, 1, &r, kTextFormat);
+    for (int i = 0; i < kRepaints; ++i) {
+        const gdi::WindowDC dc(grid.Handle());
+        gdi::Selection keepFont(dc.get(), headerFont);
+        SetBkMode(dc.get(), TRANSPARENT);
+        for (const bool header : {true, false}) {
+            SelectObject(dc.get(), header ? headerFont : grid.FontHandle());
+            for (const BareCell& cell : cells) {
+                if (cell.header != header) continue;
+                RECT r = cell.rect;
+                DrawTextW(dc.get(), cell.text.data(), static_cast<int>(cell.text.size()), &r, kTextFormat);
             }
         }
-        SelectObject(dc, old);
-        ReleaseDC(grid.Handle(), dc);
     }
     GdiFlush();
     return Now() - start;
 }
+
+// Every top row in turn from the first, painted at once: the steps a
+// user's scroll through the whole table takes.
+double TimeGridScroll(CellGrid& grid, int steps) {
+    grid.SetTopRow(1);
+    grid.Repaint();
+    const double start = Now();
+    for (int top = 2; top <= steps + 1; ++top) {
+        grid.SetTopRow(top);
+        UpdateWindow(grid.Handle());
+    }
+    return Now() - start;
+}
+
+double TimeBareScroll(bench::BareScrollWindow& bare, int steps) {
+    bare.Home();
+    const double start = Now();
+    bare.ScrollThrough(steps);
+    GdiFlush();
+    return Now() - start;
+}
+
+// One figure: rounds in turns, the measured side first in every other one.
+struct Paired {
+    bench::Samples measured, baseline, ratios;
+    template <class Measured, class Baseline>
+    void Round(bool measuredFirst, Measured measure, Baseline base) {
+        double m, b;
+        if (measuredFirst) m = measure(), b = base();
+        else b = base(), m = measure();
+        measured.push_back(m), baseline.push_back(b), ratios.push_back(m / b);
+        Pump();
+    }
+    void Print(const char* name) const {
+        std::fprintf(stderr, "  %s grid ms: %s\n  %s bare ms: %s\n", name, bench::Listed(measured).c_str(),
+                     name, bench::Listed(baseline).c_str());
+        std::printf("%.1f %.1f %.3f\n", bench::Median(measured), bench::Median(baseline),
+                    bench::Median(ratios));
+    }
+};
 
 }  // namespace
 
@@ -108,22 +195,35 @@ int main(int argc, char** argv) {
     std::unique_ptr<CodeTableWindow> table = OpenUnicodeTable(run);
     CellGrid& grid = *table->grid;
     const auto visible = VisibleCells(grid);
-    if (grid.RowCount() != 401 || visible.empty()) {
-        std::fprintf(stderr, "the Unicode table has %d rows, %zu visible\n", grid.RowCount() - 1,
-                     visible.size());
+    const int rows = grid.RowCount() - 1;
+    if (rows != 400 || visible.empty()) {
+        std::fprintf(stderr, "the Unicode table has %d rows, %zu visible\n", rows, visible.size());
         return 1;
     }
-    bench::Samples gridMs, bareMs, ratios;
+    const int steps = rows - WholeRows(grid, visible);
+    RECT client{};
+    GetClientRect(grid.Handle(), &client);
+    bench::BareScrollWindow bare(SIZE{client.right, client.bottom}, grid.FontHandle(), visible[0],
+                                 grid.RowHeight() + 1, rows);
+    if (!bare.created()) return 1;
+    const bool withScroll = !(argc > 2 && std::strcmp(argv[2], "repaint") == 0);
+    // The headers' font as the code table makes it at 96 DPI.
+    LOGFONTA headerLog = grid.Font();
+    headerLog.lfHeight = 14;
+    const gdi::Font headerFont = gdi::CreateFontFrom(headerLog);
+    const std::vector<BareCell> cells = CellsInView(grid, visible);
+    Paired repaint, scroll;
     for (int round = 0; round < runs; ++round) {
-        double g, b;
-        if (round % 2 == 0) g = TimeGrid(grid), b = TimeBare(grid, visible);
-        else b = TimeBare(grid, visible), g = TimeGrid(grid);
-        gridMs.push_back(g), bareMs.push_back(b), ratios.push_back(g / b);
-        Pump();
+        const bool gridFirst = round % 2 == 0;
+        repaint.Round(gridFirst, [&] { return TimeGridRepaints(grid); },
+                      [&] { return TimeBareRepaints(grid, cells, headerFont.get()); });
+        if (withScroll)
+            scroll.Round(gridFirst, [&] { return TimeGridScroll(grid, steps); },
+                         [&] { return TimeBareScroll(bare, steps); });
     }
-    std::fprintf(stderr, "  %zu rows of %d cells visible\n  grid ms: %s\n  bare ms: %s\n",
-                 visible.size(), grid.ColCount() - 1, bench::Listed(gridMs).c_str(),
-                 bench::Listed(bareMs).c_str());
-    std::printf("%.1f %.1f %.3f\n", bench::Median(gridMs), bench::Median(bareMs), bench::Median(ratios));
+    std::fprintf(stderr, "  %zu rows of %zu cells in view, %d scroll steps\n", visible.size(),
+                 visible[0].size(), steps);
+    repaint.Print("repaint");
+    if (withScroll) scroll.Print("scroll");
     return 0;
 }

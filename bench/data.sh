@@ -1,6 +1,6 @@
 # The benchmark's machine: 30 fake EUDC font files of about 2 MB, a face
 # installed for each link, the link table as a .reg file, and the batch
-# files of the administrator's manual procedure and of the resets.
+# files of the administrators' procedures and of the resets.
 # Sourced by scripts/bench after the prefix is up; everything lives in
 # C:\bench of that prefix.
 
@@ -49,7 +49,31 @@ bench_write_link_reg() {
     done < <(bench_links)
 }
 
-# What an administrator scripts today: copy the files, one reg add a link.
+# The user data folder the install fills, as this prefix's Windows spells it.
+bench_user_folder() {
+    local local_app
+    local_app=$(wine cmd /c 'echo %LOCALAPPDATA%' 2>/dev/null | tr -d '\r')
+    printf '%s\\minamo' "$local_app"
+}
+
+# What an administrator who knows the craft writes: one cmd that copies the
+# files and imports the links from a .reg file prepared once for all PCs.
+bench_write_craft_install() {
+    local out=$1/craft-install.bat reg=$1/install.reg name file dest
+    dest=$(bench_user_folder)
+    printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\EUDC\\932]\r\n' >"$reg"
+    while IFS='|' read -r name file; do
+        printf '"%s"="%s"\r\n' "$name" "${dest//\\/\\\\}\\\\$file" >>"$reg"
+    done < <(bench_links)
+    {
+        printf '@echo off\r\n'
+        printf 'if not exist "%%LOCALAPPDATA%%\\minamo" mkdir "%%LOCALAPPDATA%%\\minamo"\r\n'
+        printf 'copy /y C:\\bench\\stick\\set\\*.TTE "%%LOCALAPPDATA%%\\minamo\\" >nul\r\n'
+        printf 'reg import C:\\bench\\install.reg >nul 2>&1\r\n'
+    } >"$out"
+}
+
+# What an administrator scripts without it: copy the files, one reg add a link.
 bench_write_manual_install() {
     local out=$1/manual-install.bat name file dest='%LOCALAPPDATA%\minamo'
     {
@@ -69,12 +93,25 @@ bench_write_resets() {
         >"$1/reset-acquire.bat"
 }
 
+# A set that links the two standard faces alone, as most sets do, beside
+# the acquired one and with the same two files: installing it once the set
+# is installed copies nothing.
+bench_make_standard_set() {
+    local set std
+    set=$(bench_root)/stick/set
+    std=$(bench_root)/stick/std
+    mkdir -p "$std"
+    cp -p "$set/EUDC.TTE" "$set/PGOTHIC.TTE" "$std/"
+    printf '[MINAMO]\r\nAutoRun=0\r\nCopyEUF=1\r\nCheckDate=0\r\nSilet=0\r\nTargetFolder=\r\n[EUDC932]\r\nSystemDefaultEUDCFont=EUDC.TTE\r\nMS PGothic=PGOTHIC.TTE\r\n' \
+        >"$std/EUDC.INI"
+}
+
 # Programs into C:\bench, so that each side starts from the same drive.
 # BENCH_MINAMO names another minamo.exe to measure (an older build, say).
 bench_copy_programs() {
     mkdir -p "$1/stick"
     cp "${BENCH_MINAMO:-$MINAMO_BUILD/minamo.exe}" "$1/stick/minamo.exe"
-    cp "$MINAMO_BUILD"/bench/{empty_app,bare_app,bench_driver,code_table_bench}.exe "$1/"
+    cp "$MINAMO_BUILD"/bench/{empty_app,bare_app,shell_copy_app,bench_driver,code_table_bench}.exe "$1/"
 }
 
 bench_prepare() {
@@ -86,5 +123,6 @@ bench_prepare() {
     bench_make_eudc_files "$root"
     bench_write_link_reg "$root"
     bench_write_manual_install "$root"
+    bench_write_craft_install "$root"
     bench_write_resets "$root"
 }

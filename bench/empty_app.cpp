@@ -2,9 +2,13 @@
 // nothing, built with the same toolchain and options as minamo.exe.
 //   empty_app.exe          returns at once
 //   empty_app.exe window   shows an empty window until it is closed
+//   empty_app.exe fonts    asks for the installed fonts as an install does
+//                          (EnumFontFamiliesA on the screen's DC), then returns
 #include <windows.h>
 
 #include <cstring>
+
+#include "platform/unique_handle.h"
 
 namespace {
 
@@ -32,9 +36,22 @@ int RunEmptyWindow(HINSTANCE instance) {
     return 0;
 }
 
+int CALLBACK CountFont(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM count) {
+    ++*reinterpret_cast<int*>(count);
+    return 1;
+}
+
+int ListFonts() {
+    int count = 0;
+    const platform::WindowDC screen(nullptr);
+    EnumFontFamiliesA(screen.get(), nullptr, CountFont, reinterpret_cast<LPARAM>(&count));
+    return count > 0 ? 0 : 1;
+}
+
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     if (commandLine && std::strstr(commandLine, "window")) return RunEmptyWindow(instance);
+    if (commandLine && std::strstr(commandLine, "fonts")) return ListFonts();
     return 0;
 }

@@ -44,7 +44,11 @@ std::string SourceOf(const std::string& file, const Folders& folders) {
 // The copy of one acquire into a folder, and what EUDC.INI will say.
 class AcquireCopy {
 public:
-    AcquireCopy(const std::string& folder, AcquireReport& report) : folder_(folder), report_(report) {}
+    // lookForOverwrites: note whether a file of the copy lies in the
+    // target already. That matters only to the question; a silent run need
+    // not look.
+    AcquireCopy(const std::string& folder, bool lookForOverwrites, AcquireReport& report)
+        : folder_(folder), lookForOverwrites_(lookForOverwrites), report_(report) {}
 
     // Puts a link's file, and its companion when asked, into the copy
     // under a free name.
@@ -70,7 +74,7 @@ public:
     }
 
     const CopyList& Copy() const { return copy_; }
-    // A file of the copy lies in the target already.
+    // A file of the copy lies in the target already (noted only when asked).
     bool Overwrites() const { return overwrites_; }
     // Per link: its face and the name of its file in the target.
     const FontLinks& Written() const { return written_; }
@@ -86,10 +90,11 @@ private:
         const std::string arrived = folder_ + name;
         copy_.Add(path, arrived);
         report_.copied.push_back(path + texts::kAcquiredLine);
-        if (platform::FileExists(arrived)) overwrites_ = true;
+        if (lookForOverwrites_ && platform::FileExists(arrived)) overwrites_ = true;
     }
 
     std::string folder_;
+    bool lookForOverwrites_;
     AcquireReport& report_;
     CopyList copy_;
     FontLinks written_;
@@ -101,12 +106,12 @@ Result AcquireFiles(const Folders& folders, const Options& options, const std::s
     if (options.confirm && !links.standard && platform::AnsweredNo(NonStandardQuestion(Operation::kAcquire)))
         return Result::kCancelled;
     report = AcquireReport();
-    AcquireCopy copy(folder, report);
+    const bool askOverwrite = options.confirm && !options.silent;
+    AcquireCopy copy(folder, askOverwrite, report);
     for (const FontLink& link : links.links) copy.TakeLink(link, folders, options.copyCompanions);
     if (copy.Copy().Empty()) return Result::kNoEudcOnThisMachine;
 
-    if (options.confirm && !options.silent && copy.Overwrites() &&
-        platform::AnsweredNo(texts::kOverwriteQuestion))
+    if (askOverwrite && copy.Overwrites() && platform::AnsweredNo(texts::kOverwriteQuestion))
         return Result::kCancelled;
     // A copy of one file into a missing folder would create a file of the
     // folder's name: make the folder first.

@@ -38,14 +38,13 @@ bool IsStandardEudcFile(const std::string& path) {
 FontLinkTable ReadFontLinks(const std::string& windowsFolder) {
     FontLinkTable table;
     const platform::UniqueKey key = platform::OpenKey(HKEY_CURRENT_USER, kLinkKey, KEY_ALL_ACCESS);
-    for (const std::string& face : platform::ValueNames(key.get())) {
-        std::string data;
-        // A value whose data is not text is no link: skip it. One that
-        // cannot be read (gone since it was listed) links to no file.
-        if (platform::ReadText(key.get(), face, data) == platform::TextRead::kNotText) continue;
-        const std::string file = ExpandSystemRoot(data, windowsFolder);
+    // Names and data in one call a value: the table is read at every start.
+    for (const platform::TextValue& value : platform::TextValues(key.get())) {
+        // A value whose data is not text is no link: skip it.
+        if (!value.isText) continue;
+        const std::string file = ExpandSystemRoot(value.text, windowsFolder);
         if (!IsStandardEudcFile(file)) table.standard = false;
-        table.links.push_back({face, file});
+        table.links.push_back({value.name, file});
     }
     return table;
 }

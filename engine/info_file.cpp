@@ -1,6 +1,7 @@
 #include "engine/info_file.h"
 
 #include <cstring>
+#include <utility>
 
 #include "engine/paths.h"
 #include "engine/sorted_names.h"
@@ -14,13 +15,23 @@ namespace {
 const char* Flag(bool on) { return on ? "1" : "0"; }
 
 // Writes the [MINAMO] keys in their order; false at the first refusal.
-bool WriteSettings(const std::string& file, bool copyEuf, bool checkDate, bool silent) {
+// The system rewrites the whole file at each write: a file that is not
+// there yet gets the section in one write, which makes the same file.
+bool WriteSettings(const std::string& file, bool fileExists, bool copyEuf, bool checkDate, bool silent) {
     using namespace info_file;
-    return platform::WriteProfileString(file, kSettingsSection, kAutoRunKey, "0") &&
-           platform::WriteProfileString(file, kSettingsSection, kCopyEufKey, Flag(copyEuf)) &&
-           platform::WriteProfileString(file, kSettingsSection, kCheckDateKey, Flag(checkDate)) &&
-           platform::WriteProfileString(file, kSettingsSection, kSilentKey, Flag(silent)) &&
-           platform::WriteProfileString(file, kSettingsSection, kTargetFolderKey, "");
+    const std::pair<const char*, const char*> keys[] = {{kAutoRunKey, "0"},
+                                                        {kCopyEufKey, Flag(copyEuf)},
+                                                        {kCheckDateKey, Flag(checkDate)},
+                                                        {kSilentKey, Flag(silent)},
+                                                        {kTargetFolderKey, ""}};
+    if (!fileExists) {
+        StringList lines;
+        for (const auto& key : keys) lines.push_back(std::string(key.first) + "=" + key.second);
+        return platform::WriteProfileSection(file, kSettingsSection, lines);
+    }
+    for (const auto& key : keys)
+        if (!platform::WriteProfileString(file, kSettingsSection, key.first, key.second)) return false;
+    return true;
 }
 
 int CALLBACK AddShiftJisTrueTypeFont(const LOGFONTA* font, const TEXTMETRICA*, DWORD fontType, LPARAM list) {
@@ -47,12 +58,23 @@ StringList InstalledFonts() {
 // or one of the fixed names; the Japanese PGothic under its later name.
 StringList LinkableFaces(const StringList& keys) {
     using namespace info_file;
-    const StringList installed = InstalledFonts();
+    // Asked for once, and only for a key that is none of the fixed names:
+    // the screen's device context brings up the display driver and the
+    // font list, which under Wine costs about as much as starting.
+    StringList installed;
+    bool enumerated = false;
+    auto isInstalled = [&](const std::string& face) {
+        if (!enumerated) {
+            installed = InstalledFonts();
+            enumerated = true;
+        }
+        return SortedContains(installed, face);
+    };
     StringList faces;
     for (const std::string& key : keys) {
         if (key == kPGothicJapanese)
             faces.push_back(kPGothic);
-        else if (SortedContains(installed, key) || key == kDefaultLinkName || key == kPGothic)
+        else if (key == kDefaultLinkName || key == kPGothic || isInstalled(key))
             faces.push_back(key);
         // Otherwise its face is not installed here: neither copied nor linked.
     }
@@ -68,9 +90,11 @@ bool HoldsEudcData(const std::string& folder) {
 
 bool WriteInfoFile(const std::string& folder, const Options& options, const FontLinks& links) {
     const std::string file = folder + info_file::kFileName;
-    if (!WriteSettings(file, options.copyCompanions, options.onlyNewer, options.silent)) return false;
+    const bool fileExists = platform::FileExists(file);
+    if (!WriteSettings(file, fileExists, options.copyCompanions, options.onlyNewer, options.silent))
+        return false;
     // Erased first, so that the table stands after [MINAMO] as a new one.
-    if (!platform::EraseProfileSection(file, info_file::kLinkSection)) return false;
+    if (fileExists && !platform::EraseProfileSection(file, info_file::kLinkSection)) return false;
     if (links.empty()) return true;
     // One write for the whole table: each write rewrites the file, and one
     // per link made the file take longer than copying the fonts.
@@ -82,7 +106,7 @@ bool WriteInfoFile(const std::string& folder, const Options& options, const Font
 bool WriteDefaultInfoFile(const std::string& folder) {
     if (!platform::DirectoryExists(folder)) return false;
     const std::string file = folder + info_file::kFileName;
-    return WriteSettings(file, true, false, false) &&
+    return WriteSettings(file, platform::FileExists(file), true, false, false) &&
            platform::WriteProfileString(file, info_file::kLinkSection, info_file::kDefaultLinkName,
                                         info_file::kDefaultFontFile);
 }

@@ -3,6 +3,8 @@
 // which are shorter than the Shift-JIS bytes of the same name.
 #include "platform/registry.h"
 
+#include <utility>
+
 namespace platform {
 
 UniqueKey OpenKey(HKEY root, const char* path, REGSAM access) {
@@ -19,25 +21,42 @@ UniqueKey CreateKey(HKEY root, const char* path, REGSAM access) {
     return UniqueKey(key);
 }
 
-std::vector<std::string> ValueNames(HKEY key) {
-    std::vector<std::string> names;
-    if (!key) return names;
-    DWORD count = 0, longest = 0;
-    if (RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &count, &longest,
-                         nullptr, nullptr, nullptr) != ERROR_SUCCESS)
-        return names;
-    std::vector<char> buffer(longest * 2 + 2 > 256 ? longest * 2 + 2 : 256);
+std::vector<TextValue> TextValues(HKEY key) {
+    std::vector<TextValue> values;
+    if (!key) return values;
+    DWORD count = 0, longestName = 0, longestData = 0;
+    if (RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &count, &longestName,
+                         &longestData, nullptr, nullptr) != ERROR_SUCCESS)
+        return values;
+    std::vector<char> name(longestName * 2 + 2 > 256 ? longestName * 2 + 2 : 256);
+    std::vector<char> data(longestData + 2);
     for (DWORD i = 0; i < count;) {
-        DWORD length = static_cast<DWORD>(buffer.size());
-        LONG r = RegEnumValueA(key, i, buffer.data(), &length, nullptr, nullptr, nullptr, nullptr);
-        if (r == ERROR_MORE_DATA && buffer.size() < 65536) {
-            buffer.resize(buffer.size() * 2);
+        DWORD nameLength = static_cast<DWORD>(name.size());
+        DWORD dataLength = static_cast<DWORD>(data.size()) - 1;  // room for a closing NUL
+        DWORD type = 0;
+        LONG r = RegEnumValueA(key, i, name.data(), &nameLength, nullptr, &type,
+                               reinterpret_cast<BYTE*>(data.data()), &dataLength);
+        if (r == ERROR_MORE_DATA && name.size() < 65536) {
+            // Either may be short; the data's length comes back, the name's not.
+            name.resize(name.size() * 2);
+            data.resize(data.size() * 2 > dataLength + 2 ? data.size() * 2 : dataLength + 2);
             continue;
         }
         if (r != ERROR_SUCCESS) break;
-        names.emplace_back(buffer.data(), length);
+        TextValue value{std::string(name.data(), nameLength), type == REG_SZ || type == REG_EXPAND_SZ, ""};
+        if (value.isText) {
+            data[dataLength] = '\0';
+            value.text = data.data();  // raw text up to the first NUL
+        }
+        values.push_back(std::move(value));
         ++i;
     }
+    return values;
+}
+
+std::vector<std::string> ValueNames(HKEY key) {
+    std::vector<std::string> names;
+    for (TextValue& value : TextValues(key)) names.push_back(std::move(value.name));
     return names;
 }
 

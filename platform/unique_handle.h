@@ -62,6 +62,7 @@ using UniqueModule = UniqueAny<HMODULE, &::FreeLibrary>;
 using UniqueIcon = UniqueAny<HICON, &::DestroyIcon>;
 using UniqueFont = UniqueAny<HFONT, &::DeleteObject>;
 using UniquePen = UniqueAny<HPEN, &::DeleteObject>;
+using UniqueBrush = UniqueAny<HBRUSH, &::DeleteObject>;
 
 // The device context of a window (nullptr: the screen) from GetDC, given
 // back with ReleaseDC. get() is null when GetDC failed.

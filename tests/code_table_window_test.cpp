@@ -7,6 +7,7 @@
 
 #include <vector>
 
+#include "platform/unique_handle.h"
 #include "tests/code_table_support.h"
 #include "tests/support/test_support.h"
 #include "tests/support/utf8.h"
@@ -105,6 +106,48 @@ TEST_F(CodeTableWindowTest, EmptyShiftJisCellsShowACrossAndNoCode) {
                        picture.At(cross.right - i, cross.top + i) == line;
     EXPECT_GE(onDiagonals, 16);
     EXPECT_GT(picture.InkCount(block, RGB(255, 255, 255)), 200);
+}
+
+// The grid lines, black around the headers and grey between the other
+// cells, and the headers' raised edges; a scroll by one row, which paints
+// only the row it uncovers, leaves on the screen what a whole paint draws.
+TEST_F(CodeTableWindowTest, GridLinesAndHeaderEdgesAlsoAfterAScroll) {
+    PickCode(1);
+    CellGrid& grid = *table->grid;
+    grid.SetTopRow(2);
+    UpdateWindow(grid.Handle());
+    Picture whole(grid.Handle());
+    std::vector<COLORREF> shown;
+    {
+        const platform::WindowDC window(grid.Handle());
+        for (int y = 0; y < whole.height(); ++y)
+            for (int x = 0; x < whole.width(); ++x) shown.push_back(GetPixel(window.get(), x, y));
+    }
+    int differing = 0;
+    for (int y = 0; y < whole.height(); ++y)
+        for (int x = 0; x < whole.width(); ++x) differing += shown[y * whole.width() + x] != whole.At(x, y);
+    EXPECT_EQ(differing, 0);
+
+    const RECT header = grid.CellRect(2, 0), side = grid.CellRect(0, 3), cell = grid.CellRect(3, 3);
+    const COLORREF black = RGB(0, 0, 0), grey = RGB(192, 192, 192);
+    const COLORREF light = GetSysColor(COLOR_BTNHIGHLIGHT), shadow = GetSysColor(COLOR_BTNSHADOW);
+    struct Case {
+        const char* where;
+        LONG x, y;
+        COLORREF colour;
+    };
+    const Case cases[] = {
+        {"header edge, top left", header.left, header.top, light},
+        {"header edge, top right", header.right - 1, header.top, shadow},
+        {"header edge, bottom left", header.left, header.bottom - 1, shadow},
+        {"line right of a column header", header.right, header.top + 5, black},
+        {"line below the header row", cell.left + 5, header.bottom, black},
+        {"line right of a row header", side.right, side.top + 5, black},
+        {"line below a row header", side.left + 5, side.bottom, black},
+        {"line right of a cell", cell.right, cell.top + 5, grey},
+        {"line below a cell", cell.left + 5, cell.bottom, grey},
+    };
+    for (const Case& c : cases) EXPECT_EQ(whole.At(c.x, c.y), c.colour) << c.where;
 }
 
 TEST_F(CodeTableWindowTest, ThePopupFollowsTheMouseOverDataCellsOnly) {

@@ -11,10 +11,11 @@
 
 namespace gdi {
 
-// Fonts, pens and window DCs are owned by the types of
+// Fonts, pens, brushes and window DCs are owned by the types of
 // platform/unique_handle.h, under the names the windows use.
 using Font = platform::UniqueFont;
 using Pen = platform::UniquePen;
+using Brush = platform::UniqueBrush;
 using WindowDC = platform::WindowDC;
 
 // Selects an object into a device context and puts the previous one back.

@@ -333,64 +333,167 @@ void CellGrid::SetBar(int bar, int max, int page, int pos) {
 
 // --- Painting ---------------------------------------------------------------
 
+namespace {
+
+// Lines of one pen, drawn with one call: under Wine each GDI call has a
+// fixed cost that a cell's few pixels of line do not repay.
+class LineBatch {
+public:
+    // From (x1, y1) to (x2, y2), the end point left out as LineTo does.
+    void Add(LONG x1, LONG y1, LONG x2, LONG y2) {
+        points_.push_back(POINT{x1, y1});
+        points_.push_back(POINT{x2, y2});
+        counts_.push_back(2);
+    }
+    void Draw(HDC dc, HPEN pen) const {
+        if (counts_.empty()) return;
+        gdi::Selection keep(dc, pen);
+        PolyPolyline(dc, points_.data(), counts_.data(), static_cast<DWORD>(counts_.size()));
+    }
+
+private:
+    std::vector<POINT> points_;
+    std::vector<DWORD> counts_;
+};
+
+// A header cell's raised edge as DrawEdge(BDR_RAISEDINNER, BF_RECT) draws
+// it: top and left in the light colour, then bottom and right in the
+// shadow, which so takes the two corners they share.
+void AddRaisedEdge(const RECT& r, LineBatch& light, LineBatch& shadow) {
+    light.Add(r.left, r.top, r.right, r.top);
+    light.Add(r.left, r.top, r.left, r.bottom);
+    shadow.Add(r.left, r.bottom - 1, r.right, r.bottom - 1);
+    shadow.Add(r.right - 1, r.top, r.right - 1, r.bottom);
+}
+
+// The pixels from (x1, y1) to (x2, y2), both included, within area.
+void FillStrip(HDC dc, const RECT& area, LONG x1, LONG y1, LONG x2, LONG y2, HBRUSH brush) {
+    RECT strip{x1, y1, x2 + 1, y2 + 1}, inside;
+    if (IntersectRect(&inside, &strip, &area)) FillRect(dc, &inside, brush);
+}
+
+}  // namespace
+
 void CellGrid::Paint(HDC dc, const RECT& area) {
-    gdi::Pen fixedPen(CreatePen(
-        PS_SOLID, kLine, ui::VisibleColour(RGB(0, 0, 0), GetSysColor(COLOR_BTNFACE), COLOR_BTNTEXT)));
+    // Left selected for the cells: the cell handler draws its crosses with it.
     gdi::Pen normalPen(CreatePen(PS_SOLID, kLine, NormalLineColour()));
     gdi::Selection keepPen(dc, normalPen.get());
     gdi::Selection keepFont(dc, font_.get());
     gdi::Selection keepBrush(dc, GetStockObject(WHITE_BRUSH));
-    SIZE client = ClientSize();
+    const SIZE client = ClientSize();
     // Once, not per cell: under Wine each GetFocus asks the server.
     const bool focused = GetFocus() == Handle();
-    int right = 0, bottom = 0;
-    for (int row = 0; row < rowCount_; row = row == 0 ? topRow_ : row + 1) {
-        RECT first = CellRect(0, row);
-        if (IsRectEmpty(&first)) break;
-        for (int col = 0; col < ColCount(); col = col == 0 ? leftCol_ : col + 1) {
-            RECT rect = CellRect(col, row);
-            if (IsRectEmpty(&rect)) break;
-            right = std::max(right, static_cast<int>(rect.right) + kLine);
-            bottom = std::max(bottom, static_cast<int>(rect.bottom) + kLine);
+    std::vector<Span> cols, rows;
+    SpansInView(client, cols, rows);
+    FillBackgrounds(dc, area, cols, rows);
+    SetBkMode(dc, TRANSPARENT);
+    // The headers' edges go on after the cells, with the grid lines: none
+    // of them meets another cell's inside.
+    LineBatch light, shadow;
+    int colours = -1;  // the background whose brush and colours are selected
+    for (const Span& row : rows) {
+        for (const Span& col : cols) {
+            const RECT rect{col.begin, row.begin, col.end, row.end};
             RECT withLines{rect.left, rect.top, rect.right + kLine, rect.bottom + kLine}, meet;
             if (!IntersectRect(&meet, &withLines, &area)) continue;
-            bool fixed = col == 0 || row == 0;
-            SelectObject(dc, fixed ? fixedPen.get() : normalPen.get());
-            MoveToEx(dc, rect.right, rect.top, nullptr);
-            LineTo(dc, rect.right, rect.bottom + kLine);
-            MoveToEx(dc, rect.left, rect.bottom, nullptr);
-            LineTo(dc, rect.right + kLine, rect.bottom);
-            // The cell handler draws its crosses with the normal line pen.
-            SelectObject(dc, normalPen.get());
-            PaintCell(dc, col, row, rect, focused);
+            if (col.index == 0 || row.index == 0) AddRaisedEdge(rect, light, shadow);
+            PaintCell(dc, col.index, row.index, rect, focused, colours);
         }
     }
+    PaintLines(dc, area, cols, rows);
+    gdi::Pen lightPen(CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNHIGHLIGHT)));
+    gdi::Pen shadowPen(CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNSHADOW)));
+    light.Draw(dc, lightPen.get());
+    shadow.Draw(dc, shadowPen.get());
     // What lies beyond the last cells shows the window colour.
+    const int right = cols.empty() ? 0 : cols.back().end + kLine;
+    const int bottom = rows.empty() ? 0 : rows.back().end + kLine;
     HBRUSH window = GetSysColorBrush(COLOR_WINDOW);
     RECT beyondRight{right, 0, client.cx, client.cy}, beyondBottom{0, bottom, right, client.cy};
     FillRect(dc, &beyondRight, window);
     FillRect(dc, &beyondBottom, window);
 }
 
-void CellGrid::PaintCell(HDC dc, int col, int row, const RECT& rect, bool focused) {
+// The places follow one another: x and y grow by a cell and its line,
+// from the headers on to the first column and row scrolled to.
+void CellGrid::SpansInView(const SIZE& client, std::vector<Span>& cols, std::vector<Span>& rows) const {
+    for (int col = 0, x = 0; col < ColCount() && x < client.cx; col = col == 0 ? leftCol_ : col + 1) {
+        cols.push_back(Span{col, x, x + colWidths_[col]});
+        x += colWidths_[col] + kLine;
+    }
+    for (int row = 0, y = 0; row < rowCount_ && y < client.cy; row = row == 0 ? topRow_ : row + 1) {
+        rows.push_back(Span{row, y, y + rowHeight_});
+        y += rowHeight_ + kLine;
+    }
+}
+
+// Three fills, not one a cell: the header row, the header column and the
+// other cells, each in its colour, the lines' pixels with them (the lines
+// are drawn over them after). The selected cell's own colour comes with it.
+void CellGrid::FillBackgrounds(HDC dc, const RECT& area, const std::vector<Span>& cols,
+                                const std::vector<Span>& rows) const {
+    if (cols.empty() || rows.empty()) return;
+    auto fill = [&](const Span& across, const Span& lastAcross, const Span& down, const Span& lastDown,
+                    int colour) {
+        RECT block{across.begin, down.begin, lastAcross.end + kLine, lastDown.end + kLine}, inside;
+        if (IntersectRect(&inside, &block, &area)) FillRect(dc, &inside, GetSysColorBrush(colour));
+    };
+    fill(cols.front(), cols.back(), rows.front(), rows.front(), COLOR_BTNFACE);
+    if (rows.size() < 2) return;
+    fill(cols.front(), cols.front(), rows[1], rows.back(), COLOR_BTNFACE);
+    if (cols.size() < 2) return;
+    fill(cols[1], cols.back(), rows[1], rows.back(), COLOR_WINDOW);
+}
+
+// Each cell has its line on its right and on its bottom, in black for a
+// header cell and in grey for the others. Drawn a cell at a time, that is
+// two calls a cell; the same pixels make one long strip a column or row
+// of each colour, and no pixel is in two strips of different colours.
+void CellGrid::PaintLines(HDC dc, const RECT& area, const std::vector<Span>& cols,
+                           const std::vector<Span>& rows) const {
+    if (cols.empty() || rows.empty()) return;
+    gdi::Brush fixed(CreateSolidBrush(
+        ui::VisibleColour(RGB(0, 0, 0), GetSysColor(COLOR_BTNFACE), COLOR_BTNTEXT)));
+    gdi::Brush normal(CreateSolidBrush(NormalLineColour()));
+    const LONG left = cols.front().begin, right = cols.back().end;
+    const LONG top = rows.front().begin, bottom = rows.back().end;
+    const Span& header = rows.front();
+    const Span& headerCol = cols.front();
+    // The header row's lines, then the header column's.
+    for (const Span& col : cols) FillStrip(dc, area, col.end, header.begin, col.end, header.end, fixed.get());
+    FillStrip(dc, area, left, header.end, right, header.end, fixed.get());
+    FillStrip(dc, area, headerCol.end, top, headerCol.end, bottom, fixed.get());
+    for (size_t r = 1; r < rows.size(); ++r)
+        FillStrip(dc, area, headerCol.begin, rows[r].end, headerCol.end, rows[r].end, fixed.get());
+    // The data cells' lines.
+    if (cols.size() < 2 || rows.size() < 2) return;
+    for (size_t c = 1; c < cols.size(); ++c)
+        FillStrip(dc, area, cols[c].end, rows[1].begin, cols[c].end, bottom, normal.get());
+    for (size_t r = 1; r < rows.size(); ++r)
+        FillStrip(dc, area, cols[1].begin, rows[r].end, right, rows[r].end, normal.get());
+}
+
+void CellGrid::PaintCell(HDC dc, int col, int row, const RECT& rect, bool focused, int& colours) {
     bool fixed = col == 0 || row == 0;
     bool selected = !fixed && col == col_ && row == row_;
     int background = COLOR_WINDOW, text = COLOR_WINDOWTEXT;
     if (fixed) background = COLOR_BTNFACE;
     else if (selected && !focused) background = COLOR_HIGHLIGHT, text = COLOR_HIGHLIGHTTEXT;
     HBRUSH brush = GetSysColorBrush(background);
+    if (colours != background) {
+        SelectObject(dc, brush);
+        SetTextColor(dc, GetSysColor(text));
+        SetBkColor(dc, GetSysColor(background));
+        colours = background;
+    }
     SelectObject(dc, font_.get());
-    SelectObject(dc, brush);
-    SetTextColor(dc, GetSysColor(text));
-    SetBkColor(dc, GetSysColor(background));
-    SetBkMode(dc, TRANSPARENT);
-    FillRect(dc, &rect, brush);
+    // The others have their colour from FillBackgrounds.
+    if (background == COLOR_HIGHLIGHT) FillRect(dc, &rect, brush);
     if (OnDrawCell) OnDrawCell(dc, col, row, rect, CellState{fixed, selected, focused});
-    RECT edge = rect;
-    if (fixed) DrawEdge(dc, &edge, BDR_RAISEDINNER, BF_RECT);
     if (selected && focused) {
         SetTextColor(dc, RGB(0, 0, 0));
         SetBkColor(dc, RGB(255, 255, 255));
         DrawFocusRect(dc, &rect);
+        colours = -1;
     }
 }

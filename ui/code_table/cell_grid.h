@@ -25,7 +25,8 @@ public:
     };
     // Called for each cell being painted, after the grid has selected its
     // font, filled the cell and left its brush and the normal line pen
-    // selected into dc.
+    // selected into dc. It may select another font; the brush and the
+    // text colours it leaves as they are, for the cells after it.
     std::function<void(HDC dc, int col, int row, const RECT& rect, CellState state)> OnDrawCell;
     // The current cell changed to (col, row): click, keys or row count.
     std::function<void(int col, int row)> OnSelectCell;
@@ -87,8 +88,21 @@ private:
     int MaxTopRow() const;
     int MaxLeftCol() const;
     SIZE ClientSize() const;
-    // focused: the grid has the keyboard focus (asked once per paint).
-    void PaintCell(HDC dc, int col, int row, const RECT& rect, bool focused);
+    // A column or row in view (index: its number) and where it lies across
+    // or down, its line left out.
+    struct Span {
+        int index, begin, end;
+    };
+    // The columns and rows in view, the headers first.
+    void SpansInView(const SIZE& client, std::vector<Span>& cols, std::vector<Span>& rows) const;
+    void FillBackgrounds(HDC dc, const RECT& area, const std::vector<Span>& cols,
+                         const std::vector<Span>& rows) const;
+    void PaintLines(HDC dc, const RECT& area, const std::vector<Span>& cols,
+                    const std::vector<Span>& rows) const;
+    // focused: the grid has the keyboard focus (asked once per paint);
+    // colours: the background whose brush and text colours dc holds (-1:
+    // none yet), kept up to date for the next cell.
+    void PaintCell(HDC dc, int col, int row, const RECT& rect, bool focused, int& colours);
 
     std::vector<int> colWidths_;
     int rowCount_;

@@ -76,7 +76,6 @@ gdi::Font& CodeTableWindow::HeaderFont() {
 void CodeTableWindow::DrawColumnHeader(HDC dc, int col, const RECT& rect) {
     if (col == 0) return;
     SelectObject(dc, HeaderFont().get());
-    FillRect(dc, &rect, static_cast<HBRUSH>(GetCurrentObject(dc, OBJ_BRUSH)));
     std::string text = texts::Format(texts::kColumnHeaderFormat, {col - 1});
     RECT r = rect;
     DrawTextA(dc, text.data(), 1, &r, kTextFormat);
@@ -84,7 +83,6 @@ void CodeTableWindow::DrawColumnHeader(HDC dc, int col, const RECT& rect) {
 
 void CodeTableWindow::DrawRowHeader(HDC dc, int row, const RECT& rect) {
     SelectObject(dc, HeaderFont().get());
-    FillRect(dc, &rect, static_cast<HBRUSH>(GetCurrentObject(dc, OBJ_BRUSH)));
     std::string text = unicodeNumbering_
                            ? texts::Format(texts::kColumnHeaderFormat, {numbering::UnicodeCodeAt(1, row)})
                            : sjisCells_[row - 1][0];
@@ -92,10 +90,11 @@ void CodeTableWindow::DrawRowHeader(HDC dc, int row, const RECT& rect) {
     DrawTextA(dc, text.data(), 4, &r, kTextFormat);
 }
 
+// The grid has filled the cell with its colour already: a second fill
+// here would cost a call a cell and change no pixel.
 void CodeTableWindow::DrawCell(HDC dc, int col, int row, const RECT& rect) {
     if (row == 0) return DrawColumnHeader(dc, col, rect);
     if (col == 0) return DrawRowHeader(dc, row, rect);
-    FillRect(dc, &rect, static_cast<HBRUSH>(GetCurrentObject(dc, OBJ_BRUSH)));
     RECT r = rect;
     if (unicodeNumbering_) {
         const WCHAR character = static_cast<WCHAR>(numbering::UnicodeCodeAt(col, row));

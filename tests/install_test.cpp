@@ -43,11 +43,6 @@ protected:
         MakeFontFile(data.path() + "EUDC.EUF", 200, 2);
         MakeFontFile(data.path() + "P.TTE", 5000, 3);
     }
-    std::string Link(const std::string& name) {
-        for (const auto& l : EudcLinks())
-            if (l.first == name) return l.second;
-        return "<none>";
-    }
 
     TempFolder program;
     struct Data {
@@ -66,8 +61,8 @@ TEST_F(Install, CopiesAndLinks) {
     EXPECT_EQ(ReadFile(users / "EUDC.TTE"), FontBytes(3000, 1));
     EXPECT_EQ(ReadFile(users / "EUDC.euf"), FontBytes(200, 2));
     EXPECT_EQ(ReadFile(users / "P.TTE"), FontBytes(5000, 3));
-    EXPECT_EQ(Link("SystemDefaultEUDCFont"), users / "EUDC.TTE");
-    EXPECT_EQ(Link("MS PGothic"), users / "P.TTE");
+    EXPECT_EQ(EudcLink("SystemDefaultEUDCFont"), users / "EUDC.TTE");
+    EXPECT_EQ(EudcLink("MS PGothic"), users / "P.TTE");
     // The replacement question, then the report in sorted file order.
     EXPECT_EQ(boxes.questions, StringList{texts::kReplaceQuestion});
     const std::string done = texts::kInstalledLine;
@@ -130,7 +125,7 @@ TEST_F(Install, DefaultInfoFileForALoneEudcTte) {
     EXPECT_EQ(ReadFile(data.path() + "EUDC.INI"),
               "[MINAMO]\r\nAutoRun=0\r\nCopyEUF=1\r\nCheckDate=0\r\nSilet=0\r\nTargetFolder=\r\n"
               "[EUDC932]\r\nSystemDefaultEUDCFont=EUDC.TTE\r\n");
-    EXPECT_EQ(Link("SystemDefaultEUDCFont"), users / "EUDC.TTE");
+    EXPECT_EQ(EudcLink("SystemDefaultEUDCFont"), users / "EUDC.TTE");
     EXPECT_EQ(ReadFile(users / "EUDC.TTE"), FontBytes(1000, 7));
 }
 
@@ -209,8 +204,8 @@ TEST_F(Install, NamesThatLeaveTheFolderAreNotFiles) {
     EXPECT_EQ(ReadFile(users / "P.TTE"), FontBytes(500, 3));
     EXPECT_FALSE(platform::FileExists(users / "outside.TTE"));
     EXPECT_FALSE(platform::FileExists(program / "outside.euf"));
-    EXPECT_EQ(Link("MS PGothic"), users / "P.TTE");
-    EXPECT_EQ(Link("SystemDefaultEUDCFont"), "<none>");
+    EXPECT_EQ(EudcLink("MS PGothic"), users / "P.TTE");
+    EXPECT_EQ(EudcLink("SystemDefaultEUDCFont"), "<none>");
     EXPECT_EQ(EudcLinks().size(), 1u);
     EXPECT_EQ(report.unlinked.size(), 2u);
 }
@@ -254,7 +249,7 @@ TEST_F(Install, UserDataFolderWithMissingParents) {
     param->options.silent = true;
     EXPECT_EQ(RunInstall(*param), 0);
     EXPECT_EQ(ReadFile(users / "a\\b\\minamo\\P.TTE"), FontBytes(5000, 3));
-    EXPECT_EQ(Link("MS PGothic"), users / "a\\b\\minamo\\P.TTE");
+    EXPECT_EQ(EudcLink("MS PGothic"), users / "a\\b\\minamo\\P.TTE");
 }
 
 TEST_F(Install, RegistryRefusalKeepsTheCopiedFiles) {
@@ -278,11 +273,11 @@ TEST_F(Install, RegistryKeyThatCannotBeCreated) {
     // A volatile HKCU\EUDC takes no lasting 932 key below it.
     RegDeleteKeyA(HKEY_CURRENT_USER, "EUDC\\932");
     RegDeleteKeyA(HKEY_CURRENT_USER, "EUDC");
-    HKEY volatileKey;
+    HKEY created = nullptr;
     ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, "EUDC", 0, nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS,
-                              nullptr, &volatileKey, nullptr),
+                              nullptr, &created, nullptr),
               ERROR_SUCCESS);
-    RegCloseKey(volatileKey);
+    const platform::UniqueKey volatileKey(created);
     Fill(kTwoLinks);
     auto param = Param();
     param->options.confirm = false;
@@ -316,7 +311,7 @@ TEST_F(Install, FullDiskLeavesThePreviousFiles) {
     EXPECT_EQ(ReadFile(folder + "EUDC.TTE"), previous);
     EXPECT_EQ(ReadFile(folder + "EUDC.euf"), previousEuf);
     EXPECT_TRUE(platform::ListFolder(folder + "~minamo-staging*").empty());
-    EXPECT_EQ(Link("SystemDefaultEUDCFont"), folder + "EUDC.TTE");
+    EXPECT_EQ(EudcLink("SystemDefaultEUDCFont"), folder + "EUDC.TTE");
     ASSERT_EQ(boxes.messages.size(), 1u);
     EXPECT_EQ(boxes.messages[0].rfind(texts::kInstallFailed, 0), 0u);
     RemoveTree(folder);

@@ -4,8 +4,6 @@
 #include "tests/support/utf8.h"
 #include "tests/ui_main_support.h"
 
-#include <commctrl.h>
-
 #include <algorithm>
 
 namespace ui_test {
@@ -153,21 +151,9 @@ TEST_F(MainWindowTest, TabOrderFollowsTheLayout) {
     EXPECT_EQ(GetNextDlgTabItem(f.Handle(), at, FALSE), order[0]);
 }
 
-// EnumThreadWindows callback: keeps the first tooltip window in *out.
-BOOL CALLBACK FindToolTips(HWND h, LPARAM out) {
-    char cls[64] = {};
-    GetClassNameA(h, cls, sizeof cls);
-    if (lstrcmpiA(cls, TOOLTIPS_CLASSA) != 0) return TRUE;
-    *reinterpret_cast<HWND*>(out) = h;
-    return FALSE;
-}
-
 TEST_F(MainWindowTest, HintsNameWhatTheControlsDo) {
     Open();
     MainWindow& f = Main();
-    HWND tips = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), FindToolTips, reinterpret_cast<LPARAM>(&tips));
-    ASSERT_TRUE(tips);
     const char* eudcHint = u8"外字コード表を表示しながらこのボタンをクリックしてみてください。";
     const struct {
         HWND control;
@@ -185,17 +171,8 @@ TEST_F(MainWindowTest, HintsNameWhatTheControlsDo) {
         {f.registryButton, u8"現在の外字のレジストリ情報を表示します。"},
         {f.runButton, ""},
     };
-    for (const auto& h : hints) {
-        // The A message hands out at most 80 bytes: read the whole hint wide.
-        wchar_t text[512] = {};
-        TTTOOLINFOW tool = {};
-        tool.cbSize = sizeof tool;
-        tool.hwnd = f.Handle();
-        tool.uId = reinterpret_cast<UINT_PTR>(h.control);
-        tool.lpszText = text;
-        SendMessageW(tips, TTM_GETTEXTW, 512, reinterpret_cast<LPARAM>(&tool));
-        EXPECT_EQ(platform::ToMultiByte(932, text), Sjis(h.hint)) << Text(h.control);
-    }
+    for (const auto& h : hints)
+        EXPECT_EQ(testing_support::HintText(f.Handle(), h.control), Sjis(h.hint)) << Text(h.control);
 }
 
 TEST_F(MainWindowTest, FontsAreTheLaidOutFaces) {

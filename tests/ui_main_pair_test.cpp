@@ -118,19 +118,19 @@ TEST_F(PairTest, TheGridScrollsByPartsOfANotchAndRepaintsWhenEnlarged) {
 
 // A computer-based-training hook may refuse any window: here the code table's.
 LRESULT CALLBACK RefuseCodeTable(int code, WPARAM wParam, LPARAM lParam) {
-    char cls[32] = {};
-    if (code == HCBT_CREATEWND) GetClassNameA(reinterpret_cast<HWND>(wParam), cls, sizeof cls);
-    return lstrcmpA(cls, "TGCodeForm") == 0 ? 1 : CallNextHookEx(nullptr, code, wParam, lParam);
+    if (code == HCBT_CREATEWND && testing_support::ClassName(reinterpret_cast<HWND>(wParam)) == "TGCodeForm") return 1;
+    return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 TEST_F(PairTest, NoCodeTableWhenTheSystemRefusesItsWindow) {
     Open();
-    HHOOK hook = SetWindowsHookExA(WH_CBT, RefuseCodeTable, nullptr, GetCurrentThreadId());
-    SetFocus(Main().codeTableButton);
-    InputScript script;
-    script.Then([] { PressKeys({VK_SPACE}); }).Then([&] { EXPECT_FALSE(Main().CodeTable()); });
-    script.Run(Main());
-    UnhookWindowsHookEx(hook);
+    {
+        const platform::UniqueHook hook(SetWindowsHookExA(WH_CBT, RefuseCodeTable, nullptr, GetCurrentThreadId()));
+        SetFocus(Main().codeTableButton);
+        InputScript script;
+        script.Then([] { PressKeys({VK_SPACE}); }).Then([&] { EXPECT_FALSE(Main().CodeTable()); });
+        script.Run(Main());
+    }
     EXPECT_TRUE(Main().Handle());
 }
 
@@ -187,9 +187,8 @@ TEST_F(PairTest, HighContrastKeepsLinesFrameAndLinkInSight) {
     HWND grid = Main().CodeTable()->grid->Handle();
     auto colours = [](HWND window, int x, int y, int w) {
         std::vector<COLORREF> seen;
-        HDC dc = GetDC(window);
-        for (int i = 0; i < w; ++i) seen.push_back(GetPixel(dc, x + i, y));
-        ReleaseDC(window, dc);
+        const platform::WindowDC dc(window);
+        for (int i = 0; i < w; ++i) seen.push_back(GetPixel(dc.get(), x + i, y));
         return seen;
     };
     InputScript script;

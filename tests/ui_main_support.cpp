@@ -9,31 +9,14 @@ namespace ui_test {
 
 void Click(HWND button) { SendMessageA(button, BM_CLICK, 0, 0); }
 
-void SelectItem(HWND combo, int index) {
-    SendMessageA(combo, CB_SETCURSEL, index, 0);
-    SendMessageA(GetParent(combo), WM_COMMAND,
-                 MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
-}
-
-void SelectItem(HWND combo, const std::string& text) {
-    LRESULT at = SendMessageA(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                              reinterpret_cast<LPARAM>(text.c_str()));
-    ASSERT_NE(at, CB_ERR) << text;
-    SelectItem(combo, static_cast<int>(at));
-}
-
-static std::string ItemText(HWND combo, LRESULT index) { return ui::ComboItemText(combo, index); }
-
 std::vector<std::string> Items(HWND combo) {
     std::vector<std::string> items;
     LRESULT n = SendMessageA(combo, CB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < n; ++i) items.push_back(ItemText(combo, i));
+    for (LRESULT i = 0; i < n; ++i) items.push_back(ui::ComboItemText(combo, i));
     return items;
 }
 
-std::string SelectedItem(HWND combo) {
-    return ItemText(combo, SendMessageA(combo, CB_GETCURSEL, 0, 0));
-}
+std::string SelectedItem(HWND combo) { return ui::ComboItemText(combo, SendMessageA(combo, CB_GETCURSEL, 0, 0)); }
 
 bool Enabled(HWND control) { return IsWindowEnabled(control) != FALSE; }
 bool Checked(HWND button) { return ui::IsChecked(button); }
@@ -49,14 +32,6 @@ RECT Outer(HWND window) {
 RECT InParent(HWND child) { return ui::ChildRect(child); }
 
 std::string Text(HWND window) { return ui::WindowText(window); }
-
-void PumpMessages() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-}
 
 void PressKey(HWND window, HWND control, WPARAM key) {
     SetFocus(control);

@@ -21,11 +21,10 @@
 
 namespace ui_test {
 
+using testing_support::PumpMessages;
+using testing_support::SelectItem;
+
 void Click(HWND button);  // BM_CLICK, as a mouse click does
-// Selects an item the way the user does: the list changes, then the
-// parent hears CBN_SELCHANGE.
-void SelectItem(HWND combo, int index);
-void SelectItem(HWND combo, const std::string& text);
 std::vector<std::string> Items(HWND combo);
 std::string SelectedItem(HWND combo);
 bool Enabled(HWND control);
@@ -34,8 +33,6 @@ SIZE Client(HWND window);
 RECT Outer(HWND window);
 RECT InParent(HWND child);
 std::string Text(HWND window);
-// Handles what is queued for this thread.
-void PumpMessages();
 // Sends a key to a control through the dialog manager of its window, as
 // the message loop does.
 void PressKey(HWND window, HWND control, WPARAM key);

@@ -158,21 +158,6 @@ TEST_F(MainWindowTest, ChangingFoldersKeepsAChoiceTheUserMade) {
     EXPECT_TRUE(Checked(f.noOverwriteQuestionBox));  // never touched by a folder
 }
 
-TEST_F(MainWindowTest, RadioButtonsEnableTheDateOption) {
-    MakeFile("EUDC.INI", "[MINAMO]\r\nCheckDate=1\r\n");
-    Open();
-    MainWindow& f = Main();
-    ASSERT_TRUE(Checked(f.installChoice));
-    Click(f.acquireChoice);
-    EXPECT_TRUE(Checked(f.acquireChoice));
-    EXPECT_FALSE(Checked(f.installChoice));
-    EXPECT_FALSE(Enabled(f.onlyNewerBox));
-    EXPECT_TRUE(Checked(f.onlyNewerBox));  // the tick stays
-    Click(f.installChoice);
-    EXPECT_TRUE(Enabled(f.onlyNewerBox));
-    EXPECT_TRUE(Checked(f.onlyNewerBox));
-}
-
 // A folder's Silet belongs to that folder: choosing another folder without
 // settings brings back the start-up value.
 TEST_F(MainWindowTest, SilentFromOneFolderDoesNotLeakIntoAnother) {

@@ -43,15 +43,24 @@ TEST_F(MainWindowTest, RunStoresTheOptionsAndTheFolder) {
     }
 }
 
-TEST_F(MainWindowTest, DisabledDateOptionStillCounts) {
+// Acquire disables the date option and keeps its tick, which still counts;
+// install enables it again.
+TEST_F(MainWindowTest, RadioButtonsEnableTheDateOptionWhoseTickStillCounts) {
     MakeFile("EUDC.TTE");
     Open();
     MainWindow& f = Main();
+    ASSERT_TRUE(Checked(f.installChoice));
     Click(f.onlyNewerBox);
     Click(f.acquireChoice);
-    ASSERT_FALSE(Enabled(f.onlyNewerBox));
+    EXPECT_TRUE(Checked(f.acquireChoice));
+    EXPECT_FALSE(Checked(f.installChoice));
+    EXPECT_FALSE(Enabled(f.onlyNewerBox));
+    EXPECT_TRUE(Checked(f.onlyNewerBox));
     Click(f.runButton);
     EXPECT_TRUE(param->options.onlyNewer);
+    Click(f.installChoice);
+    EXPECT_TRUE(Enabled(f.onlyNewerBox));
+    EXPECT_TRUE(Checked(f.onlyNewerBox));
 }
 
 // A machine with one EUDC font file linked as the system default.

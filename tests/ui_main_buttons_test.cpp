@@ -16,8 +16,7 @@ namespace {
 using testing_support::Sjis;
 
 TEST_F(MainWindowTest, EudcButtonsSwitchAndRefreshAnOpenCodeTable) {
-    Open();
-    MainWindow& f = Main();
+    MainWindow& f = Open();
     const BOOL on = platform::kEudcOn, off = platform::kEudcOff;
     Click(f.eudcOffButton);
     Click(f.eudcOnButton);
@@ -38,8 +37,7 @@ TEST_F(MainWindowTest, EudcButtonsSwitchAndRefreshAnOpenCodeTable) {
 }
 
 TEST_F(MainWindowTest, CodeTableButtonOpensClosesAndReopens) {
-    Open();
-    MainWindow& f = Main();
+    MainWindow& f = Open();
     for (int round = 0; round < 2; ++round) {
         Click(f.codeTableButton);
         ASSERT_TRUE(Main().CodeTable());
@@ -78,8 +76,7 @@ TEST_F(MainWindowTest, CommandHelpShowsTheUsageUnlessSilent) {
 }
 
 TEST_F(MainWindowTest, RegistryWindowReadsTheRegistryAtEachShowing) {
-    Open();
-    MainWindow& f = Main();
+    MainWindow& f = Open();
     const std::string longPath =
         "C:\\a\\very\\long\\folder\\name\\that\\does\\not\\fit\\into\\one\\line\\of\\the\\box\\EUDC.TTE";
     const struct {

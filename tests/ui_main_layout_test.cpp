@@ -81,8 +81,7 @@ TEST_F(MainWindowTest, MemoKeepsItsMarginsAsTheWindowChanges) {
 // (never shrink or move) where the font draws their caption wider or taller.
 TEST_F(MainWindowTest, ControlsSitWhereLaidOutWithTheirCaptions) {
     MakeFile("EUDC.TTE");
-    Open();
-    MainWindow& f = Main();
+    MainWindow& f = Open();
     ASSERT_EQ(f.Scale().Dpi(), 96u);
     const struct {
         HWND control;
@@ -134,8 +133,7 @@ TEST_F(MainWindowTest, ControlsSitWhereLaidOutWithTheirCaptions) {
 
 TEST_F(MainWindowTest, TabOrderFollowsTheLayout) {
     MakeFile("EUDC.TTE");  // every control enabled, install chosen
-    Open();
-    MainWindow& f = Main();
+    MainWindow& f = Open();
     Click(f.optionsButton);  // the option area too
     // Of the two radio buttons the chosen one is the tab stop.
     EXPECT_FALSE(GetWindowLongPtrA(f.acquireChoice, GWL_STYLE) & WS_TABSTOP);
@@ -152,8 +150,7 @@ TEST_F(MainWindowTest, TabOrderFollowsTheLayout) {
 }
 
 TEST_F(MainWindowTest, HintsNameWhatTheControlsDo) {
-    Open();
-    MainWindow& f = Main();
+    MainWindow& f = Open();
     const char* eudcHint = u8"外字コード表を表示しながらこのボタンをクリックしてみてください。";
     const struct {
         HWND control;
@@ -198,8 +195,7 @@ TEST_F(MainWindowTest, FontsAreTheLaidOutFaces) {
 }
 
 TEST_F(MainWindowTest, EnterRunsAndEscapeLeavesTheWindowOpen) {
-    Open();
-    MainWindow& f = Main();
+    MainWindow& f = Open();
     EXPECT_EQ(LOWORD(SendMessageA(f.Handle(), DM_GETDEFID, 0, 0)), GetDlgCtrlID(f.runButton));
     // Enter in the folder list presses the default button: the options go
     // into the run parameters (an acquire with no EUDC then says so).

@@ -5,6 +5,8 @@
 
 #include <commctrl.h>
 
+#include <stdexcept>
+
 namespace ui_test {
 
 void Click(HWND button) { SendMessageA(button, BM_CLICK, 0, 0); }
@@ -171,14 +173,15 @@ void MainWindowTest::TearDown() {
     param.reset();
 }
 
-void MainWindowTest::Open(const StringList& args) {
+MainWindow& MainWindowTest::Open(const StringList& args) {
     param = std::make_unique<RunParameters>(program / "minamo.exe");
-    ASSERT_FALSE(ParseCommandLine(args, param->folders.program, param->options, param->target))
+    EXPECT_FALSE(ParseCommandLine(args, param->folders.program, param->options, param->target))
         << "window mode expected";
     mainWindow = MainWindow::Create(*param);
-    ASSERT_TRUE(mainWindow);
+    if (!mainWindow) throw std::runtime_error("the main window was not created");
     mainWindow->Show();
     PumpMessages();
+    return *mainWindow;
 }
 
 }  // namespace ui_test

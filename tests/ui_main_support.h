@@ -102,7 +102,7 @@ protected:
     void TearDown() override;
     // Reads the settings and arguments as the entry does, then creates and
     // shows the window.
-    void Open(const StringList& args = {});
+    MainWindow& Open(const StringList& args = {});
     std::string Program(const std::string& name) const { return program / name; }
     void MakeFolder(const std::string& name) { testing_support::MakeFolder(program / name); }
     void MakeFile(const std::string& name, const std::string& bytes = "x") {

@@ -90,8 +90,7 @@ TEST_F(MainWindowTest, ScaledWindowsAreTidy) {
     int dpi = 0, dockGap = -1;
     ASSERT_EQ(std::sscanf(child, "%d %d", &dpi, &dockGap), 2);
     const ui::DpiScale scale(dpi);
-    Open();
-    MainWindow& f = Main();
+    MainWindow& f = Open();
     EXPECT_EQ(f.Scale().Dpi(), static_cast<UINT>(dpi));
     Click(f.optionsButton);
     Click(f.codeTableButton);

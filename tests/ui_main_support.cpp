@@ -117,52 +117,42 @@ void CALLBACK InputScript::Tick(HWND, UINT, UINT_PTR, DWORD) {
     step();
 }
 
-DialogScript::DialogScript(HWND owner) : owner_(owner) {
-    SetWindowSubclass(owner_, &DialogScript::Hook, 1, reinterpret_cast<DWORD_PTR>(this));
+MessageWatch::MessageWatch(HWND window, Observer observe) : window_(window), observe_(std::move(observe)) {
+    SetWindowSubclass(window_, &MessageWatch::Hook, reinterpret_cast<UINT_PTR>(this),
+                      reinterpret_cast<DWORD_PTR>(this));
 }
 
-DialogScript::~DialogScript() {
-    RemoveWindowSubclass(owner_, &DialogScript::Hook, 1);
-    EXPECT_TRUE(steps_.empty()) << steps_.size() << " dialog steps never ran";
+MessageWatch::~MessageWatch() {
+    if (IsWindow(window_)) RemoveWindowSubclass(window_, &MessageWatch::Hook, reinterpret_cast<UINT_PTR>(this));
 }
+
+LRESULT CALLBACK MessageWatch::Hook(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                    DWORD_PTR self) {
+    reinterpret_cast<MessageWatch*>(self)->observe_(message, wParam, lParam);
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
+DialogScript::DialogScript(HWND owner)
+    : idle_(owner, [this](UINT message, WPARAM wParam, LPARAM lParam) {
+          if (message == WM_ENTERIDLE && wParam == MSGF_DIALOGBOX) Idle(reinterpret_cast<HWND>(lParam));
+      }) {}
+
+DialogScript::~DialogScript() { EXPECT_TRUE(steps_.empty()) << steps_.size() << " dialog steps never ran"; }
 
 DialogScript& DialogScript::Then(std::function<void(HWND)> step) {
     steps_.push_back(std::move(step));
     return *this;
 }
 
-LRESULT CALLBACK DialogScript::Hook(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                    UINT_PTR, DWORD_PTR data) {
-    if (message == WM_ENTERIDLE && wParam == MSGF_DIALOGBOX) {
-        auto* self = reinterpret_cast<DialogScript*>(data);
-        HWND dialog = reinterpret_cast<HWND>(lParam);
-        ++self->idles;
-        if (self->steps_.empty()) {
-            ADD_FAILURE() << "a modal window was shown with no step left";
-            PostMessageA(dialog, WM_CLOSE, 0, 0);
-            return 0;
-        }
-        auto step = std::move(self->steps_.front());
-        self->steps_.pop_front();
-        step(dialog);
-        return 0;
+void DialogScript::Idle(HWND dialog) {
+    if (steps_.empty()) {
+        ADD_FAILURE() << "a modal window was shown with no step left";
+        PostMessageA(dialog, WM_CLOSE, 0, 0);
+        return;
     }
-    return DefSubclassProc(hwnd, message, wParam, lParam);
-}
-
-MessageCounter::MessageCounter(HWND window, UINT message) : window_(window), message_(message) {
-    SetWindowSubclass(window_, &MessageCounter::Hook, 2, reinterpret_cast<DWORD_PTR>(this));
-}
-
-MessageCounter::~MessageCounter() {
-    if (IsWindow(window_)) RemoveWindowSubclass(window_, &MessageCounter::Hook, 2);
-}
-
-LRESULT CALLBACK MessageCounter::Hook(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                      UINT_PTR, DWORD_PTR data) {
-    auto* self = reinterpret_cast<MessageCounter*>(data);
-    if (message == self->message_) ++self->count;
-    return DefSubclassProc(hwnd, message, wParam, lParam);
+    auto step = std::move(steps_.front());
+    steps_.pop_front();
+    step(dialog);
 }
 
 void MainWindowTest::SetUp() { testing_support::ClearEudcKey(); }

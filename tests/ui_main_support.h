@@ -63,6 +63,22 @@ private:
     DWORD started_ = 0;
 };
 
+// Calls observe with every message that reaches window, before the window
+// handles it, while the object lives.
+class MessageWatch {
+public:
+    using Observer = std::function<void(UINT message, WPARAM wParam, LPARAM lParam)>;
+    MessageWatch(HWND window, Observer observe);
+    ~MessageWatch();
+    MessageWatch(const MessageWatch&) = delete;
+    MessageWatch& operator=(const MessageWatch&) = delete;
+
+private:
+    static LRESULT CALLBACK Hook(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+    HWND window_;
+    Observer observe_;
+};
+
 // Answers the modal windows owned by owner: at each WM_ENTERIDLE of a
 // showing, the next step runs with the dialog's handle. A showing with no
 // step left fails the test and is closed.
@@ -72,26 +88,23 @@ public:
     ~DialogScript();
     DialogScript& Then(std::function<void(HWND dialog)> step);
     bool Finished() const { return steps_.empty(); }
-    int idles = 0;
 
 private:
-    static LRESULT CALLBACK Hook(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
-    HWND owner_;
+    void Idle(HWND dialog);
     std::deque<std::function<void(HWND)>> steps_;
+    MessageWatch idle_;
 };
 
 // Counts the program's messages that reach a window (posted ones once the
 // queue was pumped).
 class MessageCounter {
 public:
-    MessageCounter(HWND window, UINT message);
-    ~MessageCounter();
+    MessageCounter(HWND window, UINT message)
+        : watch_(window, [this, message](UINT got, WPARAM, LPARAM) { count += got == message; }) {}
     int count = 0;
 
 private:
-    static LRESULT CALLBACK Hook(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
-    HWND window_;
-    UINT message_;
+    MessageWatch watch_;
 };
 
 // A program folder in %TEMP% with run parameters for minamo.exe there and

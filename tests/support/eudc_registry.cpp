@@ -2,6 +2,8 @@
 
 #include <shlobj.h>
 
+#include <algorithm>
+
 #include "tests/support/test_support.h"
 
 namespace testing_support {
@@ -27,6 +29,7 @@ std::vector<std::pair<std::string, std::string>> EudcLinks() {
         platform::ReadText(key.get(), name, data);
         links.emplace_back(name, data);
     }
+    std::sort(links.begin(), links.end());
     return links;
 }
 

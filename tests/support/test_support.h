@@ -75,7 +75,7 @@ void CopyFileTo(const std::string& from, const std::string& to);
 void ClearEudcKey();
 void SetEudcLink(const std::string& name, const std::string& path);
 void SetEudcValue(const std::string& name, DWORD type, const std::string& data);
-std::vector<std::pair<std::string, std::string>> EudcLinks();
+std::vector<std::pair<std::string, std::string>> EudcLinks();  // sorted by name
 
 // The link of a face in HKEY_CURRENT_USER\EUDC\932; "<none>" when none.
 std::string EudcLink(const std::string& face);

@@ -99,9 +99,9 @@ TEST_F(NumberingTest, EveryShiftJisCellSwitchesToTheUnicodeCellOfItsCharacterAnd
 // within the table (every cell's way there and back: the test above).
 TEST_F(NumberingTest, SwitchingNumberingAtTheEndsSaysTheNewCode) {
     const struct {
-        int from;            // the numbering switched from: 0 Shift-JIS, 1 Unicode
-        int col, row;        // selected before
-        int toCol, toRow;    // selected after
+        int from;          // the numbering switched from: 0 Shift-JIS, 1 Unicode
+        int col, row;      // selected before
+        int toCol, toRow;  // selected after
         const char* panel;
     } cases[] = {
         {0, 1, 5, 16, 4, u8"コード : E03F"},       // F080
@@ -136,7 +136,8 @@ bool DrawnAs(const Picture& picture, const RECT& cell, const LOGFONTA& gridFont,
     });
     int differences = 0;
     for (int y = 2; y < local.bottom - 2; ++y)
-        for (int x = 2; x < local.right - 2; ++x) differences += picture.At(cell.left + x, cell.top + y) != drawn.At(x, y);
+        for (int x = 2; x < local.right - 2; ++x)
+            differences += picture.At(cell.left + x, cell.top + y) != drawn.At(x, y);
     return differences == 0;
 }
 

@@ -37,8 +37,10 @@ TEST(Entry, RefusesToRunFromTheUserDataFolder) {
         StringList args;
         std::string message;
     } cases[] = {
-        {folder, {}, texts::kRefuseLocation},        {folder, {"/s", "/h"}, texts::kRefuseLocation},
-        {folder, {"/s", "/p"}, texts::kRefuseLocation}, {folder, {"true"}, texts::kRefuseLocation},
+        {folder, {}, texts::kRefuseLocation},
+        {folder, {"/s", "/h"}, texts::kRefuseLocation},
+        {folder, {"/s", "/p"}, texts::kRefuseLocation},
+        {folder, {"true"}, texts::kRefuseLocation},
         {otherSpelling, {"/h"}, UsageText()},
     };
     for (const auto& c : cases) {

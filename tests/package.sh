@@ -15,7 +15,11 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 . "$root/scripts/lib.sh"
 minamo_wine_env
 work=$(mktemp -d /tmp/minamo-package.XXXXXX)
-stop() { for prefix in "$work/first" "$work/second"; do [ ! -d "$prefix" ] || WINEPREFIX=$prefix wineserver -k 2>/dev/null || true; done; }
+stop() {
+    for prefix in "$work/first" "$work/second"; do
+        [ ! -d "$prefix" ] || WINEPREFIX=$prefix wineserver -k 2>/dev/null || true
+    done
+}
 trap 'stop; rm -rf "$work"' EXIT
 # The first machine: the test prefix, or one of its own when run by hand.
 if [ -z "${WINEPREFIX:-}" ]; then

@@ -120,10 +120,12 @@ TEST_F(CommandMode, FoldersShiftJisCannotSpell) {
          here + yoshi + L"rel\\G.TTE"},
     };
     for (const auto& c : cases) {
-        // The local application-data folder the shell gives every process of the prefix.
+        // The local application-data folder the shell gives every process of
+        // the prefix.
         std::optional<ScopedRegistryValue> profile;
         if (c.profile)
-            profile.emplace(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders",
+            profile.emplace(HKEY_CURRENT_USER,
+                            L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders",
                             L"Local AppData", REG_EXPAND_SZ, RegistryText(local));
         LinkThisMachine();
         EXPECT_EQ(RunCommandLine(c.acquire).exitCode, 0) << &c - cases;

@@ -84,7 +84,7 @@ std::string EudcLink(const std::string& face);
 std::string WindowsFolder();
 std::string ProfileFolder();       // USERPROFILE
 std::string LocalAppDataFolder();  // CSIDL_LOCAL_APPDATA
-// The user data folder of minamo.exe on this prefix's Windows version.
+// minamo.exe's user data folder on Windows 2000 and later, the prefix's own.
 std::string UserDataFolder();
 
 // A registry value set while the object lives (type REG_NONE: removed
@@ -121,11 +121,10 @@ public:
 // resize.
 bool ScreenMatchesRepaint(HWND window);
 
-// Windows of this thread driven as the user drives them.
 // Handles what is queued for this thread.
 void PumpMessages();
-// Selects an item the way the user does: the list changes, then the
-// parent hears CBN_SELCHANGE.
+// Selects an item of a combo box the way the user does: the list changes,
+// then the parent hears CBN_SELCHANGE.
 void SelectItem(HWND combo, int index);
 void SelectItem(HWND combo, const std::string& text);
 std::string ClassName(HWND window);

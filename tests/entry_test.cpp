@@ -9,12 +9,6 @@ using testing_support::TempFolder;
 
 namespace {
 
-std::string UsageText() {
-    std::string text;
-    for (const char* const* line = texts::kUsageLines; *line; ++line) text += std::string(*line) + "\r\n";
-    return text;
-}
-
 // Every run here is refused or runs in command mode.
 int NoWindowMode(RunParameters&) {
     ADD_FAILURE() << "window mode";
@@ -41,7 +35,7 @@ TEST(Entry, RefusesToRunFromTheUserDataFolder) {
         {folder, {"/s", "/h"}, texts::kRefuseLocation},
         {folder, {"/s", "/p"}, texts::kRefuseLocation},
         {folder, {"true"}, texts::kRefuseLocation},
-        {otherSpelling, {"/h"}, UsageText()},
+        {otherSpelling, {"/h"}, testing_support::UsageText()},
     };
     for (const auto& c : cases) {
         FakeInteraction boxes;
@@ -52,7 +46,7 @@ TEST(Entry, RefusesToRunFromTheUserDataFolder) {
 }
 
 TEST(Entry, CommandModePrecedence) {
-    const std::string usage = UsageText();
+    const std::string usage = testing_support::UsageText();
     const std::string on = texts::Format(texts::kEudcSwitched, {texts::kStateOn});
     const std::string off = texts::Format(texts::kEudcSwitched, {texts::kStateOff});
     const BOOL kOn = platform::kEudcOn, kOff = platform::kEudcOff;

@@ -36,6 +36,8 @@ TEST_F(MainWindowTest, EudcButtonsSwitchAndRefreshAnOpenCodeTable) {
     EXPECT_EQ(param->options.eudcSwitch, EudcSwitch::kNone);
 }
 
+// The code table comes and goes with its button, and goes with the window
+// when the end button closes it.
 TEST_F(MainWindowTest, CodeTableButtonOpensClosesAndReopens) {
     MainWindow& f = Open();
     for (int round = 0; round < 2; ++round) {
@@ -62,14 +64,16 @@ TEST_F(MainWindowTest, CodeTableButtonOpensClosesAndReopens) {
     EXPECT_TRUE(IsWindowVisible(table));
     EXPECT_EQ(Outer(table).left, 300);
     EXPECT_EQ(Outer(table).top, 500);
+    Click(f.endButton);
+    EXPECT_FALSE(f.Handle());
+    EXPECT_FALSE(IsWindow(table));
+    EXPECT_FALSE(f.CodeTable());
 }
 
 TEST_F(MainWindowTest, CommandHelpShowsTheUsageUnlessSilent) {
     Open();
-    std::string usage;
-    for (const char* const* line = texts::kUsageLines; *line; ++line) usage += std::string(*line) + "\r\n";
     Click(Main().commandHelpButton);
-    EXPECT_EQ(boxes.messages, std::vector<std::string>{usage});
+    EXPECT_EQ(boxes.messages, std::vector<std::string>{testing_support::UsageText()});
     param->options.silent = true;
     Click(Main().commandHelpButton);
     EXPECT_EQ(boxes.messages.size(), 1u);
@@ -118,16 +122,6 @@ TEST_F(MainWindowTest, RegistryWindowReadsTheRegistryAtEachShowing) {
         EXPECT_TRUE(Enabled(f.Handle()));
     }
     EXPECT_TRUE(boxes.messages.empty());
-}
-
-TEST_F(MainWindowTest, EndButtonClosesTheWindowAndTheCodeTable) {
-    Open();
-    Click(Main().codeTableButton);
-    HWND table = Main().CodeTable()->Handle();
-    Click(Main().endButton);
-    EXPECT_FALSE(Main().Handle());
-    EXPECT_FALSE(IsWindow(table));
-    EXPECT_FALSE(Main().CodeTable());
 }
 
 // The main window that CloseMainWindowOnce closed.

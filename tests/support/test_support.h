@@ -39,6 +39,10 @@ private:
     platform::Interaction* previous_;
 };
 
+// The text of the usage box: each line of texts::kUsageLines with CR LF
+// (their bytes: Texts.UsageTextByteForByte).
+std::string UsageText();
+
 // A new empty folder under %TEMP%, removed with everything in it.
 class TempFolder {
 public:

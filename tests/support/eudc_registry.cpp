@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <shlobj.h>
-
 #include <algorithm>
 
 #include "tests/support/test_support.h"
@@ -38,26 +36,6 @@ std::string EudcLink(const std::string& face) {
         if (link.first == face) return link.second;
     return "<none>";
 }
-
-std::string WindowsFolder() {
-    char folder[MAX_PATH] = {};
-    GetWindowsDirectoryA(folder, MAX_PATH);
-    return std::string(folder) + "\\";
-}
-
-std::string ProfileFolder() {
-    char folder[MAX_PATH] = {};
-    GetEnvironmentVariableA("USERPROFILE", folder, MAX_PATH);
-    return std::string(folder) + "\\";
-}
-
-std::string LocalAppDataFolder() {
-    char folder[MAX_PATH] = {};
-    SHGetFolderPathA(nullptr, CSIDL_LOCAL_APPDATA, nullptr, 0, folder);
-    return std::string(folder) + "\\";
-}
-
-std::string UserDataFolder() { return LocalAppDataFolder() + "minamo\\"; }
 
 ScopedRegistryValue::ScopedRegistryValue(HKEY root, const std::wstring& path, const std::wstring& name,
                                          DWORD type, const std::string& data)

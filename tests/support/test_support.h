@@ -75,6 +75,13 @@ void SetFileDate(const std::string& path, WORD year, WORD month, WORD day);
 // Copies a file; fails the test when it did not.
 void CopyFileTo(const std::string& from, const std::string& to);
 
+// Folders of this prefix as the shell gives them, with a trailing backslash.
+std::string WindowsFolder();
+std::string ProfileFolder();       // USERPROFILE
+std::string LocalAppDataFolder();  // CSIDL_LOCAL_APPDATA
+// minamo.exe's user data folder on Windows 2000 and later, the prefix's own.
+std::string UserDataFolder();
+
 // HKEY_CURRENT_USER\EUDC\932.
 void ClearEudcKey();
 void SetEudcLink(const std::string& name, const std::string& path);
@@ -83,13 +90,6 @@ std::vector<std::pair<std::string, std::string>> EudcLinks();  // sorted by name
 
 // The link of a face in HKEY_CURRENT_USER\EUDC\932; "<none>" when none.
 std::string EudcLink(const std::string& face);
-
-// Folders of this prefix as the shell gives them, with a trailing backslash.
-std::string WindowsFolder();
-std::string ProfileFolder();       // USERPROFILE
-std::string LocalAppDataFolder();  // CSIDL_LOCAL_APPDATA
-// minamo.exe's user data folder on Windows 2000 and later, the prefix's own.
-std::string UserDataFolder();
 
 // A registry value set while the object lives (type REG_NONE: removed
 // while it lives), then put back as it was, or removed when there was

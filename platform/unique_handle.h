@@ -1,6 +1,7 @@
 // Every scoped owner of a Windows handle in one place: one template, and a
-// one-line type for each kind of handle the program holds. An owner closes
-// its handle when it ends or takes another; it can be moved, never copied.
+// one-line type for each kind of handle the program and its tests hold. An
+// owner closes its handle when it ends or takes another; it can be moved,
+// never copied.
 //
 // On failure: a handle that a Windows call failed to give (null, or
 // INVALID_HANDLE_VALUE for files and finds) is held as no handle; such an
@@ -63,6 +64,10 @@ using UniqueIcon = UniqueAny<HICON, &::DestroyIcon>;
 using UniqueFont = UniqueAny<HFONT, &::DeleteObject>;
 using UniquePen = UniqueAny<HPEN, &::DeleteObject>;
 using UniqueBrush = UniqueAny<HBRUSH, &::DeleteObject>;
+using UniqueBitmap = UniqueAny<HBITMAP, &::DeleteObject>;
+// Memory device contexts from CreateCompatibleDC.
+using UniqueMemoryDC = UniqueAny<HDC, &::DeleteDC>;
+using UniqueHook = UniqueAny<HHOOK, &::UnhookWindowsHookEx>;
 
 // The device context of a window (nullptr: the screen) from GetDC, given
 // back with ReleaseDC. get() is null when GetDC failed.

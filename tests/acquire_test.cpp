@@ -43,21 +43,6 @@ protected:
     AcquireReport report;
 };
 
-TEST_F(Acquire, CopiesTheLinkedFilesAndWritesTheInfoFile) {
-    SetEudcLink("SystemDefaultEUDCFont", system / "EUDC.TTE");
-    SetEudcLink("MS PGothic", system / "P.TTE");
-    auto param = Param();
-    EXPECT_EQ(RunAcquire(*param), 0);
-    EXPECT_EQ(ReadFile(Target("EUDC.TTE")), FontBytes(4000, 1));
-    EXPECT_EQ(ReadFile(Target("EUDC.EUF")), FontBytes(300, 2));
-    EXPECT_EQ(ReadFile(Target("P.TTE")), FontBytes(5000, 3));
-    const std::string ini = ReadFile(Target("EUDC.INI"));
-    EXPECT_NE(ini.find("SystemDefaultEUDCFont=EUDC.TTE\r\n"), std::string::npos) << ini;
-    EXPECT_NE(ini.find("MS PGothic=P.TTE\r\n"), std::string::npos) << ini;
-    EXPECT_EQ(boxes.messages.size(), 1u);
-    EXPECT_TRUE(boxes.questions.empty());
-}
-
 TEST_F(Acquire, Report) {
     const std::string got = texts::kAcquiredLine, missing = texts::kNotFoundLine;
     const std::string closing = texts::kAcquireClosing;
@@ -114,7 +99,6 @@ TEST_F(Acquire, ResultCodes) {
         }
         auto param = Param(target.path());
         param->options.confirm = c.confirm;
-        param->options.silent = false;
         param->options.copyCompanions = c.copyEuf;
         FakeInteraction run;
         run.answers = c.answers;

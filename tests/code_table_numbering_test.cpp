@@ -7,6 +7,7 @@
 #include "engine/texts.h"
 #include "tests/code_table_support.h"
 #include "tests/support/utf8.h"
+#include "ui/gdi.h"
 
 using namespace code_table_testing;
 using testing_support::Sjis;
@@ -41,11 +42,6 @@ protected:
                 codes[row][col] = DecodePattern(picture, table->grid->CellRect(col, row));
     }
 };
-
-TEST_F(NumberingTest, TheSystemCodePageIsJapanese) {
-    EXPECT_EQ(GetACP(), 932u);
-    EXPECT_EQ(CodeTableWindow::CodePage(), 932u);
-}
 
 TEST_F(NumberingTest, EveryShiftJisCellDrawsTheCharacterOfItsBytePair) {
     std::vector<std::vector<int>> codes(121, std::vector<int>(17, -2));
@@ -98,79 +94,50 @@ TEST_F(NumberingTest, EveryShiftJisCellSwitchesToTheUnicodeCellOfItsCharacterAnd
     }
 }
 
-TEST_F(NumberingTest, RowAndColumnArithmeticAtTheEnds) {
-    struct Case {
-        const char* what;
-        int sjisCol, sjisRow;      // selected in Shift-JIS numbering
-        int unicodeCol, unicodeRow;  // selected after switching to Unicode
-        const char* sjisPanel;
-        const char* unicodePanel;
-    };
-    const Case cases[] = {
-        {"F040", 1, 1, 1, 1, u8"コード : F040", u8"コード : E000"},
-        {"F07E", 15, 4, 15, 4, u8"コード : F07E", u8"コード : E03E"},
-        {"F080", 1, 5, 16, 4, u8"コード : F080", u8"コード : E03F"},
-        {"F9FC", 13, 120, 8, 118, u8"コード : F9FC", u8"コード : E757"},
-    };
-    for (const Case& c : cases) {
-        PickCode(0);
-        Select(c.sjisCol, c.sjisRow);
-        EXPECT_EQ(Panel(1), Sjis(c.sjisPanel)) << c.what;
-        PickCode(1);
-        EXPECT_EQ(table->grid->Col(), c.unicodeCol) << c.what;
-        EXPECT_EQ(table->grid->Row(), c.unicodeRow) << c.what;
-        EXPECT_EQ(Panel(1), Sjis(c.unicodePanel)) << c.what;
-        PickCode(0);
-        EXPECT_EQ(table->grid->Col(), c.sjisCol) << c.what;
-        EXPECT_EQ(table->grid->Row(), c.sjisRow) << c.what;
-    }
-}
-
-TEST_F(NumberingTest, UnicodeCellsWithoutShiftJisCounterpartKeepTheirPlaceWithinTheTable) {
-    struct Case {
-        int col, row;          // selected in Unicode numbering
-        int sjisCol, sjisRow;  // selected after switching to Shift-JIS
+// The cell and the code after a switch at the ends of the table, also for
+// Unicode cells without a Shift-JIS counterpart, which keep their place
+// within the table (every cell's way there and back: the test above).
+TEST_F(NumberingTest, SwitchingNumberingAtTheEndsSaysTheNewCode) {
+    const struct {
+        int from;          // the numbering switched from: 0 Shift-JIS, 1 Unicode
+        int col, row;      // selected before
+        int toCol, toRow;  // selected after
         const char* panel;
+    } cases[] = {
+        {0, 1, 5, 16, 4, u8"コード : E03F"},       // F080
+        {0, 13, 120, 8, 118, u8"コード : E757"},   // F9FC
+        {1, 1, 257, 1, 120, u8"コード : F9F0"},    // U+F000: "?" -> row 120
+        {1, 16, 400, 16, 120, u8"コード : "},      // U+F8FF: "?" -> row 120, FF: no character
+        {1, 9, 118, 9, 118, u8"コード : F9D8"},    // U+E758: "?", the row is in the table
     };
-    const Case cases[] = {
-        {1, 257, 1, 120, u8"コード : F9F0"},   // U+F000: "?" -> row 120
-        {16, 400, 16, 120, u8"コード : "},     // U+F8FF: "?" -> row 120, FF: no character
-        {9, 118, 9, 118, u8"コード : F9D8"},   // U+E758: "?", the row is in the table
-    };
-    for (const Case& c : cases) {
-        PickCode(1);
+    for (const auto& c : cases) {
+        PickCode(c.from);
         Select(c.col, c.row);
-        PickCode(0);
-        EXPECT_EQ(table->grid->Col(), c.sjisCol) << c.row;
-        EXPECT_EQ(table->grid->Row(), c.sjisRow) << c.row;
-        EXPECT_EQ(Panel(1), Sjis(c.panel)) << c.row;
-        EXPECT_EQ(table->grid->RowCount(), 121);
+        PickCode(1 - c.from);
+        EXPECT_EQ(table->grid->Col(), c.toCol) << c.panel;
+        EXPECT_EQ(table->grid->Row(), c.toRow) << c.panel;
+        EXPECT_EQ(Panel(1), Sjis(c.panel));
+        EXPECT_EQ(table->grid->RowCount(), c.from ? 121 : 401);
     }
 }
 
 // Whether a header cell shows text as the header font draws it, pixel for
 // pixel: the text drawn by hand in that font into a cell of the same size.
 bool DrawnAs(const Picture& picture, const RECT& cell, const LOGFONTA& gridFont, const std::string& text) {
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, 60, 30);
-    SelectObject(memory, bitmap);
-    RECT local{0, 0, cell.right - cell.left, cell.bottom - cell.top};
-    FillRect(memory, &local, GetSysColorBrush(COLOR_BTNFACE));
     LOGFONTA header = gridFont;
     header.lfHeight = 14;
-    HFONT font = CreateFontIndirectA(&header);
-    SelectObject(memory, font);
-    SetBkMode(memory, TRANSPARENT);
-    DrawTextA(memory, text.c_str(), static_cast<int>(text.size()), &local, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
+    const gdi::Font font = gdi::CreateFontFrom(header);
+    RECT local{0, 0, cell.right - cell.left, cell.bottom - cell.top};
+    const Picture drawn(local.right, local.bottom, [&](HDC dc) {
+        FillRect(dc, &local, GetSysColorBrush(COLOR_BTNFACE));
+        const gdi::Selection selected(dc, font.get());
+        SetBkMode(dc, TRANSPARENT);
+        DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &local, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
+    });
     int differences = 0;
     for (int y = 2; y < local.bottom - 2; ++y)
         for (int x = 2; x < local.right - 2; ++x)
-            differences += picture.At(cell.left + x, cell.top + y) != GetPixel(memory, x, y);
-    DeleteDC(memory);
-    DeleteObject(bitmap);
-    DeleteObject(font);
-    ReleaseDC(nullptr, screen);
+            differences += picture.At(cell.left + x, cell.top + y) != drawn.At(x, y);
     return differences == 0;
 }
 

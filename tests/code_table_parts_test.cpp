@@ -1,4 +1,4 @@
-// The code table's parts on their own: path shortening in a measured font,
+// The code table's parts on their own: path shortening,
 // the font list, and the magnifier popup's size and picture.
 #include <gtest/gtest.h>
 
@@ -14,33 +14,29 @@ using testing_support::Sjis;
 
 namespace {
 
+// Measured at ten pixels a byte; in a font, in the code table's status bar:
+// CodeTableWindowTest.TheFilePanelNamesTheLinkedFileShortenedToItsWidth.
 TEST(FitPathToWidth, ShortensStepByStepToTheFirstFormThatFits) {
-    gdi::Font font = gdi::CreateFontFrom(gdi::MakeLogFont(Sjis(u8"ＭＳ Ｐゴシック"), -15, SHIFTJIS_CHARSET));
-    const std::string steps[] = {"C:\\WINDOWS\\Fonts\\EUDC.TTE", "C:\\...\\Fonts\\EUDC.TTE",
-                                 "C:\\...\\EUDC.TTE", "...\\EUDC.TTE", "EUDC.TTE"};
-    for (size_t i = 0; i < std::size(steps); ++i) {
-        int width = TextWidthIn(font.get(), steps[i]);
-        ASSERT_GT(width, 0);
-        EXPECT_EQ(FitPathToWidth(steps[0], font.get(), width), steps[i]) << "exactly " << steps[i];
-        if (i + 1 < std::size(steps)) {
-            EXPECT_EQ(FitPathToWidth(steps[0], font.get(), width - 1), steps[i + 1]) << "less than " << steps[i];
-        }
-    }
-    // The bare name is shown even when it does not fit.
-    EXPECT_EQ(FitPathToWidth(steps[0], font.get(), 0), "EUDC.TTE");
-    EXPECT_EQ(FitPathToWidth("", font.get(), 0), "");
-}
-
-TEST(FitPathToWidth, FoldersAreCutAtBackslashesThatAreCharacters) {
     // 表 is 0x95 0x5C in Shift-JIS: its second byte is no folder separator.
     const std::string hyou = Sjis(u8"表示");
     auto narrower = [](const std::string& text) { return static_cast<int>(text.size()) * 10; };
+    const std::string fonts = "C:\\WINDOWS\\Fonts\\EUDC.TTE";
     struct Case {
         std::string path;
         int maxWidth;
         std::string shown;
     };
     const Case cases[] = {
+        {fonts, 250, fonts},
+        {fonts, 249, "C:\\...\\Fonts\\EUDC.TTE"},
+        {fonts, 210, "C:\\...\\Fonts\\EUDC.TTE"},
+        {fonts, 209, "C:\\...\\EUDC.TTE"},
+        {fonts, 150, "C:\\...\\EUDC.TTE"},
+        {fonts, 149, "...\\EUDC.TTE"},
+        {fonts, 120, "...\\EUDC.TTE"},
+        {fonts, 119, "EUDC.TTE"},
+        {fonts, 0, "EUDC.TTE"},  // the bare name even when it does not fit
+        {"", 0, ""},
         {"C:\\" + hyou + "\\x\\EUDC.TTE", 170, "C:\\...\\x\\EUDC.TTE"},
         {"C:\\" + hyou + "\\EUDC.TTE", 150, "C:\\...\\EUDC.TTE"},
         // Bytes 0x5C inside 表 would leave half a character: C:\...\示\E.TTE.

@@ -5,6 +5,8 @@
 
 #include "platform/platform.h"
 #include "tests/support/test_support.h"
+#include "ui/client_size.h"
+#include "ui/gdi.h"
 
 namespace code_table_testing {
 
@@ -51,29 +53,16 @@ void CodeTableTest::OpenTable() {
     table = CodeTableWindow::Create(main, 0, run, [this] { table.reset(); });
 }
 
-void CodeTableTest::SetClientSize(int width, int height) {
-    RECT outer{0, 0, width, height};
-    AdjustWindowRectEx(&outer, GetWindowLongA(table->Handle(), GWL_STYLE), FALSE, 0);
-    SetWindowPos(table->Handle(), nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
+void CodeTableTest::SetClientSize(int width, int height) { ui::SetClientSize(table->Handle(), width, height); }
 
-void CodeTableTest::PickCode(int item) {
-    SendMessageA(table->numberingBox, CB_SETCURSEL, item, 0);
-    SendMessageA(table->Handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(table->numberingBox), CBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(table->numberingBox));
-}
+void CodeTableTest::PickCode(int item) { testing_support::SelectItem(table->numberingBox, item); }
 
 void CodeTableTest::Select(int col, int row) {
     table->grid->SetRow(row);
     table->grid->SetCol(col);
 }
 
-Picture::Picture(HWND window, UINT message) {
-    RECT client{};
-    GetClientRect(window, &client);
-    width_ = client.right;
-    height_ = client.bottom;
+Picture::Picture(int width, int height, const std::function<void(HDC)>& paint) : width_(width), height_(height) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
     info.bmiHeader.biWidth = width_;
@@ -81,36 +70,19 @@ Picture::Picture(HWND window, UINT message) {
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     void* bits = nullptr;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    SendMessageA(window, message, reinterpret_cast<WPARAM>(memory), PRF_CLIENT);
+    const platform::WindowDC screen(nullptr);
+    const platform::UniqueMemoryDC memory(CreateCompatibleDC(screen.get()));
+    const platform::UniqueBitmap bitmap(CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    const gdi::Selection selected(memory.get(), bitmap.get());
+    paint(memory.get());
     GdiFlush();
     pixels_.assign(static_cast<DWORD*>(bits), static_cast<DWORD*>(bits) + width_ * height_);
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
 }
 
-void Picture::Save(const std::string& path) const {
-    BITMAPFILEHEADER file{};
-    BITMAPINFOHEADER info{};
-    info.biSize = sizeof(info);
-    info.biWidth = width_;
-    info.biHeight = -height_;
-    info.biPlanes = 1;
-    info.biBitCount = 32;
-    DWORD bytes = static_cast<DWORD>(pixels_.size() * 4);
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof(file) + sizeof(info);
-    file.bfSize = file.bfOffBits + bytes;
-    std::string data(reinterpret_cast<const char*>(&file), sizeof(file));
-    data.append(reinterpret_cast<const char*>(&info), sizeof(info));
-    data.append(reinterpret_cast<const char*>(pixels_.data()), bytes);
-    testing_support::WriteFile(path, data);
-}
+Picture::Picture(HWND window)
+    : Picture(ui::ClientSize(window).cx, ui::ClientSize(window).cy, [window](HDC dc) {
+          SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+      }) {}
 
 COLORREF Picture::At(int x, int y) const {
     DWORD p = pixels_[y * width_ + x];  // 0x00RRGGBB

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -50,16 +51,16 @@ protected:
     std::unique_ptr<CodeTableWindow> table;
 };
 
-// A 32-bit picture of a window's client area, painted by WM_PRINTCLIENT.
+// A 32-bit picture: what paint draws into a memory device context of
+// width x height, or a window's client area as WM_PRINTCLIENT paints it.
 class Picture {
 public:
-    Picture(HWND window, UINT message = WM_PRINTCLIENT);
+    Picture(int width, int height, const std::function<void(HDC)>& paint);
+    explicit Picture(HWND window);
     COLORREF At(int x, int y) const;
     // Pixels clearly different from background.
     bool IsInk(int x, int y, COLORREF background) const;
     int InkCount(const RECT& area, COLORREF background) const;
-    // Writes the picture as a .bmp file, to look at after a failure.
-    void Save(const std::string& path) const;
     int width() const { return width_; }
     int height() const { return height_; }
 

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "app/run_modes.h"
-#include "engine/folders.h"
 #include "engine/texts.h"
 #include "tests/support/test_support.h"
 
@@ -9,12 +8,6 @@ using testing_support::FakeInteraction;
 using testing_support::TempFolder;
 
 namespace {
-
-std::string UsageText() {
-    std::string text;
-    for (const char* const* line = texts::kUsageLines; *line; ++line) text += std::string(*line) + "\r\n";
-    return text;
-}
 
 // Every run here is refused or runs in command mode.
 int NoWindowMode(RunParameters&) {
@@ -26,35 +19,34 @@ int RunMinamo(const std::string& executablePath, const StringList& args) {
     return ::RunMinamo(executablePath, args, NoWindowMode);
 }
 
-std::string UserDataFolder() {
-    TempFolder scratch;
-    return ResolveFolders(scratch / "minamo.exe").userData;
-}
-
+// Refused from the user data folder, whatever it was asked to do; another
+// spelling of that folder is another folder.
 TEST(Entry, RefusesToRunFromTheUserDataFolder) {
-    const std::string folder = UserDataFolder();
+    const std::string folder = testing_support::UserDataFolder();
     testing_support::MakeFolder(folder);
-    const StringList argumentSets[] = {{}, {"/s", "/h"}, {"/s", "/p"}, {"true"}};
-    for (const StringList& args : argumentSets) {
+    std::string otherSpelling = folder;
+    for (char& c : otherSpelling) c = static_cast<char>(toupper(static_cast<unsigned char>(c)));
+    const struct {
+        std::string folder;
+        StringList args;
+        std::string message;
+    } cases[] = {
+        {folder, {}, texts::kRefuseLocation},
+        {folder, {"/s", "/h"}, texts::kRefuseLocation},
+        {folder, {"/s", "/p"}, texts::kRefuseLocation},
+        {folder, {"true"}, texts::kRefuseLocation},
+        {otherSpelling, {"/h"}, testing_support::UsageText()},
+    };
+    for (const auto& c : cases) {
         FakeInteraction boxes;
-        EXPECT_EQ(RunMinamo(folder + "minamo.exe", args), 0);
-        ASSERT_EQ(boxes.messages.size(), 1u);
-        EXPECT_EQ(boxes.messages[0], texts::kRefuseLocation);
+        EXPECT_EQ(RunMinamo(c.folder + "minamo.exe", c.args), 0);
+        EXPECT_EQ(boxes.messages, StringList{c.message});
         EXPECT_TRUE(boxes.eudcCalls.empty());
     }
 }
 
-TEST(Entry, OtherSpellingOfTheUserDataFolderRuns) {
-    std::string folder = UserDataFolder();
-    for (char& c : folder) c = static_cast<char>(toupper(static_cast<unsigned char>(c)));
-    FakeInteraction boxes;
-    EXPECT_EQ(RunMinamo(folder + "minamo.exe", {"/h"}), 0);
-    ASSERT_EQ(boxes.messages.size(), 1u);
-    EXPECT_EQ(boxes.messages[0], UsageText());
-}
-
 TEST(Entry, CommandModePrecedence) {
-    const std::string usage = UsageText();
+    const std::string usage = testing_support::UsageText();
     const std::string on = texts::Format(texts::kEudcSwitched, {texts::kStateOn});
     const std::string off = texts::Format(texts::kEudcSwitched, {texts::kStateOff});
     const BOOL kOn = platform::kEudcOn, kOff = platform::kEudcOff;
@@ -83,6 +75,8 @@ TEST(Entry, CommandModePrecedence) {
         {"[MINAMO]\r\nAutoRun=1\r\n", {}, 7, {texts::kInfoIncomplete}, {kOff, kOn}},
         {"[MINAMO]\r\nAutoRun=1\r\n", {"/g"}, 7, {texts::kInfoIncomplete}, {kOff, kOn}},
         {"[MINAMO]\r\nAutoRun=1\r\nSilet=1\r\n", {}, 7, {}, {kOff, kOn}},
+        // No EUDC on this system: nothing to acquire, and EUDC is not switched.
+        {nullptr, {"/g"}, 10, {texts::kNoSystemEudc}, {}},
     };
     for (const auto& c : cases) {
         testing_support::ClearEudcKey();
@@ -140,15 +134,6 @@ TEST(Entry, RunLog) {
     testing_support::MakeFolder(logs / "folder.log");
     EXPECT_EQ(RunMinamo(program / "minamo.exe", {"/p", "/s", "/log:" + logs / "folder.log", "missing"}), 9);
     testing_support::ClearEudcKey();
-}
-
-TEST(Entry, AcquireWithoutSystemEudc) {
-    testing_support::ClearEudcKey();
-    TempFolder program;
-    FakeInteraction boxes;
-    EXPECT_EQ(RunMinamo(program / "minamo.exe", {"/g"}), 10);
-    EXPECT_EQ(boxes.messages, std::vector<std::string>{texts::kNoSystemEudc});
-    EXPECT_TRUE(boxes.eudcCalls.empty());  // the acquire does not switch EUDC
 }
 
 }  // namespace

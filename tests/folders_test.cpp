@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <shlobj.h>
-
 #include "engine/folders.h"
 #include "engine/target.h"
 #include "tests/support/test_support.h"
@@ -13,12 +11,6 @@ namespace {
 std::string Env(const char* name) {
     char buffer[1024] = {};
     GetEnvironmentVariableA(name, buffer, sizeof buffer);
-    return buffer;
-}
-
-std::string LocalAppData() {
-    char buffer[MAX_PATH] = {};
-    SHGetFolderPathA(nullptr, CSIDL_LOCAL_APPDATA, nullptr, 0, buffer);
     return buffer;
 }
 
@@ -45,8 +37,8 @@ TEST(Folders, ResolvedOnThisSystem) {
     ASSERT_EQ(folders.os.dwPlatformId, 2u);  // Wine's default is the NT family
     EXPECT_EQ(folders.windows, Env("windir") + "\\");
     EXPECT_EQ(folders.profile, Env("USERPROFILE") + "\\");
-    EXPECT_EQ(folders.appData, LocalAppData() + "\\");
-    EXPECT_EQ(folders.userData, LocalAppData() + "\\minamo\\");
+    EXPECT_EQ(folders.appData, testing_support::LocalAppDataFolder());
+    EXPECT_EQ(folders.userData, testing_support::UserDataFolder());
     EXPECT_EQ(folders.program, program.path());
 }
 
@@ -59,16 +51,13 @@ TEST(Folders, EnvironmentEdgeCases) {
     } cases[] = {
         {"read whole past 256 bytes", longFolder.c_str(), longFolder + "\\"},
         {"trailing backslash kept once", "C:\\WIN\\", "C:\\WIN\\"},
-        {"unset falls back to the system's folder", nullptr, ""},
+        {"unset falls back to the system's folder", nullptr, testing_support::WindowsFolder()},
     };
-    char system[MAX_PATH];
-    GetWindowsDirectoryA(system, MAX_PATH);
     for (const auto& c : cases) {
         ScopedEnv env("windir", c.windir);
         TempFolder program;
         const Folders folders = ResolveFolders(program / "minamo.exe");
-        std::string want = c.windir ? c.expected : std::string(system) + "\\";
-        EXPECT_EQ(folders.windows, want) << c.label;
+        EXPECT_EQ(folders.windows, c.expected) << c.label;
     }
 }
 

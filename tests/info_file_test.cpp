@@ -65,19 +65,9 @@ TEST_F(InfoFile, WrittenAfterAnAcquire) {
               + table);
 }
 
-TEST_F(InfoFile, WriteFailsWhereTheFileCannotBeWritten) {
-    MakeFolder(program / "EUDC.INI");  // a folder in the file's place
+// Its bytes, and a folder in the file's place: Install.DefaultInfoFile*.
+TEST_F(InfoFile, NoDefaultFileInAMissingFolder) {
     auto run = Run();
-    EXPECT_FALSE(WriteInfoFile(run->target.folder, run->options, run->fontLinks.links));
-    EXPECT_FALSE(WriteDefaultInfoFile(run->target.folder));
-}
-
-TEST_F(InfoFile, DefaultFile) {
-    auto run = Run();
-    ASSERT_TRUE(WriteDefaultInfoFile(run->target.folder));
-    EXPECT_EQ(ReadFile(program / "EUDC.INI"),
-              "[MINAMO]\r\nAutoRun=0\r\nCopyEUF=1\r\nCheckDate=0\r\nSilet=0\r\nTargetFolder=\r\n"
-              "[EUDC932]\r\nSystemDefaultEUDCFont=EUDC.TTE\r\n");
     run->target.Set("missing\\");
     run->target.Resolve();
     EXPECT_FALSE(WriteDefaultInfoFile(run->target.folder));

@@ -5,8 +5,6 @@
 // points at a file that exists.
 #include <gtest/gtest.h>
 
-#include <shlobj.h>
-
 #include <map>
 
 #include "engine/journal.h"
@@ -18,12 +16,6 @@ using namespace testing_support;
 namespace {
 
 using FileSet = std::map<std::string, std::string>;  // upper-case name: bytes
-
-std::string UserDataFolder() {
-    char buffer[MAX_PATH] = {};
-    SHGetFolderPathA(nullptr, CSIDL_LOCAL_APPDATA, nullptr, 0, buffer);
-    return std::string(buffer) + "\\minamo\\";
-}
 
 class InstallCrash : public ::testing::Test {
 protected:

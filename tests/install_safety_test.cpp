@@ -119,9 +119,8 @@ TEST_F(SafeInstall, FilesHeldByOthers) {
         }
         EXPECT_TRUE(Holds(kPrevious)) << c.label;
         EXPECT_EQ(StagingFolders(), 0u) << c.label;
-        auto links = EudcLinks();
-        std::sort(links.begin(), links.end());
-        EXPECT_EQ(links, (decltype(links){{"MS PGothic", users / "P.TTE"}, {"SystemDefaultEUDCFont", users / "EUDC.TTE"}}))
+        EXPECT_EQ(EudcLinks(), (std::vector<std::pair<std::string, std::string>>{
+                                   {"MS PGothic", users / "P.TTE"}, {"SystemDefaultEUDCFont", users / "EUDC.TTE"}}))
             << c.label;
         EXPECT_EQ(boxes.messages[0], c.message ? c.message : FailureMessage()) << c.label;
     }

@@ -4,7 +4,6 @@
 #include <cstdlib>
 #include <memory>
 
-#include "engine/info_file.h"
 #include "engine/install.h"
 #include "engine/run_parameters.h"
 #include "engine/texts.h"
@@ -23,7 +22,7 @@ class Install : public ::testing::Test {
 protected:
     void SetUp() override {
         ClearEudcKey();
-        MakeFolder(data.path());
+        MakeFolder(data);
     }
     void TearDown() override { ClearEudcKey(); }
 
@@ -38,22 +37,14 @@ protected:
         return ExitCode(InstallEudc(p.folders, p.options, p.target, p.fontLinks, p.notifier, report));
     }
     void Fill(const char* ini) {
-        if (ini) WriteFile(data.path() + "EUDC.INI", ini);
-        MakeFontFile(data.path() + "EUDC.TTE", 3000, 1);
-        MakeFontFile(data.path() + "EUDC.EUF", 200, 2);
-        MakeFontFile(data.path() + "P.TTE", 5000, 3);
-    }
-    std::string Link(const std::string& name) {
-        for (const auto& l : EudcLinks())
-            if (l.first == name) return l.second;
-        return "<none>";
+        if (ini) WriteFile(data + "EUDC.INI", ini);
+        MakeFontFile(data + "EUDC.TTE", 3000, 1);
+        MakeFontFile(data + "EUDC.EUF", 200, 2);
+        MakeFontFile(data + "P.TTE", 5000, 3);
     }
 
     TempFolder program;
-    struct Data {
-        std::string path() const { return owner->program / "data\\"; }
-        const Install* owner;
-    } data{this};
+    const std::string data = program / "data\\";
     TempFolder users;
     InstallReport report;
 };
@@ -66,8 +57,8 @@ TEST_F(Install, CopiesAndLinks) {
     EXPECT_EQ(ReadFile(users / "EUDC.TTE"), FontBytes(3000, 1));
     EXPECT_EQ(ReadFile(users / "EUDC.euf"), FontBytes(200, 2));
     EXPECT_EQ(ReadFile(users / "P.TTE"), FontBytes(5000, 3));
-    EXPECT_EQ(Link("SystemDefaultEUDCFont"), users / "EUDC.TTE");
-    EXPECT_EQ(Link("MS PGothic"), users / "P.TTE");
+    EXPECT_EQ(EudcLink("SystemDefaultEUDCFont"), users / "EUDC.TTE");
+    EXPECT_EQ(EudcLink("MS PGothic"), users / "P.TTE");
     // The replacement question, then the report in sorted file order.
     EXPECT_EQ(boxes.questions, StringList{texts::kReplaceQuestion});
     const std::string done = texts::kInstalledLine;
@@ -88,7 +79,6 @@ TEST_F(Install, ResultCodes) {
         const char* message;  // nullptr: the success report
     } cases[] = {
         {"neither EUDC.INI nor EUDC.TTE", nullptr, false, true, {}, 9, texts::kNoSourceFiles},
-        {"only EUDC.TTE", nullptr, true, true, {}, 0, nullptr},
         {"no link table", "[MINAMO]\r\nAutoRun=0\r\n", true, true, {}, 7, texts::kInfoIncomplete},
         {"faces not installed", "[EUDC932]\r\nNoSuchFace=P.TTE\r\n", true, true, {}, 5, texts::kNoLinkFont},
         {"files missing", kTwoLinks, false, true, {}, 9, texts::kNoSourceFiles},
@@ -101,10 +91,10 @@ TEST_F(Install, ResultCodes) {
     for (const auto& c : cases) {
         ClearEudcKey();
         TempFolder userFolder;
-        RemoveTree(data.path());
-        MakeFolder(data.path());
+        RemoveTree(data);
+        MakeFolder(data);
         if (c.files) Fill(c.ini);
-        else if (c.ini) WriteFile(data.path() + "EUDC.INI", c.ini);
+        else if (c.ini) WriteFile(data + "EUDC.INI", c.ini);
         auto param = Param();
         param->folders.userData = userFolder.path();
         param->options.confirm = c.confirm;
@@ -123,20 +113,20 @@ TEST_F(Install, ResultCodes) {
 }
 
 TEST_F(Install, DefaultInfoFileForALoneEudcTte) {
-    MakeFontFile(data.path() + "EUDC.TTE", 1000, 7);
+    MakeFontFile(data + "EUDC.TTE", 1000, 7);
     auto param = Param();
     param->options.silent = true;
     EXPECT_EQ(RunInstall(*param), 0);
-    EXPECT_EQ(ReadFile(data.path() + "EUDC.INI"),
+    EXPECT_EQ(ReadFile(data + "EUDC.INI"),
               "[MINAMO]\r\nAutoRun=0\r\nCopyEUF=1\r\nCheckDate=0\r\nSilet=0\r\nTargetFolder=\r\n"
               "[EUDC932]\r\nSystemDefaultEUDCFont=EUDC.TTE\r\n");
-    EXPECT_EQ(Link("SystemDefaultEUDCFont"), users / "EUDC.TTE");
+    EXPECT_EQ(EudcLink("SystemDefaultEUDCFont"), users / "EUDC.TTE");
     EXPECT_EQ(ReadFile(users / "EUDC.TTE"), FontBytes(1000, 7));
 }
 
 TEST_F(Install, DefaultInfoFileCannotBeWritten) {
-    MakeFontFile(data.path() + "EUDC.TTE", 1000, 7);
-    MakeFolder(data.path() + "EUDC.INI");  // in the file's way
+    MakeFontFile(data + "EUDC.TTE", 1000, 7);
+    MakeFolder(data + "EUDC.INI");  // in the file's way
     auto param = Param();
     FakeInteraction boxes;
     EXPECT_EQ(RunInstall(*param), 8);
@@ -160,8 +150,8 @@ TEST_F(Install, CheckDate) {
         ClearEudcKey();
         TempFolder userFolder;
         Fill(kTwoLinks);
-        SetFileDate(data.path() + "EUDC.TTE", 2020, 1, 10);
-        SetFileDate(data.path() + "P.TTE", 2020, 1, 10);
+        SetFileDate(data + "EUDC.TTE", 2020, 1, 10);
+        SetFileDate(data + "P.TTE", 2020, 1, 10);
         if (c.installedDay) {
             MakeFontFile(userFolder / "EUDC.TTE", 10, 8);
             SetFileDate(userFolder / "EUDC.TTE", 2020, 1, static_cast<WORD>(c.installedDay));
@@ -181,26 +171,26 @@ TEST_F(Install, CheckDate) {
         }
         for (const char* name : {"EUDC.TTE", "P.TTE"}) {
             bool copied = std::find(c.copied.begin(), c.copied.end(), name) != c.copied.end();
-            EXPECT_EQ(ReadFile(userFolder / name) == ReadFile(data.path() + name), copied) << c.label << name;
+            EXPECT_EQ(ReadFile(userFolder / name) == ReadFile(data + name), copied) << c.label << name;
         }
     }
 }
 
 TEST_F(Install, FileDate) {
-    MakeFontFile(data.path() + "d", 1, 1);
-    SetFileDate(data.path() + "d", 2000, 1, 1);  // noon
-    EXPECT_DOUBLE_EQ(LastWriteDate(data.path() + "d"), 36526.5);
-    EXPECT_EQ(LastWriteDate(data.path() + "none"), 0);
+    MakeFontFile(data + "d", 1, 1);
+    SetFileDate(data + "d", 2000, 1, 1);  // noon
+    EXPECT_DOUBLE_EQ(LastWriteDate(data + "d"), 36526.5);
+    EXPECT_EQ(LastWriteDate(data + "none"), 0);
 }
 
 TEST_F(Install, NamesThatLeaveTheFolderAreNotFiles) {
     // A hostile EUDC.INI points outside the folder; a file lies in wait there.
     MakeFontFile(program / "outside.TTE", 100, 4);
     MakeFolder(users / "sub");
-    WriteFile(data.path() + "EUDC.INI",
+    WriteFile(data + "EUDC.INI",
               "[EUDC932]\r\nSystemDefaultEUDCFont=..\\outside.TTE\r\nMS PGothic=P.TTE\r\n"
               "IPA" + Sjis(u8"明朝") + "=C:\\windows\\win.ini\r\n");
-    MakeFontFile(data.path() + "P.TTE", 500, 3);
+    MakeFontFile(data + "P.TTE", 500, 3);
     auto param = Param();
     param->options.silent = true;
     FakeInteraction boxes;  // win.ini is no standard EUDC file: asked, Yes
@@ -209,8 +199,8 @@ TEST_F(Install, NamesThatLeaveTheFolderAreNotFiles) {
     EXPECT_EQ(ReadFile(users / "P.TTE"), FontBytes(500, 3));
     EXPECT_FALSE(platform::FileExists(users / "outside.TTE"));
     EXPECT_FALSE(platform::FileExists(program / "outside.euf"));
-    EXPECT_EQ(Link("MS PGothic"), users / "P.TTE");
-    EXPECT_EQ(Link("SystemDefaultEUDCFont"), "<none>");
+    EXPECT_EQ(EudcLink("MS PGothic"), users / "P.TTE");
+    EXPECT_EQ(EudcLink("SystemDefaultEUDCFont"), "<none>");
     EXPECT_EQ(EudcLinks().size(), 1u);
     EXPECT_EQ(report.unlinked.size(), 2u);
 }
@@ -254,35 +244,18 @@ TEST_F(Install, UserDataFolderWithMissingParents) {
     param->options.silent = true;
     EXPECT_EQ(RunInstall(*param), 0);
     EXPECT_EQ(ReadFile(users / "a\\b\\minamo\\P.TTE"), FontBytes(5000, 3));
-    EXPECT_EQ(Link("MS PGothic"), users / "a\\b\\minamo\\P.TTE");
-}
-
-TEST_F(Install, RegistryRefusalKeepsTheCopiedFiles) {
-    // A face name longer than the registry takes.
-    const std::string huge(17000, 'N');
-    WriteFile(data.path() + "EUDC.INI", "[EUDC932]\r\nSystemDefaultEUDCFont=EUDC.TTE\r\n");
-    MakeFontFile(data.path() + "EUDC.TTE", 100, 1);
-    auto param = Param();
-    FontLinkTable infoLinks;
-    ASSERT_EQ(ReadInfoFile(param->target.folder, infoLinks), Result::kOk);
-    infoLinks.links.push_back({huge, "EUDC.TTE"});
-    param->options.silent = true;
-    InstallLock lock;
-    ASSERT_EQ(InstallFiles(param->folders, param->options, param->target.folder, infoLinks, lock, report), Result::kOk);
-    EXPECT_EQ(WriteFontLinks(infoLinks.links, param->folders, param->fontLinks, report.unlinked),
-              Result::kRegistryRefused);
-    EXPECT_EQ(ReadFile(users / "EUDC.TTE"), FontBytes(100, 1));
+    EXPECT_EQ(EudcLink("MS PGothic"), users / "a\\b\\minamo\\P.TTE");
 }
 
 TEST_F(Install, RegistryKeyThatCannotBeCreated) {
     // A volatile HKCU\EUDC takes no lasting 932 key below it.
     RegDeleteKeyA(HKEY_CURRENT_USER, "EUDC\\932");
     RegDeleteKeyA(HKEY_CURRENT_USER, "EUDC");
-    HKEY volatileKey;
+    HKEY created = nullptr;
     ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, "EUDC", 0, nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS,
-                              nullptr, &volatileKey, nullptr),
+                              nullptr, &created, nullptr),
               ERROR_SUCCESS);
-    RegCloseKey(volatileKey);
+    const platform::UniqueKey volatileKey(created);
     Fill(kTwoLinks);
     auto param = Param();
     param->options.confirm = false;
@@ -306,9 +279,9 @@ TEST_F(Install, FullDiskLeavesThePreviousFiles) {
     WriteFile(folder + "EUDC.TTE", previous);
     WriteFile(folder + "EUDC.euf", previousEuf);
     SetEudcLink("SystemDefaultEUDCFont", folder + "EUDC.TTE");
-    WriteFile(data.path() + "EUDC.INI", "[EUDC932]\r\nSystemDefaultEUDCFont=EUDC.TTE\r\n");
-    MakeFontFile(data.path() + "EUDC.TTE", 3 * 1024 * 1024, 13);  // more than the drive holds
-    MakeFontFile(data.path() + "EUDC.EUF", 100, 14);
+    WriteFile(data + "EUDC.INI", "[EUDC932]\r\nSystemDefaultEUDCFont=EUDC.TTE\r\n");
+    MakeFontFile(data + "EUDC.TTE", 3 * 1024 * 1024, 13);  // more than the drive holds
+    MakeFontFile(data + "EUDC.EUF", 100, 14);
     auto param = Param();
     param->folders.userData = folder;
     FakeInteraction boxes;
@@ -316,7 +289,7 @@ TEST_F(Install, FullDiskLeavesThePreviousFiles) {
     EXPECT_EQ(ReadFile(folder + "EUDC.TTE"), previous);
     EXPECT_EQ(ReadFile(folder + "EUDC.euf"), previousEuf);
     EXPECT_TRUE(platform::ListFolder(folder + "~minamo-staging*").empty());
-    EXPECT_EQ(Link("SystemDefaultEUDCFont"), folder + "EUDC.TTE");
+    EXPECT_EQ(EudcLink("SystemDefaultEUDCFont"), folder + "EUDC.TTE");
     ASSERT_EQ(boxes.messages.size(), 1u);
     EXPECT_EQ(boxes.messages[0].rfind(texts::kInstallFailed, 0), 0u);
     RemoveTree(folder);

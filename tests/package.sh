@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
-# The release package as a user gets it: the zip that the build made (what
-# scripts/package hands out) is unpacked into a freshly booted Wine prefix. The program's version
-# information must be the project's version, README.txt the Japanese part of
-# README.md in Shift-JIS with CRLF, EUDC.INI the sample; the unpacked program
-# must start (/s /h), acquire (/g /s) and install (/p /s), and an install
-# from a folder holding the sample EUDC.INI must link what it names.
+# The release package as a user gets it, on two machines: the zip that the
+# build made (what scripts/package hands out) is unpacked onto a stick. The
+# program's version information must be the project's version, README.txt
+# the Japanese part of README.md in Shift-JIS with CRLF, EUDC.INI the
+# sample. On the first machine (the test prefix) the unpacked program must
+# start (/s /h) and acquire (/g /s) links seeded with `wine reg add`; on a
+# freshly booted second prefix it must install (/p /s) them, and install
+# from a folder holding the sample EUDC.INI, each linking every face to the
+# copied file.
 #   package.sh ZIP FILE_VERSION_EXE PROJECT_VERSION
 set -euo pipefail
 zip=$1 file_version=$2 project_version=$3
@@ -12,7 +15,17 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 . "$root/scripts/lib.sh"
 minamo_wine_env
 work=$(mktemp -d /tmp/minamo-package.XXXXXX)
-trap 'WINEPREFIX=$work/prefix wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
+stop() {
+    for prefix in "$work/first" "$work/second"; do
+        [ ! -d "$prefix" ] || WINEPREFIX=$prefix wineserver -k 2>/dev/null || true
+    done
+}
+trap 'stop; rm -rf "$work"' EXIT
+# The first machine: the test prefix, or one of its own when run by hand.
+if [ -z "${WINEPREFIX:-}" ]; then
+    export WINEPREFIX=$work/first
+    wineboot -i >/dev/null 2>&1
+fi
 
 failures=0
 fail() { echo "package: $*" >&2; failures=$((failures + 1)); }
@@ -26,13 +39,9 @@ short=${project_version%.*}
 name=$(basename "$zip" .zip)
 listed=$(unzip -Z1 "$zip" | sort | tr '\n' ' ')
 [ "$listed" = "$name/ $name/EUDC.INI $name/README.txt $name/minamo.exe " ] || fail "zip holds: $listed"
-
-# A fresh machine with the package unpacked in C:\.
-export WINEPREFIX=$work/prefix
-wineboot -i >/dev/null 2>&1
-unzip -q "$zip" -d "$WINEPREFIX/drive_c"
-app=$WINEPREFIX/drive_c/$name
-win='C:\'$name
+unzip -q "$zip" -d "$work/stick"
+app=$work/stick/$name
+win=$(winepath -w "$app")
 
 # Texts. The characters that the README script turns into their code page
 # 932 forms are left out of the comparison.
@@ -61,7 +70,6 @@ version=$(wine "$file_version" "$win\\minamo.exe" | tr -d '\r')
 
 run() { set +e; wine "$win\\minamo.exe" "$@"; local rc=$?; set -e; echo $rc; }
 links() { wine reg query 'HKCU\EUDC\932' 2>/dev/null | iconv -f CP932 -t UTF-8 | tr -d '\r'; }
-local_data=$(wine cmd /c echo %LOCALAPPDATA% | tr -d '\r')
 # Each name must be linked to the installed copy of its file, equal to src.
 check_installed() {
     local what=$1 src=$2 name file
@@ -74,24 +82,28 @@ check_installed() {
     done
 }
 
+# The first machine: links seeded the way an administrator sets them.
 [ "$(run /s /h)" = 0 ] || fail "/s /h did not exit with 0"
-
-# Acquire from links seeded the way an administrator sets them.
-mkdir -p "$WINEPREFIX/drive_c/eudc"
-head -c 7000 /dev/urandom >"$WINEPREFIX/drive_c/eudc/EUDC.TTE"
-head -c 9000 /dev/urandom >"$WINEPREFIX/drive_c/eudc/PGOTHIC.TTE"
-wine reg add 'HKCU\EUDC\932' /v SystemDefaultEUDCFont /d 'C:\eudc\EUDC.TTE' /f >/dev/null
-wine reg add 'HKCU\EUDC\932' /v 'MS PGothic' /d 'C:\eudc\PGOTHIC.TTE' /f >/dev/null
-[ "$(run /g /s set1)" = 0 ] || fail "/g /s did not exit with 0"
+mkdir -p "$work/eudc"
+head -c 7000 /dev/urandom >"$work/eudc/EUDC.TTE"
+head -c 9000 /dev/urandom >"$work/eudc/PGOTHIC.TTE"
+eudc=$(winepath -w "$work/eudc")
+wine reg add 'HKCU\EUDC\932' /v SystemDefaultEUDCFont /d "$eudc\\EUDC.TTE" /f >/dev/null
+wine reg add 'HKCU\EUDC\932' /v 'MS PGothic' /d "$eudc\\PGOTHIC.TTE" /f >/dev/null
+acquired=$(run /g /s set1)
+wine reg delete 'HKCU\EUDC\932' /f >/dev/null 2>&1 || true
+[ "$acquired" = 0 ] || fail "/g /s did not exit with 0"
 for file in EUDC.TTE PGOTHIC.TTE; do
-    cmp -s "$WINEPREFIX/drive_c/eudc/$file" "$app/set1/$file" || fail "$file not acquired"
+    cmp -s "$work/eudc/$file" "$app/set1/$file" || fail "$file not acquired"
 done
 grep -q $'^MS PGothic=PGOTHIC.TTE\r$' "$app/set1/EUDC.INI" || fail "set1/EUDC.INI without the link"
 
-# Install it back on a machine without links.
-wine reg delete 'HKCU\EUDC\932' /f >/dev/null 2>&1
+# The second machine: a new prefix of its own, without links.
+export WINEPREFIX=$work/second
+wineboot -i >/dev/null 2>&1
+local_data=$(wine cmd /c echo %LOCALAPPDATA% | tr -d '\r')
 [ "$(run /p /s set1)" = 0 ] || fail "/p /s did not exit with 0"
-check_installed "install" "$WINEPREFIX/drive_c/eudc" SystemDefaultEUDCFont:EUDC.TTE "MS PGothic:PGOTHIC.TTE"
+check_installed "install" "$work/eudc" SystemDefaultEUDCFont:EUDC.TTE "MS PGothic:PGOTHIC.TTE"
 
 # The sample EUDC.INI is one the program installs from.
 wine reg delete 'HKCU\EUDC\932' /f >/dev/null 2>&1

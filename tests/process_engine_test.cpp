@@ -2,10 +2,8 @@
 // files and registry values as the effect.
 #include <gtest/gtest.h>
 
-#include <shlobj.h>
-
 #include <algorithm>
-#include <memory>
+#include <optional>
 
 #include "engine/texts.h"
 #include "tests/support/test_support.h"
@@ -14,46 +12,6 @@
 using namespace testing_support;
 
 namespace {
-
-std::string LocalAppData() {
-    char buffer[MAX_PATH] = {};
-    SHGetFolderPathA(nullptr, CSIDL_LOCAL_APPDATA, nullptr, 0, buffer);
-    return buffer;
-}
-
-std::string Link(const std::string& name) {
-    for (const auto& l : EudcLinks())
-        if (l.first == name) return l.second;
-    return "<none>";
-}
-
-// The local application-data folder that the shell gives every process of
-// the prefix (User Shell Folders "Local AppData"), set while it lives.
-class ScopedLocalAppData {
-public:
-    explicit ScopedLocalAppData(const std::wstring& folder) {
-        HKEY key = nullptr;
-        RegCreateKeyExW(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
-        key_.reset(key);
-        had_ = RegQueryValueExW(key, kValue, nullptr, &type_, reinterpret_cast<BYTE*>(old_), &size_) == ERROR_SUCCESS;
-        Set(REG_EXPAND_SZ, folder.c_str(), static_cast<DWORD>((folder.size() + 1) * sizeof(wchar_t)));
-    }
-    ~ScopedLocalAppData() {
-        if (had_) Set(type_, old_, size_);
-        else RegDeleteValueW(key_.get(), kValue);
-    }
-
-private:
-    void Set(DWORD type, const wchar_t* text, DWORD size) {
-        RegSetValueExW(key_.get(), kValue, 0, type, reinterpret_cast<const BYTE*>(text), size);
-    }
-    static constexpr const wchar_t* kKey = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
-    static constexpr const wchar_t* kValue = L"Local AppData";
-    platform::UniqueKey key_;
-    DWORD type_ = REG_EXPAND_SZ, size_ = sizeof old_;
-    wchar_t old_[MAX_PATH] = {};
-    bool had_ = false;
-};
 
 // This machine's EUDC, a program folder with minamo.exe, and the user data
 // folder of the prefix emptied before and after.
@@ -84,37 +42,14 @@ protected:
     // A logon script beside the program, run as a logon runs it.
     int RunScript(const std::string& line) {
         WriteFile(program / "logon.cmd", line + "\r\nexit /b %errorlevel%\r\n");
-        return RunThroughCmd(Wide("\"" + program / "logon.cmd" + "\""), 30000);
+        return RunCommandLine(Wide("cmd /c \"" + program / "logon.cmd" + "\""), {}, 30000).exitCode;
     }
 
     const std::string gothic = Sjis(u8"IPAゴシック");
-    const std::string userData = LocalAppData() + "\\minamo\\";
+    const std::string userData = UserDataFolder();
     TempFolder program, system;
     const std::string exe = program / "minamo.exe";
 };
-
-TEST_F(CommandMode, AcquireThenInstallOnAnotherMachine) {
-    LinkThisMachine();
-    EXPECT_EQ(RunProcess(exe, "/g /s data"), 0);
-    for (const char* name : {"EUDC.TTE", "EUDC.euf", "G.TTE", "EUDC.INI"})
-        EXPECT_TRUE(platform::FileExists(program / "data\\" + name)) << name;
-
-    ForgetThisMachine();
-    EXPECT_EQ(RunProcess(exe, "/p /s data"), 0);
-    EXPECT_EQ(Link("SystemDefaultEUDCFont"), userData + "EUDC.TTE");
-    EXPECT_EQ(Link(gothic), userData + "G.TTE");
-    EXPECT_EQ(ReadFile(userData + "EUDC.TTE"), FontBytes(6000, 1));
-    EXPECT_EQ(ReadFile(userData + "EUDC.euf"), FontBytes(400, 2));
-    EXPECT_EQ(ReadFile(userData + "G.TTE"), FontBytes(7000, 3));
-
-    // Nothing newer in the folder now: 3, and nothing changes.
-    EXPECT_EQ(RunProcess(exe, "/p /s /d data"), 3);
-    // /ef leaves the companion out of an acquire.
-    TempFolder other;
-    EXPECT_EQ(RunProcess(exe, "/g /s /ef " + other.path().substr(0, other.path().size() - 1)), 0);
-    EXPECT_FALSE(platform::FileExists(other / "EUDC.euf"));
-    EXPECT_TRUE(platform::FileExists(other / "EUDC.TTE"));
-}
 
 // Command lines as logon scripts write them: quoted folders with a trailing
 // backslash, Japanese folder names, absolute folders not there yet.
@@ -146,7 +81,7 @@ TEST_F(CommandMode, LogonScripts) {
     // install, no box waiting.
     ForgetThisMachine();
     EXPECT_EQ(RunScript("\"%~dp0minamo.exe\" /p \"set1\\\" /s"), 0);
-    EXPECT_EQ(Link(gothic), userData + "G.TTE");
+    EXPECT_EQ(EudcLink(gothic), userData + "G.TTE");
 }
 
 // The root of a stick: a drive letter that scripts/test maps to a folder.
@@ -159,7 +94,7 @@ TEST_F(CommandMode, RootOfAStick) {
     EXPECT_TRUE(ReadFile(root + "G.TTE") == FontBytes(7000, 3));
     ForgetThisMachine();
     EXPECT_EQ(RunProcess(exe, std::string("/p /s ") + drive), 0);
-    EXPECT_EQ(Link(gothic), userData + "G.TTE");
+    EXPECT_EQ(EudcLink(gothic), userData + "G.TTE");
     for (const char* name : {"EUDC.TTE", "EUDC.euf", "G.TTE", "EUDC.INI"}) DeleteFileA((root + name).c_str());
 }
 
@@ -185,13 +120,19 @@ TEST_F(CommandMode, FoldersShiftJisCannotSpell) {
          here + yoshi + L"rel\\G.TTE"},
     };
     for (const auto& c : cases) {
-        std::unique_ptr<ScopedLocalAppData> profile(c.profile ? new ScopedLocalAppData(local) : nullptr);
+        // The local application-data folder the shell gives every process of
+        // the prefix.
+        std::optional<ScopedRegistryValue> profile;
+        if (c.profile)
+            profile.emplace(HKEY_CURRENT_USER,
+                            L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders",
+                            L"Local AppData", REG_EXPAND_SZ, RegistryText(local));
         LinkThisMachine();
         EXPECT_EQ(RunCommandLine(c.acquire).exitCode, 0) << &c - cases;
         EXPECT_TRUE(ReadFileWide(c.acquired) == FontBytes(7000, 3)) << &c - cases;
         ForgetThisMachine();
         EXPECT_EQ(RunCommandLine(c.install).exitCode, 0) << &c - cases;
-        EXPECT_TRUE(ReadFile(Link(gothic)) == FontBytes(7000, 3)) << Link(gothic);  // the link opens it
+        EXPECT_TRUE(ReadFile(EudcLink(gothic)) == FontBytes(7000, 3)) << EudcLink(gothic);  // the link opens it
     }
     EXPECT_TRUE(ReadFileWide(local + L"\\minamo\\G.TTE") == FontBytes(7000, 3));
 
@@ -210,7 +151,7 @@ TEST_F(CommandMode, AutoRunInstallsWithoutArguments) {
     ForgetThisMachine();
     WriteFile(program / "EUDC.INI", "[MINAMO]\r\nAutoRun=1\r\nSilet=1\r\nTargetFolder=data\r\n");
     EXPECT_EQ(RunProcess(exe, ""), 0);
-    EXPECT_EQ(Link("SystemDefaultEUDCFont"), userData + "EUDC.TTE");
+    EXPECT_EQ(EudcLink("SystemDefaultEUDCFont"), userData + "EUDC.TTE");
 
     // The next login: CheckDate from the settings, a box without Silet.
     WriteFile(program / "EUDC.INI", "[MINAMO]\r\nAutoRun=1\r\nCheckDate=1\r\nTargetFolder=data\r\n");
@@ -230,7 +171,7 @@ TEST_F(CommandMode, QuestionsAnsweredAtTheScreen) {
     ProcessRun install = RunAnsweringBoxes(exe, "/p data", {IDNO});
     EXPECT_EQ(install.exitCode, 6);
     EXPECT_EQ(install.boxes, (std::vector<std::string>{texts::kReplaceQuestion, texts::kInstallCancelled}));
-    EXPECT_EQ(Link("SystemDefaultEUDCFont"), system / "EUDC.TTE");  // untouched
+    EXPECT_EQ(EudcLink("SystemDefaultEUDCFont"), system / "EUDC.TTE");  // untouched
 
     // /f asks nothing and reports.
     ProcessRun forced = RunAnsweringBoxes(exe, "/p /f data");
@@ -238,56 +179,66 @@ TEST_F(CommandMode, QuestionsAnsweredAtTheScreen) {
     EXPECT_EQ(forced.boxes.size(), 1u);
 }
 
-TEST_F(CommandMode, ExitCodesOfBrokenFolders) {
-    MakeFolder(program / "empty");
-    MakeFolder(program / "noTable");
-    WriteFile(program / "noTable\\EUDC.INI", "[MINAMO]\r\nAutoRun=0\r\n");
-    MakeFolder(program / "strangers");
-    WriteFile(program / "strangers\\EUDC.INI", "[EUDC932]\r\nNoSuchFace=EUDC.TTE\r\n");
-    const struct {
-        const char* args;
-        int exitCode;
-    } cases[] = {
-        {"/p /s empty", 9}, {"/p /s noTable", 7}, {"/p /s strangers", 5}, {"/p /s missing", 9},
-        {"/g /s empty", 10},  // no links on this machine
-    };
-    for (const auto& c : cases) EXPECT_EQ(RunProcess(exe, c.args), c.exitCode) << c.args;
-    EXPECT_TRUE(EudcLinks().empty());
-}
-
-// Where an install puts the files depends on the Windows version.
-TEST_F(CommandMode, InstallPlacePerWindowsVersion) {
+// The Windows version the program sees decides where its user data folder
+// is: an install puts the files there, under that Windows' face names, and
+// a program started from there is refused.
+TEST_F(CommandMode, UserDataFolderPerWindowsVersion) {
     LinkThisMachine();
     SetEudcLink("MS PGothic", system / "G.TTE");
     ASSERT_EQ(RunProcess(exe, "/g /s data"), 0);
-    char windows[MAX_PATH], profile[MAX_PATH];
-    GetWindowsDirectoryA(windows, MAX_PATH);
-    GetEnvironmentVariableA("USERPROFILE", profile, MAX_PATH);
     const std::string pGothic = Sjis(u8"ＭＳ Ｐゴシック");
     const struct {
         const char* version;
         std::string folder;
         std::string pGothicName;
     } cases[] = {
-        {"win98", std::string(windows) + "\\", pGothic},
-        {"nt40", std::string(profile) + "\\Application Data\\minamo\\", pGothic},
+        {"win98", WindowsFolder(), pGothic},
+        {"nt40", ProfileFolder() + "Application Data\\minamo\\", pGothic},
+        {"win2k", userData, "MS PGothic"},
         {"winxp", userData, "MS PGothic"},
+        {"", userData, "MS PGothic"},
     };
     for (const auto& c : cases) {
         ForgetThisMachine();
         {
             ScopedWineVersion version(c.version);
-            EXPECT_EQ(RunProcess(exe, "/p /s data"), 0) << c.version;
+            const ProcessRun install = RunAnsweringBoxes(exe, "/p /s data");
+            EXPECT_EQ(install.exitCode, 0) << c.version;
+            EXPECT_TRUE(install.boxes.empty()) << c.version;  // not refused elsewhere
+            const std::string there = c.folder + "minamo-refusal-test.exe";
+            CopyFileTo(exe, there);
+            const ProcessRun refused = RunAnsweringBoxes(there, "/s /h");
+            DeleteFileA(there.c_str());
+            EXPECT_EQ(refused.exitCode, 0) << c.version;
+            EXPECT_EQ(refused.boxes, std::vector<std::string>{texts::kRefuseLocation}) << c.version;
         }
-        EXPECT_EQ(Link("SystemDefaultEUDCFont"), c.folder + "EUDC.TTE") << c.version;
-        EXPECT_EQ(Link(c.pGothicName), c.folder + "G.TTE") << c.version;
+        EXPECT_EQ(EudcLink("SystemDefaultEUDCFont"), c.folder + "EUDC.TTE") << c.version;
+        EXPECT_EQ(EudcLink(c.pGothicName), c.folder + "G.TTE") << c.version;
         EXPECT_EQ(ReadFile(c.folder + "G.TTE"), FontBytes(7000, 3)) << c.version;
-        if (c.folder != userData) {
-            DeleteFileA((c.folder + "EUDC.TTE").c_str());
-            DeleteFileA((c.folder + "EUDC.euf").c_str());
-            DeleteFileA((c.folder + "G.TTE").c_str());
-        }
+        if (c.folder != userData)
+            for (const char* name : {"EUDC.TTE", "EUDC.euf", "G.TTE"}) DeleteFileA((c.folder + name).c_str());
     }
+}
+
+TEST_F(CommandMode, BoxesShowUnlessSilent) {
+    const struct {
+        const char* args;
+        int exitCode;
+        std::vector<std::string> boxes;
+    } cases[] = {
+        {"/s /h", 0, {}}, {"/s", 0, {}}, {"/s true", 0, {}}, {"/s false", 0, {}}, {"/s /p", 9, {}},
+        {"-S -P -D", 9, {}}, {"/p", 9, {texts::kNoSourceFiles}},
+    };
+    for (const auto& c : cases) {
+        const ProcessRun run = RunAnsweringBoxes(exe, c.args);
+        EXPECT_EQ(run.exitCode, c.exitCode) << c.args;
+        EXPECT_EQ(run.boxes, c.boxes) << c.args;
+    }
+    // The usage text (a static control may fold CR LF).
+    const ProcessRun help = RunAnsweringBoxes(exe, "/h");
+    EXPECT_EQ(help.exitCode, 0);
+    ASSERT_EQ(help.boxes.size(), 1u);
+    EXPECT_NE(help.boxes[0].find(texts::kUsageLines[0]), std::string::npos);
 }
 
 // Windows 98/Me have no MoveFileExA: the install deletes and moves there,
@@ -296,9 +247,7 @@ TEST_F(CommandMode, Windows98ReplacesAllOrNothing) {
     LinkThisMachine();
     ASSERT_EQ(RunProcess(exe, "/g /s data"), 0);
     ForgetThisMachine();
-    char windowsFolder[MAX_PATH];
-    GetWindowsDirectoryA(windowsFolder, MAX_PATH);
-    const std::string windows = std::string(windowsFolder) + "\\";
+    const std::string windows = WindowsFolder();
     MakeFontFile(windows + "EUDC.TTE", 100, 30);
     MakeFontFile(windows + "G.TTE", 100, 31);
     SetEudcLink("SystemDefaultEUDCFont", windows + "EUDC.TTE");
@@ -311,8 +260,8 @@ TEST_F(CommandMode, Windows98ReplacesAllOrNothing) {
         EXPECT_EQ(ReadFile(windows + "EUDC.TTE"), FontBytes(100, 30));
         EXPECT_EQ(ReadFile(windows + "G.TTE"), FontBytes(100, 31));
         EXPECT_FALSE(platform::FileExists(windows + "EUDC.euf"));
-        EXPECT_EQ(Link("SystemDefaultEUDCFont"), windows + "EUDC.TTE");
-        EXPECT_EQ(Link(gothic), "<none>");
+        EXPECT_EQ(EudcLink("SystemDefaultEUDCFont"), windows + "EUDC.TTE");
+        EXPECT_EQ(EudcLink(gothic), "<none>");
         EXPECT_EQ(RunProcess(exe, "/p /s data"), 0);
     }
     EXPECT_EQ(ReadFile(windows + "EUDC.TTE"), FontBytes(6000, 1));

@@ -80,14 +80,7 @@ TEST(Settings, OptionsFollowTheTargetFolder) {
     EXPECT_TRUE(run.options.silent);
     EXPECT_FALSE(run.options.autoRun);     // not read from a chosen folder
     EXPECT_EQ(run.target.name, "a\\");  // nor its TargetFolder
-
-    // A folder without the file gives the defaults.
-    run.target.Set("");
-    run.target.Resolve();
-    ReadFolderOptions(run.target.folder, run.options);
-    EXPECT_TRUE(run.options.copyCompanions);
-    EXPECT_FALSE(run.options.onlyNewer);
-    EXPECT_FALSE(run.options.silent);
+    // A folder without the file: the "no file" row of StartupReaderOnRealFiles.
 }
 
 }  // namespace

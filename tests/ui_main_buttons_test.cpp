@@ -16,8 +16,7 @@ namespace {
 using testing_support::Sjis;
 
 TEST_F(MainWindowTest, EudcButtonsSwitchAndRefreshAnOpenCodeTable) {
-    Open();
-    MainWindow& f = Main();
+    MainWindow& f = Open();
     const BOOL on = platform::kEudcOn, off = platform::kEudcOff;
     Click(f.eudcOffButton);
     Click(f.eudcOnButton);
@@ -37,9 +36,10 @@ TEST_F(MainWindowTest, EudcButtonsSwitchAndRefreshAnOpenCodeTable) {
     EXPECT_EQ(param->options.eudcSwitch, EudcSwitch::kNone);
 }
 
+// The code table comes and goes with its button, and goes with the window
+// when the end button closes it.
 TEST_F(MainWindowTest, CodeTableButtonOpensClosesAndReopens) {
-    Open();
-    MainWindow& f = Main();
+    MainWindow& f = Open();
     for (int round = 0; round < 2; ++round) {
         Click(f.codeTableButton);
         ASSERT_TRUE(Main().CodeTable());
@@ -64,22 +64,23 @@ TEST_F(MainWindowTest, CodeTableButtonOpensClosesAndReopens) {
     EXPECT_TRUE(IsWindowVisible(table));
     EXPECT_EQ(Outer(table).left, 300);
     EXPECT_EQ(Outer(table).top, 500);
+    Click(f.endButton);
+    EXPECT_FALSE(f.Handle());
+    EXPECT_FALSE(IsWindow(table));
+    EXPECT_FALSE(f.CodeTable());
 }
 
 TEST_F(MainWindowTest, CommandHelpShowsTheUsageUnlessSilent) {
     Open();
-    std::string usage;
-    for (const char* const* line = texts::kUsageLines; *line; ++line) usage += std::string(*line) + "\r\n";
     Click(Main().commandHelpButton);
-    EXPECT_EQ(boxes.messages, std::vector<std::string>{usage});
+    EXPECT_EQ(boxes.messages, std::vector<std::string>{testing_support::UsageText()});
     param->options.silent = true;
     Click(Main().commandHelpButton);
     EXPECT_EQ(boxes.messages.size(), 1u);
 }
 
 TEST_F(MainWindowTest, RegistryWindowReadsTheRegistryAtEachShowing) {
-    Open();
-    MainWindow& f = Main();
+    MainWindow& f = Open();
     const std::string longPath =
         "C:\\a\\very\\long\\folder\\name\\that\\does\\not\\fit\\into\\one\\line\\of\\the\\box\\EUDC.TTE";
     const struct {
@@ -121,16 +122,6 @@ TEST_F(MainWindowTest, RegistryWindowReadsTheRegistryAtEachShowing) {
         EXPECT_TRUE(Enabled(f.Handle()));
     }
     EXPECT_TRUE(boxes.messages.empty());
-}
-
-TEST_F(MainWindowTest, EndButtonClosesTheWindowAndTheCodeTable) {
-    Open();
-    Click(Main().codeTableButton);
-    HWND table = Main().CodeTable()->Handle();
-    Click(Main().endButton);
-    EXPECT_FALSE(Main().Handle());
-    EXPECT_FALSE(IsWindow(table));
-    EXPECT_FALSE(Main().CodeTable());
 }
 
 // The main window that CloseMainWindowOnce closed.

@@ -121,8 +121,7 @@ TEST_F(MainWindowTest, FolderContentDecidesTheChoices) {
     MakeFolder("foldernamed\\EUDC.TTE");  // a folder of that name is no EUDC data
     // Named at start-up, the folder makes the first choice.
     for (const auto& c : cases) {
-        Open({c.folder});
-        MainWindow& f = Main();
+        MainWindow& f = Open({c.folder});
         EXPECT_EQ(param->target.name, std::string(c.folder) + "\\");
         EXPECT_EQ(Enabled(f.installChoice), c.holdsEudc) << c.folder;
         EXPECT_EQ(Checked(f.installChoice), c.holdsEudc) << c.folder;
@@ -140,8 +139,7 @@ TEST_F(MainWindowTest, ChangingFoldersKeepsAChoiceTheUserMade) {
     MakeFile("eudc\\EUDC.TTE");
     MakeFolder("none");
     MakeFile("EUDC.TTE");  // the program folder too: install comes first
-    Open();
-    MainWindow& f = Main();
+    MainWindow& f = Open();
     EXPECT_TRUE(Checked(f.installChoice));
     Click(f.noOverwriteQuestionBox);
     SelectItem(f.folderList, "eudc");
@@ -156,21 +154,6 @@ TEST_F(MainWindowTest, ChangingFoldersKeepsAChoiceTheUserMade) {
     EXPECT_FALSE(Checked(f.installChoice));
     EXPECT_FALSE(Enabled(f.onlyNewerBox));
     EXPECT_TRUE(Checked(f.noOverwriteQuestionBox));  // never touched by a folder
-}
-
-TEST_F(MainWindowTest, RadioButtonsEnableTheDateOption) {
-    MakeFile("EUDC.INI", "[MINAMO]\r\nCheckDate=1\r\n");
-    Open();
-    MainWindow& f = Main();
-    ASSERT_TRUE(Checked(f.installChoice));
-    Click(f.acquireChoice);
-    EXPECT_TRUE(Checked(f.acquireChoice));
-    EXPECT_FALSE(Checked(f.installChoice));
-    EXPECT_FALSE(Enabled(f.onlyNewerBox));
-    EXPECT_TRUE(Checked(f.onlyNewerBox));  // the tick stays
-    Click(f.installChoice);
-    EXPECT_TRUE(Enabled(f.onlyNewerBox));
-    EXPECT_TRUE(Checked(f.onlyNewerBox));
 }
 
 // A folder's Silet belongs to that folder: choosing another folder without

@@ -51,8 +51,7 @@ TEST_F(MainWindowTest, TheKeyboardGoesWhereTheUserSees) {
 // back on the button that opened it, so that Enter or Space does not toggle
 // the layout.
 TEST_F(MainWindowTest, TheFocusComesBackAfterBoxesAndModalWindows) {
-    Open();
-    MainWindow& f = Main();
+    MainWindow& f = Open();
     Click(f.optionsButton);
     platform::Interaction* fake = platform::SetInteraction(nullptr);  // real boxes
     auto foreground = [] { return GetForegroundWindow(); };

@@ -4,8 +4,6 @@
 #include "tests/support/utf8.h"
 #include "tests/ui_main_support.h"
 
-#include <commctrl.h>
-
 #include <algorithm>
 
 namespace ui_test {
@@ -83,8 +81,7 @@ TEST_F(MainWindowTest, MemoKeepsItsMarginsAsTheWindowChanges) {
 // (never shrink or move) where the font draws their caption wider or taller.
 TEST_F(MainWindowTest, ControlsSitWhereLaidOutWithTheirCaptions) {
     MakeFile("EUDC.TTE");
-    Open();
-    MainWindow& f = Main();
+    MainWindow& f = Open();
     ASSERT_EQ(f.Scale().Dpi(), 96u);
     const struct {
         HWND control;
@@ -136,8 +133,7 @@ TEST_F(MainWindowTest, ControlsSitWhereLaidOutWithTheirCaptions) {
 
 TEST_F(MainWindowTest, TabOrderFollowsTheLayout) {
     MakeFile("EUDC.TTE");  // every control enabled, install chosen
-    Open();
-    MainWindow& f = Main();
+    MainWindow& f = Open();
     Click(f.optionsButton);  // the option area too
     // Of the two radio buttons the chosen one is the tab stop.
     EXPECT_FALSE(GetWindowLongPtrA(f.acquireChoice, GWL_STYLE) & WS_TABSTOP);
@@ -153,21 +149,8 @@ TEST_F(MainWindowTest, TabOrderFollowsTheLayout) {
     EXPECT_EQ(GetNextDlgTabItem(f.Handle(), at, FALSE), order[0]);
 }
 
-// EnumThreadWindows callback: keeps the first tooltip window in *out.
-BOOL CALLBACK FindToolTips(HWND h, LPARAM out) {
-    char cls[64] = {};
-    GetClassNameA(h, cls, sizeof cls);
-    if (lstrcmpiA(cls, TOOLTIPS_CLASSA) != 0) return TRUE;
-    *reinterpret_cast<HWND*>(out) = h;
-    return FALSE;
-}
-
 TEST_F(MainWindowTest, HintsNameWhatTheControlsDo) {
-    Open();
-    MainWindow& f = Main();
-    HWND tips = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), FindToolTips, reinterpret_cast<LPARAM>(&tips));
-    ASSERT_TRUE(tips);
+    MainWindow& f = Open();
     const char* eudcHint = u8"外字コード表を表示しながらこのボタンをクリックしてみてください。";
     const struct {
         HWND control;
@@ -185,17 +168,8 @@ TEST_F(MainWindowTest, HintsNameWhatTheControlsDo) {
         {f.registryButton, u8"現在の外字のレジストリ情報を表示します。"},
         {f.runButton, ""},
     };
-    for (const auto& h : hints) {
-        // The A message hands out at most 80 bytes: read the whole hint wide.
-        wchar_t text[512] = {};
-        TTTOOLINFOW tool = {};
-        tool.cbSize = sizeof tool;
-        tool.hwnd = f.Handle();
-        tool.uId = reinterpret_cast<UINT_PTR>(h.control);
-        tool.lpszText = text;
-        SendMessageW(tips, TTM_GETTEXTW, 512, reinterpret_cast<LPARAM>(&tool));
-        EXPECT_EQ(platform::ToMultiByte(932, text), Sjis(h.hint)) << Text(h.control);
-    }
+    for (const auto& h : hints)
+        EXPECT_EQ(testing_support::HintText(f.Handle(), h.control), Sjis(h.hint)) << Text(h.control);
 }
 
 TEST_F(MainWindowTest, FontsAreTheLaidOutFaces) {
@@ -221,8 +195,7 @@ TEST_F(MainWindowTest, FontsAreTheLaidOutFaces) {
 }
 
 TEST_F(MainWindowTest, EnterRunsAndEscapeLeavesTheWindowOpen) {
-    Open();
-    MainWindow& f = Main();
+    MainWindow& f = Open();
     EXPECT_EQ(LOWORD(SendMessageA(f.Handle(), DM_GETDEFID, 0, 0)), GetDlgCtrlID(f.runButton));
     // Enter in the folder list presses the default button: the options go
     // into the run parameters (an acquire with no EUDC then says so).

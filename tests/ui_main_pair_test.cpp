@@ -9,8 +9,6 @@
 #include "ui/dpi_scale.h"
 #include "ui/code_table/code_table_window.h"
 
-#include <commctrl.h>
-
 namespace ui_test {
 namespace {
 
@@ -118,35 +116,34 @@ TEST_F(PairTest, TheGridScrollsByPartsOfANotchAndRepaintsWhenEnlarged) {
 
 // A computer-based-training hook may refuse any window: here the code table's.
 LRESULT CALLBACK RefuseCodeTable(int code, WPARAM wParam, LPARAM lParam) {
-    char cls[32] = {};
-    if (code == HCBT_CREATEWND) GetClassNameA(reinterpret_cast<HWND>(wParam), cls, sizeof cls);
-    return lstrcmpA(cls, "TGCodeForm") == 0 ? 1 : CallNextHookEx(nullptr, code, wParam, lParam);
+    if (code == HCBT_CREATEWND && testing_support::ClassName(reinterpret_cast<HWND>(wParam)) == "TGCodeForm") return 1;
+    return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 TEST_F(PairTest, NoCodeTableWhenTheSystemRefusesItsWindow) {
     Open();
-    HHOOK hook = SetWindowsHookExA(WH_CBT, RefuseCodeTable, nullptr, GetCurrentThreadId());
-    SetFocus(Main().codeTableButton);
-    InputScript script;
-    script.Then([] { PressKeys({VK_SPACE}); }).Then([&] { EXPECT_FALSE(Main().CodeTable()); });
-    script.Run(Main());
-    UnhookWindowsHookEx(hook);
+    {
+        const platform::UniqueHook hook(SetWindowsHookExA(WH_CBT, RefuseCodeTable, nullptr, GetCurrentThreadId()));
+        SetFocus(Main().codeTableButton);
+        InputScript script;
+        script.Then([] { PressKeys({VK_SPACE}); }).Then([&] { EXPECT_FALSE(Main().CodeTable()); });
+        script.Run(Main());
+    }
     EXPECT_TRUE(Main().Handle());
 }
 
-// Counts the controls whose middle the window's own background painting
+// The controls whose middle the window's own background painting into dc
 // covers: each of them would flicker. (Themed controls have the window
 // paint its background into their own device context: no flicker.)
-LRESULT CALLBACK CountOverpainted(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                  DWORD_PTR count) {
-    if (message == WM_ERASEBKGND && WindowFromDC(reinterpret_cast<HDC>(wParam)) == window)
-        for (HWND c = GetWindow(window, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
-            const RECT r = InParent(c);
-            *reinterpret_cast<int*>(count) +=
-                IsWindowVisible(c) && !(GetWindowLongA(c, GWL_EXSTYLE) & WS_EX_TRANSPARENT) &&
-                PtVisible(reinterpret_cast<HDC>(wParam), (r.left + r.right) / 2, (r.top + r.bottom) / 2);
-        }
-    return DefSubclassProc(window, message, wParam, lParam);
+int Overpainted(HWND window, HDC dc) {
+    int count = 0;
+    if (WindowFromDC(dc) != window) return count;
+    for (HWND c = GetWindow(window, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+        const RECT r = InParent(c);
+        count += IsWindowVisible(c) && !(GetWindowLongA(c, GWL_EXSTYLE) & WS_EX_TRANSPARENT) &&
+                 PtVisible(dc, (r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    }
+    return count;
 }
 
 // Moved to a monitor of 150 %: each window takes the rectangle the system
@@ -157,12 +154,15 @@ TEST_F(PairTest, AMoveToAnotherDpiScalesBothWindows) {
     MainWindow& f = Main();
     Click(f.optionsButton);
     int overpainted = 0;
-    SetWindowSubclass(f.Handle(), CountOverpainted, 3, reinterpret_cast<DWORD_PTR>(&overpainted));
     const RECT main = {100, 50, 1300, 450}, codes = {100, 460, 860, 860};
-    SendMessageA(f.Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&main));
-    SendMessageA(table, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&codes));
-    UpdateWindow(f.Handle());
-    RemoveWindowSubclass(f.Handle(), CountOverpainted, 3);
+    {
+        const MessageWatch erasing(f.Handle(), [&](UINT message, WPARAM wParam, LPARAM) {
+            if (message == WM_ERASEBKGND) overpainted += Overpainted(f.Handle(), reinterpret_cast<HDC>(wParam));
+        });
+        SendMessageA(f.Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&main));
+        SendMessageA(table, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&codes));
+        UpdateWindow(f.Handle());
+    }
     EXPECT_EQ(overpainted, 0);
     RECT now[] = {Outer(f.Handle()), Outer(table)};
     EXPECT_TRUE(EqualRect(&now[0], &main) && EqualRect(&now[1], &codes));
@@ -187,9 +187,8 @@ TEST_F(PairTest, HighContrastKeepsLinesFrameAndLinkInSight) {
     HWND grid = Main().CodeTable()->grid->Handle();
     auto colours = [](HWND window, int x, int y, int w) {
         std::vector<COLORREF> seen;
-        HDC dc = GetDC(window);
-        for (int i = 0; i < w; ++i) seen.push_back(GetPixel(dc, x + i, y));
-        ReleaseDC(window, dc);
+        const platform::WindowDC dc(window);
+        for (int i = 0; i < w; ++i) seen.push_back(GetPixel(dc.get(), x + i, y));
         return seen;
     };
     InputScript script;

@@ -25,8 +25,7 @@ TEST_F(MainWindowTest, RunStoresTheOptionsAndTheFolder) {
         {true, false, nullptr, false, false, ""},
     };
     for (const auto& c : cases) {
-        Open();
-        MainWindow& f = Main();
+        MainWindow& f = Open();
         if (c.folder) SelectItem(f.folderList, c.folder);
         if (c.confirmTicked) Click(f.noOverwriteQuestionBox);
         if (!c.copyTicked) Click(f.copyEufBox);
@@ -43,15 +42,23 @@ TEST_F(MainWindowTest, RunStoresTheOptionsAndTheFolder) {
     }
 }
 
-TEST_F(MainWindowTest, DisabledDateOptionStillCounts) {
+// Acquire disables the date option and keeps its tick, which still counts;
+// install enables it again.
+TEST_F(MainWindowTest, RadioButtonsEnableTheDateOptionWhoseTickStillCounts) {
     MakeFile("EUDC.TTE");
-    Open();
-    MainWindow& f = Main();
+    MainWindow& f = Open();
+    ASSERT_TRUE(Checked(f.installChoice));
     Click(f.onlyNewerBox);
     Click(f.acquireChoice);
-    ASSERT_FALSE(Enabled(f.onlyNewerBox));
+    EXPECT_TRUE(Checked(f.acquireChoice));
+    EXPECT_FALSE(Checked(f.installChoice));
+    EXPECT_FALSE(Enabled(f.onlyNewerBox));
+    EXPECT_TRUE(Checked(f.onlyNewerBox));
     Click(f.runButton);
     EXPECT_TRUE(param->options.onlyNewer);
+    Click(f.installChoice);
+    EXPECT_TRUE(Enabled(f.onlyNewerBox));
+    EXPECT_TRUE(Checked(f.onlyNewerBox));
 }
 
 // A machine with one EUDC font file linked as the system default.
@@ -68,8 +75,7 @@ protected:
 };
 
 TEST_F(RoundTrip, AcquireIntoAFolderThenInstallFromIt) {
-    Open();
-    MainWindow& f = Main();
+    MainWindow& f = Open();
     SelectItem(f.folderList, "data");
     ASSERT_FALSE(Enabled(f.installChoice));
     Click(f.runButton);
@@ -104,8 +110,7 @@ TEST_F(RoundTrip, AcquireIntoAFolderThenInstallFromIt) {
 }
 
 TEST_F(RoundTrip, TickedOptionsReachTheEngine) {
-    Open();
-    MainWindow& f = Main();
+    MainWindow& f = Open();
     SelectItem(f.folderList, "data");
     Click(f.copyEufBox);  // no *.euf
     Click(f.runButton);
@@ -124,8 +129,7 @@ TEST_F(RoundTrip, TickedOptionsReachTheEngine) {
 
 TEST_F(MainWindowTest, FailedOrCancelledInstallSwitchesEudcOnAndRefreshes) {
     MakeFile("EUDC.INI", "[MINAMO]\r\n");  // settings, no links: incomplete
-    Open();
-    MainWindow& f = Main();
+    MainWindow& f = Open();
     ASSERT_TRUE(Checked(f.installChoice));
     Click(f.codeTableButton);
     ASSERT_TRUE(Main().CodeTable());

@@ -5,35 +5,20 @@
 
 #include <commctrl.h>
 
+#include <stdexcept>
+
 namespace ui_test {
 
 void Click(HWND button) { SendMessageA(button, BM_CLICK, 0, 0); }
 
-void SelectItem(HWND combo, int index) {
-    SendMessageA(combo, CB_SETCURSEL, index, 0);
-    SendMessageA(GetParent(combo), WM_COMMAND,
-                 MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
-}
-
-void SelectItem(HWND combo, const std::string& text) {
-    LRESULT at = SendMessageA(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                              reinterpret_cast<LPARAM>(text.c_str()));
-    ASSERT_NE(at, CB_ERR) << text;
-    SelectItem(combo, static_cast<int>(at));
-}
-
-static std::string ItemText(HWND combo, LRESULT index) { return ui::ComboItemText(combo, index); }
-
 std::vector<std::string> Items(HWND combo) {
     std::vector<std::string> items;
     LRESULT n = SendMessageA(combo, CB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < n; ++i) items.push_back(ItemText(combo, i));
+    for (LRESULT i = 0; i < n; ++i) items.push_back(ui::ComboItemText(combo, i));
     return items;
 }
 
-std::string SelectedItem(HWND combo) {
-    return ItemText(combo, SendMessageA(combo, CB_GETCURSEL, 0, 0));
-}
+std::string SelectedItem(HWND combo) { return ui::ComboItemText(combo, SendMessageA(combo, CB_GETCURSEL, 0, 0)); }
 
 bool Enabled(HWND control) { return IsWindowEnabled(control) != FALSE; }
 bool Checked(HWND button) { return ui::IsChecked(button); }
@@ -49,14 +34,6 @@ RECT Outer(HWND window) {
 RECT InParent(HWND child) { return ui::ChildRect(child); }
 
 std::string Text(HWND window) { return ui::WindowText(window); }
-
-void PumpMessages() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-}
 
 void PressKey(HWND window, HWND control, WPARAM key) {
     SetFocus(control);
@@ -140,52 +117,42 @@ void CALLBACK InputScript::Tick(HWND, UINT, UINT_PTR, DWORD) {
     step();
 }
 
-DialogScript::DialogScript(HWND owner) : owner_(owner) {
-    SetWindowSubclass(owner_, &DialogScript::Hook, 1, reinterpret_cast<DWORD_PTR>(this));
+MessageWatch::MessageWatch(HWND window, Observer observe) : window_(window), observe_(std::move(observe)) {
+    SetWindowSubclass(window_, &MessageWatch::Hook, reinterpret_cast<UINT_PTR>(this),
+                      reinterpret_cast<DWORD_PTR>(this));
 }
 
-DialogScript::~DialogScript() {
-    RemoveWindowSubclass(owner_, &DialogScript::Hook, 1);
-    EXPECT_TRUE(steps_.empty()) << steps_.size() << " dialog steps never ran";
+MessageWatch::~MessageWatch() {
+    if (IsWindow(window_)) RemoveWindowSubclass(window_, &MessageWatch::Hook, reinterpret_cast<UINT_PTR>(this));
 }
+
+LRESULT CALLBACK MessageWatch::Hook(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                    DWORD_PTR self) {
+    reinterpret_cast<MessageWatch*>(self)->observe_(message, wParam, lParam);
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
+DialogScript::DialogScript(HWND owner)
+    : idle_(owner, [this](UINT message, WPARAM wParam, LPARAM lParam) {
+          if (message == WM_ENTERIDLE && wParam == MSGF_DIALOGBOX) Idle(reinterpret_cast<HWND>(lParam));
+      }) {}
+
+DialogScript::~DialogScript() { EXPECT_TRUE(steps_.empty()) << steps_.size() << " dialog steps never ran"; }
 
 DialogScript& DialogScript::Then(std::function<void(HWND)> step) {
     steps_.push_back(std::move(step));
     return *this;
 }
 
-LRESULT CALLBACK DialogScript::Hook(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                    UINT_PTR, DWORD_PTR data) {
-    if (message == WM_ENTERIDLE && wParam == MSGF_DIALOGBOX) {
-        auto* self = reinterpret_cast<DialogScript*>(data);
-        HWND dialog = reinterpret_cast<HWND>(lParam);
-        ++self->idles;
-        if (self->steps_.empty()) {
-            ADD_FAILURE() << "a modal window was shown with no step left";
-            PostMessageA(dialog, WM_CLOSE, 0, 0);
-            return 0;
-        }
-        auto step = std::move(self->steps_.front());
-        self->steps_.pop_front();
-        step(dialog);
-        return 0;
+void DialogScript::Idle(HWND dialog) {
+    if (steps_.empty()) {
+        ADD_FAILURE() << "a modal window was shown with no step left";
+        PostMessageA(dialog, WM_CLOSE, 0, 0);
+        return;
     }
-    return DefSubclassProc(hwnd, message, wParam, lParam);
-}
-
-MessageCounter::MessageCounter(HWND window, UINT message) : window_(window), message_(message) {
-    SetWindowSubclass(window_, &MessageCounter::Hook, 2, reinterpret_cast<DWORD_PTR>(this));
-}
-
-MessageCounter::~MessageCounter() {
-    if (IsWindow(window_)) RemoveWindowSubclass(window_, &MessageCounter::Hook, 2);
-}
-
-LRESULT CALLBACK MessageCounter::Hook(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                      UINT_PTR, DWORD_PTR data) {
-    auto* self = reinterpret_cast<MessageCounter*>(data);
-    if (message == self->message_) ++self->count;
-    return DefSubclassProc(hwnd, message, wParam, lParam);
+    auto step = std::move(steps_.front());
+    steps_.pop_front();
+    step(dialog);
 }
 
 void MainWindowTest::SetUp() { testing_support::ClearEudcKey(); }
@@ -196,14 +163,15 @@ void MainWindowTest::TearDown() {
     param.reset();
 }
 
-void MainWindowTest::Open(const StringList& args) {
+MainWindow& MainWindowTest::Open(const StringList& args) {
     param = std::make_unique<RunParameters>(program / "minamo.exe");
-    ASSERT_FALSE(ParseCommandLine(args, param->folders.program, param->options, param->target))
+    EXPECT_FALSE(ParseCommandLine(args, param->folders.program, param->options, param->target))
         << "window mode expected";
     mainWindow = MainWindow::Create(*param);
-    ASSERT_TRUE(mainWindow);
+    if (!mainWindow) throw std::runtime_error("the main window was not created");
     mainWindow->Show();
     PumpMessages();
+    return *mainWindow;
 }
 
 }  // namespace ui_test

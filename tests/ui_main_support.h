@@ -21,11 +21,10 @@
 
 namespace ui_test {
 
+using testing_support::PumpMessages;
+using testing_support::SelectItem;
+
 void Click(HWND button);  // BM_CLICK, as a mouse click does
-// Selects an item the way the user does: the list changes, then the
-// parent hears CBN_SELCHANGE.
-void SelectItem(HWND combo, int index);
-void SelectItem(HWND combo, const std::string& text);
 std::vector<std::string> Items(HWND combo);
 std::string SelectedItem(HWND combo);
 bool Enabled(HWND control);
@@ -34,8 +33,6 @@ SIZE Client(HWND window);
 RECT Outer(HWND window);
 RECT InParent(HWND child);
 std::string Text(HWND window);
-// Handles what is queued for this thread.
-void PumpMessages();
 // Sends a key to a control through the dialog manager of its window, as
 // the message loop does.
 void PressKey(HWND window, HWND control, WPARAM key);
@@ -66,6 +63,22 @@ private:
     DWORD started_ = 0;
 };
 
+// Calls observe with every message that reaches window, before the window
+// handles it, while the object lives.
+class MessageWatch {
+public:
+    using Observer = std::function<void(UINT message, WPARAM wParam, LPARAM lParam)>;
+    MessageWatch(HWND window, Observer observe);
+    ~MessageWatch();
+    MessageWatch(const MessageWatch&) = delete;
+    MessageWatch& operator=(const MessageWatch&) = delete;
+
+private:
+    static LRESULT CALLBACK Hook(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+    HWND window_;
+    Observer observe_;
+};
+
 // Answers the modal windows owned by owner: at each WM_ENTERIDLE of a
 // showing, the next step runs with the dialog's handle. A showing with no
 // step left fails the test and is closed.
@@ -75,26 +88,23 @@ public:
     ~DialogScript();
     DialogScript& Then(std::function<void(HWND dialog)> step);
     bool Finished() const { return steps_.empty(); }
-    int idles = 0;
 
 private:
-    static LRESULT CALLBACK Hook(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
-    HWND owner_;
+    void Idle(HWND dialog);
     std::deque<std::function<void(HWND)>> steps_;
+    MessageWatch idle_;
 };
 
 // Counts the program's messages that reach a window (posted ones once the
 // queue was pumped).
 class MessageCounter {
 public:
-    MessageCounter(HWND window, UINT message);
-    ~MessageCounter();
+    MessageCounter(HWND window, UINT message)
+        : watch_(window, [this, message](UINT got, WPARAM, LPARAM) { count += got == message; }) {}
     int count = 0;
 
 private:
-    static LRESULT CALLBACK Hook(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
-    HWND window_;
-    UINT message_;
+    MessageWatch watch_;
 };
 
 // A program folder in %TEMP% with run parameters for minamo.exe there and
@@ -105,7 +115,7 @@ protected:
     void TearDown() override;
     // Reads the settings and arguments as the entry does, then creates and
     // shows the window.
-    void Open(const StringList& args = {});
+    MainWindow& Open(const StringList& args = {});
     std::string Program(const std::string& name) const { return program / name; }
     void MakeFolder(const std::string& name) { testing_support::MakeFolder(program / name); }
     void MakeFile(const std::string& name, const std::string& bytes = "x") {

@@ -6,36 +6,30 @@
 // control against its neighbours.
 #include <cstdlib>
 
-#include "tests/support/utf8.h"
 #include "tests/ui_main_support.h"
 #include "ui/code_table/code_table_window.h"
+#include "ui/gdi.h"
 #include "ui/main/registry_window.h"
 
 namespace ui_test {
 namespace {
 
+using testing_support::ClassName;
+using testing_support::RegistryNumber;
+using testing_support::RegistryText;
 using testing_support::ScopedRegistryValue;
-using testing_support::Sjis;
 
 const char* const kChildVariable = "MINAMO_SCALE_CHILD";  // "dpi dock-gap" in a child
-
-std::string ClassOf(HWND window) {
-    char name[64] = {};
-    GetClassNameA(window, name, sizeof name);
-    return name;
-}
 
 // The extent of text in the control's font; DT_WORDBREAK lays it out in
 // width as a static control does.
 SIZE Extent(HWND control, const std::string& text, UINT format, int width = 0) {
-    HDC dc = GetDC(control);
-    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)));
+    const gdi::WindowDC dc(control);
+    const gdi::Selection font(dc.get(), reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)));
     RECT r = {0, 0, width, 0};
-    DrawTextA(dc, text.c_str(), -1, &r, format | DT_CALCRECT);
+    DrawTextA(dc.get(), text.c_str(), -1, &r, format | DT_CALCRECT);
     TEXTMETRICA metrics = {};
-    GetTextMetricsA(dc, &metrics);
-    SelectObject(dc, old);
-    ReleaseDC(control, dc);
+    GetTextMetricsA(dc.get(), &metrics);
     return SIZE{r.right, text.empty() ? metrics.tmHeight : r.bottom};
 }
 
@@ -43,7 +37,7 @@ SIZE Extent(HWND control, const std::string& text, UINT format, int width = 0) {
 // edit, one line of text) in the part of it its window shows: empty when
 // it shows it all.
 std::string Misfit(HWND control) {
-    const std::string cls = ClassOf(control), text = Text(control);
+    const std::string cls = ClassName(control), text = Text(control);
     const LONG style = GetWindowLongA(control, GWL_STYLE);
     const UINT dpi = platform::WindowDpi(control);
     SIZE room = Client(control), need = {0, 0};
@@ -77,13 +71,13 @@ void ExpectTidy(HWND window) {
     EnumChildWindows(window, Collect, reinterpret_cast<LPARAM>(&controls));
     for (HWND c : controls) {
         if (!IsWindowVisible(c)) continue;
-        EXPECT_EQ(Misfit(c), "") << ClassOf(c) << " [" << Text(c) << "] in " << Text(window);
+        EXPECT_EQ(Misfit(c), "") << ClassName(c) << " [" << Text(c) << "] in " << Text(window);
         for (HWND d : controls) {
             if (d <= c || GetParent(d) != GetParent(c) || !IsWindowVisible(d)) continue;
             RECT a = Outer(c), b = Outer(d), meet;
             if (!IntersectRect(&meet, &a, &b)) continue;
-            const bool heldByGroup = (ClassOf(c) == "Button" && EqualRect(&meet, &b)) ||
-                                     (ClassOf(d) == "Button" && EqualRect(&meet, &a));
+            const bool heldByGroup = (ClassName(c) == "Button" && EqualRect(&meet, &b)) ||
+                                     (ClassName(d) == "Button" && EqualRect(&meet, &a));
             EXPECT_TRUE(heldByGroup) << "[" << Text(c) << "] overlaps [" << Text(d) << "]";
         }
     }
@@ -96,8 +90,7 @@ TEST_F(MainWindowTest, ScaledWindowsAreTidy) {
     int dpi = 0, dockGap = -1;
     ASSERT_EQ(std::sscanf(child, "%d %d", &dpi, &dockGap), 2);
     const ui::DpiScale scale(dpi);
-    Open();
-    MainWindow& f = Main();
+    MainWindow& f = Open();
     EXPECT_EQ(f.Scale().Dpi(), static_cast<UINT>(dpi));
     Click(f.optionsButton);
     Click(f.codeTableButton);
@@ -129,11 +122,10 @@ TEST(Scaling, EveryWindowIsTidyAtEveryScale) {
         int dockGap;
     } scales[] = {{96, true, 2}, {120, false, 0}, {144, true, 2}, {192, true, 2}};
     for (const auto& s : scales) {
-        ScopedRegistryValue dpi(HKEY_CURRENT_USER, "Control Panel\\Desktop", "LogPixels", REG_DWORD,
-                                std::string(reinterpret_cast<const char*>(&s.dpi), sizeof s.dpi));
-        ScopedRegistryValue theme(HKEY_CURRENT_USER,
-                                  "Software\\Microsoft\\Windows\\CurrentVersion\\ThemeManager",
-                                  "ThemeActive", REG_SZ, s.themed ? std::string("1", 2) : std::string("0", 2));
+        ScopedRegistryValue dpi(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels", REG_DWORD,
+                                RegistryNumber(s.dpi));
+        ScopedRegistryValue theme(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\ThemeManager",
+                                  L"ThemeActive", REG_SZ, RegistryText(s.themed ? L"1" : L"0"));
         SetEnvironmentVariableA(kChildVariable,
                                 (std::to_string(s.dpi) + " " + std::to_string(s.dockGap)).c_str());
         EXPECT_EQ(testing_support::RunProcess(platform::ExecutablePath(),

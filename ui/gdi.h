@@ -18,6 +18,10 @@ using Pen = platform::UniquePen;
 using Brush = platform::UniqueBrush;
 using WindowDC = platform::WindowDC;
 
+// DrawText's format for a character in the middle of its cell: one line,
+// centred both ways.
+constexpr UINT kCentredText = DT_SINGLELINE | DT_VCENTER | DT_CENTER;
+
 // Selects an object into a device context and puts the previous one back.
 class Selection {
 public:

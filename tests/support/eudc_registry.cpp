@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "tests/support/test_support.h"
 
 namespace testing_support {
@@ -25,40 +27,52 @@ std::vector<std::pair<std::string, std::string>> EudcLinks() {
         platform::ReadText(key.get(), name, data);
         links.emplace_back(name, data);
     }
+    std::sort(links.begin(), links.end());
     return links;
 }
 
-void SetWineVersion(const std::string& version) {
-    const platform::UniqueKey key = platform::CreateKey(HKEY_CURRENT_USER, "Software\\Wine", KEY_ALL_ACCESS);
-    ASSERT_TRUE(key);
-    if (version.empty())
-        RegDeleteValueA(key.get(), "Version");
-    else
-        platform::WriteText(key.get(), "Version", version);
+std::string EudcLink(const std::string& face) {
+    for (const auto& link : EudcLinks())
+        if (link.first == face) return link.second;
+    return "<none>";
 }
 
-ScopedRegistryValue::ScopedRegistryValue(HKEY root, const std::string& path, const std::string& name,
+ScopedRegistryValue::ScopedRegistryValue(HKEY root, const std::wstring& path, const std::wstring& name,
                                          DWORD type, const std::string& data)
     : name_(name) {
-    RegCreateKeyExA(root, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key_, nullptr);
-    char buffer[4096];
+    HKEY key = nullptr;
+    RegCreateKeyExW(root, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
+    key_.reset(key);
+    BYTE buffer[4096];
     DWORD size = sizeof buffer;
-    existed_ = RegQueryValueExA(key_, name.c_str(), nullptr, &previousType_,
-                                reinterpret_cast<BYTE*>(buffer), &size) == ERROR_SUCCESS;
-    if (existed_) previous_.assign(buffer, size);
-    EXPECT_EQ(RegSetValueExA(key_, name.c_str(), 0, type, reinterpret_cast<const BYTE*>(data.data()),
+    existed_ = RegQueryValueExW(key, name.c_str(), nullptr, &previousType_, buffer, &size) == ERROR_SUCCESS;
+    if (existed_) previous_.assign(reinterpret_cast<const char*>(buffer), size);
+    if (type == REG_NONE) {
+        RegDeleteValueW(key, name.c_str());
+        return;
+    }
+    EXPECT_EQ(RegSetValueExW(key, name.c_str(), 0, type, reinterpret_cast<const BYTE*>(data.data()),
                              static_cast<DWORD>(data.size())),
               ERROR_SUCCESS)
-        << path << "\\" << name;
+        << platform::ToMultiByte(CP_UTF8, path + L"\\" + name);
 }
 
 ScopedRegistryValue::~ScopedRegistryValue() {
     if (existed_)
-        RegSetValueExA(key_, name_.c_str(), 0, previousType_,
+        RegSetValueExW(key_.get(), name_.c_str(), 0, previousType_,
                        reinterpret_cast<const BYTE*>(previous_.data()), static_cast<DWORD>(previous_.size()));
     else
-        RegDeleteValueA(key_, name_.c_str());
-    RegCloseKey(key_);
+        RegDeleteValueW(key_.get(), name_.c_str());
 }
+
+std::string RegistryText(const std::wstring& text) {
+    return std::string(reinterpret_cast<const char*>(text.c_str()), (text.size() + 1) * sizeof(wchar_t));
+}
+
+std::string RegistryNumber(DWORD number) { return std::string(reinterpret_cast<const char*>(&number), sizeof number); }
+
+ScopedWineVersion::ScopedWineVersion(const std::string& version)
+    : ScopedRegistryValue(HKEY_CURRENT_USER, L"Software\\Wine", L"Version", version.empty() ? REG_NONE : REG_SZ,
+                          RegistryText(Wide(version))) {}
 
 }  // namespace testing_support

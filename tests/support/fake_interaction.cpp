@@ -1,3 +1,4 @@
+#include "engine/texts.h"
 #include "tests/support/test_support.h"
 
 namespace testing_support {
@@ -18,6 +19,12 @@ int FakeInteraction::AskYesNo(const std::string& text) {
 BOOL FakeInteraction::EnableEudc(BOOL enable) {
     eudcCalls.push_back(enable);
     return FALSE;  // what Wine's stub answers
+}
+
+std::string UsageText() {
+    std::string text;
+    for (const char* const* line = texts::kUsageLines; *line; ++line) text += std::string(*line) + "\r\n";
+    return text;
 }
 
 }  // namespace testing_support

@@ -20,9 +20,7 @@ BOOL CALLBACK FindBox(HWND window, LPARAM param) {
     auto* search = reinterpret_cast<BoxSearch*>(param);
     DWORD pid = 0;
     GetWindowThreadProcessId(window, &pid);
-    char cls[32] = {};
-    GetClassNameA(window, cls, sizeof cls);
-    if (pid == search->processId && IsWindowVisible(window) && std::string(cls) == "#32770") {
+    if (pid == search->processId && IsWindowVisible(window) && ClassName(window) == "#32770") {
         search->found = window;
         return FALSE;
     }
@@ -30,9 +28,7 @@ BOOL CALLBACK FindBox(HWND window, LPARAM param) {
 }
 
 BOOL CALLBACK CollectStatic(HWND child, LPARAM param) {
-    char cls[32] = {};
-    GetClassNameA(child, cls, sizeof cls);
-    if (lstrcmpiA(cls, "Static") == 0) {
+    if (lstrcmpiA(ClassName(child).c_str(), "Static") == 0) {
         char text[4096] = {};
         GetWindowTextA(child, text, sizeof text);
         if (text[0]) *reinterpret_cast<std::string*>(param) += text;
@@ -45,10 +41,6 @@ BOOL CALLBACK CollectStatic(HWND child, LPARAM param) {
 ProcessRun RunAnsweringBoxes(const std::string& exe, const std::string& arguments,
                              std::deque<int> answers, DWORD timeoutMs) {
     return RunCommandLine(Wide("\"" + exe + "\" " + arguments), std::move(answers), timeoutMs);
-}
-
-int RunThroughCmd(const std::wstring& line, DWORD timeoutMs) {
-    return RunCommandLine(L"cmd /c " + line, {}, timeoutMs).exitCode;
 }
 
 ProcessRun RunCommandLine(std::wstring commandLine, std::deque<int> answers, DWORD timeoutMs) {

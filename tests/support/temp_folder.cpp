@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <shlobj.h>
+
 #include "tests/support/test_support.h"
 
 namespace testing_support {
@@ -113,6 +115,26 @@ void SetFileDate(const std::string& path, WORD year, WORD month, WORD day) {
     ASSERT_TRUE(file) << path;
     SetFileTime(file.get(), nullptr, nullptr, &utc);
 }
+
+std::string WindowsFolder() {
+    char folder[MAX_PATH] = {};
+    GetWindowsDirectoryA(folder, MAX_PATH);
+    return std::string(folder) + "\\";
+}
+
+std::string ProfileFolder() {
+    char folder[MAX_PATH] = {};
+    GetEnvironmentVariableA("USERPROFILE", folder, MAX_PATH);
+    return std::string(folder) + "\\";
+}
+
+std::string LocalAppDataFolder() {
+    char folder[MAX_PATH] = {};
+    SHGetFolderPathA(nullptr, CSIDL_LOCAL_APPDATA, nullptr, 0, folder);
+    return std::string(folder) + "\\";
+}
+
+std::string UserDataFolder() { return LocalAppDataFolder() + "minamo\\"; }
 
 void CopyFileTo(const std::string& from, const std::string& to) {
     ASSERT_TRUE(CopyFileA(from.c_str(), to.c_str(), FALSE)) << from << " -> " << to;

@@ -39,6 +39,10 @@ private:
     platform::Interaction* previous_;
 };
 
+// The text of the usage box: each line of texts::kUsageLines with CR LF
+// (their bytes: Texts.UsageTextByteForByte).
+std::string UsageText();
+
 // A new empty folder under %TEMP%, removed with everything in it.
 class TempFolder {
 public:
@@ -71,42 +75,66 @@ void SetFileDate(const std::string& path, WORD year, WORD month, WORD day);
 // Copies a file; fails the test when it did not.
 void CopyFileTo(const std::string& from, const std::string& to);
 
+// Folders of this prefix as the shell gives them, with a trailing backslash.
+std::string WindowsFolder();
+std::string ProfileFolder();       // USERPROFILE
+std::string LocalAppDataFolder();  // CSIDL_LOCAL_APPDATA
+// minamo.exe's user data folder on Windows 2000 and later, the prefix's own.
+std::string UserDataFolder();
+
 // HKEY_CURRENT_USER\EUDC\932.
 void ClearEudcKey();
 void SetEudcLink(const std::string& name, const std::string& path);
 void SetEudcValue(const std::string& name, DWORD type, const std::string& data);
-std::vector<std::pair<std::string, std::string>> EudcLinks();
+std::vector<std::pair<std::string, std::string>> EudcLinks();  // sorted by name
 
-// HKCU\Software\Wine "Version" (win98, nt40, win2k, winxp, or empty to
-// remove it): the Windows version the next process sees.
-void SetWineVersion(const std::string& version);
-class ScopedWineVersion {
-public:
-    explicit ScopedWineVersion(const std::string& version) { SetWineVersion(version); }
-    ~ScopedWineVersion() { SetWineVersion(""); }
-};
+// The link of a face in HKEY_CURRENT_USER\EUDC\932; "<none>" when none.
+std::string EudcLink(const std::string& face);
 
-// A registry value set while the object lives, then put back as it was
-// (or removed when there was none): for settings a child process reads.
+// A registry value set while the object lives (type REG_NONE: removed
+// while it lives), then put back as it was, or removed when there was
+// none: for settings a child process reads. data holds the value's bytes.
 class ScopedRegistryValue {
 public:
-    ScopedRegistryValue(HKEY root, const std::string& path, const std::string& name, DWORD type,
+    ScopedRegistryValue(HKEY root, const std::wstring& path, const std::wstring& name, DWORD type,
                         const std::string& data);
     ~ScopedRegistryValue();
     ScopedRegistryValue(const ScopedRegistryValue&) = delete;
     ScopedRegistryValue& operator=(const ScopedRegistryValue&) = delete;
 
 private:
-    HKEY key_ = nullptr;
-    std::string name_, previous_;
+    platform::UniqueKey key_;
+    std::wstring name_;
+    std::string previous_;
     DWORD previousType_ = REG_NONE;
     bool existed_ = false;
+};
+// The bytes of a REG_SZ or REG_EXPAND_SZ value, and of a REG_DWORD one.
+std::string RegistryText(const std::wstring& text);
+std::string RegistryNumber(DWORD number);
+
+// HKCU\Software\Wine "Version" (win98, nt40, win2k, winxp; empty: none)
+// while the object lives: the Windows version the next process sees.
+class ScopedWineVersion : public ScopedRegistryValue {
+public:
+    explicit ScopedWineVersion(const std::string& version);
 };
 
 // Whether what the screen shows of a window's client area is what a paint
 // of the whole window shows: no stale pixels from before a scroll or a
 // resize.
 bool ScreenMatchesRepaint(HWND window);
+
+// Handles what is queued for this thread.
+void PumpMessages();
+// Selects an item of a combo box the way the user does: the list changes,
+// then the parent hears CBN_SELCHANGE.
+void SelectItem(HWND combo, int index);
+void SelectItem(HWND combo, const std::string& text);
+std::string ClassName(HWND window);
+// The hint that the tooltip control of owner (a window of this thread)
+// gives for one of its controls.
+std::string HintText(HWND owner, HWND control);
 
 // Runs a program with a command line and returns its exit code (-1 when it
 // could not be started). Waits at most timeoutMs.
@@ -125,9 +153,6 @@ ProcessRun RunAnsweringBoxes(const std::string& exe, const std::string& argument
 // The same for a whole wide command line (program path first).
 ProcessRun RunCommandLine(std::wstring commandLine, std::deque<int> answers = {},
                           DWORD timeoutMs = 60000);
-// "cmd /c line", as a logon script runs a command; its exit code. Boxes
-// of the programs cmd starts are not answered: run them with /s.
-int RunThroughCmd(const std::wstring& line, DWORD timeoutMs = 60000);
 
 // hold_file.exe, built beside the test programs, holding path open with
 // the given sharing (FILE_SHARE_* bits) from construction until the object

@@ -5,7 +5,6 @@
 
 namespace {
 
-constexpr UINT kTextFormat = DT_SINGLELINE | DT_VCENTER | DT_CENTER;
 constexpr LONG kHeaderFontHeight = 14;
 constexpr int kPopupOffset = 8;  // from the mouse pointer, right and down
 
@@ -78,7 +77,7 @@ void CodeTableWindow::DrawColumnHeader(HDC dc, int col, const RECT& rect) {
     SelectObject(dc, HeaderFont().get());
     std::string text = texts::Format(texts::kColumnHeaderFormat, {col - 1});
     RECT r = rect;
-    DrawTextA(dc, text.data(), 1, &r, kTextFormat);
+    DrawTextA(dc, text.data(), 1, &r, gdi::kCentredText);
 }
 
 void CodeTableWindow::DrawRowHeader(HDC dc, int row, const RECT& rect) {
@@ -87,7 +86,7 @@ void CodeTableWindow::DrawRowHeader(HDC dc, int row, const RECT& rect) {
                            ? texts::Format(texts::kColumnHeaderFormat, {numbering::UnicodeCodeAt(1, row)})
                            : sjisCells_[row - 1][0];
     RECT r = rect;
-    DrawTextA(dc, text.data(), 4, &r, kTextFormat);
+    DrawTextA(dc, text.data(), 4, &r, gdi::kCentredText);
 }
 
 // The grid has filled the cell with its colour already: a second fill
@@ -98,12 +97,12 @@ void CodeTableWindow::DrawCell(HDC dc, int col, int row, const RECT& rect) {
     RECT r = rect;
     if (unicodeNumbering_) {
         const WCHAR character = static_cast<WCHAR>(numbering::UnicodeCodeAt(col, row));
-        DrawTextW(dc, &character, 1, &r, kTextFormat);
+        DrawTextW(dc, &character, 1, &r, gdi::kCentredText);
         return;
     }
     const std::string& text = sjisCells_[row - 1][col];
     if (!text.empty()) {
-        DrawTextA(dc, text.data(), 2, &r, kTextFormat);
+        DrawTextA(dc, text.data(), 2, &r, gdi::kCentredText);
         return;
     }
     // No character at this byte pair: a cross in the grid line pen.

@@ -10,7 +10,6 @@ namespace {
 const ui::WindowClass kClass = {"TGaijiForm", GetSysColorBrush(COLOR_WINDOW), 0};
 constexpr int kSide = 50;         // the popup is this square on every showing
 constexpr LONG kGlyphHeight = 48;  // cell height of the magnified character
-constexpr UINT kTextFormat = DT_SINGLELINE | DT_VCENTER | DT_CENTER;
 
 }  // namespace
 
@@ -82,10 +81,10 @@ void GlyphPopup::Paint(HDC dc) {
     const int first = s(1), last = s(48);
     RECT text{first, first, last, last};
     if (unicodeNumbering_) {
-        DrawTextW(dc, &glyphCode, 1, &text, kTextFormat);
+        DrawTextW(dc, &glyphCode, 1, &text, gdi::kCentredText);
     } else if (!glyphText.empty()) {
         DrawTextA(dc, glyphText.data(), static_cast<int>(std::min<size_t>(glyphText.size(), 2)), &text,
-                  kTextFormat);
+                  gdi::kCentredText);
     } else {
         gdi::Pen grey(CreatePen(PS_SOLID, s(1), RGB(192, 192, 192)));
         gdi::Selection keepGrey(dc, grey.get());

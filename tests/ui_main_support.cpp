@@ -85,7 +85,15 @@ InputScript* runningScript = nullptr;  // the script whose timer ticks
 }  // namespace
 
 InputScript& InputScript::Then(std::function<void()> step) {
-    steps_.push_back(std::move(step));
+    steps_.push_back([step] {
+        step();
+        return true;
+    });
+    return *this;
+}
+
+InputScript& InputScript::When(std::function<bool()> ready) {
+    steps_.push_back(std::move(ready));
     return *this;
 }
 
@@ -112,9 +120,10 @@ void CALLBACK InputScript::Tick(HWND, UINT, UINT_PTR, DWORD) {
         PostQuitMessage(0);
         return;
     }
+    // Taken off first: a step may start a modal loop in which ticks go on.
     auto step = std::move(self->steps_.front());
     self->steps_.pop_front();
-    step();
+    if (!step()) self->steps_.push_front(std::move(step));
 }
 
 MessageWatch::MessageWatch(HWND window, Observer observe) : window_(window), observe_(std::move(observe)) {

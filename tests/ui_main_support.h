@@ -55,11 +55,15 @@ POINT CaptionPoint(HWND window);
 class InputScript {
 public:
     InputScript& Then(std::function<void()> step);
+    // Waits, tick after tick, until ready() holds: the X server activates
+    // windows a while after the input that asked for it.
+    InputScript& When(std::function<bool()> ready);
     void Run(MainWindow& mainWindow);
 
 private:
     static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
-    std::deque<std::function<void()>> steps_;
+    // A step returns false to be run again at the next tick.
+    std::deque<std::function<bool()>> steps_;
     DWORD started_ = 0;
 };
 

@@ -101,8 +101,10 @@ FileHolder::FileHolder(const std::string& path, DWORD share, DWORD milliseconds)
         ADD_FAILURE() << "cannot start " << HoldFileExe();
         return;
     }
-    for (int waited = 0; !HeldByAnother(path); waited += 10) {
-        if (waited > 10000 || !holder_.Running()) {
+    // A loaded machine may take seconds to start a process under Wine.
+    const DWORD started = GetTickCount();
+    while (!HeldByAnother(path)) {
+        if (GetTickCount() - started > 30000 || !holder_.Running()) {
             ADD_FAILURE() << "hold_file did not take " << path << " (exit code " << holder_.ExitCode() << ")";
             return;
         }

@@ -43,6 +43,12 @@ unzip -q "$zip" -d "$work/stick"
 app=$work/stick/$name
 win=$(winepath -w "$app")
 
+# One program for every Windows PC: a 32-bit x86 one (machine 0x14c in the
+# PE header, which starts where the DOS header's last field points).
+pe=$(od -An -tu4 -j60 -N4 "$app/minamo.exe" | tr -d ' ')
+machine=$(od -An -tx2 -j$((pe + 4)) -N2 "$app/minamo.exe" | tr -d ' ')
+[ "$machine" = 014c ] || fail "minamo.exe is not a 32-bit x86 program (machine $machine)"
+
 # Texts. The characters that the README script turns into their code page
 # 932 forms are left out of the comparison.
 japanese_part() {

@@ -110,9 +110,7 @@ Result InstallFiles(const Folders& folders, const Options& options, const std::s
     if (options.confirm && !infoLinks.standard &&
         platform::AnsweredNo(NonStandardQuestion(Operation::kInstall)))
         return Result::kCancelled;
-    report.installed.clear();
-    report.missing.clear();
-    report.notRestored.clear();
+    report = InstallReport();
     const StringList files = FilesToInstall(infoLinks.links);
     if (!CreateFolderTree(folders.userData)) return Result::kNoUserDataFolder;
     if (!lock.Take(folders.userData)) return Result::kInstallFailed;

@@ -75,6 +75,10 @@ bool IsAbsolutePath(const std::string& path) {
     return (path.size() >= 3 && path[1] == ':' && path[2] == '\\') || path.rfind("\\\\", 0) == 0;
 }
 
+std::string BelowUnlessAbsolute(const std::string& folder, const std::string& path) {
+    return IsAbsolutePath(path) ? path : folder + path;
+}
+
 bool IsSpelled(const std::string& path) {
     return NextDelimiter(path, std::string(1, platform::kUnspelledChar).c_str()) == std::string::npos;
 }

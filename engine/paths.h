@@ -33,6 +33,9 @@ bool IsBareFileName(const std::string& name);
 // D:\eudc) or two backslashes (\\server\share). Anything else is taken below
 // the program's folder.
 bool IsAbsolutePath(const std::string& path);
+// path itself when it is absolute, else path below folder (which ends in a
+// backslash).
+std::string BelowUnlessAbsolute(const std::string& folder, const std::string& path);
 // Whether a path from the system was spelled in the ANSI code page: it
 // holds no platform::kUnspelledChar (a folder named with characters
 // Shift-JIS lacks that has no short name).

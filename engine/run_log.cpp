@@ -56,6 +56,5 @@ std::string RunLogLine(const RunRecord& run, const StringList& reports) {
 void AppendRunLog(const std::string& logFile, const std::string& programFolder, const RunRecord& run,
                   const StringList& reports) {
     if (logFile.empty() || !paths::IsSpelled(logFile)) return;
-    const std::string file = paths::IsAbsolutePath(logFile) ? logFile : programFolder + logFile;
-    platform::AppendToFile(file, RunLogLine(run, reports));
+    platform::AppendToFile(paths::BelowUnlessAbsolute(programFolder, logFile), RunLogLine(run, reports));
 }

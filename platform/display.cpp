@@ -2,6 +2,7 @@
 // functions looked up in the loaded user32.
 #include "platform/display.h"
 
+#include "platform/module_function.h"
 #include "platform/unique_handle.h"
 
 namespace platform {
@@ -11,9 +12,7 @@ namespace {
 // A user32 export, or nullptr where this Windows lacks it.
 template <class Fn>
 Fn User32Function(const char* name) {
-    HMODULE user32 = GetModuleHandleA("user32.dll");
-    return user32 ? reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(user32, name)))
-                  : nullptr;
+    return LoadedModuleFunction<Fn>("user32.dll", name);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "platform/files.h"
 
+#include "platform/module_function.h"
 #include "platform/system.h"
 
 namespace platform {
@@ -37,10 +38,7 @@ using MoveFileExFunction = BOOL(WINAPI*)(LPCSTR, LPCSTR, DWORD);
 // and an import of it would keep the program from starting there.
 MoveFileExFunction MoveFileExOfThisSystem() {
     if (!IsNtPlatform()) return nullptr;
-    HMODULE kernel = GetModuleHandleA("kernel32.dll");
-    if (!kernel) return nullptr;
-    return reinterpret_cast<MoveFileExFunction>(
-        reinterpret_cast<void*>(GetProcAddress(kernel, "MoveFileExA")));
+    return LoadedModuleFunction<MoveFileExFunction>("kernel32.dll", "MoveFileExA");
 }
 
 // No MOVEFILE_COPY_ALLOWED: a copy and delete in place of a rename could

@@ -1,6 +1,8 @@
 // The real boxes and EUDC switch, and the slot a test can fill.
 #include "platform/interaction.h"
 
+#include "platform/module_function.h"
+
 namespace platform {
 
 const char* const kBoxCaption = "ミナモ";
@@ -21,10 +23,7 @@ public:
                            MB_YESNO | MB_ICONWARNING);
     }
     BOOL EnableEudc(BOOL enable) override {
-        HMODULE gdi = GetModuleHandleA("gdi32.dll");
-        auto fn = gdi ? reinterpret_cast<EnableEudcFn>(
-                            reinterpret_cast<void*>(GetProcAddress(gdi, "EnableEUDC")))
-                      : nullptr;
+        auto fn = LoadedModuleFunction<EnableEudcFn>("gdi32.dll", "EnableEUDC");
         return fn ? fn(enable) : FALSE;
     }
 };

@@ -54,12 +54,6 @@ std::vector<TextValue> TextValues(HKEY key) {
     return values;
 }
 
-std::vector<std::string> ValueNames(HKEY key) {
-    std::vector<std::string> names;
-    for (TextValue& value : TextValues(key)) names.push_back(std::move(value.name));
-    return names;
-}
-
 TextRead ReadText(HKEY key, const std::string& name, std::string& text) {
     text.clear();
     if (!key) return TextRead::kFailed;

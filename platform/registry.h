@@ -21,9 +21,6 @@ UniqueKey OpenKey(HKEY root, const char* path, REGSAM access);
 // it can be neither opened nor made.
 UniqueKey CreateKey(HKEY root, const char* path, REGSAM access);
 
-// Value names in enumeration order, names of any length; empty for no key.
-std::vector<std::string> ValueNames(HKEY key);
-
 // One value of a key as enumerated.
 struct TextValue {
     std::string name;
@@ -31,8 +28,8 @@ struct TextValue {
     std::string text;  // when isText, up to the first NUL; else empty
 };
 // Every value in enumeration order, names of any length, each with its
-// text: one RegEnumValueA a value, where ValueNames and ReadText take
-// three calls (each asks the registry server). Empty for no key; a value
+// text: one RegEnumValueA a value, where a name and ReadText take three
+// calls (each asks the registry server). Empty for no key; a value
 // that cannot be read ends the list.
 std::vector<TextValue> TextValues(HKEY key);
 

@@ -3,6 +3,7 @@
 // program from starting on NT 4.0 and Windows 98.
 #include "platform/shell_folder.h"
 
+#include "platform/module_function.h"
 #include "platform/spelled_path.h"
 #include "platform/system.h"
 
@@ -15,8 +16,8 @@ namespace {
 template <typename Fn>
 Fn Shell32Function(const char* name) {
     HMODULE shell = GetModuleHandleA("shell32.dll");
-    if (!shell) shell = LoadLibraryA("shell32.dll");
-    return shell ? reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(shell, name))) : nullptr;
+    if (!shell) shell = LoadLibraryA("shell32.dll");  // a KnownDLL: never one beside the program
+    return ModuleFunction<Fn>(shell, name);
 }
 
 using GetFolderPathW = HRESULT(WINAPI*)(HWND, int, HANDLE, DWORD, LPWSTR);

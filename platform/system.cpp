@@ -2,6 +2,7 @@
 #include "platform/system.h"
 
 #include "platform/command_line_split.h"
+#include "platform/module_function.h"
 #include "platform/spelled_path.h"
 #include "platform/system_dlls.h"
 #include "platform/unique_handle.h"
@@ -38,9 +39,13 @@ DWORD CurrentProcessId() { return GetCurrentProcessId(); }
 void Pause(DWORD milliseconds) { Sleep(milliseconds); }
 
 bool IsNtPlatform() {
-    OSVERSIONINFOA info;
-    ReadOsVersion(info);
-    return info.dwPlatformId == VER_PLATFORM_WIN32_NT;
+    // Asked once: every move and path of an install asks again.
+    static const bool nt = [] {
+        OSVERSIONINFOA info;
+        ReadOsVersion(info);
+        return info.dwPlatformId == VER_PLATFORM_WIN32_NT;
+    }();
+    return nt;
 }
 
 std::string ExecutablePath() {
@@ -115,18 +120,15 @@ bool IsThemeActive() {
     const UniqueModule theme(LoadSystemLibrary("uxtheme.dll"));
     if (!theme) return false;
     using Fn = BOOL(WINAPI*)();
-    auto fn = reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(theme.get(), "IsThemeActive")));
+    auto fn = ModuleFunction<Fn>(theme.get(), "IsThemeActive");
     return fn && fn();
 }
 
 bool InitCommonControlsAtRunTime(DWORD classes) {
     // Loaded under the manifest's activation context: version 6. Kept
     // loaded, since the windows use its classes until the process ends.
-    HMODULE controls = LoadCommonControls();
-    if (!controls) return false;
     using Fn = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
-    auto fn = reinterpret_cast<Fn>(
-        reinterpret_cast<void*>(GetProcAddress(controls, "InitCommonControlsEx")));
+    auto fn = ModuleFunction<Fn>(LoadCommonControls(), "InitCommonControlsEx");
     INITCOMMONCONTROLSEX icc = {};
     icc.dwSize = sizeof icc;
     icc.dwICC = classes;

@@ -13,18 +13,15 @@
 
 #include "platform/system_dlls.h"
 
+#include "platform/module_function.h"
+
 namespace platform {
 
 namespace {
 
-FARPROC KernelFunction(const char* name) {
-    HMODULE kernel = GetModuleHandleA("kernel32.dll");
-    return kernel ? GetProcAddress(kernel, name) : nullptr;
-}
-
 template <typename Fn>
-Fn KernelFunctionAs(const char* name) {
-    return reinterpret_cast<Fn>(reinterpret_cast<void*>(KernelFunction(name)));
+Fn KernelFunction(const char* name) {
+    return LoadedModuleFunction<Fn>("kernel32.dll", name);
 }
 
 // Whether the process's activation context (the manifest's dependency on
@@ -32,7 +29,7 @@ Fn KernelFunctionAs(const char* name) {
 // every folder of the search, the program's own included.
 bool RedirectedBySideBySide(const char* name) {
     using FindFn = BOOL(WINAPI*)(DWORD, const GUID*, ULONG, LPCSTR, PACTCTX_SECTION_KEYED_DATA);
-    auto find = KernelFunctionAs<FindFn>("FindActCtxSectionStringA");  // Windows XP
+    auto find = KernelFunction<FindFn>("FindActCtxSectionStringA");  // Windows XP
     if (!find) return false;
     ACTCTX_SECTION_KEYED_DATA data = {};
     data.cbSize = sizeof data;
@@ -44,7 +41,7 @@ bool RedirectedBySideBySide(const char* name) {
 bool RestrictDllSearchToSystemFolder() {
     // Windows 8, and 7 or Vista with the update that brought it.
     using SetDirectoriesFn = BOOL(WINAPI*)(DWORD);
-    auto set = KernelFunctionAs<SetDirectoriesFn>("SetDefaultDllDirectories");
+    auto set = KernelFunction<SetDirectoriesFn>("SetDefaultDllDirectories");
     const DWORD kSearchSystem32 = 0x00000800;  // LOAD_LIBRARY_SEARCH_SYSTEM32
     return set && set(kSearchSystem32);
 }

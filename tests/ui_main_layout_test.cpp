@@ -87,7 +87,7 @@ TEST_F(MainWindowTest, ControlsSitWhereLaidOutWithTheirCaptions) {
         HWND control;
         const char* caption;  // UTF-8; nullptr: not checked
         RECT rect;            // left, top, right, bottom in the client area
-        bool grows;
+        bool grows = false;  // a caption that may widen or heighten it
     } controls[] = {
         {f.introduction,
          u8"ミナモは、Windowsの外字環境を別のPCにインストールするツールです。",

@@ -22,11 +22,8 @@ void SetEudcLink(const std::string& name, const std::string& path) {
 std::vector<std::pair<std::string, std::string>> EudcLinks() {
     std::vector<std::pair<std::string, std::string>> links;
     const platform::UniqueKey key = platform::OpenKey(HKEY_CURRENT_USER, "EUDC\\932", KEY_READ);
-    for (const std::string& name : platform::ValueNames(key.get())) {
-        std::string data;
-        platform::ReadText(key.get(), name, data);
-        links.emplace_back(name, data);
-    }
+    for (const platform::TextValue& value : platform::TextValues(key.get()))
+        links.emplace_back(value.name, value.text);
     std::sort(links.begin(), links.end());
     return links;
 }

@@ -5,6 +5,7 @@
 
 #include <windowsx.h>
 
+#include "ui/client_size.h"
 #include "ui/visible_colour.h"
 
 namespace {
@@ -91,11 +92,7 @@ LRESULT CellGrid::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 // --- Geometry ---------------------------------------------------------------
 
-SIZE CellGrid::ClientSize() const {
-    RECT client{};
-    GetClientRect(Handle(), &client);
-    return SIZE{client.right, client.bottom};
-}
+SIZE CellGrid::ClientSize() const { return ui::ClientSize(Handle()); }
 
 int CellGrid::FullyVisibleRows() const {
     int space = ClientSize().cy - (rowHeight_ + kLine);

@@ -117,8 +117,8 @@ void CodeTableWindow::FillControls() {
     if (run_.folders.MajorVersion() >= 5)
         SendMessageA(numberingBox, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(texts::kCodeSystemUnicode));
     SendMessageA(numberingBox, CB_SETCURSEL, 0, 0);
-    grid->SetRowCount(numbering::kSjisRows + 1);
-    grid->SetColWidth(0, Scale()(kFirstColWidth));
+    // The grid has the Shift-JIS rows and its scaled widths from its
+    // creation on (CreateControls, ApplyScale).
     int rowIndex = 0;
     for (unsigned lead = numbering::kFirstLead; lead <= numbering::kLastLead; ++lead)
         for (unsigned trail = numbering::kFirstTrail; trail <= 0xF0; trail += 16)

@@ -4,7 +4,7 @@
 #include "engine/command_line.h"
 #include "engine/eudc_switch.h"
 #include "engine/help.h"
-#include "engine/install.h"
+#include "engine/install/install.h"
 #include "engine/run_log.h"
 #include "engine/texts.h"
 #include "platform/interaction.h"

@@ -1,6 +1,6 @@
 #include "engine/acquire.h"
 
-#include "engine/copy_list.h"
+#include "engine/install/copy_list.h"
 #include "engine/folder_tree.h"
 #include "engine/info_file.h"
 #include "engine/operation_texts.h"

@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "engine/acquire.h"
-#include "engine/install.h"
+#include "engine/install/install.h"
 #include "engine/paths.h"
 #include "engine/run_parameters.h"
 #include "engine/texts.h"

@@ -7,7 +7,7 @@
 
 #include <map>
 
-#include "engine/journal.h"
+#include "engine/install/journal.h"
 #include "tests/support/test_support.h"
 #include "tests/support/utf8.h"
 

@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "engine/install.h"
-#include "engine/journal.h"
+#include "engine/install/install.h"
+#include "engine/install/journal.h"
 #include "engine/run_parameters.h"
 #include "engine/texts.h"
 #include "tests/support/test_support.h"

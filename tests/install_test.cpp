@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <memory>
 
-#include "engine/install.h"
+#include "engine/install/install.h"
 #include "engine/run_parameters.h"
 #include "engine/texts.h"
 #include "tests/support/test_support.h"

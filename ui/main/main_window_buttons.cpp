@@ -3,7 +3,7 @@
 // code table docked below while the main window is dragged.
 #include "engine/acquire.h"
 #include "engine/help.h"
-#include "engine/install.h"
+#include "engine/install/install.h"
 #include "engine/paths.h"
 #include "engine/texts.h"
 #include "platform/platform.h"

@@ -1,6 +1,6 @@
-#include "engine/recovery.h"
+#include "engine/install/recovery.h"
 
-#include "engine/staging.h"
+#include "engine/install/staging.h"
 #include "engine/texts.h"
 #include "platform/files.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/journal.h"
+#include "engine/install/journal.h"
 
 // What a journal's names are relative to.
 struct StagingPlaces {

@@ -1,8 +1,8 @@
-#include "engine/staging.h"
+#include "engine/install/staging.h"
 
-#include "engine/journal.h"
+#include "engine/install/journal.h"
 #include "engine/paths.h"
-#include "engine/recovery.h"
+#include "engine/install/recovery.h"
 #include "engine/texts.h"
 #include "platform/files.h"
 #include "platform/shell.h"

@@ -1,4 +1,4 @@
-#include "engine/copy_list.h"
+#include "engine/install/copy_list.h"
 
 #include "platform/files.h"
 #include "platform/text.h"

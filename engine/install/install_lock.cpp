@@ -1,4 +1,4 @@
-#include "engine/install_lock.h"
+#include "engine/install/install_lock.h"
 
 #include "platform/files.h"
 #include "platform/system.h"

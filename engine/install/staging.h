@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/copy_list.h"
+#include "engine/install/copy_list.h"
 
 // Each install stages its files in a folder of its own inside the user data
 // folder, named with this prefix, the process id and a number: a leftover

@@ -1,4 +1,4 @@
-#include "engine/journal.h"
+#include "engine/install/journal.h"
 
 #include <cstdio>
 

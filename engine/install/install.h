@@ -6,7 +6,7 @@
 
 #include "engine/folders.h"
 #include "engine/font_links.h"
-#include "engine/install_lock.h"
+#include "engine/install/install_lock.h"
 #include "engine/notifier.h"
 #include "engine/options.h"
 #include "engine/result.h"

@@ -10,7 +10,6 @@
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     // Before anything loads a DLL: the program's folder may be a share.
     platform::RestrictDllSearchToSystemFolder();
-    platform::UseDoublePrecision();
     const std::string executable = platform::ExecutablePath();
     return RunMinamo(executable, ProgramArguments(paths::FolderPart(executable)), RunWindowMode);
 }

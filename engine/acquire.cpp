@@ -1,44 +1,42 @@
 #include "engine/acquire.h"
 
-#include "engine/install/copy_list.h"
+#include <unordered_map>
+#include <unordered_set>
+
 #include "engine/folder_tree.h"
 #include "engine/info_file.h"
+#include "engine/install/copy_list.h"
+#include "engine/install/work_names.h"
 #include "engine/operation_texts.h"
 #include "engine/paths.h"
 #include "engine/texts.h"
 #include "platform/files.h"
 #include "platform/interaction.h"
 #include "platform/shell.h"
+#include "platform/text.h"
 
 namespace {
 
-// The name a linked file gets in the target folder: its own, unless a file
-// of another folder took it (C:\a\EUDC.TTE and C:\b\EUDC.TTE for two
-// faces); then the first of EUDC-2.TTE, EUDC-3.TTE, ... that is free
-// together with its companion.
-std::string FreeName(const CopyList& copy, const std::string& folder, const std::string& wanted) {
-    const std::string extension = paths::ExtensionOf(wanted);
-    const std::string stem = wanted.substr(0, wanted.size() - extension.size());
-    for (int n = 1;; ++n) {
-        const std::string name = n == 1 ? wanted : stem + "-" + std::to_string(n) + extension;
-        const std::string companion = paths::ChangeExtension(name, info_file::kCompanionExtension);
-        if (!copy.HoldsDestination(folder + name) && !copy.HoldsDestination(folder + companion)) return name;
-    }
+// Where Windows reads a link that names no full path from: its fonts folder
+// on the NT family, the Windows folder itself on 98 and Me.
+std::string FontsFolder(const Folders& folders) {
+    return folders.IsNtFamily() ? folders.windows + "fonts\\" : folders.windows;
 }
 
-// The name under which a source already in the copy arrives.
-std::string ArrivingName(const CopyList& copy, const std::string& source) {
-    for (const CopyList::Item& item : copy.Items())
-        if (item.source.find(source) != std::string::npos) return paths::FileNamePart(item.destination);
-    return paths::FileNamePart(source);
-}
-
-// The file a link names on this machine: a bare default name is the
-// Windows folder's (its fonts folder on the NT family).
+// The file a link names on this machine, as a full path. A bare name (or
+// any path that is not absolute) lies in the fonts folder, never in the
+// directory the program happened to start in. A device keeps the path it
+// was given: the system would make it "\\.\\CON".
 std::string SourceOf(const std::string& file, const Folders& folders) {
-    if (paths::UpperAscii(file) != info_file::kDefaultFontFile) return file;
-    const std::string folder = folders.IsNtFamily() ? folders.windows + "fonts\\" : folders.windows;
-    return folder + info_file::kDefaultFontFile;
+    const std::string path = paths::IsAbsolutePath(file) ? file : FontsFolder(folders) + file;
+    return paths::IsDeviceName(paths::FileNamePart(path)) ? path : platform::FullPath(path);
+}
+
+// Whether a file's name can be an EUDC font file of the set: not a device,
+// which exists in every folder, nor a name the install keeps for itself.
+bool IsFontFileName(const std::string& path) {
+    const std::string name = paths::FileNamePart(path);
+    return !paths::IsDeviceName(name) && !work_names::IsWorkName(name);
 }
 
 // The copy of one acquire into a folder, and what EUDC.INI will say.
@@ -51,26 +49,28 @@ public:
         : folder_(folder), lookForOverwrites_(lookForOverwrites), report_(report) {}
 
     // Puts a link's file, and its companion when asked, into the copy
-    // under a free name.
-    void TakeLink(const FontLink& link, const Folders& folders, bool companions) {
+    // under a name of its own in the target.
+    void AddLink(const FontLink& link, const Folders& folders, bool companions) {
         if (link.file.empty()) {
             // A link without a path is a file that cannot be found.
             report_.missing.push_back(texts::Format(texts::kEmptyLinkLine, {link.face}));
             written_.push_back({link.face, link.file});
             return;
         }
-        if (copy_.SourcesContain(link.file)) {
-            written_.push_back({link.face, ArrivingName(copy_, link.file)});
+        const std::string source = SourceOf(link.file, folders);
+        if (const CopyList::Item* item = copy_.FindSource(source)) {
+            written_.push_back({link.face, paths::FileNamePart(item->destination)});
             return;
         }
-        const std::string source = SourceOf(link.file, folders);
-        const std::string name = FreeName(copy_, folder_, paths::FileNamePart(source));
+        // A source seen before is missing: it keeps its name, and is
+        // reported again for this link.
+        const std::string name = NameOf(source);
         written_.push_back({link.face, name});
-        Take(source, name);
+        AddFile(source, name);
         if (!companions) return;
         const std::string companion = paths::ChangeExtension(source, info_file::kCompanionExtension);
-        if (!copy_.SourcesContain(companion))
-            Take(companion, paths::ChangeExtension(name, info_file::kCompanionExtension));
+        if (!copy_.FindSource(companion))
+            AddFile(companion, paths::ChangeExtension(name, info_file::kCompanionExtension));
     }
 
     const CopyList& Copy() const { return copy_; }
@@ -80,10 +80,35 @@ public:
     const FontLinks& Written() const { return written_; }
 
 private:
+    // The name a linked file gets in the target folder: its own, unless a
+    // file of another folder has it (C:\\a\\EUDC.TTE and C:\\b\\EUDC.TTE for
+    // two faces); then the first of EUDC-2.TTE, EUDC-3.TTE, ... that is free
+    // together with its companion. A name stays given to its source even
+    // when the file is missing, so that no other face is linked to it.
+    std::string NameOf(const std::string& source) {
+        const std::string key = platform::UpperCaseText(source);
+        const auto given = nameOfSource_.find(key);
+        if (given != nameOfSource_.end()) return given->second;
+        const std::string wanted = paths::FileNamePart(source);
+        const std::string extension = paths::ExtensionOf(wanted);
+        const std::string stem = wanted.substr(0, wanted.size() - extension.size());
+        for (int n = 1;; ++n) {
+            const std::string name = n == 1 ? wanted : stem + "-" + std::to_string(n) + extension;
+            const std::string upper = platform::UpperCaseText(name);
+            const std::string upperCompanion =
+                platform::UpperCaseText(paths::ChangeExtension(name, info_file::kCompanionExtension));
+            if (takenNames_.count(upper) || takenNames_.count(upperCompanion)) continue;
+            takenNames_.insert(upper);
+            takenNames_.insert(upperCompanion);
+            nameOfSource_.emplace(key, name);
+            return name;
+        }
+    }
+
     // Puts one existing file into the copy under a name, or reports it
     // missing.
-    void Take(const std::string& path, const std::string& name) {
-        if (!platform::FileExists(path)) {
+    void AddFile(const std::string& path, const std::string& name) {
+        if (!IsFontFileName(path) || !platform::FileExists(path)) {
             report_.missing.push_back(path + texts::kNotFoundLine);
             return;
         }
@@ -97,21 +122,30 @@ private:
     bool lookForOverwrites_;
     AcquireReport& report_;
     CopyList copy_;
+    // In capitals, as the file system compares names.
+    std::unordered_set<std::string> takenNames_;
+    std::unordered_map<std::string, std::string> nameOfSource_;
     FontLinks written_;
     bool overwrites_ = false;
 };
 
 Result AcquireFiles(const Folders& folders, const Options& options, const std::string& folder,
                     const FontLinkTable& links, AcquireReport& report) {
-    if (options.confirm && !links.standard && platform::AnsweredNo(NonStandardQuestion(Operation::kAcquire)))
+    if (options.Asks() && !links.standard && platform::AnsweredNo(NonStandardQuestion(Operation::kAcquire)))
         return Result::kCancelled;
     report = AcquireReport();
-    const bool askOverwrite = options.confirm && !options.silent;
-    AcquireCopy copy(folder, askOverwrite, report);
-    for (const FontLink& link : links.links) copy.TakeLink(link, folders, options.copyCompanions);
+    AcquireCopy copy(folder, options.Asks(), report);
+    for (const FontLink& link : links.links) {
+        // A face that EUDC.INI cannot hold would break the file for the
+        // links after it.
+        if (CanHoldFace(link.face))
+            copy.AddLink(link, folders, options.copyCompanions);
+        else
+            report.missing.push_back(texts::Format(texts::kFaceNotAcquired, {link.face}));
+    }
     if (copy.Copy().Empty()) return Result::kNoEudcOnThisMachine;
 
-    if (askOverwrite && copy.Overwrites() && platform::AnsweredNo(texts::kOverwriteQuestion))
+    if (options.Asks() && copy.Overwrites() && platform::AnsweredNo(texts::kOverwriteQuestion))
         return Result::kCancelled;
     // A copy of one file into a missing folder would create a file of the
     // folder's name: make the folder first.

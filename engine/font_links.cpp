@@ -1,6 +1,7 @@
 #include "engine/font_links.h"
 
 #include "engine/info_file.h"
+#include "engine/install/work_names.h"
 #include "engine/paths.h"
 #include "engine/texts.h"
 #include "platform/files.h"
@@ -31,6 +32,10 @@ const FontLink* LinkOf(const FontLinks& links, const std::string& face) {
 
 }  // namespace
 
+bool IsInstallableName(const std::string& name) {
+    return paths::IsBareFileName(name) && !paths::IsDeviceName(name) && !work_names::IsWorkName(name);
+}
+
 bool IsStandardEudcFile(const std::string& path) {
     return paths::UpperAscii(paths::ExtensionOf(path)) == ".TTE";
 }
@@ -40,8 +45,9 @@ FontLinkTable ReadFontLinks(const std::string& windowsFolder) {
     const platform::UniqueKey key = platform::OpenKey(HKEY_CURRENT_USER, kLinkKey, KEY_ALL_ACCESS);
     // Names and data in one call a value: the table is read at every start.
     for (const platform::TextValue& value : platform::TextValues(key.get())) {
-        // A value whose data is not text is no link: skip it.
-        if (!value.isText) continue;
+        // A value whose data is not text is no link, nor is the key's
+        // unnamed default value: skip them.
+        if (!value.isText || value.name.empty()) continue;
         const std::string file = ExpandSystemRoot(value.text, windowsFolder);
         if (!IsStandardEudcFile(file)) table.standard = false;
         table.links.push_back({value.name, file});
@@ -57,7 +63,7 @@ Result WriteFontLinks(const FontLinks& links, const Folders& folders, FontLinkTa
         const platform::UniqueKey key = platform::CreateKey(HKEY_CURRENT_USER, kLinkKey, KEY_ALL_ACCESS);
         for (const FontLink& link : links) {
             // A link to a file that is not there would break the face.
-            if (!paths::IsBareFileName(link.file) || !platform::FileExists(folders.userData + link.file)) {
+            if (!IsInstallableName(link.file) || !platform::FileExists(folders.userData + link.file)) {
                 unlinked.push_back(texts::Format(texts::kLinkSkipped, {link.face, link.file}));
                 continue;
             }

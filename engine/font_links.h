@@ -30,9 +30,14 @@ struct FontLinkTable {
 // A standard EUDC font file: the extension .TTE, in any letter case.
 bool IsStandardEudcFile(const std::string& path);
 
+// Whether an EUDC.INI file name can be installed into the user data folder
+// and linked: a bare name (nothing outside the two folders), no device, and
+// none of the names the install keeps for itself.
+bool IsInstallableName(const std::string& name);
+
 // The registry's table; "%SystemRoot%\" (the first, any case) stands for
-// windowsFolder. A value whose data is not text is no link; a missing key
-// is an empty table.
+// windowsFolder. A value whose data is not text is no link, nor is the
+// unnamed default value; a missing key is an empty table.
 FontLinkTable ReadFontLinks(const std::string& windowsFolder);
 
 // Writes links (of an EUDC.INI) into the registry, each pointing into the

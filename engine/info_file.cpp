@@ -83,6 +83,15 @@ StringList LinkableFaces(const StringList& keys) {
 
 }  // namespace
 
+bool CanHoldFace(const std::string& face) {
+    if (face.empty() || face[0] == '[' || face[0] == ';') return false;
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    if (blank(face.front()) || blank(face.back())) return false;
+    // No second byte of a two-byte character is below 0x40: these bytes
+    // are always characters of their own.
+    return face.find_first_of("=\r\n") == std::string::npos;
+}
+
 bool HoldsEudcData(const std::string& folder) {
     return platform::FileExists(folder + info_file::kFileName) ||
            platform::FileExists(folder + info_file::kDefaultFontFile);

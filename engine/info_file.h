@@ -35,6 +35,12 @@ constexpr const char* kPGothicJapanese = "ＭＳ Ｐゴシック";
 constexpr const char* kCompanionExtension = ".euf";
 }  // namespace info_file
 
+// Whether EUDC.INI can hold face as a key that reads back as itself: not
+// empty, not opening with "[" (a section) or ";" (a comment), without "="
+// or a line break, and without blanks at either end (the profile reader
+// trims them).
+bool CanHoldFace(const std::string& face);
+
 // Whether folder holds EUDC data to install: an EUDC.INI, or at least an
 // EUDC.TTE for which a default one can be written.
 bool HoldsEudcData(const std::string& folder);

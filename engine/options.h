@@ -20,4 +20,8 @@ struct Options {
     bool confirm = true;          // ask before overwriting or replacing; /f and /s clear it
     bool silent = false;          // /s, Silet: show no messages
     std::string logFile;          // /log:, LogFile: the run log; empty: none
+
+    // Whether the operations may ask their questions: not when told not to
+    // (/f), nor in a silent run, whose questions nobody would answer.
+    bool Asks() const { return confirm && !silent; }
 };

@@ -69,8 +69,20 @@ bool IsBareFileName(const std::string& name) {
     return LastDelimiter(name, "\\/:") == std::string::npos;
 }
 
-// ':' and '\\' are never the second byte of a two-byte character, so the
-// first bytes can be read as they are.
+bool IsDeviceName(const std::string& fileName) {
+    // The device is the name up to its first dot, blanks at its end ignored.
+    std::string stem = UpperAscii(fileName.substr(0, fileName.find('.')));
+    while (!stem.empty() && stem.back() == ' ') stem.pop_back();
+    static const char* const kDevices[] = {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$", "CLOCK$"};
+    for (const char* device : kDevices)
+        if (stem == device) return true;
+    const bool numbered = stem.size() == 4 && stem[3] >= '0' && stem[3] <= '9';
+    return numbered && (stem.compare(0, 3, "COM") == 0 || stem.compare(0, 3, "LPT") == 0);
+}
+
+// The first byte always starts a character, and no second byte of a
+// two-byte character is below 0x40: a colon at [1] makes [0] and [2]
+// characters of their own, and a backslash at [0] makes [1] one.
 bool IsAbsolutePath(const std::string& path) {
     return (path.size() >= 3 && path[1] == ':' && path[2] == '\\') || path.rfind("\\\\", 0) == 0;
 }

@@ -29,6 +29,10 @@ std::string ChangeExtension(const std::string& path, const std::string& ext);
 std::string UpperAscii(const std::string& s);
 // A bare file name: no "\", "/" or ":", not empty, not "." or "..".
 bool IsBareFileName(const std::string& name);
+// A name Windows keeps for a device (CON, PRN, AUX, NUL, COM0-COM9,
+// LPT0-LPT9, CONIN$, CONOUT$, CLOCK$), with any extension or trailing
+// blanks and dots: such a "file" exists in every folder and is no font.
+bool IsDeviceName(const std::string& fileName);
 // A path that names its folder by itself: a drive and a backslash (D:\,
 // D:\eudc) or two backslashes (\\server\share). Anything else is taken below
 // the program's folder.

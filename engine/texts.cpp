@@ -76,6 +76,11 @@ const char* const kInstallBusy =
     "ほかの外字のインストールが実行中のため、インストールできませんでした。\r\n"
     "しばらくしてからもう一度実行してください。";
 const char* const kNotRestoredLine = "%s を元に戻せませんでした。元のファイルは %s にあります。";
+const char* const kSetAsideLine =
+    "作業フォルダ %s は、記録が読めないか中身と合わないため、何も消さずに %s に残しました。";
+const char* const kFolderTooLong = "ユーザーフォルダ %s のパスが長すぎるため、外字ファイルを置けません。";
+const char* const kFaceNotAcquired =
+    "%s のリンクは、EUDC.INI に書けない名前のため取得しませんでした。";
 
 std::string CrLines(const std::vector<std::string>& lines) {
     std::string text;

@@ -48,6 +48,9 @@ extern const char* const kEmptyLinkLine;  // %s face
 extern const char* const kFolderUnspelled;  // %s folder, "?" for what Shift-JIS lacks
 extern const char* const kInstallBusy;
 extern const char* const kNotRestoredLine;  // %s installed file, %s its saved copy
+extern const char* const kSetAsideLine;     // %s staging folder, %s where it was kept
+extern const char* const kFolderTooLong;    // %s the user data folder
+extern const char* const kFaceNotAcquired;  // %s face
 
 // Each line after a CR of its own, as the engine's reports are joined.
 std::string CrLines(const std::vector<std::string>& lines);

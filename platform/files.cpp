@@ -64,12 +64,7 @@ bool DeleteOneFile(const std::string& path) {
     return DeleteFileA(path.c_str()) != FALSE;
 }
 
-bool RemoveFolderWithFiles(const std::string& folder) {
-    for (const FolderEntry& e : ListFolder(folder + "*")) {
-        if (!(e.attributes & FILE_ATTRIBUTE_DIRECTORY)) DeleteOneFile(folder + e.name);
-    }
-    return RemoveDirectoryA(folder.c_str()) != FALSE;
-}
+bool RemoveEmptyFolder(const std::string& folder) { return RemoveDirectoryA(folder.c_str()) != FALSE; }
 
 std::vector<FolderEntry> ListFolder(const std::string& pattern) {
     std::vector<FolderEntry> entries;
@@ -107,6 +102,33 @@ bool AppendToFile(const std::string& path, const std::string& bytes) {
     DWORD written = 0;
     return WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
            written == bytes.size();
+}
+
+namespace {
+// A path from one of the A functions that fill a buffer, grown until the
+// path fits; empty when the call failed.
+template <typename Get>
+std::string PathFrom(Get get) {
+    std::string path(MAX_PATH, '\0');
+    for (;;) {
+        const DWORD n = get(&path[0], static_cast<DWORD>(path.size()));
+        if (n == 0) return std::string();
+        if (n < path.size()) return path.substr(0, n);
+        path.resize(n);  // n counts the closing NUL here
+    }
+}
+}  // namespace
+
+std::string FullPath(const std::string& path) {
+    const std::string full =
+        PathFrom([&](char* buffer, DWORD size) { return GetFullPathNameA(path.c_str(), size, buffer, nullptr); });
+    return full.empty() ? path : full;
+}
+
+std::string ShortPath(const std::string& path) {
+    const std::string shortPath =
+        PathFrom([&](char* buffer, DWORD size) { return GetShortPathNameA(path.c_str(), buffer, size); });
+    return shortPath.empty() ? path : shortPath;
 }
 
 bool LastWriteLocalTime(const std::string& path, SYSTEMTIME& time) {

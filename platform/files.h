@@ -32,9 +32,8 @@ bool DeleteOneFile(const std::string& path);
 // for appending and shared, so that many machines can append to one file
 // on a share; false when the bytes were not written whole.
 bool AppendToFile(const std::string& path, const std::string& bytes);
-// Removes a folder (its path ending in a backslash) with the files inside
-// it (not recursive into folders); false when the folder stays.
-bool RemoveFolderWithFiles(const std::string& folder);
+// Removes an empty folder; false when it stays.
+bool RemoveEmptyFolder(const std::string& folder);
 
 struct FolderEntry {
     std::string name;
@@ -43,6 +42,13 @@ struct FolderEntry {
 // FindFirstFileA/FindNextFileA over a pattern such as "C:\x\*"; empty when
 // nothing matches or the folder cannot be read.
 std::vector<FolderEntry> ListFolder(const std::string& pattern);
+
+// The path made whole (GetFullPathNameA): "." and ".." resolved, a slash
+// read as a backslash. The path as given when the system cannot.
+std::string FullPath(const std::string& path);
+// The short (8.3) form of an existing path (GetShortPathNameA); the path as
+// given when there is none, or when the volume makes no short names.
+std::string ShortPath(const std::string& path);
 
 // The last-write time as local calendar time; false when the file cannot be
 // opened or the time not converted.

@@ -13,7 +13,6 @@
 
 #include "platform/display.h"
 #include "platform/files.h"
-#include "platform/floating_point.h"
 #include "platform/fonts.h"
 #include "platform/interaction.h"
 #include "platform/profile.h"

@@ -3,7 +3,14 @@
 
 #include <windows.h>
 
+#include <cstring>
+
 namespace platform {
+
+namespace {
+// Far beyond any EUDC.INI: the reader gives up growing there.
+constexpr size_t kLongestKeyList = 64 * 1024 * 1024;
+}  // namespace
 
 std::string ReadProfileString(const std::string& file, const char* section,
                               const std::string& key, const std::string& fallback) {
@@ -14,15 +21,23 @@ std::string ReadProfileString(const std::string& file, const char* section,
 }
 
 std::vector<std::string> ReadProfileKeys(const std::string& file, const char* section) {
+    // A list that does not fit comes back cut, its length the buffer's less
+    // two: the buffer grows until the whole list fits, however many keys
+    // or however long a face name (up to 16,383 characters) the file holds.
     std::vector<char> buffer(16384);
-    DWORD n = GetPrivateProfileStringA(section, nullptr, "", buffer.data(),
-                                       static_cast<DWORD>(buffer.size()), file.c_str());
+    DWORD n = 0;
+    for (;;) {
+        n = GetPrivateProfileStringA(section, nullptr, "", buffer.data(), static_cast<DWORD>(buffer.size()),
+                                     file.c_str());
+        if (n + 2 < buffer.size() || buffer.size() >= kLongestKeyList) break;
+        buffer.resize(buffer.size() * 4);
+    }
+    // An empty name ("=FILE") is no key, and the keys after it still count.
     std::vector<std::string> keys;
     for (DWORD i = 0; i < n;) {
-        std::string key(&buffer[i]);
-        if (key.empty()) break;
+        std::string key(&buffer[i], strnlen(&buffer[i], n - i));
         i += static_cast<DWORD>(key.size()) + 1;
-        keys.push_back(key);
+        if (!key.empty()) keys.push_back(key);
     }
     return keys;
 }

@@ -16,7 +16,8 @@ namespace platform {
 // bytes of a value are read.
 std::string ReadProfileString(const std::string& file, const char* section,
                               const std::string& key, const std::string& fallback);
-// The key names of a section in file order (a 16384-byte list buffer).
+// The key names of a section in file order, all of them, however long the
+// list; an empty key name is left out.
 std::vector<std::string> ReadProfileKeys(const std::string& file, const char* section);
 // False when the platform refused the write.
 bool WriteProfileString(const std::string& file, const char* section,

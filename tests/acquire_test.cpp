@@ -83,7 +83,8 @@ TEST_F(Acquire, ResultCodes) {
         {"silent overwrites without asking", {{"A", "%S\\EUDC.TTE"}}, true, true, true, {}, true, 0, 0, nullptr},
         {"/f asks nothing", {{"A", "%S\\P.TTE"}, {"B", "%S\\x.FON"}}, false, false, true, {}, true, 0, 0, nullptr},
         {"no overwrite, no question", {{"A", "%S\\EUDC.TTE"}}, true, false, true, {}, false, 0, 0, nullptr},
-        {"non-standard declined", {{"A", "%S\\P.TTE"}, {"B", "%S\\x.FON"}}, true, true, true, {IDNO}, false, 6, 1, texts::kAcquireCancelled},
+        {"non-standard declined", {{"A", "%S\\P.TTE"}, {"B", "%S\\x.FON"}}, true, false, true, {IDNO}, false, 6, 1, texts::kAcquireCancelled},
+        {"silent asks nothing", {{"A", "%S\\P.TTE"}, {"B", "%S\\x.FON"}}, true, true, true, {IDNO}, true, 0, 0, nullptr},
     };
     for (const auto& c : cases) {
         ClearEudcKey();
@@ -121,8 +122,9 @@ TEST_F(Acquire, ResultCodes) {
 }
 
 TEST_F(Acquire, SourcesAreTakenOnce) {
-    // Two faces on one file, a bare default name after its full path, and a
-    // companion shared with a linked file.
+    // Two faces on one file, a bare default name (the fonts folder's file,
+    // not the one of that name already taken), and a companion shared with
+    // a linked file.
     SetEudcLink("A", system / "P.TTE");
     SetEudcLink("B", system / "P.TTE");
     SetEudcLink("C", system / "EUDC.TTE");
@@ -138,19 +140,78 @@ TEST_F(Acquire, SourcesAreTakenOnce) {
     std::sort(done.begin(), done.end());
     std::sort(missing.begin(), missing.end());
     const std::string got = texts::kAcquiredLine, miss = texts::kNotFoundLine;
+    const std::string fonts = param->folders.windows + "fonts\\";
     StringList wantDone = {system / "P.TTE" + got, system / "EUDC.TTE" + got, system / "EUDC.euf" + got};
     // A missing file never enters the copy, so each link reports it again.
     StringList wantMissing = {system / "P.euf" + miss, "C:\\nowhere\\M.TTE" + miss, "C:\\nowhere\\M.TTE" + miss,
                               "C:\\nowhere\\M.euf" + miss, "C:\\nowhere\\M.euf" + miss,
+                              fonts + "EUDC.TTE" + miss, fonts + "EUDC.euf" + miss,
                               texts::Format(texts::kEmptyLinkLine, {"G"})};
     std::sort(wantDone.begin(), wantDone.end());
     std::sort(wantMissing.begin(), wantMissing.end());
     EXPECT_EQ(done, wantDone);
     EXPECT_EQ(missing, wantMissing);
-    // Every link is recorded, also those whose file was missing.
+    // Every link is recorded, also those whose file was missing; a missing
+    // file keeps its name, so that no other face is linked to it.
     const std::string ini = ReadFile(Target("EUDC.INI"));
-    for (const char* line : {"A=P.TTE", "B=P.TTE", "C=EUDC.TTE", "D=EUDC.TTE", "E=M.TTE", "F=M.TTE", "G=\r\n"})
+    for (const char* line : {"A=P.TTE", "B=P.TTE", "C=EUDC.TTE", "D=EUDC-2.TTE", "E=M.TTE", "F=M.TTE", "G=\r\n"})
         EXPECT_NE(ini.find(line), std::string::npos) << line;
+}
+
+// Link tables as real PCs carry them: each link is taken from the file it
+// names, resolved to its full path; a name without a folder from the fonts
+// folder, never from the current directory.
+TEST_F(Acquire, LinkTables) {
+    const std::string fonts = Param()->folders.windows + "fonts\\";
+    TempFolder current;
+    MakeFontFile(fonts + "EUDC.TTE", 1100, 31);
+    MakeFontFile(fonts + "X.TTE", 1200, 32);
+    MakeFontFile(system / "MYEUDC.TTE", 1300, 33);
+    MakeFontFile(current / "X.TTE", 1400, 34);  // a stray file where the program started
+    const std::string own = FontBytes(4000, 1), fontsEudc = FontBytes(1100, 31), fontsX = FontBytes(1200, 32);
+    using Links = std::vector<std::pair<std::string, std::string>>;
+    const struct {
+        const char* label;
+        Links links;
+        Links written;   // [EUDC932] of EUDC.INI: face, file name, in registry order (Wine's: by name)
+        StringList bytes;  // each written file's bytes, in that order; "" when missing
+        size_t reportLines;  // lines about faces not acquired
+    } cases[] = {
+        {"a name that ends another's", {{"A", system / "MYEUDC.TTE"}, {"SystemDefaultEUDCFont", "EUDC.TTE"}},
+         {{"A", "MYEUDC.TTE"}, {"SystemDefaultEUDCFont", "EUDC.TTE"}}, {FontBytes(1300, 33), fontsEudc}, 0},
+        {"namesakes in two folders", {{"A", system / "EUDC.TTE"}, {"SystemDefaultEUDCFont", "eudc.tte"}},
+         {{"A", "EUDC.TTE"}, {"SystemDefaultEUDCFont", "eudc-2.tte"}}, {own, fontsEudc}, 0},
+        {"a bare name", {{"B", "X.TTE"}, {"C", fonts + "sub\\..\\X.TTE"}}, {{"B", "X.TTE"}, {"C", "X.TTE"}},
+         {fontsX, fontsX}, 0},
+        {"devices and the program's own names",
+         {{"N", "NUL"}, {"C", system / "CON.TTE"}, {"L", system / "~minamo.lock"}, {"B", "X.TTE"}},
+         {{"B", "X.TTE"}, {"C", "CON.TTE"}, {"L", "~minamo.lock"}, {"N", "NUL"}}, {fontsX, "", "", ""}, 0},
+        {"faces EUDC.INI cannot hold",
+         {{"", system / "P.TTE"}, {"[x]", system / "P.TTE"}, {"a=b", system / "P.TTE"}, {";c", system / "P.TTE"},
+          {" d", system / "P.TTE"}, {"SystemDefaultEUDCFont", "EUDC.TTE"}},
+         {{"SystemDefaultEUDCFont", "EUDC.TTE"}}, {fontsEudc}, 4},
+    };
+    for (const auto& c : cases) {
+        ClearEudcKey();
+        for (const auto& link : c.links) SetEudcLink(link.first, link.second);
+        TempFolder target;
+        auto param = Param(target.path());
+        param->options.silent = true;
+        SetCurrentDirectoryA(current.path().c_str());
+        EXPECT_EQ(RunAcquire(*param), 0) << c.label;
+        SetCurrentDirectoryA(program.path().c_str());
+        Links written;
+        for (const std::string& face : platform::ReadProfileKeys(target / "EUDC.INI", "EUDC932"))
+            written.emplace_back(face, platform::ReadProfileString(target / "EUDC.INI", "EUDC932", face, ""));
+        EXPECT_EQ(written, c.written) << c.label;
+        for (size_t i = 0; i < c.written.size() && i < c.bytes.size(); ++i)
+            EXPECT_TRUE(ReadFile(target / c.written[i].second) == c.bytes[i]) << c.label << " " << i;
+        const auto notAcquired = std::count_if(report.missing.begin(), report.missing.end(), [](const std::string& l) {
+            return l.find(Sjis(u8"取得しませんでした")) != std::string::npos;
+        });
+        EXPECT_EQ(static_cast<size_t>(notAcquired), c.reportLines) << c.label;
+    }
+    for (const char* name : {"EUDC.TTE", "X.TTE"}) DeleteFileA((fonts + name).c_str());
 }
 
 // Faces linked to files of one name in different folders all travel, each

@@ -70,9 +70,9 @@ protected:
     }
     // Lines in the journal of the install under way; -1 without one.
     int JournalLines() {
-        const auto staging = platform::ListFolder(userData + "~minamo-staging*");
+        const auto staging = platform::ListFolder(userData + "~s*");
         if (staging.empty()) return -1;
-        return static_cast<int>(InstallJournal::Read(userData + staging[0].name + "\\journal").size());
+        return static_cast<int>(InstallJournal::Read(userData + staging[0].name + "\\j").records.size());
     }
     bool APreviousFileIsAway() {
         for (const auto& f : previousSet)

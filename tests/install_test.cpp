@@ -59,13 +59,23 @@ TEST_F(Install, CopiesAndLinks) {
     EXPECT_EQ(ReadFile(users / "P.TTE"), FontBytes(5000, 3));
     EXPECT_EQ(EudcLink("SystemDefaultEUDCFont"), users / "EUDC.TTE");
     EXPECT_EQ(EudcLink("MS PGothic"), users / "P.TTE");
-    // The replacement question, then the report in sorted file order.
-    EXPECT_EQ(boxes.questions, StringList{texts::kReplaceQuestion});
+    // Nothing of the user's is replaced: no question; the report in sorted
+    // file order.
+    EXPECT_TRUE(boxes.questions.empty());
     const std::string done = texts::kInstalledLine;
     EXPECT_EQ(boxes.messages, StringList{"\r" + users / "EUDC.TTE" + done + "\r" + users / "EUDC.euf" + done +
                                          "\r" + users / "P.TTE" + done + "\r"});
-    EXPECT_TRUE(platform::ListFolder(users / "~minamo-staging*").empty());
+    EXPECT_TRUE(platform::ListFolder(users / "~s*").empty());
     EXPECT_EQ(param->fontLinks.links.size(), 2u);  // the table was read again
+
+    // Asked only when an installed file would be replaced.
+    for (bool changed : {true, false}) {
+        if (changed) MakeFontFile(data + "P.TTE", 5001, 4);
+        FakeInteraction again;
+        EXPECT_EQ(RunInstall(*param), 0);
+        EXPECT_EQ(again.questions, changed ? StringList{texts::kReplaceQuestion} : StringList{}) << changed;
+        EXPECT_EQ(ReadFile(users / "P.TTE"), FontBytes(5001, 4));
+    }
 }
 
 TEST_F(Install, ResultCodes) {
@@ -74,19 +84,20 @@ TEST_F(Install, ResultCodes) {
         const char* ini;  // nullptr: none
         bool files;
         bool confirm;
+        bool previous;  // the user data folder holds files of the same names
         std::deque<int> answers;
         int result;
         const char* message;  // nullptr: the success report
     } cases[] = {
-        {"neither EUDC.INI nor EUDC.TTE", nullptr, false, true, {}, 9, texts::kNoSourceFiles},
-        {"no link table", "[MINAMO]\r\nAutoRun=0\r\n", true, true, {}, 7, texts::kInfoIncomplete},
-        {"faces not installed", "[EUDC932]\r\nNoSuchFace=P.TTE\r\n", true, true, {}, 5, texts::kNoLinkFont},
-        {"files missing", kTwoLinks, false, true, {}, 9, texts::kNoSourceFiles},
-        {"replacement declined", kTwoLinks, true, true, {IDNO}, 6, texts::kInstallCancelled},
-        {"non-standard declined", "[EUDC932]\r\nSystemDefaultEUDCFont=EUDC.FON\r\n", true, true, {IDNO}, 6,
+        {"neither EUDC.INI nor EUDC.TTE", nullptr, false, true, false, {}, 9, texts::kNoSourceFiles},
+        {"no link table", "[MINAMO]\r\nAutoRun=0\r\n", true, true, false, {}, 7, texts::kInfoIncomplete},
+        {"faces not installed", "[EUDC932]\r\nNoSuchFace=P.TTE\r\n", true, true, false, {}, 5, texts::kNoLinkFont},
+        {"files missing", kTwoLinks, false, true, false, {}, 9, texts::kNoSourceFiles},
+        {"replacement declined", kTwoLinks, true, true, true, {IDNO}, 6, texts::kInstallCancelled},
+        {"non-standard declined", "[EUDC932]\r\nSystemDefaultEUDCFont=EUDC.FON\r\n", true, true, false, {IDNO}, 6,
          texts::kInstallCancelled},
-        {"/f asks nothing", "[EUDC932]\r\nSystemDefaultEUDCFont=P.TTE\r\nMS PGothic=X.FON\r\n", true, false, {IDNO}, 0,
-         nullptr},
+        {"/f asks nothing", "[EUDC932]\r\nSystemDefaultEUDCFont=P.TTE\r\nMS PGothic=X.FON\r\n", true, false, true,
+         {IDNO}, 0, nullptr},
     };
     for (const auto& c : cases) {
         ClearEudcKey();
@@ -95,6 +106,7 @@ TEST_F(Install, ResultCodes) {
         MakeFolder(data);
         if (c.files) Fill(c.ini);
         else if (c.ini) WriteFile(data + "EUDC.INI", c.ini);
+        if (c.previous) MakeFontFile(userFolder / "EUDC.TTE", 10, 9);
         auto param = Param();
         param->folders.userData = userFolder.path();
         param->options.confirm = c.confirm;
@@ -107,7 +119,7 @@ TEST_F(Install, ResultCodes) {
         }
         if (c.result != 0) {
             EXPECT_TRUE(EudcLinks().empty()) << c.label;
-            EXPECT_FALSE(platform::FileExists(userFolder / "EUDC.TTE")) << c.label;
+            EXPECT_EQ(ReadFile(userFolder / "EUDC.TTE"), c.previous ? FontBytes(10, 9) : "") << c.label;
         }
     }
 }
@@ -176,33 +188,41 @@ TEST_F(Install, CheckDate) {
     }
 }
 
-TEST_F(Install, FileDate) {
-    MakeFontFile(data + "d", 1, 1);
-    SetFileDate(data + "d", 2000, 1, 1);  // noon
-    EXPECT_DOUBLE_EQ(LastWriteDate(data + "d"), 36526.5);
-    EXPECT_EQ(LastWriteDate(data + "none"), 0);
-}
-
-TEST_F(Install, NamesThatLeaveTheFolderAreNotFiles) {
-    // A hostile EUDC.INI points outside the folder; a file lies in wait there.
-    MakeFontFile(program / "outside.TTE", 100, 4);
-    MakeFolder(users / "sub");
-    WriteFile(data + "EUDC.INI",
-              "[EUDC932]\r\nSystemDefaultEUDCFont=..\\outside.TTE\r\nMS PGothic=P.TTE\r\n"
-              "IPA" + Sjis(u8"明朝") + "=C:\\windows\\win.ini\r\n");
-    MakeFontFile(data + "P.TTE", 500, 3);
-    auto param = Param();
-    param->options.silent = true;
-    FakeInteraction boxes;  // win.ini is no standard EUDC file: asked, Yes
-    EXPECT_EQ(RunInstall(*param), 0);
-    EXPECT_EQ(boxes.questions.size(), 1u);
-    EXPECT_EQ(ReadFile(users / "P.TTE"), FontBytes(500, 3));
-    EXPECT_FALSE(platform::FileExists(users / "outside.TTE"));
-    EXPECT_FALSE(platform::FileExists(program / "outside.euf"));
-    EXPECT_EQ(EudcLink("MS PGothic"), users / "P.TTE");
-    EXPECT_EQ(EudcLink("SystemDefaultEUDCFont"), "<none>");
-    EXPECT_EQ(EudcLinks().size(), 1u);
-    EXPECT_EQ(report.unlinked.size(), 2u);
+// Names in a hostile or odd EUDC.INI that are no font files of the folder:
+// reported as not found, while the good link beside them is installed.
+TEST_F(Install, NamesThatAreNoFontFiles) {
+    MakeFontFile(program / "outside.TTE", 100, 4);  // a file lies in wait outside
+    const struct {
+        const char* name;
+        bool planted;  // a file of that name lies in the folder
+    } cases[] = {
+        {"..\\outside.TTE", false}, {"C:\\windows\\win.ini", false}, {"NUL", false},
+        {"CON.TTE", false},         {"com1.tte", false},              {"~minamo.lock", true},
+        {"~s1", true},
+    };
+    for (const auto& c : cases) {
+        ClearEudcKey();
+        TempFolder userFolder;
+        RemoveTree(data);
+        MakeFolder(data);
+        WriteFile(data + "EUDC.INI",
+                  std::string("[EUDC932]\r\nSystemDefaultEUDCFont=") + c.name + "\r\nMS PGothic=P.TTE\r\n");
+        MakeFontFile(data + "P.TTE", 500, 3);
+        if (c.planted) MakeFontFile(data + c.name, 50, 5);
+        auto param = Param();
+        param->folders.userData = userFolder.path();
+        param->options.silent = true;  // silent: not even the non-standard question
+        FakeInteraction boxes;
+        EXPECT_EQ(RunInstall(*param), 0) << c.name;
+        EXPECT_TRUE(boxes.questions.empty()) << c.name;
+        EXPECT_EQ(ReadFile(userFolder / "P.TTE"), FontBytes(500, 3)) << c.name;
+        EXPECT_EQ(EudcLinks(), (std::vector<std::pair<std::string, std::string>>{{"MS PGothic", userFolder / "P.TTE"}}))
+            << c.name;
+        // Only the good file and its companion's report: nothing else lands.
+        EXPECT_EQ(platform::ListFolder(userFolder / "*").size(), 3u) << c.name;
+        EXPECT_FALSE(platform::FileExists(program / "outside.euf")) << c.name;
+        EXPECT_EQ(report.unlinked.size(), 1u) << c.name;
+    }
 }
 
 TEST_F(Install, UserDataFolderCannotBeCreated) {

@@ -168,6 +168,9 @@ TEST_F(CommandMode, QuestionsAnsweredAtTheScreen) {
     EXPECT_EQ(declined.exitCode, 6);
     EXPECT_EQ(declined.boxes, (std::vector<std::string>{texts::kOverwriteQuestion, texts::kAcquireCancelled}));
 
+    // An installed file it would replace: the replacement question, No.
+    MakeFolder(userData);
+    MakeFontFile(userData + "EUDC.TTE", 100, 9);
     ProcessRun install = RunAnsweringBoxes(exe, "/p data", {IDNO});
     EXPECT_EQ(install.exitCode, 6);
     EXPECT_EQ(install.boxes, (std::vector<std::string>{texts::kReplaceQuestion, texts::kInstallCancelled}));

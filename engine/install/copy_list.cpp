@@ -4,25 +4,30 @@
 #include "platform/text.h"
 
 bool CopyList::HoldsDestination(const std::string& destination) const {
-    const std::string wanted = platform::UpperCaseText(destination);
-    for (const Item& item : items_)
-        if (platform::UpperCaseText(item.destination) == wanted) return true;
-    return false;
+    return destinations_.count(platform::UpperCaseText(destination)) != 0;
+}
+
+const CopyList::Item* CopyList::FindSource(const std::string& source) const {
+    const auto found = sources_.find(platform::UpperCaseText(source));
+    return found == sources_.end() ? nullptr : &items_[found->second];
 }
 
 bool CopyList::Add(const std::string& source, const std::string& destination) {
-    if (HoldsDestination(destination)) return false;
+    if (!destinations_.insert(platform::UpperCaseText(destination)).second) return false;
+    // The first item of a source is the one FindSource gives.
+    sources_.emplace(platform::UpperCaseText(source), items_.size());
     items_.push_back({source, destination});
-    sources_ += source;
-    sources_ += '\0';
     return true;
 }
 
-bool CopyList::SourcesContain(const std::string& text) const {
-    return sources_.find(text) != std::string::npos;
+std::string CopyList::SourceText() const {
+    std::string text;
+    for (const Item& item : items_) {
+        text += item.source;
+        text += '\0';
+    }
+    return text + '\0';
 }
-
-std::string CopyList::SourceText() const { return sources_ + '\0'; }
 
 std::string CopyList::DestinationText() const {
     std::string text;

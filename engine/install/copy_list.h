@@ -4,6 +4,8 @@
 #pragma once
 
 #include <string>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "platform/shell.h"
@@ -23,8 +25,9 @@ public:
     bool Empty() const { return items_.empty(); }
     const std::vector<Item>& Items() const { return items_; }
 
-    // Whether text occurs anywhere in the sources added so far.
-    bool SourcesContain(const std::string& text) const;
+    // The item that copies source (a full path, letter case ignored as the
+    // file system compares names); nullptr when none does.
+    const Item* FindSource(const std::string& source) const;
     // One shell copy of every item to its own destination (a renamed file
     // arrives under its new name), files only, asking nothing; a long copy
     // shows the system's progress dialog under progressTitle.
@@ -38,5 +41,8 @@ private:
     std::string DestinationText() const;
 
     std::vector<Item> items_;
-    std::string sources_;  // each source followed by a NUL
+    // Paths in capitals, as the file system compares names: a set of
+    // thousands of links looks each up once.
+    std::unordered_set<std::string> destinations_;
+    std::unordered_map<std::string, size_t> sources_;  // the first item of each
 };

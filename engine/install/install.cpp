@@ -1,18 +1,26 @@
 #include "engine/install/install.h"
 
-#include "engine/install/copy_list.h"
 #include "engine/folder_tree.h"
 #include "engine/info_file.h"
+#include "engine/install/copy_list.h"
+#include "engine/install/recovery.h"
+#include "engine/install/staging.h"
 #include "engine/operation_texts.h"
 #include "engine/paths.h"
-#include "engine/install/recovery.h"
 #include "engine/sorted_names.h"
-#include "engine/install/staging.h"
 #include "engine/texts.h"
 #include "platform/files.h"
 #include "platform/interaction.h"
 
 namespace {
+
+// Windows' limits for the A functions: a file's path, and a folder's (room
+// left for an 8.3 name inside it).
+constexpr size_t kLongestPath = MAX_PATH - 1;
+constexpr size_t kLongestFolder = MAX_PATH - 13;
+// What the install's own names add to the folder they lie in: the lock,
+// and a staged file's path inside its staging folder.
+constexpr size_t kWorkNameRoom = 16;
 
 // A logon script installs the same set at every logon: a file whose size
 // and last-write time equal the installed copy's is not copied again (the
@@ -23,11 +31,38 @@ bool SameAsInstalled(const CopyList::Item& item) {
            platform::ReadFileStamp(item.destination, installed) && platform::SameStamp(source, installed);
 }
 
+// The last-write time in whole milliseconds, which /d compares; false when
+// the file cannot be read.
+bool LastWriteMilliseconds(const std::string& path, unsigned long long& milliseconds) {
+    platform::FileStamp stamp;
+    if (!platform::ReadFileStamp(path, stamp)) return false;
+    const unsigned long long ticks =
+        (static_cast<unsigned long long>(stamp.written.dwHighDateTime) << 32) | stamp.written.dwLowDateTime;
+    milliseconds = ticks / 10000;  // 100-nanosecond ticks
+    return true;
+}
+
+// /d: the source is newer than the installed file, to the millisecond; a
+// file not installed yet is always older.
+bool NewerThanInstalled(const std::string& source, const std::string& installed) {
+    unsigned long long sourceTime = 0, installedTime = 0;
+    if (!LastWriteMilliseconds(installed, installedTime)) return true;
+    return LastWriteMilliseconds(source, sourceTime) && sourceTime > installedTime;
+}
+
 // The files of the links, each once, however many links name it.
 StringList FilesToInstall(const FontLinks& links) {
     StringList files;
     for (const FontLink& link : links) files.push_back(link.file);
     return DistinctIgnoringCase(files);
+}
+
+// The folder the install's own files go through: the user data folder, or
+// its short (8.3) form where the lock or a staged file would not fit below
+// the long one. Every process of one folder comes to the same path.
+std::string WorkFolder(const std::string& userData) {
+    if (userData.size() + kWorkNameRoom <= kLongestPath) return userData;
+    return AddTrailingBackslash(platform::ShortPath(userData));
 }
 
 // What an install copies: each file of the folder that is there (and newer
@@ -38,7 +73,7 @@ public:
                 InstallReport& report)
         : folders_(folders), options_(options), targetFolder_(targetFolder), report_(report) {}
 
-    void TakeFile(const std::string& name) {
+    void AddFile(const std::string& name) {
         // A name with a folder in it could reach outside the target and the
         // user data folder: it is no file of this folder.
         if (!paths::IsBareFileName(name)) {
@@ -47,11 +82,13 @@ public:
         }
         const std::string source = targetFolder_ + name;
         const std::string destination = folders_.userData + name;
-        if (!platform::FileExists(source)) {
+        // A device, or a name the install keeps for itself, is no font
+        // file, whatever the folder seems to hold.
+        if (!IsInstallableName(name) || !platform::FileExists(source)) {
             report_.missing.push_back(source + texts::kNotFoundLine);
             return;
         }
-        if (options_.onlyNewer && !(LastWriteDate(source) > LastWriteDate(destination))) {
+        if (options_.onlyNewer && !NewerThanInstalled(source, destination)) {
             notNewer_ = true;
             return;
         }
@@ -82,6 +119,29 @@ private:
     bool notNewer_ = false;
 };
 
+// The files that differ from the installed copies: only they are staged.
+CopyList ChangedFiles(const CopyList& copy) {
+    CopyList changed;
+    for (const CopyList::Item& item : copy.Items())
+        if (!SameAsInstalled(item)) changed.Add(item.source, item.destination);
+    return changed;
+}
+
+// Whether a changed file would replace one the user has.
+bool ReplacesAFile(const CopyList& changed) {
+    for (const CopyList::Item& item : changed.Items())
+        if (platform::FileExists(item.destination)) return true;
+    return false;
+}
+
+// Whether every path the install writes fits: each installed file's, and
+// each staged file's in the work folder.
+bool PathsFit(const CopyList& changed, const std::string& work) {
+    for (const CopyList::Item& item : changed.Items())
+        if (item.destination.size() > kLongestPath) return false;
+    return LongestStagingPath(changed, work) <= kLongestPath;
+}
+
 // The target folder's links: from its EUDC.INI, written first as a default
 // one for a folder with only EUDC.TTE.
 Result ReadTargetLinks(const std::string& folder, FontLinkTable& infoLinks) {
@@ -103,36 +163,59 @@ Result CopyAndLink(const Folders& folders, const Options& options, const std::st
     return WriteFontLinks(infoLinks.links, folders, registryLinks, report.unlinked);
 }
 
+// What the install tells the user: its report, or the message of its
+// result; then each staging folder it had to set aside.
+std::string InstallMessage(Result result, const Folders& folders, const InstallReport& report, bool busy) {
+    std::string text;
+    if (result == Result::kOk) {
+        text = texts::CrLines(report.installed) + texts::CrLines(report.unlinked) + "\r";
+    } else if (const char* fixed = ResultText(Operation::kInstall, result)) {
+        text = fixed;
+    } else if (busy) {
+        text = texts::kInstallBusy;
+    } else {
+        StringList reasons = report.recovery.notRestored;
+        reasons.insert(reasons.end(), report.tooLong.begin(), report.tooLong.end());
+        text = InstallFailureText(folders.IsNtFamily(), reasons);
+    }
+    return text + texts::CrLines(report.recovery.setAside);
+}
+
 }  // namespace
 
 Result InstallFiles(const Folders& folders, const Options& options, const std::string& targetFolder,
                     const FontLinkTable& infoLinks, InstallLock& lock, InstallReport& report) {
-    if (options.confirm && !infoLinks.standard &&
-        platform::AnsweredNo(NonStandardQuestion(Operation::kInstall)))
+    if (options.Asks() && !infoLinks.standard && platform::AnsweredNo(NonStandardQuestion(Operation::kInstall)))
         return Result::kCancelled;
     report = InstallReport();
-    const StringList files = FilesToInstall(infoLinks.links);
-    if (!CreateFolderTree(folders.userData)) return Result::kNoUserDataFolder;
-    if (!lock.Take(folders.userData)) return Result::kInstallFailed;
+    const std::string tooLong = texts::Format(texts::kFolderTooLong, {folders.userData});
+    if (!CreateFolderTree(folders.userData)) {
+        if (RemoveTrailingBackslash(folders.userData).size() > kLongestFolder) report.tooLong.push_back(tooLong);
+        return Result::kNoUserDataFolder;
+    }
+    const std::string work = WorkFolder(folders.userData);
+    if (!lock.Take(work)) return Result::kInstallFailed;
     // An install cut off by a crash has the user's previous files in its
     // staging folder: put back or finished before anything is compared.
-    if (!RecoverInterruptedInstalls(folders.userData, report.notRestored)) return Result::kInstallFailed;
+    if (!RecoverInterruptedInstalls(work, report.recovery)) return Result::kInstallFailed;
 
     InstallCopy install(folders, options, targetFolder, report);
-    for (const std::string& name : files) install.TakeFile(name);
+    for (const std::string& name : FilesToInstall(infoLinks.links)) install.AddFile(name);
     if (install.Copy().Empty())
         return install.NotNewer() ? Result::kInstalledIsNewer : Result::kNoFilesToInstall;
 
-    if (options.confirm && !options.silent && platform::AnsweredNo(texts::kReplaceQuestion))
-        return Result::kCancelled;
-    CopyList changed;
-    for (const CopyList::Item& item : install.Copy().Items())
-        if (!SameAsInstalled(item)) changed.Add(item.source, item.destination);
+    const CopyList changed = ChangedFiles(install.Copy());
     if (changed.Empty()) return Result::kOk;
+    if (!PathsFit(changed, work)) {
+        report.tooLong.push_back(tooLong);
+        return Result::kInstallFailed;
+    }
+    // Asked only when a file the user has would be replaced.
+    if (options.Asks() && ReplacesAFile(changed) && platform::AnsweredNo(texts::kReplaceQuestion))
+        return Result::kCancelled;
     // The shell writes into a staging folder; the user's EUDC files are
     // replaced only when every new file arrived whole.
-    const bool replaced = StagedInstall(changed, folders.userData, report.notRestored);
-    return replaced ? Result::kOk : Result::kInstallFailed;
+    return StagedInstall(changed, work, report.recovery) ? Result::kOk : Result::kInstallFailed;
 }
 
 Result InstallEudc(const Folders& folders, const Options& options, Target& target,
@@ -148,13 +231,7 @@ Result InstallEudc(const Folders& folders, const Options& options, Target& targe
     if (result == Result::kOk)
         result = CopyAndLink(folders, options, target.folder, infoLinks, registryLinks, report, busy);
     // The lock is let go before any message waits for the user.
-    if (result == Result::kOk)
-        notifier.Notify(texts::CrLines(report.installed) + texts::CrLines(report.unlinked) + "\r");
-    else if (const char* text = ResultText(Operation::kInstall, result))
-        notifier.Notify(text);
-    else
-        notifier.Notify(busy ? std::string(texts::kInstallBusy)
-                             : InstallFailureText(folders.IsNtFamily(), report.notRestored));
+    notifier.Notify(InstallMessage(result, folders, report, busy));
     return result;
 }
 
@@ -164,21 +241,4 @@ Result InstallWithEudcOff(const Folders& folders, const Options& options, Target
     const Result result = InstallEudc(folders, options, target, registryLinks, notifier, report);
     platform::EnableEudc(platform::kEudcOn);
     return result;
-}
-
-double LastWriteDate(const std::string& path) {
-    SYSTEMTIME t;
-    if (!platform::LastWriteLocalTime(path, t)) return 0;
-    // Days since 30 December 1899, the time of day as the fraction.
-    auto daysFromCivil = [](int y, unsigned m, unsigned d) {
-        y -= m <= 2;
-        const int era = (y >= 0 ? y : y - 399) / 400;
-        const unsigned yoe = static_cast<unsigned>(y - era * 400);
-        const unsigned doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-        const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-        return era * 146097 + static_cast<int>(doe) - 719468;  // days since 1970-01-01
-    };
-    const int days = daysFromCivil(t.wYear, t.wMonth, t.wDay) - daysFromCivil(1899, 12, 30);
-    const double ms = ((t.wHour * 60.0 + t.wMinute) * 60.0 + t.wSecond) * 1000.0 + t.wMilliseconds;
-    return days + ms / 86400000.0;
 }

@@ -7,6 +7,7 @@
 #include "engine/folders.h"
 #include "engine/font_links.h"
 #include "engine/install/install_lock.h"
+#include "engine/install/recovery.h"
 #include "engine/notifier.h"
 #include "engine/options.h"
 #include "engine/result.h"
@@ -15,10 +16,11 @@
 
 // The report lines of one install.
 struct InstallReport {
-    StringList installed;    // "<path>をインストールしました。": a file put into the copy
-    StringList missing;      // a file of the folder, or its companion, not found
-    StringList unlinked;     // a link not written: its file is not in the user data folder
-    StringList notRestored;  // a file of the user's that could not be put back after a failure
+    StringList installed;     // "<path>をインストールしました。": a file put into the copy
+    StringList missing;       // a file of the folder, or its companion, not found
+    StringList unlinked;      // a link not written: its file is not in the user data folder
+    RecoveryReport recovery;  // files not put back, staging folders set aside
+    StringList tooLong;       // a folder whose paths do not fit
 };
 
 // The copy step, for the links of the target folder's EUDC.INI: asks before
@@ -42,7 +44,3 @@ Result InstallEudc(const Folders& folders, const Options& options, Target& targe
 // both install so.
 Result InstallWithEudcOff(const Folders& folders, const Options& options, Target& target,
                           FontLinkTable& registryLinks, Notifier& notifier, InstallReport& report);
-
-// The last-write time as days since 30 December 1899, the time of day as
-// the fraction; 0 when the file cannot be read.
-double LastWriteDate(const std::string& path);

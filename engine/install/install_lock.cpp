@@ -1,10 +1,10 @@
 #include "engine/install/install_lock.h"
 
+#include "engine/install/work_names.h"
 #include "platform/files.h"
 #include "platform/system.h"
 
 namespace {
-const char* const kLockName = "~minamo.lock";
 // A logon script and the window may start together: wait out an install
 // of a few seconds rather than fail at once.
 const int kAttempts = 50;
@@ -13,7 +13,7 @@ const DWORD kPauseMs = 100;
 
 bool InstallLock::Take(const std::string& folder) {
     Release();
-    const std::string path = folder + kLockName;
+    const std::string path = folder + work_names::kLock;
     for (int attempt = 1;; ++attempt) {
         bool inUse = false;
         file_ = platform::OpenExclusiveFile(path, inUse);

@@ -11,6 +11,7 @@ namespace {
 // file name holds a tab), ended by CR LF. The checksum tells a whole line
 // from one whose bytes only partly reached the disk.
 const char* const kStepNames[] = {"aside", "placed", "committed"};
+const char* const kLineEnd = "\r\n";
 
 std::string Checksum(const std::string& text) {
     unsigned long hash = 2166136261ul;  // FNV-1a, 32 bits
@@ -50,7 +51,35 @@ bool Parse(const std::string& line, JournalRecord& record) {
     return false;
 }
 
+bool IsCommit(const JournalRecord& record) { return record.step == JournalRecord::kCommitted; }
+
 }  // namespace
+
+std::string JournalLine(const JournalRecord& record) {
+    const std::string body = Body(record);
+    return body + "\t" + Checksum(body) + kLineEnd;
+}
+
+JournalReading ReadJournalText(const std::string& text) {
+    JournalReading reading;
+    for (size_t start = 0; start < text.size();) {
+        size_t end = text.find(kLineEnd, start);
+        const bool last = end == std::string::npos || end + 2 == text.size();
+        if (end == std::string::npos) end = text.size();
+        JournalRecord record;
+        const bool read = Parse(text.substr(start, end - start), record);
+        // Only the last line can have been cut off by a crash; a bad line
+        // with more after it, or a record after the commit, means the file
+        // is not what the install wrote.
+        if (!read || (!reading.records.empty() && IsCommit(reading.records.back()))) {
+            reading.whole = !read && last;
+            return reading;
+        }
+        reading.records.push_back(record);
+        start = end + 2;
+    }
+    return reading;
+}
 
 bool InstallJournal::Create(const std::string& path) {
     file_ = platform::CreateDurableFile(path);
@@ -58,19 +87,12 @@ bool InstallJournal::Create(const std::string& path) {
 }
 
 bool InstallJournal::Append(const JournalRecord& record) {
-    const std::string body = Body(record);
-    return platform::AppendDurably(file_.get(), body + "\t" + Checksum(body) + "\r\n");
+    return platform::AppendDurably(file_.get(), JournalLine(record));
 }
 
-std::vector<JournalRecord> InstallJournal::Read(const std::string& path) {
-    std::vector<JournalRecord> records;
+JournalReading InstallJournal::Read(const std::string& path) {
+    if (!platform::FileExists(path)) return JournalReading();
     std::string text;
-    if (!platform::ReadWholeFile(path, text)) return records;
-    size_t start = 0;
-    for (size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2) {
-        JournalRecord record;
-        if (!Parse(text.substr(start, end - start), record)) break;
-        records.push_back(record);
-    }
-    return records;
+    if (!platform::ReadWholeFile(path, text)) return JournalReading{{}, false};
+    return ReadJournalText(text);
 }

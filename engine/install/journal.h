@@ -18,6 +18,21 @@ struct JournalRecord {
     std::string from, to;  // bare file names
 };
 
+// What a journal says.
+struct JournalReading {
+    std::vector<JournalRecord> records;  // in the order they were written
+    // Every line but a torn last one was read, and a commit, if any, comes
+    // last. Only then do the records tell all that happened; otherwise
+    // they decide nothing.
+    bool whole = true;
+};
+
+// One line of the journal, ended by CR LF.
+std::string JournalLine(const JournalRecord& record);
+// The records of a journal's text, up to a last line that a crash cut off
+// (it counts as not written).
+JournalReading ReadJournalText(const std::string& text);
+
 class InstallJournal {
 public:
     // A new, empty journal file; false when it cannot be made.
@@ -26,10 +41,10 @@ public:
     bool Append(const JournalRecord& record);
     void Close() { file_.reset(); }
 
-    // The records of a journal file, up to the first line that is not
-    // whole: a line cut off by a crash counts as not written. Empty when
-    // the file is missing.
-    static std::vector<JournalRecord> Read(const std::string& path);
+    // The journal file's records. A missing file is an install that ended
+    // before its first record: whole and empty. A file that cannot be read
+    // is not whole.
+    static JournalReading Read(const std::string& path);
 
 private:
     platform::UniqueFile file_;

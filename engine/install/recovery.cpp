@@ -1,6 +1,7 @@
 #include "engine/install/recovery.h"
 
-#include "engine/install/staging.h"
+#include "engine/install/work_names.h"
+#include "engine/paths.h"
 #include "engine/texts.h"
 #include "platform/files.h"
 
@@ -33,31 +34,82 @@ void DeleteSavedFiles(const std::vector<JournalRecord>& records, const StagingPl
         if (record.step == JournalRecord::kMovedAside) platform::DeleteOneFile(places.staging + record.to);
 }
 
-void RemoveStaging(const std::string& staging) {
-    const std::string journal = staging + kJournalName;
-    if (platform::FileExists(journal) && !platform::DeleteOneFile(journal)) return;
-    platform::RemoveFolderWithFiles(staging);
+namespace {
+
+// The journal's own file: "j", or "journal" in an earlier build's folder.
+std::string JournalOf(const std::string& staging) {
+    const std::string old = staging + "journal";
+    return platform::FileExists(old) ? old : staging + work_names::kJournal;
 }
 
-namespace {
-bool IsCommitted(const std::vector<JournalRecord>& records) {
-    return !records.empty() && records.back().step == JournalRecord::kCommitted;
+// A copy the shell made of a set's file, before it was put in place: a
+// number, then ".n" (or ".new" from an earlier build). Only copies: the
+// set still has them.
+bool IsStagedCopy(const std::string& name) {
+    const size_t dot = name.find('.');
+    if (dot == 0 || dot == std::string::npos) return false;
+    const std::string ext = name.substr(dot);
+    return name.find_first_not_of("0123456789") == dot && (ext == ".n" || ext == ".new");
 }
+
+// Keeps a staging folder that cannot be trusted under a name that says so.
+void SetAside(const StagingPlaces& places, RecoveryReport& report) {
+    const std::string from = RemoveTrailingBackslash(places.staging);
+    for (int n = 1; n <= 999; ++n) {
+        const std::string to = places.folder + work_names::kSetAsidePrefix + std::to_string(n);
+        if (platform::FileExists(to) || platform::DirectoryExists(to)) continue;
+        if (platform::MoveOneFile(from, to)) {
+            report.setAside.push_back(texts::Format(texts::kSetAsideLine, {places.staging, to + "\\"}));
+            return;
+        }
+        break;
+    }
+    report.setAside.push_back(texts::Format(texts::kSetAsideLine, {places.staging, places.staging}));
+}
+
 }  // namespace
 
-bool RecoverInterruptedInstalls(const std::string& folder, std::vector<std::string>& notRestored) {
+void RemoveStaging(const StagingPlaces& places, const std::vector<JournalRecord>& records,
+                   RecoveryReport& report) {
+    // The journal goes last: while files are left, it tells what they are.
+    const std::string journal = JournalOf(places.staging);
+    bool unaccounted = false, stuck = false;
+    for (const platform::FolderEntry& entry : platform::ListFolder(places.staging + "*")) {
+        if (entry.name == "." || entry.name == ".." || places.staging + entry.name == journal) continue;
+        bool staged = !(entry.attributes & FILE_ATTRIBUTE_DIRECTORY) && IsStagedCopy(entry.name);
+        for (const JournalRecord& record : records)
+            staged = staged || (record.step == JournalRecord::kPutInPlace && record.from == entry.name);
+        if (!staged)
+            unaccounted = true;
+        else if (!platform::DeleteOneFile(places.staging + entry.name))
+            stuck = true;  // a copy held open: the folder goes at a later install
+    }
+    if (unaccounted) {
+        SetAside(places, report);
+        return;
+    }
+    if (stuck || (!platform::DeleteOneFile(journal) && platform::FileExists(journal))) return;
+    platform::RemoveEmptyFolder(places.staging);
+}
+
+bool RecoverInterruptedInstalls(const std::string& folder, RecoveryReport& report) {
     bool whole = true;
-    for (const platform::FolderEntry& entry : platform::ListFolder(folder + kStagingPrefix + "*")) {
-        if (!(entry.attributes & FILE_ATTRIBUTE_DIRECTORY)) continue;
+    for (const platform::FolderEntry& entry : platform::ListFolder(folder + "~*")) {
+        if (!(entry.attributes & FILE_ATTRIBUTE_DIRECTORY) || !work_names::IsStagingFolder(entry.name)) continue;
         const StagingPlaces places{folder, folder + entry.name + "\\"};
-        const std::vector<JournalRecord> records = InstallJournal::Read(places.staging + kJournalName);
-        if (IsCommitted(records)) {
-            DeleteSavedFiles(records, places);
-        } else if (!RollBack(records, places, notRestored)) {
+        const JournalReading journal = InstallJournal::Read(JournalOf(places.staging));
+        if (!journal.whole) {
+            SetAside(places, report);
+            continue;
+        }
+        const bool committed = !journal.records.empty() && journal.records.back().step == JournalRecord::kCommitted;
+        if (committed) {
+            DeleteSavedFiles(journal.records, places);
+        } else if (!RollBack(journal.records, places, report.notRestored)) {
             whole = false;
             continue;  // the journal and the saved files stay for the next try
         }
-        RemoveStaging(places.staging);
+        RemoveStaging(places, journal.records, report);
     }
     return whole;
 }

@@ -1,5 +1,6 @@
 // Undoing or finishing the file moves of an install from its journal: after
-// a failure in the same run, and at the next install after a crash.
+// a failure in the same run, and at the next install after a crash. Nothing
+// that a whole journal does not account for is ever deleted.
 #pragma once
 
 #include <string>
@@ -13,6 +14,12 @@ struct StagingPlaces {
     std::string staging;  // the run's staging folder: staged and saved files
 };
 
+// What recovery tells the user.
+struct RecoveryReport {
+    std::vector<std::string> notRestored;  // a saved file that could not be put back
+    std::vector<std::string> setAside;     // a staging folder kept as it was
+};
+
 // Undoes the records, last first: a new file goes back to its staged name,
 // a saved file back to its destination. Safe to run again over its own
 // result, as after a crash during a rollback. Each saved file that cannot
@@ -24,12 +31,16 @@ bool RollBack(const std::vector<JournalRecord>& records, const StagingPlaces& pl
 // The saved files of a committed install, no longer needed.
 void DeleteSavedFiles(const std::vector<JournalRecord>& records, const StagingPlaces& places);
 
-// Removes a staging folder whose saved files are restored or no longer
-// needed. The journal goes first: what is left without one is only copies.
-void RemoveStaging(const std::string& staging);
+// Removes a staging folder once its saved files are restored or no longer
+// needed: the journal and the staged copies go, then the folder. A file
+// that neither is (a saved file no record accounts for) is never deleted:
+// the folder is then set aside, with a line in report.
+void RemoveStaging(const StagingPlaces& places, const std::vector<JournalRecord>& records,
+                   RecoveryReport& report);
 
 // Rolls back or finishes every install in folder that a crash or power cut
-// cut off, and removes their staging folders where it can. False when a
-// saved file could not be put back (a line for each in notRestored): the
-// folder is then not whole, and no install may start.
-bool RecoverInterruptedInstalls(const std::string& folder, std::vector<std::string>& notRestored);
+// cut off, and removes their staging folders. A staging folder whose
+// journal is not whole is set aside as it is, with a line in report. False
+// when a saved file could not be put back: the folder is then not whole,
+// and no install may start.
+bool RecoverInterruptedInstalls(const std::string& folder, RecoveryReport& report);

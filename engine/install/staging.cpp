@@ -1,35 +1,33 @@
 #include "engine/install/staging.h"
 
 #include "engine/install/journal.h"
+#include "engine/install/work_names.h"
 #include "engine/paths.h"
-#include "engine/install/recovery.h"
 #include "engine/texts.h"
 #include "platform/files.h"
 #include "platform/shell.h"
-#include "platform/system.h"
 
 namespace {
 
-// A folder of this run's own: the process id and the first free number.
+// Tried in turn; a folder left by a crash that cannot be removed takes one.
+const int kStagingFolders = 99;
+
+std::string StagingFolder(const std::string& folder, int n) {
+    return folder + work_names::kStagingPrefix + std::to_string(n) + "\\";
+}
+
+// A folder of this run's own: the first number that is free.
 bool MakeStagingFolder(const std::string& folder, std::string& staging) {
-    const std::string base =
-        folder + kStagingPrefix + std::to_string(platform::CurrentProcessId()) + "-";
-    for (int n = 1; n <= 100; ++n) {
-        staging = base + std::to_string(n) + "\\";
+    for (int n = 1; n <= kStagingFolders; ++n) {
+        staging = StagingFolder(folder, n);
         if (platform::CreateOneDirectory(staging)) return true;
     }
     return false;
 }
 
-// Staged and saved files are named by position, never by the file's own
-// name, which could be any name the two kinds use.
-std::string StagedName(size_t i) { return std::to_string(i) + ".new"; }
-std::string SavedName(size_t i) { return std::to_string(i) + ".old"; }
-
 bool CopyIntoStaging(const CopyList& copy, const std::string& staging) {
     CopyList staged;
-    for (size_t i = 0; i < copy.Items().size(); ++i)
-        staged.Add(copy.Items()[i].source, staging + StagedName(i));
+    for (size_t i = 0; i < copy.Items().size(); ++i) staged.Add(copy.Items()[i].source, staging + StagedName(i));
     platform::ShellCopyRequest request = staged.ShellRequest(texts::kInstallProgressTitle);
     request.abortedBefore = platform::kTrueAllBits;
     return platform::ShellCopy(request).code == 0 && staged.AllArrived();
@@ -40,50 +38,58 @@ class JournaledMoves {
 public:
     explicit JournaledMoves(const StagingPlaces& places) : places_(places) {}
 
-    bool Start() { return journal_.Create(places_.staging + kJournalName); }
+    bool Start() { return journal_.Create(places_.staging + work_names::kJournal); }
 
     // Moves the file at destination aside (when there is one), then the
     // staged copy into its place.
     bool Replace(size_t i, const std::string& destination) {
         const std::string name = paths::FileNamePart(destination);
         if (platform::FileExists(destination) &&
-            !Take({JournalRecord::kMovedAside, name, SavedName(i)}, destination,
-                  places_.staging + SavedName(i)))
+            !Move({JournalRecord::kMovedAside, name, SavedName(i)}, destination, places_.staging + SavedName(i)))
             return false;
-        return Take({JournalRecord::kPutInPlace, StagedName(i), name}, places_.staging + StagedName(i),
+        return Move({JournalRecord::kPutInPlace, StagedName(i), name}, places_.staging + StagedName(i),
                     destination);
     }
 
     bool Commit() { return journal_.Append({JournalRecord::kCommitted, "", ""}); }
-    void Finish() {
+    void Finish(RecoveryReport& report) {
         journal_.Close();
-        DeleteSavedFiles(taken_, places_);
-        RemoveStaging(places_.staging);
+        DeleteSavedFiles(moved_, places_);
+        RemoveStaging(places_, moved_, report);
     }
-    void RollBack(std::vector<std::string>& notRestored) {
-        const bool whole = ::RollBack(taken_, places_, notRestored);
+    void RollBack(RecoveryReport& report) {
+        const bool whole = ::RollBack(moved_, places_, report.notRestored);
         journal_.Close();
         // A saved file that could not be put back stays, with the journal
         // that tells the next install where it belongs.
-        if (whole) RemoveStaging(places_.staging);
+        if (whole) RemoveStaging(places_, moved_, report);
     }
 
 private:
-    bool Take(const JournalRecord& record, const std::string& from, const std::string& to) {
+    bool Move(const JournalRecord& record, const std::string& from, const std::string& to) {
         if (!journal_.Append(record)) return false;
-        taken_.push_back(record);
+        moved_.push_back(record);
         return platform::MoveOneFile(from, to);
     }
 
     StagingPlaces places_;
     InstallJournal journal_;
-    std::vector<JournalRecord> taken_;
+    std::vector<JournalRecord> moved_;
 };
 
 }  // namespace
 
-bool StagedInstall(const CopyList& copy, const std::string& folder,
-                   std::vector<std::string>& notRestored) {
+std::string StagedName(size_t i) { return std::to_string(i) + ".n"; }
+std::string SavedName(size_t i) { return std::to_string(i) + ".o"; }
+
+size_t LongestStagingPath(const CopyList& copy, const std::string& folder) {
+    const std::string staging = StagingFolder(folder, kStagingFolders);
+    size_t longest = (staging + work_names::kJournal).size();
+    if (!copy.Empty()) longest = std::max(longest, (staging + StagedName(copy.Items().size() - 1)).size());
+    return longest;
+}
+
+bool StagedInstall(const CopyList& copy, const std::string& folder, RecoveryReport& report) {
     StagingPlaces places{folder, ""};
     if (!MakeStagingFolder(folder, places.staging)) return false;
     JournaledMoves moves(places);
@@ -93,9 +99,9 @@ bool StagedInstall(const CopyList& copy, const std::string& folder,
     for (size_t i = 0; installed && i < copy.Items().size(); ++i)
         installed = moves.Replace(i, copy.Items()[i].destination);
     if (installed && moves.Commit()) {
-        moves.Finish();
+        moves.Finish(report);
         return true;
     }
-    moves.RollBack(notRestored);
+    moves.RollBack(report);
     return false;
 }

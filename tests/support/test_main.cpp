@@ -40,7 +40,6 @@ public:
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
-    platform::UseDoublePrecision();  // as minamo.exe computes
     static UnexpectedBoxes unexpected;
     platform::SetInteraction(&unexpected);
     for (int i = 1; i < argc; ++i) {

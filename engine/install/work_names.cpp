@@ -1,0 +1,25 @@
+#include "engine/install/work_names.h"
+
+#include "engine/paths.h"
+
+namespace work_names {
+
+namespace {
+bool StartsWith(const std::string& upperName, const char* prefix) {
+    return upperName.compare(0, std::string(prefix).size(), paths::UpperAscii(prefix)) == 0;
+}
+}  // namespace
+
+bool IsStagingFolder(const std::string& name) {
+    const std::string upper = paths::UpperAscii(name);
+    if (StartsWith(upper, kOldStagingPrefix)) return true;
+    const size_t digits = std::string(kStagingPrefix).size();
+    return StartsWith(upper, kStagingPrefix) && upper.size() > digits &&
+           upper.find_first_not_of("0123456789", digits) == std::string::npos;
+}
+
+bool IsWorkName(const std::string& name) {
+    return StartsWith(paths::UpperAscii(name), "~MINAMO") || IsStagingFolder(name);
+}
+
+}  // namespace work_names

@@ -23,7 +23,7 @@ bench_links() {
 # C:\windows\Fonts and its name under the Fonts key.
 bench_install_faces() {
     local fonts=$WINEPREFIX/drive_c/windows/Fonts i reg=$1/faces.reg
-    /usr/bin/python3 "$MINAMO_ROOT/bench/make_faces.py" "$fonts" "$BENCH_FACES"
+    /usr/bin/python3 "$MINAMO_ROOT/scripts/make-faces.py" "$fonts" "$BENCH_FACES"
     printf 'REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\Fonts]\r\n' >"$reg"
     for i in $(seq 1 "$BENCH_FACES"); do
         printf '"MinamoBench%02d (TrueType)"="BENCH%02d.TTF"\r\n' "$i" "$i" >>"$reg"

@@ -9,7 +9,7 @@ namespace platform {
 
 namespace {
 // Far beyond any EUDC.INI: the reader gives up growing there.
-constexpr size_t kLongestKeyList = 64 * 1024 * 1024;
+constexpr size_t kLongestSection = 64 * 1024 * 1024;
 }  // namespace
 
 std::string ReadProfileString(const std::string& file, const char* section,
@@ -21,23 +21,27 @@ std::string ReadProfileString(const std::string& file, const char* section,
 }
 
 std::vector<std::string> ReadProfileKeys(const std::string& file, const char* section) {
-    // A list that does not fit comes back cut, its length the buffer's less
-    // two: the buffer grows until the whole list fits, however many keys
-    // or however long a face name (up to 16,383 characters) the file holds.
+    // The section's "key=value" lines rather than the system's key list,
+    // which ends at an empty key name ("=FILE") or comes back empty when
+    // the section starts with one. A section that does not fit comes back
+    // cut, its length the buffer's less two: the buffer grows until the
+    // whole section fits, however many keys or however long a face name
+    // (up to 16,383 characters) it holds.
     std::vector<char> buffer(16384);
     DWORD n = 0;
     for (;;) {
-        n = GetPrivateProfileStringA(section, nullptr, "", buffer.data(), static_cast<DWORD>(buffer.size()),
-                                     file.c_str());
-        if (n + 2 < buffer.size() || buffer.size() >= kLongestKeyList) break;
+        n = GetPrivateProfileSectionA(section, buffer.data(), static_cast<DWORD>(buffer.size()), file.c_str());
+        if (n + 2 < buffer.size() || buffer.size() >= kLongestSection) break;
         buffer.resize(buffer.size() * 4);
     }
-    // An empty name ("=FILE") is no key, and the keys after it still count.
     std::vector<std::string> keys;
     for (DWORD i = 0; i < n;) {
-        std::string key(&buffer[i], strnlen(&buffer[i], n - i));
-        i += static_cast<DWORD>(key.size()) + 1;
-        if (!key.empty()) keys.push_back(key);
+        const std::string line(&buffer[i], strnlen(&buffer[i], n - i));
+        i += static_cast<DWORD>(line.size()) + 1;
+        // No second byte of a two-byte character is "=" or a blank.
+        std::string key = line.substr(0, line.find('='));
+        const size_t first = key.find_first_not_of(" \t"), last = key.find_last_not_of(" \t");
+        if (first != std::string::npos) keys.push_back(key.substr(first, last - first + 1));
     }
     return keys;
 }

@@ -17,7 +17,7 @@ namespace platform {
 std::string ReadProfileString(const std::string& file, const char* section,
                               const std::string& key, const std::string& fallback);
 // The key names of a section in file order, all of them, however long the
-// list; an empty key name is left out.
+// section; an empty key name is left out, the keys after it are not.
 std::vector<std::string> ReadProfileKeys(const std::string& file, const char* section);
 // False when the platform refused the write.
 bool WriteProfileString(const std::string& file, const char* section,

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <map>
+#include <set>
 #include <memory>
 
 #include "engine/acquire.h"
@@ -304,6 +307,71 @@ TEST_F(Acquire, UnwritableInfoFileIsAFailure) {
     FakeInteraction run;
     EXPECT_EQ(RunAcquire(*param), 1);
     EXPECT_EQ(run.messages, StringList{texts::kAcquireFailed});
+}
+
+}  // namespace
+
+namespace {
+
+// Faces installed for this process alone while the object lives.
+class PrivateFonts {
+public:
+    explicit PrivateFonts(const std::string& file) : file_(file) {
+        EXPECT_GT(AddFontResourceExA(file_.c_str(), FR_PRIVATE, nullptr), 0) << file_;
+    }
+    ~PrivateFonts() { RemoveFontResourceExA(file_.c_str(), FR_PRIVATE, nullptr); }
+
+private:
+    std::string file_;
+};
+
+// A link table as big as real ones grow: 2,000 faces, each on its own file,
+// the files in pairs of one name from two folders, with the bare default
+// name and the key's unnamed value beside them. Acquired, then installed
+// with the faces installed: every link comes through to its own bytes.
+TEST_F(Acquire, RoundTripOfThousandsOfLinks) {
+    const int kFaces = 2000;
+    TempFolder a, b;
+    const std::string fonts = Param()->folders.windows + "fonts\\";
+    MakeFontFile(fonts + "EUDC.TTE", 300, 77);
+    std::map<std::string, std::string> bytesOf;  // face: its file's bytes
+    bytesOf["SystemDefaultEUDCFont"] = FontBytes(300, 77);
+    SetEudcLink("SystemDefaultEUDCFont", "EUDC.TTE");
+    SetEudcLink("", system / "EUDC.TTE");
+    for (int i = 0; i < kFaces; ++i) {
+        char face[32], file[32];
+        std::snprintf(face, sizeof face, "MinamoFace%04d", i);
+        std::snprintf(file, sizeof file, "E%04d.TTE", i / 2);
+        const std::string path = (i % 2 ? b : a) / file;
+        MakeFontFile(path, 64, 1000 + i);
+        bytesOf[face] = FontBytes(64, 1000 + i);
+        SetEudcLink(face, path);
+    }
+    auto acquire = Param();
+    acquire->options.silent = true;
+    acquire->options.copyCompanions = false;
+    ASSERT_EQ(RunAcquire(*acquire), 0);
+
+    ClearEudcKey();
+    const PrivateFonts faces(TestFontsFolder() + "FACES.TTC");
+    TempFolder users;
+    auto install = Param();
+    install->folders.userData = users.path();
+    install->options.silent = true;
+    install->options.copyCompanions = false;
+    InstallReport installed;
+    ASSERT_EQ(InstallEudc(install->folders, install->options, install->target, install->fontLinks,
+                          install->notifier, installed),
+              Result::kOk);
+    const auto links = EudcLinks();
+    EXPECT_EQ(links.size(), bytesOf.size());
+    std::set<std::string> files;
+    for (const auto& link : links) {
+        EXPECT_TRUE(ReadFile(link.second) == bytesOf[link.first]) << link.first << " " << link.second;
+        files.insert(link.second);
+    }
+    EXPECT_EQ(files.size(), links.size());  // each face on its own file
+    DeleteFileA((fonts + "EUDC.TTE").c_str());
 }
 
 }  // namespace

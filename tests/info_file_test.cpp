@@ -74,6 +74,15 @@ TEST_F(InfoFile, NoDefaultFileInAMissingFolder) {
     EXPECT_FALSE(platform::FileExists(program / "missing\\EUDC.INI"));
 }
 
+const std::string kDefaultLink = "SystemDefaultEUDCFont=EUDC.TTE\r\n";
+
+// Lines linking faces that are not installed here.
+std::string ManyFaces(int count) {
+    std::string lines;
+    for (int i = 0; i < count; ++i) lines += "Not installed " + std::to_string(i) + "=F.TTE\r\n";
+    return lines;
+}
+
 TEST_F(InfoFile, ReadWithTheInstalledFontFilter) {
     const std::string pGothic = Sjis(u8"ＭＳ Ｐゴシック");
     const std::string gothic = Sjis(u8"IPAゴシック");
@@ -97,6 +106,13 @@ TEST_F(InfoFile, ReadWithTheInstalledFontFilter) {
         {"installed face", "[EUDC932]\r\n" + gothic + "=G.FON\r\n", Result::kOk, {gothic}, {"G.FON"}, false},
         {"fixed names are exact", "[EUDC932]\r\nms pgothic=x.TTE\r\nsystemdefaulteudcfont=y.TTE\r\n",
          Result::kNoLinkedFaceHere, {}, {}, true},
+        // Key lists that once cut the links after them off.
+        {"a long face name first", "[EUDC932]\r\n" + std::string(17000, 'K') + "=K.TTE\r\n" + kDefaultLink,
+         Result::kOk, {"SystemDefaultEUDCFont"}, {"EUDC.TTE"}, true},
+        {"an empty key first", "[EUDC932]\r\n=X.TTE\r\n" + kDefaultLink, Result::kOk, {"SystemDefaultEUDCFont"},
+         {"EUDC.TTE"}, true},
+        {"thousands of faces first", "[EUDC932]\r\n" + ManyFaces(3000) + kDefaultLink, Result::kOk,
+         {"SystemDefaultEUDCFont"}, {"EUDC.TTE"}, true},
     };
     for (const auto& c : cases) {
         TempFolder folder;

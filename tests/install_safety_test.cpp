@@ -144,7 +144,7 @@ std::string CutOffInstall(const TempFolder& users, size_t steps, bool torn) {
     EXPECT_TRUE(journal.Create(staging + "journal"));
     for (size_t i = 0; i < steps; ++i) {
         const JournalRecord& r = sequence[i];
-        EXPECT_TRUE(journal.Append(r));
+        EXPECT_TRUE(journal.Append({r}));
         if (r.step == JournalRecord::kMovedAside) MoveFileA((users / r.from).c_str(), (staging + r.to).c_str());
         if (r.step == JournalRecord::kPutInPlace) MoveFileA((staging + r.from).c_str(), (users / r.to).c_str());
     }

@@ -86,8 +86,10 @@ bool InstallJournal::Create(const std::string& path) {
     return static_cast<bool>(file_);
 }
 
-bool InstallJournal::Append(const JournalRecord& record) {
-    return platform::AppendDurably(file_.get(), JournalLine(record));
+bool InstallJournal::Append(const std::vector<JournalRecord>& records) {
+    std::string lines;
+    for (const JournalRecord& record : records) lines += JournalLine(record);
+    return platform::AppendDurably(file_.get(), lines);
 }
 
 JournalReading InstallJournal::Read(const std::string& path) {

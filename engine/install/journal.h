@@ -37,8 +37,8 @@ class InstallJournal {
 public:
     // A new, empty journal file; false when it cannot be made.
     bool Create(const std::string& path);
-    // True once the record is on the disk.
-    bool Append(const JournalRecord& record);
+    // True once the records are on the disk, written with one write.
+    bool Append(const std::vector<JournalRecord>& records);
     void Close() { file_.reset(); }
 
     // The journal file's records. A missing file is an install that ended

@@ -40,18 +40,20 @@ public:
 
     bool Start() { return journal_.Create(places_.staging + work_names::kJournal); }
 
-    // Moves the file at destination aside (when there is one), then the
-    // staged copy into its place.
-    bool Replace(size_t i, const std::string& destination) {
-        const std::string name = paths::FileNamePart(destination);
-        if (platform::FileExists(destination) &&
-            !Move({JournalRecord::kMovedAside, name, SavedName(i)}, destination, places_.staging + SavedName(i)))
-            return false;
-        return Move({JournalRecord::kPutInPlace, StagedName(i), name}, places_.staging + StagedName(i),
-                    destination);
+    // Moves each installed file of the copy aside, then each staged copy
+    // into its place.
+    bool Replace(const CopyList& copy) {
+        std::vector<JournalRecord> aside, placed;
+        for (size_t i = 0; i < copy.Items().size(); ++i) {
+            const std::string& destination = copy.Items()[i].destination;
+            const std::string name = paths::FileNamePart(destination);
+            if (platform::FileExists(destination)) aside.push_back({JournalRecord::kMovedAside, name, SavedName(i)});
+            placed.push_back({JournalRecord::kPutInPlace, StagedName(i), name});
+        }
+        return MoveAll(aside) && MoveAll(placed);
     }
 
-    bool Commit() { return journal_.Append({JournalRecord::kCommitted, "", ""}); }
+    bool Commit() { return journal_.Append({{JournalRecord::kCommitted, "", ""}}); }
     void Finish(RecoveryReport& report) {
         journal_.Close();
         DeleteSavedFiles(moved_, places_);
@@ -66,10 +68,22 @@ public:
     }
 
 private:
-    bool Move(const JournalRecord& record, const std::string& from, const std::string& to) {
-        if (!journal_.Append(record)) return false;
-        moved_.push_back(record);
-        return platform::MoveOneFile(from, to);
+    // Writes the records to the disk in one go, then makes their moves in
+    // order. One flush for many moves, not one a move: a crash part-way
+    // leaves records of moves not made, which recovery tells apart by
+    // where each file is.
+    bool MoveAll(const std::vector<JournalRecord>& records) {
+        if (records.empty()) return true;
+        if (!journal_.Append(records)) return false;
+        moved_.insert(moved_.end(), records.begin(), records.end());
+        for (const JournalRecord& record : records) {
+            const bool aside = record.step == JournalRecord::kMovedAside;
+            const std::string destination = places_.folder + (aside ? record.from : record.to);
+            const std::string staged = places_.staging + (aside ? record.to : record.from);
+            if (!(aside ? platform::MoveOneFile(destination, staged) : platform::MoveOneFile(staged, destination)))
+                return false;
+        }
+        return true;
     }
 
     StagingPlaces places_;
@@ -95,9 +109,7 @@ bool StagedInstall(const CopyList& copy, const std::string& folder, RecoveryRepo
     JournaledMoves moves(places);
     // The journal is made first: an install that cannot keep one copies
     // nothing and moves nothing.
-    bool installed = moves.Start() && CopyIntoStaging(copy, places.staging);
-    for (size_t i = 0; installed && i < copy.Items().size(); ++i)
-        installed = moves.Replace(i, copy.Items()[i].destination);
+    const bool installed = moves.Start() && CopyIntoStaging(copy, places.staging) && moves.Replace(copy);
     if (installed && moves.Commit()) {
         moves.Finish(report);
         return true;

@@ -131,14 +131,6 @@ std::string ShortPath(const std::string& path) {
     return shortPath.empty() ? path : shortPath;
 }
 
-bool LastWriteLocalTime(const std::string& path, SYSTEMTIME& time) {
-    const UniqueFile file = OpenForReading(path);
-    if (!file) return false;
-    FILETIME written, local;
-    return GetFileTime(file.get(), nullptr, nullptr, &written) &&
-           FileTimeToLocalFileTime(&written, &local) && FileTimeToSystemTime(&local, &time);
-}
-
 bool ReadFileStamp(const std::string& path, FileStamp& stamp) {
     WIN32_FILE_ATTRIBUTE_DATA data;
     if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return false;

@@ -50,9 +50,6 @@ std::string FullPath(const std::string& path);
 // given when there is none, or when the volume makes no short names.
 std::string ShortPath(const std::string& path);
 
-// The last-write time as local calendar time; false when the file cannot be
-// opened or the time not converted.
-bool LastWriteLocalTime(const std::string& path, SYSTEMTIME& time);
 
 // Size and last-write time, which the shell copy keeps.
 struct FileStamp {

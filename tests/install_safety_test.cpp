@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 
 #include "engine/install/install.h"
 #include "engine/install/journal.h"
@@ -60,7 +61,9 @@ protected:
             if (ReadFile(users / f.name) != FontBytes(f.size, f.seed)) return false;
         return true;
     }
-    size_t StagingFolders() { return platform::ListFolder(users / "~minamo-staging-*").size(); }
+    size_t StagingFolders() {
+        return platform::ListFolder(users / "~minamo-staging-*").size() + platform::ListFolder(users / "~s*").size();
+    }
     std::string FailureMessage() {
         return std::string(texts::kInstallFailed) + texts::kInstallFailedCheckSource + texts::kInstallFailedUserFolder;
     }
@@ -126,22 +129,33 @@ TEST_F(SafeInstall, FilesHeldByOthers) {
     }
 }
 
+// How an install names its staging folder, journal and files: this
+// build's, and an earlier build's, whose leftovers are recovered too.
+struct StagingLayout {
+    const char* folder;
+    const char* journal;
+    const char* staged;  // extension of a staged copy
+    const char* saved;   // extension of a saved file
+};
+const StagingLayout kThisBuild = {"~s3", "j", ".n", ".o"};
+const StagingLayout kEarlierBuild = {"~minamo-staging-99-1", "journal", ".new", ".old"};
+
 // Builds in a staging folder what an install of the new set over the
 // previous one leaves when cut off after its first `steps` journal lines
 // and the moves they announce; torn: a last line only partly written.
-std::string CutOffInstall(const TempFolder& users, size_t steps, bool torn) {
-    const std::string staging = users / "~minamo-staging-99-1\\";
+std::string CutOffInstall(const TempFolder& users, size_t steps, bool torn, const StagingLayout& layout) {
+    const std::string staging = users / layout.folder + "\\";
     MakeFolder(staging);
     std::vector<JournalRecord> sequence;
     for (size_t i = 0; i < 3; ++i) {
         const std::string index = std::to_string(i);
-        MakeFontFile(staging + index + ".new", kNew[i].size, kNew[i].seed);
-        sequence.push_back({JournalRecord::kMovedAside, kNew[i].name, index + ".old"});
-        sequence.push_back({JournalRecord::kPutInPlace, index + ".new", kNew[i].name});
+        MakeFontFile(staging + index + layout.staged, kNew[i].size, kNew[i].seed);
+        sequence.push_back({JournalRecord::kMovedAside, kNew[i].name, index + layout.saved});
+        sequence.push_back({JournalRecord::kPutInPlace, index + layout.staged, kNew[i].name});
     }
     sequence.push_back({JournalRecord::kCommitted, "", ""});
     InstallJournal journal;
-    EXPECT_TRUE(journal.Create(staging + "journal"));
+    EXPECT_TRUE(journal.Create(staging + layout.journal));
     for (size_t i = 0; i < steps; ++i) {
         const JournalRecord& r = sequence[i];
         EXPECT_TRUE(journal.Append({r}));
@@ -149,7 +163,7 @@ std::string CutOffInstall(const TempFolder& users, size_t steps, bool torn) {
         if (r.step == JournalRecord::kPutInPlace) MoveFileA((staging + r.from).c_str(), (users / r.to).c_str());
     }
     journal.Close();
-    if (torn) WriteFile(staging + "journal", ReadFile(staging + "journal") + "committed\t\t\t");
+    if (torn) WriteFile(staging + layout.journal, ReadFile(staging + layout.journal) + "committed\t\t\t");
     return staging;
 }
 
@@ -167,20 +181,66 @@ TEST_F(SafeInstall, RecoversFromAJournal) {
         {"cut off in a rollback", 6, false, true, false},
         {"committed", 7, false, false, true},
     };
+    for (const StagingLayout& layout : {kThisBuild, kEarlierBuild}) {
+        for (const auto& c : cases) {
+            PutPrevious();
+            const std::string staging = CutOffInstall(users, c.steps, c.torn, layout);
+            // A rollback's first step: the last new file back to its staged name.
+            if (c.rollbackBegun) MoveFileA((users / "P.TTE").c_str(), (staging + "2" + layout.staged).c_str());
+            EXPECT_EQ(Install("probe"), 9) << c.label << " " << layout.folder;
+            EXPECT_TRUE(Holds(c.newSet ? kNew : kPrevious)) << c.label << " " << layout.folder;
+            EXPECT_EQ(StagingFolders(), 0u) << c.label << " " << layout.folder;
+        }
+    }
+}
+
+// A journal that is not whole, or a saved file no record accounts for: the
+// staging folder is set aside as it is, named in the report, and the
+// install goes on. Nothing in it is deleted.
+TEST_F(SafeInstall, DamagedJournalsDeleteNothing) {
+    const std::string garbage = "\x01\x02 not a journal\r\n\xFF\xFE\r\n";
+    const struct {
+        const char* label;
+        size_t steps;  // of a cut-off install, before the damage
+        std::function<void(const std::string& staging)> damage;
+        StringList kept;  // files the set-aside folder holds, from this build's layout
+    } cases[] = {
+        {"garbage beside a saved font", 1, [&](const std::string& s) { WriteFile(s + "j", garbage); }, {"0.o"}},
+        {"garbage without a line end", 1, [&](const std::string& s) { WriteFile(s + "j", "xyz"); }, {"0.o"}},
+        {"committed, damaged in the middle", 7,
+         [&](const std::string& s) {
+             std::string j = ReadFile(s + "j");
+             j[j.find("\r\n") + 4] ^= 1;  // a byte of the second line
+             WriteFile(s + "j", j);
+         },
+         {"0.o", "1.o", "2.o"}},
+        {"a saved file no record names", 2, [&](const std::string& s) { MakeFontFile(s + "5.o", 77, 7); }, {"5.o"}},
+    };
     for (const auto& c : cases) {
         PutPrevious();
-        const std::string staging = CutOffInstall(users, c.steps, c.torn);
-        // A rollback's first step: the last new file back to its staged name.
-        if (c.rollbackBegun) MoveFileA((users / "P.TTE").c_str(), (staging + "2.new").c_str());
-        EXPECT_EQ(Install("probe"), 9) << c.label;
-        EXPECT_TRUE(Holds(c.newSet ? kNew : kPrevious)) << c.label;
+        const std::string staging = CutOffInstall(users, c.steps, false, kThisBuild);
+        StringList bytes;
+        c.damage(staging);
+        for (const std::string& name : c.kept) bytes.push_back(ReadFile(staging + name));
+        boxes.messages.clear();
+        EXPECT_EQ(Install("data"), 0) << c.label;
+        const std::string kept = users / "~minamo-damaged-1\\";
+        for (size_t i = 0; i < c.kept.size(); ++i)
+            EXPECT_TRUE(!bytes[i].empty() && ReadFile(kept + c.kept[i]) == bytes[i]) << c.label << " " << c.kept[i];
+        ASSERT_EQ(boxes.messages.size(), 1u);
+        EXPECT_NE(boxes.messages[0].find(texts::Format(texts::kSetAsideLine, {staging, kept})), std::string::npos)
+            << c.label;
+        // The next install goes on as if nothing were left.
+        EXPECT_EQ(Install("data"), 0) << c.label;
+        EXPECT_TRUE(Holds(kNew)) << c.label;
         EXPECT_EQ(StagingFolders(), 0u) << c.label;
+        RemoveTree(kept);
     }
 }
 
 // A saved file that cannot be put back is named in the report and kept.
 TEST_F(SafeInstall, UndoThatFailsIsReported) {
-    const std::string staging = CutOffInstall(users, 2, false);
+    const std::string staging = CutOffInstall(users, 2, false, kEarlierBuild);
     {
         FileHolder newFileInUse(users / "EUDC.TTE", FILE_SHARE_READ);
         EXPECT_EQ(Install("probe"), 2);

@@ -124,6 +124,34 @@ TEST_F(Install, ResultCodes) {
     }
 }
 
+// A user data folder as long as paths allow: an install whose files' own
+// paths fit works (the staging folder's names fit where they do); one whose
+// paths do not fit fails and names the folder, leaving what was there.
+TEST_F(Install, LongUserDataFolder) {
+    Fill(kTwoLinks);  // the longest name: EUDC.TTE, 8 characters
+    const std::string failed = std::string(texts::kInstallFailed) + texts::kInstallFailedCheckSource +
+                               texts::kInstallFailedUserFolder;
+    for (size_t length : {size_t(MAX_PATH - 1 - 8), size_t(MAX_PATH - 8)}) {
+        ClearEudcKey();
+        TempFolder base;
+        std::string folder = base.path();
+        while (folder.size() < length) folder += std::string(std::min<size_t>(100, length - folder.size() - 1), 'a') + "\\";
+        MakeFolder(folder);
+        MakeFontFile(folder + "EUDC.TTE", 10, 9);
+        auto param = Param();
+        param->folders.userData = folder;
+        param->options.confirm = false;
+        FakeInteraction boxes;
+        const bool fits = folder.size() + 8 < MAX_PATH;
+        EXPECT_EQ(RunInstall(*param), fits ? 0 : 2) << folder.size();
+        EXPECT_EQ(ReadFile(folder + "EUDC.TTE"), fits ? FontBytes(3000, 1) : FontBytes(10, 9)) << folder.size();
+        EXPECT_EQ(EudcLink("SystemDefaultEUDCFont"), fits ? folder + "EUDC.TTE" : "<none>") << folder.size();
+        if (!fits) {
+            EXPECT_EQ(boxes.messages, StringList{failed + "\r" + texts::Format(texts::kFolderTooLong, {folder})});
+        }
+    }
+}
+
 TEST_F(Install, DefaultInfoFileForALoneEudcTte) {
     MakeFontFile(data + "EUDC.TTE", 1000, 7);
     auto param = Param();

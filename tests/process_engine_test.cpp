@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "engine/operation_texts.h"
 #include "engine/texts.h"
 #include "tests/support/test_support.h"
 #include "tests/support/utf8.h"
@@ -147,17 +148,22 @@ TEST_F(CommandMode, FoldersShiftJisCannotSpell) {
 
 TEST_F(CommandMode, AutoRunInstallsWithoutArguments) {
     LinkThisMachine();
+    MakeFontFile(system / "X.TTF", 500, 4);  // no standard EUDC file
+    SetEudcLink("MS PGothic", system / "X.TTF");
     ASSERT_EQ(RunProcess(exe, "/g /s data"), 0);
     ForgetThisMachine();
+    // Silet asks nothing, as /s does: a logon script has nobody to answer.
     WriteFile(program / "EUDC.INI", "[MINAMO]\r\nAutoRun=1\r\nSilet=1\r\nTargetFolder=data\r\n");
-    EXPECT_EQ(RunProcess(exe, ""), 0);
+    const ProcessRun silent = RunAnsweringBoxes(exe, "");
+    EXPECT_EQ(silent.exitCode, 0);
+    EXPECT_TRUE(silent.boxes.empty());
     EXPECT_EQ(EudcLink("SystemDefaultEUDCFont"), userData + "EUDC.TTE");
 
     // The next login: CheckDate from the settings, a box without Silet.
     WriteFile(program / "EUDC.INI", "[MINAMO]\r\nAutoRun=1\r\nCheckDate=1\r\nTargetFolder=data\r\n");
     ProcessRun run = RunAnsweringBoxes(exe, "");
     EXPECT_EQ(run.exitCode, 3);
-    EXPECT_EQ(run.boxes, std::vector<std::string>{texts::kLatestInstalled});
+    EXPECT_EQ(run.boxes, (std::vector<std::string>{NonStandardQuestion(Operation::kInstall), texts::kLatestInstalled}));
 }
 
 TEST_F(CommandMode, QuestionsAnsweredAtTheScreen) {

@@ -5,10 +5,11 @@
 namespace characters {
 namespace {
 
-enum : uint8_t { kUnseen, kOpen, kDone };
-
-// Fonts nest components two or three levels deep; a deeper nesting is
-// taken for a hostile file rather than walked.
+// Fonts nest components two or three levels deep; a deeper nesting, and a
+// component that leads back to its own glyph, is taken for a hostile file
+// rather than walked. (A glyph already read for another character is not
+// walked again, so how deep a font may nest depends a little on which
+// characters reach a glyph first.)
 constexpr int kMaxComponentDepth = 16;
 constexpr size_t kGlyphHeader = 10;  // numberOfContours and the bounding box
 
@@ -69,8 +70,8 @@ bool GlyphOutlines::Fingerprint(uint32_t glyph, bool& hasOutline, uint64_t& fing
 // a font cannot make the reading cost more than its size.
 bool GlyphOutlines::Read(uint32_t glyph, int depth) {
     Visit& visit = visits_[glyph];
-    if (visit.state == kDone) return true;
-    if (visit.state == kOpen || depth > kMaxComponentDepth) return false;
+    if (visit.done) return true;
+    if (depth > kMaxComponentDepth) return false;
     FontBytes bytes;
     if (!GlyphBytes(glyph, bytes)) return false;
     visit.fingerprint = HashBytes(bytes.Data(), bytes.Size());
@@ -80,9 +81,8 @@ bool GlyphOutlines::Read(uint32_t glyph, int depth) {
         bytes.U16(0, contours);
     }
     visit.hasOutline = contours != 0;
-    visit.state = kOpen;
     if ((contours & 0x8000) && !FoldComponents(bytes, depth, visit)) return false;
-    visit.state = kDone;
+    visit.done = true;
     return true;
 }
 
@@ -95,10 +95,7 @@ bool GlyphOutlines::FoldComponents(FontBytes bytes, int depth, Visit& visit) {
         uint16_t component = 0;
         if (!bytes.U16(at, flags) || !bytes.U16(at + 2, component)) return false;
         if (component >= glyphCount_ || !Read(component, depth + 1)) return false;
-        const Visit& part = visits_[component];
-        if (part.height >= kMaxComponentDepth) return false;
-        if (part.height + 1 > visit.height) visit.height = static_cast<uint8_t>(part.height + 1);
-        visit.fingerprint = FoldHash(visit.fingerprint, part.fingerprint);
+        visit.fingerprint = FoldHash(visit.fingerprint, visits_[component].fingerprint);
         at += ComponentRecordSize(flags);
     }
     return bytes.Has(at, 0);

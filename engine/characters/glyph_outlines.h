@@ -25,8 +25,7 @@ public:
 private:
     struct Visit {
         uint64_t fingerprint = 0;
-        uint8_t state = 0;   // kUnseen, kOpen (its components being read) or kDone
-        uint8_t height = 0;  // component levels below it; 0 for a simple glyph
+        bool done = false;  // fingerprint and hasOutline are read
         bool hasOutline = false;
     };
 

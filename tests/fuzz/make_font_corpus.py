@@ -1,8 +1,8 @@
 #!/usr/bin/python3
 """Makes the fuzzer's seed fonts in font_corpus/ beside this file: small
 fonts of scripts/make-test-font.py that lead it into each part of the
-reader (the format 4 and format 12 character maps, a composite, an empty
-glyph, a collection) and one cut off. Inputs that once crashed the fuzzer
+reader (the format 4 character map with and without its glyph array, the
+format 12 one, a composite, an empty glyph, a collection) and one cut off. Inputs that once crashed the fuzzer
 are added there by hand and kept; this script leaves them as they are.
 
     /usr/bin/python3 tests/fuzz/make_font_corpus.py
@@ -40,6 +40,7 @@ def main():
     plain = make("plain.ttf", "--codes", "E000,E001,E002")
     make("composed.ttf", "--codes", "E000,E03F", "--empty", "E004", "--composite", "E005,E757")
     make("two_fonts.ttc", "--codes", "E001", "--second", "E010,E011")
+    make("reversed.ttf", "--codes", "E003,E002,E001,E000")
     with_full_unicode_map(plain, "format12.ttf")
     with open(plain, "rb") as whole, open(os.path.join(CORPUS, "cut_off.ttf"), "wb") as cut:
         cut.write(whole.read()[:600])

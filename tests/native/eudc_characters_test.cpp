@@ -40,9 +40,10 @@ std::string Described(const CharacterSet& set) {
     return text.str();
 }
 
-// Fonts nobody here made: their characters, and which of them share an
-// outline, are those fontTools reads (tests/native/pua_characters.py).
-TEST(EudcCharacters, AgreeWithFontToolsOnDebiansFonts) {
+// Fonts nobody here made, and one whose character map takes glyphs from its
+// glyph array: their characters, and which of them share an outline, are
+// those fontTools reads (tests/native/pua_characters.py).
+TEST(EudcCharacters, AgreeWithFontTools) {
     const struct {
         const char* font;
         const char* fontTools;
@@ -52,6 +53,7 @@ TEST(EudcCharacters, AgreeWithFontToolsOnDebiansFonts) {
         {"/usr/share/fonts/opentype/ipafont-gothic/ipag.ttf", "ipag.txt", 0},
         {"/usr/share/fonts/opentype/ipafont-gothic/ipagp.ttf", "ipagp.txt", 0},
         {"/usr/share/fonts-font-awesome/fonts/fontawesome-webfont.ttf", "fontawesome-webfont.txt", 600},
+        {MINAMO_MADE_FONTS "/reversed.ttf", "reversed.txt", 4},
     };
     for (const auto& c : cases) {
         CharacterSet set;

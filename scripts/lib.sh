@@ -12,6 +12,8 @@ else
     MINAMO_BUILD=${MINAMO_BUILD:-$MINAMO_ROOT/build-$MINAMO_ARCH}
 fi
 MINAMO_BUILD_X86_64=${MINAMO_BUILD_X86_64:-$MINAMO_ROOT/build-x86_64}
+# The units without a Windows call, built natively with sanitizers (tests/native).
+MINAMO_BUILD_NATIVE=${MINAMO_BUILD_NATIVE:-$MINAMO_ROOT/build-native}
 
 # Both architectures need the -posix and the -win32 compilers (see
 # cmake/mingw-w64-common.cmake).
@@ -19,9 +21,12 @@ MINAMO_PACKAGES="cmake make mingw-w64 g++-mingw-w64-x86-64 gcc-mingw-w64-x86-64 
 binutils-mingw-w64-x86-64 g++-mingw-w64-i686 gcc-mingw-w64-i686 binutils-mingw-w64-i686 \
 wine wine64 wine32:i386 xvfb xauth x11-utils imagemagick \
 fonts-ipafont-gothic fonts-ipafont-mincho fonts-wine xdotool googletest python3-fonttools locales zip unzip \
-libxrender1 libxi6 libxcursor1 libxinerama1 libxrandr2 libxcomposite1 libxfixes3 libxxf86vm1 libgnutls30"
+libxrender1 libxi6 libxcursor1 libxinerama1 libxrandr2 libxcomposite1 libxfixes3 libxxf86vm1 libgnutls30 \
+clang libclang-rt-14-dev fonts-dejavu-core fonts-font-awesome"
 # (The X libraries are only recommended by Wine, and recommendations are not
-# installed here; without them Wine's display driver does not load.)
+# installed here; without them Wine's display driver does not load. clang's
+# sanitizer and libFuzzer libraries are in libclang-rt-14-dev; the DejaVu and
+# Font Awesome fonts are fonts nobody here made, for the font reader's tests.)
 
 minamo_say() { printf '[minamo] %s\n' "$*" >&2; }
 
@@ -69,7 +74,8 @@ minamo_configure() {
 }
 
 minamo_build() {
-    minamo_configure "$MINAMO_BUILD" "$MINAMO_ARCH" -DCMAKE_BUILD_TYPE="${1:-Release}"
+    minamo_configure "$MINAMO_BUILD" "$MINAMO_ARCH" -DCMAKE_BUILD_TYPE="${1:-Release}" \
+        -DMINAMO_NATIVE_BUILD="$MINAMO_BUILD_NATIVE"
     cmake --build "$MINAMO_BUILD" -j"$(nproc)"
 }
 
@@ -78,6 +84,14 @@ minamo_build_x86_64() {
     minamo_configure "$MINAMO_BUILD_X86_64" x86_64 -DCMAKE_BUILD_TYPE=Release \
         -DMINAMO_TESTS=OFF -DMINAMO_PACKAGE=OFF
     cmake --build "$MINAMO_BUILD_X86_64" -j"$(nproc)" --target minamo
+}
+
+# The units without a Windows call, for Linux with clang, the sanitizers and
+# libFuzzer: native_tests and font_fuzzer, which the main build's CTest runs
+# by path when they are there (build them before minamo_build configures).
+minamo_build_native() {
+    cmake -S "$MINAMO_ROOT/tests/native" -B "$MINAMO_BUILD_NATIVE" -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+    cmake --build "$MINAMO_BUILD_NATIVE" -j"$(nproc)"
 }
 
 minamo_wine_env() {

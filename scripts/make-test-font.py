@@ -5,6 +5,9 @@ taking a font from any product.
 
     /usr/bin/python3 scripts/make-test-font.py OUTPUT [--family NAME]
                                               [--count N] [--first HEX]
+                                              [--codes HEX,...] [--changed HEX]
+                                              [--empty HEX,...] [--composite HEX,...]
+                                              [--second HEX,...]
 
 OUTPUT      the file to write (for instance build/test-fonts/EUDCTEST.TTF,
             or EUDC.TTE for an EUDC font file)
@@ -17,11 +20,22 @@ OUTPUT      the file to write (for instance build/test-fonts/EUDCTEST.TTF,
             extent) and whose other 21 places, read row by row from the top
             left, skipping the corners, hold the code's 16 bits from the
             lowest; a test can decode from the pixels which code was drawn
+--codes     instead of --count and --first: the code points, comma-separated
+            hexadecimal (E000,E001,E005)
+--changed   a code point whose glyph takes another shape than it would (the
+            one four places on): the same font, but that character changed
+--empty     code points mapped to a glyph without outline
+--composite code points whose glyph is a composite of the first code point's
+            glyph, raised a little: a change of that glyph changes them too
+--second    code points, as --codes: OUTPUT is then a collection (.ttc) of
+            two fonts, the one asked for and one with these characters
 
-The glyphs, in order from the first code point, are shapes easy to tell apart
-by their pixels: a solid block, a hollow frame, a plus sign, a triangle, a
-diagonal bar, two bars, a small square and a letter-like hook. The font says
-it covers the Japanese code page, so GDI offers it for SHIFTJIS_CHARSET.
+The glyphs are shapes easy to tell apart by their pixels: a solid block, a
+hollow frame, a plus sign, a triangle, a diagonal bar, two bars, a small
+square and a letter-like hook, for the code points whose last hexadecimal
+digit is 0 or 8, 1 or 9, and so on: one code point has one shape in every
+font made. The font says it covers the Japanese code page, so GDI offers it
+for SHIFTJIS_CHARSET.
 Needs Debian's python3-fonttools.
 """
 import argparse
@@ -29,6 +43,7 @@ import sys
 
 from fontTools.fontBuilder import FontBuilder
 from fontTools.pens.ttGlyphPen import TTGlyphPen
+from fontTools.ttLib.ttCollection import TTCollection
 
 UNITS = 1000
 ASCENT = 880
@@ -127,23 +142,38 @@ def pattern_drawing(code):
     return draw
 
 
-def empty_glyph():
+def empty_glyph(glyphs):
     return TTGlyphPen(None).glyph()
 
 
 def shape_glyph(draw):
-    pen = TTGlyphPen(None)
-    draw(pen)
-    return pen.glyph()
+    def make(glyphs):
+        pen = TTGlyphPen(None)
+        draw(pen)
+        return pen.glyph()
+    return make
 
 
-def build(output, family, drawings):
-    """drawings: (code point, drawing function) pairs."""
-    names = [".notdef", "space"] + ["uni%04X" % code for code, _ in drawings]
-    glyphs = {".notdef": empty_glyph(), "space": empty_glyph()}
+def composite_glyph(component):
+    def make(glyphs):
+        pen = TTGlyphPen(glyphs)
+        pen.addComponent(component, (1, 0, 0, 1, 0, 100))
+        return pen.glyph()
+    return make
+
+
+def glyph_name(code):
+    return "uni%04X" % code
+
+
+def font(family, characters):
+    """characters: (code point, glyph maker) pairs; a maker takes the glyphs
+    made before it, which a composite's components are among."""
+    names = [".notdef", "space"] + [glyph_name(code) for code, _ in characters]
+    glyphs = {".notdef": empty_glyph(None), "space": empty_glyph(None)}
     cmap = {0x20: "space"}
-    for name, (code, draw) in zip(names[2:], drawings):
-        glyphs[name] = shape_glyph(draw)
+    for name, (code, make) in zip(names[2:], characters):
+        glyphs[name] = make(glyphs)
         cmap[code] = name
 
     fb = FontBuilder(UNITS, isTTF=True)
@@ -174,7 +204,29 @@ def build(output, family, drawings):
                 ulCodePageRange1=(1 << 17), ulCodePageRange2=0,
                 ulUnicodeRange2=(1 << (60 - 32)))  # bit 60: Private Use Area
     fb.setupPost()
-    fb.save(output)
+    return fb.font
+
+
+def save(output, fonts):
+    """One font as a font file, more as a collection."""
+    if len(fonts) == 1:
+        fonts[0].save(output)
+        return
+    collection = TTCollection()
+    collection.fonts = fonts
+    collection.save(output)
+
+
+def code_list(text):
+    return [int(code, 16) for code in text.split(",") if code]
+
+
+def shaped(codes, changed=None):
+    """Each code's shape is the one of its place among eight (the code
+    modulo 8), so that a code looks alike in every font made; the changed
+    code takes the shape four places on."""
+    return [(code, shape_glyph(SHAPES[(code + (4 if code == changed else 0)) % len(SHAPES)]))
+            for code in codes]
 
 
 def main(argv):
@@ -184,15 +236,26 @@ def main(argv):
     parser.add_argument("--count", type=int, default=4)
     parser.add_argument("--first", default="E000")
     parser.add_argument("--pattern", action="store_true")
+    parser.add_argument("--codes", type=code_list)
+    parser.add_argument("--changed", type=lambda text: int(text, 16))
+    parser.add_argument("--empty", type=code_list, default=[])
+    parser.add_argument("--composite", type=code_list, default=[])
+    parser.add_argument("--second", type=code_list)
     args = parser.parse_args(argv)
     if args.pattern:
-        drawings = [(code, pattern_drawing(code)) for code in range(0xE000, 0xF900)]
+        characters = [(code, shape_glyph(pattern_drawing(code))) for code in range(0xE000, 0xF900)]
     else:
         if not 1 <= args.count <= len(SHAPES):
             parser.error("--count must be 1 to %d" % len(SHAPES))
         first = int(args.first, 16)
-        drawings = [(first + i, SHAPES[i]) for i in range(args.count)]
-    build(args.output, args.family, drawings)
+        codes = args.codes or [first + i for i in range(args.count)]
+        characters = shaped(codes, args.changed)
+        characters += [(code, empty_glyph) for code in args.empty]
+        characters += [(code, composite_glyph(glyph_name(codes[0]))) for code in args.composite]
+    fonts = [font(args.family, characters)]
+    if args.second:
+        fonts.append(font(args.family + "Second", shaped(args.second)))
+    save(args.output, fonts)
 
 
 if __name__ == "__main__":

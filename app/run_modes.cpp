@@ -16,29 +16,30 @@ namespace {
 // its line in the run log when one is asked for.
 Result RunCommandMode(RunParameters& run) {
     const Options& options = run.options;
+    Notifier notifier(options.silent);
+    const EudcRequest request{run.folders, options, run.target, run.fontLinks, notifier};
     RunRecord record;
     if (options.helpRequested) {
         record.action = "/h";
-        ShowHelp(run.notifier);
+        ShowHelp(notifier);
     } else if (options.eudcSwitch != EudcSwitch::kNone) {
         record.action = options.eudcSwitch == EudcSwitch::kOn ? "true" : "false";
-        SwitchEudc(options.eudcSwitch, run.notifier);
+        SwitchEudc(options.eudcSwitch, notifier);
     } else if (options.installRequested) {
         record.action = options.autoRun ? "/p (AutoRun)" : "/p";
         InstallReport report;
-        record.result =
-            InstallWithEudcOff(run.folders, options, run.target, run.fontLinks, run.notifier, report);
-        record.target = run.target.folder;
+        record.result = InstallWithEudcOff(request, report);
+        record.target = run.target.Folder();
     } else if (options.acquireRequested) {
         record.action = "/g";
         AcquireReport report;
-        record.result = AcquireEudc(run.folders, options, run.target, run.fontLinks, run.notifier, report);
-        record.target = run.target.folder;
+        record.result = AcquireEudc(request, report);
+        record.target = run.target.Folder();
     } else {
         record.action = "/h";
-        ShowHelp(run.notifier);
+        ShowHelp(notifier);
     }
-    AppendRunLog(options.logFile, run.folders.program, record, run.notifier.Reports());
+    AppendRunLog(options.logFile, run.folders.program, record, notifier.Reports());
     return record.result;
 }
 

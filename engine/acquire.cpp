@@ -161,13 +161,13 @@ Result AcquireFiles(const Folders& folders, const Options& options, const std::s
 
 }  // namespace
 
-Result AcquireEudc(const Folders& folders, const Options& options, Target& target, FontLinkTable& links,
-                   Notifier& notifier, AcquireReport& report) {
-    links = ReadFontLinks(folders.windows);
+Result AcquireEudc(const EudcRequest& request, AcquireReport& report) {
+    Notifier& notifier = request.notifier;
+    request.registryLinks = ReadFontLinks(request.folders.windows);
     // A target that cannot be spelled is a folder that cannot be made.
-    target.Resolve();
-    if (!CheckSpelled(target.folder, notifier)) return Result::kAcquireFailed;
-    const Result result = AcquireFiles(folders, options, target.folder, links, report);
+    if (!CheckSpelled(request.target.Folder(), notifier)) return Result::kAcquireFailed;
+    const Result result =
+        AcquireFiles(request.folders, request.options, request.target.Folder(), request.registryLinks, report);
     if (result == Result::kOk)
         notifier.Notify(texts::CrLines(report.copied) + "\r" + texts::CrLines(report.missing) + "\r\r" +
                         texts::kAcquireClosing);

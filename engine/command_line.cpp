@@ -52,7 +52,7 @@ bool ParseCommandLine(const StringList& args, const std::string& programFolder, 
     }
     for (const std::string& argument : args) {
         switch (Recognise(argument)) {
-            case Switch::None: target.Set(AddTrailingBackslash(argument)); continue;
+            case Switch::None: target = TargetNamed(programFolder, AddTrailingBackslash(argument)); continue;
             case Switch::Install: options.installRequested = true; break;
             case Switch::Acquire: options.acquireRequested = true; break;
             case Switch::OnlyNewer: options.onlyNewer = true; break;

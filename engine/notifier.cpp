@@ -6,7 +6,7 @@
 
 void Notifier::Notify(const std::string& text) {
     reports_.push_back(text);
-    if (!options_.silent) platform::ShowMessage(text);
+    if (!silent_) platform::ShowMessage(text);
 }
 
 bool CheckSpelled(const std::string& folder, Notifier& notifier) {

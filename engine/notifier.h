@@ -4,23 +4,23 @@
 
 #include <string>
 
-#include "engine/options.h"
 #include "engine/string_list.h"
 
 class Notifier {
 public:
-    explicit Notifier(const Options& options) : options_(options) {}
+    // silent: show nothing (the run's /s or Silet).
+    explicit Notifier(bool silent) : silent_(silent) {}
     Notifier(const Notifier&) = delete;
     Notifier& operator=(const Notifier&) = delete;
 
-    // Shows text and returns once the box was closed; nothing is shown
-    // while the options are silent.
+    // Shows text and returns once the box was closed; nothing is shown in a
+    // silent run.
     void Notify(const std::string& text);
     // Every text Notify was given, shown or not: the report of the run log.
     const StringList& Reports() const { return reports_; }
 
 private:
-    const Options& options_;
+    bool silent_;
     StringList reports_;
 };
 

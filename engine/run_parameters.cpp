@@ -2,6 +2,5 @@
 
 RunParameters::RunParameters(const std::string& executablePath)
     : folders(ResolveFolders(executablePath)),
-      target(folders.program),
-      fontLinks(ReadFontLinks(folders.windows)),
-      notifier(options) {}
+      target(TargetNamed(folders.program, "")),
+      fontLinks(ReadFontLinks(folders.windows)) {}

@@ -1,6 +1,6 @@
 // The parts of one run, which the entry owns from start to exit: where the
-// files are, what was asked, the target, the registry's link table as last
-// read, and the way outcomes are told. Each operation takes only the parts
+// files are, what was asked at start-up, the target named then, and the
+// registry's link table as last read. Each operation takes only the parts
 // it needs.
 #pragma once
 
@@ -8,7 +8,6 @@
 
 #include "engine/folders.h"
 #include "engine/font_links.h"
-#include "engine/notifier.h"
 #include "engine/options.h"
 #include "engine/target.h"
 
@@ -22,8 +21,7 @@ public:
     RunParameters& operator=(const RunParameters&) = delete;
 
     Folders folders;
-    Options options;
-    Target target;
+    Options options;  // from the settings beside the program and the command line
+    Target target;    // the folder named at start-up, or the program's folder
     FontLinkTable fontLinks;
-    Notifier notifier;
 };

@@ -29,17 +29,22 @@ bool ReadBool(const std::string& file, const char* key, bool fallback) {
 bool ReadStartupSettings(const std::string& programFolder, Options& options, Target& target) {
     const std::string file = programFolder + info_file::kFileName;
     options.autoRun = ReadBool(file, info_file::kAutoRunKey, false);
-    ReadFolderOptions(programFolder, options);
-    target.Set(AddTrailingBackslash(
-        platform::ReadProfileString(file, info_file::kSettingsSection, info_file::kTargetFolderKey, "")));
+    const FolderSettings settings = ReadFolderSettings(programFolder);
+    options.copyCompanions = settings.copyCompanions;
+    options.onlyNewer = settings.onlyNewer;
+    options.silent = settings.silent;
+    target = TargetNamed(programFolder, AddTrailingBackslash(platform::ReadProfileString(
+                                            file, info_file::kSettingsSection, info_file::kTargetFolderKey, "")));
     options.logFile =
         platform::ReadProfileString(file, info_file::kSettingsSection, info_file::kLogFileKey, "");
     return options.autoRun;
 }
 
-void ReadFolderOptions(const std::string& folder, Options& options) {
+FolderSettings ReadFolderSettings(const std::string& folder) {
     const std::string file = folder + info_file::kFileName;
-    options.copyCompanions = ReadBool(file, info_file::kCopyEufKey, true);
-    options.onlyNewer = ReadBool(file, info_file::kCheckDateKey, false);
-    options.silent = ReadBool(file, info_file::kSilentKey, false);
+    FolderSettings settings;
+    settings.copyCompanions = ReadBool(file, info_file::kCopyEufKey, true);
+    settings.onlyNewer = ReadBool(file, info_file::kCheckDateKey, false);
+    settings.silent = ReadBool(file, info_file::kSilentKey, false);
+    return settings;
 }

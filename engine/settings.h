@@ -8,9 +8,16 @@
 #include "engine/options.h"
 #include "engine/target.h"
 
+// The settings of a folder's EUDC.INI that the main window follows.
+struct FolderSettings {
+    bool copyCompanions = true;  // CopyEUF
+    bool onlyNewer = false;      // CheckDate
+    bool silent = false;         // Silet
+};
+
 // The settings beside the program, before any argument: AutoRun, CopyEUF,
 // CheckDate, Silet, the run log (LogFile) and the target (TargetFolder).
 // Returns autoRun.
 bool ReadStartupSettings(const std::string& programFolder, Options& options, Target& target);
 // A chosen folder's settings: CopyEUF, CheckDate and Silet, nothing else.
-void ReadFolderOptions(const std::string& folder, Options& options);
+FolderSettings ReadFolderSettings(const std::string& folder);

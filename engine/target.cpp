@@ -3,22 +3,11 @@
 #include "engine/paths.h"
 #include "platform/files.h"
 
-void Target::Set(const std::string& newName) {
-    name = newName;
-    folder.clear();
-    valid = false;
-    absolute = false;
-    if (name.empty()) return;
-    // A share and the root of a stick name their folder by themselves.
-    const std::string path = paths::BelowUnlessAbsolute(programFolder_, name);
-    if (!platform::DirectoryExists(path)) return;
-    folder = path;
-    valid = true;
-    absolute = paths::IsAbsolutePath(name);
-}
-
-void Target::Resolve() {
-    // A folder not there yet is still the one the user named: an absolute
-    // one is never put below the program's folder.
-    if (!valid) folder = paths::BelowUnlessAbsolute(programFolder_, name);
+Target TargetNamed(const std::string& programFolder, const std::string& name) {
+    Target target;
+    target.name_ = name;
+    target.folder_ = paths::BelowUnlessAbsolute(programFolder, name);
+    target.existed_ = !name.empty() && platform::DirectoryExists(target.folder_);
+    target.absolute_ = target.existed_ && paths::IsAbsolutePath(name);
+    return target;
 }

@@ -32,12 +32,12 @@ protected:
 
     std::unique_ptr<RunParameters> Param(const std::string& target = "data\\") {
         auto p = std::make_unique<RunParameters>(program / "minamo.exe");
-        p->target.Set(target);
+        p->target = TargetNamed(p->folders.program, target);
         return p;
     }
     // The result as its number, the exit code that scripts see.
     int RunAcquire(RunParameters& p) {
-        return ExitCode(AcquireEudc(p.folders, p.options, p.target, p.fontLinks, p.notifier, report));
+        return ExitCode(AcquireFor(p, report));
     }
     std::string Target(const std::string& name) const { return program / ("data\\" + name); }
 
@@ -247,8 +247,7 @@ TEST_F(Acquire, FilesOfOneNameFromTwoFolders) {
     install->folders.userData = users.path();
     install->options.silent = true;
     InstallReport installed;
-    ASSERT_EQ(InstallEudc(install->folders, install->options, install->target, install->fontLinks, install->notifier,
-                          installed),
+    ASSERT_EQ(InstallFor(*install, installed),
               Result::kOk);
     ASSERT_EQ(EudcLinks().size(), 3u);
     for (const Face& f : faces) {
@@ -360,8 +359,7 @@ TEST_F(Acquire, RoundTripOfThousandsOfLinks) {
     install->options.silent = true;
     install->options.copyCompanions = false;
     InstallReport installed;
-    ASSERT_EQ(InstallEudc(install->folders, install->options, install->target, install->fontLinks,
-                          install->notifier, installed),
+    ASSERT_EQ(InstallFor(*install, installed),
               Result::kOk);
     const auto links = EudcLinks();
     EXPECT_EQ(links.size(), bytesOf.size());

@@ -23,7 +23,7 @@ Parsed Parse(RunParameters& run, const StringList& args) {
     bool command = ParseCommandLine(args, run.folders.program, run.options, run.target);
     const Options& o = run.options;
     return {command,  o.installRequested, o.acquireRequested, o.onlyNewer, o.copyCompanions,
-            static_cast<uint8_t>(o.eudcSwitch), o.silent, o.confirm, o.helpRequested, run.target.name};
+            static_cast<uint8_t>(o.eudcSwitch), o.silent, o.confirm, o.helpRequested, run.target.Name()};
 }
 
 void ExpectSame(const Parsed& got, const Parsed& want, const std::string& label) {
@@ -154,7 +154,7 @@ TEST(CommandLine, TargetFromArgument) {
     const struct {
         StringList args;
         bool valid, isAbsolute;
-        std::string folder;  // TargetFolder after ResolveTarget
+        std::string folder;
     } cases[] = {
         {{"data"}, true, false, program / "data\\"},
         {{"DATA"}, true, false, program / "DATA\\"},
@@ -173,10 +173,9 @@ TEST(CommandLine, TargetFromArgument) {
     for (const auto& c : cases) {
         RunParameters run(program / "minamo.exe");
         ParseCommandLine(c.args, run.folders.program, run.options, run.target);
-        EXPECT_EQ(run.target.valid, c.valid) << Join(c.args);
-        EXPECT_EQ(run.target.absolute, c.isAbsolute) << Join(c.args);
-        run.target.Resolve();
-        EXPECT_EQ(run.target.folder, c.folder) << Join(c.args);
+        EXPECT_EQ(run.target.Existed(), c.valid) << Join(c.args);
+        EXPECT_EQ(run.target.Absolute(), c.isAbsolute) << Join(c.args);
+        EXPECT_EQ(run.target.Folder(), c.folder) << Join(c.args);
     }
 }
 

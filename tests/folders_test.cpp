@@ -82,20 +82,19 @@ TEST(Folders, SetTarget) {
         std::string folder;
     } cases[] = {
         {"data\\", true, false, program / "data\\"},
-        {"missing\\", false, false, ""},
-        {"file\\", false, false, ""},  // a file is no folder
+        {"missing\\", false, false, program / "missing\\"},
+        {"file\\", false, false, program / "file\\"},  // a file is no folder
         {elsewhere.path(), true, true, elsewhere.path()},
         {"C:\\", true, true, "C:\\"},  // the root of a drive
-        {"\\\\server\\share\\", false, false, ""},  // absolute, but not there
-        {"", false, false, ""},
+        {"\\\\server\\share\\", false, false, "\\\\server\\share\\"},  // absolute, but not there
+        {"", false, false, program.path()},
     };
     for (const auto& c : cases) {
-        Target target(program.path());
-        target.Set(c.name);
-        EXPECT_EQ(target.name, c.name);
-        EXPECT_EQ(target.valid, c.valid) << c.name;
-        EXPECT_EQ(target.absolute, c.isAbsolute) << c.name;
-        EXPECT_EQ(target.folder, c.folder) << c.name;
+        const Target target = TargetNamed(program.path(), c.name);
+        EXPECT_EQ(target.Name(), c.name);
+        EXPECT_EQ(target.Existed(), c.valid) << c.name;
+        EXPECT_EQ(target.Absolute(), c.isAbsolute) << c.name;
+        EXPECT_EQ(target.Folder(), c.folder) << c.name;
     }
 }
 

@@ -18,9 +18,7 @@ protected:
     void TearDown() override { ClearEudcKey(); }
     TempFolder program;
     std::unique_ptr<RunParameters> Run() {
-        auto run = std::make_unique<RunParameters>(program / "minamo.exe");
-        run->target.Resolve();
-        return run;
+        return std::make_unique<RunParameters>(program / "minamo.exe");
     }
     // The registry's links, each file by its bare name, as an acquire that
     // kept every name writes them.
@@ -42,7 +40,7 @@ TEST_F(InfoFile, WrittenAfterAnAcquire) {
     run->options.onlyNewer = false;
     run->options.copyCompanions = true;
     const FontLinks links = WithBareNames(run->fontLinks.links);
-    ASSERT_TRUE(WriteInfoFile(run->target.folder, run->options, links));
+    ASSERT_TRUE(WriteInfoFile(run->target.Folder(), run->options, links));
     const std::string written = ReadFile(program / "EUDC.INI");
     EXPECT_NE(written.find("[MINAMO]\r\nAutoRun=0\r\nTargetFolder=\r\nCopyEUF=1\r\nCheckDate=0\r\nSilet=1\r\n"),
               std::string::npos)
@@ -57,9 +55,9 @@ TEST_F(InfoFile, WrittenAfterAnAcquire) {
 
     // A new file holds its lines in the documented order.
     TempFolder fresh;
-    run->target.Set(fresh.path());
+    run->target = TargetNamed(run->folders.program, fresh.path());
     run->options.silent = false;
-    ASSERT_TRUE(WriteInfoFile(run->target.folder, run->options, links));
+    ASSERT_TRUE(WriteInfoFile(run->target.Folder(), run->options, links));
     EXPECT_EQ(ReadFile(fresh / "EUDC.INI"),
               "[MINAMO]\r\nAutoRun=0\r\nCopyEUF=1\r\nCheckDate=0\r\nSilet=0\r\nTargetFolder=\r\n"
               + table);
@@ -68,9 +66,8 @@ TEST_F(InfoFile, WrittenAfterAnAcquire) {
 // Its bytes, and a folder in the file's place: Install.DefaultInfoFile*.
 TEST_F(InfoFile, NoDefaultFileInAMissingFolder) {
     auto run = Run();
-    run->target.Set("missing\\");
-    run->target.Resolve();
-    EXPECT_FALSE(WriteDefaultInfoFile(run->target.folder));
+    run->target = TargetNamed(run->folders.program, "missing\\");
+    EXPECT_FALSE(WriteDefaultInfoFile(run->target.Folder()));
     EXPECT_FALSE(platform::FileExists(program / "missing\\EUDC.INI"));
 }
 

@@ -48,11 +48,11 @@ protected:
     // exit code; messages in boxes.
     int Install(const char* folder) {
         RunParameters run(program / "minamo.exe");
-        run.target.Set(std::string(folder) + "\\");
+        run.target = TargetNamed(run.folders.program, std::string(folder) + "\\");
         run.folders.userData = users.path();
         run.options.confirm = false;
         InstallReport report;
-        const Result result = InstallEudc(run.folders, run.options, run.target, run.fontLinks, run.notifier, report);
+        const Result result = InstallFor(run, report);
         doneLines = report.installed;
         return ExitCode(result);
     }

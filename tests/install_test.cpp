@@ -28,13 +28,13 @@ protected:
 
     std::unique_ptr<RunParameters> Param() {
         auto p = std::make_unique<RunParameters>(program / "minamo.exe");
-        p->target.Set("data\\");
+        p->target = TargetNamed(p->folders.program, "data\\");
         p->folders.userData = users.path();
         return p;
     }
     // The result as its number, the exit code that scripts see.
     int RunInstall(RunParameters& p) {
-        return ExitCode(InstallEudc(p.folders, p.options, p.target, p.fontLinks, p.notifier, report));
+        return ExitCode(InstallFor(p, report));
     }
     void Fill(const char* ini) {
         if (ini) WriteFile(data + "EUDC.INI", ini);

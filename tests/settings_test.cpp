@@ -61,8 +61,8 @@ TEST(Settings, StartupTargetFolder) {
         WriteFile(program / "EUDC.INI", c.ini);
         RunParameters run(program / "minamo.exe");
         ReadStartupSettings(run.folders.program, run.options, run.target);
-        EXPECT_EQ(run.target.name, c.name) << c.ini;
-        EXPECT_EQ(run.target.valid, c.valid) << c.ini;
+        EXPECT_EQ(run.target.Name(), c.name) << c.ini;
+        EXPECT_EQ(run.target.Existed(), c.valid) << c.ini;
     }
 }
 
@@ -71,15 +71,11 @@ TEST(Settings, OptionsFollowTheTargetFolder) {
     testing_support::MakeFolder(program / "a");
     WriteFile(program / "a\\EUDC.INI",
               "[MINAMO]\r\nAutoRun=1\r\nCopyEUF=0\r\nCheckDate=1\r\nSilet=1\r\nTargetFolder=x\r\n");
-    RunParameters run(program / "minamo.exe");
-    run.target.Set("a\\");
-    run.target.Resolve();
-    ReadFolderOptions(run.target.folder, run.options);
-    EXPECT_FALSE(run.options.copyCompanions);
-    EXPECT_TRUE(run.options.onlyNewer);
-    EXPECT_TRUE(run.options.silent);
-    EXPECT_FALSE(run.options.autoRun);     // not read from a chosen folder
-    EXPECT_EQ(run.target.name, "a\\");  // nor its TargetFolder
+    const FolderSettings settings = ReadFolderSettings(program / "a\\");
+    EXPECT_FALSE(settings.copyCompanions);
+    EXPECT_TRUE(settings.onlyNewer);
+    EXPECT_TRUE(settings.silent);
+    // AutoRun and TargetFolder are not a chosen folder's to set.
     // A folder without the file: the "no file" row of StartupReaderOnRealFiles.
 }
 

@@ -57,8 +57,7 @@ TEST(Texts, UsageTextByteForByte) {
     std::string expected;
     for (const char* line : lines) expected += Sjis(line) + "\r\n";
 
-    const Options options;
-    Notifier notifier(options);
+    Notifier notifier(false);
     FakeInteraction boxes;
     ShowHelp(notifier);
     ASSERT_EQ(boxes.messages.size(), 1u);

@@ -18,17 +18,17 @@ using testing_support::Sjis;
 TEST_F(MainWindowTest, EudcButtonsSwitchAndRefreshAnOpenCodeTable) {
     MainWindow& f = Open();
     const BOOL on = platform::kEudcOn, off = platform::kEudcOff;
-    Click(f.eudcOffButton);
-    Click(f.eudcOnButton);
+    Click(f.Control(MainWindow::kEudcOffButton));
+    Click(f.Control(MainWindow::kEudcOnButton));
     PumpMessages();
     EXPECT_EQ(boxes.eudcCalls, (std::vector<BOOL>{off, on}));
-    Click(f.codeTableButton);
+    Click(f.Control(MainWindow::kCodeTableButton));
     ASSERT_TRUE(Main().CodeTable());
     MessageCounter refreshes(Main().CodeTable()->Handle(), WM_REFRESHCODETABLE);
-    Click(f.eudcOffButton);
+    Click(f.Control(MainWindow::kEudcOffButton));
     PumpMessages();
     EXPECT_EQ(refreshes.count, 1);
-    Click(f.eudcOnButton);
+    Click(f.Control(MainWindow::kEudcOnButton));
     PumpMessages();
     EXPECT_EQ(refreshes.count, 2);
     EXPECT_EQ(boxes.eudcCalls, (std::vector<BOOL>{off, on, off, on}));
@@ -41,7 +41,7 @@ TEST_F(MainWindowTest, EudcButtonsSwitchAndRefreshAnOpenCodeTable) {
 TEST_F(MainWindowTest, CodeTableButtonOpensClosesAndReopens) {
     MainWindow& f = Open();
     for (int round = 0; round < 2; ++round) {
-        Click(f.codeTableButton);
+        Click(f.Control(MainWindow::kCodeTableButton));
         ASSERT_TRUE(Main().CodeTable());
         HWND table = Main().CodeTable()->Handle();
         EXPECT_TRUE(IsWindowVisible(table));
@@ -50,21 +50,21 @@ TEST_F(MainWindowTest, CodeTableButtonOpensClosesAndReopens) {
         EXPECT_EQ(Client(table).cy, 234);
         const RECT main = Outer(f.Handle());
         EXPECT_EQ(Outer(table).left, main.left);
-        EXPECT_EQ(Outer(table).top, main.bottom + f.dockGap);
-        Click(f.codeTableButton);
+        EXPECT_EQ(Outer(table).top, main.bottom + f.DockGap());
+        Click(f.Control(MainWindow::kCodeTableButton));
         EXPECT_FALSE(Main().CodeTable());
         EXPECT_FALSE(IsWindow(table));
     }
     // A hidden one is shown again where it is.
-    Click(f.codeTableButton);
+    Click(f.Control(MainWindow::kCodeTableButton));
     HWND table = Main().CodeTable()->Handle();
     SetWindowPos(table, nullptr, 300, 500, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     ShowWindow(table, SW_HIDE);
-    Click(f.codeTableButton);
+    Click(f.Control(MainWindow::kCodeTableButton));
     EXPECT_TRUE(IsWindowVisible(table));
     EXPECT_EQ(Outer(table).left, 300);
     EXPECT_EQ(Outer(table).top, 500);
-    Click(f.endButton);
+    Click(f.Control(MainWindow::kEndButton));
     EXPECT_FALSE(f.Handle());
     EXPECT_FALSE(IsWindow(table));
     EXPECT_FALSE(f.CodeTable());
@@ -72,10 +72,10 @@ TEST_F(MainWindowTest, CodeTableButtonOpensClosesAndReopens) {
 
 TEST_F(MainWindowTest, CommandHelpShowsTheUsageUnlessSilent) {
     Open();
-    Click(Main().commandHelpButton);
+    Click(Main().Control(MainWindow::kCommandHelpButton));
     EXPECT_EQ(boxes.messages, std::vector<std::string>{testing_support::UsageText()});
     param->options.silent = true;
-    Click(Main().commandHelpButton);
+    Click(Main().Control(MainWindow::kCommandHelpButton));
     EXPECT_EQ(boxes.messages.size(), 1u);
 }
 
@@ -116,7 +116,7 @@ TEST_F(MainWindowTest, RegistryWindowReadsTheRegistryAtEachShowing) {
             EXPECT_EQ(Outer(memo).right - Outer(memo).left, 600);
             PostMessageA(window, WM_CLOSE, 0, 0);
         });
-        Click(f.registryButton);
+        Click(f.Control(MainWindow::kRegistryButton));
         EXPECT_TRUE(script.Finished());
         EXPECT_FALSE(Main().ModalRegistryWindow());
         EXPECT_TRUE(Enabled(f.Handle()));

@@ -34,9 +34,9 @@ TEST_F(MainWindowTest, ListsPlainSubFoldersSortedAfterTheDefault) {
                                              }),
                             name);
     Open();
-    EXPECT_EQ(Items(Main().folderList), expected);
-    EXPECT_EQ(SelectedItem(Main().folderList), kDefault);
-    EXPECT_EQ(param->target.name, "");
+    EXPECT_EQ(Items(Main().Control(MainWindow::kFolderList)), expected);
+    EXPECT_EQ(SelectedItem(Main().Control(MainWindow::kFolderList)), kDefault);
+    EXPECT_EQ(Main().SelectedTarget().Name(), "");
 }
 
 TEST_F(MainWindowTest, FillFolderListSelectsTheWantedFolder) {
@@ -55,9 +55,9 @@ TEST_F(MainWindowTest, FillFolderListSelectsTheWantedFolder) {
     };
     for (const auto& c : cases) {
         EXPECT_EQ(Main().FillFolderList(c.wanted), c.found) << c.wanted;
-        EXPECT_EQ(SelectedItem(Main().folderList), c.selected ? c.selected : kDefault);
-        EXPECT_EQ(param->target.name, c.targetName);
-        EXPECT_EQ(Items(Main().folderList).size(), 4u);
+        EXPECT_EQ(SelectedItem(Main().Control(MainWindow::kFolderList)), c.selected ? c.selected : kDefault);
+        EXPECT_EQ(Main().SelectedTarget().Name(), c.targetName);
+        EXPECT_EQ(Items(Main().Control(MainWindow::kFolderList)).size(), 4u);
     }
 }
 
@@ -67,8 +67,8 @@ TEST_F(MainWindowTest, MissingStartupFolderIsReportedEvenWhenSilent) {
     Open({"gone"});
     ASSERT_EQ(boxes.messages.size(), 1u);
     EXPECT_EQ(boxes.messages[0], Sjis(u8"指定されたフォルダ gone は存在しません。"));
-    EXPECT_EQ(SelectedItem(Main().folderList), kDefault);
-    EXPECT_EQ(Items(Main().folderList).size(), 2u);
+    EXPECT_EQ(SelectedItem(Main().Control(MainWindow::kFolderList)), kDefault);
+    EXPECT_EQ(Items(Main().Control(MainWindow::kFolderList)).size(), 2u);
 }
 
 TEST_F(MainWindowTest, StartupFolderThatExistsIsTheOnlyChoice) {
@@ -86,14 +86,14 @@ TEST_F(MainWindowTest, StartupFolderThatExistsIsTheOnlyChoice) {
     };
     for (const auto& c : cases) {
         Open({c.argument});
-        EXPECT_EQ(Items(Main().folderList), std::vector<std::string>{c.item});
-        EXPECT_EQ(SelectedItem(Main().folderList), c.item);
-        EXPECT_EQ(param->target.name, c.targetName);
-        EXPECT_FALSE(Enabled(Main().newFolderButton));
+        EXPECT_EQ(Items(Main().Control(MainWindow::kFolderList)), std::vector<std::string>{c.item});
+        EXPECT_EQ(SelectedItem(Main().Control(MainWindow::kFolderList)), c.item);
+        EXPECT_EQ(Main().SelectedTarget().Name(), c.targetName);
+        EXPECT_FALSE(Enabled(Main().Control(MainWindow::kNewFolderButton)));
         EXPECT_TRUE(boxes.messages.empty());
         // Selecting it again keeps the target where it was.
-        SelectItem(Main().folderList, 0);
-        EXPECT_EQ(param->target.folder, Program("data\\"));
+        SelectItem(Main().Control(MainWindow::kFolderList), 0);
+        EXPECT_EQ(Main().SelectedTarget().Folder(), Program("data\\"));
         mainWindow.reset();
     }
 }
@@ -122,14 +122,14 @@ TEST_F(MainWindowTest, FolderContentDecidesTheChoices) {
     // Named at start-up, the folder makes the first choice.
     for (const auto& c : cases) {
         MainWindow& f = Open({c.folder});
-        EXPECT_EQ(param->target.name, std::string(c.folder) + "\\");
-        EXPECT_EQ(Enabled(f.installChoice), c.holdsEudc) << c.folder;
-        EXPECT_EQ(Checked(f.installChoice), c.holdsEudc) << c.folder;
-        EXPECT_EQ(Checked(f.acquireChoice), !c.holdsEudc) << c.folder;
-        EXPECT_EQ(Checked(f.copyEufBox), c.copyEuf) << c.folder;
-        EXPECT_EQ(Checked(f.onlyNewerBox), c.checkDate) << c.folder;
-        EXPECT_EQ(Enabled(f.onlyNewerBox), c.holdsEudc) << c.folder;
-        EXPECT_FALSE(Enabled(f.newFolderButton));
+        EXPECT_EQ(Main().SelectedTarget().Name(), std::string(c.folder) + "\\");
+        EXPECT_EQ(Enabled(f.Control(MainWindow::kInstallChoice)), c.holdsEudc) << c.folder;
+        EXPECT_EQ(Checked(f.Control(MainWindow::kInstallChoice)), c.holdsEudc) << c.folder;
+        EXPECT_EQ(Checked(f.Control(MainWindow::kAcquireChoice)), !c.holdsEudc) << c.folder;
+        EXPECT_EQ(Checked(f.Control(MainWindow::kCopyEufBox)), c.copyEuf) << c.folder;
+        EXPECT_EQ(Checked(f.Control(MainWindow::kOnlyNewerBox)), c.checkDate) << c.folder;
+        EXPECT_EQ(Enabled(f.Control(MainWindow::kOnlyNewerBox)), c.holdsEudc) << c.folder;
+        EXPECT_FALSE(Enabled(f.Control(MainWindow::kNewFolderButton)));
         mainWindow.reset();
     }
 }
@@ -140,20 +140,20 @@ TEST_F(MainWindowTest, ChangingFoldersKeepsAChoiceTheUserMade) {
     MakeFolder("none");
     MakeFile("EUDC.TTE");  // the program folder too: install comes first
     MainWindow& f = Open();
-    EXPECT_TRUE(Checked(f.installChoice));
-    Click(f.noOverwriteQuestionBox);
-    SelectItem(f.folderList, "eudc");
-    EXPECT_TRUE(Checked(f.installChoice));
-    SelectItem(f.folderList, "none");
-    EXPECT_FALSE(Enabled(f.installChoice));
-    EXPECT_FALSE(Checked(f.installChoice));
-    EXPECT_TRUE(Checked(f.acquireChoice));
-    SelectItem(f.folderList, "eudc");
-    EXPECT_TRUE(Enabled(f.installChoice));
-    EXPECT_TRUE(Checked(f.acquireChoice));
-    EXPECT_FALSE(Checked(f.installChoice));
-    EXPECT_FALSE(Enabled(f.onlyNewerBox));
-    EXPECT_TRUE(Checked(f.noOverwriteQuestionBox));  // never touched by a folder
+    EXPECT_TRUE(Checked(f.Control(MainWindow::kInstallChoice)));
+    Click(f.Control(MainWindow::kNoOverwriteQuestionBox));
+    SelectItem(f.Control(MainWindow::kFolderList), "eudc");
+    EXPECT_TRUE(Checked(f.Control(MainWindow::kInstallChoice)));
+    SelectItem(f.Control(MainWindow::kFolderList), "none");
+    EXPECT_FALSE(Enabled(f.Control(MainWindow::kInstallChoice)));
+    EXPECT_FALSE(Checked(f.Control(MainWindow::kInstallChoice)));
+    EXPECT_TRUE(Checked(f.Control(MainWindow::kAcquireChoice)));
+    SelectItem(f.Control(MainWindow::kFolderList), "eudc");
+    EXPECT_TRUE(Enabled(f.Control(MainWindow::kInstallChoice)));
+    EXPECT_TRUE(Checked(f.Control(MainWindow::kAcquireChoice)));
+    EXPECT_FALSE(Checked(f.Control(MainWindow::kInstallChoice)));
+    EXPECT_FALSE(Enabled(f.Control(MainWindow::kOnlyNewerBox)));
+    EXPECT_TRUE(Checked(f.Control(MainWindow::kNoOverwriteQuestionBox)));  // never touched by a folder
 }
 
 // A folder's Silet belongs to that folder: choosing another folder without
@@ -163,11 +163,11 @@ TEST_F(MainWindowTest, SilentFromOneFolderDoesNotLeakIntoAnother) {
     MakeFile("quiet\\EUDC.INI", "[MINAMO]\r\nSilet=1\r\n");
     MakeFolder("plain");
     Open();
-    SelectItem(Main().folderList, "quiet");
-    EXPECT_TRUE(param->options.silent);
-    SelectItem(Main().folderList, "plain");
-    EXPECT_FALSE(param->options.silent);
-    Click(Main().runButton);  // acquire with no EUDC on the system: reported
+    SelectItem(Main().Control(MainWindow::kFolderList), "quiet");
+    EXPECT_TRUE(Main().RunOptions().silent);
+    SelectItem(Main().Control(MainWindow::kFolderList), "plain");
+    EXPECT_FALSE(Main().RunOptions().silent);
+    Click(Main().Control(MainWindow::kRunButton));  // acquire with no EUDC on the system: reported
     ASSERT_EQ(boxes.messages.size(), 1u);
     EXPECT_EQ(boxes.messages[0], texts::kNoSystemEudc);
 }

@@ -10,7 +10,7 @@ namespace {
 // Keys pressed one after another, and the control each leaves the focus on.
 struct Stroke {
     std::initializer_list<WORD> keys;
-    HWND MainWindow::*focus;
+    MainWindow::ControlId focus;
 };
 
 void Walk(MainWindow& mainWindow, const std::vector<Stroke>& strokes) {
@@ -18,7 +18,7 @@ void Walk(MainWindow& mainWindow, const std::vector<Stroke>& strokes) {
     for (const Stroke& stroke : strokes) {
         script.Then([&stroke] { PressKeys(stroke.keys); }).Then([&mainWindow, &stroke] {
             ASSERT_TRUE(mainWindow.Handle()) << "the window was closed";
-            EXPECT_EQ(GetFocus(), mainWindow.*stroke.focus) << "the focus is on " << Text(GetFocus());
+            EXPECT_EQ(GetFocus(), mainWindow.Control(stroke.focus)) << "the focus is on " << Text(GetFocus());
         });
     }
     script.Run(mainWindow);
@@ -31,19 +31,19 @@ TEST_F(MainWindowTest, TheKeyboardGoesWhereTheUserSees) {
     Walk(Main(), {
                      // Narrow: the option area and the memo, outside the window, are no
                      // tab stops; Esc ends nothing.
-                     {{VK_SHIFT, VK_TAB}, &F::endButton},
-                     {{VK_SHIFT, VK_TAB}, &F::runButton},
-                     {{VK_ESCAPE}, &F::runButton},
-                     {{VK_RIGHT}, &F::endButton},  // the arrows move within a group
-                     {{VK_TAB}, &F::optionsButton},
-                     {{VK_SPACE}, &F::optionsButton},  // wide
-                     {{VK_SHIFT, VK_TAB}, &F::systemInfo},
-                     {{VK_ESCAPE}, &F::systemInfo},
-                     {{VK_TAB}, &F::optionsButton},
-                     {{VK_SHIFT, VK_TAB}, &F::systemInfo},
-                     {{VK_SHIFT, VK_TAB}, &F::registryButton},
-                     {{VK_UP}, &F::commandHelpButton},
-                     {{VK_UP}, &F::eudcOffButton},
+                     {{VK_SHIFT, VK_TAB}, F::kEndButton},
+                     {{VK_SHIFT, VK_TAB}, F::kRunButton},
+                     {{VK_ESCAPE}, F::kRunButton},
+                     {{VK_RIGHT}, F::kEndButton},  // the arrows move within a group
+                     {{VK_TAB}, F::kOptionsButton},
+                     {{VK_SPACE}, F::kOptionsButton},  // wide
+                     {{VK_SHIFT, VK_TAB}, F::kSystemInfo},
+                     {{VK_ESCAPE}, F::kSystemInfo},
+                     {{VK_TAB}, F::kOptionsButton},
+                     {{VK_SHIFT, VK_TAB}, F::kSystemInfo},
+                     {{VK_SHIFT, VK_TAB}, F::kRegistryButton},
+                     {{VK_UP}, F::kCommandHelpButton},
+                     {{VK_UP}, F::kEudcOffButton},
                  });
 }
 
@@ -52,16 +52,16 @@ TEST_F(MainWindowTest, TheKeyboardGoesWhereTheUserSees) {
 // the layout.
 TEST_F(MainWindowTest, TheFocusComesBackAfterBoxesAndModalWindows) {
     MainWindow& f = Open();
-    Click(f.optionsButton);
+    Click(f.Control(MainWindow::kOptionsButton));
     platform::Interaction* fake = platform::SetInteraction(nullptr);  // real boxes
     auto foreground = [] { return GetForegroundWindow(); };
     InputScript script;
-    for (HWND button : {f.runButton, f.newFolderButton, f.registryButton}) {
+    for (HWND button : {f.Control(MainWindow::kRunButton), f.Control(MainWindow::kNewFolderButton), f.Control(MainWindow::kRegistryButton)}) {
         script.Then([button] { SetFocus(button); PressKeys({VK_SPACE}); })
             .When([&f, foreground] { return foreground() != f.Handle(); })
             .Then([&f, button] {
                 // The registry window opens with the focus on its text.
-                if (button == f.registryButton) {
+                if (button == f.Control(MainWindow::kRegistryButton)) {
                     EXPECT_EQ(GetFocus(), f.ModalRegistryWindow()->linkText);
                 }
                 PressKeys({VK_ESCAPE});

@@ -55,7 +55,7 @@ TEST_F(MainWindowTest, NewFolderDialogLooksAsLaidOut) {
         PostMessageA(Edit(dialog), WM_KEYDOWN, VK_RETURN, 1);
         PostMessageA(Edit(dialog), WM_KEYDOWN, VK_ESCAPE, 1);
     });
-    Click(Main().newFolderButton);
+    Click(Main().Control(MainWindow::kNewFolderButton));
     EXPECT_TRUE(script.Finished());
     EXPECT_TRUE(Enabled(Main().Handle()));
     EXPECT_TRUE(boxes.messages.empty());
@@ -81,13 +81,13 @@ TEST_F(MainWindowTest, NewFolderIsCreatedAndSelected) {
         boxes.messages.clear();
         DialogScript script(Main().Handle());
         script.Then(Enter(Sjis(c.entry), c.byEnterKey));
-        Click(Main().newFolderButton);
+        Click(Main().Control(MainWindow::kNewFolderButton));
         const std::string path = Program(Sjis(c.created));
         EXPECT_TRUE(platform::DirectoryExists(path)) << path;
         ASSERT_EQ(boxes.messages.size(), 1u);
         EXPECT_EQ(boxes.messages[0],
                   Sjis(u8"新しいフォルダ ") + path + Sjis(u8" を作成しました。"));
-        EXPECT_EQ(SelectedItem(Main().folderList), c.selected ? Sjis(c.selected) : kDefault);
+        EXPECT_EQ(SelectedItem(Main().Control(MainWindow::kFolderList)), c.selected ? Sjis(c.selected) : kDefault);
     }
 }
 
@@ -115,7 +115,7 @@ TEST_F(MainWindowTest, RefusedNamesShowTheDialogAgain) {
             EXPECT_TRUE(Enabled(Ok(dialog)));
             Click(GetDlgItem(dialog, IDCANCEL));
         });
-        Click(Main().newFolderButton);
+        Click(Main().Control(MainWindow::kNewFolderButton));
         EXPECT_TRUE(script.Finished());
         EXPECT_EQ(boxes.messages, std::vector<std::string>{c.message}) << c.entry;
     }
@@ -132,7 +132,7 @@ TEST_F(MainWindowTest, FailedCreationEmptiesTheEntry) {
             EXPECT_FALSE(Enabled(Ok(dialog)));
             PostMessageA(dialog, WM_CLOSE, 0, 0);
         });
-        Click(Main().newFolderButton);
+        Click(Main().Control(MainWindow::kNewFolderButton));
         const std::string path = Program(entry);
         ASSERT_EQ(boxes.messages.size(), 1u) << entry;
         EXPECT_EQ(boxes.messages[0], Sjis(u8"フォルダ ") + path +
@@ -156,9 +156,9 @@ TEST_F(MainWindowTest, CancelCreatesNothingAndKeepsTheList) {
             SetWindowTextA(Edit(dialog), "never");
             leave(dialog);
         });
-        Click(Main().newFolderButton);
+        Click(Main().Control(MainWindow::kNewFolderButton));
         EXPECT_FALSE(platform::DirectoryExists(Program("never")));
-        EXPECT_EQ(Items(Main().folderList), std::vector<std::string>{kDefault});
+        EXPECT_EQ(Items(Main().Control(MainWindow::kFolderList)), std::vector<std::string>{kDefault});
         EXPECT_TRUE(boxes.messages.empty());
         EXPECT_EQ(Main().ModalNewFolderDialog(), nullptr);
     }

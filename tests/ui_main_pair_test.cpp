@@ -18,7 +18,7 @@ class PairTest : public MainWindowTest {
 protected:
     void OpenPair() {
         Open();
-        Click(Main().codeTableButton);
+        Click(Main().Control(MainWindow::kCodeTableButton));
         ASSERT_TRUE(Main().CodeTable());
         table = Main().CodeTable()->Handle();
     }
@@ -38,7 +38,7 @@ TEST_F(PairTest, DraggingEitherWindowDragsTheOtherAlongOnTheScreen) {
     const int sw = GetSystemMetrics(SM_CXSCREEN), sh = GetSystemMetrics(SM_CYSCREEN);
     auto docked = [&] {
         EXPECT_EQ(Outer(table).left, Outer(main).left);
-        EXPECT_EQ(Outer(table).top, Outer(main).bottom + Main().dockGap);
+        EXPECT_EQ(Outer(table).top, Outer(main).bottom + Main().DockGap());
     };
     InputScript script;
     DragCaption(script, main, [](POINT p) { return Moved(p, 60, 40); });
@@ -64,7 +64,7 @@ TEST_F(PairTest, TheCodeTableFollowsItsOwnerAndKeepsItsFocus) {
     RECT before = Outer(table);
     POINT blank = {474, 120};  // of the main window: right of the group box
     ClientToScreen(Main().Handle(), &blank);
-    SetFocus(Main().newFolderButton);
+    SetFocus(Main().Control(MainWindow::kNewFolderButton));
     InputScript script;
     script.Then([] { PressKeys({VK_SPACE}); }).Then([&] { EXPECT_FALSE(Enabled(table)); });
     DragCaption(script, table, [](POINT p) { return Moved(p, 80, 60); });
@@ -124,7 +124,7 @@ TEST_F(PairTest, NoCodeTableWhenTheSystemRefusesItsWindow) {
     Open();
     {
         const platform::UniqueHook hook(SetWindowsHookExA(WH_CBT, RefuseCodeTable, nullptr, GetCurrentThreadId()));
-        SetFocus(Main().codeTableButton);
+        SetFocus(Main().Control(MainWindow::kCodeTableButton));
         InputScript script;
         script.Then([] { PressKeys({VK_SPACE}); }).Then([&] { EXPECT_FALSE(Main().CodeTable()); });
         script.Run(Main());
@@ -152,7 +152,7 @@ int Overpainted(HWND window, HDC dc) {
 TEST_F(PairTest, AMoveToAnotherDpiScalesBothWindows) {
     OpenPair();
     MainWindow& f = Main();
-    Click(f.optionsButton);
+    Click(f.Control(MainWindow::kOptionsButton));
     int overpainted = 0;
     const RECT main = {100, 50, 1300, 450}, codes = {100, 460, 860, 860};
     {
@@ -166,9 +166,9 @@ TEST_F(PairTest, AMoveToAnotherDpiScalesBothWindows) {
     EXPECT_EQ(overpainted, 0);
     RECT now[] = {Outer(f.Handle()), Outer(table)};
     EXPECT_TRUE(EqualRect(&now[0], &main) && EqualRect(&now[1], &codes));
-    EXPECT_EQ(InParent(f.runButton).left, 464);  // 309 at 150 %, rounded
+    EXPECT_EQ(InParent(f.Control(MainWindow::kRunButton)).left, 464);  // 309 at 150 %, rounded
     LOGFONTA font = {};
-    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(f.runButton, WM_GETFONT, 0, 0)), sizeof font, &font);
+    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(f.Control(MainWindow::kRunButton), WM_GETFONT, 0, 0)), sizeof font, &font);
     EXPECT_EQ(font.lfHeight, -23);  // 15 pixels at 150 %
     EXPECT_EQ(Main().CodeTable()->grid->RowHeight(), 36);
 }
@@ -202,7 +202,7 @@ TEST_F(PairTest, HighContrastKeepsLinesFrameAndLinkInSight) {
             std::vector<COLORREF> link;
             for (int y = 0; y < 15; ++y) {
                 const std::vector<COLORREF> row =
-                    colours(Main().supportLink, 0, y, Client(Main().supportLink).cx);
+                    colours(Main().Control(MainWindow::kSupportLink), 0, y, Client(Main().Control(MainWindow::kSupportLink)).cx);
                 link.insert(link.end(), row.begin(), row.end());
             }
             EXPECT_GT(std::count(link.begin(), link.end(), yellow), 20);

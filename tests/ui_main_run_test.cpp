@@ -26,15 +26,15 @@ TEST_F(MainWindowTest, RunStoresTheOptionsAndTheFolder) {
     };
     for (const auto& c : cases) {
         MainWindow& f = Open();
-        if (c.folder) SelectItem(f.folderList, c.folder);
-        if (c.confirmTicked) Click(f.noOverwriteQuestionBox);
-        if (!c.copyTicked) Click(f.copyEufBox);
+        if (c.folder) SelectItem(f.Control(MainWindow::kFolderList), c.folder);
+        if (c.confirmTicked) Click(f.Control(MainWindow::kNoOverwriteQuestionBox));
+        if (!c.copyTicked) Click(f.Control(MainWindow::kCopyEufBox));
         boxes.messages.clear();
-        Click(f.runButton);
-        EXPECT_EQ(param->options.confirm, c.confirm);
-        EXPECT_EQ(param->options.copyCompanions, c.copyEuf);
-        EXPECT_FALSE(param->options.onlyNewer);
-        EXPECT_EQ(param->target.name, c.targetName);
+        Click(f.Control(MainWindow::kRunButton));
+        EXPECT_EQ(Main().RunOptions().confirm, c.confirm);
+        EXPECT_EQ(Main().RunOptions().copyCompanions, c.copyEuf);
+        EXPECT_FALSE(Main().RunOptions().onlyNewer);
+        EXPECT_EQ(Main().SelectedTarget().Name(), c.targetName);
         // Nothing to acquire on a system without EUDC links.
         EXPECT_EQ(boxes.messages, std::vector<std::string>{texts::kNoSystemEudc});
         EXPECT_TRUE(boxes.eudcCalls.empty());
@@ -47,18 +47,18 @@ TEST_F(MainWindowTest, RunStoresTheOptionsAndTheFolder) {
 TEST_F(MainWindowTest, RadioButtonsEnableTheDateOptionWhoseTickStillCounts) {
     MakeFile("EUDC.TTE");
     MainWindow& f = Open();
-    ASSERT_TRUE(Checked(f.installChoice));
-    Click(f.onlyNewerBox);
-    Click(f.acquireChoice);
-    EXPECT_TRUE(Checked(f.acquireChoice));
-    EXPECT_FALSE(Checked(f.installChoice));
-    EXPECT_FALSE(Enabled(f.onlyNewerBox));
-    EXPECT_TRUE(Checked(f.onlyNewerBox));
-    Click(f.runButton);
-    EXPECT_TRUE(param->options.onlyNewer);
-    Click(f.installChoice);
-    EXPECT_TRUE(Enabled(f.onlyNewerBox));
-    EXPECT_TRUE(Checked(f.onlyNewerBox));
+    ASSERT_TRUE(Checked(f.Control(MainWindow::kInstallChoice)));
+    Click(f.Control(MainWindow::kOnlyNewerBox));
+    Click(f.Control(MainWindow::kAcquireChoice));
+    EXPECT_TRUE(Checked(f.Control(MainWindow::kAcquireChoice)));
+    EXPECT_FALSE(Checked(f.Control(MainWindow::kInstallChoice)));
+    EXPECT_FALSE(Enabled(f.Control(MainWindow::kOnlyNewerBox)));
+    EXPECT_TRUE(Checked(f.Control(MainWindow::kOnlyNewerBox)));
+    Click(f.Control(MainWindow::kRunButton));
+    EXPECT_TRUE(Main().RunOptions().onlyNewer);
+    Click(f.Control(MainWindow::kInstallChoice));
+    EXPECT_TRUE(Enabled(f.Control(MainWindow::kOnlyNewerBox)));
+    EXPECT_TRUE(Checked(f.Control(MainWindow::kOnlyNewerBox)));
 }
 
 // A machine with one EUDC font file linked as the system default.
@@ -76,27 +76,27 @@ protected:
 
 TEST_F(RoundTrip, AcquireIntoAFolderThenInstallFromIt) {
     MainWindow& f = Open();
-    SelectItem(f.folderList, "data");
-    ASSERT_FALSE(Enabled(f.installChoice));
-    Click(f.runButton);
+    SelectItem(f.Control(MainWindow::kFolderList), "data");
+    ASSERT_FALSE(Enabled(f.Control(MainWindow::kInstallChoice)));
+    Click(f.Control(MainWindow::kRunButton));
     EXPECT_EQ(testing_support::ReadFile(Program("data\\EUDC.TTE")), "tte glyphs");
     EXPECT_EQ(testing_support::ReadFile(Program("data\\EUDC.EUF")), "euf index");
     EXPECT_TRUE(platform::FileExists(Program("data\\EUDC.INI")));
     ASSERT_EQ(boxes.messages.size(), 1u);  // the engine's report
     EXPECT_NE(boxes.messages[0].find(texts::kAcquireClosing), std::string::npos);
     // The list was rebuilt with the same folder, which can now be installed.
-    EXPECT_EQ(SelectedItem(f.folderList), "data");
-    EXPECT_TRUE(Enabled(f.installChoice));
-    EXPECT_TRUE(Checked(f.acquireChoice));
+    EXPECT_EQ(SelectedItem(f.Control(MainWindow::kFolderList)), "data");
+    EXPECT_TRUE(Enabled(f.Control(MainWindow::kInstallChoice)));
+    EXPECT_TRUE(Checked(f.Control(MainWindow::kAcquireChoice)));
     EXPECT_TRUE(boxes.eudcCalls.empty());
 
     // Install on "another machine": the link now points elsewhere.
     testing_support::ClearEudcKey();
     testing_support::SetEudcLink("SystemDefaultEUDCFont", system / "OTHER.TTE");
-    Click(f.installChoice);
+    Click(f.Control(MainWindow::kInstallChoice));
     boxes.messages.clear();
-    Click(f.runButton);
-    EXPECT_EQ(boxes.questions, std::vector<std::string>{texts::kReplaceQuestion});
+    Click(f.Control(MainWindow::kRunButton));
+    EXPECT_TRUE(boxes.questions.empty());  // nothing installed to replace
     EXPECT_EQ(testing_support::ReadFile(param->folders.userData + "EUDC.TTE"), "tte glyphs");
     EXPECT_EQ(testing_support::ReadFile(param->folders.userData + "EUDC.EUF"), "euf index");
     const auto links = testing_support::EudcLinks();
@@ -111,30 +111,30 @@ TEST_F(RoundTrip, AcquireIntoAFolderThenInstallFromIt) {
 
 TEST_F(RoundTrip, TickedOptionsReachTheEngine) {
     MainWindow& f = Open();
-    SelectItem(f.folderList, "data");
-    Click(f.copyEufBox);  // no *.euf
-    Click(f.runButton);
+    SelectItem(f.Control(MainWindow::kFolderList), "data");
+    Click(f.Control(MainWindow::kCopyEufBox));  // no *.euf
+    Click(f.Control(MainWindow::kRunButton));
     EXPECT_TRUE(platform::FileExists(Program("data\\EUDC.TTE")));
     EXPECT_FALSE(platform::FileExists(Program("data\\EUDC.EUF")));
     // Acquiring again over the files asks first, unless noOverwriteQuestionBox is ticked.
     boxes.answers = {IDNO};
-    Click(f.runButton);
+    Click(f.Control(MainWindow::kRunButton));
     EXPECT_EQ(boxes.questions, std::vector<std::string>{texts::kOverwriteQuestion});
     EXPECT_EQ(boxes.messages.back(), texts::kAcquireCancelled);
-    Click(f.noOverwriteQuestionBox);
+    Click(f.Control(MainWindow::kNoOverwriteQuestionBox));
     boxes.questions.clear();
-    Click(f.runButton);
+    Click(f.Control(MainWindow::kRunButton));
     EXPECT_TRUE(boxes.questions.empty());
 }
 
 TEST_F(MainWindowTest, FailedOrCancelledInstallSwitchesEudcOnAndRefreshes) {
     MakeFile("EUDC.INI", "[MINAMO]\r\n");  // settings, no links: incomplete
     MainWindow& f = Open();
-    ASSERT_TRUE(Checked(f.installChoice));
-    Click(f.codeTableButton);
+    ASSERT_TRUE(Checked(f.Control(MainWindow::kInstallChoice)));
+    Click(f.Control(MainWindow::kCodeTableButton));
     ASSERT_TRUE(Main().CodeTable());
     MessageCounter refreshes(Main().CodeTable()->Handle(), WM_REFRESHCODETABLE);
-    Click(f.runButton);
+    Click(f.Control(MainWindow::kRunButton));
     EXPECT_EQ(refreshes.count, 0);  // posted: handled after the click
     PumpMessages();
     EXPECT_EQ(refreshes.count, 1);
@@ -143,8 +143,8 @@ TEST_F(MainWindowTest, FailedOrCancelledInstallSwitchesEudcOnAndRefreshes) {
               (std::vector<BOOL>{platform::kEudcOff, platform::kEudcOn, platform::kEudcOn}));
     // The list is not rebuilt after an install.
     MakeFolder("later");
-    Click(f.runButton);
-    EXPECT_EQ(Items(f.folderList).size(), 1u);
+    Click(f.Control(MainWindow::kRunButton));
+    EXPECT_EQ(Items(f.Control(MainWindow::kFolderList)).size(), 1u);
 }
 
 }  // namespace

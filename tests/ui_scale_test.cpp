@@ -92,8 +92,8 @@ TEST_F(MainWindowTest, ScaledWindowsAreTidy) {
     const ui::DpiScale scale(dpi);
     MainWindow& f = Open();
     EXPECT_EQ(f.Scale().Dpi(), static_cast<UINT>(dpi));
-    Click(f.optionsButton);
-    Click(f.codeTableButton);
+    Click(f.Control(MainWindow::kOptionsButton));
+    Click(f.Control(MainWindow::kCodeTableButton));
     ASSERT_TRUE(Main().CodeTable());
     HWND table = Main().CodeTable()->Handle();
     // Widened where an option grew to show its caption.
@@ -109,8 +109,8 @@ TEST_F(MainWindowTest, ScaledWindowsAreTidy) {
             ExpectTidy(window);
             PostMessageA(window, WM_CLOSE, 0, 0);
         });
-    Click(f.newFolderButton);
-    Click(f.registryButton);
+    Click(f.Control(MainWindow::kNewFolderButton));
+    Click(f.Control(MainWindow::kRegistryButton));
 }
 
 TEST(Scaling, EveryWindowIsTidyAtEveryScale) {

@@ -218,27 +218,26 @@ Result InstallFiles(const Folders& folders, const Options& options, const std::s
     return StagedInstall(changed, work, report.recovery) ? Result::kOk : Result::kInstallFailed;
 }
 
-Result InstallEudc(const Folders& folders, const Options& options, Target& target,
-                   FontLinkTable& registryLinks, Notifier& notifier, InstallReport& report) {
-    target.Resolve();
+Result InstallEudc(const EudcRequest& request, InstallReport& report) {
+    const Folders& folders = request.folders;
+    const std::string& folder = request.target.Folder();
     // A folder that cannot be spelled: the target is a missing folder, the
     // user data folder one that cannot be made.
-    if (!CheckSpelled(target.folder, notifier)) return Result::kNoFilesToInstall;
-    if (!CheckSpelled(folders.userData, notifier)) return Result::kNoUserDataFolder;
+    if (!CheckSpelled(folder, request.notifier)) return Result::kNoFilesToInstall;
+    if (!CheckSpelled(folders.userData, request.notifier)) return Result::kNoUserDataFolder;
     FontLinkTable infoLinks;
-    Result result = ReadTargetLinks(target.folder, infoLinks);
+    Result result = ReadTargetLinks(folder, infoLinks);
     bool busy = false;
     if (result == Result::kOk)
-        result = CopyAndLink(folders, options, target.folder, infoLinks, registryLinks, report, busy);
+        result = CopyAndLink(folders, request.options, folder, infoLinks, request.registryLinks, report, busy);
     // The lock is let go before any message waits for the user.
-    notifier.Notify(InstallMessage(result, folders, report, busy));
+    request.notifier.Notify(InstallMessage(result, folders, report, busy));
     return result;
 }
 
-Result InstallWithEudcOff(const Folders& folders, const Options& options, Target& target,
-                          FontLinkTable& registryLinks, Notifier& notifier, InstallReport& report) {
+Result InstallWithEudcOff(const EudcRequest& request, InstallReport& report) {
     platform::EnableEudc(platform::kEudcOff);
-    const Result result = InstallEudc(folders, options, target, registryLinks, notifier, report);
+    const Result result = InstallEudc(request, report);
     platform::EnableEudc(platform::kEudcOn);
     return result;
 }

@@ -4,15 +4,14 @@
 
 #include <string>
 
+#include "engine/eudc_request.h"
 #include "engine/folders.h"
 #include "engine/font_links.h"
 #include "engine/install/install_lock.h"
 #include "engine/install/recovery.h"
-#include "engine/notifier.h"
 #include "engine/options.h"
 #include "engine/result.h"
 #include "engine/string_list.h"
-#include "engine/target.h"
 
 // The report lines of one install.
 struct InstallReport {
@@ -34,13 +33,11 @@ Result InstallFiles(const Folders& folders, const Options& options, const std::s
 
 // The whole install of the target folder: its EUDC.INI (a default one for a
 // folder with only EUDC.TTE), the copy, then the registry's links, after
-// which registryLinks holds the registry's table as it now is. Tells the
-// outcome through notifier.
-Result InstallEudc(const Folders& folders, const Options& options, Target& target,
-                   FontLinkTable& registryLinks, Notifier& notifier, InstallReport& report);
+// which the request's registry table is the registry's as it now is. Tells
+// the outcome through the request's notifier.
+Result InstallEudc(const EudcRequest& request, InstallReport& report);
 
 // The install with EUDC switched off while the files are replaced, and on
 // again afterwards whatever the outcome; command mode and the main window
 // both install so.
-Result InstallWithEudcOff(const Folders& folders, const Options& options, Target& target,
-                          FontLinkTable& registryLinks, Notifier& notifier, InstallReport& report);
+Result InstallWithEudcOff(const EudcRequest& request, InstallReport& report);

@@ -9,6 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "engine/acquire.h"
+#include "engine/install/install.h"
+#include "engine/run_parameters.h"
 #include "platform/platform.h"
 #include "tests/support/child_process.h"
 
@@ -81,6 +84,11 @@ std::string ProfileFolder();       // USERPROFILE
 std::string LocalAppDataFolder();  // CSIDL_LOCAL_APPDATA
 // minamo.exe's user data folder on Windows 2000 and later, the prefix's own.
 std::string UserDataFolder();
+
+// The run's acquire and install as command mode makes them, outcomes told
+// unless the run's options are silent.
+Result AcquireFor(RunParameters& run, AcquireReport& report);
+Result InstallFor(RunParameters& run, InstallReport& report);
 
 // HKEY_CURRENT_USER\EUDC\932.
 void ClearEudcKey();

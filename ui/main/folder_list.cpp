@@ -39,65 +39,62 @@ void AddItem(HWND combo, const std::string& text) {
 }  // namespace
 
 bool MainWindow::FillFolderList(const std::string& wanted) {
-    SendMessageA(folderList, CB_RESETCONTENT, 0, 0);
+    SendMessageA(folderList_, CB_RESETCONTENT, 0, 0);
     const Target& target = run_.target;
-    if (target.valid) {
+    if (target.Existed()) {
         // A folder named at start-up is the only choice for the whole run.
-        AddItem(folderList, RemoveTrailingBackslash(target.absolute ? target.folder : target.name));
-        SendMessageA(folderList, CB_SETCURSEL, 0, 0);
+        AddItem(folderList_, RemoveTrailingBackslash(target.Absolute() ? target.Folder() : target.Name()));
+        SendMessageA(folderList_, CB_SETCURSEL, 0, 0);
         FolderChosen();
         return true;
     }
     bool found = false;
     int selected = 0;
-    AddItem(folderList, texts::kDefaultFolder);
+    AddItem(folderList_, texts::kDefaultFolder);
     const std::string wantedUpper = paths::UpperAscii(wanted);
     const std::vector<std::string> names = SortedSubFolders(run_.folders.program);
     for (size_t i = 0; i < names.size(); ++i) {
-        AddItem(folderList, names[i]);
+        AddItem(folderList_, names[i]);
         if (paths::UpperAscii(names[i]) == wantedUpper) {
             selected = static_cast<int>(i) + 1;
             found = true;
         }
     }
     if (!found && wanted.empty()) found = true;
-    SendMessageA(folderList, CB_SETCURSEL, selected, 0);
+    SendMessageA(folderList_, CB_SETCURSEL, selected, 0);
     FolderChosen();
     return found;
 }
 
 std::string MainWindow::SelectedTargetName() const {
-    const std::string item = ui::ComboItemText(folderList, SendMessageA(folderList, CB_GETCURSEL, 0, 0));
+    const std::string item = ui::ComboItemText(folderList_, SendMessageA(folderList_, CB_GETCURSEL, 0, 0));
     return item == texts::kDefaultFolder ? std::string() : AddTrailingBackslash(item);
 }
 
-void MainWindow::FolderChosen() {
-    run_.target.name = SelectedTargetName();
-    UpdateFolderState();
-}
+Target MainWindow::SelectedTarget() const { return TargetNamed(run_.folders.program, SelectedTargetName()); }
 
+void MainWindow::FolderChosen() { UpdateFolderState(); }
+
+// The choice and the option boxes follow the folder's content and settings.
 void MainWindow::UpdateFolderState() {
-    Target& target = run_.target;
-    Options& options = run_.options;
-    target.Resolve();
-    if (HoldsEudcData(target.folder)) {
-        EnableWindow(installChoice, TRUE);
-        ReadFolderOptions(target.folder, options);
-        ui::SetChecked(copyEufBox, options.copyCompanions);
-        ui::SetChecked(onlyNewerBox, options.onlyNewer);
+    const Target target = SelectedTarget();
+    if (HoldsEudcData(target.Folder())) {
+        EnableWindow(installChoice_, TRUE);
+        const FolderSettings settings = ReadFolderSettings(target.Folder());
+        ui::SetChecked(copyEufBox_, settings.copyCompanions);
+        ui::SetChecked(onlyNewerBox_, settings.onlyNewer);
         // A choice the user already made stays.
-        if (!ui::IsChecked(acquireChoice) && !ui::IsChecked(installChoice))
-            ui::SetChecked(installChoice, true);
+        if (!ui::IsChecked(acquireChoice_) && !ui::IsChecked(installChoice_))
+            ui::SetChecked(installChoice_, true);
     } else {
-        EnableWindow(installChoice, FALSE);
-        ui::SetChecked(installChoice, false);
-        ui::SetChecked(acquireChoice, true);
-        ui::SetChecked(copyEufBox, true);
-        ui::SetChecked(onlyNewerBox, false);
-        options.silent = startupSilent_;
+        EnableWindow(installChoice_, FALSE);
+        ui::SetChecked(installChoice_, false);
+        ui::SetChecked(acquireChoice_, true);
+        ui::SetChecked(copyEufBox_, true);
+        ui::SetChecked(onlyNewerBox_, false);
     }
-    EnableWindow(newFolderButton, !target.valid);
-    EnableWindow(onlyNewerBox, ui::IsChecked(installChoice));
+    EnableWindow(newFolderButton_, !run_.target.Existed());
+    EnableWindow(onlyNewerBox_, ui::IsChecked(installChoice_));
 }
 
 namespace {

@@ -32,7 +32,7 @@ constexpr int kIconSize = 32;
 // Long hints wrap instead of running off the screen.
 constexpr int kHintWrapWidth = 400;
 
-// systemInfo keeps its left and top and follows the bottom edge at the
+// systemInfo_ keeps its left and top and follows the bottom edge at the
 // distance it had in the layout; it keeps 10 pixels to the right edge when
 // widened.
 constexpr int kOptionAreaLeft = 503;
@@ -44,7 +44,7 @@ constexpr int kInfoRightMargin = 10;
 // The group box's controls are laid out in its coordinates.
 constexpr int kGroupLeft = 8;
 constexpr int kGroupTop = 81;
-constexpr int kFolderListHeight = 300;  // the open list of folderList
+constexpr int kFolderListHeight = 300;  // the open list of folderList_
 
 // The controls are clipped out of the window's own painting, so that they
 // do not flicker while the window is resized; the group box is
@@ -59,36 +59,36 @@ constexpr RECT InGroup(int x, int y, int w, int h) { return At(kGroupLeft + x, k
 // stay within the narrow layout; those of the option area (left edge 503
 // and beyond) widen the wide layout where they grow past it.
 struct Place {
-    HWND MainWindow::*control;
+    MainWindow::ControlId control;
     RECT rect;
     bool grows;
     ui::Grow grow;
 };
 constexpr ui::Grow kRight = ui::Grow::Rightwards, kLeft = ui::Grow::Leftwards, kUp = ui::Grow::Upwards;
 const Place kPlaces[] = {
-    {&MainWindow::programIcon, At(10, 8, 41, 41), false, kRight},
+    {MainWindow::kProgramIcon, At(10, 8, 41, 41), false, kRight},
     // Wraps its text; grows away from the link below it.
-    {&MainWindow::introduction, At(57, 8, 340, 30), true, kUp},
-    {&MainWindow::supportLink, At(176, 39, 289, 15), true, kLeft},  // right-aligned
-    {&MainWindow::copyright, At(50, 60, 415, 15), true, kLeft},
-    {&MainWindow::optionsButton, At(442, 8, 33, 25), false, kRight},
-    {&MainWindow::operationGroup, At(kGroupLeft, kGroupTop, 457, 111), false, kRight},
-    {&MainWindow::acquireChoice, InGroup(20, 29, 377, 17), true, kRight},
-    {&MainWindow::installChoice, InGroup(20, 52, 377, 17), true, kRight},
+    {MainWindow::kIntroduction, At(57, 8, 340, 30), true, kUp},
+    {MainWindow::kSupportLink, At(176, 39, 289, 15), true, kLeft},  // right-aligned
+    {MainWindow::kCopyright, At(50, 60, 415, 15), true, kLeft},
+    {MainWindow::kOptionsButton, At(442, 8, 33, 25), false, kRight},
+    {MainWindow::kOperationGroup, At(kGroupLeft, kGroupTop, 457, 111), false, kRight},
+    {MainWindow::kAcquireChoice, InGroup(20, 29, 377, 17), true, kRight},
+    {MainWindow::kInstallChoice, InGroup(20, 52, 377, 17), true, kRight},
     // The label keeps its right edge against the list it names.
-    {&MainWindow::folderLabel, InGroup(79, 80, 79, 15), true, kLeft},
-    {&MainWindow::folderList, InGroup(158, 76, 172, 23), false, kRight},
-    {&MainWindow::newFolderButton, InGroup(336, 75, 94, 25), false, kRight},
-    {&MainWindow::codeTableButton, At(8, 198, 137, 25), false, kRight},
-    {&MainWindow::runButton, At(309, 199, 75, 25), false, kRight},
-    {&MainWindow::endButton, At(390, 198, 75, 25), false, kRight},
-    {&MainWindow::noOverwriteQuestionBox, At(503, 8, 245, 17), true, kRight},
-    {&MainWindow::copyEufBox, At(503, 31, 242, 17), true, kRight},
-    {&MainWindow::onlyNewerBox, At(503, 54, 269, 17), true, kRight},
-    {&MainWindow::eudcOnButton, At(503, 77, 126, 25), false, kRight},
-    {&MainWindow::eudcOffButton, At(635, 77, 126, 25), false, kRight},
-    {&MainWindow::commandHelpButton, At(503, 108, 126, 25), false, kRight},
-    {&MainWindow::registryButton, At(635, 108, 126, 25), false, kRight},
+    {MainWindow::kFolderLabel, InGroup(79, 80, 79, 15), true, kLeft},
+    {MainWindow::kFolderList, InGroup(158, 76, 172, 23), false, kRight},
+    {MainWindow::kNewFolderButton, InGroup(336, 75, 94, 25), false, kRight},
+    {MainWindow::kCodeTableButton, At(8, 198, 137, 25), false, kRight},
+    {MainWindow::kRunButton, At(309, 199, 75, 25), false, kRight},
+    {MainWindow::kEndButton, At(390, 198, 75, 25), false, kRight},
+    {MainWindow::kNoOverwriteQuestionBox, At(503, 8, 245, 17), true, kRight},
+    {MainWindow::kCopyEufBox, At(503, 31, 242, 17), true, kRight},
+    {MainWindow::kOnlyNewerBox, At(503, 54, 269, 17), true, kRight},
+    {MainWindow::kEudcOnButton, At(503, 77, 126, 25), false, kRight},
+    {MainWindow::kEudcOffButton, At(635, 77, 126, 25), false, kRight},
+    {MainWindow::kCommandHelpButton, At(503, 108, 126, 25), false, kRight},
+    {MainWindow::kRegistryButton, At(635, 108, 126, 25), false, kRight},
 };
 
 }  // namespace
@@ -130,7 +130,7 @@ void MainWindow::LoadIcon() {
     const int size = Scale()(kIconSize);
     platform::UniqueIcon icon(static_cast<HICON>(LoadImageA(
         GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_MINAMO), IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
-    if (icon) SendMessageA(programIcon, STM_SETICON, reinterpret_cast<WPARAM>(icon.get()), 0);
+    if (icon) SendMessageA(programIcon_, STM_SETICON, reinterpret_cast<WPARAM>(icon.get()), 0);
     // The previous icon goes only once the control shows the new one.
     icon_ = std::move(icon);
 }
@@ -140,7 +140,7 @@ void MainWindow::LayOut() {
     const ui::DpiScale& scale = Scale();
     wideWidth_ = scale(kWideWidth);
     for (const Place& place : kPlaces) {
-        HWND control = this->*place.control;
+        HWND control = Control(place.control);
         const RECT laidOut = scale(place.rect);
         RECT r = laidOut;
         const bool option = place.rect.left >= kOptionAreaLeft;
@@ -148,7 +148,7 @@ void MainWindow::LayOut() {
         if (option && r.right > laidOut.right) wideWidth_ = std::max(wideWidth_, static_cast<int>(r.right));
         ui::MoveControl(control, r);
         // The layout gives the closed box; the list opens below it.
-        if (control == folderList) ui::SetComboHeights(control, r.bottom - r.top, scale(kFolderListHeight));
+        if (control == folderList_) ui::SetComboHeights(control, r.bottom - r.top, scale(kFolderListHeight));
     }
     FitToClientSize();
 }
@@ -159,9 +159,8 @@ void MainWindow::DpiChanged() {
     const gdi::Font oldFont = std::move(font_), oldLinkFont = std::move(linkFont_);
     MakeFonts();
     for (const Place& place : kPlaces)
-        ui::SetFont(this->*place.control,
-                    place.control == &MainWindow::supportLink ? linkFont_.get() : font_.get());
-    ui::SetFont(systemInfo, font_.get());
+        ui::SetFont(Control(place.control), place.control == kSupportLink ? linkFont_.get() : font_.get());
+    ui::SetFont(systemInfo_, font_.get());
     LoadIcon();
     LayOut();
 }
@@ -171,71 +170,71 @@ void MainWindow::DpiChanged() {
 void MainWindow::CreateMainArea() {
     HWND h = Handle();
     HFONT f = font_.get();
-    programIcon = ui::CreateControl(h, "STATIC", "", SS_ICON | SS_CENTERIMAGE, 0, 0, 0, 0, kProgramIcon, f);
-    introduction =
+    programIcon_ = ui::CreateControl(h, "STATIC", "", SS_ICON | SS_CENTERIMAGE, 0, 0, 0, 0, kProgramIcon, f);
+    introduction_ =
         ui::CreateControl(h, "STATIC", texts::kIntroduction, SS_LEFT, 0, 0, 0, 0, kIntroduction, f);
-    supportLink = ui::CreateControl(h, "STATIC", texts::kSupportAddress, SS_RIGHT | SS_NOTIFY, 0, 0, 0, 0,
+    supportLink_ = ui::CreateControl(h, "STATIC", texts::kSupportAddress, SS_RIGHT | SS_NOTIFY, 0, 0, 0, 0,
                                     kSupportLink, linkFont_.get());
-    copyright = ui::CreateControl(h, "STATIC", texts::kCopyright, SS_RIGHT, 0, 0, 0, 0, kCopyright, f);
-    optionsButton = ui::CreateControl(h, "BUTTON", texts::kWidenCaption, WS_TABSTOP | BS_PUSHBUTTON, 0, 0, 0,
+    copyright_ = ui::CreateControl(h, "STATIC", texts::kCopyright, SS_RIGHT, 0, 0, 0, 0, kCopyright, f);
+    optionsButton_ = ui::CreateControl(h, "BUTTON", texts::kWidenCaption, WS_TABSTOP | BS_PUSHBUTTON, 0, 0, 0,
                                       0, kOptionsButton, f);
-    operationGroup = ui::CreateControl(h, "BUTTON", texts::kOperationGroup, BS_GROUPBOX | WS_CLIPSIBLINGS, 0,
+    operationGroup_ = ui::CreateControl(h, "BUTTON", texts::kOperationGroup, BS_GROUPBOX | WS_CLIPSIBLINGS, 0,
                                        0, 0, 0, kOperationGroup, f, WS_EX_TRANSPARENT);
-    acquireChoice =
+    acquireChoice_ =
         ui::CreateControl(h, "BUTTON", texts::kAcquireCaption, WS_GROUP | WS_TABSTOP | BS_AUTORADIOBUTTON, 0,
                           0, 0, 0, kAcquireChoice, f);
-    installChoice = ui::CreateControl(h, "BUTTON", texts::kInstallCaption, WS_TABSTOP | BS_AUTORADIOBUTTON, 0,
+    installChoice_ = ui::CreateControl(h, "BUTTON", texts::kInstallCaption, WS_TABSTOP | BS_AUTORADIOBUTTON, 0,
                                       0, 0, 0, kInstallChoice, f);
-    folderLabel =
+    folderLabel_ =
         ui::CreateControl(h, "STATIC", texts::kFolderLabel, SS_LEFT | WS_GROUP, 0, 0, 0, 0, kFolderLabel, f);
-    folderList = ui::CreateControl(h, "COMBOBOX", "", WS_GROUP | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST,
+    folderList_ = ui::CreateControl(h, "COMBOBOX", "", WS_GROUP | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST,
                                    0, 0, 0, 0, kFolderList, f);
-    newFolderButton =
+    newFolderButton_ =
         ui::CreateControl(h, "BUTTON", texts::kNewFolderCaption, WS_TABSTOP, 0, 0, 0, 0, kNewFolderButton, f);
-    codeTableButton = ui::CreateControl(h, "BUTTON", texts::kCodeTableButtonCaption, WS_GROUP | WS_TABSTOP, 0,
+    codeTableButton_ = ui::CreateControl(h, "BUTTON", texts::kCodeTableButtonCaption, WS_GROUP | WS_TABSTOP, 0,
                                         0, 0, 0, kCodeTableButton, f);
-    runButton = ui::CreateControl(h, "BUTTON", texts::kRunCaption, WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 0, 0, 0,
+    runButton_ = ui::CreateControl(h, "BUTTON", texts::kRunCaption, WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 0, 0, 0,
                                   kRunButton, f);
-    endButton = ui::CreateControl(h, "BUTTON", texts::kEndCaption, WS_TABSTOP, 0, 0, 0, 0, kEndButton, f);
+    endButton_ = ui::CreateControl(h, "BUTTON", texts::kEndCaption, WS_TABSTOP, 0, 0, 0, 0, kEndButton, f);
     // The group box's frame is drawn beneath the controls it holds.
-    SetWindowPos(operationGroup, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    SetWindowPos(operationGroup_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void MainWindow::CreateOptionArea() {
     HWND h = Handle();
     HFONT f = font_.get();
     const DWORD check = WS_TABSTOP | BS_AUTOCHECKBOX;
-    noOverwriteQuestionBox = ui::CreateControl(h, "BUTTON", texts::kNoOverwriteQuestionCaption, check, 0, 0,
+    noOverwriteQuestionBox_ = ui::CreateControl(h, "BUTTON", texts::kNoOverwriteQuestionCaption, check, 0, 0,
                                                0, 0, kNoOverwriteQuestionBox, f);
-    copyEufBox = ui::CreateControl(h, "BUTTON", texts::kCopyEufCaption, check, 0, 0, 0, 0, kCopyEufBox, f);
-    ui::SetChecked(copyEufBox, true);
-    onlyNewerBox =
+    copyEufBox_ = ui::CreateControl(h, "BUTTON", texts::kCopyEufCaption, check, 0, 0, 0, 0, kCopyEufBox, f);
+    ui::SetChecked(copyEufBox_, true);
+    onlyNewerBox_ =
         ui::CreateControl(h, "BUTTON", texts::kOnlyNewerCaption, check, 0, 0, 0, 0, kOnlyNewerBox, f);
-    eudcOnButton =
+    eudcOnButton_ =
         ui::CreateControl(h, "BUTTON", texts::kEudcOnCaption, WS_TABSTOP, 0, 0, 0, 0, kEudcOnButton, f);
-    eudcOffButton =
+    eudcOffButton_ =
         ui::CreateControl(h, "BUTTON", texts::kEudcOffCaption, WS_TABSTOP, 0, 0, 0, 0, kEudcOffButton, f);
-    commandHelpButton = ui::CreateControl(h, "BUTTON", texts::kCommandHelpCaption, WS_TABSTOP, 0, 0, 0, 0,
+    commandHelpButton_ = ui::CreateControl(h, "BUTTON", texts::kCommandHelpCaption, WS_TABSTOP, 0, 0, 0, 0,
                                           kCommandHelpButton, f);
-    registryButton = ui::CreateControl(h, "BUTTON", texts::kRegistryButtonCaption, WS_TABSTOP, 0, 0, 0, 0,
+    registryButton_ = ui::CreateControl(h, "BUTTON", texts::kRegistryButtonCaption, WS_TABSTOP, 0, 0, 0, 0,
                                        kRegistryButton, f);
-    systemInfo = ui::CreateControl(
+    systemInfo_ = ui::CreateControl(
         h, "EDIT", "",
         WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOHSCROLL | ES_AUTOVSCROLL,
         0, 0, 0, 0, kSystemInfo, f, WS_EX_CLIENTEDGE);
-    ui::LeaveEscapeToWindow(systemInfo);
+    ui::LeaveEscapeToWindow(systemInfo_);
 }
 
 void MainWindow::AddHints() {
-    hints_.Add(supportLink, texts::kSupportHint);
-    hints_.Add(optionsButton, texts::kOptionsHint);
-    hints_.Add(folderList, texts::kFolderHint);
-    hints_.Add(newFolderButton, texts::kNewFolderHint);
-    hints_.Add(codeTableButton, texts::kCodeTableButtonHint);
-    hints_.Add(eudcOnButton, texts::kEudcButtonHint);
-    hints_.Add(eudcOffButton, texts::kEudcButtonHint);
-    hints_.Add(commandHelpButton, texts::kCommandHelpHint);
-    hints_.Add(registryButton, texts::kRegistryButtonHint);
+    hints_.Add(supportLink_, texts::kSupportHint);
+    hints_.Add(optionsButton_, texts::kOptionsHint);
+    hints_.Add(folderList_, texts::kFolderHint);
+    hints_.Add(newFolderButton_, texts::kNewFolderHint);
+    hints_.Add(codeTableButton_, texts::kCodeTableButtonHint);
+    hints_.Add(eudcOnButton_, texts::kEudcButtonHint);
+    hints_.Add(eudcOffButton_, texts::kEudcButtonHint);
+    hints_.Add(commandHelpButton_, texts::kCommandHelpHint);
+    hints_.Add(registryButton_, texts::kRegistryButtonHint);
 }
 
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -250,8 +249,8 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (wParam && lParam == 0) PlaceOnScreen();
         break;
     case WM_CTLCOLORSTATIC:
-        if (reinterpret_cast<HWND>(lParam) == supportLink)
-            return OnControlColor(reinterpret_cast<HDC>(wParam), supportLink);
+        if (reinterpret_cast<HWND>(lParam) == supportLink_)
+            return OnControlColor(reinterpret_cast<HDC>(wParam), supportLink_);
         break;
     case WM_SETCURSOR:
         if (OnSetCursor(reinterpret_cast<HWND>(wParam))) return TRUE;
@@ -310,7 +309,7 @@ void MainWindow::OnCommand(int id, int notification) {
     }
 }
 
-// supportLink looks like a visited link.
+// supportLink_ looks like a visited link.
 LRESULT MainWindow::OnControlColor(HDC dc, HWND) {
     SetTextColor(dc, ui::VisibleColour(RGB(128, 0, 128), GetSysColor(COLOR_BTNFACE), COLOR_HOTLIGHT));
     SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
@@ -318,7 +317,7 @@ LRESULT MainWindow::OnControlColor(HDC dc, HWND) {
 }
 
 bool MainWindow::OnSetCursor(HWND under) {
-    if (under != supportLink) return false;
+    if (under != supportLink_) return false;
     SetCursor(hand_);
     return true;
 }
@@ -327,16 +326,15 @@ void MainWindow::StartFromRun() {
     const OSVERSIONINFOA& os = run_.folders.os;
     const std::string lines = texts::Format(texts::kOsLine, {os.dwMajorVersion, os.dwMinorVersion}) + "\r\n" +
                               texts::kInstallFolderLine + "\r\n" + run_.folders.userData;
-    SetWindowTextA(systemInfo, lines.c_str());
-    SetWindowTextA(optionsButton, texts::kWidenCaption);
+    SetWindowTextA(systemInfo_, lines.c_str());
+    SetWindowTextA(optionsButton_, texts::kWidenCaption);
     hints_.Activate(true);
-    dockGap = 0;
+    dockGap_ = 0;
     // Vista's themed frames overlap: the code table sits half a frame lower.
     if (os.dwMajorVersion >= 6 && platform::IsThemeActive())
-        dockGap = platform::SystemMetricForDpi(SM_CYFRAME, Scale().Dpi()) / 2;
+        dockGap_ = platform::SystemMetricForDpi(SM_CYFRAME, Scale().Dpi()) / 2;
     ui::SetClientSize(Handle(), Scale()(kNarrowWidth), Scale()(kClientHeight));
-    startupSilent_ = run_.options.silent;
-    const std::string wanted = RemoveTrailingBackslash(run_.target.name);
+    const std::string wanted = RemoveTrailingBackslash(run_.target.Name());
     if (!FillFolderList(wanted)) platform::ShowMessage(texts::Format(texts::kFolderMissing, {wanted}));
 }
 
@@ -348,19 +346,19 @@ void MainWindow::PlaceOnScreen() {
 }
 
 void MainWindow::FitToClientSize() {
-    if (!systemInfo) return;  // sizes arrive while the window is still being created
+    if (!systemInfo_) return;  // sizes arrive while the window is still being created
     const ui::DpiScale& scale = Scale();
     RECT outer = {};
     GetWindowRect(Handle(), &outer);
     const SIZE client = ui::ClientSize(Handle());
-    const RECT memo = ui::ChildRect(systemInfo);
+    const RECT memo = ui::ChildRect(systemInfo_);
     int width = memo.right - memo.left;
     // In the narrow layout the formula goes below zero: the memo lies
     // outside the client area then and shrinks to nothing.
     if (outer.right - outer.left > scale(kNarrowWidth))
         width = std::max(0, static_cast<int>(client.cx) - scale(kInfoLeft) - scale(kInfoRightMargin));
     const int height = std::max(0, static_cast<int>(client.cy) - scale(kInfoTop) - scale(kInfoBottomMargin));
-    ui::MoveControl(systemInfo, RECT{scale(kInfoLeft), scale(kInfoTop), scale(kInfoLeft) + width,
+    ui::MoveControl(systemInfo_, RECT{scale(kInfoLeft), scale(kInfoTop), scale(kInfoLeft) + width,
                                      scale(kInfoTop) + height});
     ShowWhatIsInside(client.cx);
 }
@@ -368,8 +366,8 @@ void MainWindow::FitToClientSize() {
 // A control the user cannot see takes no keyboard either: the option area
 // of the narrow layout and a memo shrunk to nothing are hidden.
 void MainWindow::ShowWhatIsInside(int clientWidth) {
-    for (HWND control : {noOverwriteQuestionBox, copyEufBox, onlyNewerBox, eudcOnButton, eudcOffButton,
-                         commandHelpButton, registryButton, systemInfo}) {
+    for (HWND control : {noOverwriteQuestionBox_, copyEufBox_, onlyNewerBox_, eudcOnButton_, eudcOffButton_,
+                         commandHelpButton_, registryButton_, systemInfo_}) {
         const RECT r = ui::ChildRect(control);
         ShowWindow(control,
                    r.left < clientWidth && r.right > r.left && r.bottom > r.top ? SW_SHOWNA : SW_HIDE);
@@ -378,9 +376,9 @@ void MainWindow::ShowWhatIsInside(int clientWidth) {
 
 // The caption is the only record of the layout.
 void MainWindow::ToggleOptionArea() {
-    const bool narrow = ui::WindowText(optionsButton) == texts::kWidenCaption;
+    const bool narrow = ui::WindowText(optionsButton_) == texts::kWidenCaption;
     ui::SetClientSize(Handle(), narrow ? wideWidth_ : Scale()(kNarrowWidth), Scale()(kClientHeight));
-    SetWindowTextA(optionsButton, narrow ? texts::kNarrowCaption : texts::kWidenCaption);
+    SetWindowTextA(optionsButton_, narrow ? texts::kNarrowCaption : texts::kWidenCaption);
 }
 
-void MainWindow::OperationChosen() { EnableWindow(onlyNewerBox, ui::IsChecked(installChoice)); }
+void MainWindow::OperationChosen() { EnableWindow(onlyNewerBox_, ui::IsChecked(installChoice_)); }

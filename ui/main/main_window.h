@@ -53,25 +53,21 @@ public:
     const RegistryWindow* ModalRegistryWindow() const { return registryWindow_.get(); }
     const NewFolderDialog* ModalNewFolderDialog() const { return newFolderDialog_.get(); }
 
-    // Rebuilds folderList and selects wanted (a name without trailing
+    // Rebuilds the folder list and selects wanted (a name without trailing
     // backslash, compared in ASCII capitals), or "(デフォルト)"; false when
     // a wanted name was not found (folder_list.cpp).
     bool FillFolderList(const std::string& wanted);
 
+    // A control of this window by its identifier: for the tests, which
+    // drive the window as a user does.
+    HWND Control(ControlId id) const { return GetDlgItem(Handle(), id); }
+    // What a run started now would work on and how: the target the folder
+    // list shows chosen, and the start-up options as the option boxes and
+    // the chosen folder's settings change them.
+    Target SelectedTarget() const;
+    Options RunOptions() const;
     // Vertical gap between this window's bottom and the code table's top.
-    int dockGap = 0;
-
-    // The main area, seen in both layouts.
-    HWND programIcon = nullptr, introduction = nullptr, supportLink = nullptr, copyright = nullptr;
-    HWND optionsButton = nullptr;  // ">>" and "<<": shows and hides the option area
-    HWND operationGroup = nullptr, acquireChoice = nullptr, installChoice = nullptr;
-    HWND folderLabel = nullptr, folderList = nullptr, newFolderButton = nullptr;
-    HWND codeTableButton = nullptr, runButton = nullptr, endButton = nullptr;
-    // The option area, seen in the wide layout.
-    HWND noOverwriteQuestionBox = nullptr, copyEufBox = nullptr, onlyNewerBox = nullptr;
-    HWND eudcOnButton = nullptr, eudcOffButton = nullptr;
-    HWND commandHelpButton = nullptr, registryButton = nullptr;
-    HWND systemInfo = nullptr;  // the Windows version and the user data folder
+    int DockGap() const { return dockGap_; }
 
 private:
     explicit MainWindow(RunParameters& run);
@@ -128,7 +124,18 @@ private:
     // grew to show its caption.
     int wideWidth_ = 0;
     ui::FocusMemory focus_;
-    // Silent as the program started; a folder without settings of its own
-    // brings it back (a folder's Silet must not leak into another folder).
-    bool startupSilent_ = false;
+    // Vertical gap between this window's bottom and the code table's top.
+    int dockGap_ = 0;
+
+    // The main area, seen in both layouts.
+    HWND programIcon_ = nullptr, introduction_ = nullptr, supportLink_ = nullptr, copyright_ = nullptr;
+    HWND optionsButton_ = nullptr;  // ">>" and "<<": shows and hides the option area
+    HWND operationGroup_ = nullptr, acquireChoice_ = nullptr, installChoice_ = nullptr;
+    HWND folderLabel_ = nullptr, folderList_ = nullptr, newFolderButton_ = nullptr;
+    HWND codeTableButton_ = nullptr, runButton_ = nullptr, endButton_ = nullptr;
+    // The option area, seen in the wide layout.
+    HWND noOverwriteQuestionBox_ = nullptr, copyEufBox_ = nullptr, onlyNewerBox_ = nullptr;
+    HWND eudcOnButton_ = nullptr, eudcOffButton_ = nullptr;
+    HWND commandHelpButton_ = nullptr, registryButton_ = nullptr;
+    HWND systemInfo_ = nullptr;  // the Windows version and the user data folder
 };

@@ -3,6 +3,8 @@
 // code table docked below while the main window is dragged.
 #include "engine/acquire.h"
 #include "engine/help.h"
+#include "engine/info_file.h"
+#include "engine/settings.h"
 #include "engine/install/install.h"
 #include "engine/paths.h"
 #include "engine/texts.h"
@@ -14,23 +16,32 @@
 #include "ui/main/main_window.h"
 #include "ui/window_messages.h"
 
-void MainWindow::RunOperation() {
-    RunParameters& run = run_;
-    run.options.copyCompanions = ui::IsChecked(copyEufBox);
+Options MainWindow::RunOptions() const {
+    Options options = run_.options;
+    options.copyCompanions = ui::IsChecked(copyEufBox_);
     // A ticked box asks for no question before overwriting.
-    run.options.confirm = !ui::IsChecked(noOverwriteQuestionBox);
-    run.options.onlyNewer = ui::IsChecked(onlyNewerBox);
-    run.target.name = SelectedTargetName();
-    if (ui::IsChecked(acquireChoice)) {
+    options.confirm = !ui::IsChecked(noOverwriteQuestionBox_);
+    options.onlyNewer = ui::IsChecked(onlyNewerBox_);
+    // A folder with settings of its own says whether its runs are silent;
+    // any other folder runs as the program started.
+    const std::string folder = SelectedTarget().Folder();
+    if (HoldsEudcData(folder)) options.silent = ReadFolderSettings(folder).silent;
+    return options;
+}
+
+void MainWindow::RunOperation() {
+    const Options options = RunOptions();
+    const Target target = SelectedTarget();
+    Notifier notifier(options.silent);
+    const EudcRequest request{run_.folders, options, target, run_.fontLinks, notifier};
+    if (ui::IsChecked(acquireChoice_)) {
         AcquireReport report;
         // A folder that now holds EUDC files can be installed from.
-        const Result result =
-            AcquireEudc(run.folders, run.options, run.target, run.fontLinks, run.notifier, report);
-        if (result == Result::kOk) FillFolderList(RemoveTrailingBackslash(run.target.name));
+        if (AcquireEudc(request, report) == Result::kOk) FillFolderList(RemoveTrailingBackslash(target.Name()));
         return;
     }
     InstallReport report;
-    InstallWithEudcOff(run.folders, run.options, run.target, run.fontLinks, run.notifier, report);
+    InstallWithEudcOff(request, report);
     // EUDC on once more, as this window has always switched it back twice.
     SendMessageA(Handle(), WM_ENABLEEUDC, 0, 0);
     RefreshCodeTable();
@@ -55,14 +66,14 @@ void MainWindow::SwitchEudcOff() {
 void MainWindow::ToggleCodeTable() {
     if (!codeTable_) {
         // Without a window (the system refused one) there is no code table.
-        codeTable_ = CodeTableWindow::Create(Handle(), dockGap, run_, [this] { codeTable_.reset(); });
+        codeTable_ = CodeTableWindow::Create(Handle(), dockGap_, run_, [this] { codeTable_.reset(); });
         if (!codeTable_) return;
         RECT main = {};
         GetWindowRect(Handle(), &main);
         HWND table = codeTable_->Handle();
         const ui::DpiScale scale = ui::DpiScale::Of(table);
         ui::SetClientSize(table, scale(kNarrowWidth), scale(kClientHeight));
-        SetWindowPos(table, nullptr, main.left, main.bottom + dockGap, 0, 0,
+        SetWindowPos(table, nullptr, main.left, main.bottom + dockGap_, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         codeTable_->Show();
     } else if (codeTable_->Showing()) {
@@ -75,10 +86,13 @@ void MainWindow::ToggleCodeTable() {
 // The code table follows below; it stays on the screen even where the
 // main window is dragged partly off it.
 void MainWindow::MoveCodeTableAlong(const RECT& proposed) {
-    if (codeTable_) ui::MoveDockedPartner(codeTable_->Handle(), proposed, ui::Dock::kBelow, dockGap);
+    if (codeTable_) ui::MoveDockedPartner(codeTable_->Handle(), proposed, ui::Dock::kBelow, dockGap_);
 }
 
-void MainWindow::ShowCommandHelp() { ShowHelp(run_.notifier); }
+void MainWindow::ShowCommandHelp() {
+    Notifier notifier(RunOptions().silent);
+    ShowHelp(notifier);
+}
 
 void MainWindow::ShowRegistryWindow() {
     registryWindow_ = std::make_unique<RegistryWindow>(Handle(), run_);
@@ -86,6 +100,6 @@ void MainWindow::ShowRegistryWindow() {
     registryWindow_.reset();
 }
 
-void MainWindow::OpenSupportSite() { platform::OpenWithShell(Handle(), ui::WindowText(supportLink)); }
+void MainWindow::OpenSupportSite() { platform::OpenWithShell(Handle(), ui::WindowText(supportLink_)); }
 
 void MainWindow::EndProgram() { SendMessageA(Handle(), WM_CLOSE, 0, 0); }

@@ -149,13 +149,20 @@ Result AcquireFiles(const Folders& folders, const Options& options, const std::s
         return Result::kCancelled;
     // A copy of one file into a missing folder would create a file of the
     // folder's name: make the folder first.
-    if (!CreateFolderTree(folder)) return Result::kAcquireFailed;
-
+    if (const platform::Outcome made = CreateFolderTree(folder); !made) {
+        report.failure.Note(steps::kTargetFolder, made);
+        return Result::kAcquireFailed;
+    }
     // The aborted flag is read afterwards: a copy the user aborted failed.
     const platform::ShellCopyResult result =
         platform::ShellCopy(copy.Copy().ShellRequest(texts::kAcquireProgressTitle));
-    if (result.code != 0 || result.aborted || !copy.Copy().AllArrived()) return Result::kAcquireFailed;
-    if (!WriteInfoFile(folder, options, copy.Written())) return Result::kAcquireFailed;
+    if (result.code != 0) report.failure.Note(steps::kCopy, platform::Outcome::Failure(result.code));
+    if (result.aborted || !copy.Copy().AllArrived()) report.failure.Note(steps::kCopy);
+    if (report.failure.Happened()) return Result::kAcquireFailed;
+    if (const platform::Outcome written = WriteInfoFile(folder, options, copy.Written()); !written) {
+        report.failure.Note(steps::kInfoFile, written);
+        return Result::kAcquireFailed;
+    }
     return Result::kOk;
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/eudc_request.h"
+#include "engine/failure.h"
 #include "engine/result.h"
 #include "engine/string_list.h"
 
@@ -10,6 +11,7 @@
 struct AcquireReport {
     StringList copied;   // "<path>を取得しました。": a file put into the copy
     StringList missing;  // a linked file, or its companion, not found
+    Failure failure;     // where a failed acquire stopped, and why
 };
 
 // Reads the registry's link table afresh into the request's, then acquires

@@ -3,8 +3,10 @@
 
 #include <string>
 
-// Creates the folder and every missing parent; true when it exists
-// afterwards. A drive root (D:\) or a share (\\server\share\) is only found,
+#include "platform/outcome.h"
+
+// Creates the folder and every missing parent; success when it exists
+// afterwards, else why the first folder that could not be made was not. A drive root (D:\) or a share (\\server\share\) is only found,
 // never created. Folder names are cut at backslashes that are characters of
 // their own: "表" or "ソ" end in the byte 0x5C.
-bool CreateFolderTree(const std::string& path);
+platform::Outcome CreateFolderTree(const std::string& path);

@@ -56,7 +56,7 @@ FontLinkTable ReadFontLinks(const std::string& windowsFolder) {
 }
 
 Result WriteFontLinks(const FontLinks& links, const Folders& folders, FontLinkTable& table,
-                      StringList& unlinked) {
+                      StringList& unlinked, Failure& failure) {
     Result result = Result::kOk;
     unlinked.clear();
     {
@@ -69,7 +69,9 @@ Result WriteFontLinks(const FontLinks& links, const Folders& folders, FontLinkTa
             }
             const bool japaneseName = folders.MajorVersion() < 5 && link.face == info_file::kPGothic;
             const std::string face = japaneseName ? info_file::kPGothicJapanese : link.face;
-            if (!platform::WriteText(key.get(), face, folders.userData + link.file)) {
+            const platform::Outcome written = platform::WriteText(key.get(), face, folders.userData + link.file);
+            if (!written) {
+                failure.Note(steps::kRegistry, written);
                 result = Result::kRegistryRefused;
                 break;
             }

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/failure.h"
 #include "engine/folders.h"
 #include "engine/result.h"
 #include "engine/string_list.h"
@@ -45,9 +46,10 @@ FontLinkTable ReadFontLinks(const std::string& windowsFolder);
 // whose file is not in the user data folder is not written but gets a line
 // in unlinked. Before Windows 2000 "MS PGothic" is written under its
 // Japanese name. Other values of the key stay. kRegistryRefused when the
-// key cannot be made or a value not written; the writing stops there.
+// key cannot be made or a value not written, with the registry's error in
+// failure; the writing stops there.
 Result WriteFontLinks(const FontLinks& links, const Folders& folders, FontLinkTable& table,
-                      StringList& unlinked);
+                      StringList& unlinked, Failure& failure);
 
 // The file linked to face (letter case ignored), or else the default
 // link's; empty when there is neither. From Windows 2000 on the Japanese

@@ -17,7 +17,8 @@ const char* Flag(bool on) { return on ? "1" : "0"; }
 // Writes the [MINAMO] keys in their order; false at the first refusal.
 // The system rewrites the whole file at each write: a file that is not
 // there yet gets the section in one write, which makes the same file.
-bool WriteSettings(const std::string& file, bool fileExists, bool copyEuf, bool checkDate, bool silent) {
+platform::Outcome WriteSettings(const std::string& file, bool fileExists, bool copyEuf, bool checkDate,
+                                bool silent) {
     using namespace info_file;
     const std::pair<const char*, const char*> keys[] = {{kAutoRunKey, "0"},
                                                         {kCopyEufKey, Flag(copyEuf)},
@@ -29,9 +30,11 @@ bool WriteSettings(const std::string& file, bool fileExists, bool copyEuf, bool 
         for (const auto& key : keys) lines.push_back(std::string(key.first) + "=" + key.second);
         return platform::WriteProfileSection(file, kSettingsSection, lines);
     }
-    for (const auto& key : keys)
-        if (!platform::WriteProfileString(file, kSettingsSection, key.first, key.second)) return false;
-    return true;
+    for (const auto& key : keys) {
+        const platform::Outcome written = platform::WriteProfileString(file, kSettingsSection, key.first, key.second);
+        if (!written) return written;
+    }
+    return platform::Outcome();
 }
 
 int CALLBACK AddShiftJisTrueTypeFont(const LOGFONTA* font, const TEXTMETRICA*, DWORD fontType, LPARAM list) {
@@ -97,14 +100,18 @@ bool HoldsEudcData(const std::string& folder) {
            platform::FileExists(folder + info_file::kDefaultFontFile);
 }
 
-bool WriteInfoFile(const std::string& folder, const Options& options, const FontLinks& links) {
+platform::Outcome WriteInfoFile(const std::string& folder, const Options& options, const FontLinks& links) {
     const std::string file = folder + info_file::kFileName;
     const bool fileExists = platform::FileExists(file);
-    if (!WriteSettings(file, fileExists, options.copyCompanions, options.onlyNewer, options.silent))
-        return false;
+    const platform::Outcome settings =
+        WriteSettings(file, fileExists, options.copyCompanions, options.onlyNewer, options.silent);
+    if (!settings) return settings;
     // Erased first, so that the table stands after [MINAMO] as a new one.
-    if (fileExists && !platform::EraseProfileSection(file, info_file::kLinkSection)) return false;
-    if (links.empty()) return true;
+    if (fileExists) {
+        const platform::Outcome erased = platform::EraseProfileSection(file, info_file::kLinkSection);
+        if (!erased) return erased;
+    }
+    if (links.empty()) return platform::Outcome();
     // One write for the whole table: each write rewrites the file, and one
     // per link made the file take longer than copying the fonts.
     StringList lines;

@@ -9,6 +9,7 @@
 #include "engine/font_links.h"
 #include "engine/options.h"
 #include "engine/result.h"
+#include "platform/outcome.h"
 
 namespace info_file {
 constexpr const char* kFileName = "EUDC.INI";
@@ -48,8 +49,8 @@ bool HoldsEudcData(const std::string& folder);
 // Writes folder's EUDC.INI after an acquire: [MINAMO] with AutoRun=0,
 // CopyEUF, CheckDate and Silet from options and an empty TargetFolder, then
 // [EUDC932] anew with the links, each file named as it arrived in folder.
-// False when a write was refused.
-bool WriteInfoFile(const std::string& folder, const Options& options, const FontLinks& links);
+// A failure when a write was refused.
+platform::Outcome WriteInfoFile(const std::string& folder, const Options& options, const FontLinks& links);
 // A minimal EUDC.INI for a folder that holds only EUDC.TTE: default
 // settings and the one link of SystemDefaultEUDCFont. False when the
 // folder is missing or a write was refused.

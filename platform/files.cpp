@@ -19,9 +19,7 @@ bool DirectoryExists(const std::string& path) {
     return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-bool CreateOneDirectory(const std::string& path) {
-    return CreateDirectoryA(path.c_str(), nullptr) != FALSE;
-}
+Outcome CreateOneDirectory(const std::string& path) { return Outcome::Of(CreateDirectoryA(path.c_str(), nullptr)); }
 
 bool FileSize(const std::string& path, unsigned long long& size) {
     FileStamp stamp;
@@ -43,25 +41,28 @@ MoveFileExFunction MoveFileExOfThisSystem() {
 
 // No MOVEFILE_COPY_ALLOWED: a copy and delete in place of a rename could
 // leave both files behind, and the install's journal counts on one of them.
-bool Move(const std::string& from, const std::string& to, bool replace) {
+Outcome Move(const std::string& from, const std::string& to, bool replace) {
     if (MoveFileExFunction moveEx = MoveFileExOfThisSystem()) {
         const DWORD flags = MOVEFILE_WRITE_THROUGH | (replace ? MOVEFILE_REPLACE_EXISTING : 0);
-        return moveEx(from.c_str(), to.c_str(), flags) != FALSE;
+        return Outcome::Of(moveEx(from.c_str(), to.c_str(), flags));
     }
     // MoveFileA never replaces: the file in the way goes first.
-    if (replace && FileExists(to) && !DeleteOneFile(to)) return false;
-    return MoveFileA(from.c_str(), to.c_str()) != FALSE;
+    if (replace && FileExists(to)) {
+        const Outcome deleted = DeleteOneFile(to);
+        if (!deleted) return deleted;
+    }
+    return Outcome::Of(MoveFileA(from.c_str(), to.c_str()));
 }
 
 }  // namespace
 
-bool ReplaceFile(const std::string& from, const std::string& to) { return Move(from, to, true); }
+Outcome ReplaceFile(const std::string& from, const std::string& to) { return Move(from, to, true); }
 
-bool MoveOneFile(const std::string& from, const std::string& to) { return Move(from, to, false); }
+Outcome MoveOneFile(const std::string& from, const std::string& to) { return Move(from, to, false); }
 
-bool DeleteOneFile(const std::string& path) {
+Outcome DeleteOneFile(const std::string& path) {
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-    return DeleteFileA(path.c_str()) != FALSE;
+    return Outcome::Of(DeleteFileA(path.c_str()));
 }
 
 bool RemoveEmptyFolder(const std::string& folder) { return RemoveDirectoryA(folder.c_str()) != FALSE; }
@@ -154,24 +155,28 @@ bool ReadWholeFile(const std::string& path, std::string& bytes) {
     return true;
 }
 
-UniqueFile CreateDurableFile(const std::string& path) {
-    return UniqueFile(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
-                                  FILE_ATTRIBUTE_NORMAL | FILE_FLAG_WRITE_THROUGH, nullptr));
-}
-
-UniqueFile OpenExclusiveFile(const std::string& path, bool& inUse) {
-    UniqueFile file(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
-    inUse = !file && GetLastError() == ERROR_SHARING_VIOLATION;
+UniqueFile CreateDurableFile(const std::string& path, Outcome& why) {
+    UniqueFile file(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
+                                FILE_ATTRIBUTE_NORMAL | FILE_FLAG_WRITE_THROUGH, nullptr));
+    why = file ? Outcome() : Outcome::LastError();
     return file;
 }
 
-bool AppendDurably(HANDLE file, const std::string& bytes) {
-    if (file == INVALID_HANDLE_VALUE) return false;
+UniqueFile OpenExclusiveFile(const std::string& path, Outcome& why) {
+    UniqueFile file(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    why = file ? Outcome() : Outcome::LastError();
+    return file;
+}
+
+Outcome AppendDurably(HANDLE file, const std::string& bytes) {
+    if (file == INVALID_HANDLE_VALUE) return Outcome::Failure(ERROR_INVALID_HANDLE);
     DWORD written = 0;
-    return SetFilePointer(file, 0, nullptr, FILE_END) != INVALID_SET_FILE_POINTER &&
-           ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-           written == bytes.size() && FlushFileBuffers(file);
+    if (SetFilePointer(file, 0, nullptr, FILE_END) == INVALID_SET_FILE_POINTER ||
+        !::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr))
+        return Outcome::LastError();
+    if (written != bytes.size()) return Outcome::Failure(ERROR_WRITE_FAULT);
+    return Outcome::Of(FlushFileBuffers(file));
 }
 
 }  // namespace platform

@@ -1,8 +1,8 @@
 // Files and folders, through the A functions.
 //
-// On failure: false (or an empty list, or an owner that holds no file),
-// with nothing changed that the call did not get to; the reason is not
-// kept. Nothing is shown.
+// On failure: false (or an empty list, or an owner that holds no file), or
+// an Outcome that keeps the system's error code, with nothing changed that
+// the call did not get to. Nothing is shown.
 #pragma once
 
 #include <windows.h>
@@ -10,24 +10,25 @@
 #include <string>
 #include <vector>
 
+#include "platform/outcome.h"
 #include "platform/unique_handle.h"
 
 namespace platform {
 
 bool FileExists(const std::string& path);       // a file, not a folder
 bool DirectoryExists(const std::string& path);  // a folder, not a file
-// One level; the parent must exist. False when it was not created.
-bool CreateOneDirectory(const std::string& path);
+// One level; the parent must exist.
+Outcome CreateOneDirectory(const std::string& path);
 // Size in bytes; false when the file cannot be opened.
 bool FileSize(const std::string& path, unsigned long long& size);
-// Moves a file over to, replacing a file there; false when it did not move.
-// Windows 98/Me lack MoveFileExA: there the file at to is deleted first.
-bool ReplaceFile(const std::string& from, const std::string& to);
-// Moves a file to a name that must be free; false when it did not move,
-// for example when the file is open without delete sharing. Both names lie
-// on one volume: the move is a rename, never a copy.
-bool MoveOneFile(const std::string& from, const std::string& to);
-bool DeleteOneFile(const std::string& path);
+// Moves a file over to, replacing a file there. Windows 98/Me lack
+// MoveFileExA: there the file at to is deleted first.
+Outcome ReplaceFile(const std::string& from, const std::string& to);
+// Moves a file (or a folder) to a name that must be free; it does not move
+// when it is open without delete sharing, for example. Both names lie on
+// one volume: the move is a rename, never a copy.
+Outcome MoveOneFile(const std::string& from, const std::string& to);
+Outcome DeleteOneFile(const std::string& path);
 // Appends bytes to a file with one write, creating it when missing. Opened
 // for appending and shared, so that many machines can append to one file
 // on a share; false when the bytes were not written whole.
@@ -65,14 +66,15 @@ bool ReadWholeFile(const std::string& path, std::string& bytes);
 
 // A new file for records that must survive a power cut: written through,
 // and each AppendDurably flushed. Others may read it. No file when it
-// exists already or cannot be made.
-UniqueFile CreateDurableFile(const std::string& path);
+// exists already or cannot be made; why says then.
+UniqueFile CreateDurableFile(const std::string& path, Outcome& why);
 // The file, made when missing, with no sharing at all: while it is open
 // here, every other open of it fails, in any process and any session. No
-// file when it cannot be opened; inUse tells that another holder has it.
-UniqueFile OpenExclusiveFile(const std::string& path, bool& inUse);
-// Writes bytes at the end of file and returns once they are on the disk;
-// false when they are not (or file is no file).
-bool AppendDurably(HANDLE file, const std::string& bytes);
+// file when it cannot be opened; why says then (ERROR_SHARING_VIOLATION:
+// another holder has it).
+UniqueFile OpenExclusiveFile(const std::string& path, Outcome& why);
+// Writes bytes at the end of file and returns once they are on the disk; a
+// failure when they are not (or file is no file).
+Outcome AppendDurably(HANDLE file, const std::string& bytes);
 
 }  // namespace platform

@@ -15,6 +15,7 @@
 #include "platform/files.h"
 #include "platform/fonts.h"
 #include "platform/interaction.h"
+#include "platform/outcome.h"
 #include "platform/profile.h"
 #include "platform/registry.h"
 #include "platform/shell.h"

@@ -46,16 +46,16 @@ std::vector<std::string> ReadProfileKeys(const std::string& file, const char* se
     return keys;
 }
 
-bool WriteProfileString(const std::string& file, const char* section, const std::string& key,
-                        const std::string& value) {
-    return WritePrivateProfileStringA(section, key.c_str(), value.c_str(), file.c_str()) != FALSE;
+Outcome WriteProfileString(const std::string& file, const char* section, const std::string& key,
+                           const std::string& value) {
+    return Outcome::Of(WritePrivateProfileStringA(section, key.c_str(), value.c_str(), file.c_str()));
 }
 
-bool EraseProfileSection(const std::string& file, const char* section) {
-    return WritePrivateProfileStringA(section, nullptr, nullptr, file.c_str()) != FALSE;
+Outcome EraseProfileSection(const std::string& file, const char* section) {
+    return Outcome::Of(WritePrivateProfileStringA(section, nullptr, nullptr, file.c_str()));
 }
 
-bool WriteProfileSection(const std::string& file, const char* section,
+Outcome WriteProfileSection(const std::string& file, const char* section,
                          const std::vector<std::string>& lines) {
     std::string block;
     for (const std::string& line : lines) {
@@ -63,7 +63,7 @@ bool WriteProfileSection(const std::string& file, const char* section,
         block += '\0';
     }
     block += '\0';
-    return WritePrivateProfileSectionA(section, block.c_str(), file.c_str()) != FALSE;
+    return Outcome::Of(WritePrivateProfileSectionA(section, block.c_str(), file.c_str()));
 }
 
 }  // namespace platform

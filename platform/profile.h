@@ -2,13 +2,16 @@
 // pass full paths: a bare file name sends the profile functions to the
 // Windows folder.
 //
-// On failure: a reader gives its fallback (or an empty list), a writer
-// false; the system rewrites the whole file on each write call, so a
-// refused write leaves the file as the last successful one left it.
+// On failure: a reader gives its fallback (or an empty list), a writer a
+// failure with its code; the system rewrites the whole file on each write
+// call, so a refused write leaves the file as the last successful one left
+// it.
 #pragma once
 
 #include <string>
 #include <vector>
+
+#include "platform/outcome.h"
 
 namespace platform {
 
@@ -19,14 +22,12 @@ std::string ReadProfileString(const std::string& file, const char* section,
 // The key names of a section in file order, all of them, however long the
 // section; an empty key name is left out, the keys after it are not.
 std::vector<std::string> ReadProfileKeys(const std::string& file, const char* section);
-// False when the platform refused the write.
-bool WriteProfileString(const std::string& file, const char* section,
-                        const std::string& key, const std::string& value);
-bool EraseProfileSection(const std::string& file, const char* section);
+// A failure when the platform refused the write.
+Outcome WriteProfileString(const std::string& file, const char* section, const std::string& key,
+                           const std::string& value);
+Outcome EraseProfileSection(const std::string& file, const char* section);
 // Replaces every entry of a section with these "key=value" lines, in order,
-// with one write of the file (WritePrivateProfileSectionA); false when
-// refused.
-bool WriteProfileSection(const std::string& file, const char* section,
-                         const std::vector<std::string>& lines);
+// with one write of the file (WritePrivateProfileSectionA).
+Outcome WriteProfileSection(const std::string& file, const char* section, const std::vector<std::string>& lines);
 
 }  // namespace platform

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/outcome.h"
 #include "platform/unique_handle.h"
 
 namespace platform {
@@ -41,7 +42,8 @@ enum class TextRead {
 // The text of a value up to its first NUL (empty for a value without
 // data); text is empty unless the result is kText.
 TextRead ReadText(HKEY key, const std::string& name, std::string& text);
-// One REG_SZ value with its terminating NUL; false when refused.
-bool WriteText(HKEY key, const std::string& name, const std::string& text);
+// One REG_SZ value with its terminating NUL; the registry's error when
+// refused.
+Outcome WriteText(HKEY key, const std::string& name, const std::string& text);
 
 }  // namespace platform

@@ -106,7 +106,8 @@ TEST_F(FontLinks, WriteFontLinks) {
         run->folders.userData = users.path();
         run->folders.os.dwMajorVersion = c.major;
         StringList unlinked;
-        EXPECT_EQ(WriteFontLinks(c.links, run->folders, run->fontLinks, unlinked), Result::kOk) << c.label;
+        Failure failure;
+        EXPECT_EQ(WriteFontLinks(c.links, run->folders, run->fontLinks, unlinked, failure), Result::kOk) << c.label;
         auto expected = c.expected;
         for (auto& e : expected) e.second.replace(0, 2, users.path());
         EXPECT_EQ(EudcLinks(), expected) << c.label;
@@ -123,7 +124,11 @@ TEST_F(FontLinks, WriteKeepsOtherValuesAndStopsAtARefusal) {
     run->folders.userData = users.path();
     const ::FontLinks links = {{"First", "A.TTE"}, {std::string(20000, 'N'), "A.TTE"}, {"Third", "A.TTE"}};
     StringList unlinked;
-    EXPECT_EQ(WriteFontLinks(links, run->folders, run->fontLinks, unlinked), Result::kRegistryRefused);
+    Failure failure;
+    EXPECT_EQ(WriteFontLinks(links, run->folders, run->fontLinks, unlinked, failure), Result::kRegistryRefused);
+    // The refusal keeps the registry's reason.
+    EXPECT_EQ(failure.step, steps::kRegistry);
+    EXPECT_NE(failure.code, 0u);
     const std::vector<std::pair<std::string, std::string>> expected = {
         {"First", users / "A.TTE"}, {"Other", "C:\\old\\O.TTE"}};
     EXPECT_EQ(EudcLinks(), expected);

@@ -160,7 +160,7 @@ Result CopyAndLink(const Folders& folders, const Options& options, const std::st
     const Result copied = InstallFiles(folders, options, targetFolder, infoLinks, lock, report);
     busy = lock.Busy();
     if (copied != Result::kOk) return copied;
-    return WriteFontLinks(infoLinks.links, folders, registryLinks, report.unlinked);
+    return WriteFontLinks(infoLinks.links, folders, registryLinks, report.unlinked, report.failure);
 }
 
 // What the install tells the user: its report, or the message of its
@@ -189,15 +189,22 @@ Result InstallFiles(const Folders& folders, const Options& options, const std::s
         return Result::kCancelled;
     report = InstallReport();
     const std::string tooLong = texts::Format(texts::kFolderTooLong, {folders.userData});
-    if (!CreateFolderTree(folders.userData)) {
+    if (const platform::Outcome made = CreateFolderTree(folders.userData); !made) {
+        report.failure.Note(steps::kUserDataFolder, made);
         if (RemoveTrailingBackslash(folders.userData).size() > kLongestFolder) report.tooLong.push_back(tooLong);
         return Result::kNoUserDataFolder;
     }
     const std::string work = WorkFolder(folders.userData);
-    if (!lock.Take(work)) return Result::kInstallFailed;
+    if (const platform::Outcome locked = lock.Take(work); !locked) {
+        report.failure.Note(steps::kLock, locked);
+        return Result::kInstallFailed;
+    }
     // An install cut off by a crash has the user's previous files in its
     // staging folder: put back or finished before anything is compared.
-    if (!RecoverInterruptedInstalls(work, report.recovery)) return Result::kInstallFailed;
+    if (const platform::Outcome recovered = RecoverInterruptedInstalls(work, report.recovery); !recovered) {
+        report.failure.Note(steps::kRecovery, recovered);
+        return Result::kInstallFailed;
+    }
 
     InstallCopy install(folders, options, targetFolder, report);
     for (const std::string& name : FilesToInstall(infoLinks.links)) install.AddFile(name);
@@ -208,6 +215,7 @@ Result InstallFiles(const Folders& folders, const Options& options, const std::s
     if (changed.Empty()) return Result::kOk;
     if (!PathsFit(changed, work)) {
         report.tooLong.push_back(tooLong);
+        report.failure.Note(steps::kPathLength);
         return Result::kInstallFailed;
     }
     // Asked only when a file the user has would be replaced.
@@ -215,7 +223,7 @@ Result InstallFiles(const Folders& folders, const Options& options, const std::s
         return Result::kCancelled;
     // The shell writes into a staging folder; the user's EUDC files are
     // replaced only when every new file arrived whole.
-    return StagedInstall(changed, work, report.recovery) ? Result::kOk : Result::kInstallFailed;
+    return StagedInstall(changed, work, report.recovery, report.failure) ? Result::kOk : Result::kInstallFailed;
 }
 
 Result InstallEudc(const EudcRequest& request, InstallReport& report) {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/eudc_request.h"
+#include "engine/failure.h"
 #include "engine/folders.h"
 #include "engine/font_links.h"
 #include "engine/install/install_lock.h"
@@ -20,6 +21,7 @@ struct InstallReport {
     StringList unlinked;      // a link not written: its file is not in the user data folder
     RecoveryReport recovery;  // files not put back, staging folders set aside
     StringList tooLong;       // a folder whose paths do not fit
+    Failure failure;          // where a failed install stopped, and why
 };
 
 // The copy step, for the links of the target folder's EUDC.INI: asks before

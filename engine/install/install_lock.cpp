@@ -11,19 +11,15 @@ const int kAttempts = 50;
 const DWORD kPauseMs = 100;
 }  // namespace
 
-bool InstallLock::Take(const std::string& folder) {
+platform::Outcome InstallLock::Take(const std::string& folder) {
     Release();
     const std::string path = folder + work_names::kLock;
     for (int attempt = 1;; ++attempt) {
-        bool inUse = false;
-        file_ = platform::OpenExclusiveFile(path, inUse);
-        if (file_) {
-            path_ = path;
-            busy_ = false;
-            return true;
-        }
-        busy_ = inUse;
-        if (!inUse || attempt == kAttempts) return false;
+        platform::Outcome opened;
+        file_ = platform::OpenExclusiveFile(path, opened);
+        busy_ = opened.Code() == ERROR_SHARING_VIOLATION;
+        if (file_) path_ = path;
+        if (file_ || !busy_ || attempt == kAttempts) return opened;
         platform::Pause(kPauseMs);
     }
 }

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "platform/outcome.h"
 #include "platform/unique_handle.h"
 
 class InstallLock {
@@ -14,8 +15,9 @@ public:
     InstallLock& operator=(const InstallLock&) = delete;
 
     // Takes the lock of folder, waiting a few seconds while another install
-    // holds it. False when it was not taken; Busy() tells why.
-    bool Take(const std::string& folder);
+    // holds it. A failure when it was not taken; Busy() tells whether
+    // another install held it.
+    platform::Outcome Take(const std::string& folder);
     // The last Take gave up because another install held the lock.
     bool Busy() const { return busy_; }
     void Release();

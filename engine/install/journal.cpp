@@ -81,12 +81,13 @@ JournalReading ReadJournalText(const std::string& text) {
     return reading;
 }
 
-bool InstallJournal::Create(const std::string& path) {
-    file_ = platform::CreateDurableFile(path);
-    return static_cast<bool>(file_);
+platform::Outcome InstallJournal::Create(const std::string& path) {
+    platform::Outcome created;
+    file_ = platform::CreateDurableFile(path, created);
+    return created;
 }
 
-bool InstallJournal::Append(const std::vector<JournalRecord>& records) {
+platform::Outcome InstallJournal::Append(const std::vector<JournalRecord>& records) {
     std::string lines;
     for (const JournalRecord& record : records) lines += JournalLine(record);
     return platform::AppendDurably(file_.get(), lines);

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/outcome.h"
 #include "platform/unique_handle.h"
 
 struct JournalRecord {
@@ -35,10 +36,10 @@ JournalReading ReadJournalText(const std::string& text);
 
 class InstallJournal {
 public:
-    // A new, empty journal file; false when it cannot be made.
-    bool Create(const std::string& path);
-    // True once the records are on the disk, written with one write.
-    bool Append(const std::vector<JournalRecord>& records);
+    // A new, empty journal file.
+    platform::Outcome Create(const std::string& path);
+    // Success once the records are on the disk, written with one write.
+    platform::Outcome Append(const std::vector<JournalRecord>& records);
     void Close() { file_.reset(); }
 
     // The journal file's records. A missing file is an install that ended

@@ -5,9 +5,9 @@
 #include "engine/texts.h"
 #include "platform/files.h"
 
-bool RollBack(const std::vector<JournalRecord>& records, const StagingPlaces& places,
-              std::vector<std::string>& notRestored) {
-    bool whole = true;
+platform::Outcome RollBack(const std::vector<JournalRecord>& records, const StagingPlaces& places,
+                           std::vector<std::string>& notRestored) {
+    platform::Outcome whole;
     for (auto record = records.rbegin(); record != records.rend(); ++record) {
         if (record->step == JournalRecord::kPutInPlace) {
             // The staged copy is gone only when the move happened. Moving the
@@ -20,10 +20,11 @@ bool RollBack(const std::vector<JournalRecord>& records, const StagingPlaces& pl
         } else if (record->step == JournalRecord::kMovedAside) {
             const std::string destination = places.folder + record->from;
             const std::string saved = places.staging + record->to;
-            if (platform::FileExists(saved) && !platform::ReplaceFile(saved, destination)) {
-                notRestored.push_back(texts::Format(texts::kNotRestoredLine, {destination, saved}));
-                whole = false;
-            }
+            if (!platform::FileExists(saved)) continue;
+            const platform::Outcome restored = platform::ReplaceFile(saved, destination);
+            if (restored) continue;
+            notRestored.push_back(texts::Format(texts::kNotRestoredLine, {destination, saved}));
+            if (whole) whole = restored;
         }
     }
     return whole;
@@ -92,8 +93,8 @@ void RemoveStaging(const StagingPlaces& places, const std::vector<JournalRecord>
     platform::RemoveEmptyFolder(places.staging);
 }
 
-bool RecoverInterruptedInstalls(const std::string& folder, RecoveryReport& report) {
-    bool whole = true;
+platform::Outcome RecoverInterruptedInstalls(const std::string& folder, RecoveryReport& report) {
+    platform::Outcome whole;
     for (const platform::FolderEntry& entry : platform::ListFolder(folder + "~*")) {
         if (!(entry.attributes & FILE_ATTRIBUTE_DIRECTORY) || !work_names::IsStagingFolder(entry.name)) continue;
         const StagingPlaces places{folder, folder + entry.name + "\\"};
@@ -105,8 +106,9 @@ bool RecoverInterruptedInstalls(const std::string& folder, RecoveryReport& repor
         const bool committed = !journal.records.empty() && journal.records.back().step == JournalRecord::kCommitted;
         if (committed) {
             DeleteSavedFiles(journal.records, places);
-        } else if (!RollBack(journal.records, places, report.notRestored)) {
-            whole = false;
+        } else if (const platform::Outcome rolledBack = RollBack(journal.records, places, report.notRestored);
+                   !rolledBack) {
+            if (whole) whole = rolledBack;
             continue;  // the journal and the saved files stay for the next try
         }
         RemoveStaging(places, journal.records, report);

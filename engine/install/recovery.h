@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/install/journal.h"
+#include "platform/outcome.h"
 
 // What a journal's names are relative to.
 struct StagingPlaces {
@@ -23,10 +24,10 @@ struct RecoveryReport {
 // Undoes the records, last first: a new file goes back to its staged name,
 // a saved file back to its destination. Safe to run again over its own
 // result, as after a crash during a rollback. Each saved file that cannot
-// be put back stays where it is and gets a line in notRestored; true when
-// none did.
-bool RollBack(const std::vector<JournalRecord>& records, const StagingPlaces& places,
-              std::vector<std::string>& notRestored);
+// be put back stays where it is and gets a line in notRestored; success
+// when none did, else why the first could not.
+platform::Outcome RollBack(const std::vector<JournalRecord>& records, const StagingPlaces& places,
+                           std::vector<std::string>& notRestored);
 
 // The saved files of a committed install, no longer needed.
 void DeleteSavedFiles(const std::vector<JournalRecord>& records, const StagingPlaces& places);
@@ -40,7 +41,7 @@ void RemoveStaging(const StagingPlaces& places, const std::vector<JournalRecord>
 
 // Rolls back or finishes every install in folder that a crash or power cut
 // cut off, and removes their staging folders. A staging folder whose
-// journal is not whole is set aside as it is, with a line in report. False
-// when a saved file could not be put back: the folder is then not whole,
-// and no install may start.
-bool RecoverInterruptedInstalls(const std::string& folder, RecoveryReport& report);
+// journal is not whole is set aside as it is, with a line in report. A
+// failure when a saved file could not be put back: the folder is then not
+// whole, and no install may start.
+platform::Outcome RecoverInterruptedInstalls(const std::string& folder, RecoveryReport& report);

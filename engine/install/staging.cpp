@@ -17,28 +17,37 @@ std::string StagingFolder(const std::string& folder, int n) {
 }
 
 // A folder of this run's own: the first number that is free.
-bool MakeStagingFolder(const std::string& folder, std::string& staging) {
+bool MakeStagingFolder(const std::string& folder, std::string& staging, Failure& failure) {
+    platform::Outcome made;
     for (int n = 1; n <= kStagingFolders; ++n) {
         staging = StagingFolder(folder, n);
-        if (platform::CreateOneDirectory(staging)) return true;
+        made = platform::CreateOneDirectory(staging);
+        if (made) return true;
     }
+    failure.Note(steps::kStagingFolder, made);
     return false;
 }
 
-bool CopyIntoStaging(const CopyList& copy, const std::string& staging) {
+// The shell's code when it failed; none when it said it copied but a file
+// did not arrive whole.
+bool CopyIntoStaging(const CopyList& copy, const std::string& staging, Failure& failure) {
     CopyList staged;
     for (size_t i = 0; i < copy.Items().size(); ++i) staged.Add(copy.Items()[i].source, staging + StagedName(i));
     platform::ShellCopyRequest request = staged.ShellRequest(texts::kInstallProgressTitle);
+    // The aborted flag is never read here: the install checks what arrived.
     request.abortedBefore = platform::kTrueAllBits;
-    return platform::ShellCopy(request).code == 0 && staged.AllArrived();
+    const platform::ShellCopyResult result = platform::ShellCopy(request);
+    if (result.code != 0) failure.Note(steps::kCopy, platform::Outcome::Failure(result.code));
+    else if (!staged.AllArrived()) failure.Note(steps::kCopy);
+    return !failure.Happened();
 }
 
 // The moves of one install, each written to the journal before it is made.
 class JournaledMoves {
 public:
-    explicit JournaledMoves(const StagingPlaces& places) : places_(places) {}
+    JournaledMoves(const StagingPlaces& places, Failure& failure) : places_(places), failure_(failure) {}
 
-    bool Start() { return journal_.Create(places_.staging + work_names::kJournal); }
+    bool Start() { return Noted(steps::kJournal, journal_.Create(places_.staging + work_names::kJournal)); }
 
     // Moves each installed file of the copy aside, then each staged copy
     // into its place.
@@ -53,14 +62,14 @@ public:
         return MoveAll(aside) && MoveAll(placed);
     }
 
-    bool Commit() { return journal_.Append({{JournalRecord::kCommitted, "", ""}}); }
+    bool Commit() { return Noted(steps::kJournal, journal_.Append({{JournalRecord::kCommitted, "", ""}})); }
     void Finish(RecoveryReport& report) {
         journal_.Close();
         DeleteSavedFiles(moved_, places_);
         RemoveStaging(places_, moved_, report);
     }
     void RollBack(RecoveryReport& report) {
-        const bool whole = ::RollBack(moved_, places_, report.notRestored);
+        const bool whole = static_cast<bool>(::RollBack(moved_, places_, report.notRestored));
         journal_.Close();
         // A saved file that could not be put back stays, with the journal
         // that tells the next install where it belongs.
@@ -74,19 +83,27 @@ private:
     // where each file is.
     bool MoveAll(const std::vector<JournalRecord>& records) {
         if (records.empty()) return true;
-        if (!journal_.Append(records)) return false;
+        if (!Noted(steps::kJournal, journal_.Append(records))) return false;
         moved_.insert(moved_.end(), records.begin(), records.end());
         for (const JournalRecord& record : records) {
             const bool aside = record.step == JournalRecord::kMovedAside;
             const std::string destination = places_.folder + (aside ? record.from : record.to);
             const std::string staged = places_.staging + (aside ? record.to : record.from);
-            if (!(aside ? platform::MoveOneFile(destination, staged) : platform::MoveOneFile(staged, destination)))
-                return false;
+            const platform::Outcome moved =
+                aside ? platform::MoveOneFile(destination, staged) : platform::MoveOneFile(staged, destination);
+            if (!Noted(steps::kReplace, moved)) return false;
         }
         return true;
     }
 
+    // Whether the step went well; notes it as the failure when not.
+    bool Noted(const char* step, const platform::Outcome& outcome) {
+        if (!outcome) failure_.Note(step, outcome);
+        return static_cast<bool>(outcome);
+    }
+
     StagingPlaces places_;
+    Failure& failure_;
     InstallJournal journal_;
     std::vector<JournalRecord> moved_;
 };
@@ -103,13 +120,13 @@ size_t LongestStagingPath(const CopyList& copy, const std::string& folder) {
     return longest;
 }
 
-bool StagedInstall(const CopyList& copy, const std::string& folder, RecoveryReport& report) {
+bool StagedInstall(const CopyList& copy, const std::string& folder, RecoveryReport& report, Failure& failure) {
     StagingPlaces places{folder, ""};
-    if (!MakeStagingFolder(folder, places.staging)) return false;
-    JournaledMoves moves(places);
+    if (!MakeStagingFolder(folder, places.staging, failure)) return false;
+    JournaledMoves moves(places, failure);
     // The journal is made first: an install that cannot keep one copies
     // nothing and moves nothing.
-    const bool installed = moves.Start() && CopyIntoStaging(copy, places.staging) && moves.Replace(copy);
+    const bool installed = moves.Start() && CopyIntoStaging(copy, places.staging, failure) && moves.Replace(copy);
     if (installed && moves.Commit()) {
         moves.Finish(report);
         return true;

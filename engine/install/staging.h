@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "engine/failure.h"
 #include "engine/install/copy_list.h"
 #include "engine/install/recovery.h"
 
@@ -25,5 +26,6 @@ size_t LongestStagingPath(const CopyList& copy, const std::string& folder);
 // the destinations (all in folder), each step in the journal before it is
 // taken. On a failure the destinations are put back as they were; a saved
 // file that cannot be put back stays in the staging folder, with a line in
-// report. True when every file was installed.
-bool StagedInstall(const CopyList& copy, const std::string& folder, RecoveryReport& report);
+// report. True when every file was installed; failure says where it
+// stopped otherwise.
+bool StagedInstall(const CopyList& copy, const std::string& folder, RecoveryReport& report, Failure& failure);

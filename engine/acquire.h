@@ -7,7 +7,7 @@
 #include "engine/result.h"
 #include "engine/string_list.h"
 
-// The report lines of one acquire, in the order the files were taken.
+// The report lines of one acquire, in the order the links name the files.
 struct AcquireReport {
     StringList copied;   // "<path>を取得しました。": a file put into the copy
     StringList missing;  // a linked file, or its companion, not found

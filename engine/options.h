@@ -5,8 +5,7 @@
 #include <cstdint>
 #include <string>
 
-// The command line's true and false; the numbers are those of the old
-// run parameters.
+// The command line's true and false.
 enum class EudcSwitch : uint8_t { kNone = 0, kOn = 1, kOff = 2 };
 
 struct Options {

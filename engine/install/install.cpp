@@ -195,7 +195,7 @@ Result InstallFiles(const Folders& folders, const Options& options, const std::s
         return Result::kNoUserDataFolder;
     }
     const std::string work = WorkFolder(folders.userData);
-    if (const platform::Outcome locked = lock.Take(work); !locked) {
+    if (const platform::Outcome locked = lock.Claim(work); !locked) {
         report.failure.Note(steps::kLock, locked);
         return Result::kInstallFailed;
     }

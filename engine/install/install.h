@@ -26,7 +26,7 @@ struct InstallReport {
 
 // The copy step, for the links of the target folder's EUDC.INI: asks before
 // going on with non-standard files, skips files not newer than the
-// installed ones when asked to, makes the user data folder, takes lock
+// installed ones when asked to, makes the user data folder, claims lock
 // there (and keeps it), recovers installs a crash cut off, asks before
 // replacing, and replaces the changed files all or nothing. Questions, but
 // no outcome message.

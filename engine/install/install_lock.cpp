@@ -11,7 +11,7 @@ const int kAttempts = 50;
 const DWORD kPauseMs = 100;
 }  // namespace
 
-platform::Outcome InstallLock::Take(const std::string& folder) {
+platform::Outcome InstallLock::Claim(const std::string& folder) {
     Release();
     const std::string path = folder + work_names::kLock;
     for (int attempt = 1;; ++attempt) {

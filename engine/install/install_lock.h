@@ -14,11 +14,11 @@ public:
     InstallLock(const InstallLock&) = delete;
     InstallLock& operator=(const InstallLock&) = delete;
 
-    // Takes the lock of folder, waiting a few seconds while another install
-    // holds it. A failure when it was not taken; Busy() tells whether
+    // Claims the lock of folder, waiting a few seconds while another install
+    // holds it. A failure when it was not claimed; Busy() tells whether
     // another install held it.
-    platform::Outcome Take(const std::string& folder);
-    // The last Take gave up because another install held the lock.
+    platform::Outcome Claim(const std::string& folder);
+    // The last Claim gave up because another install held the lock.
     bool Busy() const { return busy_; }
     void Release();
 

@@ -12,7 +12,7 @@ platform::Outcome RollBack(const std::vector<JournalRecord>& records, const Stag
         if (record->step == JournalRecord::kPutInPlace) {
             // The staged copy is gone only when the move happened. Moving the
             // new file back, rather than deleting it, leaves the step as not
-            // taken for a rollback that runs again.
+            // made for a rollback that runs again.
             const std::string staged = places.staging + record->from;
             const std::string destination = places.folder + record->to;
             if (!platform::FileExists(staged) && platform::FileExists(destination))

@@ -9,7 +9,7 @@
 
 namespace {
 
-// Tried in turn; a folder left by a crash that cannot be removed takes one.
+// Tried in turn; a folder left by a crash that cannot be removed uses one up.
 const int kStagingFolders = 99;
 
 std::string StagingFolder(const std::string& folder, int n) {

@@ -24,7 +24,7 @@ size_t LongestStagingPath(const CopyList& copy, const std::string& folder);
 // Copies the list's sources with one shell copy into a new staging folder
 // inside folder, checks that every file arrived whole, then moves them over
 // the destinations (all in folder), each step in the journal before it is
-// taken. On a failure the destinations are put back as they were; a saved
+// made. On a failure the destinations are put back as they were; a saved
 // file that cannot be put back stays in the staging folder, with a line in
 // report. True when every file was installed; failure says where it
 // stopped otherwise.

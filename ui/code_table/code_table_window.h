@@ -76,7 +76,7 @@ private:
     void OnCommand(WORD id, WORD code);
     void DragMainWindowAlong(const RECT& dragged);
 
-    // The cells and the grid's events (code_table_cells.cpp).
+    // The cells and the grid's events (code_table_window_cells.cpp).
     void FillSjisRow(int rowIndex, unsigned lead, unsigned firstTrail);
     void DrawCell(HDC dc, int col, int row, const RECT& rect);
     void DrawColumnHeader(HDC dc, int col, const RECT& rect);
@@ -86,11 +86,11 @@ private:
     void MouseMoved(int x, int y);
     void MouseLeft();
 
-    // The numbering (numbering_switch.cpp).
+    // The numbering (code_table_window_numbering.cpp).
     void SwitchToUnicode(unsigned counterpart);
     void SwitchToSjis(const std::string& counterpart);
 
-    // The status bar (code_table_status.cpp).
+    // The status bar (code_table_window_status.cpp).
     void UpdateCellStatus(int col, int row);
     void UpdateFileStatus();
     void SetPanelText(int panel, const std::string& text);

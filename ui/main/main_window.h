@@ -55,7 +55,7 @@ public:
 
     // Rebuilds the folder list and selects wanted (a name without trailing
     // backslash, compared in ASCII capitals), or "(デフォルト)"; false when
-    // a wanted name was not found (folder_list.cpp).
+    // a wanted name was not found (main_window_folder_list.cpp).
     bool FillFolderList(const std::string& wanted);
 
     // A control of this window by its identifier: for the tests, which
@@ -92,7 +92,7 @@ private:
     void ToggleOptionArea();
     void OperationChosen();
 
-    // The folder list (folder_list.cpp).
+    // The folder list (main_window_folder_list.cpp).
     std::string SelectedTargetName() const;
     void FolderChosen();
     void UpdateFolderState();

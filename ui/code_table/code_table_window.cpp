@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include "engine/texts.h"
+#include "ui/window_texts.h"
 #include "platform/platform.h"
 #include "ui/client_size.h"
 #include "ui/controls.h"

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/texts.h"
+#include "ui/window_texts.h"
 #include "ui/code_table/fit_path.h"
 #include "ui/code_table/code_table_window.h"
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/texts.h"
+#include "ui/window_texts.h"
 #include "ui/visible_colour.h"
 
 namespace {

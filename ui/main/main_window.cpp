@@ -9,6 +9,7 @@
 
 #include "engine/paths.h"
 #include "engine/texts.h"
+#include "ui/window_texts.h"
 #include "platform/platform.h"
 #include "res/resource.h"
 #include "ui/caption_fit.h"

@@ -8,6 +8,7 @@
 #include "engine/install/install.h"
 #include "engine/paths.h"
 #include "engine/texts.h"
+#include "ui/window_texts.h"
 #include "platform/platform.h"
 #include "ui/client_size.h"
 #include "ui/control_text.h"

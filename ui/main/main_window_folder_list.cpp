@@ -8,6 +8,7 @@
 #include "engine/settings.h"
 #include "engine/sorted_names.h"
 #include "engine/texts.h"
+#include "ui/window_texts.h"
 #include "platform/platform.h"
 #include "ui/control_text.h"
 #include "ui/controls.h"

@@ -1,6 +1,7 @@
 #include "ui/main/registry_window.h"
 
 #include "engine/texts.h"
+#include "ui/window_texts.h"
 #include "ui/client_size.h"
 #include "ui/controls.h"
 #include "ui/modal.h"

@@ -4,12 +4,26 @@
 #include "engine/command_line.h"
 #include "engine/eudc_switch.h"
 #include "engine/help.h"
+#include "engine/install/backups.h"
 #include "engine/install/install.h"
 #include "engine/run_log.h"
 #include "engine/texts.h"
 #include "platform/interaction.h"
 
 namespace {
+
+// /undo: the newest backup installed like any set; what it replaces becomes
+// a backup in turn, so that an undo can be undone.
+Result UndoLastInstall(RunParameters& run, const Options& options, const std::string& backup,
+                       Notifier& notifier) {
+    if (backup.empty()) {
+        notifier.Notify(texts::kNoBackup);
+        return Result::kNoFilesToInstall;
+    }
+    const Target target = TargetNamed(run.folders.program, backup);
+    InstallReport report;
+    return InstallWithEudcOff({run.folders, options, target, run.fontLinks, notifier}, report);
+}
 
 // Exactly one action, the first that applies: help beats everything, the
 // EUDC switch beats /p and /g, /p (or AutoRun) beats /g. Each run leaves
@@ -25,6 +39,10 @@ Result RunCommandMode(RunParameters& run) {
     } else if (options.eudcSwitch != EudcSwitch::kNone) {
         record.action = options.eudcSwitch == EudcSwitch::kOn ? "true" : "false";
         SwitchEudc(options.eudcSwitch, notifier);
+    } else if (options.undoRequested) {
+        record.action = "/undo";
+        record.target = NewestBackup(run.folders.userData);
+        record.result = UndoLastInstall(run, options, record.target, notifier);
     } else if (options.installRequested) {
         record.action = options.autoRun ? "/p (AutoRun)" : "/p";
         InstallReport report;

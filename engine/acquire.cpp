@@ -4,6 +4,7 @@
 #include <unordered_set>
 
 #include "engine/folder_tree.h"
+#include "engine/font_characters.h"
 #include "engine/info_file.h"
 #include "engine/install/copy_list.h"
 #include "engine/install/work_names.h"
@@ -129,6 +130,16 @@ private:
     bool overwrites_ = false;
 };
 
+// How many characters each acquired font holds; a file that is no font
+// says nothing.
+void CountCharacters(const CopyList& copy, AcquireReport& report) {
+    for (const CopyList::Item& item : copy.Items()) {
+        characters::CharacterSet set;
+        if (!IsCompanionFile(item.destination) && ReadFileCharacters(item.destination, set))
+            report.characters.push_back(texts::Format(texts::kAcquiredCharacters, {item.source, set.size()}));
+    }
+}
+
 Result AcquireFiles(const Folders& folders, const Options& options, const std::string& folder,
                     const FontLinkTable& links, AcquireReport& report) {
     if (options.Asks() && !links.standard && platform::AnsweredNo(NonStandardQuestion(Operation::kAcquire)))
@@ -163,6 +174,7 @@ Result AcquireFiles(const Folders& folders, const Options& options, const std::s
         report.failure.Note(steps::kInfoFile, written);
         return Result::kAcquireFailed;
     }
+    CountCharacters(copy.Copy(), report);
     return Result::kOk;
 }
 
@@ -176,8 +188,8 @@ Result AcquireEudc(const EudcRequest& request, AcquireReport& report) {
     const Result result =
         AcquireFiles(request.folders, request.options, request.target.Folder(), request.registryLinks, report);
     if (result == Result::kOk)
-        notifier.Notify(texts::CrLines(report.copied) + "\r" + texts::CrLines(report.missing) + "\r\r" +
-                        texts::kAcquireClosing);
+        notifier.Notify(texts::CrLines(report.copied) + texts::CrLines(report.characters) + "\r" +
+                        texts::CrLines(report.missing) + "\r\r" + texts::kAcquireClosing);
     else if (const char* text = ResultText(Operation::kAcquire, result))
         notifier.Notify(text);
     return result;

@@ -11,6 +11,7 @@
 struct AcquireReport {
     StringList copied;   // "<path>を取得しました。": a file put into the copy
     StringList missing;  // a linked file, or its companion, not found
+    StringList characters;  // a line an acquired font: how many characters it holds
     Failure failure;     // where a failed acquire stopped, and why
 };
 

@@ -15,7 +15,7 @@ namespace {
 
 enum class Switch {
     None, Install, Acquire, OnlyNewer, NoCompanions, Companions,
-    EudcOn, EudcOff, Silent, Help, NoQuestions, Log,
+    EudcOn, EudcOff, Silent, Help, NoQuestions, Log, Keep, Undo,
 };
 
 struct SwitchForm {
@@ -32,6 +32,9 @@ const SwitchForm kSwitches[] = {
     {"/H", Switch::Help},           {"-HELP", Switch::Help},       {"/HELP", Switch::Help},
     {"-?", Switch::Help},           {"/?", Switch::Help},          {"-F", Switch::NoQuestions},
     {"/F", Switch::NoQuestions},
+    // Beyond the old switches: keep every character, undo the last install.
+    {"-KEEP", Switch::Keep},        {"/KEEP", Switch::Keep},       {"-UNDO", Switch::Undo},
+    {"/UNDO", Switch::Undo},
 };
 
 Switch Recognise(const std::string& argument) {
@@ -64,6 +67,8 @@ bool ParseCommandLine(const StringList& args, const std::string& programFolder, 
             case Switch::Help: options.helpRequested = true; break;
             case Switch::NoQuestions: options.confirm = false; break;
             case Switch::Log: options.logFile = argument.substr(LogSwitchLength(argument)); break;
+            case Switch::Keep: options.keepCharacters = true; break;
+            case Switch::Undo: options.undoRequested = true; break;
         }
         commandMode = true;
     }

@@ -33,6 +33,7 @@ constexpr const char* kStagingFolder = "staging folder";
 constexpr const char* kJournal = "journal";
 constexpr const char* kCopy = "copy";
 constexpr const char* kReplace = "replace";
+constexpr const char* kBackup = "backup";
 constexpr const char* kRegistry = "registry";
 constexpr const char* kTargetFolder = "target folder";
 constexpr const char* kInfoFile = "EUDC.INI";

@@ -95,6 +95,10 @@ bool CanHoldFace(const std::string& face) {
     return face.find_first_of("=\r\n") == std::string::npos;
 }
 
+bool IsCompanionFile(const std::string& path) {
+    return paths::UpperAscii(paths::ExtensionOf(path)) == paths::UpperAscii(info_file::kCompanionExtension);
+}
+
 bool HoldsEudcData(const std::string& folder) {
     return platform::FileExists(folder + info_file::kFileName) ||
            platform::FileExists(folder + info_file::kDefaultFontFile);

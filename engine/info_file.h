@@ -42,6 +42,9 @@ constexpr const char* kCompanionExtension = ".euf";
 // trims them).
 bool CanHoldFace(const std::string& face);
 
+// Whether a path names a companion file (.euf, any letter case).
+bool IsCompanionFile(const std::string& path);
+
 // Whether folder holds EUDC data to install: an EUDC.INI, or at least an
 // EUDC.TTE for which a default one can be written.
 bool HoldsEudcData(const std::string& folder);

@@ -20,6 +20,7 @@ const ResultMessage kMessages[] = {
     {Result::kNoInfoFile, nullptr, texts::kInfoMissing},
     {Result::kNoFilesToInstall, nullptr, texts::kNoSourceFiles},
     {Result::kNoEudcOnThisMachine, texts::kNoSystemEudc, nullptr},
+    {Result::kCharactersKept, nullptr, texts::kCharactersKept},
 };
 
 }  // namespace

@@ -18,6 +18,8 @@ struct Options {
     bool copyCompanions = true;   // /et, /ef, CopyEUF: the *.euf beside each font file too
     bool confirm = true;          // ask before overwriting or replacing; /f and /s clear it
     bool silent = false;          // /s, Silet: show no messages
+    bool keepCharacters = false;  // /keep: install nothing that loses or changes a character
+    bool undoRequested = false;   // /undo: install the newest backup
     std::string logFile;          // /log:, LogFile: the run log; empty: none
 
     // Whether the operations may ask their questions: not when told not to

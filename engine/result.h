@@ -18,6 +18,7 @@ enum class Result : uint8_t {
     kNoFilesToInstall = 9,     // neither EUDC.INI nor EUDC.TTE, or none of the files exists
     kNoEudcOnThisMachine = 10, // the link table names no file that exists
     kNoUserDataFolder = 11,    // the user data folder cannot be made
+    kCharactersKept = 12,      // /keep: the install would lose or change a character
 };
 
 inline int ExitCode(Result result) { return static_cast<int>(result); }

@@ -31,6 +31,8 @@ const char* const kUsageLines[] = {
     "    true  外字を有効にします。（他オプションとの併用は不可）",
     "    /h /help このメッセージを表示します。",
     "    /log:ファイル名 実行の記録をファイルに1行追記します。",
+    "    /keep 外字がなくなるか変わるインストールはしません。(/p と併用)",
+    "    /undo 直前のインストールで置き換えた外字を元に戻します。",
     "",
     kCopyright,
     nullptr,
@@ -79,6 +81,11 @@ const char* const kNotRestoredLine = "%s を元に戻せませんでした。元
 const char* const kSetAsideLine =
     "作業フォルダ %s は、記録が読めないか中身と合わないため、何も消さずに %s に残しました。";
 const char* const kFolderTooLong = "ユーザーフォルダ %s のパスが長すぎるため、外字ファイルを置けません。";
+const char* const kCharacterChangesLine = "%s の外字: なくなる %d 字%s、変わる %d 字%s、増える %d 字%s";
+const char* const kCharactersKept =
+    "インストールすると外字がなくなるか変わるため、何もインストールしませんでした（/keep）。";
+const char* const kAcquiredCharacters = "%s には外字が %d 字あります。";
+const char* const kNoBackup = "元に戻すためのバックアップがありません。";
 const char* const kFaceNotAcquired =
     "%s のリンクは、EUDC.INI に書けない名前のため取得しませんでした。";
 

@@ -51,6 +51,12 @@ extern const char* const kNotRestoredLine;  // %s installed file, %s its saved c
 extern const char* const kSetAsideLine;     // %s staging folder, %s where it was kept
 extern const char* const kFolderTooLong;    // %s the user data folder
 extern const char* const kFaceNotAcquired;  // %s face
+// %s font, then for the characters lost, changed and added each %d count
+// and %s their first codes
+extern const char* const kCharacterChangesLine;
+extern const char* const kCharactersKept;       // /keep: the install that would lose or change some
+extern const char* const kAcquiredCharacters;   // %s font, %d count
+extern const char* const kNoBackup;             // /undo without a backup
 
 // Each line after a CR of its own, as the engine's reports are joined.
 std::string CrLines(const std::vector<std::string>& lines);
@@ -63,6 +69,7 @@ struct FormatArg {
     FormatArg(int n) : number(n) {}
     FormatArg(unsigned n) : number(n) {}
     FormatArg(unsigned long n) : number(static_cast<long long>(n)) {}
+    FormatArg(unsigned long long n) : number(static_cast<long long>(n)) {}
     std::string text;
     long long number = 0;
     bool isText = false;

@@ -58,10 +58,23 @@ protected:
             SetEudcLink("Face of " + f.first, userData + f.first);
         }
     }
+    // The folder holds the set and nothing else but its backups.
     bool FolderHolds(const FileSet& set) {
         for (const auto& f : set)
             if (ReadFile(userData + f.first) != f.second) return false;
-        return platform::ListFolder(userData + "*.*").size() == set.size() + 2;  // with . and ..
+        const size_t backups = platform::DirectoryExists(userData + "backup") ? 1 : 0;
+        return platform::ListFolder(userData + "*.*").size() == set.size() + 2 + backups;  // with . and ..
+    }
+    // The backups: none, or one that keeps every previous file the new set
+    // replaced, byte for byte.
+    size_t Backups() { return platform::ListFolder(userData + "backup\\2*").size(); }
+    bool BackupHoldsReplacedFiles() {
+        const auto backups = platform::ListFolder(userData + "backup\\2*");
+        if (backups.size() != 1) return false;
+        const std::string backup = userData + "backup\\" + backups[0].name + "\\";
+        for (const auto& f : previousSet)
+            if (f.first != "OLD.TTE" && ReadFile(backup + f.first) != f.second) return false;
+        return platform::FileExists(backup + "EUDC.INI");
     }
     bool LinksPointAtFiles() {
         for (const auto& link : EudcLinks())
@@ -107,8 +120,10 @@ TEST_F(InstallCrash, KilledAtEveryStep) {
     PutPreviousSet();
     ASSERT_EQ(RunProcess(program / "minamo.exe", "/p /s new"), 0);
     ASSERT_TRUE(FolderHolds(newSet)) << "the new set was not installed whole";
-    // A line per file moved aside, one per file put in place, the commit.
-    const int lines = static_cast<int>(previousSet.size() - 1 + 12 + 1);
+    ASSERT_TRUE(BackupHoldsReplacedFiles());
+    // A line per file moved aside, one per file put in place, the backup,
+    // the commit.
+    const int lines = static_cast<int>(previousSet.size() - 1 + 12 + 1 + 1);
 
     std::vector<int> killPoints = {kFileAway, kAfterStaging};
     for (int at = -1; at <= lines; ++at) killPoints.push_back(at);
@@ -120,6 +135,9 @@ TEST_F(InstallCrash, KilledAtEveryStep) {
         ++landed[left < 0 ? "before or after" : left == 0 ? "copying" : left < lines ? "moving" : "committed"];
         EXPECT_EQ(RunProcess(program / "minamo.exe", "/p /s probe"), 9) << at;
         EXPECT_TRUE(FolderHolds(previousSet) || FolderHolds(newSet)) << "kill at " << at << ", left " << left;
+        // What the new set replaced is kept whole; a rolled-back install
+        // leaves no backup.
+        EXPECT_TRUE(FolderHolds(newSet) ? BackupHoldsReplacedFiles() : Backups() == 0) << "kill at " << at;
         EXPECT_TRUE(LinksPointAtFiles()) << at;
     }
     for (const auto& l : landed) std::printf("kills %s: %d\n", l.first.c_str(), l.second);

@@ -52,6 +52,8 @@ TEST(Texts, UsageTextByteForByte) {
         u8"    /h /help このメッセージを表示します。",
         // Beyond the documented switches: the run log.
         u8"    /log:ファイル名 実行の記録をファイルに1行追記します。",
+        u8"    /keep 外字がなくなるか変わるインストールはしません。(/p と併用)",
+        u8"    /undo 直前のインストールで置き換えた外字を元に戻します。",
         u8"",
     };
     std::string expected;

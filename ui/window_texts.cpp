@@ -73,4 +73,5 @@ const char* const kCodeSjisFormat = ": %x%x";
 const char* const kCodeUnicodeFormat = ": %x";
 const char* const kCodeNone = ": ";
 const char* const kFileLabel = "FILE: ";
+const char* const kCharacterCountFormat = "外字 %d 字";
 }  // namespace texts

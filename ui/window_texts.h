@@ -73,4 +73,5 @@ extern const char* const kCodeSjisFormat;      // %x%x: the two bytes
 extern const char* const kCodeUnicodeFormat;   // %x: the code point
 extern const char* const kCodeNone;            // a position without character
 extern const char* const kFileLabel;           // status panel 0, before the path
+extern const char* const kCharacterCountFormat;  // status panel 2: %d characters in the linked file
 }  // namespace texts

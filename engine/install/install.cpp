@@ -1,7 +1,9 @@
 #include "engine/install/install.h"
 
 #include "engine/folder_tree.h"
+#include "engine/font_characters.h"
 #include "engine/info_file.h"
+#include "engine/install/backups.h"
 #include "engine/install/copy_list.h"
 #include "engine/install/recovery.h"
 #include "engine/install/staging.h"
@@ -11,6 +13,7 @@
 #include "engine/texts.h"
 #include "platform/files.h"
 #include "platform/interaction.h"
+#include "platform/text.h"
 
 namespace {
 
@@ -127,11 +130,57 @@ CopyList ChangedFiles(const CopyList& copy) {
     return changed;
 }
 
-// Whether a changed file would replace one the user has.
-bool ReplacesAFile(const CopyList& changed) {
+// The changed files that would replace one the user has.
+std::vector<Replacement> Replacements(const CopyList& changed) {
+    std::vector<Replacement> replacements;
     for (const CopyList::Item& item : changed.Items())
-        if (platform::FileExists(item.destination)) return true;
-    return false;
+        if (platform::FileExists(item.destination)) replacements.push_back({item.source, item.destination});
+    return replacements;
+}
+
+// The registry's links to the files an install replaces, each by its bare
+// name: what the backup of those files links again.
+FontLinks LinksOfReplacedFiles(const std::vector<Replacement>& replaced, const Folders& folders,
+                               const std::string& work) {
+    FontLinks links;
+    for (const FontLink& link : ReadFontLinks(folders.windows).links) {
+        const std::string linked = platform::UpperCaseText(link.file);
+        for (const Replacement& file : replaced) {
+            const std::string name = paths::FileNamePart(file.installed);
+            if (linked == platform::UpperCaseText(folders.userData + name) ||
+                linked == platform::UpperCaseText(work + name))
+                links.push_back({link.face, name});
+        }
+    }
+    return links;
+}
+
+// The question before replacing: what it does to the characters, then
+// whether to go on.
+std::string ReplaceQuestion(const StringList& characterLines) {
+    std::string question;
+    for (const std::string& line : characterLines) question += line + "\r\n";
+    return question + texts::kReplaceQuestion;
+}
+
+// Replaces the changed files through a staging folder, after the
+// comparison of their characters, /keep and the question allow it.
+Result ReplaceChangedFiles(const Folders& folders, const Options& options, const CopyList& changed,
+                           const std::string& work, InstallReport& report) {
+    const std::vector<Replacement> replaced = Replacements(changed);
+    const CharacterReport characters = CompareReplacedFonts(replaced);
+    report.characters = CharacterLines(characters);
+    if (options.keepCharacters && characters.LosesOrChanges()) return Result::kCharactersKept;
+    // Asked only when something of the user's would go: a character, or a
+    // file that is no font.
+    const bool loses = characters.byBytesOnly || characters.LosesOrChanges();
+    if (options.Asks() && loses && platform::AnsweredNo(ReplaceQuestion(report.characters)))
+        return Result::kCancelled;
+    const BackupPlan backup{NewBackupName(work), LinksOfReplacedFiles(replaced, folders, work)};
+    // The shell writes into a staging folder; the user's EUDC files are
+    // replaced only when every new file arrived whole.
+    return StagedInstall(changed, work, backup, report.recovery, report.failure) ? Result::kOk
+                                                                                 : Result::kInstallFailed;
 }
 
 // Whether every path the install writes fits: each installed file's, and
@@ -168,9 +217,11 @@ Result CopyAndLink(const Folders& folders, const Options& options, const std::st
 std::string InstallMessage(Result result, const Folders& folders, const InstallReport& report, bool busy) {
     std::string text;
     if (result == Result::kOk) {
-        text = texts::CrLines(report.installed) + texts::CrLines(report.unlinked) + "\r";
+        text = texts::CrLines(report.installed) + texts::CrLines(report.characters) +
+               texts::CrLines(report.unlinked) + "\r";
     } else if (const char* fixed = ResultText(Operation::kInstall, result)) {
         text = fixed;
+        if (result == Result::kCharactersKept) text += texts::CrLines(report.characters);
     } else if (busy) {
         text = texts::kInstallBusy;
     } else {
@@ -218,12 +269,7 @@ Result InstallFiles(const Folders& folders, const Options& options, const std::s
         report.failure.Note(steps::kPathLength);
         return Result::kInstallFailed;
     }
-    // Asked only when a file the user has would be replaced.
-    if (options.Asks() && ReplacesAFile(changed) && platform::AnsweredNo(texts::kReplaceQuestion))
-        return Result::kCancelled;
-    // The shell writes into a staging folder; the user's EUDC files are
-    // replaced only when every new file arrived whole.
-    return StagedInstall(changed, work, report.recovery, report.failure) ? Result::kOk : Result::kInstallFailed;
+    return ReplaceChangedFiles(folders, options, changed, work, report);
 }
 
 Result InstallEudc(const EudcRequest& request, InstallReport& report) {

@@ -19,6 +19,7 @@ struct InstallReport {
     StringList installed;     // "<path>をインストールしました。": a file put into the copy
     StringList missing;       // a file of the folder, or its companion, not found
     StringList unlinked;      // a link not written: its file is not in the user data folder
+    StringList characters;    // a line a replaced font: the characters it loses, changes and adds
     RecoveryReport recovery;  // files not put back, staging folders set aside
     StringList tooLong;       // a folder whose paths do not fit
     Failure failure;          // where a failed install stopped, and why

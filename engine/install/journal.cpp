@@ -10,7 +10,7 @@ namespace {
 // One line: step, from, to and a checksum of the three, tab-separated (no
 // file name holds a tab), ended by CR LF. The checksum tells a whole line
 // from one whose bytes only partly reached the disk.
-const char* const kStepNames[] = {"aside", "placed", "committed"};
+const char* const kStepNames[] = {"aside", "placed", "committed", "backup"};
 const char* const kLineEnd = "\r\n";
 
 std::string Checksum(const std::string& text) {
@@ -40,13 +40,14 @@ std::vector<std::string> SplitTabs(const std::string& line) {
 bool Parse(const std::string& line, JournalRecord& record) {
     const std::vector<std::string> fields = SplitTabs(line);
     if (fields.size() != 4) return false;
-    for (int step = JournalRecord::kMovedAside; step <= JournalRecord::kCommitted; ++step) {
+    for (int step = JournalRecord::kMovedAside; step <= JournalRecord::kBackup; ++step) {
         if (fields[0] != kStepNames[step]) continue;
         record = {static_cast<JournalRecord::Step>(step), fields[1], fields[2]};
         if (fields[3] != Checksum(Body(record))) return false;
         // Recovery moves files by these names: never one outside its folders.
-        return step == JournalRecord::kCommitted ||
-               (paths::IsBareFileName(record.from) && paths::IsBareFileName(record.to));
+        if (step == JournalRecord::kCommitted) return true;
+        if (step == JournalRecord::kBackup) return paths::IsBareFileName(record.to);
+        return paths::IsBareFileName(record.from) && paths::IsBareFileName(record.to);
     }
     return false;
 }

@@ -13,7 +13,8 @@ struct JournalRecord {
     enum Step {
         kMovedAside,  // from: a destination's file name; to: its saved name in the staging folder
         kPutInPlace,  // from: a staged file's name; to: the destination's file name
-        kCommitted,   // every new file is in place; the saved ones may go
+        kCommitted,   // every new file is in place; the saved ones go to the backup
+        kBackup,      // to: the name of the backup folder the saved files go to
     };
     Step step;
     std::string from, to;  // bare file names

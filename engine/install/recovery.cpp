@@ -1,5 +1,6 @@
 #include "engine/install/recovery.h"
 
+#include "engine/install/backups.h"
 #include "engine/install/work_names.h"
 #include "engine/paths.h"
 #include "engine/texts.h"
@@ -53,6 +54,13 @@ bool IsStagedCopy(const std::string& name) {
     return name.find_first_not_of("0123456789") == dot && (ext == ".n" || ext == ".new");
 }
 
+// The backup a journal announced; empty when none.
+std::string BackupOf(const std::vector<JournalRecord>& records) {
+    for (const JournalRecord& record : records)
+        if (record.step == JournalRecord::kBackup) return record.to;
+    return std::string();
+}
+
 // Keeps a staging folder that cannot be trusted under a name that says so.
 void SetAside(const StagingPlaces& places, RecoveryReport& report) {
     const std::string from = RemoveTrailingBackslash(places.staging);
@@ -104,12 +112,19 @@ platform::Outcome RecoverInterruptedInstalls(const std::string& folder, Recovery
             continue;
         }
         const bool committed = !journal.records.empty() && journal.records.back().step == JournalRecord::kCommitted;
+        const std::string backup = BackupOf(journal.records);
         if (committed) {
-            DeleteSavedFiles(journal.records, places);
+            // Earlier builds kept no backup: their saved files went.
+            if (backup.empty())
+                DeleteSavedFiles(journal.records, places);
+            else
+                MoveSavedFilesToBackup(journal.records, places, backup);
         } else if (const platform::Outcome rolledBack = RollBack(journal.records, places, report.notRestored);
                    !rolledBack) {
             if (whole) whole = rolledBack;
             continue;  // the journal and the saved files stay for the next try
+        } else if (!backup.empty()) {
+            RemoveUnfinishedBackup(folder, backup);
         }
         RemoveStaging(places, journal.records, report);
     }

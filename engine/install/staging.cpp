@@ -1,5 +1,8 @@
 #include "engine/install/staging.h"
 
+#include <algorithm>
+
+#include "engine/install/backups.h"
 #include "engine/install/journal.h"
 #include "engine/install/work_names.h"
 #include "engine/paths.h"
@@ -62,15 +65,30 @@ public:
         return MoveAll(aside) && MoveAll(placed);
     }
 
+    // Readies the backup that keeps the files moved aside, if any were:
+    // announced in the journal first, so that a rollback takes it away.
+    bool PrepareBackupOf(const BackupPlan& plan) {
+        const bool replaced = std::any_of(moved_.begin(), moved_.end(), [](const JournalRecord& record) {
+            return record.step == JournalRecord::kMovedAside;
+        });
+        if (!replaced) return true;
+        if (!Noted(steps::kJournal, journal_.Append({{JournalRecord::kBackup, "", plan.name}}))) return false;
+        backup_ = plan.name;
+        return Noted(steps::kBackup, PrepareBackup(places_.folder, plan));
+    }
+
     bool Commit() { return Noted(steps::kJournal, journal_.Append({{JournalRecord::kCommitted, "", ""}})); }
     void Finish(RecoveryReport& report) {
         journal_.Close();
-        DeleteSavedFiles(moved_, places_);
+        // Without a backup nothing was moved aside: there is nothing to keep.
+        if (!backup_.empty()) MoveSavedFilesToBackup(moved_, places_, backup_);
         RemoveStaging(places_, moved_, report);
+        if (!backup_.empty()) PruneBackups(places_.folder);
     }
     void RollBack(RecoveryReport& report) {
         const bool whole = static_cast<bool>(::RollBack(moved_, places_, report.notRestored));
         journal_.Close();
+        if (!backup_.empty()) RemoveUnfinishedBackup(places_.folder, backup_);
         // A saved file that could not be put back stays, with the journal
         // that tells the next install where it belongs.
         if (whole) RemoveStaging(places_, moved_, report);
@@ -104,6 +122,7 @@ private:
 
     StagingPlaces places_;
     Failure& failure_;
+    std::string backup_;  // the backup's name, once it is announced
     InstallJournal journal_;
     std::vector<JournalRecord> moved_;
 };
@@ -120,13 +139,15 @@ size_t LongestStagingPath(const CopyList& copy, const std::string& folder) {
     return longest;
 }
 
-bool StagedInstall(const CopyList& copy, const std::string& folder, RecoveryReport& report, Failure& failure) {
+bool StagedInstall(const CopyList& copy, const std::string& folder, const BackupPlan& backup, RecoveryReport& report,
+                   Failure& failure) {
     StagingPlaces places{folder, ""};
     if (!MakeStagingFolder(folder, places.staging, failure)) return false;
     JournaledMoves moves(places, failure);
     // The journal is made first: an install that cannot keep one copies
     // nothing and moves nothing.
-    const bool installed = moves.Start() && CopyIntoStaging(copy, places.staging, failure) && moves.Replace(copy);
+    const bool installed = moves.Start() && CopyIntoStaging(copy, places.staging, failure) &&
+                           moves.Replace(copy) && moves.PrepareBackupOf(backup);
     if (installed && moves.Commit()) {
         moves.Finish(report);
         return true;

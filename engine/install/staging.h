@@ -4,6 +4,7 @@
 #include <string>
 
 #include "engine/failure.h"
+#include "engine/install/backups.h"
 #include "engine/install/copy_list.h"
 #include "engine/install/recovery.h"
 
@@ -24,8 +25,9 @@ size_t LongestStagingPath(const CopyList& copy, const std::string& folder);
 // Copies the list's sources with one shell copy into a new staging folder
 // inside folder, checks that every file arrived whole, then moves them over
 // the destinations (all in folder), each step in the journal before it is
-// made. On a failure the destinations are put back as they were; a saved
-// file that cannot be put back stays in the staging folder, with a line in
-// report. True when every file was installed; failure says where it
-// stopped otherwise.
-bool StagedInstall(const CopyList& copy, const std::string& folder, RecoveryReport& report, Failure& failure);
+// made; the files it replaces go to the backup the plan names. On a failure
+// the destinations are put back as they were; a saved file that cannot be
+// put back stays in the staging folder, with a line in report. True when
+// every file was installed; failure says where it stopped otherwise.
+bool StagedInstall(const CopyList& copy, const std::string& folder, const BackupPlan& backup, RecoveryReport& report,
+                   Failure& failure);

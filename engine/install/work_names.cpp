@@ -19,7 +19,8 @@ bool IsStagingFolder(const std::string& name) {
 }
 
 bool IsWorkName(const std::string& name) {
-    return StartsWith(paths::UpperAscii(name), "~MINAMO") || IsStagingFolder(name);
+    const std::string upper = paths::UpperAscii(name);
+    return StartsWith(upper, "~MINAMO") || upper == paths::UpperAscii(kBackupFolder) || IsStagingFolder(name);
 }
 
 }  // namespace work_names

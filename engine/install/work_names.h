@@ -18,12 +18,14 @@ constexpr const char* kOldStagingPrefix = "~minamo-staging-";
 // A staging folder whose journal could not be read whole, kept as it was
 // under this prefix and a number: nothing in it is ever deleted.
 constexpr const char* kSetAsidePrefix = "~minamo-damaged-";
+// The folder that keeps what installs replaced (backups.h).
+constexpr const char* kBackupFolder = "backup";
 
 // Whether a folder name is a staging folder's, of this build or an earlier.
 bool IsStagingFolder(const std::string& name);
 // Whether a bare file name is one the install keeps for itself (letter
-// case ignored): the lock, and anything named "~minamo..." or like a
-// staging folder.
+// case ignored): the lock, the backup folder, and anything named
+// "~minamo..." or like a staging folder.
 bool IsWorkName(const std::string& name);
 
 }  // namespace work_names

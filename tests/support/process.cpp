@@ -36,6 +36,13 @@ BOOL CALLBACK CollectStatic(HWND child, LPARAM param) {
     return TRUE;
 }
 
+// Whether a box has been shown long enough to be on the screen: visible at
+// two looks 100 ms apart.
+bool Settled(HWND box) {
+    Sleep(100);
+    return IsWindowVisible(box) != FALSE;
+}
+
 }  // namespace
 
 ProcessRun RunAnsweringBoxes(const std::string& exe, const std::string& arguments,
@@ -57,6 +64,11 @@ ProcessRun RunCommandLine(std::wstring commandLine, std::deque<int> answers, DWO
         BoxSearch search{child.Id()};
         EnumWindows(FindBox, reinterpret_cast<LPARAM>(&search));
         if (!search.found || search.found == answered) continue;
+        // A box answered the moment it turns visible can be gone before
+        // Wine's X11 driver has shown it, and the child then meets an X
+        // error that ends its boxes: answer as a person would, once it is
+        // on the screen.
+        if (!Settled(search.found)) continue;
         std::string text;
         EnumChildWindows(search.found, CollectStatic, reinterpret_cast<LPARAM>(&text));
         run.boxes.push_back(text);

@@ -22,6 +22,7 @@ constexpr int kFontBoxLeft = 5, kFontBoxWidth = 221;
 constexpr int kNumberingBoxLeft = 232, kNumberingBoxWidth = 129;
 constexpr int kStatusHeight = 24;
 constexpr int kCodePanelWidth = 100;  // the rest of the bar is the file panel
+constexpr int kCountPanelWidth = 90;  // right of the code: how many characters the file holds
 constexpr int kControlFontHeight = 15;
 constexpr LONG kGridFontHeight = -22;
 constexpr int kFirstColWidth = 50;
@@ -114,6 +115,7 @@ void CodeTableWindow::FillControls() {
     fontText_ = fontBox->Text();
     popup_->SetFaceName(fontText_);
     UpdateFileStatus();
+    UpdateCharacterCount();
     SendMessageA(numberingBox, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(texts::kCodeSystemSjis));
     if (run_.folders.MajorVersion() >= 5)
         SendMessageA(numberingBox, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(texts::kCodeSystemUnicode));
@@ -143,8 +145,9 @@ void CodeTableWindow::LayOut(int width, int height) {
 void CodeTableWindow::SetStatusPanels() {
     RECT bar{};
     GetClientRect(statusBar, &bar);
-    int edges[2] = {bar.right - Scale()(kCodePanelWidth), -1};
-    SendMessageA(statusBar, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(edges));
+    const int count = Scale()(kCountPanelWidth);
+    int edges[3] = {bar.right - count - Scale()(kCodePanelWidth), bar.right - count, -1};
+    SendMessageA(statusBar, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(edges));
 }
 
 LRESULT CodeTableWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -169,6 +172,7 @@ LRESULT CodeTableWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
     case WM_REFRESHCODETABLE:
         grid->Repaint();
         UpdateFileStatus();
+        UpdateCharacterCount();
         return 0;
     case WM_CLOSE:
         DestroyWindow(Handle());
@@ -213,4 +217,5 @@ void CodeTableWindow::FaceChosen(const std::string& face) {
     grid->SetFaceName(face);
     popup_->SetFaceName(face);
     UpdateFileStatus();
+    UpdateCharacterCount();
 }

@@ -46,14 +46,14 @@ public:
     std::unique_ptr<CellGrid> grid;
     std::unique_ptr<FontComboBox> fontBox;  // the face the cells are drawn in
     HWND numberingBox = nullptr;            // Shift-JIS or Unicode
-    HWND statusBar = nullptr;               // panel 0: the linked file; 1: the code
+    HWND statusBar = nullptr;  // panel 0: the linked file; 1: the code; 2: the file's character count
 
     // What the user does in the controls: a face picked or typed, a
     // numbering picked in numberingBox.
     void FaceChosen(const std::string& face);
     void SwitchNumbering();
 
-    // The text of a status bar panel (0: file, 1: code).
+    // The text of a status bar panel (0: file, 1: code, 2: character count).
     std::string PanelText(int panel) const;
     int PanelWidth(int panel) const;
     HFONT StatusFont() const { return controlFont_.get(); }
@@ -93,6 +93,9 @@ private:
     // The status bar (code_table_window_status.cpp).
     void UpdateCellStatus(int col, int row);
     void UpdateFileStatus();
+    // Reads the linked file for how many characters it holds: when the face
+    // or the links change, not at each resize.
+    void UpdateCharacterCount();
     void SetPanelText(int panel, const std::string& text);
 
     HWND mainWindow_;

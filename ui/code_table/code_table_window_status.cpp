@@ -1,11 +1,13 @@
 // The code table's status bar: the EUDC file linked to the chosen face in
-// panel 0 (also the bar's tooltip) and the code of a cell in panel 1.
+// panel 0 (also the bar's tooltip), the code of a cell in panel 1, and how
+// many characters the linked file holds in panel 2.
 #include <windows.h>
 
 #include <commctrl.h>
 
 #include <vector>
 
+#include "engine/font_characters.h"
 #include "engine/texts.h"
 #include "ui/window_texts.h"
 #include "ui/code_table/fit_path.h"
@@ -23,6 +25,15 @@ void CodeTableWindow::UpdateFileStatus() {
     std::string text = std::string(texts::kFileLabel) + shown;
     SetPanelText(0, text);
     hints_.SetText(statusBar, text.c_str());
+}
+
+void CodeTableWindow::UpdateCharacterCount() {
+    const std::string file = FindLinkedFile(run_.fontLinks, fontText_, run_.folders.MajorVersion());
+    characters::CharacterSet set;
+    // A face without a linked font file shows no count, rather than 0.
+    SetPanelText(2, !file.empty() && ReadFileCharacters(file, set)
+                        ? texts::Format(texts::kCharacterCountFormat, {set.size()})
+                        : std::string());
 }
 
 int CodeTableWindow::PanelWidth(int panel) const {

@@ -56,7 +56,11 @@ TEST_F(Acquire, Report) {
         // Nothing missing: three CRs before the closing sentence.
         {"EUDC.TTE", "\r" + system / "EUDC.TTE" + got + "\r" + system / "EUDC.euf" + got + "\r\r\r" + closing},
         {"P.TTE", "\r" + system / "P.TTE" + got + "\r\r" + system / "P.euf" + missing + "\r\r" + closing},
+        // A real font: how many characters it holds.
+        {"F.TTE", "\r" + system / "F.TTE" + got + "\r" + texts::Format(texts::kAcquiredCharacters, {system / "F.TTE", 8}) +
+                      "\r\r" + system / "F.euf" + missing + "\r\r" + closing},
     };
+    CopyFileTo(TestFontsFolder() + "EUDCTEST.TTF", system / "F.TTE");
     for (const auto& c : cases) {
         ClearEudcKey();
         SetEudcLink("SystemDefaultEUDCFont", system / c.file);

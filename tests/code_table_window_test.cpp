@@ -251,18 +251,22 @@ TEST_F(CodeTableWindowTest, TheFilePanelNamesTheLinkedFileShortenedToItsWidth) {
 }
 
 TEST_F(CodeTableWindowTest, PickingAFontDrawsTheGridAndPopupInItAndLooksUpItsFile) {
-    run.fontLinks.links = {{"SystemDefaultEUDCFont", "C:\\A\\EUDC.TTE"}, {kShapesFace, "C:\\B\\SHAPES.TTE"}};
+    const std::string shapes = testing_support::TestFontsFolder() + "EUDCTEST.TTF";  // 8 characters
+    run.fontLinks.links = {{"SystemDefaultEUDCFont", "C:\\A\\EUDC.TTE"}, {kShapesFace, shapes}};
     HWND combo = table->fontBox->Handle();
     testing_support::SelectItem(combo, kShapesFace);
     EXPECT_EQ(std::string(table->grid->Font().lfFaceName), kShapesFace);
     EXPECT_EQ(std::string(table->Popup().Font().lfFaceName), kShapesFace);
-    EXPECT_EQ(Panel(0), "FILE: C:\\B\\SHAPES.TTE");
+    EXPECT_EQ(Panel(0).substr(0, 6), "FILE: ");
+    // How many characters the linked file holds; nothing for a missing one.
+    EXPECT_EQ(Panel(2), Sjis(u8"外字 8 字"));
     // A typed name that is no font is still the face; its file is looked up.
     SetWindowTextA(combo, "NoSuchFace");
     SendMessageA(table->Handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_EDITCHANGE),
                  reinterpret_cast<LPARAM>(combo));
     EXPECT_EQ(std::string(table->grid->Font().lfFaceName), "NoSuchFace");
     EXPECT_EQ(Panel(0), "FILE: C:\\A\\EUDC.TTE");
+    EXPECT_EQ(Panel(2), "");
 }
 
 TEST_F(CodeTableWindowTest, ClosingDestroysTheWindowAndItsPopup) {

@@ -281,3 +281,47 @@ TEST_F(CommandMode, Windows98ReplacesAllOrNothing) {
 }
 
 }  // namespace
+
+namespace {
+
+// A PC whose installed EUDC.TTE, linked for two faces, has a character the
+// set lacks (F040) and one it draws otherwise (F042).
+TEST_F(CommandMode, CharactersAnInstallWouldTakeAway) {
+    const std::string fonts = TestFontsFolder();
+    const std::string previous = ReadFile(fonts + "OLDEUDC.TTE");
+    MakeFolder(program / "set");
+    CopyFileTo(fonts + "NEWEUDC.TTE", program / "set\\EUDC.TTE");
+    MakeFontFile(program / "set\\G2.TTE", 300, 5);
+    WriteFile(program / "set\\EUDC.INI", "[EUDC932]\r\nSystemDefaultEUDCFont=EUDC.TTE\r\n" + gothic + "=G2.TTE\r\n");
+    MakeFolder(userData);
+    CopyFileTo(fonts + "OLDEUDC.TTE", userData + "EUDC.TTE");
+    for (const std::string& face : {std::string("SystemDefaultEUDCFont"), gothic}) SetEudcLink(face, userData + "EUDC.TTE");
+    const auto before = EudcLinks();
+    const std::string lost = "F040", changed = "F042";
+
+    // /keep: nothing is installed, and the log says which characters.
+    EXPECT_EQ(RunProcess(exe, "/p /s /keep set /log:run.log"), 12);
+    EXPECT_EQ(ReadFile(userData + "EUDC.TTE"), previous);
+    EXPECT_EQ(EudcLinks(), before);
+    EXPECT_FALSE(platform::DirectoryExists(userData + "backup"));
+    // Without it: installed; the report and the log name the codes; the
+    // previous font is kept byte for byte.
+    const ProcessRun installed = RunAnsweringBoxes(exe, "/p /f set /log:run.log");
+    EXPECT_EQ(installed.exitCode, 0);
+    ASSERT_EQ(installed.boxes.size(), 1u);
+    for (const std::string& code : {lost, changed}) EXPECT_NE(installed.boxes[0].find(code), std::string::npos) << code;
+    const std::string log = ReadFile(program / "run.log");
+    for (const std::string& line : {log.substr(0, log.find('\n')), log.substr(log.find('\n') + 1)})
+        for (const std::string& code : {lost, changed}) EXPECT_NE(line.find(code), std::string::npos) << line;
+    const auto backups = platform::ListFolder(userData + "backup\\2*");
+    ASSERT_EQ(backups.size(), 1u);
+    const std::string backup = userData + "backup\\" + backups[0].name + "\\";
+    EXPECT_EQ(ReadFile(backup + "EUDC.TTE"), previous);
+    EXPECT_EQ(EudcLink(gothic), userData + "G2.TTE");
+    // /undo: the previous file and its links are back.
+    EXPECT_EQ(RunProcess(exe, "/undo /s"), 0);
+    EXPECT_EQ(ReadFile(userData + "EUDC.TTE"), previous);
+    EXPECT_EQ(EudcLinks(), before);
+}
+
+}  // namespace

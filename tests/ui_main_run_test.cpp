@@ -127,6 +127,34 @@ TEST_F(RoundTrip, TickedOptionsReachTheEngine) {
     EXPECT_TRUE(boxes.questions.empty());
 }
 
+// The question before replacing a font names the characters it would take
+// away or change; a font that only adds characters asks nothing.
+TEST_F(MainWindowTest, TheQuestionNamesTheCharactersThatWouldGo) {
+    const std::string fonts = testing_support::TestFontsFolder();
+    MakeFolder("data");
+    MakeFile("data\\EUDC.INI", "[EUDC932]\r\nSystemDefaultEUDCFont=EUDC.TTE\r\n");
+    testing_support::TempFolder users;
+    const std::string installed = users / "EUDC.TTE";
+    const std::string question = texts::Format(texts::kCharacterChangesLine,
+                                               {installed, 1, " (F040)", 1, " (F042)", 1, " (F044)"}) +
+                                 "\r\n" + texts::kReplaceQuestion;
+    const struct {
+        const char* incoming;
+        std::vector<std::string> questions;
+    } cases[] = {{"NEWEUDC.TTE", {question}}, {"MOREEUDC.TTE", {}}};
+    for (const auto& c : cases) {
+        testing_support::CopyFileTo(fonts + c.incoming, Program("data\\EUDC.TTE"));
+        testing_support::CopyFileTo(fonts + "OLDEUDC.TTE", installed);
+        MainWindow& f = Open({"data"});
+        param->folders.userData = users.path();
+        boxes.answers = {IDNO};
+        Click(f.Control(MainWindow::kRunButton));
+        EXPECT_EQ(boxes.questions, c.questions) << c.incoming;
+        boxes.questions.clear();
+        mainWindow.reset();
+    }
+}
+
 TEST_F(MainWindowTest, FailedOrCancelledInstallSwitchesEudcOnAndRefreshes) {
     MakeFile("EUDC.INI", "[MINAMO]\r\n");  // settings, no links: incomplete
     MainWindow& f = Open();

@@ -15,7 +15,7 @@ namespace {
 
 enum class Switch {
     None, Install, Acquire, OnlyNewer, NoCompanions, Companions,
-    EudcOn, EudcOff, Silent, Help, NoQuestions, Log, Keep, Undo,
+    EudcOn, EudcOff, Silent, Help, NoQuestions, Log, Keep, Undo, Verify,
 };
 
 struct SwitchForm {
@@ -32,9 +32,10 @@ const SwitchForm kSwitches[] = {
     {"/H", Switch::Help},           {"-HELP", Switch::Help},       {"/HELP", Switch::Help},
     {"-?", Switch::Help},           {"/?", Switch::Help},          {"-F", Switch::NoQuestions},
     {"/F", Switch::NoQuestions},
-    // Beyond the old switches: keep every character, undo the last install.
+    // Beyond the old switches: keep every character, undo the last install,
+    // verify a PC against a set.
     {"-KEEP", Switch::Keep},        {"/KEEP", Switch::Keep},       {"-UNDO", Switch::Undo},
-    {"/UNDO", Switch::Undo},
+    {"/UNDO", Switch::Undo},        {"-V", Switch::Verify},        {"/V", Switch::Verify},
 };
 
 Switch Recognise(const std::string& argument) {
@@ -69,6 +70,7 @@ bool ParseCommandLine(const StringList& args, const std::string& programFolder, 
             case Switch::Log: options.logFile = argument.substr(LogSwitchLength(argument)); break;
             case Switch::Keep: options.keepCharacters = true; break;
             case Switch::Undo: options.undoRequested = true; break;
+            case Switch::Verify: options.verifyRequested = true; break;
         }
         commandMode = true;
     }

@@ -131,6 +131,19 @@ bool WriteDefaultInfoFile(const std::string& folder) {
                                         info_file::kDefaultFontFile);
 }
 
+FontLinks ReadSetLinks(const std::string& folder) {
+    using namespace info_file;
+    const std::string file = folder + kFileName;
+    if (!platform::FileExists(file)) {
+        if (!platform::FileExists(folder + kDefaultFontFile)) return FontLinks();
+        return {{kDefaultLinkName, kDefaultFontFile}};
+    }
+    FontLinks links;
+    for (const std::string& key : platform::ReadProfileKeys(file, kLinkSection))
+        links.push_back({key, platform::ReadProfileString(file, kLinkSection, key, "")});
+    return links;
+}
+
 Result ReadInfoFile(const std::string& folder, FontLinkTable& table) {
     using namespace info_file;
     const std::string file = folder + kFileName;

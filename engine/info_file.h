@@ -58,6 +58,11 @@ platform::Outcome WriteInfoFile(const std::string& folder, const Options& option
 // settings and the one link of SystemDefaultEUDCFont. False when the
 // folder is missing or a write was refused.
 bool WriteDefaultInfoFile(const std::string& folder);
+// Every link of folder's [EUDC932], in file order, whatever faces this
+// machine has; a folder with only EUDC.TTE has the one default link. What a
+// set is on every PC alike.
+FontLinks ReadSetLinks(const std::string& folder);
+
 // Reads folder's [EUDC932] into table: the links whose faces are installed
 // here (and the fixed names), "ＭＳ Ｐゴシック" as "MS PGothic".
 // kNoLinkTable when the section is missing or empty, kNoLinkedFaceHere when

@@ -20,6 +20,7 @@ struct Options {
     bool silent = false;          // /s, Silet: show no messages
     bool keepCharacters = false;  // /keep: install nothing that loses or changes a character
     bool undoRequested = false;   // /undo: install the newest backup
+    bool verifyRequested = false; // /v: does this PC have the target's set
     std::string logFile;          // /log:, LogFile: the run log; empty: none
 
     // Whether the operations may ask their questions: not when told not to

@@ -19,6 +19,7 @@ enum class Result : uint8_t {
     kNoEudcOnThisMachine = 10, // the link table names no file that exists
     kNoUserDataFolder = 11,    // the user data folder cannot be made
     kCharactersKept = 12,      // /keep: the install would lose or change a character
+    kSetNotInstalled = 13,     // /v: this PC lacks the set, or part of it
 };
 
 inline int ExitCode(Result result) { return static_cast<int>(result); }

@@ -5,6 +5,7 @@
 
 #include "engine/paths.h"
 #include "platform/files.h"
+#include "platform/outcome.h"
 #include "platform/system.h"
 
 namespace {
@@ -20,6 +21,16 @@ std::string DateTimeText(const SYSTEMTIME& t) {
 
 // The reports on one line: their lines, blank ones left out, joined; a tab
 // inside a text would start a field of its own.
+std::string OneLine(const StringList& texts);
+
+std::string ErrorCodeField(const Failure& failure) {
+    return failure.Happened() && failure.code ? std::to_string(failure.code) : std::string();
+}
+
+std::string ErrorTextField(const Failure& failure) {
+    return failure.Happened() && failure.code ? OneLine({platform::ErrorText(failure.code)}) : std::string();
+}
+
 std::string OneLine(const StringList& texts) {
     std::string line, current;
     auto endLine = [&] {
@@ -40,6 +51,9 @@ std::string OneLine(const StringList& texts) {
 
 }  // namespace
 
+const char* const kRunLogHeader =
+    "Date\tComputer\tUser\tAction\tTarget\tExitCode\tMessage\tFingerprint\tFailedStep\tErrorCode\tErrorText\r\n";
+
 std::string RunLogLine(const RunRecord& run, const StringList& reports) {
     const std::string fields[] = {DateTimeText(platform::LocalTimeNow()),
                                   platform::ComputerName(),
@@ -47,7 +61,11 @@ std::string RunLogLine(const RunRecord& run, const StringList& reports) {
                                   run.action,
                                   run.target,
                                   std::to_string(ExitCode(run.result)),
-                                  OneLine(reports)};
+                                  OneLine(reports),
+                                  run.fingerprint,
+                                  run.failure.step,
+                                  ErrorCodeField(run.failure),
+                                  ErrorTextField(run.failure)};
     std::string line = fields[0];
     for (size_t i = 1; i < std::size(fields); ++i) line += "\t" + fields[i];
     return line + "\r\n";
@@ -56,5 +74,6 @@ std::string RunLogLine(const RunRecord& run, const StringList& reports) {
 void AppendRunLog(const std::string& logFile, const std::string& programFolder, const RunRecord& run,
                   const StringList& reports) {
     if (logFile.empty() || !paths::IsSpelled(logFile)) return;
-    platform::AppendToFile(paths::BelowUnlessAbsolute(programFolder, logFile), RunLogLine(run, reports));
+    platform::AppendLogLine(paths::BelowUnlessAbsolute(programFolder, logFile), kRunLogHeader,
+                            RunLogLine(run, reports));
 }

@@ -33,6 +33,8 @@ const char* const kUsageLines[] = {
     "    /log:ファイル名 実行の記録をファイルに1行追記します。",
     "    /keep 外字がなくなるか変わるインストールはしません。(/p と併用)",
     "    /undo 直前のインストールで置き換えた外字を元に戻します。",
+    "    /v    対象フォルダの外字がこのマシンにインストールされているか調べます。",
+    "          (何も変更しません。インストール済みなら 0、違えば 13 で終了)",
     "",
     kCopyright,
     nullptr,
@@ -86,6 +88,12 @@ const char* const kCharactersKept =
     "インストールすると外字がなくなるか変わるため、何もインストールしませんでした（/keep）。";
 const char* const kAcquiredCharacters = "%s には外字が %d 字あります。";
 const char* const kNoBackup = "元に戻すためのバックアップがありません。";
+const char* const kVerifyHasSet = "この PC には %s の外字がインストールされています。";
+const char* const kVerifyLacksSet = "この PC には %s の外字がそのとおりにはインストールされていません。";
+const char* const kVerifyMissingFile = "%s がありません。";
+const char* const kVerifyOtherBytes = "%s の内容が %s と違います。";
+const char* const kVerifyNoLink = "%s のリンクがありません（%s にリンクするはずです）。";
+const char* const kVerifyOtherLink = "%s のリンクが %s を指しています（%s にリンクするはずです）。";
 const char* const kFaceNotAcquired =
     "%s のリンクは、EUDC.INI に書けない名前のため取得しませんでした。";
 

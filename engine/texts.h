@@ -57,6 +57,13 @@ extern const char* const kCharacterChangesLine;
 extern const char* const kCharactersKept;       // /keep: the install that would lose or change some
 extern const char* const kAcquiredCharacters;   // %s font, %d count
 extern const char* const kNoBackup;             // /undo without a backup
+// /v: the verdict (%s the set's folder), then a line for each difference
+extern const char* const kVerifyHasSet;
+extern const char* const kVerifyLacksSet;
+extern const char* const kVerifyMissingFile;  // %s installed path
+extern const char* const kVerifyOtherBytes;   // %s installed path, %s the set's file
+extern const char* const kVerifyNoLink;       // %s face, %s the file it should link
+extern const char* const kVerifyOtherLink;    // %s face, %s what it links, %s the file it should link
 
 // Each line after a CR of its own, as the engine's reports are joined.
 std::string CrLines(const std::vector<std::string>& lines);

@@ -87,22 +87,51 @@ UniqueFile OpenForReading(const std::string& path) {
 }
 }  // namespace
 
-bool AppendToFile(const std::string& path, const std::string& bytes) {
+namespace {
+
+bool WriteWhole(HANDLE file, const std::string& bytes) {
+    DWORD written = 0;
+    return WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+           written == bytes.size();
+}
+
+// An existing log opened for appending, shared, so that many machines can
+// append to one file on a share.
+UniqueFile OpenForAppending(const std::string& path) {
     const DWORD share = FILE_SHARE_READ | FILE_SHARE_WRITE;
     // Append access makes each write land at the end of the file as it is
     // then, also while other machines append to it.
-    UniqueFile file(CreateFileA(path.c_str(), FILE_APPEND_DATA | SYNCHRONIZE, share, nullptr, OPEN_ALWAYS,
+    UniqueFile file(CreateFileA(path.c_str(), FILE_APPEND_DATA | SYNCHRONIZE, share, nullptr, OPEN_EXISTING,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file && !IsNtPlatform()) {
         // Windows 98 and Me know only whole write access.
-        file.reset(
-            CreateFileA(path.c_str(), GENERIC_WRITE, share, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+        file.reset(CreateFileA(path.c_str(), GENERIC_WRITE, share, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                               nullptr));
         if (file) SetFilePointer(file.get(), 0, nullptr, FILE_END);
     }
-    if (!file) return false;
-    DWORD written = 0;
-    return WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-           written == bytes.size();
+    return file;
+}
+
+// How long a run waits for another that is making the file.
+const int kLogAttempts = 100;
+const DWORD kLogPauseMs = 20;
+
+}  // namespace
+
+bool AppendLogLine(const std::string& path, const std::string& header, const std::string& line) {
+    for (int attempt = 0; attempt < kLogAttempts; ++attempt) {
+        const UniqueFile made(
+            CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (made) return WriteWhole(made.get(), header + line);
+        const DWORD notMade = GetLastError();
+        if (notMade != ERROR_FILE_EXISTS && notMade != ERROR_ALREADY_EXISTS && notMade != ERROR_SHARING_VIOLATION)
+            return false;
+        const UniqueFile existing = OpenForAppending(path);
+        if (existing) return WriteWhole(existing.get(), line);
+        if (GetLastError() != ERROR_SHARING_VIOLATION) return false;
+        Sleep(kLogPauseMs);
+    }
+    return false;
 }
 
 namespace {

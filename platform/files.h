@@ -29,10 +29,12 @@ Outcome ReplaceFile(const std::string& from, const std::string& to);
 // one volume: the move is a rename, never a copy.
 Outcome MoveOneFile(const std::string& from, const std::string& to);
 Outcome DeleteOneFile(const std::string& path);
-// Appends bytes to a file with one write, creating it when missing. Opened
-// for appending and shared, so that many machines can append to one file
-// on a share; false when the bytes were not written whole.
-bool AppendToFile(const std::string& path, const std::string& bytes);
+// Appends a line to a log file that many machines may share, with one
+// write. The run that makes the file writes header and line in one write,
+// holding the new file unshared meanwhile, so that no other run's line can
+// come before the header; the others wait a moment for it. False when the
+// line was not written whole.
+bool AppendLogLine(const std::string& path, const std::string& header, const std::string& line);
 // Removes an empty folder; false when it stays.
 bool RemoveEmptyFolder(const std::string& folder);
 

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "app/run_modes.h"
+#include "engine/run_log.h"
 #include "engine/texts.h"
 #include "tests/support/test_support.h"
 
@@ -106,31 +109,42 @@ TEST(Entry, RunLog) {
     const struct {
         const char* ini;
         StringList args;
-        std::string log, line;  // the line after the date and time
+        std::string log, line;  // the line after the date and time, up to the fingerprint
+        bool fingerprinted;     // a set was there: its fingerprint follows
         int exitCode;
     } cases[] = {
         {nullptr, {"/g", "/s", "/log:run.log", "data"}, program / "run.log",
          who + "/g\t" + program / "data\\\t0\t" + eudc / "EUDC.TTE" + texts::kAcquiredLine + " / " + eudc / "EUDC.euf" +
-             texts::kNotFoundLine + " / " + texts::kAcquireClosing + "\r\n", 0},
+             texts::kNotFoundLine + " / " + texts::kAcquireClosing + "\t", true, 0},
         {nullptr, {"/p", "/s", "-Log:" + logs / "all.log", "missing"}, logs / "all.log",
-         who + "/p\t" + program / "missing\\\t9\t" + texts::kNoSourceFiles + "\r\n", 9},
+         who + "/p\t" + program / "missing\\\t9\t" + texts::kNoSourceFiles + "\t", false, 9},
         {"[MINAMO]\r\nAutoRun=1\r\nLogFile=auto.log\r\n", {}, program / "auto.log",
-         who + "/p (AutoRun)\t" + program.path() + "\t7\t" + texts::kInfoIncomplete + "\r\n", 7},
+         who + "/p (AutoRun)\t" + program.path() + "\t7\t" + texts::kInfoIncomplete + "\t", false, 7},
     };
+    const std::string header = kRunLogHeader;
     for (const auto& c : cases) {
         testing_support::WriteFile(program / "EUDC.INI", c.ini ? c.ini : "");
         FakeInteraction boxes;
         EXPECT_EQ(RunMinamo(program / "minamo.exe", c.args), c.exitCode) << c.log;
         const std::string log = testing_support::ReadFile(c.log);
-        ASSERT_GT(log.size(), 19u) << c.log;
-        EXPECT_EQ(log.substr(4, 1) + log.substr(7, 1) + log.substr(13, 1), "//:") << log;  // 2026/05/01 08:30:12
-        EXPECT_EQ(log.substr(19), c.line);
+        ASSERT_GT(log.size(), header.size() + 19) << c.log;
+        EXPECT_EQ(log.substr(0, header.size()), header);
+        const std::string line = log.substr(header.size());
+        EXPECT_EQ(line.substr(4, 1) + line.substr(7, 1) + line.substr(13, 1), "//:") << log;  // 2026/05/01 08:30:12
+        EXPECT_EQ(line.substr(19, c.line.size()), c.line);
+        // The fingerprint (16 hexadecimal digits), then no failure.
+        const std::string tail = line.substr(19 + c.line.size());
+        EXPECT_EQ(tail.size(), (c.fingerprinted ? 16u : 0u) + 5) << tail;
+        EXPECT_EQ(tail.substr(tail.size() - 5), "\t\t\t\r\n");
     }
-    // A second run appends its own line; a log that cannot be written
-    // (a folder in its place) leaves the result as it is.
+    // A second run appends its own line, and the header stays one; a log
+    // that cannot be written (a folder in its place) leaves the result as
+    // it is.
     testing_support::WriteFile(program / "EUDC.INI", "");
     EXPECT_EQ(RunMinamo(program / "minamo.exe", {"/p", "/s", "/log:" + logs / "all.log", "missing"}), 9);
-    EXPECT_EQ(testing_support::ReadFile(logs / "all.log").size(), 2 * (19 + cases[1].line.size()));
+    const std::string all = testing_support::ReadFile(logs / "all.log");
+    EXPECT_EQ(std::count(all.begin(), all.end(), '\n'), 3);
+    EXPECT_EQ(all.find(header, 1), std::string::npos);
     testing_support::MakeFolder(logs / "folder.log");
     EXPECT_EQ(RunMinamo(program / "minamo.exe", {"/p", "/s", "/log:" + logs / "folder.log", "missing"}), 9);
     testing_support::ClearEudcKey();

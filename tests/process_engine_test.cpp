@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "engine/operation_texts.h"
+#include "engine/run_log.h"
 #include "engine/texts.h"
 #include "tests/support/test_support.h"
 #include "tests/support/utf8.h"
@@ -324,6 +325,73 @@ TEST_F(CommandMode, CharactersAnInstallWouldTakeAway) {
     EXPECT_EQ(RunProcess(exe, "/undo /s"), 0);
     EXPECT_EQ(ReadFile(userData + "EUDC.TTE"), previous);
     EXPECT_EQ(EudcLinks(), before);
+}
+
+}  // namespace
+
+namespace {
+
+// The fields of a run log's line.
+std::vector<std::string> Fields(const std::string& line) {
+    std::vector<std::string> fields(1);
+    for (char c : line) {
+        if (c == '\t') fields.emplace_back();
+        else if (c != '\r' && c != '\n') fields.back() += c;
+    }
+    return fields;
+}
+
+// The lines of a log after its header.
+std::vector<std::string> LogLines(const std::string& log) {
+    std::vector<std::string> lines;
+    for (size_t start = log.find('\n') + 1, end; (end = log.find('\n', start)) != std::string::npos; start = end + 1)
+        lines.push_back(log.substr(start, end - start));
+    return lines;
+}
+
+// The run log tells which set each run had and why a failure failed, and a
+// new log gets its header once, however many runs make it together.
+TEST_F(CommandMode, TheRunLogTellsWhichSetAndWhy) {
+    LinkThisMachine();
+    const std::string log = program / "run.log";
+    ASSERT_EQ(RunProcess(exe, "/g /s /log:run.log data"), 0);
+    ASSERT_EQ(RunProcess(exe, "/p /s /log:run.log data"), 0);
+    ASSERT_EQ(RunProcess(exe, "/v /s /log:run.log data"), 0);
+    MakeFontFile(system / "G.TTE", 7000, 4);  // another set, acquired from the system's files again
+    LinkThisMachine();
+    ASSERT_EQ(RunProcess(exe, "/g /s /log:run.log other"), 0);
+    {
+        FileHolder inUse(userData + "G.TTE", FILE_SHARE_READ);
+        ASSERT_EQ(RunProcess(exe, "/p /s /log:run.log other"), 2);
+    }
+    const std::string text = ReadFile(log);
+    EXPECT_EQ(text.substr(0, text.find('\n') + 1), kRunLogHeader);
+    const std::vector<std::string> lines = LogLines(text);
+    ASSERT_EQ(lines.size(), 5u);
+    std::vector<std::vector<std::string>> runs;
+    for (const std::string& line : lines) runs.push_back(Fields(line));
+    for (const auto& run : runs) ASSERT_EQ(run.size(), 11u);
+    // One fingerprint for one set, in the lines of /g, /p and /v alike.
+    EXPECT_EQ(runs[0][7].size(), 16u);
+    EXPECT_EQ(runs[1][7], runs[0][7]);
+    EXPECT_EQ(runs[2][7], runs[0][7]);
+    EXPECT_NE(runs[3][7], runs[0][7]);
+    EXPECT_EQ(runs[4][7], runs[3][7]);
+    // The failure: the step, the Windows error and its text.
+    EXPECT_EQ(runs[4][8], "replace");
+    EXPECT_EQ(runs[4][9], std::to_string(ERROR_SHARING_VIOLATION));
+    EXPECT_FALSE(runs[4][10].empty());
+
+    for (int round = 0; round < 5; ++round) {
+        const std::string shared = program / ("shared" + std::to_string(round) + ".log");
+        ChildProcess first(Wide("\"" + exe + "\" /h /s /log:" + shared)), second(Wide("\"" + exe + "\" /h /s /log:" + shared));
+        EXPECT_EQ(first.Wait(30000), 0);
+        EXPECT_EQ(second.Wait(30000), 0);
+        const std::string both = ReadFile(shared);
+        EXPECT_EQ(both.find(kRunLogHeader), 0u) << round;
+        EXPECT_EQ(both.find(kRunLogHeader, 1), std::string::npos) << round;
+        EXPECT_EQ(LogLines(both).size(), 2u) << round;
+    }
 }
 
 }  // namespace

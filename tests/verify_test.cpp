@@ -1,0 +1,79 @@
+// /v: a PC against a set, reading only.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+
+#include "engine/texts.h"
+#include "engine/verify.h"
+#include "tests/support/test_support.h"
+
+using namespace testing_support;
+
+namespace {
+
+// Everything /v could change: the files of both folders and the links.
+struct Snapshot {
+    std::map<std::string, std::string> files;
+    std::vector<std::pair<std::string, std::string>> links;
+    bool operator==(const Snapshot& other) const { return files == other.files && links == other.links; }
+};
+
+Snapshot Take(const std::vector<std::string>& folders) {
+    Snapshot snapshot;
+    for (const std::string& folder : folders)
+        for (const auto& entry : platform::ListFolder(folder + "*"))
+            snapshot.files[folder + entry.name] = ReadFile(folder + entry.name);
+    snapshot.links = EudcLinks();
+    return snapshot;
+}
+
+// A set installed on this PC, then changed in one way or another.
+TEST(Verify, APcAgainstASet) {
+    TempFolder program, users, elsewhere;
+    const std::string data = program / "data\\";
+    const struct {
+        const char* label;
+        std::function<void()> change;
+        const char* target;
+        int result;
+        size_t differences;
+    } cases[] = {
+        {"the set installed", [] {}, "data\\", 0, 0},
+        {"a file missing", [&] { DeleteFileA((users / "P.TTE").c_str()); }, "data\\", 13, 1},
+        {"other bytes", [&] { MakeFontFile(users / "EUDC.TTE", 3000, 99); }, "data\\", 13, 1},
+        {"a link missing", [] { SetEudcValue("MS PGothic", REG_DWORD, RegistryNumber(1)); }, "data\\", 13, 1},
+        {"a link elsewhere", [&] { SetEudcLink("MS PGothic", elsewhere / "P.TTE"); }, "data\\", 13, 1},
+        {"no set there", [] {}, "gone\\", 9, 0},
+    };
+    for (const auto& c : cases) {
+        ClearEudcKey();
+        RemoveTree(data);
+        MakeFolder(data);
+        WriteFile(data + "EUDC.INI", "[EUDC932]\r\nSystemDefaultEUDCFont=EUDC.TTE\r\nMS PGothic=P.TTE\r\n");
+        MakeFontFile(data + "EUDC.TTE", 3000, 1);
+        MakeFontFile(data + "EUDC.EUF", 200, 2);
+        MakeFontFile(data + "P.TTE", 5000, 3);
+        RunParameters run(program / "minamo.exe");
+        run.folders.userData = users.path();
+        run.options.silent = true;
+        run.target = TargetNamed(run.folders.program, "data\\");
+        InstallReport installed;
+        ASSERT_EQ(InstallFor(run, installed), Result::kOk) << c.label;
+        c.change();
+
+        run.target = TargetNamed(run.folders.program, c.target);
+        const Snapshot before = Take({data, users.path()});
+        Notifier notifier(true);
+        VerifyReport report;
+        EXPECT_EQ(ExitCode(VerifyEudc({run.folders, run.options, run.target, run.fontLinks, notifier}, report)),
+                  c.result)
+            << c.label;
+        EXPECT_EQ(report.differences.size(), c.differences) << c.label;
+        EXPECT_TRUE(Take({data, users.path()}) == before) << c.label << ": /v wrote something";
+        EXPECT_EQ(report.fingerprint.size(), c.result == 9 ? 0u : 16u) << c.label;
+        ClearEudcKey();
+    }
+}
+
+}  // namespace

@@ -238,6 +238,20 @@ TEST_F(SafeInstall, DamagedJournalsDeleteNothing) {
     }
 }
 
+// Each install that replaces files keeps them; the five newest stay.
+TEST_F(SafeInstall, BackupsKeepTheNewestFive) {
+    for (int i = 0; i < 7; ++i) {
+        MakeFontFile(program / "data\\P.TTE", 5100 + i, 40 + i);
+        ASSERT_EQ(Install("data"), 0) << i;
+    }
+    const auto backups = platform::ListFolder(users / "backup\\2*");
+    ASSERT_EQ(backups.size(), 5u);
+    // The newest keeps what the last install replaced: the sixth P.TTE.
+    std::string newest = backups[0].name;
+    for (const auto& b : backups) newest = std::max(newest, b.name);
+    EXPECT_TRUE(ReadFile(users / ("backup\\" + newest + "\\P.TTE")) == FontBytes(5105, 45)) << newest;
+}
+
 // A saved file that cannot be put back is named in the report and kept.
 TEST_F(SafeInstall, UndoThatFailsIsReported) {
     const std::string staging = CutOffInstall(users, 2, false, kEarlierBuild);

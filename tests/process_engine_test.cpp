@@ -321,10 +321,13 @@ TEST_F(CommandMode, CharactersAnInstallWouldTakeAway) {
     const std::string backup = userData + "backup\\" + backups[0].name + "\\";
     EXPECT_EQ(ReadFile(backup + "EUDC.TTE"), previous);
     EXPECT_EQ(EudcLink(gothic), userData + "G2.TTE");
-    // /undo: the previous file and its links are back.
+    // /undo: the previous file and its links are back; an undo is undone
+    // by the next.
     EXPECT_EQ(RunProcess(exe, "/undo /s"), 0);
     EXPECT_EQ(ReadFile(userData + "EUDC.TTE"), previous);
     EXPECT_EQ(EudcLinks(), before);
+    EXPECT_EQ(RunProcess(exe, "/undo /s"), 0);
+    EXPECT_EQ(ReadFile(userData + "EUDC.TTE"), ReadFile(fonts + "NEWEUDC.TTE"));
 }
 
 }  // namespace

@@ -43,11 +43,21 @@ std::string NewBackupName(const std::string& folder) {
     char stamp[32];
     std::snprintf(stamp, sizeof stamp, "%04u%02u%02u-%02u%02u%02u", t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute,
                   t.wSecond);
+    // The newest backup sorts last: a name of this second comes after every
+    // name there is, with two digits so that the names of one second sort
+    // as they were made. (A clock set back may give no such name: then any
+    // free one.)
+    const std::vector<std::string> names = BackupNames(folder);
+    const auto taken = [&](const std::string& name) {
+        return platform::DirectoryExists(BackupFolder(folder, name)) ||
+               platform::FileExists(RemoveTrailingBackslash(BackupFolder(folder, name)));
+    };
     std::string name = stamp;
-    for (int n = 2; platform::DirectoryExists(BackupFolder(folder, name)) ||
-                    platform::FileExists(RemoveTrailingBackslash(BackupFolder(folder, name)));
-         ++n)
-        name = std::string(stamp) + "-" + std::to_string(n);
+    for (int n = 2; n < 100 && (taken(name) || (!names.empty() && name <= names.back())); ++n) {
+        char suffix[8];
+        std::snprintf(suffix, sizeof suffix, "-%02d", n);
+        name = stamp + std::string(suffix);
+    }
     return name;
 }
 

@@ -22,8 +22,8 @@ constexpr int kBackupsKept = 5;
 
 // folder\backup\name\ .
 std::string BackupFolder(const std::string& folder, const std::string& name);
-// A name for a new backup in folder: the local date and time, with "-2",
-// "-3", ... when an install of the same second made one already.
+// A name for a new backup in folder: the local date and time, with "-02",
+// "-03", ... when an install of the same second made one already.
 std::string NewBackupName(const std::string& folder);
 // Makes the backup folder and its EUDC.INI, before the install commits.
 platform::Outcome PrepareBackup(const std::string& folder, const BackupPlan& plan);

@@ -37,7 +37,8 @@ bool CopyIntoStaging(const CopyList& copy, const std::string& staging, Failure& 
     CopyList staged;
     for (size_t i = 0; i < copy.Items().size(); ++i) staged.Add(copy.Items()[i].source, staging + StagedName(i));
     platform::ShellCopyRequest request = staged.ShellRequest(texts::kInstallProgressTitle);
-    // The aborted flag is never read here: the install checks what arrived.
+    // The install's copy has always started with the aborted flag set; the
+    // flag is never read back here: what arrived is checked instead.
     request.abortedBefore = platform::kTrueAllBits;
     const platform::ShellCopyResult result = platform::ShellCopy(request);
     if (result.code != 0) failure.Note(steps::kCopy, platform::Outcome::Failure(result.code));

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# A fleet logs on: eight PCs (eight Wine prefixes, each with its own
-# wineserver and computer name) run the logon script of the README at the
-# same moment, from one share standing in for \\server\NETLOGON and into one
-# log on \\server\logs. Every install and every verify must end with 0, the
-# log must hold its header once and one whole line for each run, all with
-# one fingerprint, and each PC must have the set's bytes and links. A second
-# logon must copy nothing and still verify. Then one PC's installed file is
+# A fleet logs on. The administrator acquires a set onto a share standing in
+# for \\server\NETLOGON, which starts the log on \\server\logs; then eight
+# PCs (eight Wine prefixes, each with its own wineserver and computer name)
+# run the logon script of the README at the same moment, from that share
+# into that log. Every install and every verify must end with 0, the log
+# must hold its header once and one whole line for each run, all with the
+# acquire's fingerprint, and each PC must have the set's bytes and links. A
+# second logon must copy nothing and still verify. Then one PC's installed file is
 # changed by someone else: the README's deployment commands, run from a
 # local copy of the package, must detect it (13, the file named in the log),
 # install the set again (0, detected) and take it back out with /undo (13).
@@ -54,15 +55,11 @@ on_pc() {
 }
 name() { sed -n "${1}p" <<<"$names"; }
 
-# The server: the program and a set on NETLOGON, a folder for the log.
+# The server: the program on NETLOGON, a folder for the log.
 server=$work/server
 set1=$server/NETLOGON/eudc/set1
-mkdir -p "$set1" "$server/logs"
+mkdir -p "$server/NETLOGON/eudc" "$server/logs"
 cp "$minamo" "$server/NETLOGON/eudc/minamo.exe"
-head -c 6000 /dev/urandom >"$set1/EUDC.TTE"
-head -c 400 /dev/urandom >"$set1/EUDC.euf"
-head -c 5000 /dev/urandom >"$set1/PGOTHIC.TTE"
-printf '[MINAMO]\r\nAutoRun=0\r\nCopyEUF=1\r\nCheckDate=0\r\nSilet=0\r\nTargetFolder=\r\n[EUDC932]\r\nSystemDefaultEUDCFont=EUDC.TTE\r\nMS PGothic=PGOTHIC.TTE\r\n' >"$set1/EUDC.INI"
 installed_files="EUDC.TTE EUDC.euf PGOTHIC.TTE"
 
 # The logon script is the README's, the same in both of its parts.
@@ -73,39 +70,54 @@ script=$(recipe '# ミナモ')
 [ -n "$script" ] && [ "$script" = "$(recipe '# Minamo (English)')" ] ||
     fail "the README's two parts do not show one logon script"
 iconv -f UTF-8 -t CP932 <<<"$script" | sed 's/$/\r/' >"$server/NETLOGON/logon.cmd"
-# The deployment commands, as the README gives them in both parts.
+# The acquire and the deployment commands, as the README gives them in both parts.
 log_switch='/log:\\server\logs\minamo.log'
+acquire='\\server\NETLOGON\eudc\minamo.exe /g /s '"$log_switch"' \\server\NETLOGON\eudc\set1'
 install="minamo.exe /p /s $log_switch set1"
 detect="minamo.exe /v /s $log_switch set1"
 uninstall="minamo.exe /undo /s $log_switch"
-for command in "$install" "$detect" "$uninstall"; do
+for command in "$acquire" "$install" "$detect" "$uninstall"; do
     [ "$(grep -cF -- "$command" "$readme")" -ge 2 ] || fail "the README does not give '$command' in both parts"
 done
 
-# One PC booted, seven copies of it. The system folders stay shared as hard
-# links (no run writes them); every other file, the registry first, is each
-# PC's own.
+# One PC booted, seven copies of it. Each PC reaches the shares by their
+# UNC names, and NETLOGON as drive N: too, since Wine's cmd cannot start a
+# batch file by a UNC path.
 WINEPREFIX=$work/pc1 wineboot -i >/dev/null 2>&1
+mkdir -p "$work/pc1/dosdevices/unc/server"
+ln -s "$server/NETLOGON" "$work/pc1/dosdevices/unc/server/NETLOGON"
+ln -s "$server/logs" "$work/pc1/dosdevices/unc/server/logs"
+ln -s "$server/NETLOGON" "$work/pc1/dosdevices/n:"
+# Before it is copied, the booted PC is the administrator's, whose EUDC is
+# acquired onto the share, and the log begins. (The PCs do not make the log
+# together: Wine keeps an open file's sharing mode within one wineserver,
+# so the others could append between the creation and the header, where
+# Windows makes them wait for the creator.)
+admin=$work/pc1/drive_c/eudc
+mkdir -p "$admin"
+for file in EUDC.TTE:6000 EUDC.euf:400 PGOTHIC.TTE:5000; do head -c "${file#*:}" /dev/urandom >"$admin/${file%:*}"; done
+WINEPREFIX=$work/pc1 wine reg add 'HKCU\EUDC\932' /v SystemDefaultEUDCFont /d 'C:\eudc\EUDC.TTE' /f >/dev/null
+WINEPREFIX=$work/pc1 wine reg add 'HKCU\EUDC\932' /v 'MS PGothic' /d 'C:\eudc\PGOTHIC.TTE' /f >/dev/null
+WINEPREFIX=$work/pc1 wine cmd /c "$acquire" >/dev/null 2>&1 || fail "the acquire ended with $?"
+for file in $installed_files; do cmp -s "$admin/$file" "$set1/$file" || fail "the acquire did not copy $file"; done
+WINEPREFIX=$work/pc1 wine reg delete 'HKCU\EUDC\932' /f >/dev/null
+rm -rf "$admin"
 if [ -z "$own_names" ]; then
     names=$(WINEPREFIX=$work/pc1 wine cmd /c 'echo %COMPUTERNAME%' | tr -d '\r')
     names=$(for _ in $(seq $pcs); do echo "$names"; done)
 fi
 WINEPREFIX=$work/pc1 wineserver -k 2>/dev/null || true
 WINEPREFIX=$work/pc1 wineserver -w
-took boot
+took "boot and acquire"
+# The system folders stay shared as hard links (no run writes them); every
+# other file, the registry first, is each PC's own.
 system_folders="system32 syswow64 winsxs"
 for i in $(seq 2 $pcs); do
     mkdir "$work/pc$i"
     tar -C "$work/pc1" $(printf -- '--exclude=./drive_c/windows/%s ' $system_folders) -cf - . | tar -C "$work/pc$i" -xf -
     for folder in $system_folders; do cp -al "$work/pc1/drive_c/windows/$folder" "$work/pc$i/drive_c/windows/"; done
 done
-# Each PC reaches the shares by their UNC names, and NETLOGON as drive N:
-# too, since Wine's cmd cannot start a batch file by a UNC path.
 for i in $(seq $pcs); do
-    mkdir -p "$work/pc$i/dosdevices/unc/server"
-    ln -s "$server/NETLOGON" "$work/pc$i/dosdevices/unc/server/NETLOGON"
-    ln -s "$server/logs" "$work/pc$i/dosdevices/unc/server/logs"
-    ln -s "$server/NETLOGON" "$work/pc$i/dosdevices/n:"
     WINEPREFIX=$work/pc$i setsid wineserver -p </dev/null >/dev/null 2>&1 &
 done
 took copies
@@ -127,8 +139,8 @@ logon_storm() {
 
 log=$server/logs/minamo.log
 header=$'Date\tComputer\tUser\tAction\tTarget\tExitCode\tMessage\tFingerprint\tFailedStep\tErrorCode\tErrorText\r'
-# The lines from line `from` on: one /p and one /v of each PC, ending as
-# expected, all whole and with one fingerprint.
+# The lines from line `from` on: one /p and one /v of each PC, ending with
+# 0; every line whole, and all with the acquire's fingerprint.
 check_log() {
     local what=$1 from=$2 lines=$3 action
     [ "$(head -n 1 "$log")" = "$header" ] || fail "$what: the log does not start with its header"
@@ -147,7 +159,7 @@ check_log() {
 
 logon_storm "first logon"
 took "first logon"
-check_log "first logon" 2 $((1 + 2 * pcs))
+check_log "first logon" 3 $((2 + 2 * pcs))
 for i in $(seq $pcs); do
     for file in $installed_files; do
         cmp -s "$set1/$file" "$(data "$i")/$file" || fail "PC$i: $file not installed"
@@ -170,7 +182,7 @@ stamps() {
 before=$(stamps)
 logon_storm "second logon"
 took "second logon"
-check_log "second logon" $((2 + 2 * pcs)) $((1 + 4 * pcs))
+check_log "second logon" $((3 + 2 * pcs)) $((2 + 4 * pcs))
 [ "$(stamps)" = "$before" ] || fail "second logon: files changed: $(diff <(echo "$before") <(stamps) | grep '^[<>]' | head -5)"
 
 # PC5's EUDC.TTE overwritten by another program. The deployment system runs

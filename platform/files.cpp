@@ -118,14 +118,28 @@ const DWORD kLogPauseMs = 20;
 
 }  // namespace
 
-bool AppendLogLine(const std::string& path, const std::string& header, const std::string& line) {
-    for (int attempt = 0; attempt < kLogAttempts; ++attempt) {
+// Makes a new log whole under a name of this run's own, then renames it
+// into place: the rename fails when another run made the log first, on any
+// file system and share, whatever sharing modes it keeps. False when the
+// log was not made here.
+bool MakeLog(const std::string& path, const std::string& bytes) {
+    const std::string own = path + ".~" + ComputerName() + "-" + std::to_string(GetCurrentProcessId());
+    {
         const UniqueFile made(
-            CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (made) return WriteWhole(made.get(), header + line);
-        const DWORD notMade = GetLastError();
-        if (notMade != ERROR_FILE_EXISTS && notMade != ERROR_ALREADY_EXISTS && notMade != ERROR_SHARING_VIOLATION)
+            CreateFileA(own.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!made || !WriteWhole(made.get(), bytes)) {
+            DeleteFileA(own.c_str());
             return false;
+        }
+    }
+    if (MoveFileA(own.c_str(), path.c_str())) return true;
+    DeleteFileA(own.c_str());
+    return false;
+}
+
+bool AppendLogLine(const std::string& path, const std::string& header, const std::string& line) {
+    if (!FileExists(path) && MakeLog(path, header + line)) return true;
+    for (int attempt = 0; attempt < kLogAttempts; ++attempt) {
         const UniqueFile existing = OpenForAppending(path);
         if (existing) return WriteWhole(existing.get(), line);
         if (GetLastError() != ERROR_SHARING_VIOLATION) return false;

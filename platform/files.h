@@ -30,10 +30,10 @@ Outcome ReplaceFile(const std::string& from, const std::string& to);
 Outcome MoveOneFile(const std::string& from, const std::string& to);
 Outcome DeleteOneFile(const std::string& path);
 // Appends a line to a log file that many machines may share, with one
-// write. The run that makes the file writes header and line in one write,
-// holding the new file unshared meanwhile, so that no other run's line can
-// come before the header; the others wait a moment for it. False when the
-// line was not written whole.
+// write. The run that makes the file writes header and line into a file of
+// its own and renames it into place, so that no other run's line can come
+// before the header; a run that finds the log made meanwhile appends. False
+// when the line was not written whole.
 bool AppendLogLine(const std::string& path, const std::string& header, const std::string& line);
 // Removes an empty folder; false when it stays.
 bool RemoveEmptyFolder(const std::string& folder);

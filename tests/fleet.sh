@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # A fleet logs on. The administrator acquires a set onto a share standing in
-# for \\server\NETLOGON, which starts the log on \\server\logs; then eight
-# PCs (eight Wine prefixes, each with its own wineserver and computer name)
-# run the logon script of the README at the same moment, from that share
-# into that log. Every install and every verify must end with 0, the log
-# must hold its header once and one whole line for each run, all with the
-# acquire's fingerprint, and each PC must have the set's bytes and links. A
+# for \\server\NETLOGON; then eight PCs (eight Wine prefixes, each with its
+# own wineserver and computer name) run the logon script of the README at
+# the same moment, from that share into one new log on \\server\logs, which
+# they make together. Every install and every verify must end with 0, the
+# log must hold its header once and one whole line for each run, all with
+# the acquire's fingerprint, and each PC must have the set's bytes and links. A
 # second logon must copy nothing and still verify. Then one PC's installed file is
 # changed by someone else: the README's deployment commands, run from a
 # local copy of the package, must detect it (13, the file named in the log),
@@ -89,10 +89,7 @@ ln -s "$server/NETLOGON" "$work/pc1/dosdevices/unc/server/NETLOGON"
 ln -s "$server/logs" "$work/pc1/dosdevices/unc/server/logs"
 ln -s "$server/NETLOGON" "$work/pc1/dosdevices/n:"
 # Before it is copied, the booted PC is the administrator's, whose EUDC is
-# acquired onto the share, and the log begins. (The PCs do not make the log
-# together: Wine keeps an open file's sharing mode within one wineserver,
-# so the others could append between the creation and the header, where
-# Windows makes them wait for the creator.)
+# acquired onto the share. Its line is kept apart: the PCs make the log.
 admin=$work/pc1/drive_c/eudc
 mkdir -p "$admin"
 for file in EUDC.TTE:6000 EUDC.euf:400 PGOTHIC.TTE:5000; do head -c "${file#*:}" /dev/urandom >"$admin/${file%:*}"; done
@@ -102,6 +99,9 @@ WINEPREFIX=$work/pc1 wine cmd /c "$acquire" >/dev/null 2>&1 || fail "the acquire
 for file in $installed_files; do cmp -s "$admin/$file" "$set1/$file" || fail "the acquire did not copy $file"; done
 WINEPREFIX=$work/pc1 wine reg delete 'HKCU\EUDC\932' /f >/dev/null
 rm -rf "$admin"
+mv "$server/logs/minamo.log" "$server/logs/acquire.log"
+acquired=$(LC_ALL=C awk -F'\t' 'NR == 2 && $4 == "/g" && $6 == 0 { print $8 }' "$server/logs/acquire.log")
+[ -n "$acquired" ] || fail "the acquire's log line has no fingerprint"
 if [ -z "$own_names" ]; then
     names=$(WINEPREFIX=$work/pc1 wine cmd /c 'echo %COMPUTERNAME%' | tr -d '\r')
     names=$(for _ in $(seq $pcs); do echo "$names"; done)
@@ -154,12 +154,12 @@ check_log() {
           "$(sed 's/$/ 0/' <<<"$names" | sort)" ] || fail "$what: not every PC's $action ended with 0"
     done
     fingerprints=$(LC_ALL=C awk -F'\t' 'NR > 1 { print $8 }' "$log" | sort -u)
-    grep -qxE '[0-9A-F]{16}' <<<"$fingerprints" || fail "$what: fingerprints: $fingerprints"
+    [ "$fingerprints" = "$acquired" ] || fail "$what: fingerprints $fingerprints, the acquire's $acquired"
 }
 
 logon_storm "first logon"
 took "first logon"
-check_log "first logon" 3 $((2 + 2 * pcs))
+check_log "first logon" 2 $((1 + 2 * pcs))
 for i in $(seq $pcs); do
     for file in $installed_files; do
         cmp -s "$set1/$file" "$(data "$i")/$file" || fail "PC$i: $file not installed"
@@ -182,7 +182,7 @@ stamps() {
 before=$(stamps)
 logon_storm "second logon"
 took "second logon"
-check_log "second logon" $((3 + 2 * pcs)) $((2 + 4 * pcs))
+check_log "second logon" $((2 + 2 * pcs)) $((1 + 4 * pcs))
 [ "$(stamps)" = "$before" ] || fail "second logon: files changed: $(diff <(echo "$before") <(stamps) | grep '^[<>]' | head -5)"
 
 # PC5's EUDC.TTE overwritten by another program. The deployment system runs

@@ -109,6 +109,10 @@ minamo_fresh_prefix() {
     # No window manager runs under Xvfb, and Wine waits two seconds for one
     # each time it hides a managed window: let it manage none.
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+    # A program that crashes, or whose run-time checks trap (the tests':
+    # cmake/checked_tests.cmake), ends at once with a backtrace on stderr
+    # instead of waiting in Wine's crash dialog until the test times out.
+    wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
     mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
     cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
 }

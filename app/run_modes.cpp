@@ -17,6 +17,7 @@ namespace {
 Result RunCommandMode(RunParameters& run) {
     const Options& options = run.options;
     RunRecord record;
+    // NOLINTNEXTLINE(bugprone-branch-clone): help is the first action and the last resort
     if (options.helpRequested) {
         record.action = "/h";
         ShowHelp(run.notifier);

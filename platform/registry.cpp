@@ -80,7 +80,7 @@ TextRead ReadText(HKEY key, const std::string& name, std::string& text) {
 bool WriteText(HKEY key, const std::string& name, const std::string& text) {
     if (!key) return false;
     return RegSetValueExA(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                          static_cast<DWORD>(text.size() + 1)) == ERROR_SUCCESS;
+                          static_cast<DWORD>(text.size()) + 1) == ERROR_SUCCESS;
 }
 
 }  // namespace platform

@@ -161,8 +161,13 @@ minamo_display() {
     export DISPLAY=":$(head -n 1 "$number")"
     rm -f "$number"
     for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
+    minamo_say "Xvfb did not start"
+    return 1
 }
 
+# Waits for Xvfb to end, so that nothing of the run outlives it.
 minamo_stop_display() {
-    [ -n "${MINAMO_XVFB:-}" ] && kill "$MINAMO_XVFB" 2>/dev/null || true
+    [ -n "${MINAMO_XVFB:-}" ] || return 0
+    kill "$MINAMO_XVFB" 2>/dev/null || true
+    wait "$MINAMO_XVFB" 2>/dev/null || true
 }

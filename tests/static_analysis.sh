@@ -13,14 +13,16 @@ trap 'rm -rf "$work"' EXIT
 
 # One command per source file of the layers: the libraries' own, not the
 # checked copies the tests link (cmake/checked_tests.cmake).
+# The longest files first, so that no long one is left to the end alone.
 python3 - "$build/compile_commands.json" "$root" "$work" <<'PYTHON'
-import json, sys
+import json, os, sys
 commands, root, work = sys.argv[1:]
 layers = tuple(f"{root}/{layer}/" for layer in ("platform", "engine", "ui", "app"))
 kept = [entry for entry in json.load(open(commands))
         if entry["file"].startswith(layers) and "_checked.dir/" not in entry["command"]]
 json.dump(kept, open(f"{work}/compile_commands.json", "w"))
-open(f"{work}/files", "w").write("".join(sorted(entry["file"] + "\n" for entry in kept)))
+files = sorted((entry["file"] for entry in kept), key=os.path.getsize, reverse=True)
+open(f"{work}/files", "w").write("".join(f + "\n" for f in files))
 PYTHON
 
 # clang knows no execution character set but UTF-8: the build's CP932 is

@@ -104,7 +104,8 @@ minamo_wine_env() {
 # apart from the caller's pipes so that CTest does not wait on it.
 minamo_fresh_prefix() {
     minamo_wine_env
-    export WINEPREFIX=$(mktemp -d /tmp/minamo-wine.XXXXXX)
+    MINAMO_FRESH_PREFIX=$(mktemp -d /tmp/minamo-wine.XXXXXX)
+    export WINEPREFIX=$MINAMO_FRESH_PREFIX
     wineboot -i >/dev/null 2>&1
     minamo_start_server
     # No window manager runs under Xvfb, and Wine waits two seconds for one
@@ -140,11 +141,14 @@ minamo_start_server() {
     sleep 0.2
 }
 
+# Stops and removes the prefix minamo_fresh_prefix made, and none when it
+# made none: a clean-up set before the start never touches a prefix of the
+# caller's.
 minamo_stop_prefix() {
-    [ -n "${WINEPREFIX:-}" ] || return 0
-    wineserver -k >/dev/null 2>&1 || true
-    wineserver -w >/dev/null 2>&1 || true
-    case "$WINEPREFIX" in /tmp/minamo-wine.*) rm -rf "$WINEPREFIX" ;; esac
+    [ -n "${MINAMO_FRESH_PREFIX:-}" ] || return 0
+    WINEPREFIX=$MINAMO_FRESH_PREFIX wineserver -k >/dev/null 2>&1 || true
+    WINEPREFIX=$MINAMO_FRESH_PREFIX wineserver -w >/dev/null 2>&1 || true
+    rm -rf "$MINAMO_FRESH_PREFIX"
 }
 
 # Window mode needs a display; Xvfb stands in when there is none.

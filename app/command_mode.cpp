@@ -71,6 +71,7 @@ Result RunCommandMode(RunParameters& run) {
     Notifier notifier(options.silent);
     const EudcRequest request{run.folders, options, run.target, run.fontLinks, notifier};
     RunRecord record;
+    // NOLINTNEXTLINE(bugprone-branch-clone): help is the first action and the last resort
     if (options.helpRequested) {
         record.action = "/h";
         ShowHelp(notifier);

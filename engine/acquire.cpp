@@ -94,7 +94,7 @@ private:
         const std::string extension = paths::ExtensionOf(wanted);
         const std::string stem = wanted.substr(0, wanted.size() - extension.size());
         for (int n = 1;; ++n) {
-            const std::string name = n == 1 ? wanted : stem + "-" + std::to_string(n) + extension;
+            std::string name = n == 1 ? wanted : stem + "-" + std::to_string(n) + extension;
             const std::string upper = platform::UpperCaseText(name);
             const std::string upperCompanion =
                 platform::UpperCaseText(paths::ChangeExtension(name, info_file::kCompanionExtension));

@@ -80,7 +80,7 @@ TextRead ReadText(HKEY key, const std::string& name, std::string& text) {
 Outcome WriteText(HKEY key, const std::string& name, const std::string& text) {
     if (!key) return Outcome::Failure(ERROR_INVALID_HANDLE);
     const LONG r = RegSetValueExA(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                                  static_cast<DWORD>(text.size() + 1));
+                                  static_cast<DWORD>(text.size()) + 1);
     return r == ERROR_SUCCESS ? Outcome() : Outcome::Failure(static_cast<DWORD>(r));
 }
 

@@ -22,11 +22,12 @@ binutils-mingw-w64-x86-64 g++-mingw-w64-i686 gcc-mingw-w64-i686 binutils-mingw-w
 wine wine64 wine32:i386 xvfb xauth x11-utils imagemagick \
 fonts-ipafont-gothic fonts-ipafont-mincho fonts-wine xdotool googletest python3-fonttools locales zip unzip \
 libxrender1 libxi6 libxcursor1 libxinerama1 libxrandr2 libxcomposite1 libxfixes3 libxxf86vm1 libgnutls30 \
-clang libclang-rt-14-dev fonts-dejavu-core fonts-font-awesome"
+clang libclang-rt-14-dev clang-tidy fonts-dejavu-core fonts-font-awesome"
 # (The X libraries are only recommended by Wine, and recommendations are not
 # installed here; without them Wine's display driver does not load. clang's
-# sanitizer and libFuzzer libraries are in libclang-rt-14-dev; the DejaVu and
-# Font Awesome fonts are fonts nobody here made, for the font reader's tests.)
+# sanitizer and libFuzzer libraries are in libclang-rt-14-dev; clang-tidy
+# runs in the test static_analysis; the DejaVu and Font Awesome fonts are
+# fonts nobody here made, for the font reader's tests.)
 
 minamo_say() { printf '[minamo] %s\n' "$*" >&2; }
 
@@ -103,12 +104,17 @@ minamo_wine_env() {
 # apart from the caller's pipes so that CTest does not wait on it.
 minamo_fresh_prefix() {
     minamo_wine_env
-    export WINEPREFIX=$(mktemp -d /tmp/minamo-wine.XXXXXX)
+    MINAMO_FRESH_PREFIX=$(mktemp -d /tmp/minamo-wine.XXXXXX)
+    export WINEPREFIX=$MINAMO_FRESH_PREFIX
     wineboot -i >/dev/null 2>&1
     minamo_start_server
     # No window manager runs under Xvfb, and Wine waits two seconds for one
     # each time it hides a managed window: let it manage none.
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+    # A program that crashes, or whose run-time checks trap (the tests':
+    # cmake/checked_tests.cmake), ends at once with a backtrace on stderr
+    # instead of waiting in Wine's crash dialog until the test times out.
+    wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
     mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
     cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
 }
@@ -135,11 +141,14 @@ minamo_start_server() {
     sleep 0.2
 }
 
+# Stops and removes the prefix minamo_fresh_prefix made, and none when it
+# made none: a clean-up set before the start never touches a prefix of the
+# caller's.
 minamo_stop_prefix() {
-    [ -n "${WINEPREFIX:-}" ] || return 0
-    wineserver -k >/dev/null 2>&1 || true
-    wineserver -w >/dev/null 2>&1 || true
-    case "$WINEPREFIX" in /tmp/minamo-wine.*) rm -rf "$WINEPREFIX" ;; esac
+    [ -n "${MINAMO_FRESH_PREFIX:-}" ] || return 0
+    WINEPREFIX=$MINAMO_FRESH_PREFIX wineserver -k >/dev/null 2>&1 || true
+    WINEPREFIX=$MINAMO_FRESH_PREFIX wineserver -w >/dev/null 2>&1 || true
+    rm -rf "$MINAMO_FRESH_PREFIX"
 }
 
 # Window mode needs a display; Xvfb stands in when there is none.
@@ -156,8 +165,13 @@ minamo_display() {
     export DISPLAY=":$(head -n 1 "$number")"
     rm -f "$number"
     for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
+    minamo_say "Xvfb did not start"
+    return 1
 }
 
+# Waits for Xvfb to end, so that nothing of the run outlives it.
 minamo_stop_display() {
-    [ -n "${MINAMO_XVFB:-}" ] && kill "$MINAMO_XVFB" 2>/dev/null || true
+    [ -n "${MINAMO_XVFB:-}" ] || return 0
+    kill "$MINAMO_XVFB" 2>/dev/null || true
+    wait "$MINAMO_XVFB" 2>/dev/null || true
 }

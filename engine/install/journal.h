@@ -9,6 +9,7 @@
 #include "platform/outcome.h"
 #include "platform/unique_handle.h"
 
+// NOLINTNEXTLINE(cppcoreguidelines-pro-type-member-init): made whole by braces or by the parser
 struct JournalRecord {
     enum Step {
         kMovedAside,  // from: a destination's file name; to: its saved name in the staging folder

@@ -284,7 +284,7 @@ void CellGrid::OnScroll(int bar, WORD request) {
     GetScrollInfo(Handle(), bar, &info);
     int first = bar == SB_VERT ? topRow_ : leftCol_;
     int page = bar == SB_VERT ? FullyVisibleRows() : FullyVisibleCols();
-    int target = first;
+    int target;
     switch (request) {
     case SB_LINEUP: target = first - 1; break;
     case SB_LINEDOWN: target = first + 1; break;

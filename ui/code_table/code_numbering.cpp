@@ -5,7 +5,7 @@ namespace numbering {
 bool IsSjisTrail(unsigned trail) { return trail >= kFirstTrail && trail != 0x7F && trail < 0xFD; }
 
 Cell SjisCellOf(unsigned lead, unsigned trail) {
-    int row = static_cast<int>(lead - kFirstLead) * kRowsPerLead + static_cast<int>(trail >> 4) - 3;
+    int row = static_cast<int>((lead - kFirstLead) * kRowsPerLead + (trail >> 4)) - 3;
     return Cell{static_cast<int>(trail & 0x0F) + 1, row};
 }
 

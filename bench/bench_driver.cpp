@@ -9,6 +9,9 @@
 //       and the median of the rounds' ratios (each round's two runs are
 //       neighbours in time, so a busy spell of the machine weighs on both);
 //       exit 1 when any timed command did not exit with 0.
+//   bench_driver pair RUNS "RESET" "MEASURED" "BASELINE" "BASELINE_RESET"
+//       The same, with a reset of its own before the baseline: the same
+//       program over another state of the machine.
 //   bench_driver memory RUNS "COMMAND" CLICK_ID WAIT_MS
 //       Prints the median peak working set in KB (see figures.h).
 #include <cstdio>
@@ -61,13 +64,13 @@ bool TimeOne(const std::string& reset, const std::string& command, bench::Sample
     return true;
 }
 
-int Pair(int runs, const std::string& reset, const std::string& measured,
-         const std::string& baseline) {
+int Pair(int runs, const std::string& reset, const std::string& measured, const std::string& baseline,
+         const std::string& baselineReset) {
     bench::Samples a, b;
     for (int round = 0; round < runs; ++round) {
         const bool measuredFirst = round % 2 == 0;
-        bool ok = measuredFirst ? TimeOne(reset, measured, a) && TimeOne(reset, baseline, b)
-                                : TimeOne(reset, baseline, b) && TimeOne(reset, measured, a);
+        bool ok = measuredFirst ? TimeOne(reset, measured, a) && TimeOne(baselineReset, baseline, b)
+                                : TimeOne(baselineReset, baseline, b) && TimeOne(reset, measured, a);
         if (!ok) return 1;
     }
     bench::Samples ratios;
@@ -80,7 +83,7 @@ int Pair(int runs, const std::string& reset, const std::string& measured,
 
 int Usage() {
     std::fprintf(stderr,
-                 "usage: bench_driver pair RUNS RESET MEASURED BASELINE\n"
+                 "usage: bench_driver pair RUNS RESET MEASURED BASELINE [BASELINE_RESET]\n"
                  "       bench_driver memory RUNS COMMAND CLICK_ID WAIT_MS\n");
     return 2;
 }
@@ -92,7 +95,8 @@ int main(int argc, char** argv) {
     const std::string mode = argv[1];
     const int runs = std::atoi(argv[2]);
     if (runs < 1) return Usage();
-    if (mode == "pair" && argc == 6) return Pair(runs, argv[3], argv[4], argv[5]);
+    if (mode == "pair" && (argc == 6 || argc == 7))
+        return Pair(runs, argv[3], argv[4], argv[5], argc == 7 ? argv[6] : argv[3]);
     if (mode == "memory" && argc == 6)
         return bench::Memory(runs, argv[3], std::atoi(argv[4]), std::atoi(argv[5]));
     return Usage();

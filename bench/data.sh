@@ -106,12 +106,36 @@ bench_make_standard_set() {
         >"$std/EUDC.INI"
 }
 
+# Figure 6's fonts: a set of two fonts of 6,400 characters under the
+# standard links' file names (stick\chars), the two fonts of the same names
+# it replaces (chars\fonts: 200 characters of each are drawn otherwise than
+# in the incoming one), and files of the same names and sizes that are no
+# fonts (chars\bytes). Four fonts of four variants: no two are alike.
+bench_make_character_fonts() {
+    local root=$1 file variant=0 make=$MINAMO_ROOT/scripts/make-test-font.py
+    mkdir -p "$root/stick/chars" "$root/chars/fonts" "$root/chars/bytes"
+    for file in EUDC.TTE PGOTHIC.TTE; do
+        /usr/bin/python3 "$make" "$root/chars/fonts/$file" --pattern --variant $((variant + 1)) --family "Installed$variant"
+        /usr/bin/python3 "$make" "$root/stick/chars/$file" --pattern --variant $((variant + 3)) --family "Incoming$variant"
+        head -c "$(stat -c %s "$root/chars/fonts/$file")" /dev/urandom >"$root/chars/bytes/$file"
+        variant=$((variant + 1))
+    done
+    # Installed copies older than the set's, whatever their sizes.
+    touch -d '2026-01-01 12:00' "$root"/chars/fonts/*.TTE "$root"/chars/bytes/*.TTE
+    printf '[MINAMO]\r\nAutoRun=0\r\nCopyEUF=1\r\nCheckDate=0\r\nSilet=0\r\nTargetFolder=\r\n[EUDC932]\r\nSystemDefaultEUDCFont=EUDC.TTE\r\nMS PGothic=PGOTHIC.TTE\r\n' \
+        >"$root/stick/chars/EUDC.INI"
+    # Puts the fonts (%1 fonts) or the other bytes (%1 bytes) where the
+    # set's install replaces them, without the backup an install before made.
+    printf '@echo off\r\nif not exist "%%LOCALAPPDATA%%\\minamo" mkdir "%%LOCALAPPDATA%%\\minamo"\r\nif exist "%%LOCALAPPDATA%%\\minamo\\backup" rmdir /s /q "%%LOCALAPPDATA%%\\minamo\\backup"\r\ncopy /y C:\\bench\\chars\\%%1\\*.TTE "%%LOCALAPPDATA%%\\minamo\\" >nul\r\nexit /b 0\r\n' \
+        >"$root/reset-replaced.bat"
+}
+
 # Programs into C:\bench, so that each side starts from the same drive.
 # BENCH_MINAMO names another minamo.exe to measure (an older build, say).
 bench_copy_programs() {
     mkdir -p "$1/stick"
     cp "${BENCH_MINAMO:-$MINAMO_BUILD/minamo.exe}" "$1/stick/minamo.exe"
-    cp "$MINAMO_BUILD"/bench/{empty_app,bare_app,shell_copy_app,bench_driver,code_table_bench}.exe "$1/"
+    cp "$MINAMO_BUILD"/bench/{empty_app,bare_app,shell_copy_app,bench_driver,code_table_bench,font_compare_bench,read_files_app}.exe "$1/"
 }
 
 bench_prepare() {
@@ -125,4 +149,5 @@ bench_prepare() {
     bench_write_manual_install "$root"
     bench_write_craft_install "$root"
     bench_write_resets "$root"
+    bench_make_character_fonts "$root"
 }

@@ -36,10 +36,21 @@ StringList FilesToVerify(const FontLinks& links, SetFiles& set, bool companions)
     return DistinctIgnoringCase(files);
 }
 
-void CompareFile(const std::string& name, SetFiles& set, const std::string& userData, StringList& differences) {
-    std::string setBytes, installedBytes;
+// Files' bytes, read into the same two buffers file after file: memory
+// taken anew for each file of a few megabytes costs more under Wine than
+// reading the file into it.
+struct FileBuffers {
+    std::string set, installed;
+};
+
+void CompareFile(const std::string& name, SetFiles& set, const std::string& userData, FileBuffers& buffers,
+                 StringList& differences) {
+    std::string& setBytes = buffers.set;
+    std::string& installedBytes = buffers.installed;
     const std::string installed = userData + name;
-    if (!platform::ReadWholeFile(installed, installedBytes) && !platform::FileExists(installed))
+    const bool read = platform::ReadWholeFile(installed, installedBytes);
+    if (!read) installedBytes.clear();  // the file before's bytes are not this one's
+    if (!read && !platform::FileExists(installed))
         differences.push_back(texts::Format(texts::kVerifyMissingFile, {installed}));
     else if (!set.Read(name, setBytes) || setBytes != installedBytes)
         differences.push_back(texts::Format(texts::kVerifyOtherBytes, {installed, set.Folder() + name}));
@@ -79,8 +90,9 @@ Result VerifyEudc(const EudcRequest& request, VerifyReport& report) {
         request.notifier.Notify(ResultText(Operation::kInstall, read));
         return read;
     }
+    FileBuffers buffers;
     for (const std::string& name : FilesToVerify(links.links, set, request.options.copyCompanions))
-        CompareFile(name, set, request.folders.userData, report.differences);
+        CompareFile(name, set, request.folders.userData, buffers, report.differences);
     CompareLinks(links.links, set, request.folders, report.differences);
     report.fingerprint = SetFingerprint(set);
     const bool has = report.differences.empty();

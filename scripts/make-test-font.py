@@ -8,6 +8,7 @@ taking a font from any product.
                                               [--codes HEX,...] [--changed HEX]
                                               [--empty HEX,...] [--composite HEX,...]
                                               [--second HEX,...]
+                                              [--pattern [--variant N]]
 
 OUTPUT      the file to write (for instance build/test-fonts/EUDCTEST.TTF,
             or EUDC.TTE for an EUDC font file)
@@ -129,11 +130,18 @@ def pattern_places():
             if (x, y) not in PATTERN_CORNERS][:16]
 
 
-def pattern_drawing(code):
+# The place after the code's 16 bits, which no code sets.
+PATTERN_FREE_PLACE = [(x, y) for y in range(PATTERN_GRID) for x in range(PATTERN_GRID)
+                      if (x, y) not in PATTERN_CORNERS][16]
+
+
+def pattern_drawing(code, extra_block=False):
     """Draws the blocks of a code; grid row 0 is at the top."""
     step = 800 // PATTERN_GRID
     places = set(PATTERN_CORNERS)
     places.update(place for bit, place in enumerate(pattern_places()) if code >> bit & 1)
+    if extra_block:
+        places.add(PATTERN_FREE_PLACE)
 
     def draw(pen):
         for x, y in sorted(places):
@@ -236,6 +244,7 @@ def main(argv):
     parser.add_argument("--count", type=int, default=4)
     parser.add_argument("--first", default="E000")
     parser.add_argument("--pattern", action="store_true")
+    parser.add_argument("--variant", type=int)
     parser.add_argument("--codes", type=code_list)
     parser.add_argument("--changed", type=lambda text: int(text, 16))
     parser.add_argument("--empty", type=code_list, default=[])
@@ -243,7 +252,10 @@ def main(argv):
     parser.add_argument("--second", type=code_list)
     args = parser.parse_args(argv)
     if args.pattern:
-        characters = [(code, shape_glyph(pattern_drawing(code))) for code in range(0xE000, 0xF900)]
+        changed = (lambda code: False) if args.variant is None else \
+            (lambda code: (code - 0xE000) % 64 == args.variant % 64)
+        characters = [(code, shape_glyph(pattern_drawing(code, changed(code))))
+                      for code in range(0xE000, 0xF900)]
     else:
         if not 1 <= args.count <= len(SHAPES):
             parser.error("--count must be 1 to %d" % len(SHAPES))

@@ -94,7 +94,9 @@ Result VerifyEudc(const EudcRequest& request, VerifyReport& report) {
     for (const std::string& name : FilesToVerify(links.links, set, request.options.copyCompanions))
         CompareFile(name, set, request.folders.userData, buffers, report.differences);
     CompareLinks(links.links, set, request.folders, report.differences);
-    report.fingerprint = SetFingerprint(set);
+    // The fingerprint is for the run log; without one it is not worth
+    // hashing the whole set.
+    if (!request.options.logFile.empty()) report.fingerprint = SetFingerprint(set);
     const bool has = report.differences.empty();
     request.notifier.Notify(texts::Format(has ? texts::kVerifyHasSet : texts::kVerifyLacksSet, {folder}) +
                             texts::CrLines(report.differences));

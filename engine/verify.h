@@ -11,7 +11,7 @@
 
 struct VerifyReport {
     StringList differences;  // a line for each way this PC differs from the set
-    std::string fingerprint;  // the set's (set_fingerprint.h)
+    std::string fingerprint;  // the set's (set_fingerprint.h), when a run log is kept
 };
 
 // The PC has the target's set when every file the set would install is in

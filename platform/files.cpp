@@ -191,10 +191,21 @@ bool SameStamp(const FileStamp& a, const FileStamp& b) {
 bool ReadWholeFile(const std::string& path, std::string& bytes) {
     const UniqueFile file = OpenForReading(path);
     if (!file) return false;
-    bytes.clear();
-    char buffer[4096];
+    // Read by the file's size in one call: a font is read whole before an
+    // install, and small steps into a growing text cost more than the
+    // reading. A file that grows meanwhile is read on to its end.
+    DWORD high = 0;
+    const DWORD low = GetFileSize(file.get(), &high);
+    const size_t expected = low != INVALID_FILE_SIZE && high == 0 ? low : 0;
+    bytes.resize(expected);
+    size_t have = 0;
     DWORD n = 0;
-    while (::ReadFile(file.get(), buffer, sizeof buffer, &n, nullptr) && n > 0) bytes.append(buffer, n);
+    while (have < bytes.size() &&
+           ::ReadFile(file.get(), &bytes[have], static_cast<DWORD>(bytes.size() - have), &n, nullptr) && n > 0)
+        have += n;
+    bytes.resize(have);
+    char more[4096];
+    while (::ReadFile(file.get(), more, sizeof more, &n, nullptr) && n > 0) bytes.append(more, n);
     return true;
 }
 

@@ -57,6 +57,7 @@ TEST(Verify, APcAgainstASet) {
         RunParameters run(program / "minamo.exe");
         run.folders.userData = users.path();
         run.options.silent = true;
+        run.options.logFile = "run.log";  // the fingerprint is made for a log
         run.target = TargetNamed(run.folders.program, "data\\");
         InstallReport installed;
         ASSERT_EQ(InstallFor(run, installed), Result::kOk) << c.label;

@@ -1,6 +1,8 @@
 #include "engine/info_file.h"
 
+#include <algorithm>
 #include <cstring>
+#include <map>
 #include <utility>
 
 #include "engine/paths.h"
@@ -8,6 +10,7 @@
 #include "platform/files.h"
 #include "platform/fonts.h"
 #include "platform/profile.h"
+#include "platform/text.h"
 #include "platform/unique_handle.h"
 
 namespace {
@@ -57,11 +60,15 @@ StringList InstalledFonts() {
     return fonts;
 }
 
-// The faces of a link table that this machine can link: installed here,
-// or one of the fixed names; the Japanese PGothic under its later name.
-StringList LinkableFaces(const StringList& keys) {
-    using namespace info_file;
-    // Asked for once, and only for a key that is none of the fixed names:
+// The links of a table that this machine can link: their faces installed
+// here, or one of the fixed names. When takenAsInstalled accepts every
+// other link, the system is not asked.
+FontLinks LinkableHere(FontLinks links, const LinkTest& takenAsInstalled) {
+    const auto trusted = [&](const FontLink& link) {
+        return IsFixedFace(link.face) || takenAsInstalled(link);
+    };
+    if (takenAsInstalled && std::all_of(links.begin(), links.end(), trusted)) return links;
+    // Asked for once, and only for a face that is none of the fixed names:
     // the screen's device context brings up the display driver and the
     // font list, which under Wine costs about as much as starting.
     StringList installed;
@@ -73,18 +80,36 @@ StringList LinkableFaces(const StringList& keys) {
         }
         return SortedContains(installed, face);
     };
-    StringList faces;
-    for (const std::string& key : keys) {
-        if (key == kPGothicJapanese)
-            faces.push_back(kPGothic);
-        else if (key == kDefaultLinkName || key == kPGothic || isInstalled(key))
-            faces.push_back(key);
-        // Otherwise its face is not installed here: neither copied nor linked.
-    }
-    return faces;
+    // Otherwise its face is not installed here: neither copied nor linked.
+    links.erase(std::remove_if(
+                    links.begin(), links.end(),
+                    [&](const FontLink& link) { return !IsFixedFace(link.face) && !isInstalled(link.face); }),
+                links.end());
+    return links;
 }
 
+// Each key's value as the system's reader gives it, the first entry of
+// that name in any letter case.
+class FirstValues {
+public:
+    explicit FirstValues(const std::vector<platform::ProfileEntry>& entries) {
+        for (const platform::ProfileEntry& entry : entries)
+            values_.emplace(platform::UpperCaseText(entry.key), entry.value);
+    }
+    std::string Of(const std::string& key) const {
+        const auto found = values_.find(platform::UpperCaseText(key));
+        return found == values_.end() ? std::string() : found->second;
+    }
+
+private:
+    std::map<std::string, std::string> values_;
+};
+
 }  // namespace
+
+bool IsFixedFace(const std::string& face) {
+    return face == info_file::kDefaultLinkName || face == info_file::kPGothic;
+}
 
 bool CanHoldFace(const std::string& face) {
     if (face.empty() || face[0] == '[' || face[0] == ';') return false;
@@ -138,26 +163,33 @@ FontLinks ReadSetLinks(const std::string& folder) {
         if (!platform::FileExists(folder + kDefaultFontFile)) return FontLinks();
         return {{kDefaultLinkName, kDefaultFontFile}};
     }
+    const std::vector<platform::ProfileEntry> entries = platform::ReadProfileEntries(file, kLinkSection);
+    const FirstValues values(entries);
     FontLinks links;
-    for (const std::string& key : platform::ReadProfileKeys(file, kLinkSection))
-        links.push_back({key, platform::ReadProfileString(file, kLinkSection, key, "")});
+    for (const platform::ProfileEntry& entry : entries) links.push_back({entry.key, values.Of(entry.key)});
     return links;
 }
 
-Result ReadInfoFile(const std::string& folder, FontLinkTable& table) {
+Result ReadInfoFile(const std::string& folder, FontLinkTable& table, const LinkTest& takenAsInstalled) {
     using namespace info_file;
-    const std::string file = folder + kFileName;
-    const StringList keys = platform::ReadProfileKeys(file, kLinkSection);
-    if (keys.empty()) return Result::kNoLinkTable;
-    const StringList faces = LinkableFaces(keys);
-    if (faces.empty()) return Result::kNoLinkedFaceHere;
-    table = FontLinkTable();
-    for (const std::string& face : faces) {
-        std::string value = platform::ReadProfileString(file, kLinkSection, face, "");
-        if (face == kPGothic && value.empty())
-            value = platform::ReadProfileString(file, kLinkSection, kPGothicJapanese, "");
-        if (!IsStandardEudcFile(value)) table.standard = false;
-        table.links.push_back({face, value});
+    // One read of the section: a read a key costs under Wine a third of a
+    // millisecond, longer than the rest of a link's reading.
+    const std::vector<platform::ProfileEntry> entries =
+        platform::ReadProfileEntries(folder + kFileName, kLinkSection);
+    if (entries.empty()) return Result::kNoLinkTable;
+    const FirstValues values(entries);
+    FontLinks links;
+    for (const platform::ProfileEntry& entry : entries) {
+        // The Japanese PGothic under its later name.
+        const std::string face = entry.key == kPGothicJapanese ? kPGothic : entry.key;
+        std::string value = values.Of(face);
+        if (face == kPGothic && value.empty()) value = values.Of(kPGothicJapanese);
+        links.push_back({face, value});
     }
+    table = FontLinkTable();
+    table.links = LinkableHere(links, takenAsInstalled);
+    if (table.links.empty()) return Result::kNoLinkedFaceHere;
+    for (const FontLink& link : table.links)
+        if (!IsStandardEudcFile(link.file)) table.standard = false;
     return Result::kOk;
 }

@@ -4,6 +4,7 @@
 // paths.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "engine/font_links.h"
@@ -63,8 +64,18 @@ bool WriteDefaultInfoFile(const std::string& folder);
 // set is on every PC alike.
 FontLinks ReadSetLinks(const std::string& folder);
 
+// SystemDefaultEUDCFont and MS PGothic, linked whether or not a font of
+// the name is installed.
+bool IsFixedFace(const std::string& face);
+// A question about a link.
+using LinkTest = std::function<bool(const FontLink& link)>;
+
 // Reads folder's [EUDC932] into table: the links whose faces are installed
 // here (and the fixed names), "ＭＳ Ｐゴシック" as "MS PGothic".
 // kNoLinkTable when the section is missing or empty, kNoLinkedFaceHere when
-// no face is installed here; table is then of no use.
-Result ReadInfoFile(const std::string& folder, FontLinkTable& table);
+// no face is installed here; table is then of no use. When takenAsInstalled
+// accepts every link but those of the fixed names, all are kept without
+// asking the system for its fonts; when it refuses one, the system decides
+// for all.
+Result ReadInfoFile(const std::string& folder, FontLinkTable& table,
+                    const LinkTest& takenAsInstalled = LinkTest());

@@ -18,8 +18,7 @@ uint64_t HashText(const std::string& text) {
 
 bool SetFiles::Read(const std::string& name, std::string& bytes) {
     if (!platform::ReadWholeFile(folder_ + name, bytes)) return false;
-    hashes_[paths::UpperAscii(name)] =
-        characters::HashBytes(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
+    if (hashesWanted_) hashes_[paths::UpperAscii(name)] = HashText(bytes);
     return true;
 }
 
@@ -30,8 +29,9 @@ bool SetFiles::Hash(const std::string& name, uint64_t& hash) {
         return true;
     }
     std::string bytes;
-    if (!Read(name, bytes)) return false;
-    hash = hashes_[paths::UpperAscii(name)];
+    if (!platform::ReadWholeFile(folder_ + name, bytes)) return false;
+    hash = HashText(bytes);
+    if (hashesWanted_) hashes_[paths::UpperAscii(name)] = hash;
     return true;
 }
 

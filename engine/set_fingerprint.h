@@ -10,11 +10,15 @@
 // their bytes and the fingerprint hashes them.
 class SetFiles {
 public:
-    explicit SetFiles(const std::string& folder) : folder_(folder) {}
+    // hashesWanted: whether the bytes read are hashed for a fingerprint to
+    // come; hashing a 60 MB set costs more than comparing it.
+    explicit SetFiles(const std::string& folder, bool hashesWanted = true)
+        : folder_(folder), hashesWanted_(hashesWanted) {}
 
     const std::string& Folder() const { return folder_; }
-    // The bytes of a file of the set, remembered for its hash; false when
-    // it cannot be read.
+    bool HashesWanted() const { return hashesWanted_; }
+    // The bytes of a file of the set, their hash remembered when hashes
+    // are wanted; false when it cannot be read.
     bool Read(const std::string& name, std::string& bytes);
     // The hash of a file's bytes, read now unless read before; false when
     // it cannot be read.
@@ -22,6 +26,7 @@ public:
 
 private:
     std::string folder_;
+    bool hashesWanted_;
     std::map<std::string, uint64_t> hashes_;  // by name in capitals
 };
 

@@ -1,5 +1,7 @@
 #include "engine/verify.h"
 
+#include <algorithm>
+
 #include "engine/info_file.h"
 #include "engine/operation_texts.h"
 #include "engine/paths.h"
@@ -15,9 +17,10 @@ namespace {
 // The links an install of the folder would write, as the install reads
 // them; a folder with only EUDC.TTE has its default link, in memory: the
 // verify writes no EUDC.INI.
-Result ReadLinksToVerify(const std::string& folder, FontLinkTable& links) {
+Result ReadLinksToVerify(const std::string& folder, FontLinkTable& links, const LinkTest& takenAsInstalled) {
     if (!HoldsEudcData(folder)) return Result::kNoFilesToInstall;
-    if (platform::FileExists(folder + info_file::kFileName)) return ReadInfoFile(folder, links);
+    if (platform::FileExists(folder + info_file::kFileName))
+        return ReadInfoFile(folder, links, takenAsInstalled);
     links = FontLinkTable();
     links.links.push_back({info_file::kDefaultLinkName, info_file::kDefaultFontFile});
     return Result::kOk;
@@ -36,23 +39,31 @@ StringList FilesToVerify(const FontLinks& links, SetFiles& set, bool companions)
     return DistinctIgnoringCase(files);
 }
 
-// Files' bytes, read into the same two buffers file after file: memory
-// taken anew for each file of a few megabytes costs more under Wine than
-// reading the file into it.
+// Files' bytes, read into the same buffers file after file: memory taken
+// anew for each file of a few megabytes costs more under Wine than reading
+// the file into it.
 struct FileBuffers {
     std::string set, installed;
+    std::vector<char> pieces;
 };
+
+// Whether the installed copy holds the set file's bytes; false when either
+// cannot be read.
+bool SameBytes(const std::string& installed, const std::string& name, SetFiles& set, FileBuffers& buffers) {
+    // A fingerprint to come hashes the set's files: each is read whole, once.
+    if (set.HashesWanted())
+        return platform::ReadWholeFile(installed, buffers.installed) && set.Read(name, buffers.set) &&
+               buffers.set == buffers.installed;
+    return platform::SameFileBytes(installed, set.Folder() + name, buffers.pieces);
+}
 
 void CompareFile(const std::string& name, SetFiles& set, const std::string& userData, FileBuffers& buffers,
                  StringList& differences) {
-    std::string& setBytes = buffers.set;
-    std::string& installedBytes = buffers.installed;
     const std::string installed = userData + name;
-    const bool read = platform::ReadWholeFile(installed, installedBytes);
-    if (!read) installedBytes.clear();  // the file before's bytes are not this one's
-    if (!read && !platform::FileExists(installed))
+    if (SameBytes(installed, name, set, buffers)) return;
+    if (!platform::FileExists(installed))
         differences.push_back(texts::Format(texts::kVerifyMissingFile, {installed}));
-    else if (!set.Read(name, setBytes) || setBytes != installedBytes)
+    else
         differences.push_back(texts::Format(texts::kVerifyOtherBytes, {installed, set.Folder() + name}));
 }
 
@@ -64,17 +75,78 @@ bool LinkOf(HKEY key, const std::string& face, DWORD majorVersion, std::string& 
            platform::TextRead::kText;
 }
 
-void CompareLinks(const FontLinks& links, SetFiles& set, const Folders& folders, StringList& differences) {
-    const platform::UniqueKey key = platform::OpenKey(HKEY_CURRENT_USER, "EUDC\\932", KEY_READ);
+bool LinkedTo(HKEY key, const std::string& face, const std::string& wanted, DWORD majorVersion) {
+    std::string linked;
+    return LinkOf(key, face, majorVersion, linked) &&
+           platform::UpperCaseText(linked) == platform::UpperCaseText(wanted);
+}
+
+void CompareLinks(HKEY key, const FontLinks& links, SetFiles& set, const Folders& folders,
+                  StringList& differences) {
     for (const FontLink& link : links) {
         if (!IsInstallableName(link.file) || !platform::FileExists(set.Folder() + link.file)) continue;
         const std::string wanted = folders.userData + link.file;
         std::string linked;
-        if (!LinkOf(key.get(), link.face, folders.MajorVersion(), linked))
+        if (!LinkOf(key, link.face, folders.MajorVersion(), linked))
             differences.push_back(texts::Format(texts::kVerifyNoLink, {link.face, wanted}));
         else if (platform::UpperCaseText(linked) != platform::UpperCaseText(wanted))
             differences.push_back(texts::Format(texts::kVerifyOtherLink, {link.face, linked, wanted}));
     }
+}
+
+StringList Differences(HKEY key, const FontLinks& links, SetFiles& set, const EudcRequest& request) {
+    StringList differences;
+    FileBuffers buffers;
+    for (const std::string& name : FilesToVerify(links, set, request.options.copyCompanions))
+        CompareFile(name, set, request.folders.userData, buffers, differences);
+    CompareLinks(key, links, set, request.folders, differences);
+    return differences;
+}
+
+bool HasFixedFace(const FontLinks& links) {
+    return std::any_of(links.begin(), links.end(), [](const FontLink& link) { return IsFixedFace(link.face); });
+}
+
+// Most PCs asked have the set, each face linked as the set links it, and
+// asking the system for its fonts costs as much as the rest of /v under
+// Wine. Such faces are taken as installed; the answer stands only when
+// nothing differs, which it would also with fewer faces. Otherwise the set
+// is read again as the install reads it.
+class TrustedFaces {
+public:
+    TrustedFaces(HKEY key, const Folders& folders) : key_(key), folders_(folders) {}
+
+    LinkTest Test() {
+        return [this](const FontLink& link) {
+            const bool linked =
+                IsInstallableName(link.file) &&
+                LinkedTo(key_, link.face, folders_.userData + link.file, folders_.MajorVersion());
+            (linked ? taken_ : refused_) = true;
+            return linked;
+        };
+    }
+    bool AnyTaken() const { return taken_ && !refused_; }
+
+private:
+    HKEY key_;
+    const Folders& folders_;
+    bool taken_ = false, refused_ = false;
+};
+
+// The ways this PC differs from the set in folder; a result other than
+// kOk when there is no set to compare with.
+Result FindDifferences(const EudcRequest& request, SetFiles& set, StringList& differences) {
+    const std::string& folder = set.Folder();
+    const platform::UniqueKey key = platform::OpenKey(HKEY_CURRENT_USER, "EUDC\\932", KEY_READ);
+    TrustedFaces trusted(key.get(), request.folders);
+    FontLinkTable links;
+    Result read = ReadLinksToVerify(folder, links, trusted.Test());
+    if (read != Result::kOk) return read;
+    differences = Differences(key.get(), links.links, set, request);
+    if (!trusted.AnyTaken() || (differences.empty() && HasFixedFace(links.links))) return Result::kOk;
+    read = ReadLinksToVerify(folder, links, LinkTest());
+    if (read == Result::kOk) differences = Differences(key.get(), links.links, set, request);
+    return read;
 }
 
 }  // namespace
@@ -83,20 +155,18 @@ Result VerifyEudc(const EudcRequest& request, VerifyReport& report) {
     report = VerifyReport();
     const std::string& folder = request.target.Folder();
     if (!CheckSpelled(folder, request.notifier)) return Result::kNoFilesToInstall;
-    FontLinkTable links;
-    const Result read = ReadLinksToVerify(folder, links);
-    SetFiles set(folder);
+    // The fingerprint is for the run log; without one it is not worth
+    // hashing the whole set.
+    const bool fingerprintWanted = !request.options.logFile.empty();
+    SetFiles set(folder, fingerprintWanted);
+    StringList differences;
+    const Result read = FindDifferences(request, set, differences);
     if (read != Result::kOk) {
         request.notifier.Notify(ResultText(Operation::kInstall, read));
         return read;
     }
-    FileBuffers buffers;
-    for (const std::string& name : FilesToVerify(links.links, set, request.options.copyCompanions))
-        CompareFile(name, set, request.folders.userData, buffers, report.differences);
-    CompareLinks(links.links, set, request.folders, report.differences);
-    // The fingerprint is for the run log; without one it is not worth
-    // hashing the whole set.
-    if (!request.options.logFile.empty()) report.fingerprint = SetFingerprint(set);
+    report.differences = differences;
+    if (fingerprintWanted) report.fingerprint = SetFingerprint(set);
     const bool has = report.differences.empty();
     request.notifier.Notify(texts::Format(has ? texts::kVerifyHasSet : texts::kVerifyLacksSet, {folder}) +
                             texts::CrLines(report.differences));

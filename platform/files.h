@@ -66,6 +66,11 @@ bool SameStamp(const FileStamp& a, const FileStamp& b);
 // The whole content; false when the file cannot be opened.
 bool ReadWholeFile(const std::string& path, std::string& bytes);
 
+// Whether two files hold the same bytes, false also when either cannot be
+// read: sizes first, then both read side by side a piece at a time into
+// buffer, up to the first difference.
+bool SameFileBytes(const std::string& first, const std::string& second, std::vector<char>& buffer);
+
 // A new file for records that must survive a power cut: written through,
 // and each AppendDurably flushed. Others may read it. No file when it
 // exists already or cannot be made; why says then.

@@ -20,7 +20,24 @@ std::string ReadProfileString(const std::string& file, const char* section,
     return std::string(buffer, n);
 }
 
-std::vector<std::string> ReadProfileKeys(const std::string& file, const char* section) {
+namespace {
+
+std::string Trimmed(const std::string& text) {
+    const size_t first = text.find_first_not_of(" \t"), last = text.find_last_not_of(" \t");
+    return first == std::string::npos ? std::string() : text.substr(first, last - first + 1);
+}
+
+// A value as the system's reader gives a key's: one pair of enclosing
+// quotes, double or single, taken off.
+std::string Unquoted(const std::string& value) {
+    const bool quoted =
+        value.size() >= 2 && (value[0] == '"' || value[0] == '\'') && value.back() == value[0];
+    return quoted ? value.substr(1, value.size() - 2) : value;
+}
+
+}  // namespace
+
+std::vector<ProfileEntry> ReadProfileEntries(const std::string& file, const char* section) {
     // The section's "key=value" lines rather than the system's key list,
     // which ends at an empty key name ("=FILE") or comes back empty when
     // the section starts with one. A section that does not fit comes back
@@ -34,15 +51,22 @@ std::vector<std::string> ReadProfileKeys(const std::string& file, const char* se
         if (n + 2 < buffer.size() || buffer.size() >= kLongestSection) break;
         buffer.resize(buffer.size() * 4);
     }
-    std::vector<std::string> keys;
+    std::vector<ProfileEntry> entries;
     for (DWORD i = 0; i < n;) {
         const std::string line(&buffer[i], strnlen(&buffer[i], n - i));
         i += static_cast<DWORD>(line.size()) + 1;
         // No second byte of a two-byte character is "=" or a blank.
-        std::string key = line.substr(0, line.find('='));
-        const size_t first = key.find_first_not_of(" \t"), last = key.find_last_not_of(" \t");
-        if (first != std::string::npos) keys.push_back(key.substr(first, last - first + 1));
+        const size_t equals = line.find('=');
+        ProfileEntry entry{Trimmed(line.substr(0, equals)), std::string()};
+        if (equals != std::string::npos) entry.value = Unquoted(Trimmed(line.substr(equals + 1)));
+        if (!entry.key.empty()) entries.push_back(entry);
     }
+    return entries;
+}
+
+std::vector<std::string> ReadProfileKeys(const std::string& file, const char* section) {
+    std::vector<std::string> keys;
+    for (const ProfileEntry& entry : ReadProfileEntries(file, section)) keys.push_back(entry.key);
     return keys;
 }
 

@@ -19,8 +19,16 @@ namespace platform {
 // bytes of a value are read.
 std::string ReadProfileString(const std::string& file, const char* section,
                               const std::string& key, const std::string& fallback);
-// The key names of a section in file order, all of them, however long the
-// section; an empty key name is left out, the keys after it are not.
+// A section's "key=value" entry.
+struct ProfileEntry {
+    std::string key, value;
+};
+// The entries of a section in file order, all of them, however long the
+// section, in one read of the file; each value as ReadProfileString gives
+// it (blanks and one pair of enclosing quotes taken off). An empty key name
+// is left out, the keys after it are not.
+std::vector<ProfileEntry> ReadProfileEntries(const std::string& file, const char* section);
+// The key names of ReadProfileEntries.
 std::vector<std::string> ReadProfileKeys(const std::string& file, const char* section);
 // A failure when the platform refused the write.
 Outcome WriteProfileString(const std::string& file, const char* section, const std::string& key,

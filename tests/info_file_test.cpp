@@ -103,6 +103,9 @@ TEST_F(InfoFile, ReadWithTheInstalledFontFilter) {
         {"installed face", "[EUDC932]\r\n" + gothic + "=G.FON\r\n", Result::kOk, {gothic}, {"G.FON"}, false},
         {"fixed names are exact", "[EUDC932]\r\nms pgothic=x.TTE\r\nsystemdefaulteudcfont=y.TTE\r\n",
          Result::kNoLinkedFaceHere, {}, {}, true},
+        {"values as the system's reader gives them",
+         "[EUDC932]\r\nSystemDefaultEUDCFont=\"EUDC.TTE\"\r\nMS PGothic = 'P.TTE' \r\nms pgothic=Q.TTE\r\n",
+         Result::kOk, {"SystemDefaultEUDCFont", "MS PGothic"}, {"EUDC.TTE", "P.TTE"}, true},
         // Key lists that once cut the links after them off.
         {"a long face name first", "[EUDC932]\r\n" + std::string(17000, 'K') + "=K.TTE\r\n" + kDefaultLink,
          Result::kOk, {"SystemDefaultEUDCFont"}, {"EUDC.TTE"}, true},

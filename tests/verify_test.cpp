@@ -7,6 +7,7 @@
 #include "engine/texts.h"
 #include "engine/verify.h"
 #include "tests/support/test_support.h"
+#include "tests/support/utf8.h"
 
 using namespace testing_support;
 
@@ -42,6 +43,13 @@ TEST(Verify, APcAgainstASet) {
         {"the set installed", [] {}, "data\\", 0, 0},
         {"a file missing", [&] { DeleteFileA((users / "P.TTE").c_str()); }, "data\\", 13, 1},
         {"other bytes", [&] { MakeFontFile(users / "EUDC.TTE", 3000, 99); }, "data\\", 13, 1},
+        {"one byte other, past the first piece read",
+         [&] {
+             std::string bytes = ReadFile(users / "P.TTE");
+             bytes[bytes.size() - 10] ^= 1;
+             WriteFile(users / "P.TTE", bytes);
+         },
+         "data\\", 13, 1},
         {"a link missing", [] { SetEudcValue("MS PGothic", REG_DWORD, RegistryNumber(1)); }, "data\\", 13, 1},
         {"a link elsewhere", [&] { SetEudcLink("MS PGothic", elsewhere / "P.TTE"); }, "data\\", 13, 1},
         {"no set there", [] {}, "gone\\", 9, 0},
@@ -53,11 +61,10 @@ TEST(Verify, APcAgainstASet) {
         WriteFile(data + "EUDC.INI", "[EUDC932]\r\nSystemDefaultEUDCFont=EUDC.TTE\r\nMS PGothic=P.TTE\r\n");
         MakeFontFile(data + "EUDC.TTE", 3000, 1);
         MakeFontFile(data + "EUDC.EUF", 200, 2);
-        MakeFontFile(data + "P.TTE", 5000, 3);
+        MakeFontFile(data + "P.TTE", 600000, 3);
         RunParameters run(program / "minamo.exe");
         run.folders.userData = users.path();
         run.options.silent = true;
-        run.options.logFile = "run.log";  // the fingerprint is made for a log
         run.target = TargetNamed(run.folders.program, "data\\");
         InstallReport installed;
         ASSERT_EQ(InstallFor(run, installed), Result::kOk) << c.label;
@@ -65,16 +72,68 @@ TEST(Verify, APcAgainstASet) {
 
         run.target = TargetNamed(run.folders.program, c.target);
         const Snapshot before = Take({data, users.path()});
+        // With a log the set's files are read whole for the fingerprint,
+        // without one compared a piece at a time.
+        for (const char* log : {"run.log", ""}) {
+            run.options.logFile = log;
+            Notifier notifier(true);
+            VerifyReport report;
+            EXPECT_EQ(
+                ExitCode(VerifyEudc({run.folders, run.options, run.target, run.fontLinks, notifier}, report)),
+                c.result)
+                << c.label << log;
+            EXPECT_EQ(report.differences.size(), c.differences) << c.label << log;
+            EXPECT_TRUE(Take({data, users.path()}) == before) << c.label << ": /v wrote something";
+            EXPECT_EQ(report.fingerprint.size(), c.result == 9 || !*log ? 0u : 16u) << c.label << log;
+        }
+        ClearEudcKey();
+    }
+}
+
+// Faces the registry links as the set does are taken as installed without
+// asking the system; what they find must still be what the install sees.
+TEST(Verify, FacesLinkedAlreadyDecideAsTheInstall) {
+    TempFolder program, users;
+    const std::string data = program / "data\\", gothic = Sjis(u8"IPAゴシック");
+    const struct {
+        const char* label;
+        const char* changed;  // in the user data folder
+        int result;
+        size_t differences;
+    } cases[] = {
+        {"the set installed", "", 0, 0},
+        {"an installed face's file changed", "G.TTE", 13, 1},
+        // The install neither copies nor links a face this PC lacks.
+        {"a face not installed here, linked to other bytes", "N.TTE", 0, 0},
+    };
+    for (const auto& c : cases) {
+        ClearEudcKey();
+        RemoveTree(data);
+        MakeFolder(data);
+        WriteFile(data + "EUDC.INI", "[EUDC932]\r\nSystemDefaultEUDCFont=EUDC.TTE\r\n" + gothic +
+                                         "=G.TTE\r\nNoSuchFace=N.TTE\r\n");
+        MakeFontFile(data + "EUDC.TTE", 3000, 1);
+        MakeFontFile(data + "G.TTE", 4000, 2);
+        MakeFontFile(data + "N.TTE", 5000, 3);
+        RunParameters run(program / "minamo.exe");
+        run.folders.userData = users.path();
+        run.options.silent = true;
+        run.target = TargetNamed(run.folders.program, "data\\");
+        InstallReport installed;
+        ASSERT_EQ(InstallFor(run, installed), Result::kOk) << c.label;
+        // Left from a time the face was installed: linked as the set links it.
+        SetEudcLink("NoSuchFace", users / "N.TTE");
+        MakeFontFile(users / "N.TTE", 5000, 3);
+        if (*c.changed) MakeFontFile(users / c.changed, 5000, 9);
+
         Notifier notifier(true);
         VerifyReport report;
         EXPECT_EQ(ExitCode(VerifyEudc({run.folders, run.options, run.target, run.fontLinks, notifier}, report)),
                   c.result)
             << c.label;
         EXPECT_EQ(report.differences.size(), c.differences) << c.label;
-        EXPECT_TRUE(Take({data, users.path()}) == before) << c.label << ": /v wrote something";
-        EXPECT_EQ(report.fingerprint.size(), c.result == 9 ? 0u : 16u) << c.label;
-        ClearEudcKey();
     }
+    ClearEudcKey();
 }
 
 }  // namespace

@@ -133,10 +133,11 @@ private:
 // How many characters each acquired font holds; a file that is no font
 // says nothing.
 void CountCharacters(const CopyList& copy, AcquireReport& report) {
+    std::string bytes;
     for (const CopyList::Item& item : copy.Items()) {
-        characters::CharacterSet set;
-        if (!IsCompanionFile(item.destination) && ReadFileCharacters(item.destination, set))
-            report.characters.push_back(texts::Format(texts::kAcquiredCharacters, {item.source, set.size()}));
+        size_t count = 0;
+        if (!IsCompanionFile(item.destination) && CountFileCharacters(item.destination, count, bytes))
+            report.characters.push_back(texts::Format(texts::kAcquiredCharacters, {item.source, count}));
     }
 }
 

@@ -36,6 +36,11 @@ bool ReadFileCharacters(const std::string& path, characters::CharacterSet& set) 
     return characters::ReadEudcCharacters(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(), set);
 }
 
+bool CountFileCharacters(const std::string& path, size_t& count, std::string& bytes) {
+    if (!platform::ReadWholeFile(path, bytes)) return false;
+    return characters::CountEudcCharacters(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(), count);
+}
+
 bool CharacterReport::LosesOrChanges() const {
     return std::any_of(fonts.begin(), fonts.end(), [](const FontChange& font) {
         return !font.changes.lost.empty() || !font.changes.changed.empty();

@@ -12,6 +12,10 @@
 // The characters of a font file; false when it cannot be read or is no
 // font (a file a test set made of other bytes, say).
 bool ReadFileCharacters(const std::string& path, characters::CharacterSet& set);
+// How many characters ReadFileCharacters would read; false when it would
+// fail. bytes receives the file's: a caller counting file after file keeps
+// its memory, which under Wine costs more taken anew than the reading.
+bool CountFileCharacters(const std::string& path, size_t& count, std::string& bytes);
 
 // What replacing one installed font with another does to its characters.
 struct FontChange {

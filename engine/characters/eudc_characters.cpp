@@ -6,13 +6,15 @@
 
 namespace characters {
 
-bool ReadEudcCharacters(const unsigned char* data, size_t size, CharacterSet& characters,
-                        uint32_t fontIndex) {
+namespace {
+
+bool ReadCharacters(const unsigned char* data, size_t size, CharacterSet& characters, uint32_t fontIndex,
+                    bool fingerprints) {
     characters.clear();
     TrueTypeTables tables;
     GlyphOutlines outlines;
     std::vector<CodeGlyph> glyphs;
-    if (!FindTrueTypeTables(FontBytes(data, size), fontIndex, tables) || !outlines.Open(tables) ||
+    if (!FindTrueTypeTables(FontBytes(data, size), fontIndex, tables) || !outlines.Open(tables, fingerprints) ||
         !ReadPuaGlyphs(tables.cmap, glyphs))
         return false;
     characters.reserve(glyphs.size());
@@ -26,6 +28,20 @@ bool ReadEudcCharacters(const unsigned char* data, size_t size, CharacterSet& ch
         if (hasOutline) characters.push_back(Character{mapped.code, outline});
     }
     return true;
+}
+
+}  // namespace
+
+bool ReadEudcCharacters(const unsigned char* data, size_t size, CharacterSet& characters,
+                        uint32_t fontIndex) {
+    return ReadCharacters(data, size, characters, fontIndex, true);
+}
+
+bool CountEudcCharacters(const unsigned char* data, size_t size, size_t& count, uint32_t fontIndex) {
+    CharacterSet characters;
+    const bool read = ReadCharacters(data, size, characters, fontIndex, false);
+    count = characters.size();
+    return read;
 }
 
 CharacterChanges CompareCharacters(const CharacterSet& installed, const CharacterSet& incoming) {

@@ -26,6 +26,10 @@ using CharacterSet = std::vector<Character>;  // sorted by code, each code once
 bool ReadEudcCharacters(const unsigned char* data, size_t size, CharacterSet& characters,
                         uint32_t fontIndex = 0);
 
+// How many characters ReadEudcCharacters would read, false when it would
+// fail; the outlines are checked but not fingerprinted.
+bool CountEudcCharacters(const unsigned char* data, size_t size, size_t& count, uint32_t fontIndex = 0);
+
 struct CharacterChanges {
     std::vector<uint16_t> lost, changed, added;  // each sorted
 };

@@ -30,7 +30,8 @@ size_t ComponentRecordSize(uint16_t flags) {
 
 }  // namespace
 
-bool GlyphOutlines::Open(const TrueTypeTables& tables) {
+bool GlyphOutlines::Open(const TrueTypeTables& tables, bool fingerprints) {
+    fingerprints_ = fingerprints;
     uint16_t format = 0, count = 0;
     if (!tables.head.U16(50, format) || format > 1 || !tables.maxp.U16(4, count)) return false;
     longOffsets_ = format == 1;
@@ -74,7 +75,7 @@ bool GlyphOutlines::Read(uint32_t glyph, int depth) {
     if (depth > kMaxComponentDepth) return false;
     FontBytes bytes;
     if (!GlyphBytes(glyph, bytes)) return false;
-    visit.fingerprint = HashBytes(bytes.Data(), bytes.Size());
+    if (fingerprints_) visit.fingerprint = HashBytes(bytes.Data(), bytes.Size());
     uint16_t contours = 0;
     if (bytes.Size() != 0) {
         if (bytes.Size() < kGlyphHeader) return false;
@@ -95,7 +96,7 @@ bool GlyphOutlines::FoldComponents(FontBytes bytes, int depth, Visit& visit) {
         uint16_t component = 0;
         if (!bytes.U16(at, flags) || !bytes.U16(at + 2, component)) return false;
         if (component >= glyphCount_ || !Read(component, depth + 1)) return false;
-        visit.fingerprint = FoldHash(visit.fingerprint, visits_[component].fingerprint);
+        if (fingerprints_) visit.fingerprint = FoldHash(visit.fingerprint, visits_[component].fingerprint);
         at += ComponentRecordSize(flags);
     }
     return bytes.Has(at, 0);

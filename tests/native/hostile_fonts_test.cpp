@@ -95,6 +95,9 @@ TEST(HostileFonts, NotAFontOrASaneSet) {
         CharacterSet set;
         auto data = reinterpret_cast<const unsigned char*>(bytes.data());
         EXPECT_EQ(ReadEudcCharacters(data, bytes.size(), set), c.read) << c.what;
+        size_t count = 99;
+        EXPECT_EQ(CountEudcCharacters(data, bytes.size(), count), c.read) << c.what;
+        EXPECT_EQ(count, set.size()) << c.what;
         std::vector<uint16_t> codes;
         for (const Character& character : set) codes.push_back(character.code);
         EXPECT_EQ(codes, c.codes) << c.what;

@@ -29,10 +29,11 @@ void CodeTableWindow::UpdateFileStatus() {
 
 void CodeTableWindow::UpdateCharacterCount() {
     const std::string file = FindLinkedFile(run_.fontLinks, fontText_, run_.folders.MajorVersion());
-    characters::CharacterSet set;
+    size_t count = 0;
+    std::string bytes;
     // A face without a linked font file shows no count, rather than 0.
-    SetPanelText(2, !file.empty() && ReadFileCharacters(file, set)
-                        ? texts::Format(texts::kCharacterCountFormat, {set.size()})
+    SetPanelText(2, !file.empty() && CountFileCharacters(file, count, bytes)
+                        ? texts::Format(texts::kCharacterCountFormat, {count})
                         : std::string());
 }
 

@@ -67,9 +67,8 @@ Result WriteFontLinks(const FontLinks& links, const Folders& folders, FontLinkTa
                 unlinked.push_back(texts::Format(texts::kLinkSkipped, {link.face, link.file}));
                 continue;
             }
-            const bool japaneseName = folders.MajorVersion() < 5 && link.face == info_file::kPGothic;
-            const std::string face = japaneseName ? info_file::kPGothicJapanese : link.face;
-            const platform::Outcome written = platform::WriteText(key.get(), face, folders.userData + link.file);
+            const platform::Outcome written = platform::WriteText(
+                key.get(), RegistryFaceName(link.face, folders.MajorVersion()), folders.userData + link.file);
             if (!written) {
                 failure.Note(steps::kRegistry, written);
                 result = Result::kRegistryRefused;
@@ -79,6 +78,10 @@ Result WriteFontLinks(const FontLinks& links, const Folders& folders, FontLinkTa
     }
     table = ReadFontLinks(folders.windows);
     return result;
+}
+
+std::string RegistryFaceName(const std::string& face, DWORD majorVersion) {
+    return majorVersion < 5 && face == info_file::kPGothic ? info_file::kPGothicJapanese : face;
 }
 
 std::string FindLinkedFile(const FontLinkTable& table, const std::string& face, DWORD majorVersion) {

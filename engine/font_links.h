@@ -51,6 +51,9 @@ FontLinkTable ReadFontLinks(const std::string& windowsFolder);
 Result WriteFontLinks(const FontLinks& links, const Folders& folders, FontLinkTable& table,
                       StringList& unlinked, Failure& failure);
 
+// The name a face's link has in the registry of this Windows: 98 to NT 4.0
+// give the PGothic its Japanese name.
+std::string RegistryFaceName(const std::string& face, DWORD majorVersion);
 // The file linked to face (letter case ignored), or else the default
 // link's; empty when there is neither. From Windows 2000 on the Japanese
 // PGothic is looked up under its later name.

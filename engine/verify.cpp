@@ -26,12 +26,20 @@ Result ReadLinksToVerify(const std::string& folder, FontLinkTable& links, const 
     return Result::kOk;
 }
 
+// The links an install would write: each to an installable file the set
+// holds.
+FontLinks LinksInSet(const FontLinks& links, const SetFiles& set) {
+    FontLinks inSet;
+    for (const FontLink& link : links)
+        if (IsInstallableName(link.file) && platform::FileExists(set.Folder() + link.file)) inSet.push_back(link);
+    return inSet;
+}
+
 // The files an install of the links would put into the user data folder:
-// each linked file the set holds, and its companion when companions travel.
-StringList FilesToVerify(const FontLinks& links, SetFiles& set, bool companions) {
+// each linked file, and its companion when companions travel.
+StringList FilesToVerify(const FontLinks& linksInSet, const SetFiles& set, bool companions) {
     StringList files;
-    for (const FontLink& link : links) {
-        if (!IsInstallableName(link.file) || !platform::FileExists(set.Folder() + link.file)) continue;
+    for (const FontLink& link : linksInSet) {
         files.push_back(link.file);
         const std::string companion = paths::ChangeExtension(link.file, info_file::kCompanionExtension);
         if (companions && platform::FileExists(set.Folder() + companion)) files.push_back(companion);
@@ -67,29 +75,26 @@ void CompareFile(const std::string& name, SetFiles& set, const std::string& user
         differences.push_back(texts::Format(texts::kVerifyOtherBytes, {installed, set.Folder() + name}));
 }
 
-// The registry's value for a face, under the name Windows 98 to NT 4.0
-// give the Japanese PGothic.
 bool LinkOf(HKEY key, const std::string& face, DWORD majorVersion, std::string& file) {
-    const bool japaneseName = majorVersion < 5 && face == info_file::kPGothic;
-    return platform::ReadText(key, japaneseName ? info_file::kPGothicJapanese : face, file) ==
-           platform::TextRead::kText;
+    return platform::ReadText(key, RegistryFaceName(face, majorVersion), file) == platform::TextRead::kText;
+}
+
+bool SamePath(const std::string& a, const std::string& b) {
+    return platform::UpperCaseText(a) == platform::UpperCaseText(b);
 }
 
 bool LinkedTo(HKEY key, const std::string& face, const std::string& wanted, DWORD majorVersion) {
     std::string linked;
-    return LinkOf(key, face, majorVersion, linked) &&
-           platform::UpperCaseText(linked) == platform::UpperCaseText(wanted);
+    return LinkOf(key, face, majorVersion, linked) && SamePath(linked, wanted);
 }
 
-void CompareLinks(HKEY key, const FontLinks& links, SetFiles& set, const Folders& folders,
-                  StringList& differences) {
-    for (const FontLink& link : links) {
-        if (!IsInstallableName(link.file) || !platform::FileExists(set.Folder() + link.file)) continue;
+void CompareLinks(HKEY key, const FontLinks& linksInSet, const Folders& folders, StringList& differences) {
+    for (const FontLink& link : linksInSet) {
         const std::string wanted = folders.userData + link.file;
         std::string linked;
         if (!LinkOf(key, link.face, folders.MajorVersion(), linked))
             differences.push_back(texts::Format(texts::kVerifyNoLink, {link.face, wanted}));
-        else if (platform::UpperCaseText(linked) != platform::UpperCaseText(wanted))
+        else if (!SamePath(linked, wanted))
             differences.push_back(texts::Format(texts::kVerifyOtherLink, {link.face, linked, wanted}));
     }
 }
@@ -97,9 +102,10 @@ void CompareLinks(HKEY key, const FontLinks& links, SetFiles& set, const Folders
 StringList Differences(HKEY key, const FontLinks& links, SetFiles& set, const EudcRequest& request) {
     StringList differences;
     FileBuffers buffers;
-    for (const std::string& name : FilesToVerify(links, set, request.options.copyCompanions))
+    const FontLinks linksInSet = LinksInSet(links, set);
+    for (const std::string& name : FilesToVerify(linksInSet, set, request.options.copyCompanions))
         CompareFile(name, set, request.folders.userData, buffers, differences);
-    CompareLinks(key, links, set, request.folders, differences);
+    CompareLinks(key, linksInSet, request.folders, differences);
     return differences;
 }
 

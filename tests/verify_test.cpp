@@ -29,6 +29,24 @@ Snapshot Take(const std::vector<std::string>& folders) {
     return snapshot;
 }
 
+// A silent run with users' user data folder and the set in the program's
+// data folder as its target.
+void MakeSilent(RunParameters& run, const TempFolder& users) {
+    run.folders.userData = users.path();
+    run.options.silent = true;
+    run.target = TargetNamed(run.folders.program, "data\\");
+}
+
+Result Install(RunParameters& run) {
+    InstallReport report;
+    return InstallFor(run, report);
+}
+
+Result Verify(RunParameters& run, VerifyReport& report) {
+    Notifier notifier(true);
+    return VerifyEudc({run.folders, run.options, run.target, run.fontLinks, notifier}, report);
+}
+
 // A set installed on this PC, then changed in one way or another.
 TEST(Verify, APcAgainstASet) {
     TempFolder program, users, elsewhere;
@@ -63,11 +81,8 @@ TEST(Verify, APcAgainstASet) {
         MakeFontFile(data + "EUDC.EUF", 200, 2);
         MakeFontFile(data + "P.TTE", 600000, 3);
         RunParameters run(program / "minamo.exe");
-        run.folders.userData = users.path();
-        run.options.silent = true;
-        run.target = TargetNamed(run.folders.program, "data\\");
-        InstallReport installed;
-        ASSERT_EQ(InstallFor(run, installed), Result::kOk) << c.label;
+        MakeSilent(run, users);
+        ASSERT_EQ(Install(run), Result::kOk) << c.label;
         c.change();
 
         run.target = TargetNamed(run.folders.program, c.target);
@@ -76,12 +91,8 @@ TEST(Verify, APcAgainstASet) {
         // without one compared a piece at a time.
         for (const char* log : {"run.log", ""}) {
             run.options.logFile = log;
-            Notifier notifier(true);
             VerifyReport report;
-            EXPECT_EQ(
-                ExitCode(VerifyEudc({run.folders, run.options, run.target, run.fontLinks, notifier}, report)),
-                c.result)
-                << c.label << log;
+            EXPECT_EQ(ExitCode(Verify(run, report)), c.result) << c.label << log;
             EXPECT_EQ(report.differences.size(), c.differences) << c.label << log;
             EXPECT_TRUE(Take({data, users.path()}) == before) << c.label << ": /v wrote something";
             EXPECT_EQ(report.fingerprint.size(), c.result == 9 || !*log ? 0u : 16u) << c.label << log;
@@ -116,21 +127,15 @@ TEST(Verify, FacesLinkedAlreadyDecideAsTheInstall) {
         MakeFontFile(data + "G.TTE", 4000, 2);
         MakeFontFile(data + "N.TTE", 5000, 3);
         RunParameters run(program / "minamo.exe");
-        run.folders.userData = users.path();
-        run.options.silent = true;
-        run.target = TargetNamed(run.folders.program, "data\\");
-        InstallReport installed;
-        ASSERT_EQ(InstallFor(run, installed), Result::kOk) << c.label;
+        MakeSilent(run, users);
+        ASSERT_EQ(Install(run), Result::kOk) << c.label;
         // Left from a time the face was installed: linked as the set links it.
         SetEudcLink("NoSuchFace", users / "N.TTE");
         MakeFontFile(users / "N.TTE", 5000, 3);
         if (*c.changed) MakeFontFile(users / c.changed, 5000, 9);
 
-        Notifier notifier(true);
         VerifyReport report;
-        EXPECT_EQ(ExitCode(VerifyEudc({run.folders, run.options, run.target, run.fontLinks, notifier}, report)),
-                  c.result)
-            << c.label;
+        EXPECT_EQ(ExitCode(Verify(run, report)), c.result) << c.label;
         EXPECT_EQ(report.differences.size(), c.differences) << c.label;
     }
     ClearEudcKey();

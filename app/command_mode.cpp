@@ -1,13 +1,13 @@
 #include "app/command_mode.h"
 
 #include "engine/acquire.h"
-#include "engine/eudc_switch.h"
-#include "engine/help.h"
+#include "engine/run/eudc_switch.h"
+#include "engine/run/help.h"
 #include "engine/install/backups.h"
 #include "engine/install/install.h"
-#include "engine/run_log.h"
-#include "engine/set_fingerprint.h"
-#include "engine/texts.h"
+#include "engine/report/run_log.h"
+#include "engine/set/set_fingerprint.h"
+#include "engine/report/texts.h"
 #include "engine/verify.h"
 
 namespace {

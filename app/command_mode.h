@@ -2,8 +2,8 @@
 // log when one is asked for.
 #pragma once
 
-#include "engine/result.h"
-#include "engine/run_parameters.h"
+#include "engine/report/result.h"
+#include "engine/run/run_parameters.h"
 
 // Exactly one action, the first that applies: help beats everything, then
 // the EUDC switch, /v, /undo, /p (or AutoRun), /g.

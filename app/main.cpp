@@ -3,8 +3,8 @@
 
 #include "app/run_modes.h"
 #include "app/window_mode.h"
-#include "engine/arguments.h"
-#include "engine/paths.h"
+#include "engine/run/arguments.h"
+#include "engine/paths/paths.h"
 #include "platform/platform.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {

@@ -1,8 +1,8 @@
 #include "app/run_modes.h"
 
 #include "app/command_mode.h"
-#include "engine/command_line.h"
-#include "engine/texts.h"
+#include "engine/run/command_line.h"
+#include "engine/report/texts.h"
 #include "platform/interaction.h"
 
 int RunMinamo(const std::string& executablePath, const StringList& args, WindowMode runWindowMode) {

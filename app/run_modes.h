@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "engine/run_parameters.h"
-#include "engine/string_list.h"
+#include "engine/run/run_parameters.h"
+#include "engine/paths/string_list.h"
 
 // Window mode on the run's parameters, until the main window closes; its
 // exit code. The entry takes it from its caller, so that command mode (and

@@ -1,7 +1,7 @@
 // Window mode: the main window and its message loop.
 #pragma once
 
-#include "engine/run_parameters.h"
+#include "engine/run/run_parameters.h"
 
 class MainWindow;
 

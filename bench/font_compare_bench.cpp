@@ -20,7 +20,7 @@
 #include <vector>
 
 #include "bench/figures.h"
-#include "engine/font_characters.h"
+#include "engine/set/font_characters.h"
 #include "platform/text.h"
 #include "tests/support/child_process.h"
 

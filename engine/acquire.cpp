@@ -3,14 +3,14 @@
 #include <unordered_map>
 #include <unordered_set>
 
-#include "engine/folder_tree.h"
-#include "engine/font_characters.h"
-#include "engine/info_file.h"
-#include "engine/install/copy_list.h"
-#include "engine/install/work_names.h"
-#include "engine/operation_texts.h"
-#include "engine/paths.h"
-#include "engine/texts.h"
+#include "engine/paths/folder_tree.h"
+#include "engine/set/font_characters.h"
+#include "engine/links/info_file.h"
+#include "engine/set/copy_list.h"
+#include "engine/paths/work_names.h"
+#include "engine/report/operation_texts.h"
+#include "engine/paths/paths.h"
+#include "engine/report/texts.h"
 #include "platform/files.h"
 #include "platform/interaction.h"
 #include "platform/shell.h"

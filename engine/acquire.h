@@ -2,10 +2,10 @@
 // names into the target folder, then writes its EUDC.INI.
 #pragma once
 
-#include "engine/eudc_request.h"
-#include "engine/failure.h"
-#include "engine/result.h"
-#include "engine/string_list.h"
+#include "engine/run/eudc_request.h"
+#include "engine/report/failure.h"
+#include "engine/report/result.h"
+#include "engine/paths/string_list.h"
 
 // The report lines of one acquire, in the order the links name the files.
 struct AcquireReport {

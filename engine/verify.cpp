@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
-#include "engine/info_file.h"
-#include "engine/operation_texts.h"
-#include "engine/paths.h"
-#include "engine/set_fingerprint.h"
-#include "engine/sorted_names.h"
-#include "engine/texts.h"
+#include "engine/links/info_file.h"
+#include "engine/report/operation_texts.h"
+#include "engine/paths/paths.h"
+#include "engine/set/set_fingerprint.h"
+#include "engine/paths/sorted_names.h"
+#include "engine/report/texts.h"
 #include "platform/files.h"
 #include "platform/registry.h"
 #include "platform/text.h"

@@ -5,9 +5,9 @@
 
 #include <string>
 
-#include "engine/eudc_request.h"
-#include "engine/result.h"
-#include "engine/string_list.h"
+#include "engine/run/eudc_request.h"
+#include "engine/report/result.h"
+#include "engine/paths/string_list.h"
 
 struct VerifyReport {
     StringList differences;  // a line for each way this PC differs from the set

@@ -8,9 +8,9 @@
 
 #include "engine/acquire.h"
 #include "engine/install/install.h"
-#include "engine/paths.h"
-#include "engine/run_parameters.h"
-#include "engine/texts.h"
+#include "engine/paths/paths.h"
+#include "engine/run/run_parameters.h"
+#include "engine/report/texts.h"
 #include "tests/support/test_support.h"
 #include "tests/support/utf8.h"
 

@@ -4,7 +4,7 @@
 // the same character, as MultiByteToWideChar under code page 932 says.
 #include <gtest/gtest.h>
 
-#include "engine/texts.h"
+#include "engine/report/texts.h"
 #include "tests/code_table_support.h"
 #include "tests/support/utf8.h"
 #include "ui/gdi.h"

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/run_parameters.h"
+#include "engine/run/run_parameters.h"
 #include "platform/platform.h"
 #include "ui/code_table/code_table_window.h"
 

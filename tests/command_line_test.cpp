@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "engine/command_line.h"
-#include "engine/paths.h"
-#include "engine/run_parameters.h"
+#include "engine/run/command_line.h"
+#include "engine/paths/paths.h"
+#include "engine/run/run_parameters.h"
 #include "platform/command_line_split.h"
 #include "tests/support/test_support.h"
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "app/run_modes.h"
-#include "engine/run_log.h"
-#include "engine/texts.h"
+#include "engine/report/run_log.h"
+#include "engine/report/texts.h"
 #include "tests/support/test_support.h"
 
 using testing_support::FakeInteraction;

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "engine/folders.h"
-#include "engine/target.h"
+#include "engine/paths/folders.h"
+#include "engine/run/target.h"
 #include "tests/support/test_support.h"
 
 using testing_support::TempFolder;

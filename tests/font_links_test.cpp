@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <memory>
 
-#include "engine/font_links.h"
-#include "engine/run_parameters.h"
-#include "engine/sorted_names.h"
-#include "engine/texts.h"
+#include "engine/links/font_links.h"
+#include "engine/run/run_parameters.h"
+#include "engine/paths/sorted_names.h"
+#include "engine/report/texts.h"
 #include "tests/support/test_support.h"
 #include "tests/support/utf8.h"
 

@@ -2,9 +2,9 @@
 
 #include <memory>
 
-#include "engine/info_file.h"
-#include "engine/paths.h"
-#include "engine/run_parameters.h"
+#include "engine/links/info_file.h"
+#include "engine/paths/paths.h"
+#include "engine/run/run_parameters.h"
 #include "tests/support/test_support.h"
 #include "tests/support/utf8.h"
 

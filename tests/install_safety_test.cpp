@@ -7,8 +7,8 @@
 
 #include "engine/install/install.h"
 #include "engine/install/journal.h"
-#include "engine/run_parameters.h"
-#include "engine/texts.h"
+#include "engine/run/run_parameters.h"
+#include "engine/report/texts.h"
 #include "tests/support/test_support.h"
 
 using namespace testing_support;

@@ -5,8 +5,8 @@
 #include <memory>
 
 #include "engine/install/install.h"
-#include "engine/run_parameters.h"
-#include "engine/texts.h"
+#include "engine/run/run_parameters.h"
+#include "engine/report/texts.h"
 #include "tests/support/test_support.h"
 #include "tests/support/utf8.h"
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "engine/folder_tree.h"
-#include "engine/paths.h"
+#include "engine/paths/folder_tree.h"
+#include "engine/paths/paths.h"
 #include "tests/support/test_support.h"
 
 namespace {

@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <optional>
 
-#include "engine/operation_texts.h"
-#include "engine/run_log.h"
-#include "engine/texts.h"
+#include "engine/report/operation_texts.h"
+#include "engine/report/run_log.h"
+#include "engine/report/texts.h"
 #include "tests/support/test_support.h"
 #include "tests/support/utf8.h"
 

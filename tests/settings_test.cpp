@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "engine/run_parameters.h"
-#include "engine/settings.h"
+#include "engine/run/run_parameters.h"
+#include "engine/run/settings.h"
 #include "tests/support/test_support.h"
 
 using testing_support::TempFolder;

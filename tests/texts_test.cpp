@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "engine/help.h"
-#include "engine/texts.h"
+#include "engine/run/help.h"
+#include "engine/report/texts.h"
 #include "tests/support/test_support.h"
 #include "tests/support/utf8.h"
 

@@ -3,7 +3,7 @@
 // ui_main_pair_test).
 #include "app/run_modes.h"
 #include "app/window_mode.h"
-#include "engine/texts.h"
+#include "engine/report/texts.h"
 #include "tests/support/utf8.h"
 #include "tests/ui_main_support.h"
 #include "ui/code_table/code_table_window.h"

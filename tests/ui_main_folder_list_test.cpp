@@ -2,7 +2,7 @@
 // it selects, and what the selected folder's content does to the choices.
 #include <algorithm>
 
-#include "engine/texts.h"
+#include "engine/report/texts.h"
 #include "tests/support/utf8.h"
 #include "tests/ui_main_support.h"
 

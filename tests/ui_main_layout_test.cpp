@@ -1,6 +1,6 @@
 // The main window as it opens and as the user widens, narrows and tabs
 // through it.
-#include "engine/texts.h"
+#include "engine/report/texts.h"
 #include "tests/support/utf8.h"
 #include "tests/ui_main_support.h"
 

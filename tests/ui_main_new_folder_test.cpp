@@ -1,6 +1,6 @@
 // The new-folder dialog, driven through its own controls while the main
 // window's CreateNewFolder holds it open.
-#include "engine/texts.h"
+#include "engine/report/texts.h"
 #include "tests/support/utf8.h"
 #include "tests/ui_main_support.h"
 #include "ui/main/new_folder_dialog.h"

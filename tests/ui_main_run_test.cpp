@@ -1,6 +1,6 @@
 // RunOperation: the options and folder it stores, and the acquire and
 // install it runs with the engine, seen on disk and in the registry.
-#include "engine/texts.h"
+#include "engine/report/texts.h"
 #include "tests/support/utf8.h"
 #include "tests/ui_main_support.h"
 #include "ui/code_table/code_table_window.h"

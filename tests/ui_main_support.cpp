@@ -1,7 +1,7 @@
 #include "tests/ui_main_support.h"
 
 #include "app/window_mode.h"
-#include "engine/command_line.h"
+#include "engine/run/command_line.h"
 
 #include <commctrl.h>
 

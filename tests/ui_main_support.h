@@ -12,7 +12,7 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/run_parameters.h"
+#include "engine/run/run_parameters.h"
 #include "tests/support/test_support.h"
 #include "ui/client_size.h"
 #include "ui/control_text.h"

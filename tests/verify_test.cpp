@@ -4,7 +4,7 @@
 #include <functional>
 #include <map>
 
-#include "engine/texts.h"
+#include "engine/report/texts.h"
 #include "engine/verify.h"
 #include "tests/support/test_support.h"
 #include "tests/support/utf8.h"

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "engine/info_file.h"
-#include "engine/install/work_names.h"
-#include "engine/options.h"
-#include "engine/paths.h"
-#include "engine/folder_tree.h"
+#include "engine/links/info_file.h"
+#include "engine/paths/work_names.h"
+#include "engine/links/options.h"
+#include "engine/paths/paths.h"
+#include "engine/paths/folder_tree.h"
 #include "platform/files.h"
 #include "platform/system.h"
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/font_links.h"
+#include "engine/links/font_links.h"
 #include "engine/install/journal.h"
 #include "engine/install/recovery.h"
 #include "platform/outcome.h"

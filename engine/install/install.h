@@ -4,15 +4,15 @@
 
 #include <string>
 
-#include "engine/eudc_request.h"
-#include "engine/failure.h"
-#include "engine/folders.h"
-#include "engine/font_links.h"
+#include "engine/run/eudc_request.h"
+#include "engine/report/failure.h"
+#include "engine/paths/folders.h"
+#include "engine/links/font_links.h"
 #include "engine/install/install_lock.h"
 #include "engine/install/recovery.h"
-#include "engine/options.h"
-#include "engine/result.h"
-#include "engine/string_list.h"
+#include "engine/links/options.h"
+#include "engine/report/result.h"
+#include "engine/paths/string_list.h"
 
 // The report lines of one install.
 struct InstallReport {

@@ -1,6 +1,6 @@
 #include "engine/install/install_lock.h"
 
-#include "engine/install/work_names.h"
+#include "engine/paths/work_names.h"
 #include "platform/files.h"
 #include "platform/system.h"
 

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "engine/paths.h"
+#include "engine/paths/paths.h"
 #include "platform/files.h"
 
 namespace {

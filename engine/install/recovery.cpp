@@ -1,9 +1,9 @@
 #include "engine/install/recovery.h"
 
 #include "engine/install/backups.h"
-#include "engine/install/work_names.h"
-#include "engine/paths.h"
-#include "engine/texts.h"
+#include "engine/paths/work_names.h"
+#include "engine/paths/paths.h"
+#include "engine/report/texts.h"
 #include "platform/files.h"
 
 platform::Outcome RollBack(const std::vector<JournalRecord>& records, const StagingPlaces& places,

@@ -4,9 +4,9 @@
 
 #include "engine/install/backups.h"
 #include "engine/install/journal.h"
-#include "engine/install/work_names.h"
-#include "engine/paths.h"
-#include "engine/texts.h"
+#include "engine/paths/work_names.h"
+#include "engine/paths/paths.h"
+#include "engine/report/texts.h"
 #include "platform/files.h"
 #include "platform/shell.h"
 

@@ -3,9 +3,9 @@
 
 #include <string>
 
-#include "engine/failure.h"
+#include "engine/report/failure.h"
 #include "engine/install/backups.h"
-#include "engine/install/copy_list.h"
+#include "engine/set/copy_list.h"
 #include "engine/install/recovery.h"
 
 // Each install stages its files in a folder of its own inside the user data

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/texts.h"
+#include "engine/report/texts.h"
 #include "platform/command_line_split.h"
 
 namespace {

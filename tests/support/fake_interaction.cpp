@@ -1,4 +1,4 @@
-#include "engine/texts.h"
+#include "engine/report/texts.h"
 #include "tests/support/test_support.h"
 
 namespace testing_support {

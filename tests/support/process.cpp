@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "engine/paths.h"
+#include "engine/paths/paths.h"
 #include "tests/support/test_support.h"
 
 namespace testing_support {

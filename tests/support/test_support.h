@@ -11,7 +11,7 @@
 
 #include "engine/acquire.h"
 #include "engine/install/install.h"
-#include "engine/run_parameters.h"
+#include "engine/run/run_parameters.h"
 #include "platform/platform.h"
 #include "tests/support/child_process.h"
 

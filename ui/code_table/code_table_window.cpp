@@ -3,7 +3,7 @@
 
 #include <commctrl.h>
 
-#include "engine/texts.h"
+#include "engine/report/texts.h"
 #include "ui/window_texts.h"
 #include "platform/platform.h"
 #include "ui/client_size.h"

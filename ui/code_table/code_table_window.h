@@ -12,7 +12,7 @@
 #include <memory>
 #include <string>
 
-#include "engine/run_parameters.h"
+#include "engine/run/run_parameters.h"
 #include "ui/code_table/cell_grid.h"
 #include "ui/code_table/font_combo_box.h"
 #include "ui/code_table/glyph_popup.h"

@@ -1,6 +1,6 @@
 // The code table's cells: the Shift-JIS texts, painting, and what the
 // status bar and the popup say about the cell under the mouse.
-#include "engine/texts.h"
+#include "engine/report/texts.h"
 #include "ui/window_texts.h"
 #include "ui/code_table/code_table_window.h"
 

@@ -7,8 +7,8 @@
 
 #include <vector>
 
-#include "engine/font_characters.h"
-#include "engine/texts.h"
+#include "engine/set/font_characters.h"
+#include "engine/report/texts.h"
 #include "ui/window_texts.h"
 #include "ui/code_table/fit_path.h"
 #include "ui/code_table/code_table_window.h"

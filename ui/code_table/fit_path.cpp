@@ -1,6 +1,6 @@
 #include "ui/code_table/fit_path.h"
 
-#include "engine/paths.h"
+#include "engine/paths/paths.h"
 #include "ui/gdi.h"
 
 namespace {

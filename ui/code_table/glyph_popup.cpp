@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "engine/texts.h"
+#include "engine/report/texts.h"
 #include "ui/window_texts.h"
 #include "ui/visible_colour.h"
 

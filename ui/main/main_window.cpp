@@ -7,8 +7,8 @@
 #include <algorithm>
 #include <climits>
 
-#include "engine/paths.h"
-#include "engine/texts.h"
+#include "engine/paths/paths.h"
+#include "engine/report/texts.h"
 #include "ui/window_texts.h"
 #include "platform/platform.h"
 #include "res/resource.h"

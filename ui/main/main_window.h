@@ -13,7 +13,7 @@
 #include <memory>
 #include <string>
 
-#include "engine/run_parameters.h"
+#include "engine/run/run_parameters.h"
 #include "platform/unique_handle.h"
 #include "ui/code_table/code_table_window.h"
 #include "ui/focus_memory.h"

@@ -2,12 +2,12 @@
 // command help, the registry window, the support link and end; and the
 // code table docked below while the main window is dragged.
 #include "engine/acquire.h"
-#include "engine/help.h"
-#include "engine/info_file.h"
-#include "engine/settings.h"
+#include "engine/run/help.h"
+#include "engine/links/info_file.h"
+#include "engine/run/settings.h"
 #include "engine/install/install.h"
-#include "engine/paths.h"
-#include "engine/texts.h"
+#include "engine/paths/paths.h"
+#include "engine/report/texts.h"
 #include "ui/window_texts.h"
 #include "platform/platform.h"
 #include "ui/client_size.h"

@@ -3,11 +3,11 @@
 // and the creation of a new sub-folder.
 #include <memory>
 
-#include "engine/info_file.h"
-#include "engine/paths.h"
-#include "engine/settings.h"
-#include "engine/sorted_names.h"
-#include "engine/texts.h"
+#include "engine/links/info_file.h"
+#include "engine/paths/paths.h"
+#include "engine/run/settings.h"
+#include "engine/paths/sorted_names.h"
+#include "engine/report/texts.h"
 #include "ui/window_texts.h"
 #include "platform/platform.h"
 #include "ui/control_text.h"

@@ -1,6 +1,6 @@
 #include "ui/main/new_folder_dialog.h"
 
-#include "engine/texts.h"
+#include "engine/report/texts.h"
 #include "ui/window_texts.h"
 #include "ui/caption_fit.h"
 #include "ui/controls.h"

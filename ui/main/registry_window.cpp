@@ -1,6 +1,6 @@
 #include "ui/main/registry_window.h"
 
-#include "engine/texts.h"
+#include "engine/report/texts.h"
 #include "ui/window_texts.h"
 #include "ui/client_size.h"
 #include "ui/controls.h"

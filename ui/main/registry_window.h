@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "engine/run_parameters.h"
+#include "engine/run/run_parameters.h"
 #include "ui/gdi.h"
 #include "ui/window.h"
 

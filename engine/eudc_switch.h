@@ -1,8 +1,0 @@
-// The command line's true and false: EUDC on or off for the running system.
-#pragma once
-
-#include "engine/notifier.h"
-#include "engine/options.h"
-
-// Switches EUDC as requested and says so; nothing for EudcSwitch::kNone.
-void SwitchEudc(EudcSwitch requested, Notifier& notifier);

@@ -1,0 +1,16 @@
+#include "engine/report/notifier.h"
+
+#include "engine/paths/paths.h"
+#include "engine/report/texts.h"
+#include "platform/interaction.h"
+
+void Notifier::Notify(const std::string& text) {
+    reports_.push_back(text);
+    if (!silent_) platform::ShowMessage(text);
+}
+
+bool CheckSpelled(const std::string& folder, Notifier& notifier) {
+    if (paths::IsSpelled(folder)) return true;
+    notifier.Notify(texts::Format(texts::kFolderUnspelled, {paths::ShownPath(folder)}));
+    return false;
+}

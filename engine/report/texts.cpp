@@ -1,0 +1,139 @@
+#include "engine/report/texts.h"
+
+namespace texts {
+
+const char* const kRefuseLocation = "ミナモをこのフォルダに置いて実行してはいけません。";
+const char* const kEudcSwitched = "外字を%sにしました";
+const char* const kStateOn = "有効";
+const char* const kStateOff = "無効";
+
+const char* const kCopyright = "Copyright (C) 2026 ミナモ開発チーム";
+
+const char* const kUsageLines[] = {
+    "外字インストーラ「ミナモ」 Ver 3.0",
+    "  for Windows 98/Me/NT4.0/2000/XP/Vista",
+    "  Windowsの外字環境をインストールするツール",
+    "  <<コマンドラインの使い方>>",
+    "  minamo [/g | /p | true | false ] [/d] [/et | /ef] [/f] [/s] [フォルダ名]",
+    "    フォルダ名",
+    "          操作の対象フォルダを指定します。",
+    "          指定しない場合はカレントフォルダが対象となります。",
+    "          カレントフォルダとは、minamo.exe が存在するフォルダです。",
+    "    /g    実行したマシン上の外字ファイルを取得します。",
+    "    /p    対象フォルダの外字ファイルをシステムにインストールします。",
+    "    /d    対象フォルダの外字ファイルがシステムの外字よりも",
+    "          新しい場合のみ、外字をインストールします。(/p と併用のこと)",
+    "    /et   *.euf ファイルを操作の対象とします。",
+    "    /ef   *.euf ファイルを操作の対象にしません。",
+    "    /f    ファイルの上書きの問い合わせをしません。",
+    "    /s    処理中処理後のメッセージをすべて出しません。",
+    "    false 外字を無効にします。（他オプションとの併用は不可）",
+    "    true  外字を有効にします。（他オプションとの併用は不可）",
+    "    /h /help このメッセージを表示します。",
+    "    /log:ファイル名 実行の記録をファイルに1行追記します。",
+    "    /keep 外字がなくなるか変わるインストールはしません。(/p と併用)",
+    "    /undo 直前のインストールで置き換えた外字を元に戻します。",
+    "    /v    対象フォルダの外字がこのマシンにインストールされているか調べます。",
+    "          (何も変更しません。インストール済みなら 0、違えば 13 で終了)",
+    "",
+    kCopyright,
+    nullptr,
+};
+const char* const kAcquireFailed = "外字を取得できませんでした。";
+const char* const kAcquireCancelled = "外字の取得を中止しました。";
+const char* const kNoSystemEudc = "システムに外字が存在しないため処理を中止しました。";
+const char* const kAcquireClosing = "ミナモを終了し、次にコピー先のマシンで実行してください。";
+const char* const kAcquiredLine = "を取得しました。";
+const char* const kNotFoundLine = "は見つかりません。";
+const char* const kInstalledLine = "をインストールしました。";
+const char* const kOverwriteQuestion =
+    "選択したフォルダには同じ名前の外字ファイルが存在します。上書きしますか";
+const char* const kReplaceQuestion =
+    "この操作によって現在の外字は失われ、新しい外字に置き換わります。よろしいですか。";
+const char* const kNonStandardQuestion =
+    "%sしようとした外字に、Windows標準ではないと思われるものが含まれています。\r\n"
+    "この外字は%s使用できない可能性があります。\r\n"
+    "かまわずに%sしますか";
+const char* const kOperationAcquire = "取得";
+const char* const kOperationInstall = "インストール";
+const char* const kOnOtherMachines = "他のマシンでは";
+const char* const kAcquireProgressTitle = "外字ファイルの取得";
+const char* const kInstallProgressTitle = "外字のインストール";
+const char* const kInstallFailed = "外字ファイルのインストールは失敗しました。";
+const char* const kInstallFailedCheckSource = "コピー元のファイルが存在するかどうか";
+const char* const kInstallFailedUserFolder = "ユーザーフォルダに書き込みできません。";
+const char* const kInstallFailedPleaseCheck = "確認してください。";
+const char* const kLatestInstalled = "最新の外字がインストールされています。";
+const char* const kRegistryFailed = "レジストリにアクセスできませんでした。";
+const char* const kNoLinkFont = "外字をリンクするフォントがインストールされていません";
+const char* const kInstallCancelled = "外字のインストールを中止しました。";
+const char* const kInfoIncomplete = "外字情報ファイル(EUDC.INI)が不完全です。";
+const char* const kInfoMissing =
+    "外字情報ファイル(EUDC.INI)が見つかりません。\r\n"
+    "指定されたフォルダが存在しないか、書き込み許可がありません。";
+const char* const kNoSourceFiles = "コピー元に外字ファイルが存在していません。";
+const char* const kLinkSkipped = "%s は、外字ファイル %s がないためリンクしませんでした。";
+const char* const kFolderUnspelled =
+    "フォルダ %s は、シフトJISで表せない文字（?の所）を名前に含み、短い名前（8.3形式）もないため使えません。";
+const char* const kEmptyLinkLine = "%s のリンク先の外字ファイルは見つかりません（レジストリの値が空です）。";
+const char* const kInstallBusy =
+    "ほかの外字のインストールが実行中のため、インストールできませんでした。\r\n"
+    "しばらくしてからもう一度実行してください。";
+const char* const kNotRestoredLine = "%s を元に戻せませんでした。元のファイルは %s にあります。";
+const char* const kSetAsideLine =
+    "作業フォルダ %s は、記録が読めないか中身と合わないため、何も消さずに %s に残しました。";
+const char* const kFolderTooLong = "ユーザーフォルダ %s のパスが長すぎるため、外字ファイルを置けません。";
+const char* const kCharacterChangesLine = "%s の外字: なくなる %d 字%s、変わる %d 字%s、増える %d 字%s";
+const char* const kCharactersKept =
+    "インストールすると外字がなくなるか変わるため、何もインストールしませんでした（/keep）。";
+const char* const kAcquiredCharacters = "%s には外字が %d 字あります。";
+const char* const kNoBackup = "元に戻すためのバックアップがありません。";
+const char* const kVerifyHasSet = "この PC には %s の外字がインストールされています。";
+const char* const kVerifyLacksSet = "この PC には %s の外字がそのとおりにはインストールされていません。";
+const char* const kVerifyMissingFile = "%s がありません。";
+const char* const kVerifyOtherBytes = "%s の内容が %s と違います。";
+const char* const kVerifyNoLink = "%s のリンクがありません（%s にリンクするはずです）。";
+const char* const kVerifyOtherLink = "%s のリンクが %s を指しています（%s にリンクするはずです）。";
+const char* const kFaceNotAcquired =
+    "%s のリンクは、EUDC.INI に書けない名前のため取得しませんでした。";
+
+std::string CrLines(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) text += "\r" + line;
+    return text;
+}
+
+std::string Format(const char* pattern, std::initializer_list<FormatArg> args) {
+    static const char digits[] = "0123456789ABCDEF";
+    std::string out;
+    auto next = args.begin();
+    for (const char* p = pattern; *p; ++p) {
+        if (*p != '%' || !p[1]) {
+            out += *p;
+            continue;
+        }
+        char kind = *++p;
+        if (kind == '%') {
+            out += '%';
+            continue;
+        }
+        if (next == args.end()) continue;  // a placeholder without argument stays empty
+        const FormatArg& a = *next++;
+        if (kind == 's' && a.isText) {
+            out += a.text;
+        } else if (kind == 'x') {
+            unsigned long long v = static_cast<unsigned long long>(a.number);
+            std::string hex;
+            do {
+                hex.insert(hex.begin(), digits[v % 16]);
+                v /= 16;
+            } while (v);
+            out += hex;
+        } else {
+            out += std::to_string(a.number);
+        }
+    }
+    return out;
+}
+
+}  // namespace texts

@@ -1,0 +1,78 @@
+#include "engine/run/command_line.h"
+
+#include "engine/run/arguments.h"
+#include "engine/paths/paths.h"
+#include "engine/run/settings.h"
+
+// The run log's switch carries its file: /log:FILE. No folder name on
+// Windows holds a colon there, so no command line changes its meaning.
+size_t LogSwitchLength(const std::string& argument) {
+    const std::string start = paths::UpperAscii(argument.substr(0, 5));
+    return start == "/LOG:" || start == "-LOG:" ? start.size() : 0;
+}
+
+namespace {
+
+enum class Switch {
+    None, Install, Acquire, OnlyNewer, NoCompanions, Companions,
+    EudcOn, EudcOff, Silent, Help, NoQuestions, Log, Keep, Undo, Verify,
+};
+
+struct SwitchForm {
+    const char* form;  // after upper-casing
+    Switch kind;
+};
+
+const SwitchForm kSwitches[] = {
+    {"-P", Switch::Install},        {"/P", Switch::Install},       {"-G", Switch::Acquire},
+    {"/G", Switch::Acquire},        {"-D", Switch::OnlyNewer},     {"/D", Switch::OnlyNewer},
+    {"-EF", Switch::NoCompanions},  {"/EF", Switch::NoCompanions}, {"-ET", Switch::Companions},
+    {"/ET", Switch::Companions},    {"TRUE", Switch::EudcOn},      {"FALSE", Switch::EudcOff},
+    {"-S", Switch::Silent},         {"/S", Switch::Silent},        {"-H", Switch::Help},
+    {"/H", Switch::Help},           {"-HELP", Switch::Help},       {"/HELP", Switch::Help},
+    {"-?", Switch::Help},           {"/?", Switch::Help},          {"-F", Switch::NoQuestions},
+    {"/F", Switch::NoQuestions},
+    // Beyond the old switches: keep every character, undo the last install,
+    // verify a PC against a set.
+    {"-KEEP", Switch::Keep},        {"/KEEP", Switch::Keep},       {"-UNDO", Switch::Undo},
+    {"/UNDO", Switch::Undo},        {"-V", Switch::Verify},        {"/V", Switch::Verify},
+};
+
+Switch Recognise(const std::string& argument) {
+    const std::string upper = paths::UpperAscii(argument);
+    for (const SwitchForm& s : kSwitches)
+        if (upper == s.form) return s.kind;
+    return LogSwitchLength(argument) ? Switch::Log : Switch::None;
+}
+
+}  // namespace
+
+bool ParseCommandLine(const StringList& args, const std::string& programFolder, Options& options,
+                      Target& target) {
+    bool commandMode = false;
+    if (ReadStartupSettings(programFolder, options, target)) {
+        commandMode = true;
+        options.installRequested = true;
+    }
+    for (const std::string& argument : args) {
+        switch (Recognise(argument)) {
+            case Switch::None: target = TargetNamed(programFolder, AddTrailingBackslash(argument)); continue;
+            case Switch::Install: options.installRequested = true; break;
+            case Switch::Acquire: options.acquireRequested = true; break;
+            case Switch::OnlyNewer: options.onlyNewer = true; break;
+            case Switch::NoCompanions: options.copyCompanions = false; break;
+            case Switch::Companions: options.copyCompanions = true; break;
+            case Switch::EudcOn: options.eudcSwitch = EudcSwitch::kOn; break;
+            case Switch::EudcOff: options.eudcSwitch = EudcSwitch::kOff; break;
+            case Switch::Silent: options.silent = true; options.confirm = false; break;
+            case Switch::Help: options.helpRequested = true; break;
+            case Switch::NoQuestions: options.confirm = false; break;
+            case Switch::Log: options.logFile = argument.substr(LogSwitchLength(argument)); break;
+            case Switch::Keep: options.keepCharacters = true; break;
+            case Switch::Undo: options.undoRequested = true; break;
+            case Switch::Verify: options.verifyRequested = true; break;
+        }
+        commandMode = true;
+    }
+    return commandMode;
+}

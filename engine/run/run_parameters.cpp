@@ -1,0 +1,6 @@
+#include "engine/run/run_parameters.h"
+
+RunParameters::RunParameters(const std::string& executablePath)
+    : folders(ResolveFolders(executablePath)),
+      target(TargetNamed(folders.program, "")),
+      fontLinks(ReadFontLinks(folders.windows)) {}

@@ -1,0 +1,63 @@
+#include "engine/set/set_fingerprint.h"
+
+#include <cstdio>
+
+#include "engine/characters/outline_hash.h"
+#include "engine/links/font_links.h"
+#include "engine/links/info_file.h"
+#include "engine/paths/paths.h"
+#include "platform/files.h"
+
+namespace {
+
+uint64_t HashText(const std::string& text) {
+    return characters::HashBytes(reinterpret_cast<const unsigned char*>(text.data()), text.size());
+}
+
+}  // namespace
+
+bool SetFiles::Read(const std::string& name, std::string& bytes) {
+    if (!platform::ReadWholeFile(folder_ + name, bytes)) return false;
+    if (hashesWanted_) hashes_[paths::UpperAscii(name)] = HashText(bytes);
+    return true;
+}
+
+bool SetFiles::Hash(const std::string& name, uint64_t& hash) {
+    const auto known = hashes_.find(paths::UpperAscii(name));
+    if (known != hashes_.end()) {
+        hash = known->second;
+        return true;
+    }
+    std::string bytes;
+    if (!platform::ReadWholeFile(folder_ + name, bytes)) return false;
+    hash = HashText(bytes);
+    if (hashesWanted_) hashes_[paths::UpperAscii(name)] = hash;
+    return true;
+}
+
+std::string SetFingerprint(SetFiles& files) {
+    const FontLinks links = ReadSetLinks(files.Folder());
+    if (links.empty()) return std::string();
+    std::string table;
+    StringList names;
+    for (const FontLink& link : links) {
+        table += link.face + "=" + link.file + "\n";
+        if (!IsInstallableName(link.file)) continue;
+        names.push_back(link.file);
+        names.push_back(paths::ChangeExtension(link.file, info_file::kCompanionExtension));
+    }
+    // Names in capitals and in byte order, whatever the PC's locale, so
+    // that every PC comes to the same value.
+    std::map<std::string, std::string> byUpperName;
+    for (const std::string& name : names) byUpperName.emplace(paths::UpperAscii(name), name);
+    uint64_t fingerprint = HashText(table);
+    for (const auto& name : byUpperName) {
+        uint64_t bytes = 0;
+        if (!files.Hash(name.second, bytes)) continue;  // a companion the set lacks
+        fingerprint = characters::FoldHash(characters::FoldHash(fingerprint, HashText(name.first)), bytes);
+    }
+    char hex[17];
+    std::snprintf(hex, sizeof hex, "%08lX%08lX", static_cast<unsigned long>(fingerprint >> 32),
+                  static_cast<unsigned long>(fingerprint & 0xFFFFFFFFu));
+    return hex;
+}

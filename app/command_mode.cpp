@@ -16,8 +16,8 @@ namespace {
 // log is kept, since it reads every file of the set.
 std::string FingerprintForLog(const Options& options, const std::string& folder) {
     if (options.logFile.empty()) return std::string();
-    SetFiles files(folder);
-    return SetFingerprint(files);
+    SetFolder set(folder);
+    return SetFingerprint(set);
 }
 
 void Install(const EudcRequest& request, RunRecord& record) {
@@ -42,7 +42,7 @@ void Undo(const EudcRequest& request, RunRecord& record) {
     const Target backup = TargetNamed(request.folders.program, record.target);
     InstallReport report;
     record.result = InstallWithEudcOff(
-        {request.folders, request.options, backup, request.registryLinks, request.notifier}, report);
+        {request.folders, request.options, backup, request.notifier}, report);
     record.failure = report.failure;
     record.fingerprint = FingerprintForLog(request.options, record.target);
 }
@@ -68,8 +68,8 @@ void Acquire(const EudcRequest& request, RunRecord& record) {
 
 Result RunCommandMode(RunParameters& run) {
     const Options& options = run.options;
-    Notifier notifier(options.silent);
-    const EudcRequest request{run.folders, options, run.target, run.fontLinks, notifier};
+    Notifier notifier(options.silent, options.Asks());
+    const EudcRequest request{run.folders, options, run.target, notifier};
     RunRecord record;
     // NOLINTNEXTLINE(bugprone-branch-clone): help is the first action and the last resort
     if (options.helpRequested) {

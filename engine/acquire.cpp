@@ -12,7 +12,6 @@
 #include "engine/paths/paths.h"
 #include "engine/report/texts.h"
 #include "platform/files.h"
-#include "platform/interaction.h"
 #include "platform/shell.h"
 #include "platform/text.h"
 
@@ -142,11 +141,11 @@ void CountCharacters(const CopyList& copy, AcquireReport& report) {
 }
 
 Result AcquireFiles(const Folders& folders, const Options& options, const std::string& folder,
-                    const FontLinkTable& links, AcquireReport& report) {
-    if (options.Asks() && !links.standard && platform::AnsweredNo(NonStandardQuestion(Operation::kAcquire)))
-        return Result::kCancelled;
+                    const FontLinkTable& links, Notifier& notifier, AcquireReport& report) {
+    if (!links.standard && !notifier.GoesOn(NonStandardQuestion(Operation::kAcquire))) return Result::kCancelled;
     report = AcquireReport();
-    AcquireCopy copy(folder, options.Asks(), report);
+    report.registryLinks = links;
+    AcquireCopy copy(folder, notifier.Asks(), report);
     for (const FontLink& link : links.links) {
         // A face that EUDC.INI cannot hold would break the file for the
         // links after it.
@@ -157,7 +156,7 @@ Result AcquireFiles(const Folders& folders, const Options& options, const std::s
     }
     if (copy.Copy().Empty()) return Result::kNoEudcOnThisMachine;
 
-    if (options.Asks() && copy.Overwrites() && platform::AnsweredNo(texts::kOverwriteQuestion))
+    if (copy.Overwrites() && !notifier.GoesOn(texts::kOverwriteQuestion))
         return Result::kCancelled;
     // A copy of one file into a missing folder would create a file of the
     // folder's name: make the folder first.
@@ -183,11 +182,12 @@ Result AcquireFiles(const Folders& folders, const Options& options, const std::s
 
 Result AcquireEudc(const EudcRequest& request, AcquireReport& report) {
     Notifier& notifier = request.notifier;
-    request.registryLinks = ReadFontLinks(request.folders.windows);
+    const FontLinkTable links = ReadFontLinks(request.folders.windows);
+    report.registryLinks = links;
     // A target that cannot be spelled is a folder that cannot be made.
     if (!CheckSpelled(request.target.Folder(), notifier)) return Result::kAcquireFailed;
     const Result result =
-        AcquireFiles(request.folders, request.options, request.target.Folder(), request.registryLinks, report);
+        AcquireFiles(request.folders, request.options, request.target.Folder(), links, notifier, report);
     if (result == Result::kOk)
         notifier.Notify(texts::CrLines(report.copied) + texts::CrLines(report.characters) + "\r" +
                         texts::CrLines(report.missing) + "\r\r" + texts::kAcquireClosing);

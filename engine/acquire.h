@@ -4,6 +4,7 @@
 
 #include "engine/run/eudc_request.h"
 #include "engine/report/failure.h"
+#include "engine/links/font_links.h"
 #include "engine/report/result.h"
 #include "engine/paths/string_list.h"
 
@@ -13,9 +14,10 @@ struct AcquireReport {
     StringList missing;  // a linked file, or its companion, not found
     StringList characters;  // a line an acquired font: how many characters it holds
     Failure failure;     // where a failed acquire stopped, and why
+    FontLinkTable registryLinks;  // the registry's table, read afresh
 };
 
-// Reads the registry's link table afresh into the request's, then acquires
+// Reads the registry's link table afresh into the report, then acquires
 // into the target (made with its parents when missing): asks before going
 // on with non-standard files and before overwriting (unless told not to),
 // copies with one shell copy, checks that every file arrived whole and

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "engine/links/info_file.h"
 #include "engine/report/operation_texts.h"
 #include "engine/paths/paths.h"
 #include "engine/set/set_fingerprint.h"
+#include "engine/set/set_folder.h"
 #include "engine/paths/sorted_names.h"
 #include "engine/report/texts.h"
 #include "platform/files.h"
@@ -14,35 +14,13 @@
 
 namespace {
 
-// The links an install of the folder would write, as the install reads
-// them; a folder with only EUDC.TTE has its default link, in memory: the
-// verify writes no EUDC.INI.
-Result ReadLinksToVerify(const std::string& folder, FontLinkTable& links, const LinkTest& takenAsInstalled) {
-    if (!HoldsEudcData(folder)) return Result::kNoFilesToInstall;
-    if (platform::FileExists(folder + info_file::kFileName))
-        return ReadInfoFile(folder, links, takenAsInstalled);
-    links = FontLinkTable();
-    links.links.push_back({info_file::kDefaultLinkName, info_file::kDefaultFontFile});
-    return Result::kOk;
-}
-
-// The links an install would write: each to an installable file the set
-// holds.
-FontLinks LinksInSet(const FontLinks& links, const SetFiles& set) {
-    FontLinks inSet;
-    for (const FontLink& link : links)
-        if (IsInstallableName(link.file) && platform::FileExists(set.Folder() + link.file)) inSet.push_back(link);
-    return inSet;
-}
-
-// The files an install of the links would put into the user data folder:
-// each linked file, and its companion when companions travel.
-StringList FilesToVerify(const FontLinks& linksInSet, const SetFiles& set, bool companions) {
+// The files an install of the set would put into the user data folder:
+// each file, and its companion when companions travel.
+StringList FilesToVerify(const SetFolder& set, bool companions) {
     StringList files;
-    for (const FontLink& link : linksInSet) {
-        files.push_back(link.file);
-        const std::string companion = paths::ChangeExtension(link.file, info_file::kCompanionExtension);
-        if (companions && platform::FileExists(set.Folder() + companion)) files.push_back(companion);
+    for (const SetFolder::File& file : set.Files()) {
+        files.push_back(file.name);
+        if (companions && file.companionThere) files.push_back(file.companion);
     }
     return DistinctIgnoringCase(files);
 }
@@ -57,15 +35,15 @@ struct FileBuffers {
 
 // Whether the installed copy holds the set file's bytes; false when either
 // cannot be read.
-bool SameBytes(const std::string& installed, const std::string& name, SetFiles& set, FileBuffers& buffers) {
+bool SameBytes(const std::string& installed, const std::string& name, SetFolder& set, FileBuffers& buffers) {
     // A fingerprint to come hashes the set's files: each is read whole, once.
     if (set.HashesWanted())
-        return platform::ReadWholeFile(installed, buffers.installed) && set.Read(name, buffers.set) &&
+        return platform::ReadWholeFile(installed, buffers.installed) && set.ReadBytes(name, buffers.set) &&
                buffers.set == buffers.installed;
     return platform::SameFileBytes(installed, set.Folder() + name, buffers.pieces);
 }
 
-void CompareFile(const std::string& name, SetFiles& set, const std::string& userData, FileBuffers& buffers,
+void CompareFile(const std::string& name, SetFolder& set, const std::string& userData, FileBuffers& buffers,
                  StringList& differences) {
     const std::string installed = userData + name;
     if (SameBytes(installed, name, set, buffers)) return;
@@ -99,13 +77,12 @@ void CompareLinks(HKEY key, const FontLinks& linksInSet, const Folders& folders,
     }
 }
 
-StringList Differences(HKEY key, const FontLinks& links, SetFiles& set, const EudcRequest& request) {
+StringList Differences(HKEY key, SetFolder& set, const EudcRequest& request) {
     StringList differences;
     FileBuffers buffers;
-    const FontLinks linksInSet = LinksInSet(links, set);
-    for (const std::string& name : FilesToVerify(linksInSet, set, request.options.copyCompanions))
+    for (const std::string& name : FilesToVerify(set, request.options.copyCompanions))
         CompareFile(name, set, request.folders.userData, buffers, differences);
-    CompareLinks(key, linksInSet, request.folders, differences);
+    CompareLinks(key, set.LinksPut(), request.folders, differences);
     return differences;
 }
 
@@ -139,20 +116,30 @@ private:
     bool taken_ = false, refused_ = false;
 };
 
-// The ways this PC differs from the set in folder; a result other than
-// kOk when there is no set to compare with.
-Result FindDifferences(const EudcRequest& request, SetFiles& set, StringList& differences) {
-    const std::string& folder = set.Folder();
+// The set's links for this PC and the files they put, as the install reads
+// them, and the ways this PC differs; a result other than kOk when there is
+// no set to install, as the install would say: no file to put is 9.
+Result ReadAndCompare(const EudcRequest& request, HKEY key, SetFolder& set, const LinkTest& takenAsInstalled,
+                      StringList& differences) {
+    differences.clear();
+    const Result read = set.ReadForThisPc(takenAsInstalled);
+    if (read != Result::kOk) return read;
+    if (set.Files().empty()) return Result::kNoFilesToInstall;
+    differences = Differences(key, set, request);
+    return Result::kOk;
+}
+
+// The ways this PC differs from the set; a result other than kOk when
+// there is no set to compare with.
+Result FindDifferences(const EudcRequest& request, SetFolder& set, StringList& differences) {
     const platform::UniqueKey key = platform::OpenKey(HKEY_CURRENT_USER, "EUDC\\932", KEY_READ);
     TrustedFaces trusted(key.get(), request.folders);
-    FontLinkTable links;
-    Result read = ReadLinksToVerify(folder, links, trusted.Test());
-    if (read != Result::kOk) return read;
-    differences = Differences(key.get(), links.links, set, request);
-    if (!trusted.AnyTaken() || (differences.empty() && HasFixedFace(links.links))) return Result::kOk;
-    read = ReadLinksToVerify(folder, links, LinkTest());
-    if (read == Result::kOk) differences = Differences(key.get(), links.links, set, request);
-    return read;
+    const Result read = ReadAndCompare(request, key.get(), set, trusted.Test(), differences);
+    // A fixed face whose file the set puts stays with fewer faces: so do
+    // its file and the answer that nothing differs.
+    if (!trusted.AnyTaken() || (read == Result::kOk && differences.empty() && HasFixedFace(set.LinksPut())))
+        return read;
+    return ReadAndCompare(request, key.get(), set, LinkTest(), differences);
 }
 
 }  // namespace
@@ -164,7 +151,7 @@ Result VerifyEudc(const EudcRequest& request, VerifyReport& report) {
     // The fingerprint is for the run log; without one it is not worth
     // hashing the whole set.
     const bool fingerprintWanted = !request.options.logFile.empty();
-    SetFiles set(folder, fingerprintWanted);
+    SetFolder set(folder, fingerprintWanted);
     StringList differences;
     const Result read = FindDifferences(request, set, differences);
     if (read != Result::kOk) {

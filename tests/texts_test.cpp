@@ -61,7 +61,7 @@ TEST(Texts, UsageTextByteForByte) {
     std::string expected;
     for (const char* line : lines) expected += Sjis(line) + "\r\n";
 
-    Notifier notifier(false);
+    Notifier notifier(false, true);
     FakeInteraction boxes;
     ShowHelp(notifier);
     ASSERT_EQ(boxes.messages.size(), 1u);

@@ -43,8 +43,8 @@ Result Install(RunParameters& run) {
 }
 
 Result Verify(RunParameters& run, VerifyReport& report) {
-    Notifier notifier(true);
-    return VerifyEudc({run.folders, run.options, run.target, run.fontLinks, notifier}, report);
+    Notifier notifier(true, false);
+    return VerifyEudc({run.folders, run.options, run.target, notifier}, report);
 }
 
 // A set installed on this PC, then changed in one way or another.
@@ -71,6 +71,25 @@ TEST(Verify, APcAgainstASet) {
         {"a link missing", [] { SetEudcValue("MS PGothic", REG_DWORD, RegistryNumber(1)); }, "data\\", 13, 1},
         {"a link elsewhere", [&] { SetEudcLink("MS PGothic", elsewhere / "P.TTE"); }, "data\\", 13, 1},
         {"no set there", [] {}, "gone\\", 9, 0},
+        // What the install cannot install, /v does not call installed.
+        {"only EUDC.INI left",
+         [&] {
+             for (const char* name : {"EUDC.TTE", "EUDC.EUF", "P.TTE"}) DeleteFileA((data + name).c_str());
+         },
+         "data\\", 9, 0},
+        {"links leaving the folder",
+         [&] {
+             WriteFile(data + "EUDC.INI",
+                       "[EUDC932]\r\nSystemDefaultEUDCFont=..\\data\\EUDC.TTE\r\nMS PGothic=..\\data\\P.TTE\r\n");
+         },
+         "data\\", 9, 0},
+        {"EUDC.TTE a directory",
+         [&] {
+             WriteFile(data + "EUDC.INI", "[EUDC932]\r\nSystemDefaultEUDCFont=EUDC.TTE\r\n");
+             DeleteFileA((data + "EUDC.TTE").c_str());
+             MakeFolder(data + "EUDC.TTE");
+         },
+         "data\\", 9, 0},
     };
     for (const auto& c : cases) {
         ClearEudcKey();

@@ -3,6 +3,7 @@
 #include "engine/paths/folder_tree.h"
 #include "engine/set/font_characters.h"
 #include "engine/links/info_file.h"
+#include "engine/set/set_folder.h"
 #include "engine/install/backups.h"
 #include "engine/set/copy_list.h"
 #include "engine/install/recovery.h"
@@ -53,13 +54,6 @@ bool NewerThanInstalled(const std::string& source, const std::string& installed)
     return LastWriteMilliseconds(source, sourceTime) && sourceTime > installedTime;
 }
 
-// The files of the links, each once, however many links name it.
-StringList FilesToInstall(const FontLinks& links) {
-    StringList files;
-    for (const FontLink& link : links) files.push_back(link.file);
-    return DistinctIgnoringCase(files);
-}
-
 // The folder the install's own files go through: the user data folder, or
 // its short (8.3) form where the lock or a staged file would not fit below
 // the long one. Every process of one folder comes to the same path.
@@ -68,40 +62,26 @@ std::string WorkFolder(const std::string& userData) {
     return AddTrailingBackslash(platform::ShortPath(userData));
 }
 
-// What an install copies: each file of the folder that is there (and newer
-// than the installed one, when asked), with its companion.
+// What an install copies: each file the set puts (only those newer than
+// the installed ones, when asked), with its companion.
 class InstallCopy {
 public:
-    InstallCopy(const Folders& folders, const Options& options, const std::string& targetFolder,
-                InstallReport& report)
-        : folders_(folders), options_(options), targetFolder_(targetFolder), report_(report) {}
+    InstallCopy(const Folders& folders, const Options& options, const SetFolder& set, InstallReport& report)
+        : folders_(folders), options_(options), set_(set), report_(report) {}
 
-    void AddFile(const std::string& name) {
-        // A name with a folder in it could reach outside the target and the
-        // user data folder: it is no file of this folder.
-        if (!paths::IsBareFileName(name)) {
-            report_.missing.push_back(name + texts::kNotFoundLine);
-            return;
-        }
-        const std::string source = targetFolder_ + name;
-        const std::string destination = folders_.userData + name;
-        // A device, or a name the install keeps for itself, is no font
-        // file, whatever the folder seems to hold.
-        if (!IsInstallableName(name) || !platform::FileExists(source)) {
-            report_.missing.push_back(source + texts::kNotFoundLine);
-            return;
-        }
+    void AddFile(const SetFolder::File& file) {
+        const std::string source = set_.Folder() + file.name;
+        const std::string destination = folders_.userData + file.name;
         if (options_.onlyNewer && !NewerThanInstalled(source, destination)) {
             notNewer_ = true;
             return;
         }
         Put(source, destination);
         if (!options_.copyCompanions) return;
-        const std::string companion = paths::ChangeExtension(source, info_file::kCompanionExtension);
-        if (platform::FileExists(companion))
-            Put(companion, paths::ChangeExtension(destination, info_file::kCompanionExtension));
+        if (file.companionThere)
+            Put(set_.Folder() + file.companion, folders_.userData + file.companion);
         else
-            report_.missing.push_back(companion + texts::kNotFoundLine);
+            report_.missing.push_back(set_.Folder() + file.companion + texts::kNotFoundLine);
     }
 
     const CopyList& Copy() const { return copy_; }
@@ -116,7 +96,7 @@ private:
 
     const Folders& folders_;
     const Options& options_;
-    std::string targetFolder_;
+    const SetFolder& set_;
     InstallReport& report_;
     CopyList copy_;
     bool notNewer_ = false;
@@ -166,7 +146,7 @@ std::string ReplaceQuestion(const StringList& characterLines) {
 // Replaces the changed files through a staging folder, after the
 // comparison of their characters, /keep and the question allow it.
 Result ReplaceChangedFiles(const Folders& folders, const Options& options, const CopyList& changed,
-                           const std::string& work, InstallReport& report) {
+                           const std::string& work, Notifier& notifier, InstallReport& report) {
     const std::vector<Replacement> replaced = Replacements(changed);
     const CharacterReport characters = CompareReplacedFonts(replaced);
     report.characters = CharacterLines(characters);
@@ -174,7 +154,7 @@ Result ReplaceChangedFiles(const Folders& folders, const Options& options, const
     // Asked only when something of the user's would go: a character, or a
     // file that is no font.
     const bool loses = characters.byBytesOnly || characters.LosesOrChanges();
-    if (options.Asks() && loses && platform::AnsweredNo(ReplaceQuestion(report.characters)))
+    if (loses && !notifier.GoesOn(ReplaceQuestion(report.characters)))
         return Result::kCancelled;
     const BackupPlan backup{NewBackupName(work), LinksOfReplacedFiles(replaced, folders, work)};
     // The shell writes into a staging folder; the user's EUDC files are
@@ -191,25 +171,23 @@ bool PathsFit(const CopyList& changed, const std::string& work) {
     return LongestStagingPath(changed, work) <= kLongestPath;
 }
 
-// The target folder's links: from its EUDC.INI, written first as a default
-// one for a folder with only EUDC.TTE.
-Result ReadTargetLinks(const std::string& folder, FontLinkTable& infoLinks) {
-    if (!HoldsEudcData(folder)) return Result::kNoFilesToInstall;
-    if (!platform::FileExists(folder + info_file::kFileName) && !WriteDefaultInfoFile(folder))
-        return Result::kNoInfoFile;
-    return ReadInfoFile(folder, infoLinks);
+// The set's links for this PC, a default EUDC.INI written first for a
+// folder with only EUDC.TTE.
+Result ReadTargetSet(SetFolder& set) {
+    const Result read = set.ReadForThisPc();
+    if (read == Result::kOk && !set.HasInfoFile() && !WriteDefaultInfoFile(set.Folder())) return Result::kNoInfoFile;
+    return read;
 }
 
 // The copy, then the links, with the user data folder locked from the
 // first file to the last link; busy tells that another install held it.
-Result CopyAndLink(const Folders& folders, const Options& options, const std::string& targetFolder,
-                   const FontLinkTable& infoLinks, FontLinkTable& registryLinks, InstallReport& report,
-                   bool& busy) {
+Result CopyAndLink(const Folders& folders, const Options& options, const SetFolder& set, Notifier& notifier,
+                   InstallReport& report, bool& busy) {
     InstallLock lock;
-    const Result copied = InstallFiles(folders, options, targetFolder, infoLinks, lock, report);
+    const Result copied = InstallFiles(folders, options, set, notifier, lock, report);
     busy = lock.Busy();
     if (copied != Result::kOk) return copied;
-    return WriteFontLinks(infoLinks.links, folders, registryLinks, report.unlinked, report.failure);
+    return WriteFontLinks(set.Links().links, folders, report.registryLinks, report.unlinked, report.failure);
 }
 
 // What the install tells the user: its report, or the message of its
@@ -234,11 +212,12 @@ std::string InstallMessage(Result result, const Folders& folders, const InstallR
 
 }  // namespace
 
-Result InstallFiles(const Folders& folders, const Options& options, const std::string& targetFolder,
-                    const FontLinkTable& infoLinks, InstallLock& lock, InstallReport& report) {
-    if (options.Asks() && !infoLinks.standard && platform::AnsweredNo(NonStandardQuestion(Operation::kInstall)))
+Result InstallFiles(const Folders& folders, const Options& options, const SetFolder& set, Notifier& notifier,
+                    InstallLock& lock, InstallReport& report) {
+    if (!set.Links().standard && !notifier.GoesOn(NonStandardQuestion(Operation::kInstall)))
         return Result::kCancelled;
     report = InstallReport();
+    report.missing = set.Missing();
     const std::string tooLong = texts::Format(texts::kFolderTooLong, {folders.userData});
     if (const platform::Outcome made = CreateFolderTree(folders.userData); !made) {
         report.failure.Note(steps::kUserDataFolder, made);
@@ -257,8 +236,8 @@ Result InstallFiles(const Folders& folders, const Options& options, const std::s
         return Result::kInstallFailed;
     }
 
-    InstallCopy install(folders, options, targetFolder, report);
-    for (const std::string& name : FilesToInstall(infoLinks.links)) install.AddFile(name);
+    InstallCopy install(folders, options, set, report);
+    for (const SetFolder::File& file : set.Files()) install.AddFile(file);
     if (install.Copy().Empty())
         return install.NotNewer() ? Result::kInstalledIsNewer : Result::kNoFilesToInstall;
 
@@ -269,7 +248,7 @@ Result InstallFiles(const Folders& folders, const Options& options, const std::s
         report.failure.Note(steps::kPathLength);
         return Result::kInstallFailed;
     }
-    return ReplaceChangedFiles(folders, options, changed, work, report);
+    return ReplaceChangedFiles(folders, options, changed, work, notifier, report);
 }
 
 Result InstallEudc(const EudcRequest& request, InstallReport& report) {
@@ -279,11 +258,12 @@ Result InstallEudc(const EudcRequest& request, InstallReport& report) {
     // user data folder one that cannot be made.
     if (!CheckSpelled(folder, request.notifier)) return Result::kNoFilesToInstall;
     if (!CheckSpelled(folders.userData, request.notifier)) return Result::kNoUserDataFolder;
-    FontLinkTable infoLinks;
-    Result result = ReadTargetLinks(folder, infoLinks);
+    SetFolder set(folder, false);
+    Result result = ReadTargetSet(set);
     bool busy = false;
-    if (result == Result::kOk)
-        result = CopyAndLink(folders, request.options, folder, infoLinks, request.registryLinks, report, busy);
+    if (result == Result::kOk) result = CopyAndLink(folders, request.options, set, request.notifier, report, busy);
+    // The registry's table as this install leaves it, for the windows.
+    if (report.registryLinks.links.empty()) report.registryLinks = ReadFontLinks(folders.windows);
     // The lock is let go before any message waits for the user.
     request.notifier.Notify(InstallMessage(result, folders, report, busy));
     return result;

@@ -10,6 +10,7 @@
 #include "engine/links/font_links.h"
 #include "engine/install/install_lock.h"
 #include "engine/install/recovery.h"
+#include "engine/set/set_folder.h"
 #include "engine/links/options.h"
 #include "engine/report/result.h"
 #include "engine/paths/string_list.h"
@@ -23,21 +24,22 @@ struct InstallReport {
     RecoveryReport recovery;  // files not put back, staging folders set aside
     StringList tooLong;       // a folder whose paths do not fit
     Failure failure;          // where a failed install stopped, and why
+    FontLinkTable registryLinks;  // the registry's table as the install left it
 };
 
-// The copy step, for the links of the target folder's EUDC.INI: asks before
-// going on with non-standard files, skips files not newer than the
+// The copy step, for the set's links of the faces here: asks (through
+// notifier) before going on with non-standard files, skips files not newer than the
 // installed ones when asked to, makes the user data folder, claims lock
 // there (and keeps it), recovers installs a crash cut off, asks before
 // replacing, and replaces the changed files all or nothing. Questions, but
 // no outcome message.
-Result InstallFiles(const Folders& folders, const Options& options, const std::string& targetFolder,
-                    const FontLinkTable& infoLinks, InstallLock& lock, InstallReport& report);
+Result InstallFiles(const Folders& folders, const Options& options, const SetFolder& set, Notifier& notifier,
+                    InstallLock& lock, InstallReport& report);
 
 // The whole install of the target folder: its EUDC.INI (a default one for a
 // folder with only EUDC.TTE), the copy, then the registry's links, after
-// which the request's registry table is the registry's as it now is. Tells
-// the outcome through the request's notifier.
+// which the report holds the registry's table as it now is. Tells the
+// outcome through the request's notifier.
 Result InstallEudc(const EudcRequest& request, InstallReport& report);
 
 // The install with EUDC switched off while the files are replaced, and on

@@ -156,32 +156,27 @@ bool WriteDefaultInfoFile(const std::string& folder) {
                                         info_file::kDefaultFontFile);
 }
 
-FontLinks ReadSetLinks(const std::string& folder) {
-    using namespace info_file;
-    const std::string file = folder + kFileName;
-    if (!platform::FileExists(file)) {
-        if (!platform::FileExists(folder + kDefaultFontFile)) return FontLinks();
-        return {{kDefaultLinkName, kDefaultFontFile}};
-    }
-    const std::vector<platform::ProfileEntry> entries = platform::ReadProfileEntries(file, kLinkSection);
+FontLinks ReadLinkSection(const std::string& folder) {
+    // One read of the section: a read a key costs under Wine a third of a
+    // millisecond, longer than the rest of a link's reading.
+    const std::vector<platform::ProfileEntry> entries =
+        platform::ReadProfileEntries(folder + info_file::kFileName, info_file::kLinkSection);
     const FirstValues values(entries);
     FontLinks links;
     for (const platform::ProfileEntry& entry : entries) links.push_back({entry.key, values.Of(entry.key)});
     return links;
 }
 
-Result ReadInfoFile(const std::string& folder, FontLinkTable& table, const LinkTest& takenAsInstalled) {
+Result LinksHere(const FontLinks& written, FontLinkTable& table, const LinkTest& takenAsInstalled) {
     using namespace info_file;
-    // One read of the section: a read a key costs under Wine a third of a
-    // millisecond, longer than the rest of a link's reading.
-    const std::vector<platform::ProfileEntry> entries =
-        platform::ReadProfileEntries(folder + kFileName, kLinkSection);
-    if (entries.empty()) return Result::kNoLinkTable;
+    if (written.empty()) return Result::kNoLinkTable;
+    std::vector<platform::ProfileEntry> entries;
+    for (const FontLink& link : written) entries.push_back({link.face, link.file});
     const FirstValues values(entries);
     FontLinks links;
-    for (const platform::ProfileEntry& entry : entries) {
+    for (const FontLink& link : written) {
         // The Japanese PGothic under its later name.
-        const std::string face = entry.key == kPGothicJapanese ? kPGothic : entry.key;
+        const std::string face = link.face == kPGothicJapanese ? kPGothic : link.face;
         std::string value = values.Of(face);
         if (face == kPGothic && value.empty()) value = values.Of(kPGothicJapanese);
         links.push_back({face, value});
@@ -192,4 +187,8 @@ Result ReadInfoFile(const std::string& folder, FontLinkTable& table, const LinkT
     for (const FontLink& link : table.links)
         if (!IsStandardEudcFile(link.file)) table.standard = false;
     return Result::kOk;
+}
+
+Result ReadInfoFile(const std::string& folder, FontLinkTable& table, const LinkTest& takenAsInstalled) {
+    return LinksHere(ReadLinkSection(folder), table, takenAsInstalled);
 }

@@ -59,10 +59,10 @@ platform::Outcome WriteInfoFile(const std::string& folder, const Options& option
 // settings and the one link of SystemDefaultEUDCFont. False when the
 // folder is missing or a write was refused.
 bool WriteDefaultInfoFile(const std::string& folder);
-// Every link of folder's [EUDC932], in file order, whatever faces this
-// machine has; a folder with only EUDC.TTE has the one default link. What a
-// set is on every PC alike.
-FontLinks ReadSetLinks(const std::string& folder);
+// Every link of folder's [EUDC932] as written, in file order, whatever
+// faces this machine has (each key with the value the system's reader
+// gives it); empty when the file or the section is missing.
+FontLinks ReadLinkSection(const std::string& folder);
 
 // SystemDefaultEUDCFont and MS PGothic, linked whether or not a font of
 // the name is installed.
@@ -70,12 +70,14 @@ bool IsFixedFace(const std::string& face);
 // A question about a link.
 using LinkTest = std::function<bool(const FontLink& link)>;
 
-// Reads folder's [EUDC932] into table: the links whose faces are installed
-// here (and the fixed names), "ＭＳ Ｐゴシック" as "MS PGothic".
-// kNoLinkTable when the section is missing or empty, kNoLinkedFaceHere when
-// no face is installed here; table is then of no use. When takenAsInstalled
-// accepts every link but those of the fixed names, all are kept without
-// asking the system for its fonts; when it refuses one, the system decides
-// for all.
+// The links of a table as written (ReadLinkSection) that this machine
+// links, into table: those whose faces are installed here (and the fixed
+// names), "ＭＳ Ｐゴシック" as "MS PGothic". kNoLinkTable when written is
+// empty, kNoLinkedFaceHere when no face is installed here; table is then of
+// no use. When takenAsInstalled accepts every link but those of the fixed
+// names, all are kept without asking the system for its fonts; when it
+// refuses one, the system decides for all.
+Result LinksHere(const FontLinks& written, FontLinkTable& table, const LinkTest& takenAsInstalled = LinkTest());
+// LinksHere of folder's [EUDC932].
 Result ReadInfoFile(const std::string& folder, FontLinkTable& table,
                     const LinkTest& takenAsInstalled = LinkTest());

@@ -9,6 +9,8 @@ void Notifier::Notify(const std::string& text) {
     if (!silent_) platform::ShowMessage(text);
 }
 
+bool Notifier::GoesOn(const std::string& question) { return !asks_ || !platform::AnsweredNo(question); }
+
 bool CheckSpelled(const std::string& folder, Notifier& notifier) {
     if (paths::IsSpelled(folder)) return true;
     notifier.Notify(texts::Format(texts::kFolderUnspelled, {paths::ShownPath(folder)}));

@@ -4,7 +4,6 @@
 #pragma once
 
 #include "engine/paths/folders.h"
-#include "engine/links/font_links.h"
 #include "engine/report/notifier.h"
 #include "engine/links/options.h"
 #include "engine/run/target.h"
@@ -13,8 +12,7 @@ struct EudcRequest {
     const Folders& folders;
     const Options& options;
     const Target& target;
-    // The registry's link table of the run: read afresh by the operation,
-    // so that the windows show it as it now is.
-    FontLinkTable& registryLinks;
+    // Tells the outcome and asks the questions; the registry's table as
+    // the operation leaves it comes back in its report.
     Notifier& notifier;
 };

@@ -1,12 +1,10 @@
 #include "engine/set/set_fingerprint.h"
 
 #include <cstdio>
+#include <map>
 
 #include "engine/characters/outline_hash.h"
-#include "engine/links/font_links.h"
-#include "engine/links/info_file.h"
 #include "engine/paths/paths.h"
-#include "platform/files.h"
 
 namespace {
 
@@ -16,27 +14,8 @@ uint64_t HashText(const std::string& text) {
 
 }  // namespace
 
-bool SetFiles::Read(const std::string& name, std::string& bytes) {
-    if (!platform::ReadWholeFile(folder_ + name, bytes)) return false;
-    if (hashesWanted_) hashes_[paths::UpperAscii(name)] = HashText(bytes);
-    return true;
-}
-
-bool SetFiles::Hash(const std::string& name, uint64_t& hash) {
-    const auto known = hashes_.find(paths::UpperAscii(name));
-    if (known != hashes_.end()) {
-        hash = known->second;
-        return true;
-    }
-    std::string bytes;
-    if (!platform::ReadWholeFile(folder_ + name, bytes)) return false;
-    hash = HashText(bytes);
-    if (hashesWanted_) hashes_[paths::UpperAscii(name)] = hash;
-    return true;
-}
-
-std::string SetFingerprint(SetFiles& files) {
-    const FontLinks links = ReadSetLinks(files.Folder());
+std::string SetFingerprint(SetFolder& set) {
+    const FontLinks& links = set.AllLinks();
     if (links.empty()) return std::string();
     std::string table;
     StringList names;
@@ -44,7 +23,7 @@ std::string SetFingerprint(SetFiles& files) {
         table += link.face + "=" + link.file + "\n";
         if (!IsInstallableName(link.file)) continue;
         names.push_back(link.file);
-        names.push_back(paths::ChangeExtension(link.file, info_file::kCompanionExtension));
+        names.push_back(CompanionOf(link.file));
     }
     // Names in capitals and in byte order, whatever the PC's locale, so
     // that every PC comes to the same value.
@@ -53,7 +32,7 @@ std::string SetFingerprint(SetFiles& files) {
     uint64_t fingerprint = HashText(table);
     for (const auto& name : byUpperName) {
         uint64_t bytes = 0;
-        if (!files.Hash(name.second, bytes)) continue;  // a companion the set lacks
+        if (!set.Hash(name.second, bytes)) continue;  // a file the set lacks
         fingerprint = characters::FoldHash(characters::FoldHash(fingerprint, HashText(name.first)), bytes);
     }
     char hex[17];

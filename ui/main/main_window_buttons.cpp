@@ -33,16 +33,19 @@ Options MainWindow::RunOptions() const {
 void MainWindow::RunOperation() {
     const Options options = RunOptions();
     const Target target = SelectedTarget();
-    Notifier notifier(options.silent);
-    const EudcRequest request{run_.folders, options, target, run_.fontLinks, notifier};
+    Notifier notifier(options.silent, options.Asks());
+    const EudcRequest request{run_.folders, options, target, notifier};
     if (ui::IsChecked(acquireChoice_)) {
         AcquireReport report;
+        const Result result = AcquireEudc(request, report);
+        run_.fontLinks = report.registryLinks;
         // A folder that now holds EUDC files can be installed from.
-        if (AcquireEudc(request, report) == Result::kOk) FillFolderList(RemoveTrailingBackslash(target.Name()));
+        if (result == Result::kOk) FillFolderList(RemoveTrailingBackslash(target.Name()));
         return;
     }
     InstallReport report;
     InstallWithEudcOff(request, report);
+    run_.fontLinks = report.registryLinks;
     // EUDC on once more, as this window has always switched it back twice.
     SendMessageA(Handle(), WM_ENABLEEUDC, 0, 0);
     RefreshCodeTable();
@@ -91,13 +94,16 @@ void MainWindow::MoveCodeTableAlong(const RECT& proposed) {
 }
 
 void MainWindow::ShowCommandHelp() {
-    Notifier notifier(RunOptions().silent);
+    const Options options = RunOptions();
+    Notifier notifier(options.silent, options.Asks());
     ShowHelp(notifier);
 }
 
 void MainWindow::ShowRegistryWindow() {
-    registryWindow_ = std::make_unique<RegistryWindow>(Handle(), run_);
+    registryWindow_ = std::make_unique<RegistryWindow>(Handle(), run_.folders);
     registryWindow_->ShowModal();
+    // What it showed is the registry's table as it now is.
+    run_.fontLinks = registryWindow_->Links();
     registryWindow_.reset();
 }
 

@@ -12,7 +12,7 @@ const DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 constexpr int kFontHeight = 11;
 }  // namespace
 
-RegistryWindow::RegistryWindow(HWND owner, RunParameters& run) : owner_(owner), run_(run) {
+RegistryWindow::RegistryWindow(HWND owner, const Folders& folders) : owner_(owner), folders_(folders) {
     CreateLaidOut(kClass, 0, kStyle, texts::kRegistryWindowCaption, 0, 0, 446, 303, owner);
     font_ = ui::MakeFont(texts::kRegistryFontFace, Scale()(kFontHeight));
     const SIZE client = ui::ClientSize(Handle());
@@ -40,8 +40,8 @@ void RegistryWindow::ShowModal() {
 
 // An install or an outside change since the last showing is reflected.
 void RegistryWindow::ShowLinks() {
-    run_.fontLinks = ReadFontLinks(run_.folders.windows);
-    SetWindowTextA(linkText, FontLinkText(run_.fontLinks).c_str());
+    links_ = ReadFontLinks(folders_.windows);
+    SetWindowTextA(linkText, FontLinkText(links_).c_str());
 }
 
 LRESULT RegistryWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -4,20 +4,23 @@
 
 #include <windows.h>
 
-#include "engine/run/run_parameters.h"
+#include "engine/links/font_links.h"
+#include "engine/paths/folders.h"
 #include "ui/gdi.h"
 #include "ui/window.h"
 
 class RegistryWindow final : public ui::Window {
 public:
-    // Created hidden, owned by owner; shows the link table of run, which
-    // it reads afresh into run at each showing.
-    RegistryWindow(HWND owner, RunParameters& run);
+    // Created hidden, owned by owner; shows the registry's link table,
+    // which it reads afresh at each showing.
+    RegistryWindow(HWND owner, const Folders& folders);
     ~RegistryWindow() override;
 
     // Shows the window centred on the screen; the owner takes no input
     // until it was closed. The window is gone when this returns.
     void ShowModal();
+    // The table as last shown.
+    const FontLinkTable& Links() const { return links_; }
 
     HWND linkText = nullptr;
 
@@ -27,6 +30,7 @@ private:
     void ShowLinks();
 
     HWND owner_;
-    RunParameters& run_;
+    const Folders& folders_;
+    FontLinkTable links_;
     gdi::Font font_;
 };

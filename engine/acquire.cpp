@@ -142,7 +142,8 @@ void CountCharacters(const CopyList& copy, AcquireReport& report) {
 
 Result AcquireFiles(const Folders& folders, const Options& options, const std::string& folder,
                     const FontLinkTable& links, Notifier& notifier, AcquireReport& report) {
-    if (!links.standard && !notifier.GoesOn(NonStandardQuestion(Operation::kAcquire))) return Result::kCancelled;
+    if (!links.standard && !notifier.GoesOn(NonStandardQuestion(Operation::kAcquire)))
+        return Result::kCancelled;
     report = AcquireReport();
     report.registryLinks = links;
     AcquireCopy copy(folder, notifier.Asks(), report);

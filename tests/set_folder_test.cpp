@@ -13,7 +13,8 @@ namespace {
 // by commas.
 std::string Shown(const std::vector<SetFolder::File>& files) {
     std::string text;
-    for (const SetFolder::File& file : files) text += (text.empty() ? "" : ",") + file.name + (file.companionThere ? "+" : "");
+    for (const SetFolder::File& file : files)
+        text += (text.empty() ? "" : ",") + file.name + (file.companionThere ? "+" : "");
     return text;
 }
 

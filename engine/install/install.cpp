@@ -175,7 +175,8 @@ bool PathsFit(const CopyList& changed, const std::string& work) {
 // folder with only EUDC.TTE.
 Result ReadTargetSet(SetFolder& set) {
     const Result read = set.ReadForThisPc();
-    if (read == Result::kOk && !set.HasInfoFile() && !WriteDefaultInfoFile(set.Folder())) return Result::kNoInfoFile;
+    if (read == Result::kOk && !set.HasInfoFile() && !WriteDefaultInfoFile(set.Folder()))
+        return Result::kNoInfoFile;
     return read;
 }
 
@@ -261,7 +262,8 @@ Result InstallEudc(const EudcRequest& request, InstallReport& report) {
     SetFolder set(folder, false);
     Result result = ReadTargetSet(set);
     bool busy = false;
-    if (result == Result::kOk) result = CopyAndLink(folders, request.options, set, request.notifier, report, busy);
+    if (result == Result::kOk)
+        result = CopyAndLink(folders, request.options, set, request.notifier, report, busy);
     // The registry's table as this install leaves it, for the windows.
     if (report.registryLinks.links.empty()) report.registryLinks = ReadFontLinks(folders.windows);
     // The lock is let go before any message waits for the user.

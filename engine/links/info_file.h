@@ -77,7 +77,8 @@ using LinkTest = std::function<bool(const FontLink& link)>;
 // no use. When takenAsInstalled accepts every link but those of the fixed
 // names, all are kept without asking the system for its fonts; when it
 // refuses one, the system decides for all.
-Result LinksHere(const FontLinks& written, FontLinkTable& table, const LinkTest& takenAsInstalled = LinkTest());
+Result LinksHere(const FontLinks& written, FontLinkTable& table,
+                 const LinkTest& takenAsInstalled = LinkTest());
 // LinksHere of folder's [EUDC932].
 Result ReadInfoFile(const std::string& folder, FontLinkTable& table,
                     const LinkTest& takenAsInstalled = LinkTest());

@@ -21,7 +21,8 @@ std::string CompanionOf(const std::string& name) {
     return paths::ChangeExtension(name, info_file::kCompanionExtension);
 }
 
-SetFolder::SetFolder(const std::string& folder, bool hashesWanted) : folder_(folder), hashesWanted_(hashesWanted) {
+SetFolder::SetFolder(const std::string& folder, bool hashesWanted)
+    : folder_(folder), hashesWanted_(hashesWanted) {
     using namespace info_file;
     hasInfoFile_ = platform::FileExists(folder_ + kFileName);
     holdsSet_ = hasInfoFile_ || platform::FileExists(folder_ + kDefaultFontFile);

@@ -24,8 +24,8 @@ std::string CompanionOf(const std::string& name) {
 SetFolder::SetFolder(const std::string& folder, bool hashesWanted)
     : folder_(folder), hashesWanted_(hashesWanted) {
     using namespace info_file;
-    hasInfoFile_ = platform::FileExists(folder_ + kFileName);
-    holdsSet_ = hasInfoFile_ || platform::FileExists(folder_ + kDefaultFontFile);
+    holdsSet_ = HoldsEudcData(folder_);
+    hasInfoFile_ = holdsSet_ && platform::FileExists(folder_ + kFileName);
     if (hasInfoFile_)
         allLinks_ = ReadLinkSection(folder_);
     else if (holdsSet_)

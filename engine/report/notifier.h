@@ -16,6 +16,9 @@ public:
     // Shows text and returns once the box was closed; nothing is shown in a
     // silent run.
     void Notify(const std::string& text);
+    // Shows shown, a shortened text that fits a small screen, and keeps
+    // the whole text for the run log.
+    void Notify(const std::string& text, const std::string& shown);
     // Every text Notify was given, shown or not: the report of the run log.
     const StringList& Reports() const { return reports_; }
 

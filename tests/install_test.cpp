@@ -73,8 +73,8 @@ TEST_F(Install, CopiesAndLinks) {
         if (changed) MakeFontFile(data + "P.TTE", 5001, 4);
         FakeInteraction again;
         EXPECT_EQ(RunInstall(*param), 0);
-        const std::string question =
-            texts::Format(texts::kBackupBeforeQuestion, {users / "backup\\"}) + "\r\n" + texts::kReplaceQuestion;
+        const std::string question = Sjis(u8"置き換える外字ファイルはバックアップとして ") + users / "backup\\" +
+                                     Sjis(u8" に残します（minamo /undo で元に戻せます）。\r\n") + texts::kReplaceQuestion;
         EXPECT_EQ(again.questions, changed ? StringList{question} : StringList{}) << changed;
         EXPECT_EQ(ReadFile(users / "P.TTE"), FontBytes(5001, 4));
     }

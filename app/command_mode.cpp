@@ -73,7 +73,6 @@ Result RunCommandMode(RunParameters& run) {
     Notifier notifier(options.silent);
     const EudcRequest request{run.folders, options, run.target, run.fontLinks, notifier};
     RunRecord record;
-    // NOLINTNEXTLINE(bugprone-branch-clone): help is the first action and the last resort
     if (!options.unknownSwitch.empty()) {
         // A mistyped switch may have meant /s or /keep: nothing runs.
         // The log keeps one record a line, whatever was typed.
@@ -82,6 +81,7 @@ Result RunCommandMode(RunParameters& run) {
                         [](char c) { return c == '\t' || c == '\r' || c == '\n'; }, ' ');
         ShowUnknownSwitch(options.unknownSwitch, notifier);
         record.result = Result::kUnknownSwitch;
+        // NOLINTNEXTLINE(bugprone-branch-clone): help is the first action and the last resort
     } else if (options.helpRequested) {
         record.action = "/h";
         ShowHelp(notifier);

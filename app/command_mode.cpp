@@ -1,5 +1,7 @@
 #include "app/command_mode.h"
 
+#include <algorithm>
+
 #include "engine/acquire.h"
 #include "engine/run/eudc_switch.h"
 #include "engine/run/help.h"
@@ -71,8 +73,16 @@ Result RunCommandMode(RunParameters& run) {
     Notifier notifier(options.silent, options.Asks());
     const EudcRequest request{run.folders, options, run.target, notifier};
     RunRecord record;
-    // NOLINTNEXTLINE(bugprone-branch-clone): help is the first action and the last resort
-    if (options.helpRequested) {
+    if (!options.unknownSwitch.empty()) {
+        // A mistyped switch may have meant /s or /keep: nothing runs.
+        // The log keeps one record a line, whatever was typed.
+        record.action = options.unknownSwitch;
+        std::replace_if(record.action.begin(), record.action.end(),
+                        [](char c) { return c == '\t' || c == '\r' || c == '\n'; }, ' ');
+        ShowUnknownSwitch(options.unknownSwitch, notifier);
+        record.result = Result::kUnknownSwitch;
+        // NOLINTNEXTLINE(bugprone-branch-clone): help is the first action and the last resort
+    } else if (options.helpRequested) {
         record.action = "/h";
         ShowHelp(notifier);
     } else if (options.eudcSwitch != EudcSwitch::kNone) {

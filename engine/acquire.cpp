@@ -179,6 +179,13 @@ Result AcquireFiles(const Folders& folders, const Options& options, const std::s
     return Result::kOk;
 }
 
+// The acquire's report; lines joins each list: whole for the run log,
+// shortened for a box.
+std::string AcquiredText(const AcquireReport& report, std::string (*lines)(const StringList&)) {
+    return lines(report.copied) + lines(report.characters) + "\r" + lines(report.missing) + "\r\r" +
+           texts::kAcquireClosing;
+}
+
 }  // namespace
 
 Result AcquireEudc(const EudcRequest& request, AcquireReport& report) {
@@ -190,8 +197,7 @@ Result AcquireEudc(const EudcRequest& request, AcquireReport& report) {
     const Result result =
         AcquireFiles(request.folders, request.options, request.target.Folder(), links, notifier, report);
     if (result == Result::kOk)
-        notifier.Notify(texts::CrLines(report.copied) + texts::CrLines(report.characters) + "\r" +
-                        texts::CrLines(report.missing) + "\r\r" + texts::kAcquireClosing);
+        notifier.Notify(AcquiredText(report, texts::CrLines), AcquiredText(report, texts::ShownCrLines));
     else if (const char* text = ResultText(Operation::kAcquire, result))
         notifier.Notify(text);
     return result;

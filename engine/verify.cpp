@@ -161,7 +161,8 @@ Result VerifyEudc(const EudcRequest& request, VerifyReport& report) {
     report.differences = differences;
     if (fingerprintWanted) report.fingerprint = SetFingerprint(set);
     const bool has = report.differences.empty();
-    request.notifier.Notify(texts::Format(has ? texts::kVerifyHasSet : texts::kVerifyLacksSet, {folder}) +
-                            texts::CrLines(report.differences));
+    const std::string verdict = texts::Format(has ? texts::kVerifyHasSet : texts::kVerifyLacksSet, {folder});
+    request.notifier.Notify(verdict + texts::CrLines(report.differences),
+                            verdict + texts::ShownCrLines(report.differences));
     return has ? Result::kOk : Result::kSetNotInstalled;
 }

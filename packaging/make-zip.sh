@@ -11,7 +11,7 @@ name=$(basename "$zip" .zip)
 rm -rf "${out:?}/$name" "$zip"
 mkdir -p "$out/$name"
 cp "$exe" "$out/$name/minamo.exe"
-"$root/packaging/readme-ja.sh" "$root/README.md" >"$out/$name/README.txt"
+python3 "$root/packaging/readme-text.py" "$root/README.md" >"$out/$name/README.txt"
 sed 's/\r*$/\r/' "$root/packaging/EUDC.INI" >"$out/$name/EUDC.INI"
 # Fixed times and no extra attributes: the same files give the same zip.
 touch -d '2000-01-01 00:00:00' "$out/$name" "$out/$name"/*

@@ -1,6 +1,7 @@
 # The release zip: build/package/minamo-<major.minor>.zip, holding the folder
 # minamo-<major.minor>/ with minamo.exe, README.txt (the Japanese part of
-# README.md in Shift-JIS with CRLF) and the sample EUDC.INI.
+# README.md as plain text for Notepad: Shift-JIS, CRLF, no Markdown) and the
+# sample EUDC.INI.
 set(MINAMO_PACKAGE_NAME minamo-${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR})
 set(MINAMO_PACKAGE_ZIP ${CMAKE_BINARY_DIR}/package/${MINAMO_PACKAGE_NAME}.zip)
 add_custom_command(
@@ -10,7 +11,7 @@ add_custom_command(
   DEPENDS minamo
           ${CMAKE_SOURCE_DIR}/README.md
           ${CMAKE_SOURCE_DIR}/packaging/EUDC.INI
-          ${CMAKE_SOURCE_DIR}/packaging/readme-ja.sh
+          ${CMAKE_SOURCE_DIR}/packaging/readme-text.py
           ${CMAKE_SOURCE_DIR}/packaging/make-zip.sh
   COMMENT "Packing ${MINAMO_PACKAGE_NAME}.zip")
 add_custom_target(package_zip ALL DEPENDS ${MINAMO_PACKAGE_ZIP})

@@ -2,7 +2,9 @@
 
 #include <windows.h>
 
+#include "platform/system.h"
 #include "platform/text.h"
+#include "platform/unique_handle.h"
 
 namespace platform {
 
@@ -47,6 +49,32 @@ std::string SpellPath(const std::wstring& path) {
         break;
     }
     return MarkUnspelled(path);
+}
+
+namespace {
+
+std::string SpellName(const WIN32_FIND_DATAW& data) {
+    std::string spelled;
+    if (ToMultiByteExactly(CP_ACP, data.cFileName, spelled)) return spelled;
+    // The short name is plain ASCII where there is one; an empty one means
+    // the long name is the only name, and it cannot be spelled.
+    if (data.cAlternateFileName[0] && ToMultiByteExactly(CP_ACP, data.cAlternateFileName, spelled))
+        return spelled;
+    return MarkUnspelled(data.cFileName);
+}
+
+}  // namespace
+
+std::vector<FolderEntry> ListFolderSpelled(const std::string& folder) {
+    if (!IsNtPlatform()) return ListFolder(folder + "*");
+    std::vector<FolderEntry> entries;
+    WIN32_FIND_DATAW data;
+    const UniqueFind find(FindFirstFileW((ToWide(CP_ACP, folder) + L"*").c_str(), &data));
+    if (!find) return entries;
+    do {
+        entries.push_back({SpellName(data), data.dwFileAttributes});
+    } while (FindNextFileW(find.get(), &data));
+    return entries;
 }
 
 }  // namespace platform

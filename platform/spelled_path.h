@@ -9,6 +9,9 @@
 #pragma once
 
 #include <string>
+#include <vector>
+
+#include "platform/files.h"
 
 namespace platform {
 
@@ -23,5 +26,13 @@ constexpr char kUnspelledChar = '\x1A';
 // without counterpart (8.3 names are off on that volume, or the unspellable
 // part does not exist).
 std::string SpellPath(const std::wstring& path);
+
+// The entries of folder (a path for the A functions, ending in a
+// backslash), each name spelled for the A functions as SpellPath spells
+// it: on the NT family read in UTF-16 and converted, or the entry's short
+// (8.3) name, or marked with kUnspelledChar where it has none; on 98 and Me
+// (whose names are all in the code page) as FindFirstFileA gives them.
+// Empty when the folder cannot be read.
+std::vector<FolderEntry> ListFolderSpelled(const std::string& folder);
 
 }  // namespace platform

@@ -71,12 +71,13 @@ TEST(CommandLine, SwitchForms) {
         {{"-help"}, {true, false, false, false, true, 0, false, true, true, ""}},
         {{"-?"}, {true, false, false, false, true, 0, false, true, true, ""}},
         {{"/h"}, {true, false, false, false, true, 0, false, true, true, ""}},
-        // Not switches: folder names, which do not choose command mode.
-        {{"/pp"}, {false, false, false, false, true, 0, false, true, false, "/pp\\"}},
-        {{"/p:"}, {false, false, false, false, true, 0, false, true, false, "/p:\\"}},
-        {{"--p"}, {false, false, false, false, true, 0, false, true, false, "--p\\"}},
-        {{"-true"}, {false, false, false, false, true, 0, false, true, false, "-true\\"}},
-        {{"/log"}, {false, false, false, false, true, 0, false, true, false, "/log\\"}},  // /log: takes a colon
+        // Mistyped switches, no folder names: command mode, which runs
+        // nothing but ends with 14 (Entry.MistypedSwitch).
+        {{"/pp"}, {true, false, false, false, true, 0, false, true, false, ""}},
+        {{"/p:"}, {true, false, false, false, true, 0, false, true, false, ""}},
+        {{"--p"}, {true, false, false, false, true, 0, false, true, false, ""}},
+        {{"-true"}, {true, false, false, false, true, 0, false, true, false, ""}},
+        {{"/log"}, {true, false, false, false, true, 0, false, true, false, ""}},  // /log: takes a colon
         {{"data"}, {false, false, false, false, true, 0, false, true, false, "data\\"}},
         {{"data\\"}, {false, false, false, false, true, 0, false, true, false, "data\\"}},
         {{"one", "two"}, {false, false, false, false, true, 0, false, true, false, "two\\"}},

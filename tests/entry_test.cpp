@@ -95,6 +95,38 @@ TEST(Entry, CommandModePrecedence) {
     }
 }
 
+// An argument that starts as a switch and is none runs nothing: 14, a
+// message naming it (also in the log), and no log of another name.
+TEST(Entry, MistypedSwitch) {
+    const struct {
+        StringList args;
+        std::string named;
+        bool shown;
+    } cases[] = {
+        {{"/uninstall", "/s"}, "/uninstall", false},
+        {{"/logfile:x.log"}, "/logfile:x.log", true},
+        {{"/p", "-q", "data"}, "-q", true},
+        {{"-HELPME", "/h"}, "-HELPME", true},
+    };
+    for (const auto& c : cases) {
+        testing_support::ClearEudcKey();
+        TempFolder program;
+        StringList args = c.args;
+        args.push_back("/log:run.log");
+        FakeInteraction boxes;
+        EXPECT_EQ(RunMinamo(program / "minamo.exe", args), 14) << c.named;
+        EXPECT_TRUE(boxes.eudcCalls.empty()) << c.named;
+        EXPECT_EQ(boxes.messages.size(), c.shown ? 1u : 0u) << c.named;
+        if (c.shown) {
+            EXPECT_NE(boxes.messages[0].find(c.named), std::string::npos) << c.named;
+        }
+        const std::string log = testing_support::ReadFile(program / "run.log");
+        EXPECT_NE(log.find("\t" + c.named + "\t"), std::string::npos) << log;
+        EXPECT_NE(log.find("\t14\t"), std::string::npos) << log;
+        EXPECT_FALSE(platform::FileExists(program / "x.log"));
+    }
+}
+
 // One line per command-mode run, in the file of /log: or of the LogFile
 // key, whatever the run showed or not.
 TEST(Entry, RunLog) {

@@ -73,7 +73,9 @@ TEST_F(Install, CopiesAndLinks) {
         if (changed) MakeFontFile(data + "P.TTE", 5001, 4);
         FakeInteraction again;
         EXPECT_EQ(RunInstall(*param), 0);
-        EXPECT_EQ(again.questions, changed ? StringList{texts::kReplaceQuestion} : StringList{}) << changed;
+        const std::string question = Sjis(u8"置き換える外字ファイルはバックアップとして ") + users / "backup\\" +
+                                     Sjis(u8" に残します（minamo /undo で元に戻せます）。\r\n") + texts::kReplaceQuestion;
+        EXPECT_EQ(again.questions, changed ? StringList{question} : StringList{}) << changed;
         EXPECT_EQ(ReadFile(users / "P.TTE"), FontBytes(5001, 4));
     }
 }
@@ -147,7 +149,9 @@ TEST_F(Install, LongUserDataFolder) {
         EXPECT_EQ(ReadFile(folder + "EUDC.TTE"), fits ? FontBytes(3000, 1) : FontBytes(10, 9)) << folder.size();
         EXPECT_EQ(EudcLink("SystemDefaultEUDCFont"), fits ? folder + "EUDC.TTE" : "<none>") << folder.size();
         if (!fits) {
-            EXPECT_EQ(boxes.messages, StringList{failed + "\r" + texts::Format(texts::kFolderTooLong, {folder})});
+            ASSERT_EQ(boxes.messages.size(), 1u);
+            EXPECT_EQ(boxes.messages[0].rfind(failed + "\r" + texts::Format(texts::kFolderTooLong, {folder}) + "\r", 0), 0u);
+            EXPECT_NE(boxes.messages[0].find(Sjis(u8"（エラー 206）")), std::string::npos) << boxes.messages[0];
         }
     }
 }
@@ -259,16 +263,22 @@ TEST_F(Install, UserDataFolderCannotBeCreated) {
     auto param = Param();
     param->folders.userData = users / "file\\minamo\\";
     FakeInteraction boxes;
+    // The specified text, then the folder and Windows' reason.
+    const auto expectNamed = [&](const StringList& messages, const char* advice) {
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].rfind(std::string(texts::kInstallFailed) + texts::kInstallFailedCheckSource + advice +
+                                        "\r" + Sjis(u8"失敗した場所: ") + param->folders.userData + "\r",
+                                    0),
+                  0u) << messages[0];
+    };
     EXPECT_EQ(RunInstall(*param), 11);
-    EXPECT_EQ(boxes.messages, StringList{std::string(texts::kInstallFailed) + texts::kInstallFailedCheckSource +
-                                         texts::kInstallFailedUserFolder});
+    expectNamed(boxes.messages, texts::kInstallFailedUserFolder);
     EXPECT_TRUE(EudcLinks().empty());
 
     param->folders.os.dwPlatformId = VER_PLATFORM_WIN32_WINDOWS;
     FakeInteraction other;
     EXPECT_EQ(RunInstall(*param), 11);
-    EXPECT_EQ(other.messages, StringList{std::string(texts::kInstallFailed) + texts::kInstallFailedCheckSource +
-                                         texts::kInstallFailedPleaseCheck});
+    expectNamed(other.messages, texts::kInstallFailedPleaseCheck);
 }
 
 // A user data folder named with a character Shift-JIS lacks (𠮷) that has

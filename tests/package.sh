@@ -2,7 +2,7 @@
 # The release package as a user gets it, on two machines: the zip that the
 # build made (what scripts/package hands out) is unpacked onto a stick. The
 # program's version information must be the project's version, README.txt
-# the Japanese part of README.md in Shift-JIS with CRLF, EUDC.INI the
+# the Japanese part of README.md as plain text in Shift-JIS with CRLF, EUDC.INI the
 # sample. On the first machine (the test prefix) the unpacked program must
 # start (/s /h) and acquire (/g /s) links seeded with `wine reg add`; on a
 # freshly booted second prefix it must install (/p /s) them, and install
@@ -61,8 +61,14 @@ unify() {
         -e 's/¬/?/g' -e 's/￢/?/g'
 }
 decoded=$(iconv -f CP932 -t UTF-8 <"$app/README.txt" | tr -d '\r') || fail "README.txt is not Shift-JIS"
-[ "$(unify <<<"$decoded")" = "$(japanese_part | unify)" ] ||
-    fail "README.txt is not the Japanese part of README.md"
+# Plain text for Notepad: every section of the Japanese part, as a line of
+# its own, and no Markdown marks or links to files the zip does not hold.
+while IFS= read -r heading; do
+    grep -qxF "$heading" <<<"$(unify <<<"$decoded" | sed 's/^[■◆] //')" || fail "README.txt lacks the part '$heading'"
+done < <(japanese_part | awk '/^```/ { code = !code } !code && /^#/' | grep -v '^## 画面$' | sed 's/^#* //; s/`//g' | unify)
+# (Code, indented by four blanks, is kept as typed.)
+markdown=$(grep -v '^    ' <<<"$decoded" | grep -nE '^#|^```|^ *\||\*\*|`|!\[|\]\(|\.png|\.md\b' | head -3) || true
+[ -z "$markdown" ] || fail "README.txt holds Markdown: $markdown"
 grep -q 'Minamo (English)' <<<"$decoded" && fail "README.txt holds the English part"
 grep -q 'scripts/test' <<<"$decoded" && fail "README.txt holds the developers' lines"
 crlf_only "$app/README.txt" || fail "README.txt has lines without CRLF"

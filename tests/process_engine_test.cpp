@@ -180,7 +180,10 @@ TEST_F(CommandMode, QuestionsAnsweredAtTheScreen) {
     MakeFontFile(userData + "EUDC.TTE", 100, 9);
     ProcessRun install = RunAnsweringBoxes(exe, "/p data", {IDNO});
     EXPECT_EQ(install.exitCode, 6);
-    EXPECT_EQ(install.boxes, (std::vector<std::string>{texts::kReplaceQuestion, texts::kInstallCancelled}));
+    // Told first where the replaced files are kept, and the way back.
+    const std::string question =
+        texts::Format(texts::kBackupBeforeQuestion, {userData + "backup\\"}) + "\r\n" + texts::kReplaceQuestion;
+    EXPECT_EQ(install.boxes, (std::vector<std::string>{question, texts::kInstallCancelled}));
     EXPECT_EQ(EudcLink("SystemDefaultEUDCFont"), system / "EUDC.TTE");  // untouched
 
     // /f asks nothing and reports.

@@ -61,6 +61,21 @@ TEST_F(MainWindowTest, FillFolderListSelectsTheWantedFolder) {
     }
 }
 
+// A sub-folder named with a character Shift-JIS lacks (𠮷) is offered as
+// the rest of the program reaches it: by its short name.
+TEST_F(MainWindowTest, ListsAnUnspellableSubFolderByItsShortName) {
+    const std::wstring yoshino = testing_support::Wide(program.path()) + L"\U00020BB7\u91CE";
+    testing_support::MakeFolderW(yoshino);
+    Open();
+    const std::vector<std::string> items = Items(Main().Control(MainWindow::kFolderList));
+    ASSERT_EQ(items.size(), 2u);
+    SelectItem(Main().Control(MainWindow::kFolderList), items[1]);
+    EXPECT_TRUE(Main().SelectedTarget().Existed()) << items[1];
+    wchar_t longPath[MAX_PATH] = {};
+    GetLongPathNameW(testing_support::Wide(Main().SelectedTarget().Folder()).c_str(), longPath, MAX_PATH);
+    EXPECT_EQ(std::wstring(longPath), yoshino + L"\\");
+}
+
 TEST_F(MainWindowTest, MissingStartupFolderIsReportedEvenWhenSilent) {
     MakeFolder("data");
     testing_support::WriteFile(Program("EUDC.INI"), "[MINAMO]\r\nSilet=1\r\n");

@@ -1,5 +1,7 @@
 // RunOperation: the options and folder it stores, and the acquire and
 // install it runs with the engine, seen on disk and in the registry.
+#include <algorithm>
+
 #include "engine/report/texts.h"
 #include "tests/support/utf8.h"
 #include "tests/ui_main_support.h"
@@ -135,9 +137,11 @@ TEST_F(MainWindowTest, TheQuestionNamesTheCharactersThatWouldGo) {
     MakeFile("data\\EUDC.INI", "[EUDC932]\r\nSystemDefaultEUDCFont=EUDC.TTE\r\n");
     testing_support::TempFolder users;
     const std::string installed = users / "EUDC.TTE";
-    const std::string question = texts::Format(texts::kCharacterChangesLine,
-                                               {installed, 1, " (F040)", 1, " (F042)", 1, " (F044)"}) +
-                                 "\r\n" + texts::kReplaceQuestion;
+    // Before the question: where the replaced fonts are kept, and the way back.
+    const std::string question =
+        installed + Sjis(u8" の外字: なくなる 1 字 (F040)、変わる 1 字 (F042)、増える 1 字 (F044)\r\n") +
+        Sjis(u8"置き換える外字ファイルはバックアップとして ") + users / "backup\\" +
+        Sjis(u8" に残します（minamo /undo で元に戻せます）。\r\n") + texts::kReplaceQuestion;
     const struct {
         const char* incoming;
         std::vector<std::string> questions;
@@ -153,6 +157,79 @@ TEST_F(MainWindowTest, TheQuestionNamesTheCharactersThatWouldGo) {
         boxes.questions.clear();
         mainWindow.reset();
     }
+}
+
+// A set acquired with /s carries Silet=1: in the window its runs still ask
+// before overwriting and tell their outcome, and the set keeps its Silet.
+TEST_F(RoundTrip, ASilentSetStillAsksAndTellsInTheWindow) {
+    MakeFile("data\\EUDC.TTE", "admin's glyphs");
+    MakeFile("data\\EUDC.INI", "[MINAMO]\r\nSilet=1\r\n[EUDC932]\r\nSystemDefaultEUDCFont=EUDC.TTE\r\n");
+    testing_support::TempFolder users;
+    MainWindow& f = Open();
+    param->folders.userData = users.path();
+    SelectItem(f.Control(MainWindow::kFolderList), "data");
+    Click(f.Control(MainWindow::kAcquireChoice));
+    const struct {
+        int answer;
+        const char* kept;
+        const char* told;
+    } cases[] = {{IDNO, "admin's glyphs", texts::kAcquireCancelled}, {IDYES, "tte glyphs", texts::kAcquireClosing}};
+    for (const auto& c : cases) {
+        boxes.answers = {c.answer};
+        boxes.questions.clear();
+        boxes.messages.clear();
+        Click(f.Control(MainWindow::kRunButton));
+        EXPECT_EQ(boxes.questions, std::vector<std::string>{texts::kOverwriteQuestion});
+        EXPECT_EQ(testing_support::ReadFile(Program("data\\EUDC.TTE")), c.kept);
+        ASSERT_EQ(boxes.messages.size(), 1u);
+        EXPECT_NE(boxes.messages[0].find(c.told), std::string::npos) << boxes.messages[0];
+    }
+    EXPECT_EQ(GetPrivateProfileIntA("MINAMO", "Silet", 0, Program("data\\EUDC.INI").c_str()), 1);
+    Click(f.Control(MainWindow::kInstallChoice));
+    boxes.messages.clear();
+    Click(f.Control(MainWindow::kRunButton));
+    EXPECT_EQ(testing_support::ReadFile(users / "EUDC.TTE"), "tte glyphs");
+    EXPECT_EQ(boxes.messages.size(), 1u);
+}
+
+// Thirty linked fonts: the acquire's report keeps to a small screen (a line
+// of a message box takes about 15 pixels at 96 DPI: 30 lines and the
+// buttons fit 720). The install's question and its report name only the
+// counts that are not 0, and the report what happened.
+TEST_F(MainWindowTest, ManyFontsKeepTheBoxesSmallAndTheReportTellsWhatHappened) {
+    const std::string fonts = testing_support::TestFontsFolder();
+    testing_support::TempFolder system, users;
+    testing_support::ClearEudcKey();
+    for (int i = 1; i <= 30; ++i) {
+        const std::string name = "F" + std::to_string(i) + ".TTE";
+        testing_support::CopyFileTo(fonts + (i == 2 ? "MOREEUDC.TTE" : "NEWEUDC.TTE"), system / name);
+        testing_support::CopyFileTo(fonts + "OLDEUDC.TTE", users / name);
+        const std::string face = i == 1 ? "SystemDefaultEUDCFont" : i == 2 ? "MS PGothic" : "Face" + std::to_string(i);
+        testing_support::SetEudcLink(face, system / name);
+    }
+    MakeFolder("data");
+    MainWindow& f = Open();
+    param->folders.userData = users.path();
+    SelectItem(f.Control(MainWindow::kFolderList), "data");
+    Click(f.Control(MainWindow::kRunButton));
+    ASSERT_EQ(boxes.messages.size(), 1u);
+    const std::string& acquired = boxes.messages[0];
+    EXPECT_LE(std::count(acquired.begin(), acquired.end(), '\r'), 30) << acquired;
+    EXPECT_NE(acquired.find(Sjis(u8"ほか 25 個")), std::string::npos) << acquired;
+
+    Click(f.Control(MainWindow::kInstallChoice));
+    boxes.answers = {IDYES};
+    Click(f.Control(MainWindow::kRunButton));
+    ASSERT_EQ(boxes.questions.size(), 1u);
+    ASSERT_EQ(boxes.messages.size(), 2u);
+    const std::string& question = boxes.questions[0];
+    const std::string& report = boxes.messages[1];
+    EXPECT_NE(question.find(Sjis(u8"F2.TTE の外字: 増える ")), std::string::npos) << question;
+    EXPECT_NE(report.find(Sjis(u8"F1.TTE の外字: なくなった 1 字 (F040)、変わった 1 字 (F042)、増えた 1 字")),
+              std::string::npos) << report;
+    EXPECT_EQ(report.find(Sjis(u8"なくなる")), std::string::npos) << report;
+    for (const std::string& text : {question, report}) EXPECT_EQ(text.find(Sjis(u8" 0 字")), std::string::npos) << text;
+    testing_support::ClearEudcKey();
 }
 
 TEST_F(MainWindowTest, FailedOrCancelledInstallSwitchesEudcOnAndRefreshes) {

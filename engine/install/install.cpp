@@ -135,14 +135,6 @@ FontLinks LinksOfReplacedFiles(const std::vector<Replacement>& replaced, const F
     return links;
 }
 
-// The question before replacing: what it does to the characters, then
-// whether to go on.
-std::string ReplaceQuestion(const StringList& characterLines) {
-    std::string question;
-    for (const std::string& line : characterLines) question += line + "\r\n";
-    return question + texts::kReplaceQuestion;
-}
-
 // Replaces the changed files through a staging folder, after the
 // comparison of their characters, /keep and the question allow it.
 Result ReplaceChangedFiles(const Folders& folders, const Options& options, const CopyList& changed,
@@ -154,13 +146,14 @@ Result ReplaceChangedFiles(const Folders& folders, const Options& options, const
     // Asked only when something of the user's would go: a character, or a
     // file that is no font.
     const bool loses = characters.byBytesOnly || characters.LosesOrChanges();
-    if (loses && !notifier.GoesOn(ReplaceQuestion(report.characters)))
+    if (loses && !notifier.GoesOn(ReplaceQuestion(report.characters, folders.userData)))
         return Result::kCancelled;
     const BackupPlan backup{NewBackupName(work), LinksOfReplacedFiles(replaced, folders, work)};
     // The shell writes into a staging folder; the user's EUDC files are
     // replaced only when every new file arrived whole.
-    return StagedInstall(changed, work, backup, report.recovery, report.failure) ? Result::kOk
-                                                                                 : Result::kInstallFailed;
+    if (!StagedInstall(changed, work, backup, report.recovery, report.failure)) return Result::kInstallFailed;
+    report.characters = CharacterLines(characters, true);  // the report tells what happened
+    return Result::kOk;
 }
 
 // Whether every path the install writes fits: each installed file's, and
@@ -192,23 +185,24 @@ Result CopyAndLink(const Folders& folders, const Options& options, const SetFold
 }
 
 // What the install tells the user: its report, or the message of its
-// result; then each staging folder it had to set aside.
-std::string InstallMessage(Result result, const Folders& folders, const InstallReport& report, bool busy) {
+// result; then each staging folder it had to set aside. lines joins each
+// list: whole for the run log, shortened for a box.
+std::string InstallMessage(Result result, const Folders& folders, const InstallReport& report, bool busy,
+                           std::string (*lines)(const StringList&)) {
     std::string text;
     if (result == Result::kOk) {
-        text = texts::CrLines(report.installed) + texts::CrLines(report.characters) +
-               texts::CrLines(report.unlinked) + "\r";
+        text = lines(report.installed) + lines(report.characters) + lines(report.unlinked) + "\r";
     } else if (const char* fixed = ResultText(Operation::kInstall, result)) {
         text = fixed;
-        if (result == Result::kCharactersKept) text += texts::CrLines(report.characters);
+        if (result == Result::kCharactersKept) text += lines(report.characters);
     } else if (busy) {
         text = texts::kInstallBusy;
     } else {
         StringList reasons = report.recovery.notRestored;
         reasons.insert(reasons.end(), report.tooLong.begin(), report.tooLong.end());
-        text = InstallFailureText(folders.IsNtFamily(), reasons);
+        text = InstallFailureText(folders.IsNtFamily(), reasons, report.failure);
     }
-    return text + texts::CrLines(report.recovery.setAside);
+    return text + lines(report.recovery.setAside);
 }
 
 }  // namespace
@@ -221,19 +215,19 @@ Result InstallFiles(const Folders& folders, const Options& options, const SetFol
     report.missing = set.Missing();
     const std::string tooLong = texts::Format(texts::kFolderTooLong, {folders.userData});
     if (const platform::Outcome made = CreateFolderTree(folders.userData); !made) {
-        report.failure.Note(steps::kUserDataFolder, made);
+        report.failure.Note(steps::kUserDataFolder, made, folders.userData);
         if (RemoveTrailingBackslash(folders.userData).size() > kLongestFolder) report.tooLong.push_back(tooLong);
         return Result::kNoUserDataFolder;
     }
     const std::string work = WorkFolder(folders.userData);
     if (const platform::Outcome locked = lock.Claim(work); !locked) {
-        report.failure.Note(steps::kLock, locked);
+        report.failure.Note(steps::kLock, locked, work);
         return Result::kInstallFailed;
     }
     // An install cut off by a crash has the user's previous files in its
     // staging folder: put back or finished before anything is compared.
     if (const platform::Outcome recovered = RecoverInterruptedInstalls(work, report.recovery); !recovered) {
-        report.failure.Note(steps::kRecovery, recovered);
+        report.failure.Note(steps::kRecovery, recovered, work);
         return Result::kInstallFailed;
     }
 
@@ -246,7 +240,8 @@ Result InstallFiles(const Folders& folders, const Options& options, const SetFol
     if (changed.Empty()) return Result::kOk;
     if (!PathsFit(changed, work)) {
         report.tooLong.push_back(tooLong);
-        report.failure.Note(steps::kPathLength);
+        report.failure.Note(steps::kPathLength, platform::Outcome::Failure(ERROR_FILENAME_EXCED_RANGE),
+                            folders.userData);
         return Result::kInstallFailed;
     }
     return ReplaceChangedFiles(folders, options, changed, work, notifier, report);
@@ -267,7 +262,8 @@ Result InstallEudc(const EudcRequest& request, InstallReport& report) {
     // The registry's table as this install leaves it, for the windows.
     if (report.registryLinks.links.empty()) report.registryLinks = ReadFontLinks(folders.windows);
     // The lock is let go before any message waits for the user.
-    request.notifier.Notify(InstallMessage(result, folders, report, busy));
+    request.notifier.Notify(InstallMessage(result, folders, report, busy, texts::CrLines),
+                            InstallMessage(result, folders, report, busy, texts::ShownCrLines));
     return result;
 }
 

@@ -27,7 +27,7 @@ bool MakeStagingFolder(const std::string& folder, std::string& staging, Failure&
         made = platform::CreateOneDirectory(staging);
         if (made) return true;
     }
-    failure.Note(steps::kStagingFolder, made);
+    failure.Note(steps::kStagingFolder, made, staging);
     return false;
 }
 
@@ -41,8 +41,8 @@ bool CopyIntoStaging(const CopyList& copy, const std::string& staging, Failure& 
     // flag is never read back here: what arrived is checked instead.
     request.abortedBefore = platform::kTrueAllBits;
     const platform::ShellCopyResult result = platform::ShellCopy(request);
-    if (result.code != 0) failure.Note(steps::kCopy, platform::Outcome::Failure(result.code));
-    else if (!staged.AllArrived()) failure.Note(steps::kCopy);
+    if (result.code != 0) failure.Note(steps::kCopy, platform::Outcome::Failure(result.code), staging);
+    else if (const CopyList::Item* item = staged.FirstNotArrived()) failure.Note(steps::kCopy, platform::Outcome::Failure(0), item->source);
     return !failure.Happened();
 }
 
@@ -51,7 +51,7 @@ class JournaledMoves {
 public:
     JournaledMoves(const StagingPlaces& places, Failure& failure) : places_(places), failure_(failure) {}
 
-    bool Start() { return Noted(steps::kJournal, journal_.Create(places_.staging + work_names::kJournal)); }
+    bool Start() { return Noted(steps::kJournal, journal_.Create(JournalPath())); }
 
     // Moves each installed file of the copy aside, then each staged copy
     // into its place.
@@ -75,7 +75,7 @@ public:
         if (!replaced) return true;
         if (!Noted(steps::kJournal, journal_.Append({{JournalRecord::kBackup, "", plan.name}}))) return false;
         backup_ = plan.name;
-        return Noted(steps::kBackup, PrepareBackup(places_.folder, plan));
+        return Noted(steps::kBackup, PrepareBackup(places_.folder, plan), places_.folder);
     }
 
     bool Commit() { return Noted(steps::kJournal, journal_.Append({{JournalRecord::kCommitted, "", ""}})); }
@@ -110,16 +110,18 @@ private:
             const std::string staged = places_.staging + (aside ? record.to : record.from);
             const platform::Outcome moved =
                 aside ? platform::MoveOneFile(destination, staged) : platform::MoveOneFile(staged, destination);
-            if (!Noted(steps::kReplace, moved)) return false;
+            if (!Noted(steps::kReplace, moved, destination)) return false;
         }
         return true;
     }
 
-    // Whether the step went well; notes it as the failure when not.
-    bool Noted(const char* step, const platform::Outcome& outcome) {
-        if (!outcome) failure_.Note(step, outcome);
+    // Whether the step went well; notes it, and the path it failed on (the
+    // journal unless told), as the failure when not.
+    bool Noted(const char* step, const platform::Outcome& outcome, const std::string& path = std::string()) {
+        if (!outcome) failure_.Note(step, outcome, path.empty() ? JournalPath() : path);
         return static_cast<bool>(outcome);
     }
+    std::string JournalPath() const { return places_.staging + work_names::kJournal; }
 
     StagingPlaces places_;
     Failure& failure_;

@@ -22,8 +22,16 @@ struct Options {
     bool undoRequested = false;   // /undo: install the newest backup
     bool verifyRequested = false; // /v: does this PC have the target's set
     std::string logFile;          // /log:, LogFile: the run log; empty: none
+    std::string unknownSwitch;    // the first argument that starts as a switch and is none
+
+    // The window's runs: someone is there to answer, so a set's Silet
+    // (which an acquire with /s writes) silences neither questions nor
+    // outcomes; silent stays what the set says, for an acquire to keep.
+    bool inWindow = false;
 
     // Whether the operations may ask their questions: not when told not to
     // (/f), nor in a silent run, whose questions nobody would answer.
-    bool Asks() const { return confirm && !silent; }
+    bool Asks() const { return confirm && !Quiet(); }
+    // Whether outcomes go untold: /s or Silet, outside the window.
+    bool Quiet() const { return silent && !inWindow; }
 };

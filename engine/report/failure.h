@@ -12,14 +12,18 @@ struct Failure {
     // The Windows error code; 0 when the step failed without one (a file
     // that arrived short, a path that does not fit).
     unsigned long code = 0;
+    // The file or folder the step failed on; empty where none is known.
+    std::string path;
 
     bool Happened() const { return !step.empty(); }
     // Notes the first failure of a run: a later step failing in its wake
     // (an undo after a failed move) does not hide why the run failed.
-    void Note(const char* failedStep, const platform::Outcome& outcome = platform::Outcome::Failure(0)) {
+    void Note(const char* failedStep, const platform::Outcome& outcome = platform::Outcome::Failure(0),
+              const std::string& failedPath = std::string()) {
         if (Happened()) return;
         step = failedStep;
         code = outcome.Code();
+        path = failedPath;
     }
 };
 

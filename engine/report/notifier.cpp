@@ -4,9 +4,11 @@
 #include "engine/report/texts.h"
 #include "platform/interaction.h"
 
-void Notifier::Notify(const std::string& text) {
+void Notifier::Notify(const std::string& text) { Notify(text, text); }
+
+void Notifier::Notify(const std::string& text, const std::string& shown) {
     reports_.push_back(text);
-    if (!silent_) platform::ShowMessage(text);
+    if (!silent_) platform::ShowMessage(shown);
 }
 
 bool Notifier::GoesOn(const std::string& question) { return !asks_ || !platform::AnsweredNo(question); }

@@ -25,6 +25,9 @@ public:
     // Whether questions are put: an operation that asks before finding out
     // more (the acquire's overwrites) need not look when they are not.
     bool Asks() const { return asks_; }
+    // Shows shown, a shortened text that fits a small screen, and keeps
+    // the whole text for the run log.
+    void Notify(const std::string& text, const std::string& shown);
     // Every text Notify was given, shown or not: the report of the run log.
     const StringList& Reports() const { return reports_; }
 

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "engine/characters/eudc_characters.h"
+#include "engine/report/failure.h"
 #include "engine/report/result.h"
 #include "engine/paths/string_list.h"
 
@@ -20,5 +22,18 @@ const char* ResultText(Operation operation, Result result);
 std::string NonStandardQuestion(Operation operation);
 
 // The install's failure (results 2 and 11): the platform's advice, then a
-// line for each file of the user's that could not be put back.
-std::string InstallFailureText(bool ntFamily, const StringList& notRestored);
+// line for each file of the user's that could not be put back, then the
+// file or folder the install failed on and Windows' reason, where known.
+std::string InstallFailureText(bool ntFamily, const StringList& notRestored, const Failure& failure);
+
+// A font's line for the characters an install takes away, changes and adds
+// (happened: a finished install's; otherwise what it would do), naming
+// only the counts that are not 0 with their first codes; empty when the
+// font keeps its characters as they are.
+std::string CharacterChangesLine(const std::string& font, const characters::CharacterChanges& changes,
+                                 bool happened);
+
+// The question before replacing the user's files: a line for each font
+// (shortened for a small screen), where the replaced files are kept and
+// that /undo brings them back, then the question itself.
+std::string ReplaceQuestion(const StringList& characterLines, const std::string& userDataFolder);

@@ -39,6 +39,7 @@ const char* const kUsageLines[] = {
     kCopyright,
     nullptr,
 };
+const char* const kUnknownSwitch = "%s というスイッチはありません。何も実行しませんでした。";
 const char* const kAcquireFailed = "外字を取得できませんでした。";
 const char* const kAcquireCancelled = "外字の取得を中止しました。";
 const char* const kNoSystemEudc = "システムに外字が存在しないため処理を中止しました。";
@@ -63,6 +64,8 @@ const char* const kInstallFailed = "外字ファイルのインストールは�
 const char* const kInstallFailedCheckSource = "コピー元のファイルが存在するかどうか";
 const char* const kInstallFailedUserFolder = "ユーザーフォルダに書き込みできません。";
 const char* const kInstallFailedPleaseCheck = "確認してください。";
+const char* const kFailedAtLine = "失敗した場所: %s";
+const char* const kFailureReasonLine = "理由: %s（エラー %d）";
 const char* const kLatestInstalled = "最新の外字がインストールされています。";
 const char* const kRegistryFailed = "レジストリにアクセスできませんでした。";
 const char* const kNoLinkFont = "外字をリンクするフォントがインストールされていません";
@@ -83,7 +86,17 @@ const char* const kNotRestoredLine = "%s を元に戻せませんでした。元
 const char* const kSetAsideLine =
     "作業フォルダ %s は、記録が読めないか中身と合わないため、何も消さずに %s に残しました。";
 const char* const kFolderTooLong = "ユーザーフォルダ %s のパスが長すぎるため、外字ファイルを置けません。";
-const char* const kCharacterChangesLine = "%s の外字: なくなる %d 字%s、変わる %d 字%s、増える %d 字%s";
+const char* const kCharactersOfFont = "%s の外字: ";
+const char* const kPartJoint = "、";
+const char* const kWouldLose = "なくなる %d 字%s";
+const char* const kWouldChange = "変わる %d 字%s";
+const char* const kWouldAdd = "増える %d 字%s";
+const char* const kLost = "なくなった %d 字%s";
+const char* const kChanged = "変わった %d 字%s";
+const char* const kAdded = "増えた %d 字%s";
+const char* const kBackupBeforeQuestion =
+    "置き換える外字ファイルはバックアップとして %s に残します（minamo /undo で元に戻せます）。";
+const char* const kMoreLines = "ほか %d 個";
 const char* const kCharactersKept =
     "インストールすると外字がなくなるか変わるため、何もインストールしませんでした（/keep）。";
 const char* const kAcquiredCharacters = "%s には外字が %d 字あります。";
@@ -102,6 +115,15 @@ std::string CrLines(const std::vector<std::string>& lines) {
     for (const std::string& line : lines) text += "\r" + line;
     return text;
 }
+
+std::vector<std::string> ShownLines(const std::vector<std::string>& lines) {
+    if (lines.size() <= kLinesShownWhole) return lines;
+    std::vector<std::string> shown(lines.begin(), lines.begin() + kLinesShownHead);
+    shown.push_back(Format(kMoreLines, {lines.size() - kLinesShownHead}));
+    return shown;
+}
+
+std::string ShownCrLines(const std::vector<std::string>& lines) { return CrLines(ShownLines(lines)); }
 
 std::string Format(const char* pattern, std::initializer_list<FormatArg> args) {
     static const char digits[] = "0123456789ABCDEF";

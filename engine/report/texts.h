@@ -15,6 +15,7 @@ extern const char* const kStateOn;
 extern const char* const kStateOff;
 extern const char* const kUsageLines[];  // ends with nullptr
 extern const char* const kCopyright;
+extern const char* const kUnknownSwitch;  // %s the argument; the usage text follows
 
 // Acquire and install.
 extern const char* const kAcquireFailed;
@@ -36,6 +37,8 @@ extern const char* const kInstallFailed;
 extern const char* const kInstallFailedCheckSource;
 extern const char* const kInstallFailedUserFolder;  // NT family
 extern const char* const kInstallFailedPleaseCheck;  // other platforms
+extern const char* const kFailedAtLine;       // %s the file or folder
+extern const char* const kFailureReasonLine;  // %s Windows' text, %d its code
 extern const char* const kLatestInstalled;
 extern const char* const kRegistryFailed;
 extern const char* const kNoLinkFont;
@@ -51,9 +54,19 @@ extern const char* const kNotRestoredLine;  // %s installed file, %s its saved c
 extern const char* const kSetAsideLine;     // %s staging folder, %s where it was kept
 extern const char* const kFolderTooLong;    // %s the user data folder
 extern const char* const kFaceNotAcquired;  // %s face
-// %s font, then for the characters lost, changed and added each %d count
-// and %s their first codes
-extern const char* const kCharacterChangesLine;
+// A font's line: kCharactersOfFont (%s font), then the counts that are
+// not 0 joined by kPartJoint, each %d count and %s its first codes; the
+// question's (what an install would do), or a finished install's.
+extern const char* const kCharactersOfFont;
+extern const char* const kPartJoint;
+extern const char* const kWouldLose;
+extern const char* const kWouldChange;
+extern const char* const kWouldAdd;
+extern const char* const kLost;
+extern const char* const kChanged;
+extern const char* const kAdded;
+extern const char* const kBackupBeforeQuestion;  // %s the backup folder
+extern const char* const kMoreLines;             // %d lines a box leaves out
 extern const char* const kCharactersKept;       // /keep: the install that would lose or change some
 extern const char* const kAcquiredCharacters;   // %s font, %d count
 extern const char* const kNoBackup;             // /undo without a backup
@@ -67,6 +80,14 @@ extern const char* const kVerifyOtherLink;    // %s face, %s what it links, %s t
 
 // Each line after a CR of its own, as the engine's reports are joined.
 std::string CrLines(const std::vector<std::string>& lines);
+// A list as a box shows it, so that the box stays on a small screen: whole
+// up to kLinesShownWhole lines; past that its first kLinesShownHead and a
+// line that counts the rest (the run log keeps every line).
+constexpr size_t kLinesShownWhole = 8;
+constexpr size_t kLinesShownHead = 5;
+std::vector<std::string> ShownLines(const std::vector<std::string>& lines);
+// CrLines of ShownLines.
+std::string ShownCrLines(const std::vector<std::string>& lines);
 
 // One argument of Format: a text or a number.
 struct FormatArg {

@@ -45,6 +45,12 @@ Switch Recognise(const std::string& argument) {
     return LogSwitchLength(argument) ? Switch::Log : Switch::None;
 }
 
+// A folder is named without a leading / or -; such an argument was meant
+// as a switch.
+bool LooksLikeSwitch(const std::string& argument) {
+    return !argument.empty() && (argument[0] == '/' || argument[0] == '-');
+}
+
 }  // namespace
 
 bool ParseCommandLine(const StringList& args, const std::string& programFolder, Options& options,
@@ -56,7 +62,14 @@ bool ParseCommandLine(const StringList& args, const std::string& programFolder, 
     }
     for (const std::string& argument : args) {
         switch (Recognise(argument)) {
-            case Switch::None: target = TargetNamed(programFolder, AddTrailingBackslash(argument)); continue;
+            case Switch::None:
+                if (!LooksLikeSwitch(argument)) {
+                    target = TargetNamed(programFolder, AddTrailingBackslash(argument));
+                    continue;
+                }
+                // A mistyped switch runs nothing: the entry ends with its own result.
+                if (options.unknownSwitch.empty()) options.unknownSwitch = argument;
+                break;
             case Switch::Install: options.installRequested = true; break;
             case Switch::Acquire: options.acquireRequested = true; break;
             case Switch::OnlyNewer: options.onlyNewer = true; break;

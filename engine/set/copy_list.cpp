@@ -47,12 +47,14 @@ platform::ShellCopyRequest CopyList::ShellRequest(const std::string& progressTit
     return request;
 }
 
-bool CopyList::AllArrived() const {
+bool CopyList::AllArrived() const { return FirstNotArrived() == nullptr; }
+
+const CopyList::Item* CopyList::FirstNotArrived() const {
     for (const Item& item : items_) {
         unsigned long long from = 0, to = 0;
         if (!platform::FileSize(item.source, from) || !platform::FileSize(item.destination, to) ||
             from != to)
-            return false;
+            return &item;
     }
-    return true;
+    return nullptr;
 }

@@ -34,6 +34,8 @@ public:
     platform::ShellCopyRequest ShellRequest(const std::string& progressTitle) const;
     // Every destination exists with its source's size.
     bool AllArrived() const;
+    // The first item whose destination is missing or short; nullptr when all arrived.
+    const Item* FirstNotArrived() const;
 
 private:
     // Each path followed by a NUL, then one more NUL.

@@ -4,21 +4,10 @@
 
 #include "engine/links/info_file.h"
 #include "engine/paths/paths.h"
-#include "engine/report/texts.h"
+#include "engine/report/operation_texts.h"
 #include "platform/files.h"
 
 namespace {
-
-// Codes a report line names before it says there are more.
-const size_t kCodesShown = 8;
-
-// " (F040 F041 …)" for the first codes, or nothing for none.
-std::string FirstCodes(const std::vector<uint16_t>& codes) {
-    if (codes.empty()) return std::string();
-    std::string text = " (";
-    for (size_t i = 0; i < codes.size() && i < kCodesShown; ++i) text += (i ? " " : "") + characters::CodeName(codes[i]);
-    return text + (codes.size() > kCodesShown ? " …)" : ")");
-}
 
 // Whether the font a companion goes with was compared.
 bool CompanionOfCompared(const std::string& companion, const std::vector<FontChange>& fonts) {
@@ -66,13 +55,11 @@ CharacterReport CompareReplacedFonts(const std::vector<Replacement>& replacement
     return report;
 }
 
-StringList CharacterLines(const CharacterReport& report) {
+StringList CharacterLines(const CharacterReport& report, bool happened) {
     StringList lines;
     for (const FontChange& font : report.fonts) {
-        const characters::CharacterChanges& c = font.changes;
-        lines.push_back(texts::Format(texts::kCharacterChangesLine,
-                                      {font.installed, c.lost.size(), FirstCodes(c.lost), c.changed.size(),
-                                       FirstCodes(c.changed), c.added.size(), FirstCodes(c.added)}));
+        const std::string line = CharacterChangesLine(font.installed, font.changes, happened);
+        if (!line.empty()) lines.push_back(line);
     }
     return lines;
 }

@@ -44,6 +44,7 @@ struct Replacement {
 // Compares each replacement; a companion (.euf) goes with its font.
 CharacterReport CompareReplacedFonts(const std::vector<Replacement>& replacements);
 
-// One line a compared font: its path, and how many characters it loses,
-// changes and adds, with the first codes of each.
-StringList CharacterLines(const CharacterReport& report);
+// One line a compared font whose characters change: its path, and how
+// many characters it loses, changes and adds (happened: lost, changed and
+// added by a finished install), with the first codes of each.
+StringList CharacterLines(const CharacterReport& report, bool happened = false);

@@ -23,17 +23,19 @@ Options MainWindow::RunOptions() const {
     // A ticked box asks for no question before overwriting.
     options.confirm = !ui::IsChecked(noOverwriteQuestionBox_);
     options.onlyNewer = ui::IsChecked(onlyNewerBox_);
-    // A folder with settings of its own says whether its runs are silent;
-    // any other folder runs as the program started.
+    // A folder with settings of its own keeps its Silet for an acquire to
+    // write back; any other folder keeps the program's. The window asks
+    // and tells all the same.
     const std::string folder = SelectedTarget().Folder();
     if (HoldsEudcData(folder)) options.silent = ReadFolderSettings(folder).silent;
+    options.inWindow = true;
     return options;
 }
 
 void MainWindow::RunOperation() {
     const Options options = RunOptions();
     const Target target = SelectedTarget();
-    Notifier notifier(options.silent, options.Asks());
+    Notifier notifier(options.Quiet(), options.Asks());
     const EudcRequest request{run_.folders, options, target, notifier};
     if (ui::IsChecked(acquireChoice_)) {
         AcquireReport report;

@@ -27,7 +27,9 @@ bool IsListedFolder(const platform::FolderEntry& entry) {
 
 std::vector<std::string> SortedSubFolders(const std::string& folder) {
     std::vector<std::string> names;
-    for (const platform::FolderEntry& entry : platform::ListFolder(folder + "*"))
+    // Named as the rest of the program reaches them: a name Shift-JIS
+    // cannot spell by its short one.
+    for (const platform::FolderEntry& entry : platform::ListFolderSpelled(folder))
         if (IsListedFolder(entry)) names.push_back(entry.name);
     SortIgnoringCase(names);
     return names;

@@ -1,6 +1,6 @@
 // Fills a glyph's outline into a small square bitmap of coverage (0 to 1
-// per pixel, nonzero winding, four sample rows per pixel row and exact
-// coverage along each), the same on every system. Any outline, however
+// per pixel: the area inside, each contour counted by its winding and the
+// sum capped at full ink), the same on every system. Any outline, however
 // large, far off or self-crossing, is clipped to the bitmap; one that would
 // take too much work is refused.
 #pragma once
@@ -18,7 +18,7 @@ struct View {
 };
 
 // size x size values, row by row from the top; false (and all zero) when
-// the outline would cross more sample rows than any glyph needs.
+// the outline would take many times the work of any glyph.
 bool Rasterize(const Outline& outline, const View& view, int size, std::vector<float>& coverage);
 
 // The ink's centre and spread (the root of the mean of both axes'

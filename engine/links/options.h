@@ -22,6 +22,8 @@ struct Options {
     bool undoRequested = false;   // /undo: install the newest backup
     bool verifyRequested = false; // /v: does this PC have the target's set
     std::string logFile;          // /log:, LogFile: the run log; empty: none
+    bool mapRequested = false;    // /map: the standard twins of the EUDC characters
+    std::string referenceFont;    // /ref: the font /map compares with; empty: the installed one
 
     // Whether the operations may ask their questions: not when told not to
     // (/f), nor in a silent run, whose questions nobody would answer.

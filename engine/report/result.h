@@ -20,6 +20,7 @@ enum class Result : uint8_t {
     kNoUserDataFolder = 11,    // the user data folder cannot be made
     kCharactersKept = 12,      // /keep: the install would lose or change a character
     kSetNotInstalled = 13,     // /v: this PC lacks the set, or part of it
+    kNoReferenceFont = 15,     // /map: no reference font to compare with, or the map not written
 };
 
 inline int ExitCode(Result result) { return static_cast<int>(result); }

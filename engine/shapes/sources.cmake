@@ -7,4 +7,5 @@ set(MINAMO_SHAPES_SOURCES
   engine/shapes/rasterizer.cpp
   engine/shapes/shape_feature.cpp
   engine/shapes/shape_index.cpp
+  engine/shapes/font_map.cpp
 )

@@ -14,10 +14,15 @@ namespace shapes {
 namespace {
 
 const char kMagic[8] = {'M', 'N', 'S', 'H', 'A', 'P', 'E', 'S'};
-constexpr uint32_t kVersion = 1;
-constexpr size_t kHeader = 8 + 4 + 4 + 8 + 4;
+constexpr uint32_t kVersion = 2;
+constexpr size_t kHeader = 8 + 4 + 4 + 8 + 4 + 4;  // then each group's size
 constexpr size_t kRecord = 4 + 4 + kFeatureSize;
 constexpr size_t kShortList = 64;  // kept by the quick pass for the full comparison
+// Groups of alike shapes, and how many of the nearest a search looks into:
+// an eighth of the index or so, where nearly every right answer lies.
+constexpr size_t kGroups = 256;
+constexpr size_t kGroupsSearched = 32;
+constexpr int kGroupingRounds = 2;
 
 void Put32(std::vector<unsigned char>& out, uint32_t value) {
     for (int shift = 0; shift < 32; shift += 8) out.push_back(static_cast<unsigned char>(value >> shift));
@@ -45,6 +50,8 @@ uint64_t FontFingerprint(const unsigned char* data, size_t size) {
 ShapeIndex::Built ShapeIndex::Build(const unsigned char* data, size_t size, const Progress& progress) {
     entries_.clear();
     features_.clear();
+    groupStarts_.assign(1, 0);
+    centroids_.clear();
     characters::FontBytes file(data, size);
     characters::TrueTypeTables tables;
     GlyphOutlineReader reader;
@@ -66,6 +73,7 @@ ShapeIndex::Built ShapeIndex::Build(const unsigned char* data, size_t size, cons
         features_.push_back(feature);
     }
     MakeCoarse();
+    Group();
     return Built::kDone;
 }
 
@@ -77,6 +85,8 @@ std::vector<unsigned char> ShapeIndex::Save() const {
     Put32(out, static_cast<uint32_t>(fingerprint_));
     Put32(out, static_cast<uint32_t>(fingerprint_ >> 32));
     Put32(out, static_cast<uint32_t>(entries_.size()));
+    Put32(out, static_cast<uint32_t>(groupStarts_.size() - 1));
+    for (size_t g = 0; g + 1 < groupStarts_.size(); ++g) Put32(out, groupStarts_[g + 1] - groupStarts_[g]);
     for (size_t i = 0; i < entries_.size(); ++i) {
         Put32(out, entries_[i].code);
         Put32(out, entries_[i].selector);
@@ -92,22 +102,107 @@ bool ShapeIndex::Load(const unsigned char* data, size_t size, uint64_t fingerpri
         Get32(data + 12) != kFeatureSize)
         return false;
     uint64_t stored = uint64_t{Get32(data + 16)} | uint64_t{Get32(data + 20)} << 32;
-    uint32_t count = Get32(data + 24);
-    if (stored != fingerprint || (size - kHeader) / kRecord != count || (size - kHeader) % kRecord != 0)
-        return false;
+    uint32_t count = Get32(data + 24), groups = Get32(data + 28);
+    if (stored != fingerprint || groups > kGroups || size - kHeader < size_t{groups} * 4) return false;
+    const size_t records = kHeader + size_t{groups} * 4;
+    if ((size - records) / kRecord != count || (size - records) % kRecord != 0) return false;
+    groupStarts_.assign(1, 0);
+    for (size_t g = 0; g < groups; ++g) {
+        uint32_t members = Get32(data + kHeader + g * 4);
+        if (members > count - groupStarts_.back()) return false;
+        groupStarts_.push_back(groupStarts_.back() + members);
+    }
+    if (groupStarts_.back() != count) return false;
     entries_.resize(count);
     features_.resize(count);
     for (size_t i = 0; i < count; ++i) {
-        const unsigned char* record = data + kHeader + i * kRecord;
+        const unsigned char* record = data + records + i * kRecord;
         entries_[i] = Entry{Get32(record), Get32(record + 4)};
         std::memcpy(features_[i].data(), record + 8, kFeatureSize);
     }
     fingerprint_ = fingerprint;
     MakeCoarse();
+    MakeCentroids();
     return true;
 }
 
+size_t ShapeIndex::NearestCentroid(const Coarse& coarse, float scale) const {
+    size_t best = 0;
+    float bestScore = -1;
+    for (size_t g = 0; g < centroids_.size(); ++g) {
+        float dot = 0;
+        for (size_t i = 0; i < coarse.size(); ++i) dot += centroids_[g][i] * coarse[i];
+        if (dot * scale > bestScore) bestScore = dot * scale, best = g;
+    }
+    return best;
+}
+
+// Each group's centroid: the mean of its members' coarse features, at unit length.
+void ShapeIndex::MakeCentroids() {
+    centroids_.assign(groupStarts_.size() - 1, Centroid{});
+    for (size_t g = 0; g + 1 < groupStarts_.size(); ++g) {
+        Centroid& centroid = centroids_[g];
+        for (size_t n = groupStarts_[g]; n < groupStarts_[g + 1]; ++n)
+            for (size_t i = 0; i < centroid.size(); ++i) centroid[i] += coarse_[n][i] * coarseScale_[n];
+        double length = 0;
+        for (float value : centroid) length += double(value) * value;
+        if (length > 0)
+            for (float& value : centroid) value = static_cast<float>(value / std::sqrt(length));
+    }
+}
+
+void ShapeIndex::Group() {
+    const size_t count = entries_.size(), groups = std::min(kGroups, count);
+    std::vector<uint32_t> group(count, 0);
+    // Start from entries spread over the index: fonts list alike characters
+    // apart as often as together.
+    centroids_.assign(groups, Centroid{});
+    for (size_t g = 0; g < groups; ++g) {
+        const size_t n = g * count / groups;
+        for (size_t i = 0; i < kCoarseSize; ++i) centroids_[g][i] = coarse_[n][i] * coarseScale_[n];
+    }
+    for (int round = 0; round <= kGroupingRounds; ++round) {
+        for (size_t n = 0; n < count; ++n) group[n] = static_cast<uint32_t>(NearestCentroid(coarse_[n], coarseScale_[n]));
+        if (round == kGroupingRounds) break;
+        std::vector<Centroid> sums(groups, Centroid{});
+        std::vector<size_t> members(groups, 0);
+        for (size_t n = 0; n < count; ++n) {
+            ++members[group[n]];
+            for (size_t i = 0; i < kCoarseSize; ++i) sums[group[n]][i] += coarse_[n][i] * coarseScale_[n];
+        }
+        for (size_t g = 0; g < groups; ++g) {
+            if (members[g] == 0) continue;  // an empty group keeps its centroid
+            double length = 0;
+            for (float value : sums[g]) length += double(value) * value;
+            for (size_t i = 0; i < kCoarseSize; ++i)
+                centroids_[g][i] = static_cast<float>(sums[g][i] / std::sqrt(length));
+        }
+    }
+    Reorder(group);
+    MakeCentroids();
+}
+
+void ShapeIndex::Reorder(const std::vector<uint32_t>& group) {
+    const size_t groups = centroids_.size();
+    std::vector<size_t> order(entries_.size());
+    for (size_t n = 0; n < order.size(); ++n) order[n] = n;
+    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return group[a] < group[b]; });
+    std::vector<Entry> entries;
+    std::vector<ShapeFeature> features;
+    for (size_t n : order) {
+        entries.push_back(entries_[n]);
+        features.push_back(features_[n]);
+    }
+    entries_.swap(entries);
+    features_.swap(features);
+    groupStarts_.assign(groups + 1, 0);
+    for (uint32_t g : group) ++groupStarts_[g + 1];
+    for (size_t g = 0; g < groups; ++g) groupStarts_[g + 1] += groupStarts_[g];
+    MakeCoarse();
+}
+
 void ShapeIndex::MakeCoarse() {
+    if (groupStarts_.empty()) groupStarts_.assign(1, 0);
     coarse_.resize(features_.size());
     coarseScale_.resize(features_.size());
     constexpr int half = kGrid / 2;
@@ -134,21 +229,34 @@ std::vector<Candidate> ShapeIndex::Nearest(const ShapeFeature& feature, size_t c
     query.features_.push_back(feature);
     query.MakeCoarse();
     const Coarse& wanted = query.coarse_[0];
-    // The quick pass: the short list by the coarse features' angle.
+    // The nearest groups, then in them the short list by the coarse features' angle.
+    std::vector<std::pair<float, size_t>> groups;
+    for (size_t g = 0; g < centroids_.size(); ++g) {
+        float dot = 0;
+        for (size_t i = 0; i < wanted.size(); ++i) dot += centroids_[g][i] * wanted[i];
+        groups.emplace_back(dot, g);
+    }
+    const size_t searched = std::min(kGroupsSearched, groups.size());
+    std::partial_sort(groups.begin(), groups.begin() + static_cast<std::ptrdiff_t>(searched), groups.end(),
+                      [](const std::pair<float, size_t>& a, const std::pair<float, size_t>& b) { return a.first > b.first; });
+    groups.resize(searched);
     std::vector<std::pair<float, size_t>> shortList;  // a heap, least alike on top
     auto lessAlike = [](const std::pair<float, size_t>& a, const std::pair<float, size_t>& b) { return a.first > b.first; };
-    for (size_t n = 0; n < coarse_.size(); ++n) {
-        const Coarse& c = coarse_[n];
-        uint32_t dot = 0;
-        for (int i = 0; i < kCoarseSize; ++i) dot += uint32_t{wanted[static_cast<size_t>(i)]} * c[static_cast<size_t>(i)];
-        float score = static_cast<float>(dot) * coarseScale_[n];
-        if (shortList.size() < kShortList) {
-            shortList.emplace_back(score, n);
-            std::push_heap(shortList.begin(), shortList.end(), lessAlike);
-        } else if (score > shortList.front().first) {
-            std::pop_heap(shortList.begin(), shortList.end(), lessAlike);
-            shortList.back() = {score, n};
-            std::push_heap(shortList.begin(), shortList.end(), lessAlike);
+    for (const auto& searchedGroup : groups) {
+        const size_t first = groupStarts_[searchedGroup.second], last = groupStarts_[searchedGroup.second + 1];
+        for (size_t n = first; n < last; ++n) {
+            const Coarse& c = coarse_[n];
+            uint32_t dot = 0;
+            for (int i = 0; i < kCoarseSize; ++i) dot += uint32_t{wanted[static_cast<size_t>(i)]} * c[static_cast<size_t>(i)];
+            float score = static_cast<float>(dot) * coarseScale_[n];
+            if (shortList.size() < kShortList) {
+                shortList.emplace_back(score, n);
+                std::push_heap(shortList.begin(), shortList.end(), lessAlike);
+            } else if (score > shortList.front().first) {
+                std::pop_heap(shortList.begin(), shortList.end(), lessAlike);
+                shortList.back() = {score, n};
+                std::push_heap(shortList.begin(), shortList.end(), lessAlike);
+            }
         }
     }
     std::vector<Candidate> found;

@@ -53,13 +53,22 @@ private:
     };
     static constexpr int kCoarseSize = kFeatureSize / 4;
     using Coarse = std::array<uint8_t, kCoarseSize>;
+    using Centroid = std::array<float, kCoarseSize>;
     void MakeCoarse();
+    // Groups alike shapes (k-means on the coarse features) and orders the
+    // entries by group, so that a search looks into the nearest groups only.
+    void Group();
+    void MakeCentroids();
+    size_t NearestCentroid(const Coarse& coarse, float scale) const;
+    void Reorder(const std::vector<uint32_t>& group);
 
     uint64_t fingerprint_ = 0;
     std::vector<Entry> entries_;
     std::vector<ShapeFeature> features_;
     std::vector<Coarse> coarse_;  // 2x2 cells summed: a quick first pass
     std::vector<float> coarseScale_;
+    std::vector<uint32_t> groupStarts_;  // the entries of group g: groupStarts_[g] to groupStarts_[g + 1]
+    std::vector<Centroid> centroids_;
 };
 
 }  // namespace shapes

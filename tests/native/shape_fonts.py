@@ -11,6 +11,11 @@
                  for the rasterizer to agree with
 
     /usr/bin/python3 tests/native/shape_fonts.py OUTPUT_FOLDER
+
+and for the benchmark, an EUDC font of COUNT ideographs of SOURCE at
+U+E000.. (from the FIRST-th on), with its list beside it (FONT.txt):
+
+    /usr/bin/python3 tests/native/shape_fonts.py --eudc FONT SOURCE COUNT [FIRST]
 """
 import os
 import sys
@@ -41,13 +46,13 @@ def reference(folder):
     font.save(os.path.join(folder, "reference.ttf"))
 
 
-def eudc(folder, name, scale, move):
-    source = TTFont(IPAM)
+def eudc(folder, name, scale, move, source_path=IPAM, characters=CHARACTERS, listing="eudc.txt"):
+    source = TTFont(source_path)
     cmap, glyphs = source.getBestCmap(), source.getGlyphSet()
     em = source["head"].unitsPerEm
     order, outlines, metrics, mapping = [".notdef"], {".notdef": TTGlyphPen(None).glyph()}, {".notdef": (em, 0)}, {}
     lines = []
-    for i, character in enumerate(CHARACTERS):
+    for i, character in enumerate(characters):
         code, glyph = 0xE000 + i, "c%04X" % (0xE000 + i)
         pen = TTGlyphPen(None)
         glyphs[cmap[ord(character)]].draw(TransformPen(pen, (scale, 0, 0, scale, move * em, -move * em)))
@@ -64,8 +69,8 @@ def eudc(folder, name, scale, move):
     builder.setupOS2()
     builder.setupPost()
     builder.save(os.path.join(folder, name))
-    if scale == 1:
-        with open(os.path.join(folder, "eudc.txt"), "w") as out:
+    if listing:
+        with open(os.path.join(folder, listing), "w") as out:
             out.writelines(lines)
 
 
@@ -85,9 +90,19 @@ def main(folder):
     os.makedirs(folder, exist_ok=True)
     reference(folder)
     eudc(folder, "eudc.ttf", 1, 0)
-    eudc(folder, "small.ttf", 0.9, 0.05)
+    eudc(folder, "small.ttf", 0.9, 0.05, listing=None)
     outlines(folder)
 
 
+def bench_font(path, source, count, first=0):
+    cmap = TTFont(source).getBestCmap()
+    ideographs = [chr(c) for c in sorted(cmap) if 0x4E00 <= c <= 0x9FFF][first:first + count]
+    folder, name = os.path.split(os.path.abspath(path))
+    eudc(folder, name, 1, 0, source, ideographs, name + ".txt")
+
+
 if __name__ == "__main__":
-    main(sys.argv[1])
+    if sys.argv[1] == "--eudc":
+        bench_font(sys.argv[2], sys.argv[3], int(sys.argv[4]), int(sys.argv[5]) if len(sys.argv) > 5 else 0)
+    else:
+        main(sys.argv[1])

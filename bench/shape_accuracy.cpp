@@ -2,7 +2,9 @@
 // ideograph (and variation sequence) of a font nobody drew for this is
 // looked up in the index of a reference font, optionally shrunk and moved
 // as EUDC characters often are. Prints the first-candidate and
-// within-five rates, the base character's rate for sequences, and the time.
+// within-five rates, how often the first has the right base character (of
+// all, and of the sequences), how many best scores fall below the
+// likely-twin mark, and the time a search takes.
 //   shape_accuracy REFERENCE QUERY [STEP] [SHRINK] [SHIFT] [INDEX_FILE]
 #include <chrono>
 #include <cstdio>
@@ -61,7 +63,7 @@ int main(int argc, char** argv) {
     if (!characters::FindTrueTypeTables({query.data(), query.size()}, 0, queryTables) || !reader.Open(queryTables) ||
         !ReadDrawnCharacters(queryTables.cmap, queryDrawn))
         return 1;
-    size_t asked = 0, first = 0, five = 0, sequences = 0, baseRight = 0, seen = 0, lowScore = 0;
+    size_t asked = 0, first = 0, five = 0, sequences = 0, baseRight = 0, seen = 0, lowScore = 0, anyBase = 0;
     double searching = 0;
     Outline outline;
     for (const DrawnCharacter& c : queryDrawn) {
@@ -86,6 +88,7 @@ int main(int argc, char** argv) {
             break;
         }
         if (!candidates.empty() && candidates[0].score < kLikelyTwin) ++lowScore;
+        if (!candidates.empty() && candidates[0].code == c.code) ++anyBase;
         if (c.selector != 0) {
             ++sequences;
             if (!candidates.empty() && candidates[0].code == c.code) ++baseRight;
@@ -93,8 +96,9 @@ int main(int argc, char** argv) {
         if (std::getenv("SHOW_MISSES") && (candidates.empty() || referenceGlyph[{candidates[0].code, candidates[0].selector}] != wanted->second))
             std::printf("miss U+%04X %X -> U+%04X %X %.3f\n", c.code, c.selector, candidates[0].code, candidates[0].selector, candidates[0].score);
     }
-    std::printf("asked %zu: first %.2f %%, within five %.2f %%, best score below %.2f: %zu; sequences %zu, base right %.2f %%; %.2f ms a search\n",
-                asked, 100.0 * first / asked, 100.0 * five / asked, kLikelyTwin, lowScore, sequences,
-                sequences ? 100.0 * baseRight / sequences : 0.0, 1000 * searching / asked);
+    auto percent = [&](size_t part, size_t whole) { return whole ? 100.0 * part / whole : 0.0; };
+    std::printf("asked=%zu first=%.2f five=%.2f base=%.2f sequences=%zu sequencebase=%.2f low=%zu ms=%.2f\n", asked,
+                percent(first, asked), percent(five, asked), percent(anyBase, asked), sequences,
+                percent(baseRight, sequences), lowScore, 1000 * searching / (asked ? asked : 1));
     return 0;
 }

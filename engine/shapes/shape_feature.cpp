@@ -51,9 +51,9 @@ void PoolDirections(const std::vector<float>& image, std::array<float, kFeatureS
             int diagonal = (gx * gy >= 0) ? 1 : 3;
             if (ax >= ay) parts[0] = ax - ay, parts[diagonal] = ay * 1.41421356f;
             else parts[2] = ay - ax, parts[diagonal] = ax * 1.41421356f;
-            float u = (x + 0.5f) / kCell - 0.5f, v = (y + 0.5f) / kCell - 0.5f;
+            float u = (static_cast<float>(x) + 0.5f) / kCell - 0.5f, v = (static_cast<float>(y) + 0.5f) / kCell - 0.5f;
             int cx = static_cast<int>(std::floor(u)), cy = static_cast<int>(std::floor(v));
-            float wx = u - cx, wy = v - cy;
+            float wx = u - static_cast<float>(cx), wy = v - static_cast<float>(cy);
             for (int j = 0; j < 2; ++j)
                 for (int i = 0; i < 2; ++i) {
                     int gxCell = cx + i, gyCell = cy + j;

@@ -14,6 +14,8 @@ namespace shapes {
 namespace {
 
 const char kMagic[8] = {'M', 'N', 'S', 'H', 'A', 'P', 'E', 'S'};
+// Changes with the layout and with anything that changes a feature or the
+// grouping: an index kept from an older build is then built anew.
 constexpr uint32_t kVersion = 2;
 constexpr size_t kHeader = 8 + 4 + 4 + 8 + 4 + 4;  // then each group's size
 constexpr size_t kRecord = 4 + 4 + kFeatureSize;
@@ -131,7 +133,7 @@ size_t ShapeIndex::NearestCentroid(const Coarse& coarse, float scale) const {
     float bestScore = -1;
     for (size_t g = 0; g < centroids_.size(); ++g) {
         float dot = 0;
-        for (size_t i = 0; i < coarse.size(); ++i) dot += centroids_[g][i] * coarse[i];
+        for (size_t i = 0; i < coarse.size(); ++i) dot += centroids_[g][i] * static_cast<float>(coarse[i]);
         if (dot * scale > bestScore) bestScore = dot * scale, best = g;
     }
     return best;
@@ -143,7 +145,7 @@ void ShapeIndex::MakeCentroids() {
     for (size_t g = 0; g + 1 < groupStarts_.size(); ++g) {
         Centroid& centroid = centroids_[g];
         for (size_t n = groupStarts_[g]; n < groupStarts_[g + 1]; ++n)
-            for (size_t i = 0; i < centroid.size(); ++i) centroid[i] += coarse_[n][i] * coarseScale_[n];
+            for (size_t i = 0; i < centroid.size(); ++i) centroid[i] += static_cast<float>(coarse_[n][i]) * coarseScale_[n];
         double length = 0;
         for (float value : centroid) length += double(value) * value;
         if (length > 0)
@@ -159,7 +161,7 @@ void ShapeIndex::Group() {
     centroids_.assign(groups, Centroid{});
     for (size_t g = 0; g < groups; ++g) {
         const size_t n = g * count / groups;
-        for (size_t i = 0; i < kCoarseSize; ++i) centroids_[g][i] = coarse_[n][i] * coarseScale_[n];
+        for (size_t i = 0; i < kCoarseSize; ++i) centroids_[g][i] = static_cast<float>(coarse_[n][i]) * coarseScale_[n];
     }
     for (int round = 0; round <= kGroupingRounds; ++round) {
         for (size_t n = 0; n < count; ++n) group[n] = static_cast<uint32_t>(NearestCentroid(coarse_[n], coarseScale_[n]));
@@ -168,7 +170,7 @@ void ShapeIndex::Group() {
         std::vector<size_t> members(groups, 0);
         for (size_t n = 0; n < count; ++n) {
             ++members[group[n]];
-            for (size_t i = 0; i < kCoarseSize; ++i) sums[group[n]][i] += coarse_[n][i] * coarseScale_[n];
+            for (size_t i = 0; i < kCoarseSize; ++i) sums[group[n]][i] += static_cast<float>(coarse_[n][i]) * coarseScale_[n];
         }
         for (size_t g = 0; g < groups; ++g) {
             if (members[g] == 0) continue;  // an empty group keeps its centroid
@@ -233,7 +235,7 @@ std::vector<Candidate> ShapeIndex::Nearest(const ShapeFeature& feature, size_t c
     std::vector<std::pair<float, size_t>> groups;
     for (size_t g = 0; g < centroids_.size(); ++g) {
         float dot = 0;
-        for (size_t i = 0; i < wanted.size(); ++i) dot += centroids_[g][i] * wanted[i];
+        for (size_t i = 0; i < wanted.size(); ++i) dot += centroids_[g][i] * static_cast<float>(wanted[i]);
         groups.emplace_back(dot, g);
     }
     const size_t searched = std::min(kGroupsSearched, groups.size());

@@ -11,7 +11,7 @@ import subprocess
 import sys
 import tempfile
 
-import freetype
+import freetype  # python3-freetype
 from fontTools.ttLib import TTFont
 
 

@@ -77,7 +77,7 @@ bench_shapes() {
     if command -v tesseract >/dev/null && [ -d /usr/share/tesseract-ocr/*/tessdata ] &&
         ls /usr/share/tesseract-ocr/*/tessdata/jpn.traineddata >/dev/null 2>&1; then
         for font in /usr/share/fonts/opentype/ipafont-mincho/ipam.ttf /usr/share/fonts/opentype/ipafont-gothic/ipag.ttf; do
-            echo "8.  (for information) OCR of $(basename "$font"), tesseract jpn: $(/usr/bin/python3 "$MINAMO_ROOT/bench/ocr_compare.py" "$font" 100)"
+            echo "8.  (for information) OCR of $(basename "$font"), tesseract jpn: $(OMP_THREAD_LIMIT=1 /usr/bin/python3 "$MINAMO_ROOT/bench/ocr_compare.py" "$font" 40)"
         done
     else
         echo "8.  (for information) OCR: no tesseract with Japanese data (apt-get install tesseract-ocr-jpn)"

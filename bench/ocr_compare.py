@@ -21,9 +21,10 @@ def render(face, character, path):
     bitmap = face.glyph.bitmap
     width, height = bitmap.width + 48, bitmap.rows + 48
     rows = [bytearray([255] * width) for _ in range(height)]
+    pixels = bitmap.buffer  # a new list at each reading of the property
     for y in range(bitmap.rows):
         for x in range(bitmap.width):
-            rows[y + 24][x + 24] = 255 - bitmap.buffer[y * bitmap.pitch + x]
+            rows[y + 24][x + 24] = 255 - pixels[y * bitmap.pitch + x]
     with open(path, "wb") as out:
         out.write(b"P5 %d %d 255\n" % (width, height))
         for row in rows:

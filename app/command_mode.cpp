@@ -10,6 +10,7 @@
 #include "engine/report/run_log.h"
 #include "engine/set/set_fingerprint.h"
 #include "engine/report/texts.h"
+#include "engine/map_eudc.h"
 #include "engine/verify.h"
 
 namespace {
@@ -57,6 +58,13 @@ void Verify(const EudcRequest& request, RunRecord& record) {
     record.fingerprint = report.fingerprint;
 }
 
+void Map(const EudcRequest& request, RunRecord& record) {
+    record.action = "/map";
+    record.target = request.target.Folder();
+    MapReport report;
+    record.result = MapEudc(request, report);
+}
+
 void Acquire(const EudcRequest& request, RunRecord& record) {
     record.action = "/g";
     record.target = request.target.Folder();
@@ -88,6 +96,8 @@ Result RunCommandMode(RunParameters& run) {
     } else if (options.eudcSwitch != EudcSwitch::kNone) {
         record.action = options.eudcSwitch == EudcSwitch::kOn ? "true" : "false";
         SwitchEudc(options.eudcSwitch, notifier);
+    } else if (options.mapRequested) {
+        Map(request, record);
     } else if (options.verifyRequested) {
         Verify(request, record);
     } else if (options.undoRequested) {

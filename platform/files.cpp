@@ -272,4 +272,22 @@ Outcome AppendDurably(HANDLE file, const std::string& bytes) {
     return Outcome::Of(FlushFileBuffers(file));
 }
 
+Outcome WriteWholeFile(const std::string& path, const std::string& bytes) {
+    const std::string written = path + ".new";
+    {
+        UniqueFile file(CreateFileA(written.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                                    nullptr));
+        if (!file) return Outcome::LastError();
+        if (!WriteWhole(file.get(), bytes)) {
+            const Outcome why = Outcome::LastError();
+            file.reset();
+            DeleteFileA(written.c_str());
+            return why;
+        }
+    }
+    const Outcome moved = ReplaceFile(written, path);
+    if (!moved) DeleteFileA(written.c_str());
+    return moved;
+}
+
 }  // namespace platform

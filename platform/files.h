@@ -66,6 +66,11 @@ bool SameStamp(const FileStamp& a, const FileStamp& b);
 // The whole content; false when the file cannot be opened.
 bool ReadWholeFile(const std::string& path, std::string& bytes);
 
+// Writes bytes as the whole file at path: into a new file beside it first,
+// then moved over path, so that nobody finds it half written. A failure
+// (and path as it was) when either step is refused.
+Outcome WriteWholeFile(const std::string& path, const std::string& bytes);
+
 // Whether two files hold the same bytes, false also when either cannot be
 // read: sizes first, then both read side by side a piece at a time into
 // buffer, up to the first difference.

@@ -22,12 +22,14 @@ binutils-mingw-w64-x86-64 g++-mingw-w64-i686 gcc-mingw-w64-i686 binutils-mingw-w
 wine wine64 wine32:i386 xvfb xauth x11-utils imagemagick \
 fonts-ipafont-gothic fonts-ipafont-mincho fonts-wine xdotool googletest python3-fonttools locales zip unzip \
 libxrender1 libxi6 libxcursor1 libxinerama1 libxrandr2 libxcomposite1 libxfixes3 libxxf86vm1 libgnutls30 \
-clang libclang-rt-14-dev clang-tidy fonts-dejavu-core fonts-font-awesome"
+clang libclang-rt-14-dev clang-tidy fonts-dejavu-core fonts-font-awesome \
+fonts-ipamj-mincho fonts-hanazono"
 # (The X libraries are only recommended by Wine, and recommendations are not
 # installed here; without them Wine's display driver does not load. clang's
 # sanitizer and libFuzzer libraries are in libclang-rt-14-dev; clang-tidy
 # runs in the test static_analysis; the DejaVu and Font Awesome fonts are
-# fonts nobody here made, for the font reader's tests.)
+# fonts nobody here made, for the font reader's tests; IPAmj Mincho is the
+# shape index's reference font, Hanazono Mincho one its figures are measured on.)
 
 minamo_say() { printf '[minamo] %s\n' "$*" >&2; }
 

@@ -11,6 +11,12 @@ if(MINAMO_NATIVE_BUILD AND EXISTS ${MINAMO_NATIVE_BUILD}/native_tests
            ${MINAMO_NATIVE_BUILD}/font_fuzzer ${PROJECT_SOURCE_DIR}/tests/fuzz/font_corpus
            ${CMAKE_BINARY_DIR}/font-fuzz 30)
   set_tests_properties(font_fuzz PROPERTIES TIMEOUT 120)
+  if(EXISTS ${MINAMO_NATIVE_BUILD}/shape_fuzzer)
+    add_test(NAME shape_fuzz COMMAND bash ${PROJECT_SOURCE_DIR}/tests/fuzz/run_font_fuzz.sh
+             ${MINAMO_NATIVE_BUILD}/shape_fuzzer ${PROJECT_SOURCE_DIR}/tests/fuzz/font_corpus
+             ${CMAKE_BINARY_DIR}/shape-fuzz 20)
+    set_tests_properties(shape_fuzz PROPERTIES TIMEOUT 120)
+  endif()
 elseif(MINAMO_NATIVE_BUILD)
   message(STATUS "No native build in ${MINAMO_NATIVE_BUILD}: native_tests and font_fuzz left out")
 endif()

@@ -23,6 +23,8 @@ struct Options {
     bool verifyRequested = false; // /v: does this PC have the target's set
     std::string logFile;          // /log:, LogFile: the run log; empty: none
     std::string unknownSwitch;    // the first argument that starts as a switch and is none
+    bool mapRequested = false;    // /map: the standard twins of the EUDC characters
+    std::string referenceFont;    // /ref: the font /map compares with; empty: the installed one
 
     // The window's runs: someone is there to answer, so a set's Silet
     // (which an acquire with /s writes) silences neither questions nor

@@ -21,6 +21,7 @@ enum class Result : uint8_t {
     kCharactersKept = 12,      // /keep: the install would lose or change a character
     kSetNotInstalled = 13,     // /v: this PC lacks the set, or part of it
     kUnknownSwitch = 14,       // an argument starts as a switch and is none: nothing ran
+    kNoReferenceFont = 15,     // /map: no reference font to compare with, or the map not written
 };
 
 inline int ExitCode(Result result) { return static_cast<int>(result); }

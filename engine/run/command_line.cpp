@@ -13,9 +13,15 @@ size_t LogSwitchLength(const std::string& argument) {
 
 namespace {
 
+// /map's reference font: /ref:FILE.
+size_t ReferenceSwitchLength(const std::string& argument) {
+    const std::string start = paths::UpperAscii(argument.substr(0, 5));
+    return start == "/REF:" || start == "-REF:" ? start.size() : 0;
+}
+
 enum class Switch {
     None, Install, Acquire, OnlyNewer, NoCompanions, Companions,
-    EudcOn, EudcOff, Silent, Help, NoQuestions, Log, Keep, Undo, Verify,
+    EudcOn, EudcOff, Silent, Help, NoQuestions, Log, Keep, Undo, Verify, Map, Reference,
 };
 
 struct SwitchForm {
@@ -36,12 +42,14 @@ const SwitchForm kSwitches[] = {
     // verify a PC against a set.
     {"-KEEP", Switch::Keep},        {"/KEEP", Switch::Keep},       {"-UNDO", Switch::Undo},
     {"/UNDO", Switch::Undo},        {"-V", Switch::Verify},        {"/V", Switch::Verify},
+    {"-MAP", Switch::Map},          {"/MAP", Switch::Map},
 };
 
 Switch Recognise(const std::string& argument) {
     const std::string upper = paths::UpperAscii(argument);
     for (const SwitchForm& s : kSwitches)
         if (upper == s.form) return s.kind;
+    if (ReferenceSwitchLength(argument)) return Switch::Reference;
     return LogSwitchLength(argument) ? Switch::Log : Switch::None;
 }
 
@@ -84,6 +92,8 @@ bool ParseCommandLine(const StringList& args, const std::string& programFolder, 
             case Switch::Keep: options.keepCharacters = true; break;
             case Switch::Undo: options.undoRequested = true; break;
             case Switch::Verify: options.verifyRequested = true; break;
+            case Switch::Map: options.mapRequested = true; break;
+            case Switch::Reference: options.referenceFont = argument.substr(ReferenceSwitchLength(argument)); break;
         }
         commandMode = true;
     }

@@ -1,0 +1,149 @@
+#include "engine/map_eudc.h"
+
+#include <algorithm>
+
+#include "engine/links/info_file.h"
+#include "engine/paths/folder_tree.h"
+#include "engine/paths/paths.h"
+#include "engine/paths/sorted_names.h"
+#include "engine/report/map_texts.h"
+#include "engine/report/operation_texts.h"
+#include "engine/report/texts.h"
+#include "engine/set/set_folder.h"
+#include "engine/shapes/font_map.h"
+#include "engine/shapes/reference_characters.h"
+#include "engine/characters/truetype_tables.h"
+#include "platform/files.h"
+#include "platform/text.h"
+
+namespace {
+
+const unsigned char* Bytes(const std::string& text) { return reinterpret_cast<const unsigned char*>(text.data()); }
+
+// The fonts to map and how the table names them: a set's linked files by
+// their bare names, this PC's by their paths.
+struct MappedFont {
+    std::string path, name;
+};
+
+Result SetFonts(const std::string& folder, std::vector<MappedFont>& fonts) {
+    if (!HoldsEudcData(folder)) return Result::kNoFilesToInstall;
+    const SetFolder set(folder, false);
+    StringList names;
+    for (const FontLink& link : set.AllLinks())
+        if (IsInstallableName(link.file) && platform::FileExists(folder + link.file)) names.push_back(link.file);
+    for (const std::string& name : DistinctIgnoringCase(names)) fonts.push_back({folder + name, name});
+    return fonts.empty() ? Result::kNoFilesToInstall : Result::kOk;
+}
+
+Result MachineFonts(const Folders& folders, std::vector<MappedFont>& fonts) {
+    StringList paths;
+    for (const FontLink& link : ReadFontLinks(folders.windows).links)
+        if (platform::FileExists(link.file)) paths.push_back(link.file);
+    for (const std::string& path : DistinctIgnoringCase(paths)) fonts.push_back({path, path});
+    return fonts.empty() ? Result::kNoEudcOnThisMachine : Result::kOk;
+}
+
+size_t CountIdeographs(const std::string& bytes) {
+    characters::TrueTypeTables tables;
+    std::vector<shapes::DrawnCharacter> drawn;
+    if (!characters::FindTrueTypeTables({Bytes(bytes), bytes.size()}, 0, tables)) return 0;
+    shapes::ReadDrawnCharacters(tables.cmap, drawn);
+    return static_cast<size_t>(std::count_if(drawn.begin(), drawn.end(), [](const shapes::DrawnCharacter& c) {
+        return c.selector == 0 && shapes::IsIdeograph(c.code);
+    }));
+}
+
+// The reference font's index: the user data folder's when it was built
+// from these very bytes, else built now and kept there.
+shapes::ShapeIndex::Built LoadOrBuildIndex(const std::string& font, const Folders& folders,
+                                           shapes::ShapeIndex& index, bool& built) {
+    const std::string cached = folders.userData + kShapeIndexFileName;
+    const uint64_t fingerprint = shapes::FontFingerprint(Bytes(font), font.size());
+    std::string saved;
+    built = false;
+    if (platform::ReadWholeFile(cached, saved) && index.Load(Bytes(saved), saved.size(), fingerprint))
+        return shapes::ShapeIndex::Built::kDone;
+    const shapes::ShapeIndex::Built result = index.Build(Bytes(font), font.size());
+    if (result != shapes::ShapeIndex::Built::kDone) return result;
+    built = true;
+    const std::vector<unsigned char> bytes = index.Save();
+    // The next run builds it again when it cannot be kept: not worth failing for.
+    if (CreateFolderTree(folders.userData))
+        (void)platform::WriteWholeFile(cached, std::string(bytes.begin(), bytes.end()));
+    return result;
+}
+
+std::string Utf8(const std::string& text) {
+    return platform::ToMultiByte(CP_UTF8, platform::ToWide(platform::AnsiCodePage(), text));
+}
+
+Result Fail(const EudcRequest& request, const char* text, const std::string& subject) {
+    request.notifier.Notify(texts::Format(text, {subject}));
+    return Result::kNoReferenceFont;
+}
+
+}  // namespace
+
+std::string FindReferenceFont(const Folders& folders) {
+    StringList fontFolders = {folders.windows + "Fonts\\"};
+    if (folders.IsNtFamily()) fontFolders.push_back(folders.appData + "Microsoft\\Windows\\Fonts\\");
+    for (const std::string& folder : fontFolders)
+        if (platform::FileExists(folder + "ipamjm.ttf")) return folder + "ipamjm.ttf";
+    std::string best, bytes;
+    size_t most = 0;
+    for (const std::string& folder : fontFolders)
+        for (const platform::FolderEntry& entry : platform::ListFolder(folder + "*.tt?")) {
+            if (entry.attributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+            if (!platform::ReadWholeFile(folder + entry.name, bytes)) continue;
+            const size_t count = CountIdeographs(bytes);
+            if (count > most) most = count, best = folder + entry.name;
+        }
+    return best;
+}
+
+Result MapEudc(const EudcRequest& request, MapReport& report) {
+    report = MapReport();
+    const Folders& folders = request.folders;
+    const bool ofSet = !request.target.Name().empty();
+    std::vector<MappedFont> fonts;
+    if (ofSet && !CheckSpelled(request.target.Folder(), request.notifier)) return Result::kNoFilesToInstall;
+    const Result found = ofSet ? SetFonts(request.target.Folder(), fonts) : MachineFonts(folders, fonts);
+    if (found != Result::kOk) {
+        const char* text = ResultText(ofSet ? Operation::kInstall : Operation::kAcquire, found);
+        if (text) request.notifier.Notify(text);
+        return found;
+    }
+    report.mapPath = (ofSet ? request.target.Folder() : folders.userData) + kMapFileName;
+    report.referenceFont = request.options.referenceFont.empty() ? FindReferenceFont(folders)
+                                                                   : platform::FullPath(request.options.referenceFont);
+    if (report.referenceFont.empty()) return Fail(request, texts::kMapNoReference, "");
+    std::string reference;
+    if (!platform::ReadWholeFile(report.referenceFont, reference))
+        return Fail(request, texts::kMapReferenceUnread, report.referenceFont);
+    shapes::ShapeIndex index;
+    switch (LoadOrBuildIndex(reference, folders, index, report.indexBuilt)) {
+        case shapes::ShapeIndex::Built::kDone: break;
+        case shapes::ShapeIndex::Built::kNoIdeographs: return Fail(request, texts::kMapNoIdeographs, report.referenceFont);
+        default: return Fail(request, texts::kMapNotTrueType, report.referenceFont);
+    }
+    reference = std::string();  // the index is all that is needed now
+    std::string table = shapes::MapHeader(), bytes;
+    std::vector<shapes::MappedCharacter> mapped;
+    for (const MappedFont& font : fonts) {
+        if (!platform::ReadWholeFile(font.path, bytes) ||
+            !shapes::MapFontCharacters(Bytes(bytes), bytes.size(), index, mapped))
+            continue;  // no font: nothing of it to map
+        const std::string name = Utf8(font.name);
+        for (const shapes::MappedCharacter& character : mapped) {
+            table += shapes::MapLine(character, name);
+            ++report.characters;
+            if (character.candidates.empty() || character.candidates[0].score < shapes::kLikelyTwin)
+                ++report.withoutTwin;
+        }
+    }
+    if (!ofSet && !CreateFolderTree(folders.userData)) return Fail(request, texts::kMapNotWritten, report.mapPath);
+    if (!platform::WriteWholeFile(report.mapPath, table)) return Fail(request, texts::kMapNotWritten, report.mapPath);
+    request.notifier.Notify(texts::Format(texts::kMapWritten, {report.mapPath, report.characters, report.withoutTwin}));
+    return Result::kOk;
+}

@@ -1,0 +1,36 @@
+// /map: for each EUDC character of a set (or of this PC), the standard
+// characters or variation sequences it most likely depicts, by shape
+// against a reference font, written as a table beside the set. It reads
+// only, but for the table and the reference font's index, kept in the user
+// data folder for the next run.
+#pragma once
+
+#include <string>
+
+#include "engine/report/result.h"
+#include "engine/run/eudc_request.h"
+
+// The table's name, in the set's folder (or the user data folder for this
+// PC's own EUDC), and the index's, in the user data folder.
+constexpr const char* kMapFileName = "EUDCMAP.CSV";
+constexpr const char* kShapeIndexFileName = "~minamo-shapes.idx";
+
+struct MapReport {
+    std::string mapPath;
+    std::string referenceFont;
+    size_t characters = 0;
+    size_t withoutTwin = 0;   // best score below the likely-twin mark
+    bool indexBuilt = false;  // false: the user data folder's index served
+};
+
+// A named target is a set: its linked fonts are mapped. No target: this
+// PC's linked fonts. The reference font is options.referenceFont, else the
+// installed font with the most kanji (IPAmj Mincho where installed).
+// kNoReferenceFont when there is no usable reference font or the table
+// cannot be written; a folder without a set gives the install's results,
+// a PC without EUDC kNoEudcOnThisMachine. Tells the outcome through the
+// request's notifier.
+Result MapEudc(const EudcRequest& request, MapReport& report);
+
+// The font MapEudc compares with when none is named; empty when none has a kanji.
+std::string FindReferenceFont(const Folders& folders);

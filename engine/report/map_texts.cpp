@@ -1,0 +1,14 @@
+#include "engine/report/map_texts.h"
+
+namespace texts {
+
+const char* const kMapWritten =
+    "外字と標準の文字の対応表を %s に書き出しました。\r\n外字 %d 文字のうち、似た文字の見つからないもの %d 文字。";
+const char* const kMapNoReference =
+    "比べる漢字のフォントが見つかりません。IPAmj明朝をインストールするか、/ref:フォントファイル で指定してください。";
+const char* const kMapReferenceUnread = "参照フォント %s を読めません。";
+const char* const kMapNotTrueType = "参照フォント %s は TrueType フォントではありません。";
+const char* const kMapNoIdeographs = "参照フォント %s には漢字がありません。";
+const char* const kMapNotWritten = "対応表 %s を書き込めません。";
+
+}  // namespace texts

@@ -1,0 +1,13 @@
+// What /map tells the user (Shift-JIS at run time, like every text).
+#pragma once
+
+namespace texts {
+
+extern const char* const kMapWritten;         // %s the map's path, %d characters, %d of them without a likely twin
+extern const char* const kMapNoReference;     // no font with kanji installed, none named
+extern const char* const kMapReferenceUnread; // %s the named font
+extern const char* const kMapNotTrueType;     // %s the reference font
+extern const char* const kMapNoIdeographs;    // %s the reference font
+extern const char* const kMapNotWritten;      // %s the map's path
+
+}  // namespace texts

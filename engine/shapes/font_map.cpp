@@ -1,0 +1,104 @@
+#include "engine/shapes/font_map.h"
+
+#include <cstdio>
+
+#include "engine/characters/eudc_characters.h"
+#include "engine/characters/pua_cmap.h"
+#include "engine/characters/truetype_tables.h"
+#include "engine/shapes/glyph_outline.h"
+
+namespace shapes {
+namespace {
+
+constexpr int kCandidates = 5;
+
+std::string CodePoint(uint32_t code) {
+    char text[16];
+    std::snprintf(text, sizeof text, "U+%04X", static_cast<unsigned>(code));
+    return text;
+}
+
+void AppendUtf8(std::string& out, uint32_t code) {
+    if (code < 0x80) {
+        out += static_cast<char>(code);
+    } else if (code < 0x800) {
+        out += static_cast<char>(0xC0 | code >> 6);
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        out += static_cast<char>(0xE0 | code >> 12);
+        out += static_cast<char>(0x80 | (code >> 6 & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | code >> 18);
+        out += static_cast<char>(0x80 | (code >> 12 & 0x3F));
+        out += static_cast<char>(0x80 | (code >> 6 & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    }
+}
+
+// A field of the comma-separated line, quoted when it holds a comma or a quote.
+std::string Field(const std::string& text) {
+    if (text.find_first_of(",\"") == std::string::npos) return text;
+    std::string quoted = "\"";
+    for (char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return quoted + "\"";
+}
+
+}  // namespace
+
+bool MapFontCharacters(const unsigned char* data, size_t size, const ShapeIndex& index,
+                       std::vector<MappedCharacter>& mapped) {
+    mapped.clear();
+    characters::TrueTypeTables tables;
+    GlyphOutlineReader reader;
+    std::vector<characters::CodeGlyph> glyphs;
+    if (!characters::FindTrueTypeTables({data, size}, 0, tables) || !reader.Open(tables) ||
+        !characters::ReadPuaGlyphs(tables.cmap, glyphs))
+        return false;
+    Outline outline;
+    for (const characters::CodeGlyph& glyph : glyphs) {
+        // The code table shows the characters with an outline; a broken one is drawn as nothing.
+        if (!reader.Read(glyph.glyph, outline) || outline.points.empty()) continue;
+        ShapeFeature feature{};
+        MappedCharacter character{glyph.code, {}};
+        if (MakeShapeFeature(outline, feature)) character.candidates = index.Nearest(feature, kCandidates);
+        mapped.push_back(character);
+    }
+    return true;
+}
+
+std::string CandidateCode(const Candidate& candidate) {
+    return candidate.selector ? CodePoint(candidate.code) + " " + CodePoint(candidate.selector)
+                              : CodePoint(candidate.code);
+}
+
+std::string CandidateText(const Candidate& candidate) {
+    std::string text;
+    AppendUtf8(text, candidate.code);
+    if (candidate.selector) AppendUtf8(text, candidate.selector);
+    return text;
+}
+
+std::string MapHeader() {
+    std::string line = "\xEF\xBB\xBFShift_JIS,Unicode,Font,Twin";
+    for (int i = 1; i <= kCandidates; ++i) {
+        const std::string n = std::to_string(i);
+        line += ",Code " + n + ",Character " + n + ",Score " + n;
+    }
+    return line + "\r\n";
+}
+
+std::string MapLine(const MappedCharacter& character, const std::string& fontFile) {
+    const std::string sjis = characters::CodeName(character.code);
+    const bool likely = !character.candidates.empty() && character.candidates[0].score >= kLikelyTwin;
+    std::string line = (sjis.compare(0, 2, "U+") == 0 ? std::string() : sjis) + "," + CodePoint(character.code) +
+                       "," + Field(fontFile) + "," + (likely ? "yes" : "no");
+    for (const Candidate& candidate : character.candidates) {
+        char score[16];
+        std::snprintf(score, sizeof score, "%.3f", candidate.score);
+        line += "," + CandidateCode(candidate) + "," + CandidateText(candidate) + "," + score;
+    }
+    return line + "\r\n";
+}
+
+}  // namespace shapes

@@ -1,0 +1,35 @@
+// The map of an EUDC font to the standard characters its characters most
+// likely depict: for each character the code table shows, the nearest
+// characters of a reference font's shape index; and the map's text, one
+// line a character, in UTF-8 so that variation sequences survive in Excel.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "engine/shapes/shape_index.h"
+
+namespace shapes {
+
+struct MappedCharacter {
+    uint16_t code;  // U+E000..U+F8FF
+    std::vector<Candidate> candidates;  // best first; empty for a glyph drawn with nothing
+};
+
+// The characters of font 0 of an EUDC font file, each with its nearest
+// candidates; false when the file is no TrueType font or is broken.
+bool MapFontCharacters(const unsigned char* data, size_t size, const ShapeIndex& index,
+                       std::vector<MappedCharacter>& mapped);
+
+// "U+9AD9" or "U+9AD9 U+E0100"; and the character itself in UTF-8.
+std::string CandidateCode(const Candidate& candidate);
+std::string CandidateText(const Candidate& candidate);
+
+// The map's first line (with the byte-order mark) and a character's line,
+// each ended by CR LF. fontFile: the EUDC font's name, in UTF-8.
+std::string MapHeader();
+std::string MapLine(const MappedCharacter& character, const std::string& fontFile);
+
+}  // namespace shapes

@@ -1,0 +1,276 @@
+#include "engine/shapes/shape_index.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <unordered_map>
+
+#include "engine/characters/outline_hash.h"
+#include "engine/characters/truetype_tables.h"
+#include "engine/shapes/glyph_outline.h"
+#include "engine/shapes/reference_characters.h"
+
+namespace shapes {
+namespace {
+
+const char kMagic[8] = {'M', 'N', 'S', 'H', 'A', 'P', 'E', 'S'};
+// Changes with the layout and with anything that changes a feature or the
+// grouping: an index kept from an older build is then built anew.
+constexpr uint32_t kVersion = 3;
+constexpr size_t kHeader = 8 + 4 + 4 + 8 + 4 + 4;  // then each group's size
+constexpr size_t kRecord = 4 + 4 + kFeatureSize;
+constexpr size_t kShortList = 64;  // kept by the quick pass for the full comparison
+// Groups of alike shapes, and how many of the nearest a search looks into:
+// an eighth of the index or so, where nearly every right answer lies.
+constexpr size_t kGroups = 256;
+constexpr size_t kGroupsSearched = 32;
+constexpr int kGroupingRounds = 2;
+
+void Put32(std::vector<unsigned char>& out, uint32_t value) {
+    for (int shift = 0; shift < 32; shift += 8) out.push_back(static_cast<unsigned char>(value >> shift));
+}
+uint32_t Get32(const unsigned char* at) {
+    return uint32_t{at[0]} | uint32_t{at[1]} << 8 | uint32_t{at[2]} << 16 | uint32_t{at[3]} << 24;
+}
+
+// Per glyph, the name to give it: the first plain code (they come sorted),
+// else the first sequence.
+std::vector<std::pair<uint32_t, DrawnCharacter>> NameGlyphs(const std::vector<DrawnCharacter>& drawn) {
+    std::unordered_map<uint32_t, size_t> named;
+    std::vector<std::pair<uint32_t, DrawnCharacter>> glyphs;
+    for (const DrawnCharacter& character : drawn)
+        if (named.emplace(character.glyph, glyphs.size()).second) glyphs.emplace_back(character.glyph, character);
+    return glyphs;
+}
+
+}  // namespace
+
+uint64_t FontFingerprint(const unsigned char* data, size_t size) {
+    return characters::FoldHash(characters::HashBytes(data, size), size);
+}
+
+ShapeIndex::Built ShapeIndex::Build(const unsigned char* data, size_t size, const Progress& progress) {
+    entries_.clear();
+    features_.clear();
+    groupStarts_.assign(1, 0);
+    centroids_.clear();
+    characters::FontBytes file(data, size);
+    characters::TrueTypeTables tables;
+    GlyphOutlineReader reader;
+    std::vector<DrawnCharacter> drawn;
+    if (!characters::FindTrueTypeTables(file, 0, tables) || !reader.Open(tables) ||
+        !ReadDrawnCharacters(tables.cmap, drawn))
+        return Built::kNotTrueType;
+    if (std::none_of(drawn.begin(), drawn.end(), [](const DrawnCharacter& c) { return IsIdeograph(c.code); }))
+        return Built::kNoIdeographs;
+    fingerprint_ = FontFingerprint(data, size);
+    auto glyphs = NameGlyphs(drawn);
+    Outline outline;
+    ShapeFeature feature{};
+    for (size_t i = 0; i < glyphs.size(); ++i) {
+        if (progress && i % 512 == 0 && !progress(i, glyphs.size())) return Built::kCancelled;
+        const DrawnCharacter& named = glyphs[i].second;
+        if (!reader.Read(glyphs[i].first, outline) || !MakeShapeFeature(outline, feature)) continue;
+        entries_.push_back(Entry{named.code, named.selector});
+        features_.push_back(feature);
+    }
+    MakeCoarse();
+    Group();
+    return Built::kDone;
+}
+
+std::vector<unsigned char> ShapeIndex::Save() const {
+    std::vector<unsigned char> out(kMagic, kMagic + sizeof kMagic);
+    out.reserve(kHeader + entries_.size() * kRecord);
+    Put32(out, kVersion);
+    Put32(out, kFeatureSize);
+    Put32(out, static_cast<uint32_t>(fingerprint_));
+    Put32(out, static_cast<uint32_t>(fingerprint_ >> 32));
+    Put32(out, static_cast<uint32_t>(entries_.size()));
+    Put32(out, static_cast<uint32_t>(groupStarts_.size() - 1));
+    for (size_t g = 0; g + 1 < groupStarts_.size(); ++g) Put32(out, groupStarts_[g + 1] - groupStarts_[g]);
+    for (size_t i = 0; i < entries_.size(); ++i) {
+        Put32(out, entries_[i].code);
+        Put32(out, entries_[i].selector);
+        out.insert(out.end(), features_[i].begin(), features_[i].end());
+    }
+    return out;
+}
+
+bool ShapeIndex::Load(const unsigned char* data, size_t size, uint64_t fingerprint) {
+    entries_.clear();
+    features_.clear();
+    if (size < kHeader || std::memcmp(data, kMagic, sizeof kMagic) != 0 || Get32(data + 8) != kVersion ||
+        Get32(data + 12) != kFeatureSize)
+        return false;
+    uint64_t stored = uint64_t{Get32(data + 16)} | uint64_t{Get32(data + 20)} << 32;
+    uint32_t count = Get32(data + 24), groups = Get32(data + 28);
+    if (stored != fingerprint || groups > kGroups || size - kHeader < size_t{groups} * 4) return false;
+    const size_t records = kHeader + size_t{groups} * 4;
+    if ((size - records) / kRecord != count || (size - records) % kRecord != 0) return false;
+    groupStarts_.assign(1, 0);
+    for (size_t g = 0; g < groups; ++g) {
+        uint32_t members = Get32(data + kHeader + g * 4);
+        if (members > count - groupStarts_.back()) return false;
+        groupStarts_.push_back(groupStarts_.back() + members);
+    }
+    if (groupStarts_.back() != count) return false;
+    entries_.resize(count);
+    features_.resize(count);
+    for (size_t i = 0; i < count; ++i) {
+        const unsigned char* record = data + records + i * kRecord;
+        entries_[i] = Entry{Get32(record), Get32(record + 4)};
+        std::memcpy(features_[i].data(), record + 8, kFeatureSize);
+    }
+    fingerprint_ = fingerprint;
+    MakeCoarse();
+    MakeCentroids();
+    return true;
+}
+
+size_t ShapeIndex::NearestCentroid(const Coarse& coarse, float scale) const {
+    size_t best = 0;
+    float bestScore = -1;
+    for (size_t g = 0; g < centroids_.size(); ++g) {
+        float dot = 0;
+        for (size_t i = 0; i < coarse.size(); ++i) dot += centroids_[g][i] * static_cast<float>(coarse[i]);
+        if (dot * scale > bestScore) bestScore = dot * scale, best = g;
+    }
+    return best;
+}
+
+// Each group's centroid: the mean of its members' coarse features, at unit length.
+void ShapeIndex::MakeCentroids() {
+    centroids_.assign(groupStarts_.size() - 1, Centroid{});
+    for (size_t g = 0; g + 1 < groupStarts_.size(); ++g) {
+        Centroid& centroid = centroids_[g];
+        for (size_t n = groupStarts_[g]; n < groupStarts_[g + 1]; ++n)
+            for (size_t i = 0; i < centroid.size(); ++i) centroid[i] += static_cast<float>(coarse_[n][i]) * coarseScale_[n];
+        double length = 0;
+        for (float value : centroid) length += double(value) * value;
+        if (length > 0)
+            for (float& value : centroid) value = static_cast<float>(value / std::sqrt(length));
+    }
+}
+
+void ShapeIndex::Group() {
+    const size_t count = entries_.size(), groups = std::min(kGroups, count);
+    std::vector<uint32_t> group(count, 0);
+    // Start from entries spread over the index: fonts list alike characters
+    // apart as often as together.
+    centroids_.assign(groups, Centroid{});
+    for (size_t g = 0; g < groups; ++g) {
+        const size_t n = g * count / groups;
+        for (size_t i = 0; i < kCoarseSize; ++i) centroids_[g][i] = static_cast<float>(coarse_[n][i]) * coarseScale_[n];
+    }
+    for (int round = 0; round <= kGroupingRounds; ++round) {
+        for (size_t n = 0; n < count; ++n) group[n] = static_cast<uint32_t>(NearestCentroid(coarse_[n], coarseScale_[n]));
+        if (round == kGroupingRounds) break;
+        std::vector<Centroid> sums(groups, Centroid{});
+        std::vector<size_t> members(groups, 0);
+        for (size_t n = 0; n < count; ++n) {
+            ++members[group[n]];
+            for (size_t i = 0; i < kCoarseSize; ++i) sums[group[n]][i] += static_cast<float>(coarse_[n][i]) * coarseScale_[n];
+        }
+        for (size_t g = 0; g < groups; ++g) {
+            if (members[g] == 0) continue;  // an empty group keeps its centroid
+            double length = 0;
+            for (float value : sums[g]) length += double(value) * value;
+            for (size_t i = 0; i < kCoarseSize; ++i)
+                centroids_[g][i] = static_cast<float>(sums[g][i] / std::sqrt(length));
+        }
+    }
+    Reorder(group);
+    MakeCentroids();
+}
+
+void ShapeIndex::Reorder(const std::vector<uint32_t>& group) {
+    const size_t groups = centroids_.size();
+    std::vector<size_t> order(entries_.size());
+    for (size_t n = 0; n < order.size(); ++n) order[n] = n;
+    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return group[a] < group[b]; });
+    std::vector<Entry> entries;
+    std::vector<ShapeFeature> features;
+    for (size_t n : order) {
+        entries.push_back(entries_[n]);
+        features.push_back(features_[n]);
+    }
+    entries_.swap(entries);
+    features_.swap(features);
+    groupStarts_.assign(groups + 1, 0);
+    for (uint32_t g : group) ++groupStarts_[g + 1];
+    for (size_t g = 0; g < groups; ++g) groupStarts_[g + 1] += groupStarts_[g];
+    MakeCoarse();
+}
+
+void ShapeIndex::MakeCoarse() {
+    if (groupStarts_.empty()) groupStarts_.assign(1, 0);
+    coarse_.resize(features_.size());
+    coarseScale_.resize(features_.size());
+    constexpr int half = kGrid / 2;
+    for (size_t n = 0; n < features_.size(); ++n) {
+        const ShapeFeature& fine = features_[n];
+        uint32_t length = 0;
+        for (int cy = 0; cy < half; ++cy)
+            for (int cx = 0; cx < half; ++cx)
+                for (int d = 0; d < kDirections; ++d) {
+                    uint32_t sum = 0;
+                    for (int j = 0; j < 2; ++j)
+                        for (int i = 0; i < 2; ++i)
+                            sum += fine[static_cast<size_t>(((cy * 2 + j) * kGrid + cx * 2 + i) * kDirections + d)];
+                    auto value = static_cast<uint8_t>(sum / 4);
+                    coarse_[n][static_cast<size_t>((cy * half + cx) * kDirections + d)] = value;
+                    length += uint32_t{value} * value;
+                }
+        coarseScale_[n] = length ? static_cast<float>(1 / std::sqrt(double(length))) : 0.0f;
+    }
+}
+
+std::vector<Candidate> ShapeIndex::Nearest(const ShapeFeature& feature, size_t count) const {
+    ShapeIndex query;
+    query.features_.push_back(feature);
+    query.MakeCoarse();
+    const Coarse& wanted = query.coarse_[0];
+    // The nearest groups, then in them the short list by the coarse features' angle.
+    std::vector<std::pair<float, size_t>> groups;
+    for (size_t g = 0; g < centroids_.size(); ++g) {
+        float dot = 0;
+        for (size_t i = 0; i < wanted.size(); ++i) dot += centroids_[g][i] * static_cast<float>(wanted[i]);
+        groups.emplace_back(dot, g);
+    }
+    const size_t searched = std::min(kGroupsSearched, groups.size());
+    std::partial_sort(groups.begin(), groups.begin() + static_cast<std::ptrdiff_t>(searched), groups.end(),
+                      [](const std::pair<float, size_t>& a, const std::pair<float, size_t>& b) { return a.first > b.first; });
+    groups.resize(searched);
+    std::vector<std::pair<float, size_t>> shortList;  // a heap, least alike on top
+    auto lessAlike = [](const std::pair<float, size_t>& a, const std::pair<float, size_t>& b) { return a.first > b.first; };
+    for (const auto& searchedGroup : groups) {
+        const size_t first = groupStarts_[searchedGroup.second], last = groupStarts_[searchedGroup.second + 1];
+        for (size_t n = first; n < last; ++n) {
+            const Coarse& c = coarse_[n];
+            uint32_t dot = 0;
+            for (int i = 0; i < kCoarseSize; ++i) dot += uint32_t{wanted[static_cast<size_t>(i)]} * c[static_cast<size_t>(i)];
+            float score = static_cast<float>(dot) * coarseScale_[n];
+            if (shortList.size() < kShortList) {
+                shortList.emplace_back(score, n);
+                std::push_heap(shortList.begin(), shortList.end(), lessAlike);
+            } else if (score > shortList.front().first) {
+                std::pop_heap(shortList.begin(), shortList.end(), lessAlike);
+                shortList.back() = {score, n};
+                std::push_heap(shortList.begin(), shortList.end(), lessAlike);
+            }
+        }
+    }
+    std::vector<Candidate> found;
+    for (const auto& entry : shortList) {
+        const Entry& e = entries_[entry.second];
+        found.push_back(Candidate{e.code, e.selector, Similarity(feature, features_[entry.second])});
+    }
+    std::sort(found.begin(), found.end(), [](const Candidate& a, const Candidate& b) {
+        return a.score != b.score ? a.score > b.score : a.code != b.code ? a.code < b.code : a.selector < b.selector;
+    });
+    if (found.size() > count) found.resize(count);
+    return found;
+}
+
+}  // namespace shapes

@@ -1,0 +1,137 @@
+// /map: an EUDC font made of known characters (IPA Mincho's drawings at
+// U+E000..) against a reference font cut from IPAmj Mincho.
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "engine/characters/eudc_characters.h"
+#include "engine/map_eudc.h"
+#include "engine/report/map_texts.h"
+#include "engine/report/texts.h"
+#include "tests/support/test_support.h"
+
+using namespace testing_support;
+
+namespace {
+
+std::string Made(const std::string& name) { return FromUnixPath(TestFontsFolder() + "/shapes/") + name; }
+
+// A set of the made EUDC font in its own folder, mapped silently with a
+// user data folder of its own.
+struct MapRun {
+    TempFolder program, users;
+    RunParameters run{program / "minamo.exe"};
+    MapReport report;
+
+    explicit MapRun(const std::string& reference) {
+        MakeFolder(program / "set\\");
+        CopyFileTo(Made("eudc.ttf"), program / "set\\EUDC.TTE");
+        run.folders.userData = users.path();
+        run.options.silent = true;
+        run.options.referenceFont = reference;
+        run.target = TargetNamed(run.folders.program, "set\\");
+    }
+    Result Map() {
+        Notifier notifier(true, false);
+        const Result result = MapEudc({run.folders, run.options, run.target, notifier}, report);
+        messages = notifier.Reports();
+        return result;
+    }
+    StringList messages;
+};
+
+// The lines of the map, each checked to end in CR LF.
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    size_t at = 0;
+    while (at < text.size()) {
+        size_t end = text.find("\r\n", at);
+        EXPECT_NE(end, std::string::npos) << "a line without CR LF";
+        if (end == std::string::npos) break;
+        lines.push_back(text.substr(at, end - at));
+        EXPECT_EQ(lines.back().find('\n'), std::string::npos);
+        at = end + 2;
+    }
+    return lines;
+}
+
+}  // namespace
+
+TEST(Map, KnownCharactersFindTheirTwins) {
+    MapRun map(Made("reference.ttf"));
+    ASSERT_EQ(map.Map(), Result::kOk);
+    const std::string text = ReadFile(map.program / "set\\EUDCMAP.CSV");
+    ASSERT_EQ(text.substr(0, 3), "\xEF\xBB\xBF");
+    const std::vector<std::string> lines = Lines(text.substr(3));
+    std::ifstream listed(TestFontsFolder() + "/shapes/eudc.txt");
+    std::string code, twin;
+    size_t line = 1;
+    while (listed >> code >> twin) {
+        ASSERT_LT(line, lines.size());
+        const std::string sjis = characters::CodeName(static_cast<uint16_t>(std::stoul(code, nullptr, 16)));
+        const std::string start = sjis + ",U+" + code + ",EUDC.TTE,yes," + twin + ",";
+        EXPECT_EQ(lines[line].substr(0, start.size()), start);
+        ++line;
+    }
+    EXPECT_EQ(line, lines.size());
+    EXPECT_EQ(map.report.characters, lines.size() - 1);
+    // 土 (U+571F) first, then 士 (U+58EB); each in UTF-8, with its score.
+    const std::string first = "F040,U+E000,EUDC.TTE,yes,U+571F,\xE5\x9C\x9F,1.000,U+58EB,\xE5\xA3\xAB,0.9";
+    EXPECT_EQ(lines[1].substr(0, first.size()), first);
+    ASSERT_EQ(map.messages.size(), 1u);
+    EXPECT_EQ(map.messages[0], texts::Format(texts::kMapWritten, {map.report.mapPath, map.report.characters, 0}));
+}
+
+TEST(Map, ReferenceFontsThatCannotServe) {
+    const struct {
+        const char* label;
+        std::string font;
+        const char* message;
+    } cases[] = {
+        {"no font", Made("eudc.txt"), texts::kMapNotTrueType},
+        {"no kanji", Made("eudc.ttf"), texts::kMapNoIdeographs},
+        {"missing", Made("missing.ttf"), texts::kMapReferenceUnread},
+    };
+    for (const auto& c : cases) {
+        MapRun map(c.font);
+        EXPECT_EQ(map.Map(), Result::kNoReferenceFont) << c.label;
+        EXPECT_EQ(map.messages, StringList{texts::Format(c.message, {map.report.referenceFont})}) << c.label;
+        EXPECT_FALSE(platform::FileExists(map.program / "set\\EUDCMAP.CSV")) << c.label;
+    }
+}
+
+// Built once, then read from the user data folder; built anew when the
+// font's bytes change.
+TEST(Map, IndexKeptPerFont) {
+    MapRun map("");
+    const std::string reference = map.users / "ref.ttf";
+    map.run.options.referenceFont = reference;
+    CopyFileTo(Made("reference.ttf"), reference);
+    const struct {
+        const char* label;
+        bool changeFont;
+        bool built;
+    } runs[] = {{"first", false, true}, {"again", false, false}, {"font changed", true, true}, {"after", false, false}};
+    for (const auto& r : runs) {
+        if (r.changeFont) WriteFile(reference, ReadFile(reference) + std::string(4, '\0'));
+        ASSERT_EQ(map.Map(), Result::kOk) << r.label;
+        EXPECT_EQ(map.report.indexBuilt, r.built) << r.label;
+        EXPECT_TRUE(platform::FileExists(map.users / kShapeIndexFileName)) << r.label;
+    }
+}
+
+// As a script runs it: the switches, and the exit code.
+TEST(Map, CommandLine) {
+    TempFolder program;
+    MakeFolder(program / "set\\");
+    CopyFileTo(Made("eudc.ttf"), program / "set\\EUDC.TTE");
+    const struct {
+        std::string reference;
+        int exitCode;
+    } runs[] = {{Made("eudc.txt"), 15}, {Made("reference.ttf"), 0}};
+    for (const auto& r : runs) {
+        ChildProcess minamo(Wide("\"" + MinamoExe() + "\" /map /s \"/ref:" + r.reference + "\" \"" + program / "set" + "\""));
+        EXPECT_EQ(minamo.Wait(120000), r.exitCode) << r.reference;
+        EXPECT_EQ(platform::FileExists(program / "set\\EUDCMAP.CSV"), r.exitCode == 0) << r.reference;
+    }
+}

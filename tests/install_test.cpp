@@ -246,8 +246,10 @@ TEST_F(Install, NamesThatAreNoFontFiles) {
         EXPECT_EQ(ReadFile(userFolder / "P.TTE"), FontBytes(500, 3)) << c.name;
         EXPECT_EQ(EudcLinks(), (std::vector<std::pair<std::string, std::string>>{{"MS PGothic", userFolder / "P.TTE"}}))
             << c.name;
-        // Only the good file and its companion's report: nothing else lands.
-        EXPECT_EQ(platform::ListFolder(userFolder / "*").size(), 3u) << c.name;
+        // Only the good file and its companion's report, and the backup
+        // that takes its link back: nothing else lands.
+        EXPECT_EQ(platform::ListFolder(userFolder / "*").size(), 4u) << c.name;
+        EXPECT_TRUE(platform::DirectoryExists(userFolder / "backup")) << c.name;
         EXPECT_FALSE(platform::FileExists(program / "outside.euf")) << c.name;
         EXPECT_EQ(report.unlinked.size(), 1u) << c.name;
     }

@@ -84,9 +84,12 @@ const char* const kSetAsideLine =
     "作業フォルダ %s は、記録が読めないか中身と合わないため、何も消さずに %s に残しました。";
 const char* const kFolderTooLong = "ユーザーフォルダ %s のパスが長すぎるため、外字ファイルを置けません。";
 const char* const kCharacterChangesLine = "%s の外字: なくなる %d 字%s、変わる %d 字%s、増える %d 字%s";
+const char* const kNoFontReplacesLine =
+    "%s の外字: 新しいファイルはフォントとして読めないため、%d 字すべてがなくなります%s";
 const char* const kCharactersKept =
     "インストールすると外字がなくなるか変わるため、何もインストールしませんでした（/keep）。";
 const char* const kAcquiredCharacters = "%s には外字が %d 字あります。";
+const char* const kUnexpectedFailure = "予期しないエラー（%s）のため、処理を中止しました。";
 const char* const kNoBackup = "元に戻すためのバックアップがありません。";
 const char* const kVerifyHasSet = "この PC には %s の外字がインストールされています。";
 const char* const kVerifyLacksSet = "この PC には %s の外字がそのとおりにはインストールされていません。";

@@ -54,8 +54,10 @@ extern const char* const kFaceNotAcquired;  // %s face
 // %s font, then for the characters lost, changed and added each %d count
 // and %s their first codes
 extern const char* const kCharacterChangesLine;
+extern const char* const kNoFontReplacesLine;   // a font replaced by a file that is no font: path, count, codes
 extern const char* const kCharactersKept;       // /keep: the install that would lose or change some
 extern const char* const kAcquiredCharacters;   // %s font, %d count
+extern const char* const kUnexpectedFailure;    // a run ended by something unforeseen: what
 extern const char* const kNoBackup;             // /undo without a backup
 // /v: the verdict (%s the set's folder), then a line for each difference
 extern const char* const kVerifyHasSet;

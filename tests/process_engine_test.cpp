@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "engine/paths/paths.h"
 #include "engine/report/operation_texts.h"
 #include "engine/report/run_log.h"
 #include "engine/report/texts.h"
@@ -328,6 +329,61 @@ TEST_F(CommandMode, CharactersAnInstallWouldTakeAway) {
     EXPECT_EQ(EudcLinks(), before);
     EXPECT_EQ(RunProcess(exe, "/undo /s"), 0);
     EXPECT_EQ(ReadFile(userData + "EUDC.TTE"), ReadFile(fonts + "NEWEUDC.TTE"));
+}
+
+// A PC whose own font lies outside the user data folder, linked as
+// Windows links it, or in the user data folder: an install with /keep
+// refuses and changes nothing; one without says what is lost, leaves the
+// font where it lies untouched, and /undo brings the old link back. A new
+// file that is no font takes every character away.
+TEST_F(CommandMode, TheFontALinkOpensToday) {
+    const std::string fonts = TestFontsFolder(), windowsFonts = WindowsFolder() + "Fonts\\";
+    const std::string previous = ReadFile(fonts + "OLDEUDC.TTE");
+    const struct {
+        const char* label;
+        std::string file;    // where the PC's font lies
+        std::string stored;  // the link as the registry holds it
+        bool newIsFont;
+    } cases[] = {
+        {"fonts folder, full path", windowsFonts + "MNMOLD1.TTE", windowsFonts + "MNMOLD1.TTE", true},
+        {"%SystemRoot%", windowsFonts + "MNMOLD2.TTE", "%SystemRoot%\\Fonts\\MNMOLD2.TTE", true},
+        {"bare name", windowsFonts + "MNMOLD3.TTE", "MNMOLD3.TTE", true},
+        {"user data folder", userData + "EUDC.TTE", userData + "EUDC.TTE", true},
+        {"new file no font", userData + "EUDC.TTE", userData + "EUDC.TTE", false},
+    };
+    for (const auto& c : cases) {
+        ForgetThisMachine();
+        MakeFolder(userData);
+        CopyFileTo(fonts + "OLDEUDC.TTE", c.file);
+        SetEudcLink("SystemDefaultEUDCFont", c.stored);
+        MakeFolder(program / "set");
+        if (c.newIsFont)
+            CopyFileTo(fonts + "NEWEUDC.TTE", program / "set\\EUDC.TTE");
+        else
+            WriteFile(program / "set\\EUDC.TTE", previous.substr(0, 100));
+        const auto before = EudcLinks();
+
+        EXPECT_EQ(RunProcess(exe, "/p /s /keep set"), 12) << c.label;
+        EXPECT_EQ(EudcLinks(), before) << c.label;
+        const ProcessRun installed = RunAnsweringBoxes(exe, "/p /f set /log:run.log");
+        EXPECT_EQ(installed.exitCode, 0) << c.label;
+        ASSERT_EQ(installed.boxes.size(), 1u) << c.label;
+        // The PC's font is named with what it loses; a file that is no
+        // font is said to be none.
+        const std::string noFont = texts::Format(texts::kNoFontReplacesLine, {"", 4, " (F040 F041 F042 F043)"});
+        EXPECT_NE(paths::UpperAscii(installed.boxes[0]).find(paths::UpperAscii(c.file)), std::string::npos) << c.label;
+        EXPECT_NE(installed.boxes[0].find("F040"), std::string::npos) << c.label;
+        EXPECT_EQ(installed.boxes[0].find(noFont) != std::string::npos, !c.newIsFont) << c.label;
+        EXPECT_NE(ReadFile(program / "run.log").find("F040"), std::string::npos) << c.label;
+        EXPECT_EQ(ReadFile(c.file) == previous, c.file != userData + "EUDC.TTE") << c.label;
+        EXPECT_EQ(EudcLink("SystemDefaultEUDCFont"), userData + "EUDC.TTE") << c.label;
+
+        EXPECT_EQ(RunProcess(exe, "/undo /s /d"), 0) << c.label;
+        EXPECT_EQ(EudcLinks(), before) << c.label;
+        EXPECT_EQ(ReadFile(c.file), previous) << c.label;
+        platform::DeleteOneFile(c.file);
+        platform::DeleteOneFile(program / "run.log");
+    }
 }
 
 }  // namespace

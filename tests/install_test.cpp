@@ -146,6 +146,8 @@ TEST_F(Install, LongUserDataFolder) {
         EXPECT_EQ(RunInstall(*param), fits ? 0 : 2) << folder.size();
         EXPECT_EQ(ReadFile(folder + "EUDC.TTE"), fits ? FontBytes(3000, 1) : FontBytes(10, 9)) << folder.size();
         EXPECT_EQ(EudcLink("SystemDefaultEUDCFont"), fits ? folder + "EUDC.TTE" : "<none>") << folder.size();
+        // The replaced file is kept, however long the backup's names.
+        EXPECT_EQ(platform::ListFolder(folder + "backup\\2*").size(), fits ? 1u : 0u) << folder.size();
         if (!fits) {
             EXPECT_EQ(boxes.messages, StringList{failed + "\r" + texts::Format(texts::kFolderTooLong, {folder})});
         }
@@ -226,7 +228,7 @@ TEST_F(Install, NamesThatAreNoFontFiles) {
     } cases[] = {
         {"..\\outside.TTE", false}, {"C:\\windows\\win.ini", false}, {"NUL", false},
         {"CON.TTE", false},         {"com1.tte", false},              {"~minamo.lock", true},
-        {"~s1", true},
+        {"~s1", true},              {"backup.", true},
     };
     for (const auto& c : cases) {
         ClearEudcKey();

@@ -173,8 +173,10 @@ void RemoveUnfinishedBackup(const std::string& folder, const std::string& name) 
 
 void PruneBackups(const std::string& folder, const std::string& keep) {
     std::vector<BackupEntry> backups = Backups(folder);
+    // A folder without the time is left alone: an earlier build's backup,
+    // or a folder someone made by hand under a name like a backup's.
     backups.erase(std::remove_if(backups.begin(), backups.end(),
-                                 [&](const BackupEntry& backup) { return backup.name == keep; }),
+                                 [&](const BackupEntry& backup) { return backup.made == 0 || backup.name == keep; }),
                   backups.end());
     for (size_t i = 0; i + kBackupsKept < backups.size() + 1; ++i)
         RemoveBackup(backups[i].root + backups[i].name + "\\");

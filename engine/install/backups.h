@@ -73,8 +73,9 @@ void MoveSavedFilesToBackup(const std::vector<JournalRecord>& records, const Sta
 // Removes a backup prepared for an install that did not commit: its
 // EUDC.INI and copies, and the folder when nothing else is in it.
 void RemoveUnfinishedBackup(const std::string& folder, const std::string& name);
-// Removes all but the five newest backups, never keep (the one just made),
-// and never a folder the program did not make.
+// Removes all but the five newest backups that recorded when they were
+// made; never keep (the one just made), never a folder without that time
+// (a folder made by hand, or a backup of an earlier build).
 void PruneBackups(const std::string& folder, const std::string& keep);
 // The newest backup of folder: ordered by the time recorded in each, those
 // of earlier builds (no time) below them by name.

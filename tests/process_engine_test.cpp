@@ -386,6 +386,44 @@ TEST_F(CommandMode, TheFontALinkOpensToday) {
     }
 }
 
+// Files far larger than any EUDC font, sparse so that they cost no disk:
+// every run ends with its own result and a log line, and nothing is left
+// locked or switched off.
+TEST_F(CommandMode, HugeFilesEndInAResult) {
+    const auto makeHuge = [](const std::string& path) {
+        platform::UniqueFile file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+        LONG high = 0;  // 1.2 GB
+        SetFilePointer(file.get(), 1200 * 1024 * 1024, &high, FILE_BEGIN);
+        SetEndOfFile(file.get());
+    };
+    MakeFolder(program / "set");
+    CopyFileTo(TestFontsFolder() + "NEWEUDC.TTE", program / "set\\EUDC.TTE");
+    MakeFolder(userData);
+    makeHuge(userData + "EUDC.TTE");
+    SetEudcLink("SystemDefaultEUDCFont", userData + "EUDC.TTE");
+    const struct {
+        const char* label;
+        std::string arguments;
+        int exitCode;
+    } cases[] = {
+        {"installed font", "/p /s /keep set", 0},
+        {"undo", "/undo /s", 0},
+        {"set under /v", "/v /s hugeset", 13},
+    };
+    MakeFolder(program / "hugeset");
+    makeHuge(program / "hugeset\\EUDC.TTE");
+    for (const auto& c : cases) {
+        EXPECT_EQ(RunProcess(exe, c.arguments + " /log:run.log"), c.exitCode) << c.label;
+        const std::string log = ReadFile(program / "run.log");
+        EXPECT_NE(log.find("\t" + std::to_string(c.exitCode) + "\t"), std::string::npos) << c.label;
+        platform::DeleteOneFile(program / "run.log");
+    }
+    // The undo brought the huge file back.
+    unsigned long long size = 0;
+    EXPECT_TRUE(platform::FileSize(userData + "EUDC.TTE", size));
+    EXPECT_EQ(size, 1200ull << 20);
+}
+
 }  // namespace
 
 namespace {

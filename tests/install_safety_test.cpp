@@ -391,4 +391,16 @@ TEST_F(SafeInstall, AFileNamedBackup) {
     EXPECT_EQ(ReadFile(users / "backup"), "planted");
 }
 
+// A file larger than its reader allows is not read at all, rather than
+// read in part: a journal so large is none of the install's.
+TEST_F(SafeInstall, AFileTooLargeIsNotRead) {
+    const std::string journal = CutOffInstall(users, 6, false, kThisBuild) + "j";
+    std::string bytes = "before";
+    EXPECT_FALSE(platform::ReadWholeFile(journal, bytes, ReadFile(journal).size() - 1));
+    EXPECT_TRUE(bytes.empty());
+    EXPECT_TRUE(platform::ReadWholeFile(journal, bytes, ReadFile(journal).size()));
+    WriteFile(journal, ReadFile(journal) + std::string(16 << 20, ' '));
+    EXPECT_FALSE(InstallJournal::Read(journal).whole);
+}
+
 }  // namespace

@@ -26,8 +26,8 @@ std::string BackupRoot(const std::string& folder) {
 // "-" and more digits.
 bool IsBackupName(const std::string& name) {
     const auto digits = [&](size_t from, size_t count) {
-        if (name.size() < from + count) return false;
-        return std::all_of(name.begin() + from, name.begin() + from + count, [](char c) { return c >= '0' && c <= '9'; });
+        return name.size() >= from + count && count > 0 &&
+               name.substr(from, count).find_first_not_of("0123456789") == std::string::npos;
     };
     if (!digits(0, 8) || name[8] != '-' || !digits(9, 6)) return false;
     return name.size() == 15 || (name.size() > 16 && name[15] == '-' && digits(16, name.size() - 16));

@@ -322,6 +322,8 @@ TEST_F(SafeInstall, UndoTakesBackTheLastInstall) {
         const Links& links;
     } cases[] = {
         {"replace", [] {}, false, previousLinks},
+        // Installed again, nothing changes: the undo point stays.
+        {"unchanged", [&] { EXPECT_EQ(Install("data"), 0); }, false, previousLinks},
         {"add-only",
          [&] {
              ClearEudcKey();

@@ -344,12 +344,14 @@ TEST_F(CommandMode, TheFontALinkOpensToday) {
         std::string file;    // where the PC's font lies
         std::string stored;  // the link as the registry holds it
         bool newIsFont;
+        bool changedMeanwhile;  // the PC's font has other bytes by the undo: its copy is linked
     } cases[] = {
-        {"fonts folder, full path", windowsFonts + "MNMOLD1.TTE", windowsFonts + "MNMOLD1.TTE", true},
-        {"%SystemRoot%", windowsFonts + "MNMOLD2.TTE", "%SystemRoot%\\Fonts\\MNMOLD2.TTE", true},
-        {"bare name", windowsFonts + "MNMOLD3.TTE", "MNMOLD3.TTE", true},
-        {"user data folder", userData + "EUDC.TTE", userData + "EUDC.TTE", true},
-        {"new file no font", userData + "EUDC.TTE", userData + "EUDC.TTE", false},
+        {"fonts folder, full path", windowsFonts + "MNMOLD1.TTE", windowsFonts + "MNMOLD1.TTE", true, false},
+        {"fonts folder, changed since", windowsFonts + "MNMOLD4.TTE", windowsFonts + "MNMOLD4.TTE", true, true},
+        {"%SystemRoot%", windowsFonts + "MNMOLD2.TTE", "%SystemRoot%\\Fonts\\MNMOLD2.TTE", true, false},
+        {"bare name", windowsFonts + "MNMOLD3.TTE", "MNMOLD3.TTE", true, false},
+        {"user data folder", userData + "EUDC.TTE", userData + "EUDC.TTE", true, false},
+        {"new file no font", userData + "EUDC.TTE", userData + "EUDC.TTE", false, false},
     };
     for (const auto& c : cases) {
         ForgetThisMachine();
@@ -378,9 +380,11 @@ TEST_F(CommandMode, TheFontALinkOpensToday) {
         EXPECT_EQ(ReadFile(c.file) == previous, c.file != userData + "EUDC.TTE") << c.label;
         EXPECT_EQ(EudcLink("SystemDefaultEUDCFont"), userData + "EUDC.TTE") << c.label;
 
+        if (c.changedMeanwhile) WriteFile(c.file, "other bytes");
         EXPECT_EQ(RunProcess(exe, "/undo /s /d"), 0) << c.label;
-        EXPECT_EQ(EudcLinks(), before) << c.label;
-        EXPECT_EQ(ReadFile(c.file), previous) << c.label;
+        const std::string restored = c.changedMeanwhile ? userData + "MNMOLD4.TTE" : c.file;
+        EXPECT_EQ(EudcLink("SystemDefaultEUDCFont"), c.changedMeanwhile ? restored : c.stored) << c.label;
+        EXPECT_EQ(ReadFile(restored), previous) << c.label;
         platform::DeleteOneFile(c.file);
         platform::DeleteOneFile(program / "run.log");
     }

@@ -6,6 +6,7 @@
 #include "engine/set/font_characters.h"
 #include "engine/links/info_file.h"
 #include "engine/install/backups.h"
+#include "engine/install/install_steps.h"
 #include "engine/install/link_changes.h"
 #include "engine/set/copy_list.h"
 #include "engine/install/recovery.h"
@@ -234,6 +235,8 @@ LinkWrites PlannedWrites(const FontLinks& links, const Folders& folders, const C
     return writes;
 }
 
+}  // namespace
+
 // Replaces what changed among the copy's files and plans what changes
 // among the links, with a backup of both; nothing when nothing changes.
 Result ReplaceFilesFor(const Folders& folders, const Options& options, const CopyList& copy, const LinkWrites& writes,
@@ -272,6 +275,8 @@ Result ClaimUserData(const Folders& folders, InstallLock& lock, InstallReport& r
     return Result::kOk;
 }
 
+namespace {
+
 // The target folder's links: from its EUDC.INI, written first as a default
 // one for a folder with only EUDC.TTE.
 Result ReadTargetLinks(const std::string& folder, FontLinkTable& infoLinks) {
@@ -293,6 +298,8 @@ Result CopyAndLink(const Folders& folders, const Options& options, const std::st
     return WriteFontLinks(infoLinks.links, folders, registryLinks, report.unlinked, report.failure);
 }
 
+}  // namespace
+
 // What the install tells the user: its report, or the message of its
 // result; then each staging folder it had to set aside.
 std::string InstallMessage(Result result, const Folders& folders, const InstallReport& report, bool busy) {
@@ -312,8 +319,6 @@ std::string InstallMessage(Result result, const Folders& folders, const InstallR
     }
     return text + texts::CrLines(report.recovery.setAside);
 }
-
-}  // namespace
 
 Result InstallFiles(const Folders& folders, const Options& options, const std::string& targetFolder,
                     const FontLinkTable& infoLinks, InstallLock& lock, InstallReport& report) {
@@ -346,68 +351,6 @@ Result InstallEudc(const EudcRequest& request, InstallReport& report) {
     // The lock is let go before any message waits for the user.
     request.notifier.Notify(InstallMessage(result, folders, report, busy));
     return result;
-}
-
-namespace {
-
-// The undo's files and links, with the user data folder locked from the
-// first file to the last link; busy tells that another install held it.
-Result UndoFilesAndLinks(const EudcRequest& request, InstallReport& report, std::string& backupFolder, bool& busy) {
-    const Folders& folders = request.folders;
-    // Every file is put back, whatever its date: /d and CheckDate are
-    // about sets, not about taking an install back.
-    Options options = request.options;
-    options.onlyNewer = false;
-    InstallLock lock;
-    std::string work;
-    Result result = ClaimUserData(folders, lock, report, work);
-    busy = lock.Busy();
-    if (result != Result::kOk) return result;
-    // Chosen after recovery, which takes away the backup of an install
-    // that a crash cut off before its commit.
-    const Backup backup = NewestBackup(work);
-    backupFolder = backup.folder;
-    if (backup.folder.empty()) return Result::kNoFilesToInstall;
-    const UndoPlan plan = PlanUndo(backup, folders);
-    CopyList copy;
-    for (const std::string& name : plan.files) {
-        copy.Add(backup.folder + name, folders.userData + name);
-        report.installed.push_back(folders.userData + name + texts::kInstalledLine);
-    }
-    result = ReplaceFilesFor(folders, options, copy, plan.writes, work, report);
-    if (result != Result::kOk) return result;
-    return WriteStoredFontLinks(plan.writes, folders, request.registryLinks, report.failure);
-}
-
-}  // namespace
-
-Result UndoLastInstall(const EudcRequest& request, InstallReport& report, std::string& backupFolder) {
-    if (!CheckSpelled(request.folders.userData, request.notifier)) return Result::kNoUserDataFolder;
-    bool busy = false;
-    const Result result = UndoFilesAndLinks(request, report, backupFolder, busy);
-    if (result == Result::kNoFilesToInstall)
-        request.notifier.Notify(texts::kNoBackup);
-    else
-        request.notifier.Notify(InstallMessage(result, request.folders, report, busy));
-    return result;
-}
-
-namespace {
-
-// EUDC off while it lives, on again when it goes, whatever ends the run.
-class EudcOff {
-public:
-    EudcOff() { platform::EnableEudc(platform::kEudcOff); }
-    ~EudcOff() { platform::EnableEudc(platform::kEudcOn); }
-    EudcOff(const EudcOff&) = delete;
-    EudcOff& operator=(const EudcOff&) = delete;
-};
-
-}  // namespace
-
-Result UndoWithEudcOff(const EudcRequest& request, InstallReport& report, std::string& backupFolder) {
-    const EudcOff off;
-    return UndoLastInstall(request, report, backupFolder);
 }
 
 Result InstallWithEudcOff(const EudcRequest& request, InstallReport& report) {

@@ -1,11 +1,12 @@
 #include "app/command_mode.h"
 
 #include <algorithm>
+#include <exception>
+#include <new>
 
 #include "engine/acquire.h"
 #include "engine/run/eudc_switch.h"
 #include "engine/run/help.h"
-#include "engine/install/backups.h"
 #include "engine/install/install.h"
 #include "engine/report/run_log.h"
 #include "engine/set/set_fingerprint.h"
@@ -32,22 +33,14 @@ void Install(const EudcRequest& request, RunRecord& record) {
     record.fingerprint = FingerprintForLog(request.options, record.target);
 }
 
-// /undo: the newest backup installed like any set; what it replaces becomes
-// a backup in turn, so that an undo can be undone.
+// /undo: takes back the last install that changed anything; what it
+// replaces becomes a backup in turn, so that an undo can be undone.
 void Undo(const EudcRequest& request, RunRecord& record) {
     record.action = "/undo";
-    record.target = NewestBackup(request.folders.userData);
-    if (record.target.empty()) {
-        request.notifier.Notify(texts::kNoBackup);
-        record.result = Result::kNoFilesToInstall;
-        return;
-    }
-    const Target backup = TargetNamed(request.folders.program, record.target);
     InstallReport report;
-    record.result = InstallWithEudcOff(
-        {request.folders, request.options, backup, request.notifier}, report);
+    record.result = UndoWithEudcOff(request, report, record.target);
     record.failure = report.failure;
-    record.fingerprint = FingerprintForLog(request.options, record.target);
+    if (!record.target.empty()) record.fingerprint = FingerprintForLog(request.options, record.target);
 }
 
 void Verify(const EudcRequest& request, RunRecord& record) {
@@ -74,13 +67,20 @@ void Acquire(const EudcRequest& request, RunRecord& record) {
     if (record.result == Result::kOk) record.fingerprint = FingerprintForLog(request.options, record.target);
 }
 
-}  // namespace
+// The failure a run that met something unexpected ends with: the code its
+// own failures have.
+Result UnexpectedFailure(const Options& options) {
+    if (options.mapRequested) return Result::kNoReferenceFont;
+    if (options.verifyRequested) return Result::kSetNotInstalled;
+    if (options.undoRequested || options.installRequested) return Result::kInstallFailed;
+    if (options.acquireRequested) return Result::kAcquireFailed;
+    return Result::kInstallFailed;
+}
 
-Result RunCommandMode(RunParameters& run) {
-    const Options& options = run.options;
-    Notifier notifier(options.silent, options.Asks());
-    const EudcRequest request{run.folders, options, run.target, notifier};
-    RunRecord record;
+// Runs the action the options ask for.
+void RunAction(const EudcRequest& request, RunRecord& record) {
+    const Options& options = request.options;
+    Notifier& notifier = request.notifier;
     if (!options.unknownSwitch.empty()) {
         // A mistyped switch may have meant /s or /keep: nothing runs.
         // The log keeps one record a line, whatever was typed.
@@ -109,6 +109,33 @@ Result RunCommandMode(RunParameters& run) {
     } else {
         record.action = "/h";
         ShowHelp(notifier);
+    }
+}
+
+}  // namespace
+
+Result RunCommandMode(RunParameters& run) {
+    const Options& options = run.options;
+    Notifier notifier(options.silent, options.Asks());
+    const EudcRequest request{run.folders, options, run.target, notifier};
+    RunRecord record;
+    // Nothing a run meets ends it without its code, its message and its
+    // log line: what was locked or switched off is given back on the way
+    // out (the owners' destructors), and the run fails as its action fails.
+    try {
+        RunAction(request, record);
+    } catch (const std::bad_alloc&) {
+        record.result = UnexpectedFailure(options);
+        record.failure.Note(steps::kUnexpected, platform::Outcome::Failure(ERROR_NOT_ENOUGH_MEMORY));
+        notifier.Notify(texts::Format(texts::kUnexpectedFailure, {"std::bad_alloc"}));
+    } catch (const std::exception& error) {
+        record.result = UnexpectedFailure(options);
+        record.failure.Note(steps::kUnexpected);
+        notifier.Notify(texts::Format(texts::kUnexpectedFailure, {error.what()}));
+    } catch (...) {
+        record.result = UnexpectedFailure(options);
+        record.failure.Note(steps::kUnexpected);
+        notifier.Notify(texts::Format(texts::kUnexpectedFailure, {"?"}));
     }
     AppendRunLog(options.logFile, run.folders.program, record, notifier.Reports());
     return record.result;

@@ -17,12 +17,6 @@
 
 namespace {
 
-// Where Windows reads a link that names no full path from: its fonts folder
-// on the NT family, the Windows folder itself on 98 and Me.
-std::string FontsFolder(const Folders& folders) {
-    return folders.IsNtFamily() ? folders.windows + "fonts\\" : folders.windows;
-}
-
 // The file a link names on this machine, as a full path. A bare name (or
 // any path that is not absolute) lies in the fonts folder, never in the
 // directory the program happened to start in. A device keeps the path it

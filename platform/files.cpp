@@ -1,6 +1,7 @@
 #include "platform/files.h"
 
 #include <cstring>
+#include <new>
 
 #include "platform/module_function.h"
 #include "platform/system.h"
@@ -65,6 +66,10 @@ Outcome MoveOneFile(const std::string& from, const std::string& to) { return Mov
 Outcome DeleteOneFile(const std::string& path) {
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
     return Outcome::Of(DeleteFileA(path.c_str()));
+}
+
+Outcome CopyOneFile(const std::string& from, const std::string& to) {
+    return Outcome::Of(CopyFileA(from.c_str(), to.c_str(), TRUE));
 }
 
 bool RemoveEmptyFolder(const std::string& folder) { return RemoveDirectoryA(folder.c_str()) != FALSE; }
@@ -190,7 +195,8 @@ bool SameStamp(const FileStamp& a, const FileStamp& b) {
     return a.size == b.size && CompareFileTime(&a.written, &b.written) == 0;
 }
 
-bool ReadWholeFile(const std::string& path, std::string& bytes) {
+bool ReadWholeFile(const std::string& path, std::string& bytes, unsigned long long limit) {
+    bytes.clear();
     const UniqueFile file = OpenForReading(path);
     if (!file) return false;
     // Read by the file's size in one call: a font is read whole before an
@@ -198,17 +204,40 @@ bool ReadWholeFile(const std::string& path, std::string& bytes) {
     // reading. A file that grows meanwhile is read on to its end.
     DWORD high = 0;
     const DWORD low = GetFileSize(file.get(), &high);
-    const size_t expected = low != INVALID_FILE_SIZE && high == 0 ? low : 0;
-    bytes.resize(expected);
-    size_t have = 0;
-    DWORD n = 0;
-    while (have < bytes.size() &&
-           ::ReadFile(file.get(), &bytes[have], static_cast<DWORD>(bytes.size() - have), &n, nullptr) && n > 0)
-        have += n;
-    bytes.resize(have);
-    char more[4096];
-    while (::ReadFile(file.get(), more, sizeof more, &n, nullptr) && n > 0) bytes.append(more, n);
-    return true;
+    if (low == INVALID_FILE_SIZE && GetLastError() != NO_ERROR) return false;
+    const unsigned long long size = (static_cast<unsigned long long>(high) << 32) | low;
+    // A file larger than the caller can use, or than this process can
+    // hold, is refused before any memory is taken for it.
+    if (size > limit || size > bytes.max_size() / 2) return false;
+    try {
+        bytes.resize(static_cast<size_t>(size));
+        size_t have = 0;
+        DWORD n = 0;
+        while (have < bytes.size()) {
+            if (!::ReadFile(file.get(), &bytes[have], static_cast<DWORD>(bytes.size() - have), &n, nullptr)) {
+                bytes.clear();
+                return false;
+            }
+            if (n == 0) break;  // shortened meanwhile: its end is here
+            have += n;
+        }
+        bytes.resize(have);
+        char more[4096];
+        for (;;) {
+            if (!::ReadFile(file.get(), more, sizeof more, &n, nullptr)) {
+                bytes.clear();
+                return false;
+            }
+            if (n == 0) return true;
+            if (bytes.size() + n > limit) break;
+            bytes.append(more, n);
+        }
+    } catch (const std::bad_alloc&) {
+    }
+    // No room, or more bytes than allowed: nothing is half read.
+    bytes.clear();
+    bytes.shrink_to_fit();
+    return false;
 }
 
 namespace {

@@ -29,6 +29,8 @@ Outcome ReplaceFile(const std::string& from, const std::string& to);
 // one volume: the move is a rename, never a copy.
 Outcome MoveOneFile(const std::string& from, const std::string& to);
 Outcome DeleteOneFile(const std::string& path);
+// Copies a file to a name that must be free; the source stays as it is.
+Outcome CopyOneFile(const std::string& from, const std::string& to);
 // Appends a line to a log file that many machines may share, with one
 // write. The run that makes the file writes header and line into a file of
 // its own and renames it into place, so that no other run's line can come
@@ -63,8 +65,12 @@ struct FileStamp {
 bool ReadFileStamp(const std::string& path, FileStamp& stamp);
 bool SameStamp(const FileStamp& a, const FileStamp& b);
 
-// The whole content; false when the file cannot be opened.
-bool ReadWholeFile(const std::string& path, std::string& bytes);
+// No limit on what ReadWholeFile reads.
+constexpr unsigned long long kAnySize = ~0ull;
+// The whole content. False, with bytes empty, when the file cannot be
+// opened, a read fails, it holds more than limit bytes, or there is no
+// memory for it: never a shortened content.
+bool ReadWholeFile(const std::string& path, std::string& bytes, unsigned long long limit = kAnySize);
 
 // Writes bytes as the whole file at path: into a new file beside it first,
 // then moved over path, so that nobody finds it half written. A failure

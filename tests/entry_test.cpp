@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <new>
 
 #include "app/run_modes.h"
 #include "engine/report/run_log.h"
@@ -179,6 +180,34 @@ TEST(Entry, RunLog) {
     EXPECT_EQ(all.find(header, 1), std::string::npos);
     testing_support::MakeFolder(logs / "folder.log");
     EXPECT_EQ(RunMinamo(program / "minamo.exe", {"/p", "/s", "/log:" + logs / "folder.log", "missing"}), 9);
+    testing_support::ClearEudcKey();
+}
+
+// Whatever a run meets ends it with its action's failure, its message and
+// its log line; EUDC is switched on again and the lock let go.
+TEST(Entry, SomethingUnexpected) {
+    struct NoMemoryAtTheQuestion : FakeInteraction {
+        int AskYesNo(const std::string&) override { throw std::bad_alloc(); }
+    };
+    testing_support::ClearEudcKey();
+    TempFolder program;
+    const std::string userData = testing_support::UserDataFolder(), fonts = testing_support::TestFontsFolder();
+    testing_support::MakeFolder(userData);
+    testing_support::CopyFileTo(fonts + "OLDEUDC.TTE", userData + "EUDC.TTE");
+    testing_support::MakeFolder(program / "data");
+    testing_support::CopyFileTo(fonts + "NEWEUDC.TTE", program / "data\\EUDC.TTE");
+    {
+        NoMemoryAtTheQuestion boxes;
+        EXPECT_EQ(RunMinamo(program / "minamo.exe", {"/p", "/log:run.log", "data"}), 2);
+        EXPECT_EQ(boxes.eudcCalls, (std::vector<BOOL>{platform::kEudcOff, platform::kEudcOn}));
+        ASSERT_EQ(boxes.messages.size(), 1u);
+        EXPECT_EQ(boxes.messages[0], texts::Format(texts::kUnexpectedFailure, {"std::bad_alloc"}));
+        EXPECT_NE(testing_support::ReadFile(program / "run.log").find("\t2\t" + boxes.messages[0] + "\t\tunexpected\t8\t"),
+                  std::string::npos);
+    }
+    FakeInteraction boxes;
+    EXPECT_EQ(RunMinamo(program / "minamo.exe", {"/p", "/s", "data"}), 0);
+    testing_support::RemoveTree(userData);
     testing_support::ClearEudcKey();
 }
 

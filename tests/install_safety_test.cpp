@@ -57,6 +57,17 @@ protected:
         doneLines = report.installed;
         return ExitCode(result);
     }
+    // /undo with /d, which it ignores; messages in boxes.
+    int Undo() {
+        RunParameters run(program / "minamo.exe");
+        run.folders.userData = users.path();
+        run.options.confirm = false;
+        run.options.onlyNewer = true;
+        InstallReport report;
+        std::string backup;
+        Notifier notifier(false, run.options.Asks());
+        return ExitCode(UndoLastInstall({run.folders, run.options, run.target, notifier}, report, backup));
+    }
     bool Holds(const File (&set)[3]) {
         for (const File& f : set)
             if (ReadFile(users / f.name) != FontBytes(f.size, f.seed)) return false;
@@ -309,6 +320,102 @@ TEST_F(SafeInstall, ReRunCopiesOnlyChangedFiles) {
         EXPECT_EQ(EudcLinks().size(), 2u) << c.label;
         EXPECT_EQ(boxes.messages.size(), 1u) << c.label;
     }
+}
+
+// /undo takes back exactly the last install that changed anything: the
+// files it replaced and the links it changed or added.
+TEST_F(SafeInstall, UndoTakesBackTheLastInstall) {
+    using Links = std::vector<std::pair<std::string, std::string>>;
+    const Links previousLinks = {{"MS PGothic", users / "P.TTE"}, {"SystemDefaultEUDCFont", users / "EUDC.TTE"}};
+    const Links defaultOnly = {{"SystemDefaultEUDCFont", users / "EUDC.TTE"}};
+    const struct {
+        const char* label;
+        std::function<void()> last;  // the last install, after one of data
+        bool newFiles;               // the files after the undo: the new set's
+        const Links& links;
+    } cases[] = {
+        {"replace", [] {}, false, previousLinks},
+        // Installed again, nothing changes: the undo point stays.
+        {"unchanged", [&] { EXPECT_EQ(Install("data"), 0); }, false, previousLinks},
+        {"add-only",
+         [&] {
+             ClearEudcKey();
+             SetEudcLink("SystemDefaultEUDCFont", users / "EUDC.TTE");
+             EXPECT_EQ(Install("data"), 0);  // the files are as installed: only a link is added
+         },
+         true, defaultOnly},
+        {"euf-only",
+         [&] {
+             MakeFontFile(program / "data\\EUDC.EUF", 230, 9);
+             EXPECT_EQ(Install("data"), 0);
+         },
+         true, previousLinks},
+        {"after a crash",
+         [&] {
+             // Cut off between its backup and its commit.
+             const std::string staging = CutOffInstall(users, 6, false, kThisBuild);
+             WriteFile(staging + "j", ReadFile(staging + "j") + JournalLine({JournalRecord::kBackup, "", "29990101-000000"}));
+             MakeFolder(users / "backup\\29990101-000000");
+             WriteFile(users / "backup\\29990101-000000\\EUDC.INI", "[BACKUP]\r\nMade=29990101000000000\r\n");
+         },
+         false, previousLinks},
+    };
+    for (const auto& c : cases) {
+        PutPrevious();
+        RemoveTree(users / "backup");
+        for (const File& f : kNew) MakeFontFile(program / "data\\" + f.name, f.size, f.seed);
+        ASSERT_EQ(Install("data"), 0) << c.label;
+        c.last();
+        boxes.messages.clear();
+        EXPECT_EQ(Undo(), 0) << c.label << " " << (boxes.messages.empty() ? "" : boxes.messages[0]);
+        EXPECT_TRUE(Holds(c.newFiles ? kNew : kPrevious)) << c.label;
+        EXPECT_EQ(EudcLinks(), c.links) << c.label;
+    }
+}
+
+// Backups go by the time each records: folders from the future or of
+// strangers neither take the undo nor push the newest out, and several in
+// one second keep names of their own.
+TEST_F(SafeInstall, BackupsInTheOrderTheyWereMade) {
+    const std::string stranger = users / "backup\\29991231-235959\\";
+    MakeFolder(stranger);
+    WriteFile(stranger + "EUDC.INI", "[EUDC932]\r\nSystemDefaultEUDCFont=MINE.TTE\r\n");
+    MakeFontFile(stranger + "MINE.TTE", 100, 5);
+    for (int i = 0; i < 5; ++i) {
+        const std::string future = users / ("backup\\29991231-23595" + std::to_string(i) + "-02\\");
+        MakeFolder(future);
+        WriteFile(future + "EUDC.INI", "[BACKUP]\r\nMade=2999123123595" + std::to_string(i) + "000\r\n");
+    }
+    ASSERT_EQ(Install("data"), 0);
+    EXPECT_EQ(Undo(), 0);
+    EXPECT_TRUE(Holds(kPrevious));
+    EXPECT_EQ(ReadFile(stranger + "MINE.TTE"), FontBytes(100, 5));
+    // Five of the program's own are kept, the two just made among them.
+    EXPECT_EQ(platform::ListFolder(users / "backup\\*-*").size(), 6u);
+    EXPECT_EQ(Undo(), 0);
+    EXPECT_TRUE(Holds(kNew));
+}
+
+// A file named backup, which an earlier build let a set plant, does not
+// stop installs or their undo.
+TEST_F(SafeInstall, AFileNamedBackup) {
+    WriteFile(users / "backup", "planted");
+    ASSERT_EQ(Install("data"), 0);
+    EXPECT_EQ(Undo(), 0);
+    EXPECT_TRUE(Holds(kPrevious));
+    EXPECT_EQ(ReadFile(users / "backup"), "planted");
+}
+
+// A file larger than its reader allows is not read at all, rather than
+// read in part: a journal so large is none of the install's.
+TEST_F(SafeInstall, AFileTooLargeIsNotRead) {
+    const std::string journal = CutOffInstall(users, 6, false, kThisBuild) + "j";
+    std::string bytes = "before";
+    EXPECT_FALSE(platform::ReadWholeFile(journal, bytes, ReadFile(journal).size() - 1));
+    EXPECT_TRUE(bytes.empty());
+    EXPECT_TRUE(platform::ReadWholeFile(journal, bytes, ReadFile(journal).size()));
+    WriteFile(journal, ReadFile(journal) + std::string(16 << 20, ' '));
+    EXPECT_FALSE(InstallJournal::Read(journal).whole);
 }
 
 }  // namespace

@@ -148,6 +148,8 @@ TEST_F(Install, LongUserDataFolder) {
         EXPECT_EQ(RunInstall(*param), fits ? 0 : 2) << folder.size();
         EXPECT_EQ(ReadFile(folder + "EUDC.TTE"), fits ? FontBytes(3000, 1) : FontBytes(10, 9)) << folder.size();
         EXPECT_EQ(EudcLink("SystemDefaultEUDCFont"), fits ? folder + "EUDC.TTE" : "<none>") << folder.size();
+        // The replaced file is kept, however long the backup's names.
+        EXPECT_EQ(platform::ListFolder(folder + "backup\\2*").size(), fits ? 1u : 0u) << folder.size();
         if (!fits) {
             ASSERT_EQ(boxes.messages.size(), 1u);
             EXPECT_EQ(boxes.messages[0].rfind(failed + "\r" + texts::Format(texts::kFolderTooLong, {folder}) + "\r", 0), 0u);
@@ -230,7 +232,7 @@ TEST_F(Install, NamesThatAreNoFontFiles) {
     } cases[] = {
         {"..\\outside.TTE", false}, {"C:\\windows\\win.ini", false}, {"NUL", false},
         {"CON.TTE", false},         {"com1.tte", false},              {"~minamo.lock", true},
-        {"~s1", true},
+        {"~s1", true},              {"backup.", true},
     };
     for (const auto& c : cases) {
         ClearEudcKey();
@@ -250,8 +252,10 @@ TEST_F(Install, NamesThatAreNoFontFiles) {
         EXPECT_EQ(ReadFile(userFolder / "P.TTE"), FontBytes(500, 3)) << c.name;
         EXPECT_EQ(EudcLinks(), (std::vector<std::pair<std::string, std::string>>{{"MS PGothic", userFolder / "P.TTE"}}))
             << c.name;
-        // Only the good file and its companion's report: nothing else lands.
-        EXPECT_EQ(platform::ListFolder(userFolder / "*").size(), 3u) << c.name;
+        // Only the good file and its companion's report, and the backup
+        // that takes its link back: nothing else lands.
+        EXPECT_EQ(platform::ListFolder(userFolder / "*").size(), 4u) << c.name;
+        EXPECT_TRUE(platform::DirectoryExists(userFolder / "backup")) << c.name;
         EXPECT_FALSE(platform::FileExists(program / "outside.euf")) << c.name;
         EXPECT_EQ(report.unlinked.size(), 1u) << c.name;
     }

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "engine/paths/paths.h"
 #include "engine/report/operation_texts.h"
 #include "engine/report/run_log.h"
 #include "engine/report/texts.h"
@@ -331,6 +332,103 @@ TEST_F(CommandMode, CharactersAnInstallWouldTakeAway) {
     EXPECT_EQ(EudcLinks(), before);
     EXPECT_EQ(RunProcess(exe, "/undo /s"), 0);
     EXPECT_EQ(ReadFile(userData + "EUDC.TTE"), ReadFile(fonts + "NEWEUDC.TTE"));
+}
+
+// A PC whose own font lies outside the user data folder, linked as
+// Windows links it, or in the user data folder: an install with /keep
+// refuses and changes nothing; one without says what is lost, leaves the
+// font where it lies untouched, and /undo brings the old link back. A new
+// file that is no font takes every character away.
+TEST_F(CommandMode, TheFontALinkOpensToday) {
+    const std::string fonts = TestFontsFolder(), windowsFonts = WindowsFolder() + "Fonts\\";
+    const std::string previous = ReadFile(fonts + "OLDEUDC.TTE");
+    const struct {
+        const char* label;
+        std::string file;    // where the PC's font lies
+        std::string stored;  // the link as the registry holds it
+        bool newIsFont;
+        bool changedMeanwhile;  // the PC's font has other bytes by the undo: its copy is linked
+    } cases[] = {
+        {"fonts folder, full path", windowsFonts + "MNMOLD1.TTE", windowsFonts + "MNMOLD1.TTE", true, false},
+        {"fonts folder, changed since", windowsFonts + "MNMOLD4.TTE", windowsFonts + "MNMOLD4.TTE", true, true},
+        {"%SystemRoot%", windowsFonts + "MNMOLD2.TTE", "%SystemRoot%\\Fonts\\MNMOLD2.TTE", true, false},
+        {"bare name", windowsFonts + "MNMOLD3.TTE", "MNMOLD3.TTE", true, false},
+        {"user data folder", userData + "EUDC.TTE", userData + "EUDC.TTE", true, false},
+        {"new file no font", userData + "EUDC.TTE", userData + "EUDC.TTE", false, false},
+    };
+    for (const auto& c : cases) {
+        ForgetThisMachine();
+        MakeFolder(userData);
+        CopyFileTo(fonts + "OLDEUDC.TTE", c.file);
+        SetEudcLink("SystemDefaultEUDCFont", c.stored);
+        MakeFolder(program / "set");
+        if (c.newIsFont)
+            CopyFileTo(fonts + "NEWEUDC.TTE", program / "set\\EUDC.TTE");
+        else
+            WriteFile(program / "set\\EUDC.TTE", previous.substr(0, 100));
+        const auto before = EudcLinks();
+
+        EXPECT_EQ(RunProcess(exe, "/p /s /keep set"), 12) << c.label;
+        EXPECT_EQ(EudcLinks(), before) << c.label;
+        const ProcessRun installed = RunAnsweringBoxes(exe, "/p /f set /log:run.log");
+        EXPECT_EQ(installed.exitCode, 0) << c.label;
+        ASSERT_EQ(installed.boxes.size(), 1u) << c.label;
+        // The PC's font is named with what it loses; a file that is no
+        // font is said to be none.
+        const std::string noFont = texts::Format(texts::kNoFontReplacesLine, {"", 4, " (F040 F041 F042 F043)"});
+        EXPECT_NE(paths::UpperAscii(installed.boxes[0]).find(paths::UpperAscii(c.file)), std::string::npos) << c.label;
+        EXPECT_NE(installed.boxes[0].find("F040"), std::string::npos) << c.label;
+        EXPECT_EQ(installed.boxes[0].find(noFont) != std::string::npos, !c.newIsFont) << c.label;
+        EXPECT_NE(ReadFile(program / "run.log").find("F040"), std::string::npos) << c.label;
+        EXPECT_EQ(ReadFile(c.file) == previous, c.file != userData + "EUDC.TTE") << c.label;
+        EXPECT_EQ(EudcLink("SystemDefaultEUDCFont"), userData + "EUDC.TTE") << c.label;
+
+        if (c.changedMeanwhile) WriteFile(c.file, "other bytes");
+        EXPECT_EQ(RunProcess(exe, "/undo /s /d"), 0) << c.label;
+        const std::string restored = c.changedMeanwhile ? userData + "MNMOLD4.TTE" : c.file;
+        EXPECT_EQ(EudcLink("SystemDefaultEUDCFont"), c.changedMeanwhile ? restored : c.stored) << c.label;
+        EXPECT_EQ(ReadFile(restored), previous) << c.label;
+        platform::DeleteOneFile(c.file);
+        platform::DeleteOneFile(program / "run.log");
+    }
+}
+
+// Files far larger than any EUDC font, sparse so that they cost no disk:
+// every run ends with its own result and a log line, and nothing is left
+// locked or switched off.
+TEST_F(CommandMode, HugeFilesEndInAResult) {
+    const auto makeHuge = [](const std::string& path) {
+        platform::UniqueFile file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+        LONG high = 0;  // 1.2 GB
+        SetFilePointer(file.get(), 1200 * 1024 * 1024, &high, FILE_BEGIN);
+        SetEndOfFile(file.get());
+    };
+    MakeFolder(program / "set");
+    CopyFileTo(TestFontsFolder() + "NEWEUDC.TTE", program / "set\\EUDC.TTE");
+    MakeFolder(userData);
+    makeHuge(userData + "EUDC.TTE");
+    SetEudcLink("SystemDefaultEUDCFont", userData + "EUDC.TTE");
+    const struct {
+        const char* label;
+        std::string arguments;
+        int exitCode;
+    } cases[] = {
+        {"installed font", "/p /s /keep set", 0},
+        {"undo", "/undo /s", 0},
+        {"set under /v", "/v /s hugeset", 13},
+    };
+    MakeFolder(program / "hugeset");
+    makeHuge(program / "hugeset\\EUDC.TTE");
+    for (const auto& c : cases) {
+        EXPECT_EQ(RunProcess(exe, c.arguments + " /log:run.log"), c.exitCode) << c.label;
+        const std::string log = ReadFile(program / "run.log");
+        EXPECT_NE(log.find("\t" + std::to_string(c.exitCode) + "\t"), std::string::npos) << c.label;
+        platform::DeleteOneFile(program / "run.log");
+    }
+    // The undo brought the huge file back.
+    unsigned long long size = 0;
+    EXPECT_TRUE(platform::FileSize(userData + "EUDC.TTE", size));
+    EXPECT_EQ(size, 1200ull << 20);
 }
 
 }  // namespace

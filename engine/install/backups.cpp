@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 
 #include "engine/links/info_file.h"
 #include "engine/paths/work_names.h"
@@ -9,27 +10,85 @@
 #include "engine/paths/paths.h"
 #include "engine/paths/folder_tree.h"
 #include "platform/files.h"
+#include "platform/profile.h"
 #include "platform/system.h"
 
 namespace {
 
-std::string BackupRoot(const std::string& folder) { return folder + work_names::kBackupFolder + "\\"; }
-
-// The backup folders of folder, oldest first: their names sort as their
-// dates do.
-std::vector<std::string> BackupNames(const std::string& folder) {
-    std::vector<std::string> names;
-    for (const platform::FolderEntry& entry : platform::ListFolder(BackupRoot(folder) + "*"))
-        if ((entry.attributes & FILE_ATTRIBUTE_DIRECTORY) && entry.name != "." && entry.name != "..")
-            names.push_back(entry.name);
-    std::sort(names.begin(), names.end());
-    return names;
+// A file, not the program's folder, may bear the name backup (a set of an
+// earlier build could plant one): the backups then go to a spare folder.
+std::string BackupRoot(const std::string& folder) {
+    const std::string root = folder + work_names::kBackupFolder;
+    return (platform::FileExists(root) ? folder + work_names::kSpareBackupFolder : root) + "\\";
 }
 
+// A name the program gives a backup: 8 digits, "-", 6 digits, and maybe
+// "-" and more digits.
+bool IsBackupName(const std::string& name) {
+    const auto digits = [&](size_t from, size_t count) {
+        return name.size() >= from + count && count > 0 &&
+               name.substr(from, count).find_first_not_of("0123456789") == std::string::npos;
+    };
+    if (!digits(0, 8) || name[8] != '-' || !digits(9, 6)) return false;
+    return name.size() == 15 || (name.size() > 16 && name[15] == '-' && digits(16, name.size() - 16));
+}
+
+// One backup the program made, and when: 0 for one of an earlier build,
+// which recorded no time.
+struct BackupEntry {
+    std::string root, name;
+    unsigned long long made;
+};
+
+unsigned long long MadeOf(const std::string& infoFile) {
+    const std::string text = platform::ReadProfileString(infoFile, backup_file::kSection, backup_file::kMadeKey, "");
+    if (text.empty() || text.size() > 19 || text.find_first_not_of("0123456789") != std::string::npos) return 0;
+    return std::stoull(text);
+}
+
+// The backups in folder, oldest first: by the time recorded in each; those
+// of earlier builds before all others, by name (which held their date).
+// A folder the program did not make (another name, or no EUDC.INI) is
+// none of them.
+std::vector<BackupEntry> Backups(const std::string& folder) {
+    std::vector<BackupEntry> backups;
+    for (const char* rootName : {work_names::kBackupFolder, work_names::kSpareBackupFolder}) {
+        const std::string root = folder + rootName + "\\";
+        for (const platform::FolderEntry& entry : platform::ListFolder(root + "*")) {
+            const std::string info = root + entry.name + "\\" + info_file::kFileName;
+            if (!(entry.attributes & FILE_ATTRIBUTE_DIRECTORY) || !IsBackupName(entry.name) ||
+                !platform::FileExists(info))
+                continue;
+            backups.push_back({root, entry.name, MadeOf(info)});
+        }
+    }
+    std::sort(backups.begin(), backups.end(), [](const BackupEntry& a, const BackupEntry& b) {
+        return a.made != b.made ? a.made < b.made : a.name < b.name;
+    });
+    return backups;
+}
+
+// Now as a number that grows with the local time: YYYYMMDDhhmmssmmm.
+unsigned long long Now() {
+    const SYSTEMTIME t = platform::LocalTimeNow();
+    unsigned long long made = t.wYear;
+    for (const unsigned part : {t.wMonth * 1u, t.wDay * 1u, t.wHour * 1u, t.wMinute * 1u, t.wSecond * 1u})
+        made = made * 100 + part;
+    return made * 1000 + t.wMilliseconds;
+}
+
+// Removes the files of a backup folder, then the folder if it is empty.
 void RemoveBackup(const std::string& backup) {
     for (const platform::FolderEntry& entry : platform::ListFolder(backup + "*"))
         if (!(entry.attributes & FILE_ATTRIBUTE_DIRECTORY)) platform::DeleteOneFile(backup + entry.name);
     platform::RemoveEmptyFolder(backup);
+}
+
+std::vector<PreviousLink> ReadPreviousLinks(const std::string& infoFile) {
+    std::vector<PreviousLink> previous;
+    for (const platform::ProfileEntry& entry : platform::ReadProfileEntries(infoFile, backup_file::kPreviousSection))
+        previous.push_back({entry.key, entry.value});
+    return previous;
 }
 
 }  // namespace
@@ -43,18 +102,25 @@ std::string NewBackupName(const std::string& folder) {
     char stamp[32];
     std::snprintf(stamp, sizeof stamp, "%04u%02u%02u-%02u%02u%02u", t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute,
                   t.wSecond);
-    // The newest backup sorts last: a name of this second comes after every
-    // name there is, with two digits so that the names of one second sort
-    // as they were made. (A clock set back may give no such name: then any
-    // free one.)
-    const std::vector<std::string> names = BackupNames(folder);
+    // Free in both roots, as a folder and as a file: a backup never takes
+    // the place of another. The order comes from the time recorded inside.
     const auto taken = [&](const std::string& name) {
-        return platform::DirectoryExists(BackupFolder(folder, name)) ||
-               platform::FileExists(RemoveTrailingBackslash(BackupFolder(folder, name)));
+        for (const char* root : {work_names::kBackupFolder, work_names::kSpareBackupFolder}) {
+            const std::string path = folder + root + "\\" + name;
+            if (platform::DirectoryExists(path) || platform::FileExists(path)) return true;
+        }
+        return false;
     };
+    // After every number this second has had (1 for the bare date and
+    // time), so that the names of one second sort as they were made, and
+    // none comes back after a prune.
+    int last = 0;
+    for (const BackupEntry& backup : Backups(folder))
+        if (backup.name.compare(0, 15, stamp) == 0)
+            last = std::max(last, backup.name.size() > 16 ? std::atoi(backup.name.c_str() + 16) : 1);
     std::string name = stamp;
-    for (int n = 2; n < 100 && (taken(name) || (!names.empty() && name <= names.back())); ++n) {
-        char suffix[8];
+    for (int n = last + 1; (n > 1 && name.size() == 15) || taken(name); ++n) {
+        char suffix[16];
         std::snprintf(suffix, sizeof suffix, "-%02d", n);
         name = stamp + std::string(suffix);
     }
@@ -63,10 +129,25 @@ std::string NewBackupName(const std::string& folder) {
 
 platform::Outcome PrepareBackup(const std::string& folder, const BackupPlan& plan) {
     const std::string backup = BackupFolder(folder, plan.name);
-    const platform::Outcome made = CreateFolderTree(backup);
-    if (!made) return made;
+    // Later than every backup there, even one made while the clock ran
+    // ahead: the newest is always the last one made.
+    const std::vector<BackupEntry> backups = Backups(folder);
+    unsigned long long made = Now();
+    if (!backups.empty()) made = std::max(made, backups.back().made + 1);
+    if (const platform::Outcome folderMade = CreateFolderTree(backup); !folderMade) return folderMade;
     // A set's own settings: no automatic start, no fixed target.
-    return WriteInfoFile(backup, Options(), plan.links);
+    const std::string info = backup + info_file::kFileName;
+    if (const platform::Outcome written = WriteInfoFile(backup, Options(), plan.links); !written) return written;
+    std::vector<std::string> lines;
+    for (const PreviousLink& link : plan.previous) lines.push_back(link.face + "=" + link.value);
+    if (const platform::Outcome written = platform::WriteProfileSection(info, backup_file::kPreviousSection, lines);
+        !written)
+        return written;
+    for (const auto& copy : plan.copies)
+        if (const platform::Outcome copied = platform::CopyOneFile(copy.first, backup + copy.second); !copied)
+            return copied;
+    // The time last: a backup without it is not taken for a whole one.
+    return platform::WriteProfileString(info, backup_file::kSection, backup_file::kMadeKey, std::to_string(made));
 }
 
 void MoveSavedFilesToBackup(const std::vector<JournalRecord>& records, const StagingPlaces& places,
@@ -82,20 +163,32 @@ void MoveSavedFilesToBackup(const std::vector<JournalRecord>& records, const Sta
 
 void RemoveUnfinishedBackup(const std::string& folder, const std::string& name) {
     const std::string backup = BackupFolder(folder, name);
-    // Only the file the install wrote: anything else there is not its own.
+    // Only the files the install wrote before its commit: EUDC.INI and the
+    // copies it links. Anything else there is not its own.
+    for (const FontLink& link : ReadLinkSection(backup))
+        if (IsInstallableName(link.file)) platform::DeleteOneFile(backup + link.file);
     platform::DeleteOneFile(backup + info_file::kFileName);
     platform::RemoveEmptyFolder(backup);
 }
 
-void PruneBackups(const std::string& folder) {
-    const std::vector<std::string> names = BackupNames(folder);
-    for (size_t i = 0; i + kBackupsKept < names.size(); ++i) RemoveBackup(BackupFolder(folder, names[i]));
+void PruneBackups(const std::string& folder, const std::string& keep) {
+    std::vector<BackupEntry> backups = Backups(folder);
+    // A folder without the time is left alone: an earlier build's backup,
+    // or a folder someone made by hand under a name like a backup's.
+    backups.erase(std::remove_if(backups.begin(), backups.end(),
+                                 [&](const BackupEntry& backup) { return backup.made == 0 || backup.name == keep; }),
+                  backups.end());
+    for (size_t i = 0; i + kBackupsKept < backups.size() + 1; ++i)
+        RemoveBackup(backups[i].root + backups[i].name + "\\");
 }
 
-std::string NewestBackup(const std::string& folder) {
-    std::vector<std::string> names = BackupNames(folder);
-    for (auto name = names.rbegin(); name != names.rend(); ++name)
-        if (platform::FileExists(BackupFolder(folder, *name) + info_file::kFileName))
-            return BackupFolder(folder, *name);
-    return std::string();
+Backup NewestBackup(const std::string& folder) {
+    const std::vector<BackupEntry> backups = Backups(folder);
+    if (backups.empty()) return Backup();
+    const BackupEntry& newest = backups.back();
+    Backup backup;
+    backup.folder = newest.root + newest.name + "\\";
+    backup.recordsLinks = newest.made != 0;
+    if (backup.recordsLinks) backup.previous = ReadPreviousLinks(backup.folder + info_file::kFileName);
+    return backup;
 }

@@ -1,10 +1,14 @@
 #include "engine/install/install.h"
 
+#include <algorithm>
+
 #include "engine/paths/folder_tree.h"
 #include "engine/set/font_characters.h"
 #include "engine/links/info_file.h"
 #include "engine/set/set_folder.h"
 #include "engine/install/backups.h"
+#include "engine/install/install_steps.h"
+#include "engine/install/link_changes.h"
 #include "engine/set/copy_list.h"
 #include "engine/install/recovery.h"
 #include "engine/install/staging.h"
@@ -25,6 +29,9 @@ constexpr size_t kLongestFolder = MAX_PATH - 13;
 // What the install's own names add to the folder they lie in: the lock,
 // and a staged file's path inside its staging folder.
 constexpr size_t kWorkNameRoom = 16;
+// What a backup adds to the folder before a file's name: "backup\",
+// its date and time, a number for a second that had one, "\".
+constexpr size_t kBackupNameRoom = 7 + 15 + 4 + 1;
 
 // A logon script installs the same set at every logon: a file whose size
 // and last-write time equal the installed copy's is not copied again (the
@@ -58,7 +65,7 @@ bool NewerThanInstalled(const std::string& source, const std::string& installed)
 // its short (8.3) form where the lock or a staged file would not fit below
 // the long one. Every process of one folder comes to the same path.
 std::string WorkFolder(const std::string& userData) {
-    if (userData.size() + kWorkNameRoom <= kLongestPath) return userData;
+    if (userData.size() + std::max(kWorkNameRoom, kBackupNameRoom + 12) <= kLongestPath) return userData;
     return AddTrailingBackslash(platform::ShortPath(userData));
 }
 
@@ -135,12 +142,29 @@ FontLinks LinksOfReplacedFiles(const std::vector<Replacement>& replaced, const F
     return links;
 }
 
+// Keeps what an install changes without replacing a file: its previous
+// links, and copies of the fonts they opened outside the user data folder.
+Result BackUpLinksOnly(const BackupPlan& backup, const std::string& work, InstallReport& report) {
+    if (const platform::Outcome made = PrepareBackup(work, backup); !made) {
+        report.failure.Note(steps::kBackup, made);
+        RemoveUnfinishedBackup(work, backup.name);
+        return Result::kInstallFailed;
+    }
+    PruneBackups(work, backup.name);
+    return Result::kOk;
+}
+
 // Replaces the changed files through a staging folder, after the
-// comparison of their characters, /keep and the question allow it.
+// comparison of their characters, and of the fonts the changed links open
+// today, /keep and the question allow it. The backup keeps what the
+// install replaces and the links it changes.
 Result ReplaceChangedFiles(const Folders& folders, const Options& options, const CopyList& changed,
+                           const LinkWrites& writes, const std::vector<PreviousLink>& changedLinks,
                            const std::string& work, Notifier& notifier, InstallReport& report) {
     const std::vector<Replacement> replaced = Replacements(changed);
-    const CharacterReport characters = CompareReplacedFonts(replaced);
+    std::vector<Replacement> compared = replaced;
+    for (const Replacement& left : FontsLinksLeave(changedLinks, writes, folders, changed)) compared.push_back(left);
+    const CharacterReport characters = CompareReplacedFonts(compared);
     report.characters = CharacterLines(characters);
     if (options.keepCharacters && characters.LosesOrChanges()) return Result::kCharactersKept;
     // Asked only when something of the user's would go: a character, or a
@@ -148,7 +172,9 @@ Result ReplaceChangedFiles(const Folders& folders, const Options& options, const
     const bool loses = characters.byBytesOnly || characters.LosesOrChanges();
     if (loses && !notifier.GoesOn(ReplaceQuestion(report.characters, folders.userData)))
         return Result::kCancelled;
-    const BackupPlan backup{NewBackupName(work), LinksOfReplacedFiles(replaced, folders, work)};
+    BackupPlan backup{NewBackupName(work), LinksOfReplacedFiles(replaced, folders, work), {}, {}};
+    PlanLinkBackup(changedLinks, folders, work, backup);
+    if (changed.Empty()) return BackUpLinksOnly(backup, work, report);
     // The shell writes into a staging folder; the user's EUDC files are
     // replaced only when every new file arrived whole.
     if (!StagedInstall(changed, work, backup, report.recovery, report.failure)) return Result::kInstallFailed;
@@ -156,13 +182,74 @@ Result ReplaceChangedFiles(const Folders& folders, const Options& options, const
     return Result::kOk;
 }
 
-// Whether every path the install writes fits: each installed file's, and
-// each staged file's in the work folder.
+// Whether every path the install writes fits: each installed file's, each
+// staged file's in the work folder, and each file's in a backup there.
 bool PathsFit(const CopyList& changed, const std::string& work) {
-    for (const CopyList::Item& item : changed.Items())
+    size_t longestName = 0;
+    for (const CopyList::Item& item : changed.Items()) {
         if (item.destination.size() > kLongestPath) return false;
-    return LongestStagingPath(changed, work) <= kLongestPath;
+        longestName = std::max(longestName, paths::FileNamePart(item.destination).size());
+    }
+    return LongestStagingPath(changed, work) <= kLongestPath &&
+           work.size() + kBackupNameRoom + longestName <= kLongestPath;
 }
+
+// The links the install writes for the set's links: each whose file it
+// puts, or finds in the user data folder, pointing there, under the face's
+// name in this Windows' registry.
+LinkWrites PlannedWrites(const FontLinks& links, const Folders& folders, const CopyList& copy) {
+    LinkWrites writes;
+    for (const FontLink& link : links) {
+        if (!IsInstallableName(link.file)) continue;
+        const std::string destination = folders.userData + link.file;
+        if (!copy.HoldsDestination(destination) && !platform::FileExists(destination)) continue;
+        writes.push_back({RegistryFaceName(link.face, folders.MajorVersion()), destination});
+    }
+    return writes;
+}
+
+}  // namespace
+
+// Replaces what changed among the copy's files and plans what changes
+// among the links, with a backup of both; nothing when nothing changes.
+Result ReplaceFilesFor(const Folders& folders, const Options& options, const CopyList& copy, const LinkWrites& writes,
+                       const std::string& work, Notifier& notifier, InstallReport& report) {
+    const CopyList changed = ChangedFiles(copy);
+    const std::vector<PreviousLink> changedLinks = ChangedLinks(writes, ReadStoredFontLinks());
+    if (changed.Empty() && changedLinks.empty()) return Result::kOk;
+    if (!PathsFit(changed, work)) {
+        report.tooLong.push_back(texts::Format(texts::kFolderTooLong, {folders.userData}));
+        report.failure.Note(steps::kPathLength, platform::Outcome::Failure(ERROR_FILENAME_EXCED_RANGE),
+                            folders.userData);
+        return Result::kInstallFailed;
+    }
+    return ReplaceChangedFiles(folders, options, changed, writes, changedLinks, work, notifier, report);
+}
+
+// The user data folder made, locked and recovered, ready for an install
+// through work, its spelling for the install's own files.
+Result ClaimUserData(const Folders& folders, InstallLock& lock, InstallReport& report, std::string& work) {
+    if (const platform::Outcome made = CreateFolderTree(folders.userData); !made) {
+        report.failure.Note(steps::kUserDataFolder, made, folders.userData);
+        if (RemoveTrailingBackslash(folders.userData).size() > kLongestFolder)
+            report.tooLong.push_back(texts::Format(texts::kFolderTooLong, {folders.userData}));
+        return Result::kNoUserDataFolder;
+    }
+    work = WorkFolder(folders.userData);
+    if (const platform::Outcome locked = lock.Claim(work); !locked) {
+        report.failure.Note(steps::kLock, locked, work);
+        return Result::kInstallFailed;
+    }
+    // An install cut off by a crash has the user's previous files in its
+    // staging folder: put back or finished before anything is compared.
+    if (const platform::Outcome recovered = RecoverInterruptedInstalls(work, report.recovery); !recovered) {
+        report.failure.Note(steps::kRecovery, recovered, work);
+        return Result::kInstallFailed;
+    }
+    return Result::kOk;
+}
+
+namespace {
 
 // The set's links for this PC, a default EUDC.INI written first for a
 // folder with only EUDC.TTE.
@@ -183,6 +270,8 @@ Result CopyAndLink(const Folders& folders, const Options& options, const SetFold
     if (copied != Result::kOk) return copied;
     return WriteFontLinks(set.Links().links, folders, report.registryLinks, report.unlinked, report.failure);
 }
+
+}  // namespace
 
 // What the install tells the user: its report, or the message of its
 // result; then each staging folder it had to set aside. lines joins each
@@ -205,46 +294,21 @@ std::string InstallMessage(Result result, const Folders& folders, const InstallR
     return text + lines(report.recovery.setAside);
 }
 
-}  // namespace
-
 Result InstallFiles(const Folders& folders, const Options& options, const SetFolder& set, Notifier& notifier,
                     InstallLock& lock, InstallReport& report) {
     if (!set.Links().standard && !notifier.GoesOn(NonStandardQuestion(Operation::kInstall)))
         return Result::kCancelled;
     report = InstallReport();
     report.missing = set.Missing();
-    const std::string tooLong = texts::Format(texts::kFolderTooLong, {folders.userData});
-    if (const platform::Outcome made = CreateFolderTree(folders.userData); !made) {
-        report.failure.Note(steps::kUserDataFolder, made, folders.userData);
-        if (RemoveTrailingBackslash(folders.userData).size() > kLongestFolder) report.tooLong.push_back(tooLong);
-        return Result::kNoUserDataFolder;
-    }
-    const std::string work = WorkFolder(folders.userData);
-    if (const platform::Outcome locked = lock.Claim(work); !locked) {
-        report.failure.Note(steps::kLock, locked, work);
-        return Result::kInstallFailed;
-    }
-    // An install cut off by a crash has the user's previous files in its
-    // staging folder: put back or finished before anything is compared.
-    if (const platform::Outcome recovered = RecoverInterruptedInstalls(work, report.recovery); !recovered) {
-        report.failure.Note(steps::kRecovery, recovered, work);
-        return Result::kInstallFailed;
-    }
+    std::string work;
+    if (const Result claimed = ClaimUserData(folders, lock, report, work); claimed != Result::kOk) return claimed;
 
     InstallCopy install(folders, options, set, report);
     for (const SetFolder::File& file : set.Files()) install.AddFile(file);
     if (install.Copy().Empty())
         return install.NotNewer() ? Result::kInstalledIsNewer : Result::kNoFilesToInstall;
-
-    const CopyList changed = ChangedFiles(install.Copy());
-    if (changed.Empty()) return Result::kOk;
-    if (!PathsFit(changed, work)) {
-        report.tooLong.push_back(tooLong);
-        report.failure.Note(steps::kPathLength, platform::Outcome::Failure(ERROR_FILENAME_EXCED_RANGE),
-                            folders.userData);
-        return Result::kInstallFailed;
-    }
-    return ReplaceChangedFiles(folders, options, changed, work, notifier, report);
+    return ReplaceFilesFor(folders, options, install.Copy(), PlannedWrites(set.Links().links, folders, install.Copy()),
+                           work, notifier, report);
 }
 
 Result InstallEudc(const EudcRequest& request, InstallReport& report) {
@@ -268,8 +332,6 @@ Result InstallEudc(const EudcRequest& request, InstallReport& report) {
 }
 
 Result InstallWithEudcOff(const EudcRequest& request, InstallReport& report) {
-    platform::EnableEudc(platform::kEudcOff);
-    const Result result = InstallEudc(request, report);
-    platform::EnableEudc(platform::kEudcOn);
-    return result;
+    const EudcOff off;
+    return InstallEudc(request, report);
 }

@@ -46,3 +46,14 @@ Result InstallEudc(const EudcRequest& request, InstallReport& report);
 // again afterwards whatever the outcome; command mode and the main window
 // both install so.
 Result InstallWithEudcOff(const EudcRequest& request, InstallReport& report);
+
+// /undo: takes back the last install that changed anything, from the
+// newest backup, after recovering any install a crash cut off: the files
+// it replaced come back, the links it changed get their previous values
+// and the links it added go. What the undo replaces becomes a backup in
+// turn, so that an undo can be undone. backupFolder receives the backup's
+// folder (empty when there was none: kNoFilesToInstall). Tells the
+// outcome through the request's notifier.
+Result UndoLastInstall(const EudcRequest& request, InstallReport& report, std::string& backupFolder);
+// The undo with EUDC switched off, as InstallWithEudcOff.
+Result UndoWithEudcOff(const EudcRequest& request, InstallReport& report, std::string& backupFolder);

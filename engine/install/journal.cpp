@@ -12,6 +12,7 @@ namespace {
 // from one whose bytes only partly reached the disk.
 const char* const kStepNames[] = {"aside", "placed", "committed", "backup"};
 const char* const kLineEnd = "\r\n";
+const unsigned long long kLargestJournal = 16ull << 20;
 
 std::string Checksum(const std::string& text) {
     unsigned long hash = 2166136261ul;  // FNV-1a, 32 bits
@@ -97,6 +98,7 @@ platform::Outcome InstallJournal::Append(const std::vector<JournalRecord>& recor
 JournalReading InstallJournal::Read(const std::string& path) {
     if (!platform::FileExists(path)) return JournalReading();
     std::string text;
-    if (!platform::ReadWholeFile(path, text)) return JournalReading{{}, false};
+    // A journal holds a few lines a file: one far larger is none of ours.
+    if (!platform::ReadWholeFile(path, text, kLargestJournal)) return JournalReading{{}, false};
     return ReadJournalText(text);
 }

@@ -66,13 +66,14 @@ public:
         return MoveAll(aside) && MoveAll(placed);
     }
 
-    // Readies the backup that keeps the files moved aside, if any were:
-    // announced in the journal first, so that a rollback takes it away.
+    // Readies the backup that keeps the files moved aside and the links
+    // the install changes, if it does either: announced in the journal
+    // first, so that a rollback takes it away.
     bool PrepareBackupOf(const BackupPlan& plan) {
         const bool replaced = std::any_of(moved_.begin(), moved_.end(), [](const JournalRecord& record) {
             return record.step == JournalRecord::kMovedAside;
         });
-        if (!replaced) return true;
+        if (!replaced && !plan.ChangesLinks()) return true;
         if (!Noted(steps::kJournal, journal_.Append({{JournalRecord::kBackup, "", plan.name}}))) return false;
         backup_ = plan.name;
         return Noted(steps::kBackup, PrepareBackup(places_.folder, plan), places_.folder);
@@ -84,7 +85,7 @@ public:
         // Without a backup nothing was moved aside: there is nothing to keep.
         if (!backup_.empty()) MoveSavedFilesToBackup(moved_, places_, backup_);
         RemoveStaging(places_, moved_, report);
-        if (!backup_.empty()) PruneBackups(places_.folder);
+        if (!backup_.empty()) PruneBackups(places_.folder, backup_);
     }
     void RollBack(RecoveryReport& report) {
         const bool whole = static_cast<bool>(::RollBack(moved_, places_, report.notRestored));

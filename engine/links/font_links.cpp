@@ -40,6 +40,38 @@ bool IsStandardEudcFile(const std::string& path) {
     return paths::UpperAscii(paths::ExtensionOf(path)) == ".TTE";
 }
 
+FontLinks ReadStoredFontLinks() {
+    FontLinks links;
+    const platform::UniqueKey key = platform::OpenKey(HKEY_CURRENT_USER, kLinkKey, KEY_READ);
+    for (const platform::TextValue& value : platform::TextValues(key.get()))
+        if (value.isText && !value.name.empty()) links.push_back({value.name, value.text});
+    return links;
+}
+
+std::string LinkedFilePath(const std::string& stored, const Folders& folders) {
+    if (stored.empty()) return stored;
+    const std::string file = ExpandSystemRoot(stored, folders.windows);
+    return paths::IsAbsolutePath(file) ? file : FontsFolder(folders) + file;
+}
+
+Result WriteStoredFontLinks(const FontLinks& links, const Folders& folders, FontLinkTable& table, Failure& failure) {
+    Result result = Result::kOk;
+    {
+        const platform::UniqueKey key = platform::CreateKey(HKEY_CURRENT_USER, kLinkKey, KEY_ALL_ACCESS);
+        for (const FontLink& link : links) {
+            const platform::Outcome written = link.file.empty() ? platform::DeleteValue(key.get(), link.face)
+                                                                : platform::WriteText(key.get(), link.face, link.file);
+            if (!written) {
+                failure.Note(steps::kRegistry, written);
+                result = Result::kRegistryRefused;
+                break;
+            }
+        }
+    }
+    table = ReadFontLinks(folders.windows);
+    return result;
+}
+
 FontLinkTable ReadFontLinks(const std::string& windowsFolder) {
     FontLinkTable table;
     const platform::UniqueKey key = platform::OpenKey(HKEY_CURRENT_USER, kLinkKey, KEY_ALL_ACCESS);

@@ -41,6 +41,18 @@ bool IsInstallableName(const std::string& name);
 // unnamed default value; a missing key is an empty table.
 FontLinkTable ReadFontLinks(const std::string& windowsFolder);
 
+// The registry's table as it stores it: "%SystemRoot%" and bare names as
+// they are, for a backup to write back.
+FontLinks ReadStoredFontLinks();
+// The file Windows opens for a stored link value: "%SystemRoot%\"
+// expanded, a path that is not absolute in the fonts folder. Empty for an
+// empty value.
+std::string LinkedFilePath(const std::string& stored, const Folders& folders);
+// Writes each link's value as it is given (faces as the registry names
+// them), and removes the value of a link whose file is empty; then reads
+// the registry's table into table. kRegistryRefused as WriteFontLinks.
+Result WriteStoredFontLinks(const FontLinks& links, const Folders& folders, FontLinkTable& table, Failure& failure);
+
 // Writes links (of an EUDC.INI) into the registry, each pointing into the
 // user data folder, then reads the registry's table into table. A link
 // whose file is not in the user data folder is not written but gets a line

@@ -49,3 +49,7 @@ Folders ResolveFolders(const std::string& executablePath) {
     folders.program = AddTrailingBackslash(paths::FolderPart(executablePath));
     return folders;
 }
+
+std::string FontsFolder(const Folders& folders) {
+    return folders.IsNtFamily() ? folders.windows + "fonts\\" : folders.windows;
+}

@@ -22,6 +22,10 @@ struct Folders {
     DWORD MajorVersion() const { return os.dwMajorVersion; }
 };
 
+// Where Windows reads a font link that names no full path from: its fonts
+// folder on the NT family, the Windows folder itself on 98 and Me.
+std::string FontsFolder(const Folders& folders);
+
 // Reads the Windows version and finds every folder; each ends in a
 // backslash.
 Folders ResolveFolders(const std::string& executablePath);

@@ -19,7 +19,9 @@ bool IsStagingFolder(const std::string& name) {
 }
 
 bool IsWorkName(const std::string& name) {
-    const std::string upper = paths::UpperAscii(name);
+    // "backup." and "backup " are the file "backup" to Windows.
+    std::string upper = paths::UpperAscii(name);
+    upper.erase(upper.find_last_not_of(". ") + 1);
     return StartsWith(upper, "~MINAMO") || upper == paths::UpperAscii(kBackupFolder) || IsStagingFolder(name);
 }
 

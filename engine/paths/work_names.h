@@ -20,12 +20,15 @@ constexpr const char* kOldStagingPrefix = "~minamo-staging-";
 constexpr const char* kSetAsidePrefix = "~minamo-damaged-";
 // The folder that keeps what installs replaced (backups.h).
 constexpr const char* kBackupFolder = "backup";
+// Where backups go while a file, not the program's folder, is named backup.
+constexpr const char* kSpareBackupFolder = "~minamo-backup";
 
 // Whether a folder name is a staging folder's, of this build or an earlier.
 bool IsStagingFolder(const std::string& name);
 // Whether a bare file name is one the install keeps for itself (letter
-// case ignored): the lock, the backup folder, and anything named
-// "~minamo..." or like a staging folder.
+// case ignored, and trailing dots and blanks, which Windows drops from a
+// name): the lock, the backup folder, and anything named "~minamo..." or
+// like a staging folder.
 bool IsWorkName(const std::string& name);
 
 }  // namespace work_names

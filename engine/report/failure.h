@@ -41,4 +41,6 @@ constexpr const char* kBackup = "backup";
 constexpr const char* kRegistry = "registry";
 constexpr const char* kTargetFolder = "target folder";
 constexpr const char* kInfoFile = "EUDC.INI";
+// Something no step foresaw: no memory, say.
+constexpr const char* kUnexpected = "unexpected";
 }  // namespace steps

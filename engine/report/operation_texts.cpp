@@ -100,6 +100,11 @@ std::string CharacterChangesLine(const std::string& font, const characters::Char
     return said.empty() ? said : texts::Format(texts::kCharactersOfFont, {font}) + said;
 }
 
+std::string NoFontReplacesLine(const std::string& font, const std::vector<uint16_t>& lost, bool happened) {
+    return texts::Format(happened ? texts::kNoFontReplacedLine : texts::kNoFontReplacesLine,
+                         {font, lost.size(), FirstCodes(lost)});
+}
+
 std::string ReplaceQuestion(const StringList& characterLines, const std::string& userDataFolder) {
     std::string question;
     for (const std::string& line : texts::ShownLines(characterLines)) question += line + "\r\n";

@@ -32,6 +32,9 @@ std::string InstallFailureText(bool ntFamily, const StringList& notRestored, con
 // font keeps its characters as they are.
 std::string CharacterChangesLine(const std::string& font, const characters::CharacterChanges& changes,
                                  bool happened);
+// A font's line when its new file cannot be read as a font: every
+// character it had (lost) goes.
+std::string NoFontReplacesLine(const std::string& font, const std::vector<uint16_t>& lost, bool happened);
 
 // The question before replacing the user's files: a line for each font
 // (shortened for a small screen), where the replaced files are kept and

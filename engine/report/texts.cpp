@@ -97,9 +97,14 @@ const char* const kAdded = "増えた %d 字%s";
 const char* const kBackupBeforeQuestion =
     "置き換える外字ファイルはバックアップとして %s に残します（minamo /undo で元に戻せます）。";
 const char* const kMoreLines = "ほか %d 個";
+const char* const kNoFontReplacesLine =
+    "%s の外字: 新しいファイルはフォントとして読めないため、%d 字すべてがなくなります%s";
+const char* const kNoFontReplacedLine =
+    "%s の外字: 新しいファイルはフォントとして読めないため、%d 字すべてがなくなりました%s";
 const char* const kCharactersKept =
     "インストールすると外字がなくなるか変わるため、何もインストールしませんでした（/keep）。";
 const char* const kAcquiredCharacters = "%s には外字が %d 字あります。";
+const char* const kUnexpectedFailure = "予期しないエラー（%s）のため、処理を中止しました。";
 const char* const kNoBackup = "元に戻すためのバックアップがありません。";
 const char* const kVerifyHasSet = "この PC には %s の外字がインストールされています。";
 const char* const kVerifyLacksSet = "この PC には %s の外字がそのとおりにはインストールされていません。";

@@ -67,8 +67,13 @@ extern const char* const kChanged;
 extern const char* const kAdded;
 extern const char* const kBackupBeforeQuestion;  // %s the backup folder
 extern const char* const kMoreLines;             // %d lines a box leaves out
+// A font replaced by a file that is no font (what an install would do, or
+// a finished install's): %s path, %d count, %s codes
+extern const char* const kNoFontReplacesLine;
+extern const char* const kNoFontReplacedLine;
 extern const char* const kCharactersKept;       // /keep: the install that would lose or change some
 extern const char* const kAcquiredCharacters;   // %s font, %d count
+extern const char* const kUnexpectedFailure;    // a run ended by something unforeseen: what
 extern const char* const kNoBackup;             // /undo without a backup
 // /v: the verdict (%s the set's folder), then a line for each difference
 extern const char* const kVerifyHasSet;

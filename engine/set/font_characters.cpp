@@ -21,12 +21,12 @@ bool CompanionOfCompared(const std::string& companion, const std::vector<FontCha
 
 bool ReadFileCharacters(const std::string& path, characters::CharacterSet& set) {
     std::string bytes;
-    if (!platform::ReadWholeFile(path, bytes)) return false;
+    if (!platform::ReadWholeFile(path, bytes, kLargestEudcFont)) return false;
     return characters::ReadEudcCharacters(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(), set);
 }
 
 bool CountFileCharacters(const std::string& path, size_t& count, std::string& bytes) {
-    if (!platform::ReadWholeFile(path, bytes)) return false;
+    if (!platform::ReadWholeFile(path, bytes, kLargestEudcFont)) return false;
     return characters::CountEudcCharacters(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(), count);
 }
 
@@ -45,10 +45,18 @@ CharacterReport CompareReplacedFonts(const std::vector<Replacement>& replacement
             continue;
         }
         characters::CharacterSet installed, incoming;
-        if (ReadFileCharacters(file.installed, installed) && ReadFileCharacters(file.incoming, incoming))
-            report.fonts.push_back({file.installed, characters::CompareCharacters(installed, incoming)});
-        else
+        const bool installedRead = ReadFileCharacters(file.installed, installed);
+        const bool incomingRead = ReadFileCharacters(file.incoming, incoming);
+        if (installedRead && incomingRead) {
+            report.fonts.push_back({file.installed, characters::CompareCharacters(installed, incoming), true});
+        } else if (installedRead && !installed.empty()) {
+            // Whatever the new file is, no character of the font will be
+            // drawn from it: all of them go.
+            report.fonts.push_back({file.installed, characters::CompareCharacters(installed, {}), false});
             report.byBytesOnly = true;
+        } else {
+            report.byBytesOnly = true;
+        }
     }
     for (const std::string& companion : companions)
         if (!CompanionOfCompared(companion, report.fonts)) report.byBytesOnly = true;
@@ -58,6 +66,10 @@ CharacterReport CompareReplacedFonts(const std::vector<Replacement>& replacement
 StringList CharacterLines(const CharacterReport& report, bool happened) {
     StringList lines;
     for (const FontChange& font : report.fonts) {
+        if (!font.incomingIsFont) {
+            lines.push_back(NoFontReplacesLine(font.installed, font.changes.lost, happened));
+            continue;
+        }
         const std::string line = CharacterChangesLine(font.installed, font.changes, happened);
         if (!line.empty()) lines.push_back(line);
     }

@@ -9,6 +9,10 @@
 #include "engine/characters/eudc_characters.h"
 #include "engine/paths/string_list.h"
 
+// The largest file read as an EUDC font: one holds at most 6,400
+// characters, a few megabytes. A larger file is compared by its bytes.
+constexpr unsigned long long kLargestEudcFont = 64ull << 20;
+
 // The characters of a font file; false when it cannot be read or is no
 // font (a file a test set made of other bytes, say).
 bool ReadFileCharacters(const std::string& path, characters::CharacterSet& set);
@@ -21,6 +25,9 @@ bool CountFileCharacters(const std::string& path, size_t& count, std::string& by
 struct FontChange {
     std::string installed;  // the installed file's path
     characters::CharacterChanges changes;
+    // False when the new file cannot be read as a font: every character
+    // of the installed one is lost.
+    bool incomingIsFont;
 };
 
 // What an install does to the characters of the files it replaces.

@@ -26,9 +26,11 @@ std::vector<std::string> BackupNames(const std::string& folder) {
     return names;
 }
 
+// An old backup pruned: a file that will not go (held open) keeps the
+// folder, which the next install's pruning tries again.
 void RemoveBackup(const std::string& backup) {
     for (const platform::FolderEntry& entry : platform::ListFolder(backup + "*"))
-        if (!(entry.attributes & FILE_ATTRIBUTE_DIRECTORY)) platform::DeleteOneFile(backup + entry.name);
+        if (!(entry.attributes & FILE_ATTRIBUTE_DIRECTORY)) platform::DeleteOneFile(backup + entry.name).Ignore();
     platform::RemoveEmptyFolder(backup);
 }
 
@@ -72,18 +74,23 @@ platform::Outcome PrepareBackup(const std::string& folder, const BackupPlan& pla
 void MoveSavedFilesToBackup(const std::vector<JournalRecord>& records, const StagingPlaces& places,
                             const std::string& name) {
     const std::string backup = BackupFolder(places.folder, name);
-    CreateFolderTree(backup);  // there already, unless a crash came between
+    // There already, unless a crash came between; without it the moves
+    // below fail and leave the saved files where they are.
+    CreateFolderTree(backup).Ignore();
     for (const JournalRecord& record : records) {
         if (record.step != JournalRecord::kMovedAside) continue;
         const std::string saved = places.staging + record.to;
-        if (platform::FileExists(saved)) platform::ReplaceFile(saved, backup + record.from);
+        // A file that cannot be moved stays in the staging folder, which is
+        // then set aside with it, not deleted (RemoveStaging).
+        if (platform::FileExists(saved)) platform::ReplaceFile(saved, backup + record.from).Ignore();
     }
 }
 
 void RemoveUnfinishedBackup(const std::string& folder, const std::string& name) {
     const std::string backup = BackupFolder(folder, name);
     // Only the file the install wrote: anything else there is not its own.
-    platform::DeleteOneFile(backup + info_file::kFileName);
+    // Left behind, it only makes a set of the backup's links: no file is lost.
+    platform::DeleteOneFile(backup + info_file::kFileName).Ignore();
     platform::RemoveEmptyFolder(backup);
 }
 

@@ -193,10 +193,14 @@ bool PathsFit(const CopyList& changed, const std::string& work) {
 
 // The target folder's links: from its EUDC.INI, written first as a default
 // one for a folder with only EUDC.TTE.
-Result ReadTargetLinks(const std::string& folder, FontLinkTable& infoLinks) {
+Result ReadTargetLinks(const std::string& folder, FontLinkTable& infoLinks, Failure& failure) {
     if (!HoldsEudcData(folder)) return Result::kNoFilesToInstall;
-    if (!platform::FileExists(folder + info_file::kFileName) && !WriteDefaultInfoFile(folder))
-        return Result::kNoInfoFile;
+    if (!platform::FileExists(folder + info_file::kFileName)) {
+        if (const platform::Outcome written = WriteDefaultInfoFile(folder); !written) {
+            failure.Note(steps::kInfoFile, written);
+            return Result::kNoInfoFile;
+        }
+    }
     return ReadInfoFile(folder, infoLinks);
 }
 
@@ -280,7 +284,7 @@ Result InstallEudc(const EudcRequest& request, InstallReport& report) {
     if (!CheckSpelled(folder, request.notifier)) return Result::kNoFilesToInstall;
     if (!CheckSpelled(folders.userData, request.notifier)) return Result::kNoUserDataFolder;
     FontLinkTable infoLinks;
-    Result result = ReadTargetLinks(folder, infoLinks);
+    Result result = ReadTargetLinks(folder, infoLinks, report.failure);
     bool busy = false;
     if (result == Result::kOk)
         result = CopyAndLink(folders, request.options, folder, infoLinks, request.registryLinks, report, busy);

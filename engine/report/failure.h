@@ -12,6 +12,8 @@ struct Failure {
     // The Windows error code; 0 when the step failed without one (a file
     // that arrived short, a path that does not fit).
     unsigned long code = 0;
+    // Whose numbering code is in: the shell's copy has codes of its own.
+    platform::CodeKind kind = platform::CodeKind::kWindows;
 
     bool Happened() const { return !step.empty(); }
     // Notes the first failure of a run: a later step failing in its wake
@@ -20,7 +22,10 @@ struct Failure {
         if (Happened()) return;
         step = failedStep;
         code = outcome.Code();
+        kind = outcome.Kind();
     }
+    // The reason as an outcome, for its code's name and text.
+    platform::Outcome Reason() const { return platform::Outcome::Failure(code, kind); }
 };
 
 // The steps, as the run log names them.

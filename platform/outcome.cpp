@@ -21,7 +21,7 @@ std::string ErrorText(DWORD code) {
 
 std::string ErrorText(const Outcome& outcome) {
     if (outcome.Kind() == CodeKind::kShellCopy) {
-        const std::string own = ShellCopyCodeText(outcome.Code());
+        std::string own = ShellCopyCodeText(outcome.Code());
         if (!own.empty()) return own;
     }
     return ErrorText(outcome.Code());

@@ -35,6 +35,7 @@ changed_files() {
     if [ "$base" = "$head" ]; then
         base=$(git -C "$root" rev-parse -q --verify HEAD^ 2>/dev/null) || return 1
     fi
+    git -C "$root" rev-parse --short "$base" >"$work/base"
     git -C "$root" diff --name-only "$base" -- &&
         git -C "$root" ls-files --others --exclude-standard
 }
@@ -88,7 +89,8 @@ def chosen():
             own = [entry for entry in users if entry["file"] == header[:-2] + ".cpp"]
             if own or users:
                 picked.append((own or users)[0])
-    return picked, f" changed against {os.environ.get('MINAMO_TIDY_BASE', 'main')}"
+    base = open(f"{work}/base").read().strip()
+    return picked, f" changed against {os.environ.get('MINAMO_TIDY_BASE', 'main')} ({base})"
 
 picked, why = chosen()
 json.dump(kept, open(f"{work}/compile_commands.json", "w"))

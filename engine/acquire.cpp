@@ -140,6 +140,11 @@ Result AcquireFiles(const Folders& folders, const Options& options, const std::s
         return Result::kCancelled;
     report = AcquireReport();
     report.registryLinks = links;
+    // A table that could not be read is no sign that this PC has no EUDC.
+    if (!links.read) {
+        report.failure.Note(steps::kRegistry, links.read);
+        return Result::kAcquireFailed;
+    }
     AcquireCopy copy(folder, notifier.Asks(), report);
     for (const FontLink& link : links.links) {
         // A face that EUDC.INI cannot hold would break the file for the
@@ -162,7 +167,7 @@ Result AcquireFiles(const Folders& folders, const Options& options, const std::s
     // The aborted flag is read afterwards: a copy the user aborted failed.
     const platform::ShellCopyResult result =
         platform::ShellCopy(copy.Copy().ShellRequest(texts::kAcquireProgressTitle));
-    if (result.code != 0) report.failure.Note(steps::kCopy, platform::Outcome::Failure(result.code));
+    if (!result.outcome) report.failure.Note(steps::kCopy, result.outcome);
     if (result.aborted || !copy.Copy().AllArrived()) report.failure.Note(steps::kCopy);
     if (report.failure.Happened()) return Result::kAcquireFailed;
     if (const platform::Outcome written = WriteInfoFile(folder, options, copy.Written()); !written) {

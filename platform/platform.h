@@ -19,6 +19,7 @@
 #include "platform/profile.h"
 #include "platform/registry.h"
 #include "platform/shell.h"
+#include "platform/shell_codes.h"
 #include "platform/shell_folder.h"
 #include "platform/spelled_path.h"
 #include "platform/system.h"

@@ -8,9 +8,15 @@
 namespace platform {
 
 UniqueKey OpenKey(HKEY root, const char* path, REGSAM access) {
+    Outcome why;
+    return OpenKey(root, path, access, why);
+}
+
+UniqueKey OpenKey(HKEY root, const char* path, REGSAM access, Outcome& why) {
     HKEY key = nullptr;
-    if (RegOpenKeyExA(root, path, 0, access, &key) != ERROR_SUCCESS) return UniqueKey();
-    return UniqueKey(key);
+    const LONG r = RegOpenKeyExA(root, path, 0, access, &key);
+    why = r == ERROR_SUCCESS ? Outcome() : Outcome::Failure(static_cast<DWORD>(r));
+    return r == ERROR_SUCCESS ? UniqueKey(key) : UniqueKey();
 }
 
 UniqueKey CreateKey(HKEY root, const char* path, REGSAM access) {

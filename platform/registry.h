@@ -18,6 +18,9 @@ namespace platform {
 
 // RegOpenKeyExA; no key when it cannot be opened.
 UniqueKey OpenKey(HKEY root, const char* path, REGSAM access);
+// The same, with the registry's reason in why when there is no key
+// (ERROR_FILE_NOT_FOUND: no such key).
+UniqueKey OpenKey(HKEY root, const char* path, REGSAM access, Outcome& why);
 // RegCreateKeyExA, REG_OPTION_NON_VOLATILE: made when missing; no key when
 // it can be neither opened nor made.
 UniqueKey CreateKey(HKEY root, const char* path, REGSAM access);

@@ -14,7 +14,8 @@ ShellCopyResult ShellCopy(const ShellCopyRequest& request) {
     op.hNameMappings = nullptr;
     op.lpszProgressTitle = request.progressTitle.c_str();
     ShellCopyResult result;
-    result.code = SHFileOperationA(&op);
+    const int code = SHFileOperationA(&op);
+    if (code != 0) result.outcome = Outcome::Failure(static_cast<DWORD>(code), CodeKind::kShellCopy);
     result.aborted = op.fAnyOperationsAborted;
     return result;
 }

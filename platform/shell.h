@@ -1,7 +1,9 @@
 // The shell's file copy, with the system's progress dialog on long copies.
 //
-// On failure: a non-zero code. The shell can report success for a file it
-// did not write (Wine does), so the caller checks what arrived.
+// On failure: the shell's code, as a failure of CodeKind::kShellCopy (its
+// own DE_* values, or a Windows code passed on). The shell can report
+// success for a file it did not write (Wine does), so the caller checks
+// what arrived.
 #pragma once
 
 #include <windows.h>
@@ -9,6 +11,7 @@
 
 #include <string>
 
+#include "platform/outcome.h"
 #include "platform/windows_true.h"
 
 namespace platform {
@@ -21,7 +24,7 @@ struct ShellCopyRequest {
     BOOL abortedBefore = FALSE;  // value of the aborted flag before the call
 };
 struct ShellCopyResult {
-    int code = 0;        // zero: the shell reported the copy done
+    Outcome outcome;       // success: the shell reported the copy done
     BOOL aborted = FALSE;  // the aborted flag after the call
 };
 // One FO_COPY through SHFileOperationA with no window and no name mappings.

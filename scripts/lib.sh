@@ -76,10 +76,14 @@ minamo_configure() {
     cmake -S "$MINAMO_ROOT" -B "$dir" -DCMAKE_TOOLCHAIN_FILE="$toolchain" "$@" >/dev/null
 }
 
+# minamo_build [build type [target...]]: everything, or only the targets
+# named (and what they need).
 minamo_build() {
     minamo_configure "$MINAMO_BUILD" "$MINAMO_ARCH" -DCMAKE_BUILD_TYPE="${1:-Release}" \
         -DMINAMO_NATIVE_BUILD="$MINAMO_BUILD_NATIVE"
-    cmake --build "$MINAMO_BUILD" -j"$(nproc)"
+    local targets=()
+    [ $# -gt 1 ] && targets=(--target "${@:2}")
+    cmake --build "$MINAMO_BUILD" -j"$(nproc)" "${targets[@]}"
 }
 
 # The 64-bit program alone, so that it keeps compiling; it is not tested.

@@ -37,7 +37,11 @@ square and a letter-like hook, for the code points whose last hexadecimal
 digit is 0 or 8, 1 or 9, and so on: one code point has one shape in every
 font made. The font says it covers the Japanese code page, so GDI offers it
 for SHIFTJIS_CHARSET.
-Needs Debian's python3-fonttools.
+
+Needs Debian's python3-fonttools, which only the system's python
+(/usr/bin/python3, the first line) finds: run it as scripts/make-test-font.py
+or with /usr/bin/python3, not with a python3 of a virtual environment or
+another installation earlier on PATH.
 """
 import argparse
 import sys

@@ -6,10 +6,14 @@
 #include <set>
 #include <memory>
 
+#include <windows.h>
+#include <sddl.h>  // after windows.h
+
 #include "engine/acquire.h"
 #include "engine/install/install.h"
 #include "engine/paths/paths.h"
 #include "engine/run/run_parameters.h"
+#include "engine/report/run_log.h"
 #include "engine/report/texts.h"
 #include "tests/support/test_support.h"
 #include "tests/support/utf8.h"
@@ -310,6 +314,59 @@ TEST_F(Acquire, UnwritableInfoFileIsAFailure) {
     FakeInteraction run;
     EXPECT_EQ(RunAcquire(*param), 1);
     EXPECT_EQ(run.messages, StringList{texts::kAcquireFailed});
+}
+
+// Gives HKCU\EUDC\932 a DACL (SDDL) that lets everyone do only what it
+// names; "KA" gives all back.
+void LimitEudcKey(const char* sddl) {
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    ASSERT_TRUE(ConvertStringSecurityDescriptorToSecurityDescriptorA(sddl, SDDL_REVISION_1, &descriptor, nullptr));
+    HKEY key = nullptr;
+    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "EUDC\\932", 0, WRITE_DAC, &key), ERROR_SUCCESS);
+    EXPECT_EQ(RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, descriptor), ERROR_SUCCESS);
+    RegCloseKey(key);
+    LocalFree(descriptor);
+}
+
+// A link table that can be read but not written is acquired; one that
+// cannot be read is a failure with the registry's reason, not "no EUDC".
+TEST_F(Acquire, LinkTableReadOnlyOrDenied) {
+    const struct {
+        const char* sddl;
+        int result;
+        const char* step;
+        unsigned long code;
+    } cases[] = {
+        {"D:(A;;KRWDSD;;;WD)", 0, "", 0},
+        {"D:(A;;WDSDRC;;;WD)", 1, steps::kRegistry, ERROR_ACCESS_DENIED},
+    };
+    for (const auto& c : cases) {
+        SetEudcLink("SystemDefaultEUDCFont", system / "EUDC.TTE");
+        LimitEudcKey(c.sddl);
+        auto param = Param();
+        param->options.silent = true;
+        EXPECT_EQ(RunAcquire(*param), c.result) << c.sddl;
+        EXPECT_EQ(report.failure.step, c.step) << c.sddl;
+        EXPECT_EQ(report.failure.code, c.code) << c.sddl;
+        LimitEudcKey("D:(A;;KA;;;WD)");
+        ClearEudcKey();
+    }
+}
+
+// A copy of a file onto itself fails with the shell's own code, DE_SAMEFILE
+// (0x71): the log names it as the shell's, with its meaning, not Windows'
+// text for error 113.
+TEST_F(Acquire, ShellCopyCodeLoggedAsTheShells) {
+    MakeFontFile(Target("EUDC.TTE"), 4000, 1);
+    SetEudcLink("SystemDefaultEUDCFont", Target("EUDC.TTE"));
+    auto param = Param();
+    param->options.silent = true;
+    EXPECT_EQ(RunAcquire(*param), 1);
+    RunRecord run;
+    run.failure = report.failure;
+    const std::string line = RunLogLine(run, {});
+    EXPECT_NE(line.find("\tcopy\tSHFileOperation 0x71\t"), std::string::npos) << line;
+    EXPECT_NE(line.find("(DE_SAMEFILE)"), std::string::npos) << line;
 }
 
 }  // namespace

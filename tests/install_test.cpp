@@ -177,6 +177,9 @@ TEST_F(Install, DefaultInfoFileCannotBeWritten) {
     FakeInteraction boxes;
     EXPECT_EQ(RunInstall(*param), 8);
     EXPECT_EQ(boxes.messages, StringList{texts::kInfoMissing});
+    // The log's step and reason.
+    EXPECT_EQ(report.failure.step, steps::kInfoFile);
+    EXPECT_NE(report.failure.code, 0u);
 }
 
 TEST_F(Install, CheckDate) {

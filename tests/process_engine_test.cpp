@@ -388,8 +388,8 @@ TEST_F(CommandMode, TheFontALinkOpensToday) {
         const std::string restored = c.changedMeanwhile ? userData + "MNMOLD4.TTE" : c.file;
         EXPECT_EQ(EudcLink("SystemDefaultEUDCFont"), c.changedMeanwhile ? restored : c.stored) << c.label;
         EXPECT_EQ(ReadFile(restored), previous) << c.label;
-        platform::DeleteOneFile(c.file);
-        platform::DeleteOneFile(program / "run.log");
+        platform::DeleteOneFile(c.file).Ignore();
+        platform::DeleteOneFile(program / "run.log").Ignore();
     }
 }
 
@@ -423,7 +423,7 @@ TEST_F(CommandMode, HugeFilesEndInAResult) {
         EXPECT_EQ(RunProcess(exe, c.arguments + " /log:run.log"), c.exitCode) << c.label;
         const std::string log = ReadFile(program / "run.log");
         EXPECT_NE(log.find("\t" + std::to_string(c.exitCode) + "\t"), std::string::npos) << c.label;
-        platform::DeleteOneFile(program / "run.log");
+        platform::DeleteOneFile(program / "run.log").Ignore();
     }
     // The undo brought the huge file back.
     unsigned long long size = 0;

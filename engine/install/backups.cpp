@@ -77,10 +77,12 @@ unsigned long long Now() {
     return made * 1000 + t.wMilliseconds;
 }
 
-// Removes the files of a backup folder, then the folder if it is empty.
+// Removes the files of a backup folder, then the folder if it is empty: a
+// file that will not go (held open) keeps the folder, which the next
+// install's pruning tries again.
 void RemoveBackup(const std::string& backup) {
     for (const platform::FolderEntry& entry : platform::ListFolder(backup + "*"))
-        if (!(entry.attributes & FILE_ATTRIBUTE_DIRECTORY)) platform::DeleteOneFile(backup + entry.name);
+        if (!(entry.attributes & FILE_ATTRIBUTE_DIRECTORY)) platform::DeleteOneFile(backup + entry.name).Ignore();
     platform::RemoveEmptyFolder(backup);
 }
 
@@ -153,11 +155,15 @@ platform::Outcome PrepareBackup(const std::string& folder, const BackupPlan& pla
 void MoveSavedFilesToBackup(const std::vector<JournalRecord>& records, const StagingPlaces& places,
                             const std::string& name) {
     const std::string backup = BackupFolder(places.folder, name);
-    CreateFolderTree(backup);  // there already, unless a crash came between
+    // There already, unless a crash came between; without it the moves
+    // below fail and leave the saved files where they are.
+    CreateFolderTree(backup).Ignore();
     for (const JournalRecord& record : records) {
         if (record.step != JournalRecord::kMovedAside) continue;
         const std::string saved = places.staging + record.to;
-        if (platform::FileExists(saved)) platform::ReplaceFile(saved, backup + record.from);
+        // A file that cannot be moved stays in the staging folder, which is
+        // then set aside with it, not deleted (RemoveStaging).
+        if (platform::FileExists(saved)) platform::ReplaceFile(saved, backup + record.from).Ignore();
     }
 }
 
@@ -166,8 +172,8 @@ void RemoveUnfinishedBackup(const std::string& folder, const std::string& name) 
     // Only the files the install wrote before its commit: EUDC.INI and the
     // copies it links. Anything else there is not its own.
     for (const FontLink& link : ReadLinkSection(backup))
-        if (IsInstallableName(link.file)) platform::DeleteOneFile(backup + link.file);
-    platform::DeleteOneFile(backup + info_file::kFileName);
+        if (IsInstallableName(link.file)) platform::DeleteOneFile(backup + link.file).Ignore();
+    platform::DeleteOneFile(backup + info_file::kFileName).Ignore();
     platform::RemoveEmptyFolder(backup);
 }
 

@@ -253,10 +253,13 @@ namespace {
 
 // The set's links for this PC, a default EUDC.INI written first for a
 // folder with only EUDC.TTE.
-Result ReadTargetSet(SetFolder& set) {
+Result ReadTargetSet(SetFolder& set, Failure& failure) {
     const Result read = set.ReadForThisPc();
-    if (read == Result::kOk && !set.HasInfoFile() && !WriteDefaultInfoFile(set.Folder()))
+    if (read != Result::kOk || set.HasInfoFile()) return read;
+    if (const platform::Outcome written = WriteDefaultInfoFile(set.Folder()); !written) {
+        failure.Note(steps::kInfoFile, written, set.Folder() + info_file::kFileName);
         return Result::kNoInfoFile;
+    }
     return read;
 }
 
@@ -319,7 +322,7 @@ Result InstallEudc(const EudcRequest& request, InstallReport& report) {
     if (!CheckSpelled(folder, request.notifier)) return Result::kNoFilesToInstall;
     if (!CheckSpelled(folders.userData, request.notifier)) return Result::kNoUserDataFolder;
     SetFolder set(folder, false);
-    Result result = ReadTargetSet(set);
+    Result result = ReadTargetSet(set, report.failure);
     bool busy = false;
     if (result == Result::kOk)
         result = CopyAndLink(folders, request.options, set, request.notifier, report, busy);

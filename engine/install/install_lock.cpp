@@ -29,5 +29,5 @@ void InstallLock::Release() {
     file_.reset();
     // Fails, and should, when the next install has opened it meanwhile; a
     // file left by a killed process holds no lock.
-    platform::DeleteOneFile(path_);
+    platform::DeleteOneFile(path_).Ignore();
 }

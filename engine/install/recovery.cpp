@@ -16,8 +16,10 @@ platform::Outcome RollBack(const std::vector<JournalRecord>& records, const Stag
             // made for a rollback that runs again.
             const std::string staged = places.staging + record->from;
             const std::string destination = places.folder + record->to;
+            // Not moved back, the new file stays in place: the saved one,
+            // where there is one, is put over it next.
             if (!platform::FileExists(staged) && platform::FileExists(destination))
-                platform::MoveOneFile(destination, staged);
+                platform::MoveOneFile(destination, staged).Ignore();
         } else if (record->step == JournalRecord::kMovedAside) {
             const std::string destination = places.folder + record->from;
             const std::string saved = places.staging + record->to;
@@ -33,7 +35,8 @@ platform::Outcome RollBack(const std::vector<JournalRecord>& records, const Stag
 
 void DeleteSavedFiles(const std::vector<JournalRecord>& records, const StagingPlaces& places) {
     for (const JournalRecord& record : records)
-        if (record.step == JournalRecord::kMovedAside) platform::DeleteOneFile(places.staging + record.to);
+        // One left behind sets the staging folder aside (RemoveStaging).
+        if (record.step == JournalRecord::kMovedAside) platform::DeleteOneFile(places.staging + record.to).Ignore();
 }
 
 namespace {

@@ -41,7 +41,7 @@ bool CopyIntoStaging(const CopyList& copy, const std::string& staging, Failure& 
     // flag is never read back here: what arrived is checked instead.
     request.abortedBefore = platform::kTrueAllBits;
     const platform::ShellCopyResult result = platform::ShellCopy(request);
-    if (result.code != 0) failure.Note(steps::kCopy, platform::Outcome::Failure(result.code), staging);
+    if (!result.outcome) failure.Note(steps::kCopy, result.outcome, staging);
     else if (const CopyList::Item* item = staged.FirstNotArrived()) failure.Note(steps::kCopy, platform::Outcome::Failure(0), item->source);
     return !failure.Happened();
 }

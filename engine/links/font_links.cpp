@@ -74,7 +74,10 @@ Result WriteStoredFontLinks(const FontLinks& links, const Folders& folders, Font
 
 FontLinkTable ReadFontLinks(const std::string& windowsFolder) {
     FontLinkTable table;
-    const platform::UniqueKey key = platform::OpenKey(HKEY_CURRENT_USER, kLinkKey, KEY_ALL_ACCESS);
+    // Read access only: a user may read a key a policy keeps from changing.
+    platform::Outcome opened;
+    const platform::UniqueKey key = platform::OpenKey(HKEY_CURRENT_USER, kLinkKey, KEY_READ, opened);
+    if (!opened && opened.Code() != ERROR_FILE_NOT_FOUND) table.read = opened;
     // Names and data in one call a value: the table is read at every start.
     for (const platform::TextValue& value : platform::TextValues(key.get())) {
         // A value whose data is not text is no link, nor is the key's

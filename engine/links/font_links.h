@@ -13,6 +13,7 @@
 #include "engine/paths/folders.h"
 #include "engine/report/result.h"
 #include "engine/paths/string_list.h"
+#include "platform/outcome.h"
 
 struct FontLink {
     std::string face;  // a face name, or SystemDefaultEUDCFont
@@ -26,6 +27,9 @@ struct FontLinkTable {
     // Every linked file is a standard EUDC file (.TTE). When not, the
     // acquire and the install ask first whether to go on.
     bool standard = true;
+    // Why a key that is there could not be read (denied, say): links is
+    // then empty, and means nothing. A missing key is an empty table read.
+    platform::Outcome read;
 };
 
 // A standard EUDC font file: the extension .TTE, in any letter case.
@@ -38,7 +42,8 @@ bool IsInstallableName(const std::string& name);
 
 // The registry's table; "%SystemRoot%\" (the first, any case) stands for
 // windowsFolder. A value whose data is not text is no link, nor is the
-// unnamed default value; a missing key is an empty table.
+// unnamed default value; a missing key is an empty table, a key that cannot
+// be opened for reading a failed one (read).
 FontLinkTable ReadFontLinks(const std::string& windowsFolder);
 
 // The registry's table as it stores it: "%SystemRoot%" and bare names as

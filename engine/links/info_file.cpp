@@ -148,11 +148,12 @@ platform::Outcome WriteInfoFile(const std::string& folder, const Options& option
     return platform::WriteProfileSection(file, info_file::kLinkSection, lines);
 }
 
-bool WriteDefaultInfoFile(const std::string& folder) {
-    if (!platform::DirectoryExists(folder)) return false;
+platform::Outcome WriteDefaultInfoFile(const std::string& folder) {
+    if (!platform::DirectoryExists(folder)) return platform::Outcome::Failure(ERROR_PATH_NOT_FOUND);
     const std::string file = folder + info_file::kFileName;
-    return WriteSettings(file, platform::FileExists(file), true, false, false) &&
-           platform::WriteProfileString(file, info_file::kLinkSection, info_file::kDefaultLinkName,
+    const platform::Outcome settings = WriteSettings(file, platform::FileExists(file), true, false, false);
+    if (!settings) return settings;
+    return platform::WriteProfileString(file, info_file::kLinkSection, info_file::kDefaultLinkName,
                                         info_file::kDefaultFontFile);
 }
 

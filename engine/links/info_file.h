@@ -56,9 +56,9 @@ bool HoldsEudcData(const std::string& folder);
 // A failure when a write was refused.
 platform::Outcome WriteInfoFile(const std::string& folder, const Options& options, const FontLinks& links);
 // A minimal EUDC.INI for a folder that holds only EUDC.TTE: default
-// settings and the one link of SystemDefaultEUDCFont. False when the
+// settings and the one link of SystemDefaultEUDCFont. A failure when the
 // folder is missing or a write was refused.
-bool WriteDefaultInfoFile(const std::string& folder);
+platform::Outcome WriteDefaultInfoFile(const std::string& folder);
 // Every link of folder's [EUDC932] as written, in file order, whatever
 // faces this machine has (each key with the value the system's reader
 // gives it); empty when the file or the section is missing.

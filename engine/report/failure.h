@@ -14,6 +14,8 @@ struct Failure {
     unsigned long code = 0;
     // The file or folder the step failed on; empty where none is known.
     std::string path;
+    // Whose numbering code is in: the shell's copy has codes of its own.
+    platform::CodeKind kind = platform::CodeKind::kWindows;
 
     bool Happened() const { return !step.empty(); }
     // Notes the first failure of a run: a later step failing in its wake
@@ -24,7 +26,10 @@ struct Failure {
         step = failedStep;
         code = outcome.Code();
         path = failedPath;
+        kind = outcome.Kind();
     }
+    // The reason as an outcome, for its code's name and text.
+    platform::Outcome Reason() const { return platform::Outcome::Failure(code, kind); }
 };
 
 // The steps, as the run log names them.

@@ -44,9 +44,10 @@ std::string NonStandardQuestion(Operation operation) {
 
 namespace {
 
-// Windows' text for a code, without the line break it ends with.
-std::string Reason(unsigned long code) {
-    std::string reason = code ? platform::ErrorText(code) : std::string();
+// The text for a failure's code (Windows', or the program's for a shell
+// copy's own code), without the line break it ends with.
+std::string Reason(const Failure& failure) {
+    std::string reason = failure.code ? platform::ErrorText(failure.Reason()) : std::string();
     while (!reason.empty() && (reason.back() == '\n' || reason.back() == '\r' || reason.back() == ' '))
         reason.pop_back();
     return reason;
@@ -55,8 +56,9 @@ std::string Reason(unsigned long code) {
 StringList FailureLines(const Failure& failure) {
     StringList lines;
     if (!failure.path.empty()) lines.push_back(texts::Format(texts::kFailedAtLine, {failure.path}));
-    const std::string reason = Reason(failure.code);
-    if (!reason.empty()) lines.push_back(texts::Format(texts::kFailureReasonLine, {reason, failure.code}));
+    const std::string reason = Reason(failure);
+    if (!reason.empty())
+        lines.push_back(texts::Format(texts::kFailureReasonLine, {reason, platform::CodeName(failure.Reason())}));
     return lines;
 }
 

@@ -24,11 +24,11 @@ std::string DateTimeText(const SYSTEMTIME& t) {
 std::string OneLine(const StringList& texts);
 
 std::string ErrorCodeField(const Failure& failure) {
-    return failure.Happened() && failure.code ? std::to_string(failure.code) : std::string();
+    return failure.Happened() && failure.code ? platform::CodeName(failure.Reason()) : std::string();
 }
 
 std::string ErrorTextField(const Failure& failure) {
-    return failure.Happened() && failure.code ? OneLine({platform::ErrorText(failure.code)}) : std::string();
+    return failure.Happened() && failure.code ? OneLine({platform::ErrorText(failure.Reason())}) : std::string();
 }
 
 std::string OneLine(const StringList& texts) {

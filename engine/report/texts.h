@@ -38,7 +38,7 @@ extern const char* const kInstallFailedCheckSource;
 extern const char* const kInstallFailedUserFolder;  // NT family
 extern const char* const kInstallFailedPleaseCheck;  // other platforms
 extern const char* const kFailedAtLine;       // %s the file or folder
-extern const char* const kFailureReasonLine;  // %s Windows' text, %d its code
+extern const char* const kFailureReasonLine;  // %s the code's text, %s the code as the log names it
 extern const char* const kLatestInstalled;
 extern const char* const kRegistryFailed;
 extern const char* const kNoLinkFont;

@@ -6,6 +6,7 @@
 #include "engine/install/backups.h"
 #include "engine/install/install.h"
 #include "engine/report/run_log.h"
+#include "engine/set/installed_fingerprint.h"
 #include "engine/set/set_fingerprint.h"
 #include "engine/report/texts.h"
 #include "engine/verify.h"
@@ -27,6 +28,7 @@ void Install(const EudcRequest& request, RunRecord& record) {
     record.result = InstallWithEudcOff(request, report);
     record.failure = report.failure;
     record.fingerprint = FingerprintForLog(request.options, record.target);
+    record.counts = report.counts;
 }
 
 // /undo: the newest backup installed like any set; what it replaces becomes
@@ -45,6 +47,7 @@ void Undo(const EudcRequest& request, RunRecord& record) {
         {request.folders, request.options, backup, request.registryLinks, request.notifier}, report);
     record.failure = report.failure;
     record.fingerprint = FingerprintForLog(request.options, record.target);
+    record.counts = report.counts;
 }
 
 void Verify(const EudcRequest& request, RunRecord& record) {
@@ -53,6 +56,10 @@ void Verify(const EudcRequest& request, RunRecord& record) {
     VerifyReport report;
     record.result = VerifyEudc(request, report);
     record.fingerprint = report.fingerprint;
+    if (record.result != Result::kOk && record.result != Result::kSetNotInstalled) return;
+    record.differences = report.differences.size();
+    record.differenceKind = report.first.kind;
+    record.differenceFile = report.first.file;
 }
 
 void Acquire(const EudcRequest& request, RunRecord& record) {
@@ -90,6 +97,9 @@ Result RunCommandMode(RunParameters& run) {
         record.action = "/h";
         ShowHelp(notifier);
     }
+    // What the PC has now, for a run that dealt with its EUDC.
+    if (!options.logFile.empty() && record.action != "/h" && options.eudcSwitch == EudcSwitch::kNone)
+        record.installed = InstalledFingerprint(run.folders);
     AppendRunLog(options.logFile, run.folders.program, record, notifier.Reports());
     return record.result;
 }

@@ -65,14 +65,26 @@ bool SameBytes(const std::string& installed, const std::string& name, SetFiles& 
     return platform::SameFileBytes(installed, set.Folder() + name, buffers.pieces);
 }
 
+// The ways found so far: their lines, and the first one's kind and file.
+struct Differences {
+    StringList lines;
+    VerifyDifference first;
+
+    void Add(const char* kind, const std::string& file, const std::string& line) {
+        if (lines.empty()) first = {kind, file};
+        lines.push_back(line);
+    }
+};
+
 void CompareFile(const std::string& name, SetFiles& set, const std::string& userData, FileBuffers& buffers,
-                 StringList& differences) {
+                 Differences& differences) {
     const std::string installed = userData + name;
     if (SameBytes(installed, name, set, buffers)) return;
     if (!platform::FileExists(installed))
-        differences.push_back(texts::Format(texts::kVerifyMissingFile, {installed}));
+        differences.Add("missing file", installed, texts::Format(texts::kVerifyMissingFile, {installed}));
     else
-        differences.push_back(texts::Format(texts::kVerifyOtherBytes, {installed, set.Folder() + name}));
+        differences.Add("other bytes", installed,
+                        texts::Format(texts::kVerifyOtherBytes, {installed, set.Folder() + name}));
 }
 
 bool LinkOf(HKEY key, const std::string& face, DWORD majorVersion, std::string& file) {
@@ -88,19 +100,20 @@ bool LinkedTo(HKEY key, const std::string& face, const std::string& wanted, DWOR
     return LinkOf(key, face, majorVersion, linked) && SamePath(linked, wanted);
 }
 
-void CompareLinks(HKEY key, const FontLinks& linksInSet, const Folders& folders, StringList& differences) {
+void CompareLinks(HKEY key, const FontLinks& linksInSet, const Folders& folders, Differences& differences) {
     for (const FontLink& link : linksInSet) {
         const std::string wanted = folders.userData + link.file;
         std::string linked;
         if (!LinkOf(key, link.face, folders.MajorVersion(), linked))
-            differences.push_back(texts::Format(texts::kVerifyNoLink, {link.face, wanted}));
+            differences.Add("no link", wanted, texts::Format(texts::kVerifyNoLink, {link.face, wanted}));
         else if (!SamePath(linked, wanted))
-            differences.push_back(texts::Format(texts::kVerifyOtherLink, {link.face, linked, wanted}));
+            differences.Add("other link", wanted,
+                            texts::Format(texts::kVerifyOtherLink, {link.face, linked, wanted}));
     }
 }
 
-StringList Differences(HKEY key, const FontLinks& links, SetFiles& set, const EudcRequest& request) {
-    StringList differences;
+Differences FindAll(HKEY key, const FontLinks& links, SetFiles& set, const EudcRequest& request) {
+    Differences differences;
     FileBuffers buffers;
     const FontLinks linksInSet = LinksInSet(links, set);
     for (const std::string& name : FilesToVerify(linksInSet, set, request.options.copyCompanions))
@@ -141,17 +154,17 @@ private:
 
 // The ways this PC differs from the set in folder; a result other than
 // kOk when there is no set to compare with.
-Result FindDifferences(const EudcRequest& request, SetFiles& set, StringList& differences) {
+Result FindDifferences(const EudcRequest& request, SetFiles& set, Differences& differences) {
     const std::string& folder = set.Folder();
     const platform::UniqueKey key = platform::OpenKey(HKEY_CURRENT_USER, "EUDC\\932", KEY_READ);
     TrustedFaces trusted(key.get(), request.folders);
     FontLinkTable links;
     Result read = ReadLinksToVerify(folder, links, trusted.Test());
     if (read != Result::kOk) return read;
-    differences = Differences(key.get(), links.links, set, request);
-    if (!trusted.AnyTaken() || (differences.empty() && HasFixedFace(links.links))) return Result::kOk;
+    differences = FindAll(key.get(), links.links, set, request);
+    if (!trusted.AnyTaken() || (differences.lines.empty() && HasFixedFace(links.links))) return Result::kOk;
     read = ReadLinksToVerify(folder, links, LinkTest());
-    if (read == Result::kOk) differences = Differences(key.get(), links.links, set, request);
+    if (read == Result::kOk) differences = FindAll(key.get(), links.links, set, request);
     return read;
 }
 
@@ -165,13 +178,14 @@ Result VerifyEudc(const EudcRequest& request, VerifyReport& report) {
     // hashing the whole set.
     const bool fingerprintWanted = !request.options.logFile.empty();
     SetFiles set(folder, fingerprintWanted);
-    StringList differences;
+    Differences differences;
     const Result read = FindDifferences(request, set, differences);
     if (read != Result::kOk) {
         request.notifier.Notify(ResultText(Operation::kInstall, read));
         return read;
     }
-    report.differences = differences;
+    report.differences = differences.lines;
+    report.first = differences.first;
     if (fingerprintWanted) report.fingerprint = SetFingerprint(set);
     const bool has = report.differences.empty();
     request.notifier.Notify(texts::Format(has ? texts::kVerifyHasSet : texts::kVerifyLacksSet, {folder}) +

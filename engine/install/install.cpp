@@ -4,6 +4,7 @@
 #include "engine/set/font_characters.h"
 #include "engine/links/info_file.h"
 #include "engine/install/backups.h"
+#include "engine/install/what_changed.h"
 #include "engine/set/copy_list.h"
 #include "engine/install/recovery.h"
 #include "engine/install/staging.h"
@@ -58,14 +59,6 @@ StringList FilesToInstall(const FontLinks& links) {
     StringList files;
     for (const FontLink& link : links) files.push_back(link.file);
     return DistinctIgnoringCase(files);
-}
-
-// The folder the install's own files go through: the user data folder, or
-// its short (8.3) form where the lock or a staged file would not fit below
-// the long one. Every process of one folder comes to the same path.
-std::string WorkFolder(const std::string& userData) {
-    if (userData.size() + kWorkNameRoom <= kLongestPath) return userData;
-    return AddTrailingBackslash(platform::ShortPath(userData));
 }
 
 // What an install copies: each file of the folder that is there (and newer
@@ -170,6 +163,7 @@ Result ReplaceChangedFiles(const Folders& folders, const Options& options, const
     const std::vector<Replacement> replaced = Replacements(changed);
     const CharacterReport characters = CompareReplacedFonts(replaced);
     report.characters = CharacterLines(characters);
+    CountCharacters(characters, report.counts);
     if (options.keepCharacters && characters.LosesOrChanges()) return Result::kCharactersKept;
     // Asked only when something of the user's would go: a character, or a
     // file that is no font.
@@ -179,8 +173,10 @@ Result ReplaceChangedFiles(const Folders& folders, const Options& options, const
     const BackupPlan backup{NewBackupName(work), LinksOfReplacedFiles(replaced, folders, work)};
     // The shell writes into a staging folder; the user's EUDC files are
     // replaced only when every new file arrived whole.
-    return StagedInstall(changed, work, backup, report.recovery, report.failure) ? Result::kOk
-                                                                                 : Result::kInstallFailed;
+    if (!StagedInstall(changed, work, backup, report.recovery, report.failure)) return Result::kInstallFailed;
+    report.counts.copied = changed.Items().size();
+    if (!replaced.empty()) report.counts.backup = BackupFolder(work, backup.name);
+    return Result::kOk;
 }
 
 // Whether every path the install writes fits: each installed file's, and
@@ -209,14 +205,19 @@ Result CopyAndLink(const Folders& folders, const Options& options, const std::st
     const Result copied = InstallFiles(folders, options, targetFolder, infoLinks, lock, report);
     busy = lock.Busy();
     if (copied != Result::kOk) return copied;
-    return WriteFontLinks(infoLinks.links, folders, registryLinks, report.unlinked, report.failure);
+    const FontLinkTable before = ReadFontLinks(folders.windows);
+    const Result linked = WriteFontLinks(infoLinks.links, folders, registryLinks, report.unlinked, report.failure);
+    report.counts.nothingChanged = report.counts.copied == 0 && SameLinks(before, registryLinks);
+    return linked;
 }
 
 // What the install tells the user: its report, or the message of its
 // result; then each staging folder it had to set aside.
 std::string InstallMessage(Result result, const Folders& folders, const InstallReport& report, bool busy) {
     std::string text;
-    if (result == Result::kOk) {
+    if (result == Result::kOk && report.counts.nothingChanged) {
+        text = texts::kNothingChanged;
+    } else if (result == Result::kOk) {
         text = texts::CrLines(report.installed) + texts::CrLines(report.characters) +
                texts::CrLines(report.unlinked) + "\r";
     } else if (const char* fixed = ResultText(Operation::kInstall, result)) {
@@ -233,6 +234,11 @@ std::string InstallMessage(Result result, const Folders& folders, const InstallR
 }
 
 }  // namespace
+
+std::string WorkFolder(const std::string& userData) {
+    if (userData.size() + kWorkNameRoom <= kLongestPath) return userData;
+    return AddTrailingBackslash(platform::ShortPath(userData));
+}
 
 Result InstallFiles(const Folders& folders, const Options& options, const std::string& targetFolder,
                     const FontLinkTable& infoLinks, InstallLock& lock, InstallReport& report) {
@@ -263,6 +269,7 @@ Result InstallFiles(const Folders& folders, const Options& options, const std::s
         return install.NotNewer() ? Result::kInstalledIsNewer : Result::kNoFilesToInstall;
 
     const CopyList changed = ChangedFiles(install.Copy());
+    report.counts.unchanged = install.Copy().Items().size() - changed.Items().size();
     if (changed.Empty()) return Result::kOk;
     if (!PathsFit(changed, work)) {
         report.tooLong.push_back(tooLong);

@@ -38,14 +38,21 @@ bool SetFiles::Hash(const std::string& name, uint64_t& hash) {
 std::string SetFingerprint(SetFiles& files) {
     const FontLinks links = ReadSetLinks(files.Folder());
     if (links.empty()) return std::string();
-    std::string table;
+    return LinksFingerprint(links, [&](const std::string& name, uint64_t& hash) { return files.Hash(name, hash); });
+}
+
+std::string LinksFingerprint(const FontLinks& links, const NamedFileHash& hash) {
+    std::map<std::string, std::string> lines;  // by face, as the hash takes them
     StringList names;
     for (const FontLink& link : links) {
-        table += link.face + "=" + link.file + "\n";
+        const std::string face = link.face == info_file::kPGothicJapanese ? info_file::kPGothic : link.face;
+        lines[face] = face + "=" + link.file + "\n";  // the last of a face wins, as in the registry
         if (!IsInstallableName(link.file)) continue;
         names.push_back(link.file);
         names.push_back(paths::ChangeExtension(link.file, info_file::kCompanionExtension));
     }
+    std::string table;
+    for (const auto& line : lines) table += line.second;
     // Names in capitals and in byte order, whatever the PC's locale, so
     // that every PC comes to the same value.
     std::map<std::string, std::string> byUpperName;
@@ -53,7 +60,7 @@ std::string SetFingerprint(SetFiles& files) {
     uint64_t fingerprint = HashText(table);
     for (const auto& name : byUpperName) {
         uint64_t bytes = 0;
-        if (!files.Hash(name.second, bytes)) continue;  // a companion the set lacks
+        if (!hash(name.second, bytes)) continue;  // a companion the set lacks
         fingerprint = characters::FoldHash(characters::FoldHash(fingerprint, HashText(name.first)), bytes);
     }
     char hex[17];

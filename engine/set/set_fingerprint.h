@@ -3,8 +3,11 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <string>
+
+#include "engine/links/font_links.h"
 
 // The files of a set folder, each read at most once: the verify compares
 // their bytes and the fingerprint hashes them.
@@ -35,3 +38,12 @@ private:
 // name and its companion, in the order of their names. Empty for a folder
 // that holds no set.
 std::string SetFingerprint(SetFiles& files);
+
+// The hash of a file of the links by its bare name; false when it cannot
+// be read.
+using NamedFileHash = std::function<bool(const std::string& name, uint64_t& hash)>;
+// The fingerprint of links (face, bare file name) and the files they name:
+// the links in the order of their faces, the Japanese PGothic under its
+// later name, so that a set and a PC's table that link the same files give
+// one value whichever Windows wrote them.
+std::string LinksFingerprint(const FontLinks& links, const NamedFileHash& hash);

@@ -5,6 +5,7 @@
 #include "engine/run/help.h"
 #include "engine/install/backups.h"
 #include "engine/install/install.h"
+#include "engine/install/remove.h"
 #include "engine/report/run_log.h"
 #include "engine/set/installed_fingerprint.h"
 #include "engine/set/set_fingerprint.h"
@@ -50,6 +51,18 @@ void Undo(const EudcRequest& request, RunRecord& record) {
     record.counts = report.counts;
 }
 
+// /remove: the set's faces get back what they had before it came, or lose
+// their links; its files go into a backup that /undo installs.
+void Remove(const EudcRequest& request, RunRecord& record) {
+    record.action = "/remove";
+    record.target = request.target.Folder();
+    RemoveReport report;
+    record.result = RemoveWithEudcOff(request, report);
+    record.failure = report.failure;
+    record.fingerprint = FingerprintForLog(request.options, record.target);
+    record.counts = report.counts;
+}
+
 void Verify(const EudcRequest& request, RunRecord& record) {
     record.action = "/v";
     record.target = request.target.Folder();
@@ -87,6 +100,8 @@ Result RunCommandMode(RunParameters& run) {
         SwitchEudc(options.eudcSwitch, notifier);
     } else if (options.verifyRequested) {
         Verify(request, record);
+    } else if (options.removeRequested) {
+        Remove(request, record);
     } else if (options.undoRequested) {
         Undo(request, record);
     } else if (options.installRequested) {

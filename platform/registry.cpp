@@ -84,4 +84,10 @@ Outcome WriteText(HKEY key, const std::string& name, const std::string& text) {
     return r == ERROR_SUCCESS ? Outcome() : Outcome::Failure(static_cast<DWORD>(r));
 }
 
+Outcome DeleteValue(HKEY key, const std::string& name) {
+    if (!key) return Outcome::Failure(ERROR_INVALID_HANDLE);
+    const LONG r = RegDeleteValueA(key, name.c_str());
+    return r == ERROR_SUCCESS || r == ERROR_FILE_NOT_FOUND ? Outcome() : Outcome::Failure(static_cast<DWORD>(r));
+}
+
 }  // namespace platform

@@ -45,5 +45,7 @@ TextRead ReadText(HKEY key, const std::string& name, std::string& text);
 // One REG_SZ value with its terminating NUL; the registry's error when
 // refused.
 Outcome WriteText(HKEY key, const std::string& name, const std::string& text);
+// Removes a value; success also when there was none.
+Outcome DeleteValue(HKEY key, const std::string& name);
 
 }  // namespace platform

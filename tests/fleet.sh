@@ -81,9 +81,9 @@ log_switch='/log:\\server\logs\minamo.log'
 acquire='\\server\NETLOGON\eudc\minamo.exe /g /s '"$log_switch"' \\server\NETLOGON\eudc\set1'
 install="minamo.exe /p /s $log_switch set1"
 detect="minamo.exe /v /s $log_switch set1"
-uninstall="minamo.exe /undo /s $log_switch"
+uninstall="minamo.exe /remove /s $log_switch set1"
 undo="minamo.exe /undo /s $log_switch"
-for command in "$acquire" "$install" "$detect" "$uninstall" "$undo"; do
+for command in "$acquire" "$install" "$detect" "$uninstall"; do
     [ "$(grep -cF -- "$command" "$readme")" -ge 2 ] || fail "the README does not give '$command' in both parts"
 done
 
@@ -303,16 +303,35 @@ cp "$work/changed" "$(data $i)/EUDC.TTE"
 run() { set +e; on_pc "$1" wine cmd /c "cd /d $deploy && $2" >/dev/null 2>&1; echo $?; set -e; }
 [ "$(run 4 "$detect")" = 0 ] || fail "detection: an untouched PC is not detected"
 [ "$(run $i "$detect")" = 13 ] || fail "detection: the changed PC did not end with 13"
-# Its line, the log's last, names the file that differs.
-pc=$(name $i) file="${data_win}EUDC.TTE" LC_ALL=C awk -F'\t' \
-    'END { exit !($2 == ENVIRON["pc"] && $4 == "/v" && $6 == 13 && index($7, ENVIRON["file"])) }' "$log" ||
+# Its line, the log's last, names the file that differs, and has neither
+# the set nor nothing.
+pc=$(name $i) file="${data_win}EUDC.TTE" set=$acquired LC_ALL=C awk -F'\t' \
+    'END { exit !($2 == ENVIRON["pc"] && $4 == "/v" && $6 == 13 && index($7, ENVIRON["file"]) &&
+                  $14 == "other bytes" && $15 == ENVIRON["file"] && $12 != ENVIRON["set"] && $12 != "none") }' "$log" ||
     fail "detection: the log's last line is not PC$i's 13 naming ${data_win}EUDC.TTE: $(tail -n 1 "$log" | iconv -f CP932 -t UTF-8)"
 [ "$(run $i "$install")" = 0 ] || fail "deployment: the install did not end with 0"
 cmp -s "$set1/EUDC.TTE" "$(data $i)/EUDC.TTE" || fail "deployment: EUDC.TTE not installed again"
 [ "$(run $i "$detect")" = 0 ] || fail "deployment: not detected after the install"
-[ "$(run $i "$uninstall")" = 0 ] || fail "deployment: the uninstall did not end with 0"
+# The uninstall gives the default link its own earlier file back, and
+# takes the PGothic's link and the files no link names away.
+[ "$(run $i "$uninstall")" = 0 ] ||
+    fail "deployment: the uninstall did not end with 0: $(tail -n 1 "$log" | iconv -f CP932 -t UTF-8)"
 cmp -s "$work/changed" "$(data $i)/EUDC.TTE" || fail "deployment: the uninstall did not put the file back"
+[ ! -e "$(data $i)/PGOTHIC.TTE" ] || fail "deployment: the uninstall left the set's PGOTHIC.TTE"
 [ "$(run $i "$detect")" = 13 ] || fail "deployment: still detected after the uninstall"
+before=$(find "$(data $i)" -maxdepth 1 -type f -printf '%P %i %s %T@\n' | sort)
+[ "$(run $i "$uninstall")" = 0 ] || fail "deployment: a second uninstall did not end with 0"
+[ "$(find "$(data $i)" -maxdepth 1 -type f -printf '%P %i %s %T@\n' | sort)" = "$before" ] ||
+    fail "deployment: a second uninstall changed the user data folder"
+# PC4 had nothing before the set: the uninstall leaves it nothing, a second
+# one finds nothing to do, and /undo brings the set back.
+last() { LC_ALL=C awk -F'\t' -v f="$1" 'END { print $f }' "$log"; }
+[ "$(run 4 "$uninstall")" = 0 ] || fail "removal: the uninstall did not end with 0"
+[ "$(run 4 "$detect")" = 13 ] && [ "$(last 12)" = none ] && [ "$(last 14)" = "missing file" ] ||
+    fail "removal: the PC has $(last 12), not none"
+[ "$(run 4 "$uninstall")" = 0 ] || fail "removal: a second uninstall did not end with 0"
+[ "$(run 4 "$undo")" = 0 ] && [ "$(run 4 "$detect")" = 0 ] && [ "$(last 12)" = "$acquired" ] ||
+    fail "removal: /undo did not bring the set back"
 [ "$(LC_ALL=C awk -F'\t' 'NR > 1 && $4 != "/undo" { print $8 }' "$log" | sort -u)" = "$fingerprints" ] ||
     fail "deployment: the package's copy of the set has another fingerprint"
 took deployment

@@ -99,3 +99,12 @@ std::string NewestBackup(const std::string& folder) {
             return BackupFolder(folder, *name);
     return std::string();
 }
+
+std::vector<std::string> BackupsNewestFirst(const std::string& folder) {
+    std::vector<std::string> backups;
+    const std::vector<std::string> names = BackupNames(folder);
+    for (auto name = names.rbegin(); name != names.rend(); ++name)
+        if (platform::FileExists(BackupFolder(folder, *name) + info_file::kFileName))
+            backups.push_back(BackupFolder(folder, *name));
+    return backups;
+}

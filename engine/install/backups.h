@@ -39,3 +39,6 @@ void PruneBackups(const std::string& folder);
 // The newest backup of folder as a full path with a trailing backslash;
 // empty when there is none.
 std::string NewestBackup(const std::string& folder);
+// Every backup of folder that holds its EUDC.INI, newest first, as full
+// paths with a trailing backslash.
+std::vector<std::string> BackupsNewestFirst(const std::string& folder);

@@ -15,7 +15,7 @@ namespace {
 
 enum class Switch {
     None, Install, Acquire, OnlyNewer, NoCompanions, Companions,
-    EudcOn, EudcOff, Silent, Help, NoQuestions, Log, Keep, Undo, Verify,
+    EudcOn, EudcOff, Silent, Help, NoQuestions, Log, Keep, Undo, Verify, Remove,
 };
 
 struct SwitchForm {
@@ -36,6 +36,8 @@ const SwitchForm kSwitches[] = {
     // verify a PC against a set.
     {"-KEEP", Switch::Keep},        {"/KEEP", Switch::Keep},       {"-UNDO", Switch::Undo},
     {"/UNDO", Switch::Undo},        {"-V", Switch::Verify},        {"/V", Switch::Verify},
+    // Take a set off this PC.
+    {"-REMOVE", Switch::Remove},    {"/REMOVE", Switch::Remove},
 };
 
 Switch Recognise(const std::string& argument) {
@@ -71,6 +73,7 @@ bool ParseCommandLine(const StringList& args, const std::string& programFolder, 
             case Switch::Keep: options.keepCharacters = true; break;
             case Switch::Undo: options.undoRequested = true; break;
             case Switch::Verify: options.verifyRequested = true; break;
+            case Switch::Remove: options.removeRequested = true; break;
         }
         commandMode = true;
     }

@@ -16,7 +16,8 @@
 # local copy of the package, must detect it (13, the file named in the log),
 # install the set again (0, detected) and take it back out with /remove (13,
 # its own earlier file back). An untouched PC removes the set (13, having
-# nothing), removes it again (0) and undoes the removal (0, detected).
+# nothing), removes it again (0) and undoes the removal (0, detected); a PC
+# that had last week's set installs it again with /undo, logged as that set.
 #   fleet.sh MINAMO_EXE README HOLD_FILE_EXE
 set -euo pipefail
 minamo=$1 readme=$2 hold_file=$3
@@ -294,7 +295,7 @@ check_queries "second logon" "$(printf '3\t%s\t%s, 0\n' $pcs "$acquired")"
 # the README's commands from its local copy of the package.
 i=5
 deploy='C:\deploy\eudc'
-for pc in 4 $i; do
+for pc in 2 4 $i; do
     mkdir -p "$work/pc$pc/drive_c/deploy"
     cp -r "$server/NETLOGON/eudc" "$work/pc$pc/drive_c/deploy/"
 done
@@ -332,6 +333,11 @@ last() { LC_ALL=C awk -F'\t' -v f="$1" 'END { print $f }' "$log"; }
 [ "$(run 4 "$uninstall")" = 0 ] || fail "removal: a second uninstall did not end with 0"
 [ "$(run 4 "$undo")" = 0 ] && [ "$(run 4 "$detect")" = 0 ] && [ "$(last 12)" = "$acquired" ] ||
     fail "removal: /undo did not bring the set back"
+# PC2's undo installs last week's set again: its backup, which names the
+# PGothic as the registry did and lists the faces in another order, is that
+# set by its fingerprint.
+[ "$(run 2 "$undo")" = 0 ] && [ "$(last 8)" = "$lastweek" ] ||
+    fail "undo: PC2's line has the set $(last 8), not last week's $lastweek"
 [ "$(LC_ALL=C awk -F'\t' 'NR > 1 && $4 != "/undo" { print $8 }' "$log" | sort -u)" = "$fingerprints" ] ||
     fail "deployment: the package's copy of the set has another fingerprint"
 took deployment

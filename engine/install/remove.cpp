@@ -92,8 +92,8 @@ public:
         for (const TakenOff& face : faces_) {
             if (!face.earlier.empty()) {
                 restored.push_back({face.link.face, paths::FileNamePart(face.earlier)});
-                report_.done.push_back(
-                    texts::Format(texts::kRemoveLinkRestored, {face.link.face, folders_.userData + restored.back().file}));
+                const std::string path = folders_.userData + restored.back().file;
+                report_.done.push_back(texts::Format(texts::kRemoveLinkRestored, {face.link.face, path}));
                 continue;
             }
             if (const platform::Outcome deleted = platform::DeleteValue(key.get(), face.link.face); !deleted) {
@@ -176,7 +176,7 @@ private:
                             const std::vector<std::string>& backups) {
         for (const std::string& backup : backups)
             for (const FontLink& link : ReadSetLinks(backup)) {
-                const std::string file = backup + link.file;
+                std::string file = backup + link.file;
                 if (SamePath(RegistryFaceName(InstalledFace(link.face), folders_.MajorVersion()), face) &&
                     IsInstallableName(link.file) && platform::FileExists(file) &&
                     !SameBytes(file, setFile, buffer_))

@@ -8,7 +8,9 @@
 #include "engine/run/eudc_switch.h"
 #include "engine/run/help.h"
 #include "engine/install/install.h"
+#include "engine/install/remove.h"
 #include "engine/report/run_log.h"
+#include "engine/set/installed_fingerprint.h"
 #include "engine/set/set_fingerprint.h"
 #include "engine/report/texts.h"
 #include "engine/map_eudc.h"
@@ -31,6 +33,7 @@ void Install(const EudcRequest& request, RunRecord& record) {
     record.result = InstallWithEudcOff(request, report);
     record.failure = report.failure;
     record.fingerprint = FingerprintForLog(request.options, record.target);
+    record.counts = report.counts;
 }
 
 // /undo: takes back the last install that changed anything; what it
@@ -41,6 +44,19 @@ void Undo(const EudcRequest& request, RunRecord& record) {
     record.result = UndoWithEudcOff(request, report, record.target);
     record.failure = report.failure;
     if (!record.target.empty()) record.fingerprint = FingerprintForLog(request.options, record.target);
+    record.counts = report.counts;
+}
+
+// /remove: the set's faces get back what they had before it came, or lose
+// their links; its files go into a backup that /undo installs.
+void Remove(const EudcRequest& request, RunRecord& record) {
+    record.action = "/remove";
+    record.target = request.target.Folder();
+    RemoveReport report;
+    record.result = RemoveWithEudcOff(request, report);
+    record.failure = report.failure;
+    record.fingerprint = FingerprintForLog(request.options, record.target);
+    record.counts = report.counts;
 }
 
 void Verify(const EudcRequest& request, RunRecord& record) {
@@ -49,6 +65,10 @@ void Verify(const EudcRequest& request, RunRecord& record) {
     VerifyReport report;
     record.result = VerifyEudc(request, report);
     record.fingerprint = report.fingerprint;
+    if (record.result != Result::kOk && record.result != Result::kSetNotInstalled) return;
+    record.differences = report.differences.size();
+    record.differenceKind = report.first.kind;
+    record.differenceFile = report.first.file;
 }
 
 void Map(const EudcRequest& request, RunRecord& record) {
@@ -100,6 +120,8 @@ void RunAction(const EudcRequest& request, RunRecord& record) {
         Map(request, record);
     } else if (options.verifyRequested) {
         Verify(request, record);
+    } else if (options.removeRequested) {
+        Remove(request, record);
     } else if (options.undoRequested) {
         Undo(request, record);
     } else if (options.installRequested) {
@@ -136,6 +158,16 @@ Result RunCommandMode(RunParameters& run) {
         record.result = UnexpectedFailure(options);
         record.failure.Note(steps::kUnexpected);
         notifier.Notify(texts::Format(texts::kUnexpectedFailure, {"?"}));
+    }
+    // What the PC has now, for a run that dealt with its EUDC.
+    // A PC's files that cannot be read for it leave the field empty: the
+    // run's own result stands.
+    if (!options.logFile.empty() && record.action != "/h" && options.eudcSwitch == EudcSwitch::kNone) {
+        try {
+            record.installed = InstalledFingerprint(run.folders);
+        } catch (...) {
+            record.installed.clear();
+        }
     }
     AppendRunLog(options.logFile, run.folders.program, record, notifier.Reports());
     return record.result;

@@ -6,5 +6,5 @@
 #include "engine/run/run_parameters.h"
 
 // Exactly one action, the first that applies: help beats everything, then
-// the EUDC switch, /v, /undo, /p (or AutoRun), /g.
+// the EUDC switch, /v, /remove, /undo, /p (or AutoRun), /g.
 Result RunCommandMode(RunParameters& run);

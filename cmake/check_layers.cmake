@@ -32,7 +32,7 @@ endif()
 # operations (the files at engine/'s root and install/) come on top, and
 # outside install/ only its entry points are included.
 set(engine_folders characters shapes paths report links set run)
-set(install_entries install.h backups.h)
+set(install_entries install.h backups.h remove.h)
 set(engine_violations "")
 list(LENGTH engine_folders folder_count)
 math(EXPR last_folder "${folder_count} - 1")

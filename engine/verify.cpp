@@ -43,14 +43,26 @@ bool SameBytes(const std::string& installed, const std::string& name, SetFolder&
     return platform::SameFileBytes(installed, set.Folder() + name, buffers.pieces);
 }
 
+// The ways found so far: their lines, and the first one's kind and file.
+struct Differences {
+    StringList lines;
+    VerifyDifference first;
+
+    void Add(const char* kind, const std::string& file, const std::string& line) {
+        if (lines.empty()) first = {kind, file};
+        lines.push_back(line);
+    }
+};
+
 void CompareFile(const std::string& name, SetFolder& set, const std::string& userData, FileBuffers& buffers,
-                 StringList& differences) {
+                 Differences& differences) {
     const std::string installed = userData + name;
     if (SameBytes(installed, name, set, buffers)) return;
     if (!platform::FileExists(installed))
-        differences.push_back(texts::Format(texts::kVerifyMissingFile, {installed}));
+        differences.Add("missing file", installed, texts::Format(texts::kVerifyMissingFile, {installed}));
     else
-        differences.push_back(texts::Format(texts::kVerifyOtherBytes, {installed, set.Folder() + name}));
+        differences.Add("other bytes", installed,
+                        texts::Format(texts::kVerifyOtherBytes, {installed, set.Folder() + name}));
 }
 
 bool LinkOf(HKEY key, const std::string& face, DWORD majorVersion, std::string& file) {
@@ -66,19 +78,20 @@ bool LinkedTo(HKEY key, const std::string& face, const std::string& wanted, DWOR
     return LinkOf(key, face, majorVersion, linked) && SamePath(linked, wanted);
 }
 
-void CompareLinks(HKEY key, const FontLinks& linksInSet, const Folders& folders, StringList& differences) {
+void CompareLinks(HKEY key, const FontLinks& linksInSet, const Folders& folders, Differences& differences) {
     for (const FontLink& link : linksInSet) {
         const std::string wanted = folders.userData + link.file;
         std::string linked;
         if (!LinkOf(key, link.face, folders.MajorVersion(), linked))
-            differences.push_back(texts::Format(texts::kVerifyNoLink, {link.face, wanted}));
+            differences.Add("no link", wanted, texts::Format(texts::kVerifyNoLink, {link.face, wanted}));
         else if (!SamePath(linked, wanted))
-            differences.push_back(texts::Format(texts::kVerifyOtherLink, {link.face, linked, wanted}));
+            differences.Add("other link", wanted,
+                            texts::Format(texts::kVerifyOtherLink, {link.face, linked, wanted}));
     }
 }
 
-StringList Differences(HKEY key, SetFolder& set, const EudcRequest& request) {
-    StringList differences;
+Differences FindAll(HKEY key, SetFolder& set, const EudcRequest& request) {
+    Differences differences;
     FileBuffers buffers;
     for (const std::string& name : FilesToVerify(set, request.options.copyCompanions))
         CompareFile(name, set, request.folders.userData, buffers, differences);
@@ -120,24 +133,24 @@ private:
 // them, and the ways this PC differs; a result other than kOk when there is
 // no set to install, as the install would say: no file to put is 9.
 Result ReadAndCompare(const EudcRequest& request, HKEY key, SetFolder& set, const LinkTest& takenAsInstalled,
-                      StringList& differences) {
-    differences.clear();
+                      Differences& differences) {
+    differences = Differences();
     const Result read = set.ReadForThisPc(takenAsInstalled);
     if (read != Result::kOk) return read;
     if (set.Files().empty()) return Result::kNoFilesToInstall;
-    differences = Differences(key, set, request);
+    differences = FindAll(key, set, request);
     return Result::kOk;
 }
 
 // The ways this PC differs from the set; a result other than kOk when
 // there is no set to compare with.
-Result FindDifferences(const EudcRequest& request, SetFolder& set, StringList& differences) {
+Result FindDifferences(const EudcRequest& request, SetFolder& set, Differences& differences) {
     const platform::UniqueKey key = platform::OpenKey(HKEY_CURRENT_USER, "EUDC\\932", KEY_READ);
     TrustedFaces trusted(key.get(), request.folders);
     const Result read = ReadAndCompare(request, key.get(), set, trusted.Test(), differences);
     // A fixed face whose file the set puts stays with fewer faces: so do
     // its file and the answer that nothing differs.
-    if (!trusted.AnyTaken() || (read == Result::kOk && differences.empty() && HasFixedFace(set.LinksPut())))
+    if (!trusted.AnyTaken() || (read == Result::kOk && differences.lines.empty() && HasFixedFace(set.LinksPut())))
         return read;
     return ReadAndCompare(request, key.get(), set, LinkTest(), differences);
 }
@@ -152,13 +165,14 @@ Result VerifyEudc(const EudcRequest& request, VerifyReport& report) {
     // hashing the whole set.
     const bool fingerprintWanted = !request.options.logFile.empty();
     SetFolder set(folder, fingerprintWanted);
-    StringList differences;
+    Differences differences;
     const Result read = FindDifferences(request, set, differences);
     if (read != Result::kOk) {
         request.notifier.Notify(ResultText(Operation::kInstall, read));
         return read;
     }
-    report.differences = differences;
+    report.differences = differences.lines;
+    report.first = differences.first;
     if (fingerprintWanted) report.fingerprint = SetFingerprint(set);
     const bool has = report.differences.empty();
     const std::string verdict = texts::Format(has ? texts::kVerifyHasSet : texts::kVerifyLacksSet, {folder});

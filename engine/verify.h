@@ -9,8 +9,15 @@
 #include "engine/report/result.h"
 #include "engine/paths/string_list.h"
 
+// One way this PC differs from a set, as the run log names it.
+struct VerifyDifference {
+    const char* kind = "";  // "missing file", "other bytes", "no link" or "other link"
+    std::string file;       // the installed file it concerns (a link's: the file it should link)
+};
+
 struct VerifyReport {
     StringList differences;  // a line for each way this PC differs from the set
+    VerifyDifference first;  // the first of them
     std::string fingerprint;  // the set's (set_fingerprint.h), when a run log is kept
 };
 

@@ -119,6 +119,12 @@ UniqueFile OpenForAppending(const std::string& path) {
     return file;
 }
 
+bool IsEmptyFile(const std::string& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    return GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data) && data.nFileSizeHigh == 0 &&
+           data.nFileSizeLow == 0;
+}
+
 // How long a run waits for another that is making the file.
 const int kLogAttempts = 100;
 const DWORD kLogPauseMs = 20;
@@ -147,8 +153,19 @@ bool MakeLog(const std::string& path, const std::string& bytes) {
 bool AppendLogLine(const std::string& path, const std::string& header, const std::string& line) {
     if (!FileExists(path) && MakeLog(path, header + line)) return true;
     for (int attempt = 0; attempt < kLogAttempts; ++attempt) {
-        const UniqueFile existing = OpenForAppending(path);
-        if (existing) return WriteWhole(existing.get(), line);
+        if (IsEmptyFile(path)) {
+            // A log made empty (by hand, to set who may write it) gets its
+            // header from the one run that holds it alone, once.
+            const UniqueFile alone(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                               FILE_ATTRIBUTE_NORMAL, nullptr));
+            LONG high = 0;
+            if (alone) {
+                const DWORD end = SetFilePointer(alone.get(), 0, &high, FILE_END);
+                return WriteWhole(alone.get(), end == 0 && high == 0 ? header + line : line);
+            }
+        } else if (const UniqueFile existing = OpenForAppending(path)) {
+            return WriteWhole(existing.get(), line);
+        }
         if (GetLastError() != ERROR_SHARING_VIOLATION) return false;
         Sleep(kLogPauseMs);
     }

@@ -145,15 +145,21 @@ TEST(Entry, RunLog) {
         std::string log, line;  // the line after the date and time, up to the fingerprint
         bool fingerprinted;     // a set was there: its fingerprint follows
         int exitCode;
+        const char* counts;  // each count field of an install: "0", or empty for another action
     } cases[] = {
         {nullptr, {"/g", "/s", "/log:run.log", "data"}, program / "run.log",
          who + "/g\t" + program / "data\\\t0\t" + eudc / "EUDC.TTE" + texts::kAcquiredLine + " / " + eudc / "EUDC.euf" +
-             texts::kNotFoundLine + " / " + texts::kAcquireClosing + "\t", true, 0},
+             texts::kNotFoundLine + " / " + texts::kAcquireClosing + "\t", true, 0, ""},
         {nullptr, {"/p", "/s", "-Log:" + logs / "all.log", "missing"}, logs / "all.log",
-         who + "/p\t" + program / "missing\\\t9\t" + texts::kNoSourceFiles + "\t", false, 9},
+         who + "/p\t" + program / "missing\\\t9\t" + texts::kNoSourceFiles + "\t", false, 9, "0"},
         {"[MINAMO]\r\nAutoRun=1\r\nLogFile=auto.log\r\n", {}, program / "auto.log",
-         who + "/p (AutoRun)\t" + program.path() + "\t7\t" + texts::kInfoIncomplete + "\t", false, 7},
+         who + "/p (AutoRun)\t" + program.path() + "\t7\t" + texts::kInfoIncomplete + "\t", false, 7, "0"},
+        // A target with a tab and a line break stays in its field; a log
+        // that is there but empty gets the header.
+        {nullptr, {"/v", "/s", "/log:empty.log", "tab\there\r\nbroken"}, program / "empty.log",
+         who + "/v\t" + program / "tab here / broken\\\t9\t" + texts::kNoSourceFiles + "\t", false, 9, ""},
     };
+    testing_support::WriteFile(program / "empty.log", "");
     const std::string header = kRunLogHeader;
     for (const auto& c : cases) {
         testing_support::WriteFile(program / "EUDC.INI", c.ini ? c.ini : "");
@@ -165,10 +171,21 @@ TEST(Entry, RunLog) {
         const std::string line = log.substr(header.size());
         EXPECT_EQ(line.substr(4, 1) + line.substr(7, 1) + line.substr(13, 1), "//:") << log;  // 2026/05/01 08:30:12
         EXPECT_EQ(line.substr(19, c.line.size()), c.line);
-        // The fingerprint (16 hexadecimal digits), then no failure.
+        // The fingerprint, no failure, what the PC has (its linked font),
+        // no difference, the install's counts, no backup.
         const std::string tail = line.substr(19 + c.line.size());
-        EXPECT_EQ(tail.size(), (c.fingerprinted ? 16u : 0u) + 5) << tail;
-        EXPECT_EQ(tail.substr(tail.size() - 5), "\t\t\t\r\n");
+        ASSERT_EQ(tail.substr(tail.size() - 2), "\r\n");
+        StringList fields(1);
+        for (char ch : tail.substr(0, tail.size() - 2)) {
+            if (ch == '\t') fields.emplace_back();
+            else fields.back() += ch;
+        }
+        ASSERT_EQ(fields.size(), 14u) << tail;
+        EXPECT_EQ(fields[0].size(), c.fingerprinted ? 16u : 0u) << tail;
+        EXPECT_EQ(fields[4].size(), 16u) << tail;
+        const std::string n = c.counts;
+        EXPECT_EQ(StringList(fields.begin() + 1, fields.begin() + 4), StringList(3));
+        EXPECT_EQ(StringList(fields.begin() + 5, fields.end()), (StringList{"", "", "", n, n, n, n, n, ""}));
     }
     // A second run appends its own line, and the header stays one; a log
     // that cannot be written (a folder in its place) leaves the result as

@@ -4,6 +4,7 @@
 // Without a time it holds the file until it is ended.
 #include <windows.h>
 
+#include <cstdio>
 #include <cstdlib>
 
 #include "platform/unique_handle.h"
@@ -14,6 +15,8 @@ int main(int argc, char** argv) {
     const platform::UniqueFile file(
         CreateFileA(argv[1], GENERIC_READ, share, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) return 1;
+    std::puts("held");  // for a script waiting to go on
+    std::fflush(stdout);
     Sleep(argc > 3 ? static_cast<DWORD>(std::atoi(argv[3])) : INFINITE);
     return 0;
 }

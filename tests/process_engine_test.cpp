@@ -474,7 +474,7 @@ TEST_F(CommandMode, TheRunLogTellsWhichSetAndWhy) {
     ASSERT_EQ(lines.size(), 5u);
     std::vector<std::vector<std::string>> runs;
     for (const std::string& line : lines) runs.push_back(Fields(line));
-    for (const auto& run : runs) ASSERT_EQ(run.size(), 11u);
+    for (const auto& run : runs) ASSERT_EQ(run.size(), 21u);
     // One fingerprint for one set, in the lines of /g, /p and /v alike.
     EXPECT_EQ(runs[0][7].size(), 16u);
     EXPECT_EQ(runs[1][7], runs[0][7]);
@@ -485,6 +485,12 @@ TEST_F(CommandMode, TheRunLogTellsWhichSetAndWhy) {
     EXPECT_EQ(runs[4][8], "replace");
     EXPECT_EQ(runs[4][9], std::to_string(ERROR_SHARING_VIOLATION));
     EXPECT_FALSE(runs[4][10].empty());
+    // What the PC has after each run, as the set it has would give it: the
+    // acquired links' own, the installed set's, then the other set's, which
+    // the failed install left as it was.
+    for (size_t run : {0, 1, 2}) EXPECT_EQ(runs[run][11], runs[0][7]) << run;
+    for (size_t run : {3, 4}) EXPECT_EQ(runs[run][11], runs[3][7]) << run;
+    EXPECT_EQ(runs[2][12], "0");  // /v: no difference
 
     for (int round = 0; round < 5; ++round) {
         const std::string shared = program / ("shared" + std::to_string(round) + ".log");

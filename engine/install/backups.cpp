@@ -86,14 +86,14 @@ void RemoveBackup(const std::string& backup) {
     platform::RemoveEmptyFolder(backup);
 }
 
+}  // namespace
+
 std::vector<PreviousLink> ReadPreviousLinks(const std::string& infoFile) {
     std::vector<PreviousLink> previous;
     for (const platform::ProfileEntry& entry : platform::ReadProfileEntries(infoFile, backup_file::kPreviousSection))
         previous.push_back({entry.key, entry.value});
     return previous;
 }
-
-}  // namespace
 
 std::string BackupFolder(const std::string& folder, const std::string& name) {
     return BackupRoot(folder) + name + "\\";
@@ -197,4 +197,12 @@ Backup NewestBackup(const std::string& folder) {
     backup.recordsLinks = newest.made != 0;
     if (backup.recordsLinks) backup.previous = ReadPreviousLinks(backup.folder + info_file::kFileName);
     return backup;
+}
+
+std::vector<std::string> BackupsNewestFirst(const std::string& folder) {
+    const std::vector<BackupEntry> entries = Backups(folder);
+    std::vector<std::string> backups;
+    for (auto entry = entries.rbegin(); entry != entries.rend(); ++entry)
+        backups.push_back(entry->root + entry->name + "\\");
+    return backups;
 }

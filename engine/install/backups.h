@@ -80,3 +80,9 @@ void PruneBackups(const std::string& folder, const std::string& keep);
 // The newest backup of folder: ordered by the time recorded in each, those
 // of earlier builds (no time) below them by name.
 Backup NewestBackup(const std::string& folder);
+// The link values a backup's EUDC.INI (infoFile) recorded as they were
+// before its install, in file order; none for a backup of an earlier build.
+std::vector<PreviousLink> ReadPreviousLinks(const std::string& infoFile);
+// Every backup of folder that holds its EUDC.INI, newest first (in the
+// order NewestBackup goes by), as full paths with a trailing backslash.
+std::vector<std::string> BackupsNewestFirst(const std::string& folder);

@@ -9,6 +9,7 @@
 #include "engine/install/backups.h"
 #include "engine/install/install_steps.h"
 #include "engine/install/link_changes.h"
+#include "engine/install/what_changed.h"
 #include "engine/set/copy_list.h"
 #include "engine/install/recovery.h"
 #include "engine/install/staging.h"
@@ -59,14 +60,6 @@ bool NewerThanInstalled(const std::string& source, const std::string& installed)
     unsigned long long sourceTime = 0, installedTime = 0;
     if (!LastWriteMilliseconds(installed, installedTime)) return true;
     return LastWriteMilliseconds(source, sourceTime) && sourceTime > installedTime;
-}
-
-// The folder the install's own files go through: the user data folder, or
-// its short (8.3) form where the lock or a staged file would not fit below
-// the long one. Every process of one folder comes to the same path.
-std::string WorkFolder(const std::string& userData) {
-    if (userData.size() + std::max(kWorkNameRoom, kBackupNameRoom + 12) <= kLongestPath) return userData;
-    return AddTrailingBackslash(platform::ShortPath(userData));
 }
 
 // What an install copies: each file the set puts (only those newer than
@@ -166,6 +159,7 @@ Result ReplaceChangedFiles(const Folders& folders, const Options& options, const
     for (const Replacement& left : FontsLinksLeave(changedLinks, writes, folders, changed)) compared.push_back(left);
     const CharacterReport characters = CompareReplacedFonts(compared);
     report.characters = CharacterLines(characters);
+    CountCharacters(characters, report.counts);
     if (options.keepCharacters && characters.LosesOrChanges()) return Result::kCharactersKept;
     // Asked only when something of the user's would go: a character, or a
     // file that is no font.
@@ -174,11 +168,13 @@ Result ReplaceChangedFiles(const Folders& folders, const Options& options, const
         return Result::kCancelled;
     BackupPlan backup{NewBackupName(work), LinksOfReplacedFiles(replaced, folders, work), {}, {}};
     PlanLinkBackup(changedLinks, folders, work, backup);
+    report.counts.backup = BackupFolder(work, backup.name);
     if (changed.Empty()) return BackUpLinksOnly(backup, work, report);
     // The shell writes into a staging folder; the user's EUDC files are
     // replaced only when every new file arrived whole.
     if (!StagedInstall(changed, work, backup, report.recovery, report.failure)) return Result::kInstallFailed;
     report.characters = CharacterLines(characters, true);  // the report tells what happened
+    report.counts.copied = changed.Items().size();
     return Result::kOk;
 }
 
@@ -210,11 +206,17 @@ LinkWrites PlannedWrites(const FontLinks& links, const Folders& folders, const C
 
 }  // namespace
 
+std::string WorkFolder(const std::string& userData) {
+    if (userData.size() + std::max(kWorkNameRoom, kBackupNameRoom + 12) <= kLongestPath) return userData;
+    return AddTrailingBackslash(platform::ShortPath(userData));
+}
+
 // Replaces what changed among the copy's files and plans what changes
 // among the links, with a backup of both; nothing when nothing changes.
 Result ReplaceFilesFor(const Folders& folders, const Options& options, const CopyList& copy, const LinkWrites& writes,
                        const std::string& work, Notifier& notifier, InstallReport& report) {
     const CopyList changed = ChangedFiles(copy);
+    report.counts.unchanged = copy.Items().size() - changed.Items().size();
     const std::vector<PreviousLink> changedLinks = ChangedLinks(writes, ReadStoredFontLinks());
     if (changed.Empty() && changedLinks.empty()) return Result::kOk;
     if (!PathsFit(changed, work)) {
@@ -271,7 +273,11 @@ Result CopyAndLink(const Folders& folders, const Options& options, const SetFold
     const Result copied = InstallFiles(folders, options, set, notifier, lock, report);
     busy = lock.Busy();
     if (copied != Result::kOk) return copied;
-    return WriteFontLinks(set.Links().links, folders, report.registryLinks, report.unlinked, report.failure);
+    const FontLinkTable before = ReadFontLinks(folders.windows);
+    const Result linked =
+        WriteFontLinks(set.Links().links, folders, report.registryLinks, report.unlinked, report.failure);
+    report.counts.nothingChanged = report.counts.copied == 0 && SameLinks(before, report.registryLinks);
+    return linked;
 }
 
 }  // namespace
@@ -282,7 +288,9 @@ Result CopyAndLink(const Folders& folders, const Options& options, const SetFold
 std::string InstallMessage(Result result, const Folders& folders, const InstallReport& report, bool busy,
                            std::string (*lines)(const StringList&)) {
     std::string text;
-    if (result == Result::kOk) {
+    if (result == Result::kOk && report.counts.nothingChanged) {
+        text = texts::kNothingChanged;
+    } else if (result == Result::kOk) {
         text = lines(report.installed) + lines(report.characters) + lines(report.unlinked) + "\r";
     } else if (const char* fixed = ResultText(Operation::kInstall, result)) {
         text = fixed;

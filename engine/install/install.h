@@ -6,6 +6,7 @@
 
 #include "engine/run/eudc_request.h"
 #include "engine/report/failure.h"
+#include "engine/report/install_counts.h"
 #include "engine/paths/folders.h"
 #include "engine/links/font_links.h"
 #include "engine/install/install_lock.h"
@@ -25,7 +26,13 @@ struct InstallReport {
     StringList tooLong;       // a folder whose paths do not fit
     Failure failure;          // where a failed install stopped, and why
     FontLinkTable registryLinks;  // the registry's table as the install left it
+    InstallCounts counts;     // files copied and left alone, characters, the backup
 };
+
+// The folder the install's own files go through: the user data folder, or
+// its short (8.3) form where the lock or a staged file would not fit below
+// the long one. Every process of one folder comes to the same path.
+std::string WorkFolder(const std::string& userData);
 
 // The copy step, for the set's links of the faces here: asks (through
 // notifier) before going on with non-standard files, skips files not newer than the

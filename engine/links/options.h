@@ -21,6 +21,7 @@ struct Options {
     bool keepCharacters = false;  // /keep: install nothing that loses or changes a character
     bool undoRequested = false;   // /undo: install the newest backup
     bool verifyRequested = false; // /v: does this PC have the target's set
+    bool removeRequested = false; // /remove: take the target's set off this PC
     std::string logFile;          // /log:, LogFile: the run log; empty: none
     std::string unknownSwitch;    // the first argument that starts as a switch and is none
     bool mapRequested = false;    // /map: the standard twins of the EUDC characters

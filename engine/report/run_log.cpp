@@ -52,20 +52,35 @@ std::string OneLine(const StringList& texts) {
 }  // namespace
 
 const char* const kRunLogHeader =
-    "Date\tComputer\tUser\tAction\tTarget\tExitCode\tMessage\tFingerprint\tFailedStep\tErrorCode\tErrorText\r\n";
+    "Date\tComputer\tUser\tAction\tTarget\tExitCode\tMessage\tFingerprint\tFailedStep\tErrorCode\tErrorText"
+    "\tPCFingerprint\tDifferences\tDifference\tDifferenceFile"
+    "\tCopied\tUnchanged\tLost\tChanged\tAdded\tBackup\r\n";
 
 std::string RunLogLine(const RunRecord& run, const StringList& reports) {
+    const auto count = [&](size_t InstallCounts::*field) {
+        return run.counts ? std::to_string((*run.counts).*field) : std::string();
+    };
     const std::string fields[] = {DateTimeText(platform::LocalTimeNow()),
                                   platform::ComputerName(),
                                   platform::UserName(),
                                   run.action,
-                                  run.target,
+                                  OneLine({run.target}),
                                   std::to_string(ExitCode(run.result)),
                                   OneLine(reports),
                                   run.fingerprint,
                                   run.failure.step,
                                   ErrorCodeField(run.failure),
-                                  ErrorTextField(run.failure)};
+                                  ErrorTextField(run.failure),
+                                  run.installed,
+                                  run.differences ? std::to_string(*run.differences) : std::string(),
+                                  run.differenceKind,
+                                  OneLine({run.differenceFile}),
+                                  count(&InstallCounts::copied),
+                                  count(&InstallCounts::unchanged),
+                                  count(&InstallCounts::lost),
+                                  count(&InstallCounts::changed),
+                                  count(&InstallCounts::added),
+                                  run.counts ? OneLine({run.counts->backup}) : std::string()};
     std::string line = fields[0];
     for (size_t i = 1; i < std::size(fields); ++i) line += "\t" + fields[i];
     return line + "\r\n";

@@ -106,6 +106,14 @@ const char* const kCharactersKept =
 const char* const kAcquiredCharacters = "%s には外字が %d 字あります。";
 const char* const kUnexpectedFailure = "予期しないエラー（%s）のため、処理を中止しました。";
 const char* const kNoBackup = "元に戻すためのバックアップがありません。";
+const char* const kNothingChanged =
+    "変更はありません。インストール済みの外字ファイルとリンクは、このフォルダの外字と同じです。";
+const char* const kRemoved = "%s の外字をこの PC から削除しました。元に戻すには /undo を実行します。";
+const char* const kNothingToRemove = "%s の外字はこの PC にはありません。削除するものはありません。";
+const char* const kRemoveFailed = "外字を削除できませんでした。";
+const char* const kRemoveLinkRestored = "%s のリンクを %s に戻しました。";
+const char* const kRemoveLinkDeleted = "%s のリンクを削除しました。";
+const char* const kRemoveFileKept = "%s をバックアップ %s に移しました。";
 const char* const kVerifyHasSet = "この PC には %s の外字がインストールされています。";
 const char* const kVerifyLacksSet = "この PC には %s の外字がそのとおりにはインストールされていません。";
 const char* const kVerifyMissingFile = "%s がありません。";

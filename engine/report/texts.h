@@ -75,6 +75,14 @@ extern const char* const kCharactersKept;       // /keep: the install that would
 extern const char* const kAcquiredCharacters;   // %s font, %d count
 extern const char* const kUnexpectedFailure;    // a run ended by something unforeseen: what
 extern const char* const kNoBackup;             // /undo without a backup
+extern const char* const kNothingChanged;       // an install that copied nothing and changed no link
+// /remove: the outcome (%s the set's folder), then a line for each change
+extern const char* const kRemoved;
+extern const char* const kNothingToRemove;
+extern const char* const kRemoveFailed;
+extern const char* const kRemoveLinkRestored;  // %s face, %s the file it links again
+extern const char* const kRemoveLinkDeleted;   // %s face
+extern const char* const kRemoveFileKept;      // %s file, %s the backup it went to
 // /v: the verdict (%s the set's folder), then a line for each difference
 extern const char* const kVerifyHasSet;
 extern const char* const kVerifyLacksSet;

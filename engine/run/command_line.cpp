@@ -21,7 +21,7 @@ size_t ReferenceSwitchLength(const std::string& argument) {
 
 enum class Switch {
     None, Install, Acquire, OnlyNewer, NoCompanions, Companions,
-    EudcOn, EudcOff, Silent, Help, NoQuestions, Log, Keep, Undo, Verify, Map, Reference,
+    EudcOn, EudcOff, Silent, Help, NoQuestions, Log, Keep, Undo, Verify, Map, Reference, Remove,
 };
 
 struct SwitchForm {
@@ -43,6 +43,8 @@ const SwitchForm kSwitches[] = {
     {"-KEEP", Switch::Keep},        {"/KEEP", Switch::Keep},       {"-UNDO", Switch::Undo},
     {"/UNDO", Switch::Undo},        {"-V", Switch::Verify},        {"/V", Switch::Verify},
     {"-MAP", Switch::Map},          {"/MAP", Switch::Map},
+    // Take a set off this PC.
+    {"-REMOVE", Switch::Remove},    {"/REMOVE", Switch::Remove},
 };
 
 Switch Recognise(const std::string& argument) {
@@ -94,6 +96,7 @@ bool ParseCommandLine(const StringList& args, const std::string& programFolder, 
             case Switch::Verify: options.verifyRequested = true; break;
             case Switch::Map: options.mapRequested = true; break;
             case Switch::Reference: options.referenceFont = argument.substr(ReferenceSwitchLength(argument)); break;
+            case Switch::Remove: options.removeRequested = true; break;
         }
         commandMode = true;
     }

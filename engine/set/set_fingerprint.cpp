@@ -17,14 +17,21 @@ uint64_t HashText(const std::string& text) {
 std::string SetFingerprint(SetFolder& set) {
     const FontLinks& links = set.AllLinks();
     if (links.empty()) return std::string();
-    std::string table;
+    return LinksFingerprint(links, [&](const std::string& name, uint64_t& hash) { return set.Hash(name, hash); });
+}
+
+std::string LinksFingerprint(const FontLinks& links, const NamedFileHash& hash) {
+    std::map<std::string, std::string> lines;  // by face, as the hash takes them
     StringList names;
     for (const FontLink& link : links) {
-        table += link.face + "=" + link.file + "\n";
+        const std::string face = link.face == info_file::kPGothicJapanese ? info_file::kPGothic : link.face;
+        lines[face] = face + "=" + link.file + "\n";  // the last of a face wins, as in the registry
         if (!IsInstallableName(link.file)) continue;
         names.push_back(link.file);
         names.push_back(CompanionOf(link.file));
     }
+    std::string table;
+    for (const auto& line : lines) table += line.second;
     // Names in capitals and in byte order, whatever the PC's locale, so
     // that every PC comes to the same value.
     std::map<std::string, std::string> byUpperName;
@@ -32,7 +39,7 @@ std::string SetFingerprint(SetFolder& set) {
     uint64_t fingerprint = HashText(table);
     for (const auto& name : byUpperName) {
         uint64_t bytes = 0;
-        if (!set.Hash(name.second, bytes)) continue;  // a file the set lacks
+        if (!hash(name.second, bytes)) continue;  // a companion the set lacks
         fingerprint = characters::FoldHash(characters::FoldHash(fingerprint, HashText(name.first)), bytes);
     }
     char hex[17];

@@ -1,0 +1,43 @@
+#include "engine/set/installed_fingerprint.h"
+
+#include <map>
+
+#include "engine/characters/outline_hash.h"
+#include "engine/links/font_links.h"
+#include "engine/links/info_file.h"
+#include "engine/paths/paths.h"
+#include "engine/set/set_fingerprint.h"
+#include "platform/files.h"
+
+namespace {
+
+// Where Windows opens a link that names no full path.
+std::string LinkedPath(const std::string& file, const Folders& folders) {
+    if (paths::IsAbsolutePath(file)) return file;
+    return (folders.IsNtFamily() ? folders.windows + "fonts\\" : folders.windows) + file;
+}
+
+}  // namespace
+
+std::string InstalledFingerprint(const Folders& folders) {
+    const FontLinks table = ReadFontLinks(folders.windows).links;
+    if (table.empty()) return kNothingInstalled;
+    FontLinks links;
+    // Each file by its bare name in capitals, the first link's where two
+    // folders hold one name; a companion lies beside its font.
+    std::map<std::string, std::string> pathOf;
+    for (const FontLink& link : table) {
+        const std::string path = LinkedPath(link.file, folders);
+        const std::string companion = paths::ChangeExtension(path, info_file::kCompanionExtension);
+        links.push_back({link.face, paths::FileNamePart(path)});
+        pathOf.emplace(paths::UpperAscii(paths::FileNamePart(path)), path);
+        pathOf.emplace(paths::UpperAscii(paths::FileNamePart(companion)), companion);
+    }
+    std::string bytes;
+    return LinksFingerprint(links, [&](const std::string& name, uint64_t& hash) {
+        const auto path = pathOf.find(paths::UpperAscii(name));
+        if (path == pathOf.end() || !platform::ReadWholeFile(path->second, bytes)) return false;
+        hash = characters::HashBytes(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
+        return true;
+    });
+}

@@ -2,29 +2,16 @@
 
 #include <algorithm>
 
+#include "engine/characters/pua_cmap.h"
+
 namespace shapes {
 namespace {
 
+using characters::FindCmapSubtable;
 using characters::FontBytes;
+using characters::ReadMappedCodes;
 
-constexpr uint32_t kLastCode = 0x10FFFF;
-
-bool FindSubtable(FontBytes cmap, uint16_t platform, uint16_t encoding, uint16_t format, FontBytes& subtable) {
-    uint16_t count = 0;
-    if (!cmap.U16(2, count) || !cmap.HasArray(4, count, 8)) return false;
-    for (uint16_t i = 0; i < count; ++i) {
-        size_t record = 4 + size_t{i} * 8;
-        uint16_t recordPlatform = 0, recordEncoding = 0, recordFormat = 0;
-        uint32_t offset = 0;
-        cmap.U16(record, recordPlatform);
-        cmap.U16(record + 2, recordEncoding);
-        cmap.U32(record + 4, offset);
-        if (recordPlatform != platform || recordEncoding != encoding) continue;
-        if (!cmap.U16(offset, recordFormat) || recordFormat != format) continue;
-        return cmap.Part(offset, cmap.Size() - offset, subtable);
-    }
-    return false;
-}
+constexpr uint32_t kLastCode = characters::kLastCodePoint;
 
 bool U24(FontBytes bytes, size_t at, uint32_t& value) {
     uint16_t high = 0;
@@ -35,54 +22,6 @@ bool U24(FontBytes bytes, size_t at, uint32_t& value) {
 
 void Add(std::vector<DrawnCharacter>& out, uint32_t code, uint32_t selector, uint32_t glyph) {
     if (glyph != 0) out.push_back(DrawnCharacter{code, selector, glyph});
-}
-
-bool ReadSegments(FontBytes table, std::vector<DrawnCharacter>& out) {
-    uint16_t doubledCount = 0;
-    if (!table.U16(6, doubledCount)) return false;
-    size_t count = doubledCount / 2;
-    const size_t ends = 14, starts = ends + 2 * count + 2, deltas = starts + 2 * count,
-                 rangeOffsets = deltas + 2 * count;
-    if (!table.HasArray(rangeOffsets, count, 2)) return false;
-    uint32_t previousEnd = 0;
-    for (size_t i = 0; i < count; ++i) {
-        uint16_t end = 0, start = 0, delta = 0, rangeOffset = 0;
-        table.U16(ends + 2 * i, end);
-        table.U16(starts + 2 * i, start);
-        table.U16(deltas + 2 * i, delta);
-        table.U16(rangeOffsets + 2 * i, rangeOffset);
-        if (i > 0 && end <= previousEnd) return false;
-        uint32_t from = std::max<uint32_t>(start, i > 0 ? previousEnd + 1 : 0);
-        previousEnd = end;
-        for (uint32_t code = from; code <= end && code < 0xFFFF; ++code) {
-            uint16_t glyph = static_cast<uint16_t>(code);
-            if (rangeOffset != 0) {
-                size_t at = rangeOffsets + 2 * i + rangeOffset + 2 * size_t{code - start};
-                if (!table.U16(at, glyph)) return false;
-                if (glyph == 0) continue;
-            }
-            Add(out, code, 0, static_cast<uint16_t>(glyph + delta));
-        }
-    }
-    return true;
-}
-
-// Groups sorted and apart, each within U+10FFFF: at most that many codes.
-bool ReadGroups(FontBytes table, std::vector<DrawnCharacter>& out) {
-    uint32_t count = 0;
-    if (!table.U32(12, count) || !table.HasArray(16, count, 12)) return false;
-    uint32_t previousEnd = 0;
-    for (uint32_t i = 0; i < count; ++i) {
-        size_t group = 16 + size_t{i} * 12;
-        uint32_t first = 0, last = 0, firstGlyph = 0;
-        table.U32(group, first);
-        table.U32(group + 4, last);
-        table.U32(group + 8, firstGlyph);
-        if (last < first || last > kLastCode || (i > 0 && first <= previousEnd)) return false;
-        previousEnd = last;
-        for (uint32_t code = first; code <= last; ++code) Add(out, code, 0, firstGlyph + (code - first));
-    }
-    return true;
 }
 
 using Drawn = std::vector<DrawnCharacter>::const_iterator;
@@ -136,16 +75,17 @@ bool ReadSequences(FontBytes table, std::vector<DrawnCharacter>& out) {
 
 bool ReadDrawnCharacters(FontBytes cmap, std::vector<DrawnCharacter>& characters) {
     characters.clear();
+    const characters::MappedCode add = [&](uint32_t code, uint32_t glyph) { Add(characters, code, 0, glyph); };
     FontBytes subtable;
     bool read = true;
-    if (FindSubtable(cmap, 3, 10, 12, subtable) || FindSubtable(cmap, 0, 4, 12, subtable))
-        read = ReadGroups(subtable, characters);
-    else if (FindSubtable(cmap, 3, 1, 4, subtable) || FindSubtable(cmap, 0, 3, 4, subtable))
-        read = ReadSegments(subtable, characters);
+    if (FindCmapSubtable(cmap, 3, 10, 12, subtable) || FindCmapSubtable(cmap, 0, 4, 12, subtable))
+        read = ReadMappedCodes(subtable, 12, 0, characters::kLastCodePoint, add);
+    else if (FindCmapSubtable(cmap, 3, 1, 4, subtable) || FindCmapSubtable(cmap, 0, 3, 4, subtable))
+        read = ReadMappedCodes(subtable, 4, 0, characters::kLastCodePoint, add);
     if (!read) return false;
     std::sort(characters.begin(), characters.end(),
               [](const DrawnCharacter& a, const DrawnCharacter& b) { return a.code < b.code; });
-    return !FindSubtable(cmap, 0, 5, 14, subtable) || ReadSequences(subtable, characters);
+    return !FindCmapSubtable(cmap, 0, 5, 14, subtable) || ReadSequences(subtable, characters);
 }
 
 bool IsIdeograph(uint32_t code) {

@@ -18,8 +18,9 @@ struct DrawnCharacter {
 };
 
 // Plain code points first, sorted; then the sequences. False when the
-// subtable read is broken (cut off, out of order, or naming codes past
-// U+10FFFF); characters then holds what was read before the fault.
+// subtable read is broken (cut off, out of order, or a sequence naming
+// codes past U+10FFFF; a group of the character map reaching past it is
+// read up to it); characters then holds what was read before the fault.
 bool ReadDrawnCharacters(characters::FontBytes cmap, std::vector<DrawnCharacter>& characters);
 
 // Whether a code point is a CJK ideograph (unified, extensions, compatibility).

@@ -201,7 +201,9 @@ check_log() {
 readme_queries() {
     PYTHONIOENCODING=cp932 python3 - "$readme" "$log" <<'PY'
 import csv, fnmatch, re, sys
-text = open(sys.argv[1], encoding="utf-8").read()
+# Each part begins with its heading at the start of a line, the first one
+# at the start of the file.
+text = "\n" + open(sys.argv[1], encoding="utf-8").read()
 def queries(part):
     block = re.search(r"```powershell\n(\$log = Import-Csv.*?)```", text[text.index(part):], re.S).group(1)
     code = [line.split("#")[0].rstrip() for line in block.splitlines() if not line.startswith("$log =")]

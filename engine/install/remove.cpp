@@ -46,6 +46,7 @@ struct TakenOff {
     // outside the user data folder (the fonts folder's, say) that is still
     // there: the link gets it back, and that font is left as it is.
     std::string previousValue;
+    std::string value;  // the face's link now, to the set's file: what /undo gives back
 };
 
 class Removal {
@@ -68,7 +69,7 @@ public:
             const std::string previous = PreviousValueOutside(face, backups);
             faces_.push_back({{face, link.file},
                               previous.empty() ? EarlierFile(face, set_ + link.file, backups) : std::string(),
-                              previous});
+                              previous, LinkOf(table, face)});
         }
     }
 
@@ -181,6 +182,11 @@ private:
                                                    SamePath(link.file, work_ + name);
         return false;
     }
+    static std::string LinkOf(const FontLinkTable& table, const std::string& face) {
+        for (const FontLink& link : table.links)
+            if (SamePath(link.face, face)) return link.file;
+        return std::string();
+    }
     bool IsNamed(const FontLinkTable& table, const std::string& name) const {
         for (const FontLink& link : table.links)
             if (SamePath(link.file, folders_.userData + name) || SamePath(link.file, work_ + name)) return true;
@@ -218,11 +224,14 @@ private:
         return std::string();
     }
 
-    // The removal's backup links every face taken off to the set's file, so
-    // that installing it, as /undo does, brings the set back.
+    // The removal's backup links every face taken off to the set's file and
+    // records the link each had, so that /undo brings the set back.
     BackupPlan Plan() const {
         BackupPlan plan{backup_, {}, {}, {}};
-        for (const TakenOff& face : faces_) plan.links.push_back(face.link);
+        for (const TakenOff& face : faces_) {
+            plan.links.push_back(face.link);
+            plan.previous.push_back({face.link.face, face.value});
+        }
         return plan;
     }
 

@@ -155,7 +155,7 @@ std::string OpenReferenceFont(const Folders& folders, const std::string& named, 
         return texts::Format(texts::kMapReferenceUnread, {reference.path});
     switch (LoadOrBuildIndex(reference.bytes, folders, reference.index, reference.indexBuilt, progress)) {
         case shapes::ShapeIndex::Built::kDone: return std::string();
-        case shapes::ShapeIndex::Built::kCancelled: reference.cancelled = true; return std::string("-");
+        case shapes::ShapeIndex::Built::kCancelled: reference.cancelled = true; return "-";  // nobody shows it
         case shapes::ShapeIndex::Built::kNoIdeographs: return texts::Format(texts::kMapNoIdeographs, {reference.path});
         default: return texts::Format(texts::kMapNotTrueType, {reference.path});
     }

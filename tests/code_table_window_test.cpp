@@ -299,7 +299,7 @@ TEST_F(CodeTableWindowTest, EnterShowsTheCharactersCandidatesAndCopiesOne) {
     SendMessageA(table->grid->Handle(), WM_KEYDOWN, VK_RETURN, 1);
     ASSERT_NE(table->Candidates(), nullptr);
     CandidateWindow& window = *table->Candidates();
-    for (int i = 0; i < 1200 && window.CodeShown(0).empty() && window.Status().find('/') != 0; ++i) {
+    for (int i = 0; i < 1200 && window.CodeShown(0).empty() && (window.Busy() || window.Status().empty()); ++i) {
         PumpMessages();
         Sleep(50);
     }

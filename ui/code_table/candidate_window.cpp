@@ -21,11 +21,11 @@ constexpr int kClientWidth = 430, kClientHeight = 330;
 constexpr int kMargin = 10;
 constexpr int kLargeSize = 128;  // the EUDC character's box
 constexpr int kRowHeight = 62, kPictureSize = 56;
-constexpr int kPictureLeft = 150, kCodeLeft = 216, kCodeWidth = 130, kCodeHeight = 20;
+constexpr int kPictureLeft = 150, kCodeLeft = 216, kCodeTop = 8, kCodeWidth = 130, kCodeHeight = 20;
 constexpr int kCopyLeft = 355, kCopyWidth = 65, kButtonHeight = 26;
 constexpr int kStatusTop = 146, kStatusHeight = 120, kSaveTop = 294;
 constexpr int kControlFontHeight = 12;
-enum ControlId { kStatusId = 1, kSaveMapId, kCodeId = 10, kCopyId = 20 };
+enum ControlId { kStatusId = 1, kSaveMapId, kCodeId = 10, kCopyId = 20, kScoreId = 30 };
 
 const unsigned char* Bytes(const std::string& text) { return reinterpret_cast<const unsigned char*>(text.data()); }
 
@@ -61,6 +61,7 @@ std::unique_ptr<CandidateWindow> CandidateWindow::Create(HWND owner, const RunPa
                                kClientHeight, owner))
         return nullptr;
     window->CreateControls();
+    window->DrawCharacter();
     ShowWindow(window->Handle(), SW_SHOW);
     PostMessageA(window->Handle(), WM_FINDCANDIDATES, 0, 0);
     return window;
@@ -83,13 +84,25 @@ void CandidateWindow::CreateControls() {
                                  s(kMargin), s(kSaveTop), s(kLargeSize), s(kButtonHeight), kSaveMapId, font);
     for (int row = 0; row < kRows; ++row) {
         const int top = kMargin + row * kRowHeight;
-        codes_[row] = ui::CreateControl(Handle(), "STATIC", "", SS_LEFT, s(kCodeLeft), s(top + kPictureSize / 2 - 10),
+        codes_[row] = ui::CreateControl(Handle(), "STATIC", "", SS_LEFT, s(kCodeLeft), s(top + kCodeTop),
                                         s(kCodeWidth), s(kCodeHeight), kCodeId + row, font);
+        scores_[row] = ui::CreateControl(Handle(), "STATIC", "", SS_LEFT, s(kCodeLeft),
+                                         s(top + kCodeTop + kCodeHeight), s(kCodeWidth), s(kCodeHeight),
+                                         kScoreId + row, font);
         copies_[row] = ui::CreateControl(Handle(), "BUTTON", texts::kCandidateCopy,
                                          WS_TABSTOP | BS_PUSHBUTTON | WS_DISABLED, s(kCopyLeft),
                                          s(top + (kPictureSize - kButtonHeight) / 2), s(kCopyWidth),
                                          s(kButtonHeight), kCopyId + row, font);
     }
+}
+
+// From the file itself, as the system would draw it through the face's
+// link, so that the window shows the file's glyph even where the link is
+// not in force yet.
+void CandidateWindow::DrawCharacter() {
+    std::string bytes;
+    if (!platform::ReadWholeFile(file_, bytes)) return;
+    (void)shapes::DrawCandidate(Bytes(bytes), bytes.size(), {character_, 0, 0}, Scale()(kLargeSize), large_);
 }
 
 std::string CandidateWindow::CodeShown(int row) const { return ui::WindowText(codes_[row]); }
@@ -132,6 +145,7 @@ void CandidateWindow::ShowCandidates(const std::string& referenceBytes) {
     for (size_t row = 0; row < candidates_.size() && row < kRows; ++row) {
         const shapes::Candidate& candidate = candidates_[row];
         SetWindowTextA(codes_[row], shapes::CandidateCode(candidate).c_str());
+        SetWindowTextA(scores_[row], shapes::ScoreText(candidate.score).c_str());
         EnableWindow(copies_[row], TRUE);
         (void)shapes::DrawCandidate(Bytes(referenceBytes), referenceBytes.size(), candidate, size, pictures_[row]);
     }
@@ -158,9 +172,12 @@ void CandidateWindow::Paint(HDC dc) {
     const ui::DpiScale& s = Scale();
     RECT large{s(kMargin), s(kMargin), s(kMargin + kLargeSize), s(kMargin + kLargeSize)};
     FillRect(dc, &large, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    SelectObject(dc, largeFont_.get());
-    SetBkMode(dc, TRANSPARENT);
-    DrawTextW(dc, &character_, 1, &large, gdi::kCentredText);
+    if (large_.empty()) {
+        SelectObject(dc, largeFont_.get());
+        SetBkMode(dc, TRANSPARENT);
+        DrawTextW(dc, &character_, 1, &large, gdi::kCentredText);
+    }
+    platform::DrawGreyImage(dc, large.left, large.top, s(kLargeSize), large_);
     for (int row = 0; row < kRows; ++row)
         platform::DrawGreyImage(dc, s(kPictureLeft), s(kMargin + row * kRowHeight), s(kPictureSize), pictures_[row]);
 }
@@ -177,6 +194,9 @@ LRESULT CandidateWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
         EndPaint(Handle(), &paint);
         return 0;
     }
+    case WM_PRINTCLIENT:
+        Paint(reinterpret_cast<HDC>(wParam));
+        return 0;
     case WM_COMMAND:
         if (HIWORD(wParam) != BN_CLICKED) break;
         if (LOWORD(wParam) == kSaveMapId) SaveMap();

@@ -47,6 +47,7 @@ private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void Destroyed() override;
     void CreateControls();
+    void DrawCharacter();
     // Loads or builds the index, then finds the character's candidates.
     void FindCandidates();
     void ShowCandidates(const std::string& referenceBytes);
@@ -61,9 +62,10 @@ private:
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
     bool busy_ = false;
     std::vector<shapes::Candidate> candidates_;
+    std::vector<float> large_;  // the character; empty: drawn in the face
     std::array<std::vector<float>, kRows> pictures_;
     HWND status_ = nullptr;
-    std::array<HWND, kRows> codes_{}, copies_{};
+    std::array<HWND, kRows> codes_{}, scores_{}, copies_{};
     HWND saveMap_ = nullptr;
     gdi::Font controlFont_, largeFont_;
 };

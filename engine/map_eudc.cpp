@@ -57,14 +57,15 @@ size_t CountIdeographs(const std::string& bytes) {
 // The reference font's index: the user data folder's when it was built
 // from these very bytes, else built now and kept there.
 shapes::ShapeIndex::Built LoadOrBuildIndex(const std::string& font, const Folders& folders,
-                                           shapes::ShapeIndex& index, bool& built) {
+                                           shapes::ShapeIndex& index, bool& built,
+                                           const shapes::ShapeIndex::Progress& progress) {
     const std::string cached = folders.userData + kShapeIndexFileName;
     const uint64_t fingerprint = shapes::FontFingerprint(Bytes(font), font.size());
     std::string saved;
     built = false;
     if (platform::ReadWholeFile(cached, saved) && index.Load(Bytes(saved), saved.size(), fingerprint))
         return shapes::ShapeIndex::Built::kDone;
-    const shapes::ShapeIndex::Built result = index.Build(Bytes(font), font.size());
+    const shapes::ShapeIndex::Built result = index.Build(Bytes(font), font.size(), progress);
     if (result != shapes::ShapeIndex::Built::kDone) return result;
     built = true;
     const std::vector<unsigned char> bytes = index.Save();
@@ -78,9 +79,13 @@ std::string Utf8(const std::string& text) {
     return platform::ToMultiByte(CP_UTF8, platform::ToWide(platform::AnsiCodePage(), text));
 }
 
-Result Fail(const EudcRequest& request, const char* text, const std::string& subject) {
-    request.notifier.Notify(texts::Format(text, {subject}));
+Result Fail(const EudcRequest& request, const std::string& text) {
+    request.notifier.Notify(text);
     return Result::kNoReferenceFont;
+}
+
+Result Fail(const EudcRequest& request, const char* text, const std::string& subject) {
+    return Fail(request, texts::Format(text, {subject}));
 }
 
 }  // namespace
@@ -115,19 +120,13 @@ Result MapEudc(const EudcRequest& request, MapReport& report) {
         return found;
     }
     report.mapPath = (ofSet ? request.target.Folder() : folders.userData) + kMapFileName;
-    report.referenceFont = request.options.referenceFont.empty() ? FindReferenceFont(folders)
-                                                                   : platform::FullPath(request.options.referenceFont);
-    if (report.referenceFont.empty()) return Fail(request, texts::kMapNoReference, "");
-    std::string reference;
-    if (!platform::ReadWholeFile(report.referenceFont, reference))
-        return Fail(request, texts::kMapReferenceUnread, report.referenceFont);
-    shapes::ShapeIndex index;
-    switch (LoadOrBuildIndex(reference, folders, index, report.indexBuilt)) {
-        case shapes::ShapeIndex::Built::kDone: break;
-        case shapes::ShapeIndex::Built::kNoIdeographs: return Fail(request, texts::kMapNoIdeographs, report.referenceFont);
-        default: return Fail(request, texts::kMapNotTrueType, report.referenceFont);
-    }
-    reference = std::string();  // the index is all that is needed now
+    ReferenceFont reference;
+    const std::string unfit = OpenReferenceFont(folders, request.options.referenceFont, reference);
+    report.referenceFont = reference.path;
+    report.indexBuilt = reference.indexBuilt;
+    if (!unfit.empty()) return Fail(request, unfit);
+    reference.bytes = std::string();  // the index is all that is needed now
+    const shapes::ShapeIndex& index = reference.index;
     std::string table = shapes::MapHeader(), bytes;
     std::vector<shapes::MappedCharacter> mapped;
     for (const MappedFont& font : fonts) {
@@ -146,4 +145,18 @@ Result MapEudc(const EudcRequest& request, MapReport& report) {
     if (!platform::WriteWholeFile(report.mapPath, table)) return Fail(request, texts::kMapNotWritten, report.mapPath);
     request.notifier.Notify(texts::Format(texts::kMapWritten, {report.mapPath, report.characters, report.withoutTwin}));
     return Result::kOk;
+}
+
+std::string OpenReferenceFont(const Folders& folders, const std::string& named, ReferenceFont& reference,
+                              const shapes::ShapeIndex::Progress& progress) {
+    reference.path = named.empty() ? FindReferenceFont(folders) : platform::FullPath(named);
+    if (reference.path.empty()) return texts::Format(texts::kMapNoReference, {""});
+    if (!platform::ReadWholeFile(reference.path, reference.bytes))
+        return texts::Format(texts::kMapReferenceUnread, {reference.path});
+    switch (LoadOrBuildIndex(reference.bytes, folders, reference.index, reference.indexBuilt, progress)) {
+        case shapes::ShapeIndex::Built::kDone: return std::string();
+        case shapes::ShapeIndex::Built::kCancelled: reference.cancelled = true; return "-";  // nobody shows it
+        case shapes::ShapeIndex::Built::kNoIdeographs: return texts::Format(texts::kMapNoIdeographs, {reference.path});
+        default: return texts::Format(texts::kMapNotTrueType, {reference.path});
+    }
 }

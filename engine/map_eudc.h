@@ -9,6 +9,7 @@
 
 #include "engine/report/result.h"
 #include "engine/run/eudc_request.h"
+#include "engine/shapes/shape_index.h"
 
 // The table's name, in the set's folder (or the user data folder for this
 // PC's own EUDC), and the index's, in the user data folder.
@@ -34,3 +35,17 @@ Result MapEudc(const EudcRequest& request, MapReport& report);
 
 // The font MapEudc compares with when none is named; empty when none has a kanji.
 std::string FindReferenceFont(const Folders& folders);
+
+// The reference font of a map: named (a path), else FindReferenceFont's;
+// its bytes read and its index loaded from the user data folder or built
+// (and kept there), progress telling how the build goes and able to cancel
+// it. Empty when it serves, else what /map tells about it; cancelled then
+// says whether progress ended it.
+struct ReferenceFont {
+    std::string path, bytes;
+    shapes::ShapeIndex index;
+    bool indexBuilt = false;  // false: the user data folder's index served
+    bool cancelled = false;
+};
+std::string OpenReferenceFont(const Folders& folders, const std::string& named, ReferenceFont& reference,
+                              const shapes::ShapeIndex::Progress& progress = nullptr);

@@ -36,3 +36,5 @@ minamo_test(code_table_tests
 )
 target_link_libraries(code_table_tests PRIVATE minamo_ui)
 add_dependencies(code_table_tests code_table_test_fonts)
+# The candidate window's test maps with the shape index's test fonts.
+add_dependencies(code_table_tests map_test_fonts)

@@ -8,6 +8,7 @@
 #include <iterator>
 #include <vector>
 
+#include "engine/links/info_file.h"
 #include "platform/unique_handle.h"
 #include "tests/code_table_support.h"
 #include "tests/support/test_support.h"
@@ -17,6 +18,7 @@
 
 using namespace code_table_testing;
 using testing_support::Sjis;
+using namespace testing_support;
 
 namespace {
 
@@ -283,6 +285,34 @@ TEST_F(CodeTableWindowTest, ClosingDestroysTheWindowAndItsPopup) {
     EXPECT_FALSE(table->Showing());
     table->Show();
     EXPECT_TRUE(table->Showing());
+}
+
+// Enter on a character opens its candidates: 土 of an EUDC font at F040
+// (U+E000) against a reference font cut from IPAmj Mincho.
+TEST_F(CodeTableWindowTest, EnterShowsTheCharactersCandidatesAndCopiesOne) {
+    TempFolder users;
+    run.folders.userData = users.path();
+    const std::string shapes = FromUnixPath(TestFontsFolder() + "/shapes/");
+    run.options.referenceFont = shapes + "reference.ttf";
+    run.fontLinks.links = {{info_file::kDefaultLinkName, shapes + "eudc.ttf"}};
+    Select(1, 1);
+    SendMessageA(table->grid->Handle(), WM_KEYDOWN, VK_RETURN, 1);
+    ASSERT_NE(table->Candidates(), nullptr);
+    CandidateWindow& window = *table->Candidates();
+    for (int i = 0; i < 1200 && window.CodeShown(0).empty() && (window.Busy() || window.Status().empty()); ++i) {
+        PumpMessages();
+        Sleep(50);
+    }
+    EXPECT_EQ(window.Character(), 0xE000);
+    EXPECT_EQ(window.CodeShown(0), "U+571F") << window.Status();
+    EXPECT_EQ(window.CodeShown(1), "U+58EB");
+    const HWND copy = GetDlgItem(window.Handle(), 21);  // the second row's
+    SendMessageA(copy, BM_CLICK, 0, 0);
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    const auto* text = static_cast<const wchar_t*>(GlobalLock(GetClipboardData(CF_UNICODETEXT)));
+    EXPECT_EQ(std::wstring(text ? text : L""), L"\u58EB");
+    if (text) GlobalUnlock(GetClipboardData(CF_UNICODETEXT));
+    CloseClipboard();
 }
 
 }  // namespace

@@ -62,6 +62,11 @@ const char* const kRegistryPlaceholder = "Memo1";
 namespace texts {
 const char* const kCodeTableCaption = "インストールされている外字";
 const char* const kGlyphPopupCaption = "外字";
+const char* const kCandidateCaption = "外字の候補";
+const char* const kCandidateProgress = "参照フォントの形を調べています (閉じると中止します)\r\n%d / %d";
+const char* const kCandidateNoTwin = "よく似た標準の文字は見つかりませんでした。";
+const char* const kCandidateCopy = "コピー";
+const char* const kCandidateSaveMap = "マップを保存";
 const char* const kFaceMincho = "ＭＳ 明朝";
 const char* const kFacePGothic = "ＭＳ Ｐゴシック";
 const char* const kCodeSystemSjis = "シフトJIS";

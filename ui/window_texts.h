@@ -62,6 +62,11 @@ extern const char* const kRegistryPlaceholder;  // the text box's text until the
 namespace texts {
 extern const char* const kCodeTableCaption;
 extern const char* const kGlyphPopupCaption;
+extern const char* const kCandidateCaption;
+extern const char* const kCandidateProgress;  // %d glyphs done, %d in all
+extern const char* const kCandidateNoTwin;
+extern const char* const kCandidateCopy;
+extern const char* const kCandidateSaveMap;
 extern const char* const kFaceMincho;   // the code table's first face
 extern const char* const kFacePGothic;  // the code table's and popup's own font
 extern const char* const kCodeSystemSjis;

@@ -72,6 +72,12 @@ std::string CandidateCode(const Candidate& candidate) {
                               : CodePoint(candidate.code);
 }
 
+std::string ScoreText(double score) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%.3f", score);
+    return text;
+}
+
 std::string CandidateText(const Candidate& candidate) {
     std::string text;
     AppendUtf8(text, candidate.code);
@@ -94,9 +100,7 @@ std::string MapLine(const MappedCharacter& character, const std::string& fontFil
     std::string line = (sjis.compare(0, 2, "U+") == 0 ? std::string() : sjis) + "," + CodePoint(character.code) +
                        "," + Field(fontFile) + "," + (likely ? "yes" : "no");
     for (const Candidate& candidate : character.candidates) {
-        char score[16];
-        std::snprintf(score, sizeof score, "%.3f", candidate.score);
-        line += "," + CandidateCode(candidate) + "," + CandidateText(candidate) + "," + score;
+        line += "," + CandidateCode(candidate) + "," + CandidateText(candidate) + "," + ScoreText(candidate.score);
     }
     return line + "\r\n";
 }

@@ -26,6 +26,8 @@ bool MapFontCharacters(const unsigned char* data, size_t size, const ShapeIndex&
 // "U+9AD9" or "U+9AD9 U+E0100"; and the character itself in UTF-8.
 std::string CandidateCode(const Candidate& candidate);
 std::string CandidateText(const Candidate& candidate);
+// A score as the map writes it: "0.953".
+std::string ScoreText(double score);
 
 // The map's first line (with the byte-order mark) and a character's line,
 // each ended by CR LF. fontFile: the EUDC font's name, in UTF-8.

@@ -8,4 +8,5 @@ set(MINAMO_SHAPES_SOURCES
   engine/shapes/shape_feature.cpp
   engine/shapes/shape_index.cpp
   engine/shapes/font_map.cpp
+  engine/shapes/glyph_picture.cpp
 )

@@ -46,8 +46,12 @@ LRESULT CellGrid::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SIZE:
         UpdateScrollBars();
         return 0;
-    case WM_GETDLGCODE:
-        return DLGC_WANTARROWS;
+    case WM_GETDLGCODE: {
+        // Enter opens the current cell rather than pressing a default button.
+        const MSG* keys = reinterpret_cast<const MSG*>(lParam);
+        const bool enter = keys && keys->message == WM_KEYDOWN && keys->wParam == VK_RETURN;
+        return DLGC_WANTARROWS | (enter ? DLGC_WANTMESSAGE : 0);
+    }
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
         InvalidateCell(col_, row_);
@@ -59,7 +63,9 @@ LRESULT CellGrid::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONDBLCLK: {
         SetFocus(Handle());
         numbering::Cell cell = MouseToCell(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
-        if (numbering::IsDataCell(cell, rowCount_ - 1) && cell.col < ColCount()) MoveTo(cell.col, cell.row);
+        if (!numbering::IsDataCell(cell, rowCount_ - 1) || cell.col >= ColCount()) return 0;
+        MoveTo(cell.col, cell.row);
+        if (message == WM_LBUTTONDBLCLK && OnOpenCell) OnOpenCell(col_, row_);
         return 0;
     }
     case WM_MOUSEMOVE:
@@ -261,6 +267,9 @@ void CellGrid::OnKey(WPARAM key) {
     case VK_NEXT: MoveTo(col_, row_ + page); break;
     case VK_HOME: control ? MoveTo(col_, 1) : MoveTo(1, row_); break;
     case VK_END: control ? MoveTo(col_, rowCount_ - 1) : MoveTo(ColCount() - 1, row_); break;
+    case VK_RETURN:
+        if (OnOpenCell) OnOpenCell(col_, row_);
+        break;
     default: break;
     }
 }

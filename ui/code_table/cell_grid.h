@@ -30,6 +30,8 @@ public:
     std::function<void(HDC dc, int col, int row, const RECT& rect, CellState state)> OnDrawCell;
     // The current cell changed to (col, row): click, keys or row count.
     std::function<void(int col, int row)> OnSelectCell;
+    // Enter or a double click on the current cell.
+    std::function<void(int col, int row)> OnOpenCell;
     // The mouse moved to (x, y), client coordinates.
     std::function<void(int x, int y)> OnMouseMove;
     std::function<void()> OnMouseLeave;

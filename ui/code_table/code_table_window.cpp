@@ -68,6 +68,7 @@ void CodeTableWindow::CreateControls() {
         DrawCell(dc, col, row, rect);
     };
     grid->OnSelectCell = [this](int col, int row) { CellSelected(col, row); };
+    grid->OnOpenCell = [this](int col, int row) { OpenCandidates(col, row); };
     grid->OnMouseMove = [this](int x, int y) { MouseMoved(x, y); };
     grid->OnMouseLeave = [this]() { MouseLeft(); };
 

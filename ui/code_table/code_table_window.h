@@ -13,6 +13,7 @@
 #include <string>
 
 #include "engine/run/run_parameters.h"
+#include "ui/code_table/candidate_window.h"
 #include "ui/code_table/cell_grid.h"
 #include "ui/code_table/font_combo_box.h"
 #include "ui/code_table/glyph_popup.h"
@@ -41,6 +42,9 @@ public:
     bool UnicodeNumbering() const { return unicodeNumbering_; }
     // The magnifier that shows the character under the mouse.
     GlyphPopup& Popup() const { return *popup_; }
+    // The window of the last character opened (Enter or a double click on
+    // a cell), while it is there.
+    CandidateWindow* Candidates() const { return candidates_.get(); }
 
     // The controls.
     std::unique_ptr<CellGrid> grid;
@@ -85,6 +89,8 @@ private:
     void CellSelected(int col, int row);
     void MouseMoved(int x, int y);
     void MouseLeft();
+    // The candidate window for the character of a cell with a linked file.
+    void OpenCandidates(int col, int row);
 
     // The numbering (code_table_window_numbering.cpp).
     void SwitchToUnicode(unsigned counterpart);
@@ -104,6 +110,7 @@ private:
     std::function<void()> gone_;
     bool unicodeNumbering_ = false;
     std::unique_ptr<GlyphPopup> popup_;
+    std::unique_ptr<CandidateWindow> candidates_;
     // Entry 0 of a row: its header text; entries 1-16: a two-byte character
     // or empty where the byte pair is no character. Filled once.
     std::array<std::array<std::string, 17>, 120> sjisCells_;

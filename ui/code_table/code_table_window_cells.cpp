@@ -3,6 +3,7 @@
 #include "engine/report/texts.h"
 #include "ui/window_texts.h"
 #include "ui/code_table/code_table_window.h"
+#include "platform/text.h"
 
 namespace {
 
@@ -59,6 +60,22 @@ void CodeTableWindow::MouseMoved(int x, int y) {
 }
 
 void CodeTableWindow::MouseLeft() { popup_->Hide(); }
+
+void CodeTableWindow::OpenCandidates(int col, int row) {
+    // A search under way keeps its window: a second one would wait for it.
+    if (candidates_ && candidates_->Busy()) {
+        SetForegroundWindow(candidates_->Handle());
+        return;
+    }
+    const std::string file = FindLinkedFile(run_.fontLinks, fontText_, run_.folders.MajorVersion());
+    const std::wstring character =
+        unicodeNumbering_ ? std::wstring(1, static_cast<WCHAR>(numbering::UnicodeCodeAt(col, row)))
+                          : platform::ToWide(CodePage(), sjisCells_[row - 1][col]);
+    if (file.empty() || character.size() != 1) return;
+    candidates_.reset();
+    candidates_ = CandidateWindow::Create(Handle(), run_, fontText_, file, character[0],
+                                          [this]() { candidates_.reset(); });
+}
 
 gdi::Font& CodeTableWindow::HeaderFont() {
     const LOGFONTA& cells = grid->Font();

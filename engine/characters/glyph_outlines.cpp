@@ -32,36 +32,13 @@ size_t ComponentRecordSize(uint16_t flags) {
 
 bool GlyphOutlines::Open(const TrueTypeTables& tables, bool fingerprints) {
     fingerprints_ = fingerprints;
-    uint16_t format = 0, count = 0;
-    if (!tables.head.U16(50, format) || format > 1 || !tables.maxp.U16(4, count)) return false;
-    longOffsets_ = format == 1;
-    glyphCount_ = count;
-    loca_ = tables.loca;
-    glyf_ = tables.glyf;
-    // loca holds one offset more than there are glyphs: where the last one ends.
-    if (!loca_.HasArray(0, size_t{count} + 1, longOffsets_ ? 4 : 2)) return false;
-    visits_.assign(count, Visit());
+    if (!locations_.Open(tables)) return false;
+    visits_.assign(locations_.GlyphCount(), Visit());
     return true;
 }
 
-bool GlyphOutlines::GlyphBytes(uint32_t glyph, FontBytes& bytes) const {
-    if (glyph >= glyphCount_) return false;
-    uint32_t start = 0, end = 0;
-    if (longOffsets_) {
-        loca_.U32(size_t{glyph} * 4, start);
-        loca_.U32(size_t{glyph} * 4 + 4, end);
-    } else {
-        uint16_t halfStart = 0, halfEnd = 0;  // short offsets count 2-byte words
-        loca_.U16(size_t{glyph} * 2, halfStart);
-        loca_.U16(size_t{glyph} * 2 + 2, halfEnd);
-        start = uint32_t{halfStart} * 2;
-        end = uint32_t{halfEnd} * 2;
-    }
-    return start <= end && glyf_.Part(start, end - start, bytes);
-}
-
 bool GlyphOutlines::Fingerprint(uint32_t glyph, bool& hasOutline, uint64_t& fingerprint) {
-    if (glyph >= glyphCount_ || !Read(glyph, 0)) return false;
+    if (glyph >= locations_.GlyphCount() || !Read(glyph, 0)) return false;
     hasOutline = visits_[glyph].hasOutline;
     fingerprint = visits_[glyph].fingerprint;
     return true;
@@ -74,7 +51,7 @@ bool GlyphOutlines::Read(uint32_t glyph, int depth) {
     if (visit.done) return true;
     if (depth > kMaxComponentDepth) return false;
     FontBytes bytes;
-    if (!GlyphBytes(glyph, bytes)) return false;
+    if (!locations_.GlyphBytes(glyph, bytes)) return false;
     if (fingerprints_) visit.fingerprint = HashBytes(bytes.Data(), bytes.Size());
     uint16_t contours = 0;
     if (bytes.Size() != 0) {
@@ -95,7 +72,7 @@ bool GlyphOutlines::FoldComponents(FontBytes bytes, int depth, Visit& visit) {
     while (flags & kMoreComponents) {
         uint16_t component = 0;
         if (!bytes.U16(at, flags) || !bytes.U16(at + 2, component)) return false;
-        if (component >= glyphCount_ || !Read(component, depth + 1)) return false;
+        if (component >= locations_.GlyphCount() || !Read(component, depth + 1)) return false;
         if (fingerprints_) visit.fingerprint = FoldHash(visit.fingerprint, visits_[component].fingerprint);
         at += ComponentRecordSize(flags);
     }

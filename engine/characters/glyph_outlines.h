@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "engine/characters/glyph_locations.h"
 #include "engine/characters/truetype_tables.h"
 
 namespace characters {
@@ -31,14 +32,11 @@ private:
         bool hasOutline = false;
     };
 
-    bool GlyphBytes(uint32_t glyph, FontBytes& bytes) const;
     bool Read(uint32_t glyph, int depth);
     bool FoldComponents(FontBytes bytes, int depth, Visit& visit);
 
-    FontBytes loca_, glyf_;
-    bool longOffsets_ = false;
+    GlyphLocations locations_;
     bool fingerprints_ = true;
-    uint32_t glyphCount_ = 0;
     std::vector<Visit> visits_;  // one per glyph, filled as glyphs are asked
 };
 

@@ -6,6 +6,7 @@ set(MINAMO_CHARACTERS_SOURCES
   engine/characters/code_names.cpp
   engine/characters/truetype_tables.cpp
   engine/characters/pua_cmap.cpp
+  engine/characters/glyph_locations.cpp
   engine/characters/glyph_outlines.cpp
   engine/characters/outline_hash.cpp
 )

@@ -45,32 +45,10 @@ bool ReadCoordinates(FontBytes bytes, size_t& at, const std::vector<uint8_t>& fl
 }  // namespace
 
 bool GlyphOutlineReader::Open(const characters::TrueTypeTables& tables) {
-    uint16_t format = 0, count = 0, unitsPerEm = 0;
-    if (!tables.head.U16(50, format) || format > 1 || !tables.head.U16(18, unitsPerEm) ||
-        !tables.maxp.U16(4, count))
-        return false;
-    longOffsets_ = format == 1;
-    glyphCount_ = count;
+    uint16_t unitsPerEm = 0;
+    if (!tables.head.U16(18, unitsPerEm)) return false;
     unitsPerEm_ = unitsPerEm >= 16 ? unitsPerEm : 1000;
-    loca_ = tables.loca;
-    glyf_ = tables.glyf;
-    return loca_.HasArray(0, size_t{count} + 1, longOffsets_ ? 4 : 2);
-}
-
-bool GlyphOutlineReader::GlyphBytes(uint32_t glyph, FontBytes& bytes) const {
-    if (glyph >= glyphCount_) return false;
-    uint32_t start = 0, end = 0;
-    if (longOffsets_) {
-        loca_.U32(size_t{glyph} * 4, start);
-        loca_.U32(size_t{glyph} * 4 + 4, end);
-    } else {
-        uint16_t halfStart = 0, halfEnd = 0;
-        loca_.U16(size_t{glyph} * 2, halfStart);
-        loca_.U16(size_t{glyph} * 2 + 2, halfEnd);
-        start = uint32_t{halfStart} * 2;
-        end = uint32_t{halfEnd} * 2;
-    }
-    return start <= end && glyf_.Part(start, end - start, bytes);
+    return locations_.Open(tables);
 }
 
 bool GlyphOutlineReader::Read(uint32_t glyph, Outline& outline) const {
@@ -85,7 +63,7 @@ bool GlyphOutlineReader::ReadGlyph(uint32_t glyph, const Placement& placement, i
                                    Outline& outline) const {
     if (depth > kMaxDepth || ++visits > kMaxVisits) return false;
     FontBytes bytes;
-    if (!GlyphBytes(glyph, bytes)) return false;
+    if (!locations_.GlyphBytes(glyph, bytes)) return false;
     if (bytes.Size() == 0) return true;
     uint16_t contours = 0;
     if (!bytes.U16(0, contours)) return false;

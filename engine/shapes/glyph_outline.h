@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "engine/characters/glyph_locations.h"
 #include "engine/characters/truetype_tables.h"
 
 namespace shapes {
@@ -29,22 +30,19 @@ public:
     // broken: outside glyf, its points cut off, a component that leads back
     // to itself, nested too deep, or more points than any glyph needs.
     bool Read(uint32_t glyph, Outline& outline) const;
-    uint32_t GlyphCount() const { return glyphCount_; }
+    uint32_t GlyphCount() const { return locations_.GlyphCount(); }
 
 private:
     struct Placement {
         double xx = 1, xy = 0, yx = 0, yy = 1, dx = 0, dy = 0;
     };
-    bool GlyphBytes(uint32_t glyph, characters::FontBytes& bytes) const;
     bool ReadGlyph(uint32_t glyph, const Placement& placement, int depth, size_t& visits, Outline& outline) const;
     bool ReadSimple(characters::FontBytes bytes, uint16_t contours, const Placement& placement,
                     Outline& outline) const;
     bool ReadComposite(characters::FontBytes bytes, const Placement& placement, int depth, size_t& visits,
                        Outline& outline) const;
 
-    characters::FontBytes loca_, glyf_;
-    bool longOffsets_ = false;
-    uint32_t glyphCount_ = 0;
+    characters::GlyphLocations locations_;
     int unitsPerEm_ = 1000;
 };
 

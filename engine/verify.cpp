@@ -69,10 +69,6 @@ bool LinkOf(HKEY key, const std::string& face, DWORD majorVersion, std::string& 
     return platform::ReadText(key, RegistryFaceName(face, majorVersion), file) == platform::TextRead::kText;
 }
 
-bool SamePath(const std::string& a, const std::string& b) {
-    return platform::UpperCaseText(a) == platform::UpperCaseText(b);
-}
-
 bool LinkedTo(HKEY key, const std::string& face, const std::string& wanted, DWORD majorVersion) {
     std::string linked;
     return LinkOf(key, face, majorVersion, linked) && SamePath(linked, wanted);

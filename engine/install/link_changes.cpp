@@ -16,10 +16,6 @@ const FontLink* StoredLinkOf(const FontLinks& stored, const std::string& face) {
     return nullptr;
 }
 
-bool SamePath(const std::string& a, const std::string& b) {
-    return platform::UpperCaseText(a) == platform::UpperCaseText(b);
-}
-
 // Whether path is a file directly in the user data folder, as either
 // spelling of it names it.
 bool InUserData(const std::string& path, const Folders& folders, const std::string& work) {

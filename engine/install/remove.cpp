@@ -16,20 +16,8 @@
 #include "engine/set/set_folder.h"
 #include "platform/files.h"
 #include "platform/interaction.h"
-#include "platform/registry.h"
-#include "platform/text.h"
 
 namespace {
-
-bool SamePath(const std::string& a, const std::string& b) {
-    return platform::UpperCaseText(a) == platform::UpperCaseText(b);
-}
-
-// The face as the install writes it: the Japanese PGothic under its later
-// name, as EUDC.INI is read.
-std::string InstalledFace(const std::string& face) {
-    return face == info_file::kPGothicJapanese ? info_file::kPGothic : face;
-}
 
 // Whether a file holds exactly the bytes of another; false when either is
 // missing.
@@ -62,7 +50,7 @@ public:
         const std::vector<std::string> backups = BackupsNewestFirst(work_);
         for (const FontLink& link : setLinks) {
             if (!IsInstallableName(link.file)) continue;
-            const std::string face = RegistryFaceName(InstalledFace(link.face), folders_.MajorVersion());
+            const std::string face = RegistryFaceName(InstalledFaceName(link.face), folders_.MajorVersion());
             if (!IsLinkedTo(table, face, link.file) ||
                 !SameBytes(folders_.userData + link.file, set_ + link.file, buffer_))
                 continue;
@@ -95,9 +83,8 @@ public:
     // Links each restored face to its earlier file, and removes the link of
     // every other face taken off.
     Result Relink(FontLinkTable& registryLinks) {
-        FontLinks restored, previous;
+        FontLinks restored, previous;  // previous: stored values; empty ones are removed
         StringList unlinked;
-        const platform::UniqueKey key = platform::OpenKey(HKEY_CURRENT_USER, "EUDC\\932", KEY_ALL_ACCESS);
         for (const TakenOff& face : faces_) {
             if (!face.previousValue.empty()) {
                 previous.push_back({face.link.face, face.previousValue});
@@ -110,10 +97,7 @@ public:
                 report_.done.push_back(texts::Format(texts::kRemoveLinkRestored, {face.link.face, path}));
                 continue;
             }
-            if (const platform::Outcome deleted = platform::DeleteValue(key.get(), face.link.face); !deleted) {
-                report_.failure.Note(steps::kRegistry, deleted);
-                return Result::kRegistryRefused;
-            }
+            previous.push_back({face.link.face, std::string()});
             report_.done.push_back(texts::Format(texts::kRemoveLinkDeleted, {face.link.face}));
         }
         if (!previous.empty()) {
@@ -216,7 +200,7 @@ private:
         for (const std::string& backup : backups)
             for (const FontLink& link : ReadLinkSection(backup)) {
                 std::string file = backup + link.file;
-                if (SamePath(RegistryFaceName(InstalledFace(link.face), folders_.MajorVersion()), face) &&
+                if (SamePath(RegistryFaceName(InstalledFaceName(link.face), folders_.MajorVersion()), face) &&
                     IsInstallableName(link.file) && platform::FileExists(file) &&
                     !SameBytes(file, setFile, buffer_))
                     return file;

@@ -92,27 +92,17 @@ FontLinkTable ReadFontLinks(const std::string& windowsFolder) {
 
 Result WriteFontLinks(const FontLinks& links, const Folders& folders, FontLinkTable& table,
                       StringList& unlinked, Failure& failure) {
-    Result result = Result::kOk;
     unlinked.clear();
-    {
-        const platform::UniqueKey key = platform::CreateKey(HKEY_CURRENT_USER, kLinkKey, KEY_ALL_ACCESS);
-        for (const FontLink& link : links) {
-            // A link to a file that is not there would break the face.
-            if (!IsInstallableName(link.file) || !platform::FileExists(folders.userData + link.file)) {
-                unlinked.push_back(texts::Format(texts::kLinkSkipped, {link.face, link.file}));
-                continue;
-            }
-            const platform::Outcome written = platform::WriteText(
-                key.get(), RegistryFaceName(link.face, folders.MajorVersion()), folders.userData + link.file);
-            if (!written) {
-                failure.Note(steps::kRegistry, written);
-                result = Result::kRegistryRefused;
-                break;
-            }
+    FontLinks stored;
+    for (const FontLink& link : links) {
+        // A link to a file that is not there would break the face.
+        if (!IsInstallableName(link.file) || !platform::FileExists(folders.userData + link.file)) {
+            unlinked.push_back(texts::Format(texts::kLinkSkipped, {link.face, link.file}));
+            continue;
         }
+        stored.push_back({RegistryFaceName(link.face, folders.MajorVersion()), folders.userData + link.file});
     }
-    table = ReadFontLinks(folders.windows);
-    return result;
+    return WriteStoredFontLinks(stored, folders, table, failure);
 }
 
 std::string RegistryFaceName(const std::string& face, DWORD majorVersion) {

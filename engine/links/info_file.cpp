@@ -111,6 +111,10 @@ bool IsFixedFace(const std::string& face) {
     return face == info_file::kDefaultLinkName || face == info_file::kPGothic;
 }
 
+std::string InstalledFaceName(const std::string& face) {
+    return face == info_file::kPGothicJapanese ? info_file::kPGothic : face;
+}
+
 bool CanHoldFace(const std::string& face) {
     if (face.empty() || face[0] == '[' || face[0] == ';') return false;
     const auto blank = [](char c) { return c == ' ' || c == '\t'; };
@@ -176,8 +180,7 @@ Result LinksHere(const FontLinks& written, FontLinkTable& table, const LinkTest&
     const FirstValues values(entries);
     FontLinks links;
     for (const FontLink& link : written) {
-        // The Japanese PGothic under its later name.
-        const std::string face = link.face == kPGothicJapanese ? kPGothic : link.face;
+        const std::string face = InstalledFaceName(link.face);
         std::string value = values.Of(face);
         if (face == kPGothic && value.empty()) value = values.Of(kPGothicJapanese);
         links.push_back({face, value});

@@ -64,6 +64,10 @@ platform::Outcome WriteDefaultInfoFile(const std::string& folder);
 // gives it); empty when the file or the section is missing.
 FontLinks ReadLinkSection(const std::string& folder);
 
+// The face as EUDC.INI is read and the install writes it: the Japanese
+// PGothic under its later name, every other face as it is.
+std::string InstalledFaceName(const std::string& face);
+
 // SystemDefaultEUDCFont and MS PGothic, linked whether or not a font of
 // the name is installed.
 bool IsFixedFace(const std::string& face);

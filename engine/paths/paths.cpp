@@ -5,6 +5,10 @@
 #include "platform/spelled_path.h"
 #include "platform/text.h"
 
+bool SamePath(const std::string& a, const std::string& b) {
+    return platform::UpperCaseText(a) == platform::UpperCaseText(b);
+}
+
 namespace paths {
 
 namespace {

@@ -7,6 +7,9 @@
 
 std::string AddTrailingBackslash(const std::string& s);
 std::string RemoveTrailingBackslash(const std::string& s);
+// Whether two paths name the same file as Windows compares names: letter
+// case aside, in the ANSI code page.
+bool SamePath(const std::string& a, const std::string& b);
 
 namespace paths {
 

@@ -24,7 +24,7 @@ std::string LinksFingerprint(const FontLinks& links, const NamedFileHash& hash) 
     std::map<std::string, std::string> lines;  // by face, as the hash takes them
     StringList names;
     for (const FontLink& link : links) {
-        const std::string face = link.face == info_file::kPGothicJapanese ? info_file::kPGothic : link.face;
+        const std::string face = InstalledFaceName(link.face);
         lines[face] = face + "=" + link.file + "\n";  // the last of a face wins, as in the registry
         if (!IsInstallableName(link.file)) continue;
         names.push_back(link.file);

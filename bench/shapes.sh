@@ -11,11 +11,11 @@
 BENCH_REFERENCE=/usr/share/fonts/truetype/ipamj/ipamjm.ttf
 BENCH_SHAPE_STEP=${BENCH_SHAPE_STEP:-10}
 
+# The accuracy probe is a target of the native build (tests/native), which
+# every test run builds too.
 bench_shape_probe() {
-    local probe=$MINAMO_BUILD/shape_accuracy
-    g++ -O2 -std=c++17 -I"$MINAMO_ROOT" -o "$probe" "$MINAMO_ROOT/bench/shape_accuracy.cpp" \
-        "$MINAMO_ROOT"/engine/shapes/*.cpp "$MINAMO_ROOT"/engine/characters/{truetype_tables,outline_hash,pua_cmap,code_names}.cpp
-    echo "$probe"
+    minamo_build_native >/dev/null
+    echo "$MINAMO_BUILD_NATIVE/shape_accuracy"
 }
 
 # label font shrink shift first-goal five-goal

@@ -17,6 +17,18 @@ if(MINAMO_NATIVE_BUILD AND EXISTS ${MINAMO_NATIVE_BUILD}/native_tests
              ${CMAKE_BINARY_DIR}/shape-fuzz 20)
     set_tests_properties(shape_fuzz PROPERTIES TIMEOUT 120)
   endif()
+  # The variation sequences and the saved shape index, from seeds of their own.
+  foreach(fuzz sequence:sequence_corpus shape_index:index_corpus)
+    string(REPLACE ":" ";" parts ${fuzz})
+    list(GET parts 0 name)
+    list(GET parts 1 corpus)
+    if(EXISTS ${MINAMO_NATIVE_BUILD}/${name}_fuzzer)
+      add_test(NAME ${name}_fuzz COMMAND bash ${PROJECT_SOURCE_DIR}/tests/fuzz/run_font_fuzz.sh
+               ${MINAMO_NATIVE_BUILD}/${name}_fuzzer ${PROJECT_SOURCE_DIR}/tests/fuzz/${corpus}
+               ${CMAKE_BINARY_DIR}/${name}-fuzz 15)
+      set_tests_properties(${name}_fuzz PROPERTIES TIMEOUT 120)
+    endif()
+  endforeach()
 elseif(MINAMO_NATIVE_BUILD)
   message(STATUS "No native build in ${MINAMO_NATIVE_BUILD}: native_tests and font_fuzz left out")
 endif()

@@ -32,11 +32,24 @@ uint32_t PlainGlyph(Drawn first, Drawn last, uint32_t code) {
     return found != last && found->code == code ? found->glyph : 0;
 }
 
+// The work a format 14 map may ask for: the codes its default ranges
+// cover, over all selectors, and the sequences kept. A real font's stay
+// far below (a font of every IVD collection has some 60,000 sequences);
+// ranges shared among thousands of selectors would ask for billions.
+constexpr uint32_t kMostDefaultCodes = 1u << 22;
+constexpr size_t kMostSequences = 1u << 20;
+
+// Whether a code is a variation selector: U+FE00-U+FE0F, U+E0100-U+E01EF.
+bool IsSelector(uint32_t code) {
+    return (code >= 0xFE00 && code <= 0xFE0F) || (code >= 0xE0100 && code <= 0xE01EF);
+}
+
 // Format 14: per selector, a list of ranges drawn as the plain character
-// (default) and a list of characters with a glyph of their own.
+// (default) and a list of characters with a glyph of their own. Selectors,
+// ranges and characters each in rising order, as the format has them.
 bool ReadSequences(FontBytes table, std::vector<DrawnCharacter>& out) {
     const auto plainCount = static_cast<std::ptrdiff_t>(out.size());
-    uint32_t records = 0;
+    uint32_t records = 0, previousSelector = 0, defaultCodes = 0;
     if (!table.U32(6, records) || !table.HasArray(10, records, 11)) return false;
     for (uint32_t i = 0; i < records; ++i) {
         size_t record = 10 + size_t{i} * 11;
@@ -44,14 +57,19 @@ bool ReadSequences(FontBytes table, std::vector<DrawnCharacter>& out) {
         U24(table, record, selector);
         table.U32(record + 3, defaults);
         table.U32(record + 7, own);
+        if (!IsSelector(selector) || selector <= previousSelector) return false;
+        previousSelector = selector;
         uint32_t count = 0;
         if (defaults != 0) {
             if (!table.U32(defaults, count) || !table.HasArray(size_t{defaults} + 4, count, 4)) return false;
+            uint32_t next = 0;  // the lowest code the next range may start at
             for (uint32_t r = 0; r < count; ++r) {
                 uint32_t start = 0;
                 U24(table, size_t{defaults} + 4 + size_t{r} * 4, start);
-                uint32_t last = start + table.Data()[size_t{defaults} + 4 + size_t{r} * 4 + 3];
-                if (last > kLastCode) return false;
+                const uint32_t added = table.Data()[size_t{defaults} + 4 + size_t{r} * 4 + 3];
+                const uint32_t last = start + added;
+                if (start < next || last > kLastCode || (defaultCodes += added + 1) > kMostDefaultCodes) return false;
+                next = last + 1;
                 for (uint32_t code = start; code <= last; ++code)
                     Add(out, code, selector, PlainGlyph(out.cbegin(), out.cbegin() + plainCount, code));
             }
@@ -64,9 +82,11 @@ bool ReadSequences(FontBytes table, std::vector<DrawnCharacter>& out) {
                 uint16_t glyph = 0;
                 U24(table, at, code);
                 table.U16(at + 3, glyph);
+                if (code > kLastCode) return false;
                 Add(out, code, selector, glyph);
             }
         }
+        if (out.size() - static_cast<size_t>(plainCount) > kMostSequences) return false;
     }
     return true;
 }

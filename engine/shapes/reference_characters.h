@@ -18,8 +18,9 @@ struct DrawnCharacter {
 };
 
 // Plain code points first, sorted; then the sequences. False when the
-// subtable read is broken (cut off, out of order, or a sequence naming
-// codes past U+10FFFF; a group of the character map reaching past it is
+// subtable read is broken (cut off, out of order, a sequence naming codes
+// past U+10FFFF or a selector that is none, or more sequences than any
+// real font has; a group of the character map reaching past U+10FFFF is
 // read up to it); characters then holds what was read before the fault.
 bool ReadDrawnCharacters(characters::FontBytes cmap, std::vector<DrawnCharacter>& characters);
 

@@ -6,6 +6,7 @@
 #include <unordered_map>
 
 #include "engine/characters/outline_hash.h"
+#include "engine/characters/pua_cmap.h"
 #include "engine/characters/truetype_tables.h"
 #include "engine/shapes/glyph_outline.h"
 #include "engine/shapes/reference_characters.h"
@@ -105,7 +106,10 @@ bool ShapeIndex::Load(const unsigned char* data, size_t size, uint64_t fingerpri
         return false;
     uint64_t stored = uint64_t{Get32(data + 16)} | uint64_t{Get32(data + 20)} << 32;
     uint32_t count = Get32(data + 24), groups = Get32(data + 28);
-    if (stored != fingerprint || groups > kGroups || size - kHeader < size_t{groups} * 4) return false;
+    // The file is anyone's to write: an index of nothing, or of codes that
+    // are none, is refused like a damaged one.
+    if (stored != fingerprint || count == 0 || groups == 0 || groups > kGroups || size - kHeader < size_t{groups} * 4)
+        return false;
     const size_t records = kHeader + size_t{groups} * 4;
     if ((size - records) / kRecord != count || (size - records) % kRecord != 0) return false;
     groupStarts_.assign(1, 0);
@@ -120,6 +124,11 @@ bool ShapeIndex::Load(const unsigned char* data, size_t size, uint64_t fingerpri
     for (size_t i = 0; i < count; ++i) {
         const unsigned char* record = data + records + i * kRecord;
         entries_[i] = Entry{Get32(record), Get32(record + 4)};
+        if (entries_[i].code > characters::kLastCodePoint || entries_[i].selector > characters::kLastCodePoint) {
+            entries_.clear();
+            features_.clear();
+            return false;
+        }
         std::memcpy(features_[i].data(), record + 8, kFeatureSize);
     }
     fingerprint_ = fingerprint;

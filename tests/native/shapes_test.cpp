@@ -170,3 +170,31 @@ TEST(Shapes, ReferenceFontsThatCannotServe) {
         EXPECT_EQ(index.Build(bytes.data(), bytes.size()), c.result) << c.path;
     }
 }
+
+// A variation-sequence map that shares one list of 3,000 ranges among every
+// selector (and one that names codes past Unicode) is refused at once, not
+// read into billions of sequences; the reference font's own stays whole.
+TEST(Shapes, SequenceMapsBeyondBounds) {
+    const auto u16 = [](std::vector<unsigned char>& out, uint32_t v) { out.insert(out.end(), {uint8_t(v >> 8), uint8_t(v)}); };
+    const auto u24 = [](std::vector<unsigned char>& out, uint32_t v) {
+        out.insert(out.end(), {uint8_t(v >> 16), uint8_t(v >> 8), uint8_t(v)});
+    };
+    const auto u32 = [&](std::vector<unsigned char>& out, uint32_t v) { u16(out, v >> 16), u16(out, v & 0xFFFF); };
+    // cmap: one record (0, 5) at 12, then the format 14 subtable.
+    const auto sequenceMap = [&](uint32_t selectors, uint32_t ranges, uint32_t firstCode) {
+        std::vector<unsigned char> cmap = {0, 0, 0, 1, 0, 0, 0, 5, 0, 0, 0, 12};
+        std::vector<unsigned char> table;
+        const uint32_t list = 10 + selectors * 11;
+        u16(table, 14), u32(table, 0), u32(table, selectors);
+        for (uint32_t i = 0; i < selectors; ++i) u24(table, 0xE0100 + i), u32(table, list), u32(table, 0);
+        u32(table, ranges);
+        for (uint32_t r = 0; r < ranges; ++r) u24(table, firstCode + r * 256), table.push_back(255);
+        cmap.insert(cmap.end(), table.begin(), table.end());
+        return cmap;
+    };
+    std::vector<DrawnCharacter> drawn;
+    for (const auto& cmap : {sequenceMap(240, 3000, 0), sequenceMap(1, 1, 0x10FF80)}) {
+        EXPECT_FALSE(ReadDrawnCharacters({cmap.data(), cmap.size()}, drawn));
+        EXPECT_LE(drawn.size(), size_t{1} << 22);
+    }
+}

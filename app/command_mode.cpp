@@ -30,7 +30,7 @@ std::string FingerprintForLog(const Options& options, const std::string& folder)
 void Install(const EudcRequest& request, RunRecord& record) {
     record.target = request.target.Folder();
     InstallReport report;
-    record.result = InstallWithEudcOff(request, report);
+    record.result = InstallEudc(request, report);
     record.failure = report.failure;
     record.fingerprint = FingerprintForLog(request.options, record.target);
     record.counts = report.counts;
@@ -40,7 +40,7 @@ void Install(const EudcRequest& request, RunRecord& record) {
 // replaces becomes a backup in turn, so that an undo can be undone.
 void Undo(const EudcRequest& request, RunRecord& record) {
     InstallReport report;
-    record.result = UndoWithEudcOff(request, report, record.target);
+    record.result = UndoLastInstall(request, report, record.target);
     record.failure = report.failure;
     if (!record.target.empty()) record.fingerprint = FingerprintForLog(request.options, record.target);
     record.counts = report.counts;
@@ -51,7 +51,7 @@ void Undo(const EudcRequest& request, RunRecord& record) {
 void Remove(const EudcRequest& request, RunRecord& record) {
     record.target = request.target.Folder();
     RemoveReport report;
-    record.result = RemoveWithEudcOff(request, report);
+    record.result = RemoveSet(request, report);
     record.failure = report.failure;
     record.fingerprint = FingerprintForLog(request.options, record.target);
     record.counts = report.counts;

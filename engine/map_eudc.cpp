@@ -27,31 +27,34 @@ struct MappedFont {
 };
 
 Result SetFonts(const std::string& folder, std::vector<MappedFont>& fonts) {
-    if (!HoldsEudcData(folder)) return Result::kNoFilesToInstall;
     const SetFolder set(folder, false);
-    StringList names;
-    for (const FontLink& link : set.AllLinks())
-        if (IsInstallableName(link.file) && platform::FileExists(folder + link.file)) names.push_back(link.file);
-    for (const std::string& name : DistinctIgnoringCase(names)) fonts.push_back({folder + name, name});
+    if (!set.HoldsSet()) return Result::kNoFilesToInstall;
+    for (const std::string& name : set.LinkedFiles()) fonts.push_back({folder + name, name});
     return fonts.empty() ? Result::kNoFilesToInstall : Result::kOk;
 }
 
 Result MachineFonts(const Folders& folders, std::vector<MappedFont>& fonts) {
     StringList paths;
-    for (const FontLink& link : ReadFontLinks(folders.windows).links)
-        if (platform::FileExists(link.file)) paths.push_back(link.file);
+    for (const FontLink& link : ReadFontLinks(folders.windows).links) {
+        const std::string path = LinkedFilePath(link.file, folders);
+        if (!path.empty() && platform::FileExists(path)) paths.push_back(path);
+    }
     for (const std::string& path : DistinctIgnoringCase(paths)) fonts.push_back({path, path});
     return fonts.empty() ? Result::kNoEudcOnThisMachine : Result::kOk;
 }
 
-size_t CountIdeographs(const std::string& bytes) {
+// The ideographs a font draws; false when its character map cannot be
+// read whole (its variation sequences beyond bounds, say).
+bool CountIdeographs(const std::string& bytes, size_t& count) {
+    count = 0;
     characters::TrueTypeTables tables;
     std::vector<shapes::DrawnCharacter> drawn;
-    if (!characters::FindTrueTypeTables({Bytes(bytes), bytes.size()}, 0, tables)) return 0;
-    shapes::ReadDrawnCharacters(tables.cmap, drawn);
-    return static_cast<size_t>(std::count_if(drawn.begin(), drawn.end(), [](const shapes::DrawnCharacter& c) {
+    if (!characters::FindTrueTypeTables({Bytes(bytes), bytes.size()}, 0, tables)) return true;
+    if (!shapes::ReadDrawnCharacters(tables.cmap, drawn)) return false;
+    count = static_cast<size_t>(std::count_if(drawn.begin(), drawn.end(), [](const shapes::DrawnCharacter& c) {
         return c.selector == 0 && shapes::IsIdeograph(c.code);
     }));
+    return true;
 }
 
 // The reference font's index: the user data folder's when it was built
@@ -75,6 +78,13 @@ shapes::ShapeIndex::Built LoadOrBuildIndex(const std::string& font, const Folder
     return result;
 }
 
+// A line a font passed over, each after a line break.
+std::string SkippedLines(const StringList& skipped) {
+    std::string lines;
+    for (const std::string& font : skipped) lines += "\r\n" + texts::Format(texts::kMapFontSkipped, {font});
+    return lines;
+}
+
 std::string Utf8(const std::string& text) {
     return platform::ToMultiByte(CP_UTF8, platform::ToWide(platform::AnsiCodePage(), text));
 }
@@ -90,7 +100,7 @@ Result Fail(const EudcRequest& request, const char* text, const std::string& sub
 
 }  // namespace
 
-std::string FindReferenceFont(const Folders& folders) {
+std::string FindReferenceFont(const Folders& folders, StringList& skipped) {
     StringList fontFolders = {folders.windows + "Fonts\\"};
     if (folders.IsNtFamily()) fontFolders.push_back(folders.appData + "Microsoft\\Windows\\Fonts\\");
     for (const std::string& folder : fontFolders)
@@ -101,7 +111,11 @@ std::string FindReferenceFont(const Folders& folders) {
         for (const platform::FolderEntry& entry : platform::ListFolder(folder + "*.tt?")) {
             if (entry.attributes & FILE_ATTRIBUTE_DIRECTORY) continue;
             if (!platform::ReadWholeFile(folder + entry.name, bytes)) continue;
-            const size_t count = CountIdeographs(bytes);
+            size_t count = 0;
+            if (!CountIdeographs(bytes, count)) {
+                skipped.push_back(folder + entry.name);
+                continue;
+            }
             if (count > most) most = count, best = folder + entry.name;
         }
     return best;
@@ -124,7 +138,7 @@ Result MapEudc(const EudcRequest& request, MapReport& report) {
     const std::string unfit = OpenReferenceFont(folders, request.options.referenceFont, reference);
     report.referenceFont = reference.path;
     report.indexBuilt = reference.indexBuilt;
-    if (!unfit.empty()) return Fail(request, unfit);
+    if (!unfit.empty()) return Fail(request, unfit + SkippedLines(reference.skipped));
     reference.bytes = std::string();  // the index is all that is needed now
     const shapes::ShapeIndex& index = reference.index;
     std::string table = shapes::MapHeader(), bytes;
@@ -143,14 +157,20 @@ Result MapEudc(const EudcRequest& request, MapReport& report) {
     }
     if (!ofSet && !CreateFolderTree(folders.userData)) return Fail(request, texts::kMapNotWritten, report.mapPath);
     if (!platform::WriteWholeFile(report.mapPath, table)) return Fail(request, texts::kMapNotWritten, report.mapPath);
-    request.notifier.Notify(texts::Format(texts::kMapWritten, {report.mapPath, report.characters, report.withoutTwin}));
+    request.notifier.Notify(texts::Format(texts::kMapWritten, {report.mapPath, report.characters, report.withoutTwin}) +
+                            SkippedLines(reference.skipped));
     return Result::kOk;
 }
 
 std::string OpenReferenceFont(const Folders& folders, const std::string& named, ReferenceFont& reference,
                               const shapes::ShapeIndex::Progress& progress) {
-    reference.path = named.empty() ? FindReferenceFont(folders) : platform::FullPath(named);
+    // A named font is read from the program's folder unless its path is
+    // whole, as the target and the log are; a device is never opened.
+    reference.path = named.empty() ? FindReferenceFont(folders, reference.skipped)
+                                   : platform::FullPath(paths::BelowUnlessAbsolute(folders.program, named));
     if (reference.path.empty()) return texts::Format(texts::kMapNoReference, {""});
+    if (paths::IsDeviceName(paths::FileNamePart(reference.path)) || reference.path.rfind("\\\\.\\", 0) == 0)
+        return texts::Format(texts::kMapReferenceUnread, {reference.path});
     if (!platform::ReadWholeFile(reference.path, reference.bytes))
         return texts::Format(texts::kMapReferenceUnread, {reference.path});
     switch (LoadOrBuildIndex(reference.bytes, folders, reference.index, reference.indexBuilt, progress)) {

@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "engine/paths/string_list.h"
 #include "engine/report/result.h"
 #include "engine/run/eudc_request.h"
 #include "engine/shapes/shape_index.h"
@@ -33,8 +34,10 @@ struct MapReport {
 // request's notifier.
 Result MapEudc(const EudcRequest& request, MapReport& report);
 
-// The font MapEudc compares with when none is named; empty when none has a kanji.
-std::string FindReferenceFont(const Folders& folders);
+// The font MapEudc compares with when none is named; empty when none has a
+// kanji. A font whose character map cannot be read whole is passed over,
+// its path in skipped.
+std::string FindReferenceFont(const Folders& folders, StringList& skipped);
 
 // The reference font of a map: named (a path), else FindReferenceFont's;
 // its bytes read and its index loaded from the user data folder or built
@@ -46,6 +49,7 @@ struct ReferenceFont {
     shapes::ShapeIndex index;
     bool indexBuilt = false;  // false: the user data folder's index served
     bool cancelled = false;
+    StringList skipped;  // fonts of the Fonts folders passed over: FindReferenceFont
 };
 std::string OpenReferenceFont(const Folders& folders, const std::string& named, ReferenceFont& reference,
                               const shapes::ShapeIndex::Progress& progress = nullptr);

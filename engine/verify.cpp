@@ -69,9 +69,10 @@ bool LinkOf(HKEY key, const std::string& face, DWORD majorVersion, std::string& 
     return platform::ReadText(key, RegistryFaceName(face, majorVersion), file) == platform::TextRead::kText;
 }
 
-bool LinkedTo(HKEY key, const std::string& face, const std::string& wanted, DWORD majorVersion) {
+// Whether face's link opens wanted, however the value spells it.
+bool LinkedTo(HKEY key, const std::string& face, const std::string& wanted, const Folders& folders) {
     std::string linked;
-    return LinkOf(key, face, majorVersion, linked) && SamePath(linked, wanted);
+    return LinkOf(key, face, folders.MajorVersion(), linked) && SamePath(LinkedFilePath(linked, folders), wanted);
 }
 
 void CompareLinks(HKEY key, const FontLinks& linksInSet, const Folders& folders, Differences& differences) {
@@ -80,7 +81,7 @@ void CompareLinks(HKEY key, const FontLinks& linksInSet, const Folders& folders,
         std::string linked;
         if (!LinkOf(key, link.face, folders.MajorVersion(), linked))
             differences.Add("no link", wanted, texts::Format(texts::kVerifyNoLink, {link.face, wanted}));
-        else if (!SamePath(linked, wanted))
+        else if (!SamePath(LinkedFilePath(linked, folders), wanted))
             differences.Add("other link", wanted,
                             texts::Format(texts::kVerifyOtherLink, {link.face, linked, wanted}));
     }
@@ -112,7 +113,7 @@ public:
         return [this](const FontLink& link) {
             const bool linked =
                 IsInstallableName(link.file) &&
-                LinkedTo(key_, link.face, folders_.userData + link.file, folders_.MajorVersion());
+                LinkedTo(key_, link.face, folders_.userData + link.file, folders_);
             (linked ? taken_ : refused_) = true;
             return linked;
         };

@@ -80,7 +80,8 @@ TEST(CommandLine, SwitchForms) {
         {{"/log"}, {true, false, false, false, true, 0, false, true, false, ""}},  // /log: takes a colon
         {{"data"}, {false, false, false, false, true, 0, false, true, false, "data\\"}},
         {{"data\\"}, {false, false, false, false, true, 0, false, true, false, "data\\"}},
-        {{"one", "two"}, {false, false, false, false, true, 0, false, true, false, "two\\"}},
+        // A second folder runs nothing but ends with 14, naming it.
+        {{"one", "two"}, {true, false, false, false, true, 0, false, true, false, "one\\"}},
         {{"/p", "Data"}, {true, true, false, false, true, 0, false, true, false, "Data\\"}},
     };
     for (const auto& c : cases) {
@@ -167,8 +168,8 @@ TEST(CommandLine, TargetFromArgument) {
         {{drive + "\\eudc\\set"}, false, false, drive + "\\eudc\\set\\"},
         {{absolute + "\\new\\set"}, false, false, elsewhere / "new\\set\\"},
         {{"\\\\server\\NETLOGON\\eudc\\set1"}, false, false, "\\\\server\\NETLOGON\\eudc\\set1\\"},
-        {{"data", "missing"}, false, false, program / "missing\\"},
-        {{"missing", "data"}, true, false, program / "data\\"},
+        {{"data", "missing"}, true, false, program / "data\\"},
+        {{"missing", "data"}, false, false, program / "missing\\"},
         {{}, false, false, program.path()},
     };
     for (const auto& c : cases) {

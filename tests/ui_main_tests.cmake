@@ -11,6 +11,7 @@ minamo_test(ui_main_tests
   ui_main_keyboard_test.cpp
   ui_main_pair_test.cpp
   ui_scale_test.cpp
+  window_procedure_test.cpp
   ${CMAKE_SOURCE_DIR}/res/minamo.rc
 )
 # The window-mode loop too; SetWindowSubclass of comctl32 for the scripts

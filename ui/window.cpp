@@ -1,5 +1,10 @@
 #include "ui/window.h"
 
+#include <exception>
+#include <new>
+
+#include "engine/report/texts.h"
+#include "platform/interaction.h"
 #include "res/resource.h"
 #include "ui/client_size.h"
 
@@ -80,7 +85,7 @@ LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcA(hwnd_, message, wParam, lParam);
 }
 
-LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT Window::Dispatch(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         auto* self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
         self->hwnd_ = hwnd;
@@ -93,6 +98,23 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARA
     self->Unbind();
     self->Destroyed();  // the last use of self: the owner may delete it here
     return result;
+}
+
+// No exception crosses into Windows, which cannot unwind through its own
+// frames: what a message's handling did not foresee is told, and the
+// program goes on (an open window, EUDC switched back on by its owner).
+LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    std::string what = "?";
+    try {
+        return Dispatch(hwnd, message, wParam, lParam);
+    } catch (const std::bad_alloc&) {
+        what = "std::bad_alloc";
+    } catch (const std::exception& error) {
+        what = error.what();
+    } catch (...) {
+    }
+    platform::ShowMessage(texts::Format(texts::kUnexpectedFailure, {what}));
+    return 0;
 }
 
 }  // namespace ui

@@ -81,6 +81,8 @@ protected:
 
 private:
     static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    // The procedure's work, which may throw; Procedure catches.
+    static LRESULT Dispatch(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     void Unbind();
 
     HWND hwnd_ = nullptr;

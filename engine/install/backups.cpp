@@ -40,10 +40,20 @@ struct BackupEntry {
     unsigned long long made;
 };
 
+// A time as Now() writes it, YYYYMMDDhhmmssmmm: a backup is a folder
+// anyone may write, and a number beyond that form would rank a planted
+// backup above every later one, whose times would then overflow it, and
+// keep them all from the prune. One that is no such time counts as none
+// (a hand-made folder's).
 unsigned long long MadeOf(const std::string& infoFile) {
     const std::string text = platform::ReadProfileString(infoFile, backup_file::kSection, backup_file::kMadeKey, "");
-    if (text.empty() || text.size() > 19 || text.find_first_not_of("0123456789") != std::string::npos) return 0;
-    return std::stoull(text);
+    if (text.size() != 17 || text.find_first_not_of("0123456789") != std::string::npos) return 0;
+    const auto field = [&](size_t at, size_t length) { return std::stoi(text.substr(at, length)); };
+    // Seconds up to 60: a later backup gets its predecessor's time + 1 ms.
+    const bool time = field(0, 4) >= 1980 && field(4, 2) >= 1 && field(4, 2) <= 12 &&
+                      field(6, 2) >= 1 && field(6, 2) <= 31 && field(8, 2) <= 23 && field(10, 2) <= 59 &&
+                      field(12, 2) <= 60;
+    return time ? std::stoull(text) : 0;
 }
 
 // The backups in folder, oldest first: by the time recorded in each; those

@@ -7,7 +7,7 @@
 #include "engine/links/info_file.h"
 #include "engine/set/set_folder.h"
 #include "engine/install/backups.h"
-#include "engine/install/install_steps.h"
+#include "engine/install/user_data_session.h"
 #include "engine/install/link_changes.h"
 #include "engine/install/what_changed.h"
 #include "engine/set/copy_list.h"
@@ -22,26 +22,6 @@
 #include "platform/text.h"
 
 namespace {
-
-// Windows' limits for the A functions: a file's path, and a folder's (room
-// left for an 8.3 name inside it).
-constexpr size_t kLongestPath = MAX_PATH - 1;
-constexpr size_t kLongestFolder = MAX_PATH - 13;
-// What the install's own names add to the folder they lie in: the lock,
-// and a staged file's path inside its staging folder.
-constexpr size_t kWorkNameRoom = 16;
-// What a backup adds to the folder before a file's name: "backup\",
-// its date and time, a number for a second that had one, "\".
-constexpr size_t kBackupNameRoom = 7 + 15 + 4 + 1;
-
-// A logon script installs the same set at every logon: a file whose size
-// and last-write time equal the installed copy's is not copied again (the
-// shell copy keeps the time), as robocopy does.
-bool SameAsInstalled(const CopyList::Item& item) {
-    platform::FileStamp source, installed;
-    return platform::ReadFileStamp(item.source, source) &&
-           platform::ReadFileStamp(item.destination, installed) && platform::SameStamp(source, installed);
-}
 
 // The last-write time in whole milliseconds, which /d compares; false when
 // the file cannot be read.
@@ -102,154 +82,25 @@ private:
     bool notNewer_ = false;
 };
 
-// The files that differ from the installed copies: only they are staged.
-CopyList ChangedFiles(const CopyList& copy) {
-    CopyList changed;
-    for (const CopyList::Item& item : copy.Items())
-        if (!SameAsInstalled(item)) changed.Add(item.source, item.destination);
-    return changed;
-}
-
-// The changed files that would replace one the user has.
-std::vector<Replacement> Replacements(const CopyList& changed) {
-    std::vector<Replacement> replacements;
-    for (const CopyList::Item& item : changed.Items())
-        if (platform::FileExists(item.destination)) replacements.push_back({item.source, item.destination});
-    return replacements;
-}
-
-// The registry's links to the files an install replaces, each by its bare
-// name: what the backup of those files links again.
-FontLinks LinksOfReplacedFiles(const std::vector<Replacement>& replaced, const Folders& folders,
-                               const std::string& work) {
-    FontLinks links;
-    for (const FontLink& link : ReadFontLinks(folders.windows).links) {
-        const std::string linked = platform::UpperCaseText(link.file);
-        for (const Replacement& file : replaced) {
-            const std::string name = paths::FileNamePart(file.installed);
-            if (linked == platform::UpperCaseText(folders.userData + name) ||
-                linked == platform::UpperCaseText(work + name))
-                links.push_back({link.face, name});
-        }
-    }
-    return links;
-}
-
-// Keeps what an install changes without replacing a file: its previous
-// links, and copies of the fonts they opened outside the user data folder.
-Result BackUpLinksOnly(const BackupPlan& backup, const std::string& work, InstallReport& report) {
-    if (const platform::Outcome made = PrepareBackup(work, backup); !made) {
-        report.failure.Note(steps::kBackup, made);
-        RemoveUnfinishedBackup(work, backup.name);
-        return Result::kInstallFailed;
-    }
-    PruneBackups(work, backup.name);
-    return Result::kOk;
-}
-
-// Replaces the changed files through a staging folder, after the
-// comparison of their characters, and of the fonts the changed links open
-// today, /keep and the question allow it. The backup keeps what the
-// install replaces and the links it changes.
-Result ReplaceChangedFiles(const Folders& folders, const Options& options, const CopyList& changed,
-                           const LinkWrites& writes, const std::vector<PreviousLink>& changedLinks,
-                           const std::string& work, Notifier& notifier, InstallReport& report) {
-    const std::vector<Replacement> replaced = Replacements(changed);
-    std::vector<Replacement> compared = replaced;
-    for (const Replacement& left : FontsLinksLeave(changedLinks, writes, folders, changed)) compared.push_back(left);
-    const CharacterReport characters = CompareReplacedFonts(compared);
-    report.characters = CharacterLines(characters);
-    CountCharacters(characters, report.counts);
-    if (options.keepCharacters && characters.LosesOrChanges()) return Result::kCharactersKept;
-    // Asked only when something of the user's would go: a character, or a
-    // file that is no font.
-    const bool loses = characters.byBytesOnly || characters.LosesOrChanges();
-    if (loses && !notifier.GoesOn(ReplaceQuestion(report.characters, folders.userData)))
-        return Result::kCancelled;
-    BackupPlan backup{NewBackupName(work), LinksOfReplacedFiles(replaced, folders, work), {}, {}};
-    PlanLinkBackup(changedLinks, folders, work, backup);
-    report.counts.backup = BackupFolder(work, backup.name);
-    if (changed.Empty()) return BackUpLinksOnly(backup, work, report);
-    // The shell writes into a staging folder; the user's EUDC files are
-    // replaced only when every new file arrived whole.
-    if (!StagedInstall(changed, work, backup, report.recovery, report.failure)) return Result::kInstallFailed;
-    report.characters = CharacterLines(characters, true);  // the report tells what happened
-    report.counts.copied = changed.Items().size();
-    return Result::kOk;
-}
-
-// Whether every path the install writes fits: each installed file's, each
-// staged file's in the work folder, and each file's in a backup there.
-bool PathsFit(const CopyList& changed, const std::string& work) {
-    size_t longestName = 0;
-    for (const CopyList::Item& item : changed.Items()) {
-        if (item.destination.size() > kLongestPath) return false;
-        longestName = std::max(longestName, paths::FileNamePart(item.destination).size());
-    }
-    return LongestStagingPath(changed, work) <= kLongestPath &&
-           work.size() + kBackupNameRoom + longestName <= kLongestPath;
-}
-
 // The links the install writes for the set's links: each whose file it
 // puts, or finds in the user data folder, pointing there, under the face's
 // name in this Windows' registry.
-LinkWrites PlannedWrites(const FontLinks& links, const Folders& folders, const CopyList& copy) {
+// A link whose file will not be there would break the face: it gets a
+// line in unlinked instead.
+LinkWrites PlannedWrites(const FontLinks& links, const Folders& folders, const CopyList& copy, StringList& unlinked) {
     LinkWrites writes;
     for (const FontLink& link : links) {
-        if (!IsInstallableName(link.file)) continue;
         const std::string destination = folders.userData + link.file;
-        if (!copy.HoldsDestination(destination) && !platform::FileExists(destination)) continue;
+        if (!IsInstallableName(link.file) || (!copy.HoldsDestination(destination) && !platform::FileExists(destination))) {
+            unlinked.push_back(texts::Format(texts::kLinkSkipped, {link.face, link.file}));
+            continue;
+        }
         writes.push_back({RegistryFaceName(link.face, folders.MajorVersion()), destination});
     }
     return writes;
 }
 
 }  // namespace
-
-std::string WorkFolder(const std::string& userData) {
-    if (userData.size() + std::max(kWorkNameRoom, kBackupNameRoom + 12) <= kLongestPath) return userData;
-    return AddTrailingBackslash(platform::ShortPath(userData));
-}
-
-// Replaces what changed among the copy's files and plans what changes
-// among the links, with a backup of both; nothing when nothing changes.
-Result ReplaceFilesFor(const Folders& folders, const Options& options, const CopyList& copy, const LinkWrites& writes,
-                       const std::string& work, Notifier& notifier, InstallReport& report) {
-    const CopyList changed = ChangedFiles(copy);
-    report.counts.unchanged = copy.Items().size() - changed.Items().size();
-    const std::vector<PreviousLink> changedLinks = ChangedLinks(writes, ReadStoredFontLinks());
-    if (changed.Empty() && changedLinks.empty()) return Result::kOk;
-    if (!PathsFit(changed, work)) {
-        report.tooLong.push_back(texts::Format(texts::kFolderTooLong, {folders.userData}));
-        report.failure.Note(steps::kPathLength, platform::Outcome::Failure(ERROR_FILENAME_EXCED_RANGE),
-                            folders.userData);
-        return Result::kInstallFailed;
-    }
-    return ReplaceChangedFiles(folders, options, changed, writes, changedLinks, work, notifier, report);
-}
-
-// The user data folder made, locked and recovered, ready for an install
-// through work, its spelling for the install's own files.
-Result ClaimUserData(const Folders& folders, InstallLock& lock, InstallReport& report, std::string& work) {
-    if (const platform::Outcome made = CreateFolderTree(folders.userData); !made) {
-        report.failure.Note(steps::kUserDataFolder, made, folders.userData);
-        if (RemoveTrailingBackslash(folders.userData).size() > kLongestFolder)
-            report.tooLong.push_back(texts::Format(texts::kFolderTooLong, {folders.userData}));
-        return Result::kNoUserDataFolder;
-    }
-    work = WorkFolder(folders.userData);
-    if (const platform::Outcome locked = lock.Claim(work); !locked) {
-        report.failure.Note(steps::kLock, locked, work);
-        return Result::kInstallFailed;
-    }
-    // An install cut off by a crash has the user's previous files in its
-    // staging folder: put back or finished before anything is compared.
-    if (const platform::Outcome recovered = RecoverInterruptedInstalls(work, report.recovery); !recovered) {
-        report.failure.Note(steps::kRecovery, recovered, work);
-        return Result::kInstallFailed;
-    }
-    return Result::kOk;
-}
 
 namespace {
 
@@ -265,19 +116,23 @@ Result ReadTargetSet(SetFolder& set, Failure& failure) {
     return read;
 }
 
-// The copy, then the links, with the user data folder locked from the
-// first file to the last link; busy tells that another install held it.
-Result CopyAndLink(const Folders& folders, const Options& options, const SetFolder& set, Notifier& notifier,
-                   InstallReport& report, bool& busy) {
-    InstallLock lock;
-    const Result copied = InstallFiles(folders, options, set, notifier, lock, report);
-    busy = lock.Busy();
-    if (copied != Result::kOk) return copied;
-    const FontLinkTable before = ReadFontLinks(folders.windows);
-    const Result linked =
-        WriteFontLinks(set.Links().links, folders, report.registryLinks, report.unlinked, report.failure);
-    report.counts.nothingChanged = report.counts.copied == 0 && SameLinks(before, report.registryLinks);
-    return linked;
+// The set's files and links as one change of the user data folder, which
+// session opens (made, locked, recovered) first.
+Result InstallFiles(const Folders& folders, const Options& options, const SetFolder& set, Notifier& notifier,
+                    UserDataSession& session, InstallReport& report) {
+    if (!set.Links().standard && !notifier.GoesOn(NonStandardQuestion(Operation::kInstall)))
+        return Result::kCancelled;
+    report = InstallReport();
+    report.missing = set.Missing();
+    if (const Result opened = session.Open(report); opened != Result::kOk) return opened;
+    InstallCopy install(folders, options, set, report);
+    for (const SetFolder::File& file : set.Files()) install.AddFile(file);
+    if (install.Copy().Empty())
+        return install.NotNewer() ? Result::kInstalledIsNewer : Result::kNoFilesToInstall;
+    ChangePlan plan;
+    plan.files = install.Copy();
+    plan.links = PlannedWrites(set.Links().links, folders, install.Copy(), report.unlinked);
+    return session.Apply(std::move(plan), options, notifier, report);
 }
 
 }  // namespace
@@ -305,23 +160,6 @@ std::string InstallMessage(Result result, const Folders& folders, const InstallR
     return text + lines(report.recovery.setAside);
 }
 
-Result InstallFiles(const Folders& folders, const Options& options, const SetFolder& set, Notifier& notifier,
-                    InstallLock& lock, InstallReport& report) {
-    if (!set.Links().standard && !notifier.GoesOn(NonStandardQuestion(Operation::kInstall)))
-        return Result::kCancelled;
-    report = InstallReport();
-    report.missing = set.Missing();
-    std::string work;
-    if (const Result claimed = ClaimUserData(folders, lock, report, work); claimed != Result::kOk) return claimed;
-
-    InstallCopy install(folders, options, set, report);
-    for (const SetFolder::File& file : set.Files()) install.AddFile(file);
-    if (install.Copy().Empty())
-        return install.NotNewer() ? Result::kInstalledIsNewer : Result::kNoFilesToInstall;
-    return ReplaceFilesFor(folders, options, install.Copy(), PlannedWrites(set.Links().links, folders, install.Copy()),
-                           work, notifier, report);
-}
-
 Result InstallEudc(const EudcRequest& request, InstallReport& report) {
     const Folders& folders = request.folders;
     const std::string& folder = request.target.Folder();
@@ -330,19 +168,19 @@ Result InstallEudc(const EudcRequest& request, InstallReport& report) {
     if (!CheckSpelled(folder, request.notifier)) return Result::kNoFilesToInstall;
     if (!CheckSpelled(folders.userData, request.notifier)) return Result::kNoUserDataFolder;
     SetFolder set(folder, false);
-    Result result = ReadTargetSet(set, report.failure);
+    Result result = Result::kOk;
     bool busy = false;
-    if (result == Result::kOk)
-        result = CopyAndLink(folders, request.options, set, request.notifier, report, busy);
+    {
+        UserDataSession session(folders);
+        result = ReadTargetSet(set, report.failure);
+        if (result == Result::kOk) result = InstallFiles(folders, request.options, set, request.notifier, session, report);
+        busy = session.Busy();
+    }
     // The registry's table as this install leaves it, for the windows.
     if (report.registryLinks.links.empty()) report.registryLinks = ReadFontLinks(folders.windows);
-    // The lock is let go before any message waits for the user.
+    // The lock is let go, and EUDC on again, before any message waits for
+    // the user.
     request.notifier.Notify(InstallMessage(result, folders, report, busy, texts::CrLines),
                             InstallMessage(result, folders, report, busy, texts::ShownCrLines));
     return result;
-}
-
-Result InstallWithEudcOff(const EudcRequest& request, InstallReport& report) {
-    const EudcOff off;
-    return InstallEudc(request, report);
 }

@@ -9,7 +9,6 @@
 #include "engine/report/install_counts.h"
 #include "engine/paths/folders.h"
 #include "engine/links/font_links.h"
-#include "engine/install/install_lock.h"
 #include "engine/install/recovery.h"
 #include "engine/set/set_folder.h"
 #include "engine/links/options.h"
@@ -24,6 +23,7 @@ struct InstallReport {
     StringList characters;    // a line a replaced font: the characters it loses, changes and adds
     RecoveryReport recovery;  // files not put back, staging folders set aside
     StringList tooLong;       // a folder whose paths do not fit
+    StringList kept;          // a removal's file moved into its backup
     Failure failure;          // where a failed install stopped, and why
     FontLinkTable registryLinks;  // the registry's table as the install left it
     InstallCounts counts;     // files copied and left alone, characters, the backup
@@ -34,25 +34,12 @@ struct InstallReport {
 // the long one. Every process of one folder comes to the same path.
 std::string WorkFolder(const std::string& userData);
 
-// The copy step, for the set's links of the faces here: asks (through
-// notifier) before going on with non-standard files, skips files not newer than the
-// installed ones when asked to, makes the user data folder, claims lock
-// there (and keeps it), recovers installs a crash cut off, asks before
-// replacing, and replaces the changed files all or nothing. Questions, but
-// no outcome message.
-Result InstallFiles(const Folders& folders, const Options& options, const SetFolder& set, Notifier& notifier,
-                    InstallLock& lock, InstallReport& report);
-
 // The whole install of the target folder: its EUDC.INI (a default one for a
-// folder with only EUDC.TTE), the copy, then the registry's links, after
-// which the report holds the registry's table as it now is. Tells the
-// outcome through the request's notifier.
+// folder with only EUDC.TTE), then a change of the user data folder
+// (user_data_session.h): the set's files and links, after which the report
+// holds the registry's table as it now is. EUDC is off meanwhile. Tells
+// the outcome through the request's notifier.
 Result InstallEudc(const EudcRequest& request, InstallReport& report);
-
-// The install with EUDC switched off while the files are replaced, and on
-// again afterwards whatever the outcome; command mode and the main window
-// both install so.
-Result InstallWithEudcOff(const EudcRequest& request, InstallReport& report);
 
 // /undo: takes back the last install that changed anything, from the
 // newest backup, after recovering any install a crash cut off: the files
@@ -62,5 +49,10 @@ Result InstallWithEudcOff(const EudcRequest& request, InstallReport& report);
 // folder (empty when there was none: kNoFilesToInstall). Tells the
 // outcome through the request's notifier.
 Result UndoLastInstall(const EudcRequest& request, InstallReport& report, std::string& backupFolder);
-// The undo with EUDC switched off, as InstallWithEudcOff.
-Result UndoWithEudcOff(const EudcRequest& request, InstallReport& report, std::string& backupFolder);
+
+// What the install, the undo and the removal tell the user: its report, or
+// the message of its result; then each staging folder it had to set aside.
+// busy: another install held the lock. lines joins each list: whole for
+// the run log, shortened for a box.
+std::string InstallMessage(Result result, const Folders& folders, const InstallReport& report, bool busy,
+                           std::string (*lines)(const StringList&));

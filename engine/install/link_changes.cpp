@@ -4,6 +4,7 @@
 
 #include "engine/links/info_file.h"
 #include "engine/paths/paths.h"
+#include "engine/report/texts.h"
 #include "engine/set/set_folder.h"
 #include "platform/files.h"
 #include "platform/text.h"
@@ -105,6 +106,16 @@ StringList BackupFiles(const std::string& folder) {
 
 }  // namespace
 
+bool RestorableValue(const std::string& value, const Folders& folders) {
+    if (value.empty()) return true;
+    std::string climbing = "\\" + value + "\\";
+    std::replace(climbing.begin(), climbing.end(), '/', '\\');
+    const std::string file = LinkedFilePath(value, folders);
+    // On a drive of this PC, not a share; no way up through "..".
+    return !file.empty() && paths::RootLength(file) == 2 && climbing.find("\\..\\") == std::string::npos &&
+           platform::FileExists(file);
+}
+
 UndoPlan PlanUndo(const Backup& backup, const Folders& folders) {
     UndoPlan plan;
     // A backup is a set like any other.
@@ -121,17 +132,25 @@ UndoPlan PlanUndo(const Backup& backup, const Folders& folders) {
     StringList unneeded, needed;
     std::vector<char> buffer;
     for (const PreviousLink& link : backup.previous) {
-        const std::string old = LinkedFilePath(link.value, folders);
         const FontLink* copy = StoredLinkOf(kept, link.face);
-        const bool copied = !old.empty() && copy && IsInstallableName(copy->file) &&
-                            !InUserData(old, folders, folders.userData) &&
-                            platform::FileExists(backup.folder + copy->file);
-        if (!copied || platform::SameFileBytes(old, backup.folder + copy->file, buffer)) {
+        const bool hasCopy = copy && IsInstallableName(copy->file) && platform::FileExists(backup.folder + copy->file);
+        const std::string old = LinkedFilePath(link.value, folders);
+        // The value as it was, when it opens a file an install could have
+        // read (anything else was planted in the backup); the backup's copy
+        // of a font outside the user data folder where that font no longer
+        // holds the copy's bytes, or where the value cannot serve.
+        const bool putBack = InUserData(old, folders, folders.userData) &&
+                             platform::FileExists(backup.folder + paths::FileNamePart(old));
+        const bool restorable = putBack || RestorableValue(link.value, folders);
+        const bool copied = hasCopy && !link.value.empty() && !InUserData(old, folders, folders.userData);
+        if (restorable && (!copied || platform::SameFileBytes(old, backup.folder + copy->file, buffer))) {
             plan.writes.push_back({link.face, link.value});
             if (copied) unneeded.push_back(copy->file);
-        } else {
+        } else if (copied) {
             plan.writes.push_back({link.face, folders.userData + copy->file});
             needed.push_back(copy->file);
+        } else {
+            plan.refused.push_back(texts::Format(texts::kPreviousLinkRefused, {link.face, link.value}));
         }
     }
     const auto among = [](const StringList& names, const std::string& name) {
@@ -139,5 +158,10 @@ UndoPlan PlanUndo(const Backup& backup, const Folders& folders) {
     };
     for (const std::string& file : files)
         if (!among(unneeded, file) || among(needed, file)) plan.files.push_back(file);
+    // The faces that opened a replaced file are the undo's too: each gets
+    // its file back under the name it goes to (TakeBackToFreeNames).
+    for (const FontLink& link : kept)
+        if (among(plan.files, link.file) && !StoredLinkOf(plan.writes, link.face))
+            plan.writes.push_back({link.face, folders.userData + link.file});
     return plan;
 }

@@ -45,5 +45,12 @@ void PlanLinkBackup(const std::vector<PreviousLink>& changed, const Folders& fol
 struct UndoPlan {
     LinkWrites writes;
     StringList files;
+    StringList refused;  // a line for each recorded value not restored
 };
+
+// Whether a link value a backup recorded may be written back: none (the
+// face had no link), or a file an install could have read: one that
+// exists, on a drive of this PC (no share), reached without "..", no
+// device. A backup is a folder anyone may have changed.
+bool RestorableValue(const std::string& value, const Folders& folders);
 UndoPlan PlanUndo(const Backup& backup, const Folders& folders);

@@ -5,17 +5,15 @@
 
 #include "engine/install/backups.h"
 #include "engine/install/install.h"
-#include "engine/install/install_lock.h"
-#include "engine/install/staging.h"
+#include "engine/install/link_changes.h"
+#include "engine/install/user_data_session.h"
 #include "engine/links/info_file.h"
 #include "engine/paths/paths.h"
+#include "engine/paths/sorted_names.h"
 #include "engine/report/operation_texts.h"
 #include "engine/report/texts.h"
-#include "engine/paths/sorted_names.h"
-#include "engine/set/copy_list.h"
 #include "engine/set/set_folder.h"
 #include "platform/files.h"
-#include "platform/interaction.h"
 
 namespace {
 
@@ -25,233 +23,162 @@ bool SameBytes(const std::string& a, const std::string& b, std::vector<char>& bu
     return platform::FileExists(a) && platform::FileExists(b) && platform::SameFileBytes(a, b, buffer);
 }
 
-// A face of the set that this PC links to the set's installed file, and
-// the file that served it before the set came (in a backup), if any.
-struct TakenOff {
-    FontLink link;        // the set's face, and its file's bare name
-    std::string earlier;  // full path in a backup; empty: the link goes
-    // The value the face had before the set came when it opened a font
-    // outside the user data folder (the fonts folder's, say) that is still
-    // there: the link gets it back, and that font is left as it is.
-    std::string previousValue;
-    std::string value;  // the face's link now, to the set's file: what /undo gives back
+// What a face of the set gets back: the value it had right before the set
+// came, or the file that served it then, taken back from a backup.
+struct Earlier {
+    std::string value;  // a link value to write; empty with file empty: the link goes
+    std::string file;   // a backup's file to take back and link
 };
 
-class Removal {
+// The removal of one set as a change of the user data folder: each face
+// that this PC links to the set's file (holding the set's bytes) gets back
+// what it had before the set came; the set's files that no link names
+// afterwards go into the backup, whose links and previous values bring the
+// set back under /undo.
+class RemovalPlan {
 public:
-    Removal(const EudcRequest& request, const std::string& work, RemoveReport& report)
-        : folders_(request.folders), set_(request.target.Folder()), work_(work), report_(report),
-          backup_(NewBackupName(work)) {}
+    RemovalPlan(const Folders& folders, const std::string& set, const UserDataSession& session,
+                RemoveReport& report)
+        : folders_(folders), set_(set), session_(session), report_(report),
+          backups_(BackupsNewestFirst(session.Work())) {}
 
-    // The faces to take off: linked, by this Windows' name of the face, to
-    // the set's file in the user data folder while it holds the set's bytes.
-    void FindFaces(const FontLinks& setLinks) {
-        const FontLinkTable table = ReadFontLinks(folders_.windows);
-        const std::vector<std::string> backups = BackupsNewestFirst(work_);
+    ChangePlan Build(const FontLinks& setLinks) {
+        ChangePlan plan;
+        plan.comparesCharacters = false;  // the user asked for these characters to go
         for (const FontLink& link : setLinks) {
             if (!IsInstallableName(link.file)) continue;
             const std::string face = RegistryFaceName(InstalledFaceName(link.face), folders_.MajorVersion());
-            if (!IsLinkedTo(table, face, link.file) ||
-                !SameBytes(folders_.userData + link.file, set_ + link.file, buffer_))
+            if (!LinkedToSetFile(face, link.file) ||
+                !SameBytes(folders_.userData + link.file, set_ + link.file, buffer_) ||
+                std::any_of(plan.links.begin(), plan.links.end(),
+                            [&](const FontLink& planned) { return SamePath(planned.face, face); }))
                 continue;
-            const std::string previous = PreviousValueOutside(face, backups);
-            faces_.push_back({{face, link.file},
-                              previous.empty() ? EarlierFile(face, set_ + link.file, backups) : std::string(),
-                              previous, LinkOf(table, face)});
-        }
-    }
-
-    // Puts the earlier files back through a staging folder, as an install
-    // does; what they replace goes into the removal's backup.
-    bool RestoreEarlierFiles() {
-        CopyList copy;
-        for (const TakenOff& face : faces_) {
-            if (face.earlier.empty()) continue;
-            const std::string name = paths::FileNamePart(face.earlier);
-            copy.Add(face.earlier, folders_.userData + name);
-            const std::string companion = paths::ChangeExtension(face.earlier, info_file::kCompanionExtension);
-            if (platform::FileExists(companion))
-                copy.Add(companion, paths::ChangeExtension(folders_.userData + name, info_file::kCompanionExtension));
-        }
-        if (copy.Empty()) return true;
-        if (!StagedInstall(copy, work_, Plan(), report_.recovery, report_.failure)) return false;
-        report_.counts.copied = copy.Items().size();
-        for (const CopyList::Item& item : copy.Items()) restored_.push_back(paths::FileNamePart(item.destination));
-        return true;
-    }
-
-    // Links each restored face to its earlier file, and removes the link of
-    // every other face taken off.
-    Result Relink(FontLinkTable& registryLinks) {
-        FontLinks restored, previous;  // previous: stored values; empty ones are removed
-        StringList unlinked;
-        for (const TakenOff& face : faces_) {
-            if (!face.previousValue.empty()) {
-                previous.push_back({face.link.face, face.previousValue});
-                report_.done.push_back(texts::Format(texts::kRemoveLinkRestored, {face.link.face, face.previousValue}));
-                continue;
-            }
-            if (!face.earlier.empty()) {
-                restored.push_back({face.link.face, paths::FileNamePart(face.earlier)});
-                const std::string path = folders_.userData + restored.back().file;
-                report_.done.push_back(texts::Format(texts::kRemoveLinkRestored, {face.link.face, path}));
-                continue;
-            }
-            previous.push_back({face.link.face, std::string()});
-            report_.done.push_back(texts::Format(texts::kRemoveLinkDeleted, {face.link.face}));
-        }
-        if (!previous.empty()) {
-            const Result written = WriteStoredFontLinks(previous, folders_, registryLinks, report_.failure);
-            if (written != Result::kOk) return written;
-        }
-        // The restored files are in the user data folder: written as an
-        // install writes them.
-        if (!restored.empty()) return WriteFontLinks(restored, folders_, registryLinks, unlinked, report_.failure);
-        registryLinks = ReadFontLinks(folders_.windows);
-        return Result::kOk;
-    }
-
-    // Moves each file of the set that no link names any more into the
-    // removal's backup: a font holding the set's bytes that no face links,
-    // and its companion holding the set's bytes; never a file just put
-    // back. A companion is named by its font's link.
-    bool KeepUnlinkedFiles(const FontLinks& setLinks, const FontLinkTable& registryLinks) {
-        StringList names;
-        for (const FontLink& link : setLinks) {
-            if (!IsInstallableName(link.file) || IsNamed(registryLinks, link.file)) continue;
-            const std::string companion = paths::ChangeExtension(link.file, info_file::kCompanionExtension);
-            for (const std::string& name : {link.file, companion})
-                if (SameBytes(folders_.userData + name, set_ + name, buffer_)) names.push_back(name);
-        }
-        names = DistinctIgnoringCase(names);
-        names.erase(std::remove_if(names.begin(), names.end(),
-                                   [&](const std::string& name) {
-                                       return std::any_of(restored_.begin(), restored_.end(),
-                                                          [&](const std::string& r) { return SamePath(r, name); });
-                                   }),
-                    names.end());
-        if (names.empty()) return true;
-        const std::string backup = BackupFolder(work_, backup_);
-        const bool made = !report_.counts.backup.empty() || platform::FileExists(backup + info_file::kFileName);
-        if (!made) {
-            if (const platform::Outcome prepared = PrepareBackup(work_, Plan()); !prepared) {
-                report_.failure.Note(steps::kBackup, prepared);
-                return false;
+            const Earlier earlier = EarlierOf(face, link.file);
+            if (!earlier.file.empty()) {
+                const std::string name = paths::FileNamePart(earlier.file);
+                plan.files.Add(earlier.file, folders_.userData + name);
+                const std::string companion = CompanionOf(earlier.file);
+                if (platform::FileExists(companion)) plan.files.Add(companion, folders_.userData + CompanionOf(name));
+                plan.links.push_back({face, folders_.userData + name});
+            } else {
+                plan.links.push_back({face, earlier.value});
             }
         }
-        report_.counts.backup = backup;
-        for (const std::string& name : names) {
-            if (const platform::Outcome moved = platform::MoveOneFile(folders_.userData + name, backup + name); !moved) {
-                report_.failure.Note(steps::kBackup, moved);
-                return false;
-            }
-            report_.done.push_back(texts::Format(texts::kRemoveFileKept, {folders_.userData + name, backup}));
-        }
-        if (!made) PruneBackups(work_, backup_);
-        return true;
-    }
-
-    // The staging's backup, when a restore replaced a file of the set.
-    void NoteStagedBackup() {
-        if (platform::FileExists(BackupFolder(work_, backup_) + info_file::kFileName))
-            report_.counts.backup = BackupFolder(work_, backup_);
-    }
-
-    bool AnyFace() const { return !faces_.empty(); }
-
-private:
-    bool IsLinkedTo(const FontLinkTable& table, const std::string& face, const std::string& name) const {
-        for (const FontLink& link : table.links)
-            if (SamePath(link.face, face)) return SamePath(link.file, folders_.userData + name) ||
-                                                   SamePath(link.file, work_ + name);
-        return false;
-    }
-    static std::string LinkOf(const FontLinkTable& table, const std::string& face) {
-        for (const FontLink& link : table.links)
-            if (SamePath(link.face, face)) return link.file;
-        return std::string();
-    }
-    bool IsNamed(const FontLinkTable& table, const std::string& name) const {
-        for (const FontLink& link : table.links)
-            if (SamePath(link.file, folders_.userData + name) || SamePath(link.file, work_ + name)) return true;
-        return false;
-    }
-
-    // The value face had before the set came, from the newest backup that
-    // recorded one, when it opened a font outside the user data folder that
-    // is still there; empty otherwise (the set's install added the link, or
-    // the face's file was in the user data folder).
-    std::string PreviousValueOutside(const std::string& face, const std::vector<std::string>& backups) const {
-        for (const std::string& backup : backups)
-            for (const PreviousLink& link : ReadPreviousLinks(backup + info_file::kFileName)) {
-                if (!SamePath(link.face, face)) continue;
-                const std::string file = link.value.empty() ? std::string() : LinkedFilePath(link.value, folders_);
-                const bool outside = !file.empty() && !SamePath(paths::FolderPart(file), folders_.userData) &&
-                                     !SamePath(paths::FolderPart(file), work_) && platform::FileExists(file);
-                return outside ? link.value : std::string();
-            }
-        return std::string();
-    }
-
-    // The newest backup's file for face with other bytes than the set's: a
-    // backup of the set itself (an earlier removal's) is passed over.
-    std::string EarlierFile(const std::string& face, const std::string& setFile,
-                            const std::vector<std::string>& backups) {
-        for (const std::string& backup : backups)
-            for (const FontLink& link : ReadLinkSection(backup)) {
-                std::string file = backup + link.file;
-                if (SamePath(RegistryFaceName(InstalledFaceName(link.face), folders_.MajorVersion()), face) &&
-                    IsInstallableName(link.file) && platform::FileExists(file) &&
-                    !SameBytes(file, setFile, buffer_))
-                    return file;
-            }
-        return std::string();
-    }
-
-    // The removal's backup links every face taken off to the set's file and
-    // records the link each had, so that /undo brings the set back.
-    BackupPlan Plan() const {
-        BackupPlan plan{backup_, {}, {}, {}};
-        for (const TakenOff& face : faces_) {
-            plan.links.push_back(face.link);
-            plan.previous.push_back({face.link.face, face.value});
-        }
+        session_.TakeBackToFreeNames(plan);
+        plan.kept = UnlinkedSetFiles(setLinks, plan);
         return plan;
     }
 
+private:
+    bool OpensUserData(const std::string& value, const std::string& name) const {
+        const std::string file = LinkedFilePath(value, folders_);
+        return SamePath(file, folders_.userData + name) || SamePath(file, session_.Work() + name);
+    }
+    bool LinkedToSetFile(const std::string& face, const std::string& name) const {
+        for (const FontLink& link : session_.Table().links)
+            if (SamePath(link.face, face)) return OpensUserData(link.file, name);
+        return false;
+    }
+
+    // What face had right before the set came. Each backup recorded the
+    // value its change found: walking them newest first from the value the
+    // face has now, the change that brought the set's file (from another
+    // value) and was no removal (one that took a later set off and gave the
+    // face back the set's file) is the set's coming. That value when it
+    // opens a file an install could have read that still holds what it held
+    // (the backup's copy of it, where the backup has one), else the backup's
+    // copy. Without such a record, the newest backup's file for the face
+    // with bytes other than the set's.
+    Earlier EarlierOf(const std::string& face, const std::string& name) {
+        std::string after = folders_.userData + name;
+        for (const std::string& backup : backups_)
+            for (const PreviousLink& link : ReadPreviousLinks(backup + info_file::kFileName)) {
+                if (!SamePath(link.face, face)) continue;
+                const std::string copy = CopyOf(backup, face);
+                const bool cameHere = OpensUserData(after, name) && !OpensUserData(link.value, name);
+                const bool removal = !copy.empty() && OpensUserData(link.value, paths::FileNamePart(copy));
+                after = link.value;
+                if (!cameHere || removal) break;
+                if (RestorableValue(link.value, folders_) &&
+                    (link.value.empty() || copy.empty() ||
+                     SameBytes(LinkedFilePath(link.value, folders_), copy, buffer_)))
+                    return {link.value, std::string()};
+                if (!copy.empty()) return {std::string(), copy};
+                report_.done.push_back(texts::Format(texts::kPreviousLinkRefused, {face, link.value}));
+                return {};
+            }
+        for (const std::string& backup : backups_) {
+            const std::string copy = CopyOf(backup, face);
+            if (!copy.empty() && !SameBytes(copy, set_ + name, buffer_)) return {std::string(), copy};
+        }
+        return {};
+    }
+
+    // The backup's file for face, when it holds one.
+    std::string CopyOf(const std::string& backup, const std::string& face) const {
+        for (const FontLink& link : ReadLinkSection(backup))
+            if (SamePath(RegistryFaceName(InstalledFaceName(link.face), folders_.MajorVersion()), face) &&
+                IsInstallableName(link.file) && platform::FileExists(backup + link.file))
+                return backup + link.file;
+        return std::string();
+    }
+
+    // The set's files (holding the set's bytes) that no link names once
+    // the plan's links are written, and their companions; never a file the
+    // plan puts back.
+    StringList UnlinkedSetFiles(const FontLinks& setLinks, const ChangePlan& plan) {
+        const auto named = [&](const std::string& name) {
+            for (const FontLink& link : plan.links)
+                if (OpensUserData(link.file, name)) return true;
+            for (const FontLink& link : session_.Table().links)
+                if (std::none_of(plan.links.begin(), plan.links.end(),
+                                 [&](const FontLink& planned) { return SamePath(planned.face, link.face); }) &&
+                    OpensUserData(link.file, name))
+                    return true;
+            return plan.files.HoldsDestination(folders_.userData + name);
+        };
+        StringList names;
+        for (const FontLink& link : setLinks) {
+            if (!IsInstallableName(link.file) || named(link.file)) continue;
+            for (const std::string& name : {link.file, CompanionOf(link.file)})
+                if (!plan.files.HoldsDestination(folders_.userData + name) &&
+                    SameBytes(folders_.userData + name, set_ + name, buffer_))
+                    names.push_back(name);
+        }
+        return DistinctIgnoringCase(names);
+    }
+
     const Folders& folders_;
-    std::string set_, work_;
+    std::string set_;
+    const UserDataSession& session_;
     RemoveReport& report_;
-    std::string backup_;  // the name of the removal's backup
-    std::vector<TakenOff> faces_;
-    StringList restored_;  // the names of the files put back
+    std::vector<std::string> backups_;
     std::vector<char> buffer_;
 };
 
-// The lock, the recovery of a cut-off install, then the removal.
-Result TakeOff(const EudcRequest& request, const FontLinks& setLinks, RemoveReport& report, bool& busy) {
-    const std::string work = WorkFolder(request.folders.userData);
-    InstallLock lock;
-    if (const platform::Outcome locked = lock.Claim(work); !locked) {
-        busy = lock.Busy();
-        report.failure.Note(steps::kLock, locked);
-        return Result::kInstallFailed;
+// A line for each link the removal wrote.
+void TellLinks(const ChangePlan& plan, RemoveReport& report) {
+    for (const FontLink& link : plan.links)
+        report.done.push_back(link.file.empty() ? texts::Format(texts::kRemoveLinkDeleted, {link.face})
+                                                : texts::Format(texts::kRemoveLinkRestored, {link.face, link.file}));
+}
+
+Result TakeOff(const EudcRequest& request, const FontLinks& setLinks, UserDataSession& session,
+               RemoveReport& report) {
+    InstallReport change;
+    Result result = session.Open(change);
+    if (result == Result::kOk) {
+        RemovalPlan removal(request.folders, request.target.Folder(), session, report);
+        ChangePlan plan = removal.Build(setLinks);
+        const ChangePlan told = plan;
+        result = session.Apply(std::move(plan), request.options, request.notifier, change);
+        if (result == Result::kOk && !change.counts.nothingChanged) TellLinks(told, report);
     }
-    if (const platform::Outcome recovered = RecoverInterruptedInstalls(work, report.recovery); !recovered) {
-        report.failure.Note(steps::kRecovery, recovered);
-        return Result::kInstallFailed;
-    }
-    Removal removal(request, work, report);
-    removal.FindFaces(setLinks);
-    if (removal.AnyFace()) {
-        if (!removal.RestoreEarlierFiles()) return Result::kInstallFailed;
-        removal.NoteStagedBackup();
-        FontLinkTable registryLinks = ReadFontLinks(request.folders.windows);
-        const Result relinked = removal.Relink(registryLinks);
-        if (relinked != Result::kOk) return relinked;
-    }
-    return removal.KeepUnlinkedFiles(setLinks, ReadFontLinks(request.folders.windows)) ? Result::kOk
-                                                                                       : Result::kInstallFailed;
+    report.done.insert(report.done.end(), change.kept.begin(), change.kept.end());
+    report.recovery = change.recovery;
+    report.failure = change.failure;
+    report.counts = change.counts;
+    return result;
 }
 
 std::string RemoveMessage(Result result, const EudcRequest& request, const RemoveReport& report, bool busy) {
@@ -279,21 +206,18 @@ Result RemoveSet(const EudcRequest& request, RemoveReport& report) {
     if (!CheckSpelled(request.folders.userData, request.notifier)) return Result::kNoUserDataFolder;
     Result result = Result::kOk;
     bool busy = false;
-    const SetFolder set(folder, false);
-    const FontLinks& setLinks = set.AllLinks();
-    if (!HoldsEudcData(folder))
-        result = Result::kNoFilesToInstall;
-    else if (setLinks.empty())
-        result = Result::kNoLinkTable;
-    else if (platform::DirectoryExists(request.folders.userData))  // else nothing was ever installed
-        result = TakeOff(request, setLinks, report, busy);
+    {
+        UserDataSession session(request.folders);
+        const SetFolder set(folder, false);
+        const FontLinks& setLinks = set.AllLinks();
+        if (!set.HoldsSet())
+            result = Result::kNoFilesToInstall;
+        else if (setLinks.empty())
+            result = Result::kNoLinkTable;
+        else if (platform::DirectoryExists(request.folders.userData))  // else nothing was ever installed
+            result = TakeOff(request, setLinks, session, report);
+        busy = session.Busy();
+    }
     request.notifier.Notify(RemoveMessage(result, request, report, busy));
-    return result;
-}
-
-Result RemoveWithEudcOff(const EudcRequest& request, RemoveReport& report) {
-    platform::EnableEudc(platform::kEudcOff);
-    const Result result = RemoveSet(request, report);
-    platform::EnableEudc(platform::kEudcOn);
     return result;
 }

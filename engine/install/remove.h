@@ -1,7 +1,9 @@
 // /remove: takes a set off this PC. Each face whose link still points at
 // the set's installed file, holding the set's bytes, gets back the link it
-// had before the set came, with its file from the newest backup that holds
-// another one, or loses its link. The set's files that no link names any
+// had right before the set came (as the install's backup recorded it), or
+// that backup's copy of its file where the file it named changed, or
+// loses its link; a file taken back never lands on a name another face
+// links. The set's files that no link names any
 // more go into a new backup whose EUDC.INI links them again, so that /undo
 // brings the set back. A face or file that is not the set's is left alone:
 // a second removal finds nothing to do.
@@ -22,12 +24,9 @@ struct RemoveReport {
     InstallCounts counts;
 };
 
-// Takes the target's set off, with the user data folder locked, after the
-// recovery of a cut-off install; tells the outcome through the request's
-// notifier. kOk also when there was nothing to take off; the install's
+// Takes the target's set off as one change of the user data folder
+// (user_data_session.h: locked, recovered, EUDC off meanwhile); tells the
+// outcome through the request's notifier. kOk also when there was nothing to take off; the install's
 // results for a folder without a set (9, 7), a failed staging or move (2)
 // and a refused registry (4).
 Result RemoveSet(const EudcRequest& request, RemoveReport& report);
-
-// The removal with EUDC switched off meanwhile, as the install runs.
-Result RemoveWithEudcOff(const EudcRequest& request, RemoveReport& report);

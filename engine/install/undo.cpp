@@ -1,39 +1,34 @@
 #include "engine/install/install.h"
 
 #include "engine/install/backups.h"
-#include "engine/install/install_steps.h"
 #include "engine/install/link_changes.h"
+#include "engine/install/user_data_session.h"
 #include "engine/report/texts.h"
 
 namespace {
 
-// The undo's files and links, with the user data folder locked from the
-// first file to the last link; busy tells that another install held it.
-Result UndoFilesAndLinks(const EudcRequest& request, InstallReport& report, std::string& backupFolder, bool& busy) {
+// The newest backup as a change of the user data folder: its files taken
+// back (to free names where another face links theirs) and its links.
+Result UndoFromNewestBackup(const EudcRequest& request, UserDataSession& session, InstallReport& report,
+                            std::string& backupFolder) {
     const Folders& folders = request.folders;
-    // Every file is put back, whatever its date: /d and CheckDate are
-    // about sets, not about taking an install back.
-    Options options = request.options;
-    options.onlyNewer = false;
-    InstallLock lock;
-    std::string work;
-    Result result = ClaimUserData(folders, lock, report, work);
-    busy = lock.Busy();
-    if (result != Result::kOk) return result;
+    if (const Result opened = session.Open(report); opened != Result::kOk) return opened;
     // Chosen after recovery, which takes away the backup of an install
     // that a crash cut off before its commit.
-    const Backup backup = NewestBackup(work);
+    const Backup backup = NewestBackup(session.Work());
     backupFolder = backup.folder;
     if (backup.folder.empty()) return Result::kNoFilesToInstall;
-    const UndoPlan plan = PlanUndo(backup, folders);
-    CopyList copy;
-    for (const std::string& name : plan.files) {
-        copy.Add(backup.folder + name, folders.userData + name);
-        report.installed.push_back(folders.userData + name + texts::kInstalledLine);
-    }
-    result = ReplaceFilesFor(folders, options, copy, plan.writes, work, request.notifier, report);
-    if (result != Result::kOk) return result;
-    return WriteStoredFontLinks(plan.writes, folders, report.registryLinks, report.failure);
+    const UndoPlan undo = PlanUndo(backup, folders);
+    ChangePlan plan;
+    for (const std::string& name : undo.files) plan.files.Add(backup.folder + name, folders.userData + name);
+    plan.links = undo.writes;
+    session.TakeBackToFreeNames(plan);
+    for (const CopyList::Item& item : plan.files.Items())
+        report.installed.push_back(item.destination + texts::kInstalledLine);
+    report.unlinked = undo.refused;
+    // Every file is put back, whatever its date: /d and CheckDate are
+    // about sets, not about taking an install back.
+    return session.Apply(std::move(plan), request.options, request.notifier, report);
 }
 
 }  // namespace
@@ -41,7 +36,12 @@ Result UndoFilesAndLinks(const EudcRequest& request, InstallReport& report, std:
 Result UndoLastInstall(const EudcRequest& request, InstallReport& report, std::string& backupFolder) {
     if (!CheckSpelled(request.folders.userData, request.notifier)) return Result::kNoUserDataFolder;
     bool busy = false;
-    const Result result = UndoFilesAndLinks(request, report, backupFolder, busy);
+    Result result = Result::kOk;
+    {
+        UserDataSession session(request.folders);
+        result = UndoFromNewestBackup(request, session, report, backupFolder);
+        busy = session.Busy();
+    }
     // The registry's table as the undo leaves it, for the windows.
     if (report.registryLinks.links.empty()) report.registryLinks = ReadFontLinks(request.folders.windows);
     if (result == Result::kNoFilesToInstall)
@@ -50,9 +50,4 @@ Result UndoLastInstall(const EudcRequest& request, InstallReport& report, std::s
         request.notifier.Notify(InstallMessage(result, request.folders, report, busy, texts::CrLines),
                                 InstallMessage(result, request.folders, report, busy, texts::ShownCrLines));
     return result;
-}
-
-Result UndoWithEudcOff(const EudcRequest& request, InstallReport& report, std::string& backupFolder) {
-    const EudcOff off;
-    return UndoLastInstall(request, report, backupFolder);
 }

@@ -1,5 +1,7 @@
 #include "engine/links/font_links.h"
 
+#include <algorithm>
+
 #include "engine/links/info_file.h"
 #include "engine/paths/work_names.h"
 #include "engine/paths/paths.h"
@@ -48,10 +50,43 @@ FontLinks ReadStoredFontLinks() {
     return links;
 }
 
+namespace {
+
+// "%SystemRoot%" or "%windir%" (any case) at the start of a value, followed
+// by a separator or nothing: the windows folder, as Windows expands both.
+std::string ExpandWindowsFolder(const std::string& value, const std::string& windowsFolder) {
+    const std::string upper = paths::UpperAscii(value);
+    for (const std::string variable : {"%SYSTEMROOT%", "%WINDIR%"}) {
+        if (upper.compare(0, variable.size(), variable) != 0) continue;
+        const std::string rest = value.substr(variable.size());
+        if (rest.empty()) return windowsFolder;
+        if (rest[0] == '\\' || rest[0] == '/') return windowsFolder + rest.substr(1);
+    }
+    return ExpandSystemRoot(value, windowsFolder);
+}
+
+// The device namespaces ("\\.\COM1", "\\?\..."): never a font file.
+bool NamesDeviceSpace(const std::string& path) {
+    return path.size() >= 4 && (path[0] == '\\' || path[0] == '/') && (path[1] == '\\' || path[1] == '/') &&
+           (path[2] == '.' || path[2] == '?') && (path[3] == '\\' || path[3] == '/');
+}
+
+}  // namespace
+
 std::string LinkedFilePath(const std::string& stored, const Folders& folders) {
-    if (stored.empty()) return stored;
-    const std::string file = ExpandSystemRoot(stored, folders.windows);
-    return paths::IsAbsolutePath(file) ? file : FontsFolder(folders) + file;
+    if (stored.empty() || NamesDeviceSpace(stored)) return std::string();
+    std::string file = ExpandWindowsFolder(stored, folders.windows);
+    std::replace(file.begin(), file.end(), '/', '\\');
+    if (file.size() >= 2 && file[0] == '\\' && file[1] != '\\')
+        file = folders.windows.substr(0, 2) + file;  // the windows folder's drive
+    else if (file.size() >= 2 && file[1] == ':' && (file.size() == 2 || file[2] != '\\'))
+        file = file.substr(0, 2) + "\\" + file.substr(2);  // a drive's own folder: its root, at logon
+    else if (!paths::IsAbsolutePath(file))
+        file = FontsFolder(folders) + file;
+    file = paths::NormalPath(file);
+    // A device name opens the device in any folder: nothing to read.
+    if (paths::IsDeviceName(paths::FileNamePart(file))) return std::string();
+    return file;
 }
 
 Result WriteStoredFontLinks(const FontLinks& links, const Folders& folders, FontLinkTable& table, Failure& failure) {

@@ -49,9 +49,13 @@ FontLinkTable ReadFontLinks(const std::string& windowsFolder);
 // The registry's table as it stores it: "%SystemRoot%" and bare names as
 // they are, for a backup to write back.
 FontLinks ReadStoredFontLinks();
-// The file Windows opens for a stored link value: "%SystemRoot%\"
-// expanded, a path that is not absolute in the fonts folder. Empty for an
-// empty value.
+// The file Windows opens for a link value, however it is spelled, as one
+// full path: "%SystemRoot%" and "%windir%" expanded, "/" read as "\", a
+// path from the root ("\windows\...") on the windows folder's drive, a
+// bare name or other relative path in the fonts folder, "." and ".."
+// folded. Every reader of a link's file goes through it, so that one file
+// is one path. Empty for an empty value and for a device (CON, NUL.TTE,
+// COM1, "\\.\..."), which is never to be opened.
 std::string LinkedFilePath(const std::string& stored, const Folders& folders);
 // Writes each link's value as it is given (faces as the registry names
 // them), and removes the value of a link whose file is empty; then reads

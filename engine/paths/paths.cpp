@@ -1,6 +1,8 @@
 #include "engine/paths/paths.h"
 
+#include <algorithm>
 #include <cstring>
+#include <vector>
 
 #include "platform/spelled_path.h"
 #include "platform/text.h"
@@ -93,6 +95,34 @@ bool IsAbsolutePath(const std::string& path) {
 
 std::string BelowUnlessAbsolute(const std::string& folder, const std::string& path) {
     return IsAbsolutePath(path) ? path : folder + path;
+}
+
+std::string NormalPath(const std::string& absolute) {
+    std::string path = absolute;
+    // "/" is never the second byte of a two-byte character.
+    std::replace(path.begin(), path.end(), '/', '\\');
+    const size_t root = RootLength(path);
+    if (root == 0) return path;
+    std::vector<std::string> names;
+    for (size_t from = root; from < path.size();) {
+        size_t end = NextDelimiter(path, "\\", from);
+        if (end == std::string::npos) end = path.size();
+        std::string name = path.substr(from, end - from);
+        // Windows drops the blanks and dots that end a name ("EUDC.TTE."),
+        // leaving "." and ".." as they are.
+        if (name != "." && name != "..")
+            while (!name.empty() && (name.back() == ' ' || name.back() == '.')) name.pop_back();
+        if (name == "..") {
+            if (!names.empty()) names.pop_back();
+        } else if (!name.empty() && name != ".") {
+            names.push_back(name);
+        }
+        from = end + 1;
+    }
+    std::string normal = path.substr(0, root);
+    for (const std::string& name : names) normal += "\\" + name;
+    if (names.empty() || EndsWithBackslash(path)) normal += "\\";
+    return normal;
 }
 
 bool IsSpelled(const std::string& path) {

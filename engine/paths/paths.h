@@ -49,6 +49,10 @@ std::string BelowUnlessAbsolute(const std::string& folder, const std::string& pa
 bool IsSpelled(const std::string& path);
 // The path for a message: "?" for each character that could not be spelled.
 std::string ShownPath(const std::string& path);
+// An absolute path (IsAbsolutePath) as Windows reads it: "/" taken for
+// "\", doubled backslashes as one, "." and ".." folded (never above the
+// drive or share), and the blanks and dots that end a name dropped.
+std::string NormalPath(const std::string& absolute);
 // Length of the part of an absolute path that no folder creation can make:
 // "D:" or "\\server\share"; 0 for any other text.
 size_t RootLength(const std::string& path);

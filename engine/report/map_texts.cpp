@@ -10,5 +10,6 @@ const char* const kMapReferenceUnread = "参照フォント %s を読めませ�
 const char* const kMapNotTrueType = "参照フォント %s は TrueType フォントではありません。";
 const char* const kMapNoIdeographs = "参照フォント %s には漢字がありません。";
 const char* const kMapNotWritten = "対応表 %s を書き込めません。";
+const char* const kMapFontSkipped = "%s は文字の表が壊れているため、参照フォントにしませんでした。";
 
 }  // namespace texts

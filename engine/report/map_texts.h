@@ -9,5 +9,6 @@ extern const char* const kMapReferenceUnread; // %s the named font
 extern const char* const kMapNotTrueType;     // %s the reference font
 extern const char* const kMapNoIdeographs;    // %s the reference font
 extern const char* const kMapNotWritten;      // %s the map's path
+extern const char* const kMapFontSkipped;     // %s a font of the Fonts folders whose character map is broken
 
 }  // namespace texts

@@ -40,6 +40,7 @@ const char* const kUsageLines[] = {
     nullptr,
 };
 const char* const kUnknownSwitch = "%s というスイッチはありません。何も実行しませんでした。";
+const char* const kSecondFolder = "フォルダは一つだけ指定できます（二つ目: %s）。何も実行しませんでした。";
 const char* const kAcquireFailed = "外字を取得できませんでした。";
 const char* const kAcquireCancelled = "外字の取得を中止しました。";
 const char* const kNoSystemEudc = "システムに外字が存在しないため処理を中止しました。";
@@ -114,6 +115,7 @@ const char* const kRemoveFailed = "外字を削除できませんでした。";
 const char* const kRemoveLinkRestored = "%s のリンクを %s に戻しました。";
 const char* const kRemoveLinkDeleted = "%s のリンクを削除しました。";
 const char* const kRemoveFileKept = "%s をバックアップ %s に移しました。";
+const char* const kPreviousLinkRefused = "%s の以前のリンク %s は、読めるファイルを指していないため戻しませんでした。";
 const char* const kVerifyHasSet = "この PC には %s の外字がインストールされています。";
 const char* const kVerifyLacksSet = "この PC には %s の外字がそのとおりにはインストールされていません。";
 const char* const kVerifyMissingFile = "%s がありません。";

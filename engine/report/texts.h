@@ -16,6 +16,7 @@ extern const char* const kStateOff;
 extern const char* const kUsageLines[];  // ends with nullptr
 extern const char* const kCopyright;
 extern const char* const kUnknownSwitch;  // %s the argument; the usage text follows
+extern const char* const kSecondFolder;   // %s the second folder named; the usage text follows
 
 // Acquire and install.
 extern const char* const kAcquireFailed;
@@ -83,6 +84,7 @@ extern const char* const kRemoveFailed;
 extern const char* const kRemoveLinkRestored;  // %s face, %s the file it links again
 extern const char* const kRemoveLinkDeleted;   // %s face
 extern const char* const kRemoveFileKept;      // %s file, %s the backup it went to
+extern const char* const kPreviousLinkRefused; // %s face, %s the value a backup recorded
 // /v: the verdict (%s the set's folder), then a line for each difference
 extern const char* const kVerifyHasSet;
 extern const char* const kVerifyLacksSet;

@@ -55,13 +55,16 @@ Switch Recognise(const std::string& argument) {
     return LogSwitchLength(argument) ? Switch::Log : Switch::None;
 }
 
-// A folder is named without a leading / or -; such an argument was meant
-// as a switch.
-bool LooksLikeSwitch(const std::string& argument) {
-    return !argument.empty() && (argument[0] == '/' || argument[0] == '-');
-}
-
 }  // namespace
+
+// A folder is named without a leading / or - (or their full-width forms,
+// which an IME in full-width mode types); such an argument was meant as a
+// switch.
+bool LooksLikeSwitch(const std::string& argument) {
+    if (!argument.empty() && (argument[0] == '/' || argument[0] == '-')) return true;
+    const std::string start = argument.substr(0, 2);
+    return start == "\x81\x5E" || start == "\x81\x7C";  // "／", "－" in Shift-JIS
+}
 
 bool ParseCommandLine(const StringList& args, const std::string& programFolder, Options& options,
                       Target& target) {
@@ -70,14 +73,17 @@ bool ParseCommandLine(const StringList& args, const std::string& programFolder, 
         commandMode = true;
         options.installRequested = true;
     }
+    bool folderNamed = false;
     for (const std::string& argument : args) {
         switch (Recognise(argument)) {
             case Switch::None:
-                if (!LooksLikeSwitch(argument)) {
+                if (!LooksLikeSwitch(argument) && !folderNamed) {
                     target = TargetNamed(programFolder, AddTrailingBackslash(argument));
+                    folderNamed = true;
                     continue;
                 }
-                // A mistyped switch runs nothing: the entry ends with its own result.
+                // A mistyped switch, or a second folder, runs nothing: the
+                // entry ends with its own result, naming it.
                 if (options.unknownSwitch.empty()) options.unknownSwitch = argument;
                 break;
             case Switch::Install: options.installRequested = true; break;

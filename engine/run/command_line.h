@@ -14,3 +14,7 @@
 // or AutoRun; a folder name alone leaves window mode.
 bool ParseCommandLine(const StringList& args, const std::string& programFolder, Options& options,
                       Target& target);
+
+// Whether an argument was meant as a switch: it starts with / or -, or with
+// their full-width forms. Any other argument names a folder.
+bool LooksLikeSwitch(const std::string& argument);

@@ -1,6 +1,7 @@
 #include "engine/run/help.h"
 
 #include "engine/report/texts.h"
+#include "engine/run/command_line.h"
 
 namespace {
 
@@ -18,5 +19,7 @@ std::string UsageText() {
 void ShowHelp(Notifier& notifier) { notifier.Notify(UsageText()); }
 
 void ShowUnknownSwitch(const std::string& argument, Notifier& notifier) {
-    notifier.Notify(texts::Format(texts::kUnknownSwitch, {argument}) + "\r\n\r\n" + UsageText());
+    // An argument that is no switch is a second folder: one run, one set.
+    const char* text = LooksLikeSwitch(argument) ? texts::kUnknownSwitch : texts::kSecondFolder;
+    notifier.Notify(texts::Format(text, {argument}) + "\r\n\r\n" + UsageText());
 }

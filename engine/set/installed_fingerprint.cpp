@@ -9,16 +9,6 @@
 #include "engine/set/set_fingerprint.h"
 #include "platform/files.h"
 
-namespace {
-
-// Where Windows opens a link that names no full path.
-std::string LinkedPath(const std::string& file, const Folders& folders) {
-    if (paths::IsAbsolutePath(file)) return file;
-    return (folders.IsNtFamily() ? folders.windows + "fonts\\" : folders.windows) + file;
-}
-
-}  // namespace
-
 std::string InstalledFingerprint(const Folders& folders) {
     const FontLinks table = ReadFontLinks(folders.windows).links;
     if (table.empty()) return kNothingInstalled;
@@ -27,9 +17,10 @@ std::string InstalledFingerprint(const Folders& folders) {
     // folders hold one name; a companion lies beside its font.
     std::map<std::string, std::string> pathOf;
     for (const FontLink& link : table) {
-        const std::string path = LinkedPath(link.file, folders);
+        const std::string path = LinkedFilePath(link.file, folders);
+        links.push_back({link.face, paths::FileNamePart(path.empty() ? link.file : path)});
+        if (path.empty()) continue;  // a device is named, never read
         const std::string companion = paths::ChangeExtension(path, info_file::kCompanionExtension);
-        links.push_back({link.face, paths::FileNamePart(path)});
         pathOf.emplace(paths::UpperAscii(paths::FileNamePart(path)), path);
         pathOf.emplace(paths::UpperAscii(paths::FileNamePart(companion)), companion);
     }

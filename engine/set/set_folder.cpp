@@ -32,6 +32,13 @@ SetFolder::SetFolder(const std::string& folder, bool hashesWanted)
         allLinks_ = {{kDefaultLinkName, kDefaultFontFile}};
 }
 
+StringList SetFolder::LinkedFiles() const {
+    StringList names;
+    for (const FontLink& link : allLinks_)
+        if (IsInstallableName(link.file) && platform::FileExists(folder_ + link.file)) names.push_back(link.file);
+    return DistinctIgnoringCase(names);
+}
+
 Result SetFolder::ReadForThisPc(const LinkTest& takenAsInstalled) {
     links_ = FontLinkTable();
     linksPut_.clear();

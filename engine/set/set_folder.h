@@ -46,6 +46,12 @@ public:
     // Every link of the set as written, whatever faces this PC has: what
     // the set is on every PC alike.
     const FontLinks& AllLinks() const { return allLinks_; }
+    // Whether the folder holds a set: an EUDC.INI, or an EUDC.TTE alone.
+    bool HoldsSet() const { return holdsSet_; }
+    // The files all of the set's links name that can be installed and are
+    // files of the folder, each once (letter case aside), whatever faces
+    // this PC has: what /map reads of a set, what /remove looks for.
+    StringList LinkedFiles() const;
     // After ReadForThisPc: the links an install here writes, those whose
     // file the set puts, the files (each once, in the locale's order) and
     // a "<path>は見つかりません。" line for each linked file it cannot

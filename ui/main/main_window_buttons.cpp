@@ -46,7 +46,7 @@ void MainWindow::RunOperation() {
         return;
     }
     InstallReport report;
-    InstallWithEudcOff(request, report);
+    InstallEudc(request, report);
     run_.fontLinks = report.registryLinks;
     // EUDC on once more, as this window has always switched it back twice.
     SendMessageA(Handle(), WM_ENABLEEUDC, 0, 0);

@@ -48,7 +48,11 @@ struct BackupEntry {
 unsigned long long MadeOf(const std::string& infoFile) {
     const std::string text = platform::ReadProfileString(infoFile, backup_file::kSection, backup_file::kMadeKey, "");
     if (text.size() != 17 || text.find_first_not_of("0123456789") != std::string::npos) return 0;
-    const auto field = [&](size_t at, size_t length) { return std::stoi(text.substr(at, length)); };
+    const auto field = [&](size_t at, size_t length) {
+        int value = 0;
+        for (size_t i = at; i < at + length; ++i) value = value * 10 + (text[i] - '0');
+        return value;
+    };
     // Seconds up to 60: a later backup gets its predecessor's time + 1 ms.
     const bool time = field(0, 4) >= 1980 && field(4, 2) >= 1 && field(4, 2) <= 12 &&
                       field(6, 2) >= 1 && field(6, 2) <= 31 && field(8, 2) <= 23 && field(10, 2) <= 59 &&

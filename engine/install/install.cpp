@@ -132,7 +132,7 @@ Result InstallFiles(const Folders& folders, const Options& options, const SetFol
     ChangePlan plan;
     plan.files = install.Copy();
     plan.links = PlannedWrites(set.Links().links, folders, install.Copy(), report.unlinked);
-    return session.Apply(std::move(plan), options, notifier, report);
+    return session.Apply(plan, options, notifier, report);
 }
 
 }  // namespace

@@ -87,29 +87,36 @@ private:
     // face back the set's file) is the set's coming. That value when it
     // opens a file an install could have read that still holds what it held
     // (the backup's copy of it, where the backup has one), else the backup's
-    // copy. Without such a record, the newest backup's file for the face
-    // with bytes other than the set's.
+    // copy. A backup that holds the face's file with other bytes than the
+    // set's, its link left as it was, replaced that file in place: the face
+    // had that file right before.
     Earlier EarlierOf(const std::string& face, const std::string& name) {
         std::string after = folders_.userData + name;
-        for (const std::string& backup : backups_)
-            for (const PreviousLink& link : ReadPreviousLinks(backup + info_file::kFileName)) {
-                if (!SamePath(link.face, face)) continue;
-                const std::string copy = CopyOf(backup, face);
-                const bool cameHere = OpensUserData(after, name) && !OpensUserData(link.value, name);
-                const bool removal = !copy.empty() && OpensUserData(link.value, paths::FileNamePart(copy));
-                after = link.value;
-                if (!cameHere || removal) break;
-                if (RestorableValue(link.value, folders_) &&
-                    (link.value.empty() || copy.empty() ||
-                     SameBytes(LinkedFilePath(link.value, folders_), copy, buffer_)))
-                    return {link.value, std::string()};
-                if (!copy.empty()) return {std::string(), copy};
-                report_.done.push_back(texts::Format(texts::kPreviousLinkRefused, {face, link.value}));
-                return {};
-            }
         for (const std::string& backup : backups_) {
             const std::string copy = CopyOf(backup, face);
-            if (!copy.empty() && !SameBytes(copy, set_ + name, buffer_)) return {std::string(), copy};
+            const PreviousLink* link = nullptr;
+            const std::vector<PreviousLink> previous = ReadPreviousLinks(backup + info_file::kFileName);
+            for (const PreviousLink& recorded : previous)
+                if (SamePath(recorded.face, face)) link = &recorded;
+            if (!link) {
+                // A change that left the link and replaced its file in
+                // place (an install of the set over other bytes): the face
+                // had the backup's file right before.
+                if (!copy.empty() && OpensUserData(after, name) && !SameBytes(copy, set_ + name, buffer_))
+                    return {std::string(), copy};
+                continue;
+            }
+            const bool cameHere = OpensUserData(after, name) && !OpensUserData(link->value, name);
+            const bool removal = !copy.empty() && OpensUserData(link->value, paths::FileNamePart(copy));
+            after = link->value;
+            if (!cameHere || removal) continue;
+            if (RestorableValue(link->value, folders_) &&
+                (link->value.empty() || copy.empty() ||
+                 SameBytes(LinkedFilePath(link->value, folders_), copy, buffer_)))
+                return {link->value, std::string()};
+            if (!copy.empty()) return {std::string(), copy};
+            report_.done.push_back(texts::Format(texts::kPreviousLinkRefused, {face, link->value}));
+            return {};
         }
         return {};
     }
@@ -169,10 +176,9 @@ Result TakeOff(const EudcRequest& request, const FontLinks& setLinks, UserDataSe
     Result result = session.Open(change);
     if (result == Result::kOk) {
         RemovalPlan removal(request.folders, request.target.Folder(), session, report);
-        ChangePlan plan = removal.Build(setLinks);
-        const ChangePlan told = plan;
-        result = session.Apply(std::move(plan), request.options, request.notifier, change);
-        if (result == Result::kOk && !change.counts.nothingChanged) TellLinks(told, report);
+        const ChangePlan plan = removal.Build(setLinks);
+        result = session.Apply(plan, request.options, request.notifier, change);
+        if (result == Result::kOk && !change.counts.nothingChanged) TellLinks(plan, report);
     }
     report.done.insert(report.done.end(), change.kept.begin(), change.kept.end());
     report.recovery = change.recovery;

@@ -28,7 +28,7 @@ Result UndoFromNewestBackup(const EudcRequest& request, UserDataSession& session
     report.unlinked = undo.refused;
     // Every file is put back, whatever its date: /d and CheckDate are
     // about sets, not about taking an install back.
-    return session.Apply(std::move(plan), request.options, request.notifier, report);
+    return session.Apply(plan, request.options, request.notifier, report);
 }
 
 }  // namespace

@@ -200,7 +200,7 @@ Result UserDataSession::KeepFiles(const StringList& kept, const BackupPlan& back
     return Result::kOk;
 }
 
-Result UserDataSession::Apply(ChangePlan plan, const Options& options, Notifier& notifier, InstallReport& report) {
+Result UserDataSession::Apply(const ChangePlan& plan, const Options& options, Notifier& notifier, InstallReport& report) {
     const CopyList changed = ChangedFiles(plan.files);
     report.counts.unchanged = plan.files.Items().size() - changed.Items().size();
     const std::vector<PreviousLink> changedLinks = ChangedLinks(plan.links, stored_);

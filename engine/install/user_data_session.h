@@ -63,7 +63,7 @@ public:
     // data folder), the kept files moved into it, the links written and
     // the table read back once into the report. Nothing when nothing would
     // change. The report's counts tell what was done.
-    Result Apply(ChangePlan plan, const Options& options, Notifier& notifier, InstallReport& report);
+    Result Apply(const ChangePlan& plan, const Options& options, Notifier& notifier, InstallReport& report);
 
     // For files taken back from a backup (an undo's, a removal's): each
     // whose name a face outside the change links goes to a free name (its

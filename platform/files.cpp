@@ -22,6 +22,12 @@ bool DirectoryExists(const std::string& path) {
     return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+Outcome FolderThere(const std::string& path) {
+    const DWORD a = Attributes(path);
+    if (a == INVALID_FILE_ATTRIBUTES) return Outcome::LastError();
+    return a & FILE_ATTRIBUTE_DIRECTORY ? Outcome() : Outcome::Failure(ERROR_DIRECTORY);
+}
+
 Outcome CreateOneDirectory(const std::string& path) { return Outcome::Of(CreateDirectoryA(path.c_str(), nullptr)); }
 
 bool FileSize(const std::string& path, unsigned long long& size) {

@@ -17,6 +17,10 @@ namespace platform {
 
 bool FileExists(const std::string& path);       // a file, not a folder
 bool DirectoryExists(const std::string& path);  // a folder, not a file
+// Success when path is a folder; else Windows' reason: ERROR_FILE_NOT_FOUND
+// or ERROR_PATH_NOT_FOUND where nothing is, ERROR_DIRECTORY for a file, and
+// the share's, the network's or the drive's reason where it cannot be read.
+Outcome FolderThere(const std::string& path);
 // One level; the parent must exist.
 Outcome CreateOneDirectory(const std::string& path);
 // Size in bytes; false when the file cannot be opened.

@@ -144,6 +144,7 @@ void MainWindow::LayOut() {
         HWND control = Control(place.control);
         const RECT laidOut = scale(place.rect);
         RECT r = laidOut;
+        // The introduction's lines, broken between its phrases for this DPI's font.
         if (control == introduction_)
             SetWindowTextA(control, ui::PhraseLines(control, texts::kIntroductionPhrases, r.right - r.left).c_str());
         const bool option = place.rect.left >= kOptionAreaLeft;

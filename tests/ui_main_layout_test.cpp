@@ -162,7 +162,7 @@ TEST_F(MainWindowTest, HintsNameWhatTheControlsDo) {
         HWND control;
         const char* hint;
     } hints[] = {
-        {f.Control(MainWindow::kReadmeLink), u8"サポートサイトにアクセスします。"},
+        {f.Control(MainWindow::kReadmeLink), u8"ミナモの説明書 (README.txt) を開きます。使い方と終了コードの意味があります。"},
         {f.Control(MainWindow::kOptionsButton), u8"オプション機能の表示・非表示"},
         {f.Control(MainWindow::kFolderList),
          u8"(デフォルト) とは、「ミナモ」の実行ファイル（minamo.exe）が存在しているフォルダのことです。"},

@@ -9,9 +9,13 @@ const char* const kStateOff = "無効";
 
 const char* const kCopyright = "Copyright (C) 2026 ミナモ開発チーム";
 
+namespace {
 // The version is the project's (CMakeLists.txt), as the caption's.
+const char* const kUsageTitle = "外字インストーラ「ミナモ」 Ver " MINAMO_VERSION;
+}  // namespace
+
 const char* const kUsageLines[] = {
-    "外字インストーラ「ミナモ」 Ver " MINAMO_VERSION,
+    kUsageTitle,
     "  for Windows 98/Me/NT4.0/2000/XP/Vista",
     "  Windowsの外字環境をインストールするツール",
     "  <<コマンドラインの使い方>>",

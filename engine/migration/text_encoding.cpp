@@ -99,7 +99,7 @@ void EncodingGuess::Read(const unsigned char* bytes, size_t size, bool last) {
     const Evidence e = Weigh(bytes, from, size, last);
     // A broken sequence or two in a UTF-8 file keeps its bytes; Shift-JIS
     // kanji start with bytes that UTF-8 never starts a character with.
-    if (e.utf8Good > 0 && e.utf8Bad * 8 <= e.utf8Good) return Decide(true, Encoding::kUtf8);
+    if (e.utf8Good > 0 && e.utf8Bad * 2 <= e.utf8Good) return Decide(true, Encoding::kUtf8);
     if (e.shiftJisBad * 100 <= e.shiftJisGood + e.shiftJisBad && e.shiftJisGood + e.shiftJisBad > 0)
         return Decide(true, Encoding::kShiftJis);
     if (e.utf8Good + e.utf8Bad + e.shiftJisGood + e.shiftJisBad == 0 && !last) return;  // only a cut-off start

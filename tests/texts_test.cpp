@@ -56,6 +56,15 @@ TEST(Texts, UsageTextByteForByte) {
         u8"    /undo 直前のインストールで置き換えた外字を元に戻します。",
         u8"    /v    対象フォルダの外字がこのマシンにインストールされているか調べます。",
         u8"          (何も変更しません。インストール済みなら 0、違えば 13 で終了)",
+        // The conversion of data files.
+        u8"    /convert [/s] [/map:対応表] [/out:出力フォルダ] 変換元",
+        u8"          変換元のファイル（フォルダなら中の .txt .csv .tsv .sql .xml .html）の",
+        u8"          外字を対応表の Chosen の文字に置き換え、出力フォルダに書きます。",
+        u8"          (変換元は変更しません。すべて置き換えたら 0、残れば 16 で終了)",
+        u8"    /convert /scan [/out:出力フォルダ] 変換元",
+        u8"          使われている外字の一覧 SCANNED.CSV を出力フォルダに書きます。",
+        u8"    /convert /back [/out:出力フォルダ] 変換したフォルダ",
+        u8"          CONVERTED.CSV の記録どおりに外字を元の文字コードで戻します。",
         u8"",
     };
     std::string expected;

@@ -33,7 +33,9 @@ public:
     Encoding Found() const { return encoding_; }
 
 private:
+    void Weigh(const unsigned char* bytes, size_t size, bool last);
     void Decide(bool text, Encoding encoding);
+    std::string cut_;  // a character's start that the last piece cut off
     bool first_ = true, decided_ = false, text_ = true;
     Encoding encoding_ = Encoding::kUtf8;
 };

@@ -249,11 +249,17 @@ TEST(EncodingGuess, FromTheFirstBytes) {
         {"\x80\xFF\xFE\xFD\x80\xA0", false, Encoding::kUtf8},
     };
     for (const auto& c : cases) {
-        migration::EncodingGuess guess;
-        guess.Read(reinterpret_cast<const unsigned char*>(c.bytes.data()), c.bytes.size(), true);
-        ASSERT_TRUE(guess.Decided()) << c.bytes;
-        EXPECT_EQ(guess.IsText(), c.text) << c.bytes;
-        if (c.text) EXPECT_EQ(guess.Found(), c.encoding) << c.bytes;
+        // Whole, and cut into two pieces after each byte past a mark (a
+        // file's first piece holds its mark whole).
+        for (size_t cut = c.bytes.size(); cut >= 3 && cut > 0; --cut) {
+            migration::EncodingGuess guess;
+            const auto* bytes = reinterpret_cast<const unsigned char*>(c.bytes.data());
+            guess.Read(bytes, cut, cut == c.bytes.size());
+            guess.Read(bytes + cut, c.bytes.size() - cut, true);
+            ASSERT_TRUE(guess.Decided()) << &c - cases << " cut at " << cut;
+            EXPECT_EQ(guess.IsText(), c.text) << &c - cases << " cut at " << cut;
+            if (c.text) EXPECT_EQ(guess.Found(), c.encoding) << &c - cases << " cut at " << cut;
+        }
     }
 }
 

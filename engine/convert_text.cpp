@@ -214,6 +214,7 @@ Result Convert(const EudcRequest& request, const Source& source) {
     std::string message = texts::Format(texts::kConvertDone, {converted, replaced, output});
     if (left) {
         std::vector<std::string> lines;
+        lines.reserve(leftCounts.size());
         for (const auto& entry : leftCounts) {
             lines.push_back(texts::Format(texts::kConvertLeftLine, {migration::ShiftJisName(entry.first),
                                                                   migration::CodeText(entry.first), entry.second,
@@ -227,7 +228,7 @@ Result Convert(const EudcRequest& request, const Source& source) {
 
 // A recorded file's path, kept below its folder: relative, no "..", no drive.
 std::string RecordedPath(const std::string& utf8) {
-    const std::string path = migration::Utf8AsAnsi(utf8);
+    std::string path = migration::Utf8AsAnsi(utf8);
     if (path.empty() || paths::IsAbsolutePath(path) || path[0] == '\\' || path.find(':') != std::string::npos ||
         path.find('/') != std::string::npos)
         return std::string();

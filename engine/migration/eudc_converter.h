@@ -65,9 +65,9 @@ public:
     const std::vector<size_t>& Counts() const { return counts_; }
 
 private:
-    size_t ConvertShiftJis(const unsigned char* p, size_t from, size_t limit, size_t end, std::string* out);
-    size_t ConvertUtf8(const unsigned char* p, size_t from, size_t limit, size_t end, std::string* out);
-    size_t ConvertUtf16(const unsigned char* p, size_t from, size_t limit, size_t end, std::string* out);
+    size_t ConvertShiftJis(const unsigned char* p, size_t i, size_t limit, size_t end, std::string* out);
+    size_t ConvertUtf8(const unsigned char* p, size_t i, size_t limit, size_t end, std::string* out);
+    size_t ConvertUtf16(const unsigned char* p, size_t i, size_t limit, size_t end, std::string* out);
     void Meet(char32_t eudc, std::string* out);
 
     Encoding source_;
@@ -99,8 +99,8 @@ public:
     size_t Missed() const { return replacements_.size() - restored_; }
 
 private:
-    size_t RestoreUtf8(const unsigned char* p, size_t from, size_t limit, size_t end, std::string& out);
-    size_t RestoreUtf16(const unsigned char* p, size_t from, size_t limit, size_t end, std::string& out);
+    size_t RestoreUtf8(const unsigned char* p, size_t i, size_t limit, size_t end, std::string& out);
+    size_t RestoreUtf16(const unsigned char* p, size_t i, size_t limit, size_t end, std::string& out);
     // Appends converted text [from, to) in the source's encoding.
     void AppendRun(const unsigned char* p, size_t from, size_t to, std::string& out);
     bool NextPlaceIsHere();

@@ -342,4 +342,35 @@ Outcome WriteWholeFile(const std::string& path, const std::string& bytes) {
     return moved;
 }
 
+UniqueFile OpenToReadAlone(const std::string& path, Outcome& why) {
+    UniqueFile file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    why = file ? Outcome() : Outcome::LastError();
+    return file;
+}
+
+Outcome ReadNextPiece(HANDLE file, std::string& piece, size_t size) {
+    piece.resize(size);
+    DWORD have = 0;
+    if (!ReadPiece(file, &piece[0], static_cast<DWORD>(size), have)) {
+        const Outcome why = Outcome::LastError();
+        piece.clear();
+        return why;
+    }
+    piece.resize(have);
+    return Outcome();
+}
+
+Outcome Rewind(HANDLE file) {
+    return Outcome::Of(SetFilePointer(file, 0, nullptr, FILE_BEGIN) != INVALID_SET_FILE_POINTER);
+}
+
+UniqueFile CreateNewFile(const std::string& path, Outcome& why) {
+    UniqueFile file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+    why = file ? Outcome() : Outcome::LastError();
+    return file;
+}
+
+Outcome WriteBytes(HANDLE file, const std::string& bytes) { return Outcome::Of(WriteWhole(file, bytes)); }
+
 }  // namespace platform

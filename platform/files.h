@@ -99,4 +99,16 @@ UniqueFile OpenExclusiveFile(const std::string& path, Outcome& why);
 // failure when they are not (or file is no file).
 Outcome AppendDurably(HANDLE file, const std::string& bytes);
 
+// A file read a piece at a time, shared with other readers only: a file
+// another program has open for writing is refused (why says so, with
+// Windows' code) rather than read half changed.
+UniqueFile OpenToReadAlone(const std::string& path, Outcome& why);
+// The next piece, up to size bytes (fewer only at the end, none after it).
+Outcome ReadNextPiece(HANDLE file, std::string& piece, size_t size);
+// Back to the file's first byte.
+Outcome Rewind(HANDLE file);
+// A new file, which must not exist yet, for writing alone.
+UniqueFile CreateNewFile(const std::string& path, Outcome& why);
+Outcome WriteBytes(HANDLE file, const std::string& bytes);
+
 }  // namespace platform

@@ -224,6 +224,19 @@ TEST(Entry, SomethingUnexpected) {
         EXPECT_NE(testing_support::ReadFile(program / "run.log").find("\t2\t" + boxes.messages[0] + "\t\tunexpected\t8\t"),
                   std::string::npos);
     }
+    // The code is the action's that ran, whatever other switches say:
+    // /remove with /g ends as a removal, not as an acquire.
+    struct NoMemoryAtTheSwitch : FakeInteraction {
+        BOOL EnableEudc(BOOL) override { throw std::bad_alloc(); }
+    };
+    const struct {
+        std::vector<std::string> arguments;
+        int code;
+    } cases[] = {{{"/remove", "/g", "/s", "data"}, 2}, {{"/undo", "/g", "/s"}, 2}, {{"/p", "/s", "data"}, 2}};
+    for (const auto& c : cases) {
+        NoMemoryAtTheSwitch boxes;
+        EXPECT_EQ(RunMinamo(program / "minamo.exe", c.arguments), c.code) << c.arguments[0];
+    }
     FakeInteraction boxes;
     EXPECT_EQ(RunMinamo(program / "minamo.exe", {"/p", "/s", "data"}), 0);
     testing_support::RemoveTree(userData);

@@ -69,7 +69,7 @@ TEST(Texts, UsageTextByteForByte) {
     // Then a line for each switch that came later, each at the start of
     // its line; every line ends with CR LF.
     const std::string later = shown.substr(expected.size());
-    for (const char* form : {"/v ", "/remove ", "/undo ", "/map ", "/ref:", "/keep ", "/log:"})
+    for (const char* form : {"/v ", "/remove ", "/undo ", "/map ", "/ref:", "/keep ", "/log:", "/convert "})
         EXPECT_NE(later.find("\r\n    " + std::string(form)), std::string::npos) << form;
     EXPECT_EQ(later.substr(later.size() - 2), "\r\n");
     EXPECT_EQ(later.find("\r\n\r\n", 2), std::string::npos);

@@ -52,6 +52,14 @@ const char* const kUsageLines[] = {
     "    /ref:フォント /map で比べる参照フォントのファイルを指定します。",
     "    /keep 外字がなくなるか変わるインストールはしません。(/p と併用)",
     "    /log:ファイル名 実行の記録をファイルに1行追記します。",
+    "    /convert [/s] [/map:対応表] [/out:出力フォルダ] 変換元",
+    "          変換元のファイル（フォルダなら中の .txt .csv .tsv .sql .xml .html）の",
+    "          外字を対応表の Chosen の文字に置き換え、出力フォルダに書きます。",
+    "          (変換元は変更しません。すべて置き換えたら 0、残れば 16 で終了)",
+    "    /convert /scan [/out:出力フォルダ] 変換元",
+    "          使われている外字の一覧 SCANNED.CSV を出力フォルダに書きます。",
+    "    /convert /back [/out:出力フォルダ] 変換したフォルダ",
+    "          CONVERTED.CSV の記録どおりに外字を元の文字コードで戻します。",
     nullptr,
 };
 const char* const kUnknownSwitch = "%s というスイッチはありません。何も実行しませんでした。";

@@ -15,6 +15,7 @@
 #include "engine/set/set_fingerprint.h"
 #include "engine/report/texts.h"
 #include "engine/map_eudc.h"
+#include "engine/convert_text.h"
 #include "engine/verify.h"
 
 namespace {
@@ -82,6 +83,12 @@ void Acquire(const EudcRequest& request, RunRecord& record) {
     if (record.result == Result::kOk) record.fingerprint = FingerprintForLog(request.options, record.target);
 }
 
+// /convert: data files' EUDC replaced by the map's decisions, scanned, or put back.
+void Convert(const EudcRequest& request, RunRecord& record) {
+    record.target = request.options.convertSource;
+    record.result = ConvertText(request);
+}
+
 // A mistyped switch may have meant /s or /keep: nothing runs. The log
 // names it as typed, one record a line.
 void UnknownSwitch(const EudcRequest& request, RunRecord& record) {
@@ -116,6 +123,9 @@ const Action kActions[] = {
     {[](const Options& o) { return o.helpRequested; }, "/h", Result::kInstallFailed, Help},
     {[](const Options& o) { return o.eudcSwitch == EudcSwitch::kOn; }, "true", Result::kInstallFailed, SwitchOn},
     {[](const Options& o) { return o.eudcSwitch == EudcSwitch::kOff; }, "false", Result::kInstallFailed, SwitchOff},
+    {[](const Options& o) { return o.convertRequested && o.convertScan; }, "/convert /scan", Result::kCharactersLeft, Convert},
+    {[](const Options& o) { return o.convertRequested && o.convertBack; }, "/convert /back", Result::kCharactersLeft, Convert},
+    {[](const Options& o) { return o.convertRequested; }, "/convert", Result::kCharactersLeft, Convert},
     {[](const Options& o) { return o.mapRequested; }, "/map", Result::kNoReferenceFont, Map},
     {[](const Options& o) { return o.verifyRequested; }, "/v", Result::kSetNotInstalled, Verify},
     {[](const Options& o) { return o.removeRequested; }, "/remove", Result::kInstallFailed, Remove},

@@ -157,7 +157,9 @@ TEST(Entry, RunLog) {
         // A target with a tab and a line break stays in its field; a log
         // that is there but empty gets the header.
         {nullptr, {"/v", "/s", "/log:empty.log", "tab\there\r\nbroken"}, program / "empty.log",
-         who + "/v\t" + program / "tab here / broken\\\t9\t" + texts::kNoSourceFiles + "\t", false, 9, ""},
+         who + "/v\t" + program / "tab here / broken\\\t9\t" + texts::kNoSourceFiles + " / " +
+             texts::Format(texts::kFolderNotThere, {program / "tab here / broken\\"}) + "\t",
+         false, 9, ""},
     };
     testing_support::WriteFile(program / "empty.log", "");
     const std::string header = kRunLogHeader;

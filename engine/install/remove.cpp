@@ -12,6 +12,7 @@
 #include "engine/paths/sorted_names.h"
 #include "engine/report/operation_texts.h"
 #include "engine/report/texts.h"
+#include "engine/set/no_set.h"
 #include "engine/set/set_folder.h"
 #include "platform/files.h"
 
@@ -193,6 +194,8 @@ std::string RemoveMessage(Result result, const EudcRequest& request, const Remov
         text = texts::Format(texts::kNothingToRemove, {request.target.Folder()});
     } else if (result == Result::kOk) {
         text = texts::Format(texts::kRemoved, {request.target.Folder()}) + texts::CrLines(report.done);
+    } else if (result == Result::kNoFilesToInstall) {
+        text = NoSetMessage(request.target.Folder());
     } else if (const char* fixed = ResultText(Operation::kInstall, result)) {
         text = fixed;
     } else if (busy) {

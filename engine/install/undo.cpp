@@ -7,6 +7,18 @@
 
 namespace {
 
+// A line for each link the undo changed: the value it has back, or that
+// it is gone (a link the install had added).
+void RestoredLinkLines(const LinkWrites& writes, const std::vector<PreviousLink>& changed, StringList& lines) {
+    for (const PreviousLink& before : changed)
+        for (const FontLink& write : writes) {
+            if (write.face != before.face) continue;
+            lines.push_back(write.file.empty() ? texts::Format(texts::kRemoveLinkDeleted, {write.face})
+                                               : texts::Format(texts::kRemoveLinkRestored, {write.face, write.file}));
+            break;
+        }
+}
+
 // The newest backup as a change of the user data folder: its files taken
 // back (to free names where another face links theirs) and its links.
 Result UndoFromNewestBackup(const EudcRequest& request, UserDataSession& session, InstallReport& report,
@@ -26,9 +38,12 @@ Result UndoFromNewestBackup(const EudcRequest& request, UserDataSession& session
     for (const CopyList::Item& item : plan.files.Items())
         report.installed.push_back(item.destination + texts::kInstalledLine);
     report.unlinked = undo.refused;
+    const std::vector<PreviousLink> changedLinks = ChangedLinks(plan.links, session.StoredLinks());
     // Every file is put back, whatever its date: /d and CheckDate are
     // about sets, not about taking an install back.
-    return session.Apply(plan, request.options, request.notifier, report);
+    const Result result = session.Apply(plan, request.options, request.notifier, report);
+    if (result == Result::kOk) RestoredLinkLines(plan.links, changedLinks, report.installed);
+    return result;
 }
 
 }  // namespace

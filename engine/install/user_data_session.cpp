@@ -251,6 +251,8 @@ Result UserDataSession::Apply(const ChangePlan& plan, const Options& options, No
         }
         PruneBackups(work_, backup.name);
         made = true;
+        // Only links change (a second /undo, say): the report tells what happened too.
+        if (plan.comparesCharacters) report.characters = CharacterLines(characters, true);
     }
     if (const Result kept = KeepFiles(plan.kept, backup, made, report); kept != Result::kOk) return kept;
     if (!made && plan.kept.empty()) report.counts.backup.clear();

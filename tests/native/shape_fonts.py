@@ -32,6 +32,10 @@ IPAM = "/usr/share/fonts/opentype/ipafont-mincho/ipam.ttf"
 # Characters alike in shape (土士, 末未, 己已巳, 日曰, 人入八) and some whose
 # variation sequences IPAmj draws (辻, 葛, 高, 髙, 邊).
 CHARACTERS = "土士末未己已巳日曰人入八大犬太天夫辻葛高髙邊辺渡鷗鴎森林木本体休字外東京都"
+# Compatibility ideographs that normalization turns into 祈 and 隆, whose
+# glyphs the sequences 祈 U+FE00 and 隆 U+E0106 draw as well: in the
+# reference only.
+COMPATIBILITY = [0x7948, 0xFA4E, 0x9686, 0xF9DC]
 
 
 def reference(folder):
@@ -41,7 +45,7 @@ def reference(folder):
     options.name_IDs = ["*"]
     font = subset.load_font(IPAMJ, options)
     cutter = subset.Subsetter(options)
-    cutter.populate(unicodes=[ord(c) for c in CHARACTERS])
+    cutter.populate(unicodes=[ord(c) for c in CHARACTERS] + COMPATIBILITY)
     cutter.subset(font)
     font.save(os.path.join(folder, "reference.ttf"))
 

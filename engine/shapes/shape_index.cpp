@@ -22,6 +22,7 @@ constexpr size_t kHeader = 8 + 4 + 4 + 8 + 4 + 4;  // then each group's size
 constexpr size_t kInkRow = 3;  // kInkSide bits
 constexpr size_t kRecord = 4 + 4 + kFeatureSize + kInkSide * kInkRow;
 constexpr size_t kShortList = 64;  // kept by the quick pass for the full comparison
+constexpr size_t kGlanced = 1536;  // kept by the quickest pass for the quick one
 // Groups of alike shapes, and how many of the nearest a search looks into:
 // an eighth of the index or so, where nearly every right answer lies.
 constexpr size_t kGroups = 256;
@@ -144,15 +145,24 @@ bool ShapeIndex::Load(const unsigned char* data, size_t size, uint64_t fingerpri
     return true;
 }
 
-size_t ShapeIndex::NearestCentroid(const Coarse& coarse, float scale) const {
+// The group whose centroid is at the least angle: the coarse feature's
+// own length does not change which.
+size_t ShapeIndex::NearestCentroid(const Coarse& coarse) const {
     size_t best = 0;
-    float bestScore = -1;
-    for (size_t g = 0; g < centroids_.size(); ++g) {
-        float dot = 0;
-        for (size_t i = 0; i < coarse.size(); ++i) dot += centroids_[g][i] * static_cast<float>(coarse[i]);
-        if (dot * scale > bestScore) bestScore = dot * scale, best = g;
+    int32_t bestScore = -1;
+    for (size_t g = 0; g < centroidWeights_.size(); ++g) {
+        int32_t dot = 0;
+        for (size_t i = 0; i < coarse.size(); ++i) dot += centroidWeights_[g][i] * coarse[i];
+        if (dot > bestScore) bestScore = dot, best = g;
     }
     return best;
+}
+
+void ShapeIndex::WeighCentroids() {
+    centroidWeights_.resize(centroids_.size());
+    for (size_t g = 0; g < centroids_.size(); ++g)
+        for (size_t i = 0; i < kCoarseSize; ++i)
+            centroidWeights_[g][i] = static_cast<int32_t>(centroids_[g][i] * 32767.0f + 0.5f);  // 0 to 1 each
 }
 
 // Each group's centroid: the mean of its members' coarse features, at unit length.
@@ -180,9 +190,10 @@ void ShapeIndex::Group() {
         for (size_t i = 0; i < kCoarseSize; ++i) centroids_[g][i] = static_cast<float>(coarse_[n][i]) * coarseScale_[n];
     }
     for (int round = 0; round <= kGroupingRounds; ++round) {
+        WeighCentroids();
         const size_t step = round == kGroupingRounds ? 1 : kGroupingSample;
         for (size_t n = 0; n < count; n += step)
-            group[n] = static_cast<uint32_t>(NearestCentroid(coarse_[n], coarseScale_[n]));
+            group[n] = static_cast<uint32_t>(NearestCentroid(coarse_[n]));
         if (round == kGroupingRounds) break;
         std::vector<Centroid> sums(groups, Centroid{});
         std::vector<size_t> members(groups, 0);
@@ -245,6 +256,24 @@ void ShapeIndex::MakeCoarse() {
                 }
         coarseScale_[n] = length ? static_cast<float>(1 / std::sqrt(double(length))) : 0.0f;
     }
+    glances_.resize(features_.size());
+    glanceScale_.resize(features_.size());
+    constexpr int quarter = kGrid / 4;
+    for (size_t n = 0; n < coarse_.size(); ++n) {
+        uint32_t length = 0;
+        for (int cy = 0; cy < quarter; ++cy)
+            for (int cx = 0; cx < quarter; ++cx)
+                for (int d = 0; d < kDirections; ++d) {
+                    uint32_t sum = 0;
+                    for (int j = 0; j < 2; ++j)
+                        for (int i = 0; i < 2; ++i)
+                            sum += coarse_[n][static_cast<size_t>(((cy * 2 + j) * half + cx * 2 + i) * kDirections + d)];
+                    auto value = static_cast<uint8_t>(sum / 4);
+                    glances_[n][static_cast<size_t>((cy * quarter + cx) * kDirections + d)] = value;
+                    length += uint32_t{value} * value;
+                }
+        glanceScale_[n] = length ? static_cast<float>(1 / std::sqrt(double(length))) : 0.0f;
+    }
 }
 
 std::vector<std::pair<double, size_t>> ShapeIndex::ShortList(const ShapeFeature& feature) const {
@@ -263,25 +292,32 @@ std::vector<std::pair<double, size_t>> ShapeIndex::ShortList(const ShapeFeature&
     std::partial_sort(groups.begin(), groups.begin() + static_cast<std::ptrdiff_t>(searched), groups.end(),
                       [](const std::pair<float, size_t>& a, const std::pair<float, size_t>& b) { return a.first > b.first; });
     groups.resize(searched);
-    std::vector<std::pair<float, size_t>> shortList;  // a heap, least alike on top
-    auto lessAlike = [](const std::pair<float, size_t>& a, const std::pair<float, size_t>& b) { return a.first > b.first; };
+    // The size best of a list, in no order (a heap kept along took a sixth of a search).
+    auto keepBest = [](std::vector<std::pair<float, size_t>>& list, size_t size) {
+        if (list.size() <= size) return;
+        std::nth_element(list.begin(), list.begin() + static_cast<std::ptrdiff_t>(size - 1), list.end(),
+                         [](const std::pair<float, size_t>& a, const std::pair<float, size_t>& b) { return a.first > b.first; });
+        list.resize(size);
+    };
+    // In them a glance at every entry, then the coarse features of the best glanced.
+    const Glance& glance = query.glances_[0];
+    std::vector<std::pair<float, size_t>> glanced, shortList;
     for (const auto& searchedGroup : groups) {
         const size_t first = groupStarts_[searchedGroup.second], last = groupStarts_[searchedGroup.second + 1];
         for (size_t n = first; n < last; ++n) {
-            const Coarse& c = coarse_[n];
-            uint32_t dot = 0;
-            for (int i = 0; i < kCoarseSize; ++i) dot += uint32_t{wanted[static_cast<size_t>(i)]} * c[static_cast<size_t>(i)];
-            float score = static_cast<float>(dot) * coarseScale_[n];
-            if (shortList.size() < kShortList) {
-                shortList.emplace_back(score, n);
-                std::push_heap(shortList.begin(), shortList.end(), lessAlike);
-            } else if (score > shortList.front().first) {
-                std::pop_heap(shortList.begin(), shortList.end(), lessAlike);
-                shortList.back() = {score, n};
-                std::push_heap(shortList.begin(), shortList.end(), lessAlike);
-            }
+            int32_t dot = 0;
+            for (int i = 0; i < kGlanceSize; ++i) dot += glance[static_cast<size_t>(i)] * glances_[n][static_cast<size_t>(i)];
+            glanced.emplace_back(static_cast<float>(dot) * glanceScale_[n], n);
         }
     }
+    keepBest(glanced, kGlanced);
+    for (const auto& entry : glanced) {
+        const Coarse& c = coarse_[entry.second];
+        int32_t dot = 0;
+        for (int i = 0; i < kCoarseSize; ++i) dot += wanted[static_cast<size_t>(i)] * c[static_cast<size_t>(i)];
+        shortList.emplace_back(static_cast<float>(dot) * coarseScale_[entry.second], entry.second);
+    }
+    keepBest(shortList, kShortList);
     std::vector<std::pair<double, size_t>> found;
     for (const auto& entry : shortList) found.emplace_back(Similarity(feature, features_[entry.second]), entry.second);
     std::sort(found.begin(), found.end(), [this](const std::pair<double, size_t>& a, const std::pair<double, size_t>& b) {

@@ -81,7 +81,7 @@ private:
     // entries by group, so that a search looks into the nearest groups only.
     void Group();
     void MakeCentroids();
-    size_t NearestCentroid(const Coarse& coarse, float scale) const;
+    size_t NearestCentroid(const Coarse& coarse) const;
     // The entries of the nearest groups, by the features' angle, best first.
     std::vector<std::pair<double, size_t>> ShortList(const ShapeFeature& feature) const;
     void Reorder(const std::vector<uint32_t>& group);
@@ -92,8 +92,17 @@ private:
     std::vector<InkMap> inks_;
     std::vector<Coarse> coarse_;  // 2x2 cells summed: a quick first pass
     std::vector<float> coarseScale_;
+    // 4x4 cells of the coarse feature summed: a quicker pass before it.
+    static constexpr int kGlanceSize = kCoarseSize / 4;
+    using Glance = std::array<uint8_t, kGlanceSize>;
+    std::vector<Glance> glances_;
+    std::vector<float> glanceScale_;
     std::vector<uint32_t> groupStarts_;  // the entries of group g: groupStarts_[g] to groupStarts_[g + 1]
     std::vector<Centroid> centroids_;
+    // The centroids in whole numbers, for the grouping's many comparisons
+    // (floating point is slow on the x87 of the 32-bit build).
+    std::vector<std::array<int32_t, kCoarseSize>> centroidWeights_;
+    void WeighCentroids();
 };
 
 }  // namespace shapes

@@ -22,7 +22,7 @@ constexpr size_t kHeader = 8 + 4 + 4 + 8 + 4 + 4;  // then each group's size
 constexpr size_t kInkRow = 3;  // kInkSide bits
 constexpr size_t kRecord = 4 + 4 + kFeatureSize + kInkSide * kInkRow;
 constexpr size_t kShortList = 64;  // kept by the quick pass for the full comparison
-constexpr size_t kGlanced = 1536;  // kept by the quickest pass for the quick one
+constexpr size_t kGlanced = 3072;  // kept by the quickest pass for the quick one
 // Groups of alike shapes, and how many of the nearest a search looks into:
 // an eighth of the index or so, where nearly every right answer lies.
 constexpr size_t kGroups = 256;

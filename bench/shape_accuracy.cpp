@@ -3,11 +3,13 @@
 // nobody drew for this is looked up in the index of a reference font,
 // optionally shrunk and moved as EUDC characters often are; or, with
 // --no-twin, every character of an EUDC font of glyphs that have no
-// standard twin (bench/no_twin_glyphs.py). Prints one line of figures:
+// standard twin (bench/no_twin_glyphs.py); with --grid N, each glyph first
+// drawn on an N-pixel grid as a bitmap font draws it, square by square.
+// Prints one line of figures:
 // first and within five (the very glyph, and the same character whatever
 // its variant), the verdicts' shares, how often a "same" is right, how many
 // wrong first candidates the verdict flags, and the time a search takes.
-//   shape_accuracy REFERENCE QUERY [STEP] [SHRINK] [SHIFT] [INDEX_FILE] [--no-twin] [--dump FILE]
+//   shape_accuracy REFERENCE QUERY [STEP] [SHRINK] [SHIFT] [INDEX_FILE] [--no-twin] [--grid N] [--dump FILE]
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -20,6 +22,7 @@
 
 #include "engine/characters/truetype_tables.h"
 #include "engine/shapes/glyph_outline.h"
+#include "engine/shapes/rasterizer.h"
 #include "engine/shapes/reference_characters.h"
 #include "engine/shapes/shape_index.h"
 
@@ -32,6 +35,26 @@ std::vector<unsigned char> ReadFile(const char* path) {
 
 double Seconds(std::chrono::steady_clock::time_point since) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
+}
+
+// The glyph as a bitmap font of size x size pixels draws it: a square for
+// each pixel at least half inked.
+shapes::Outline OnGrid(const shapes::Outline& outline, int size) {
+    std::vector<float> coverage;
+    const double scale = static_cast<double>(size) / outline.unitsPerEm;
+    shapes::Outline squares;
+    squares.unitsPerEm = outline.unitsPerEm;
+    if (!shapes::Rasterize(outline, shapes::View{scale, 0, size * 0.88}, size, coverage)) return squares;
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x) {
+            if (coverage[static_cast<size_t>(y) * size + x] < 0.5f) continue;
+            const double left = x / scale, right = (x + 1) / scale, top = (size * 0.88 - y) / scale,
+                         bottom = (size * 0.88 - y - 1) / scale;
+            for (auto [px, py] : {std::pair{left, bottom}, {left, top}, {right, top}, {right, bottom}})
+                squares.points.push_back(shapes::OutlinePoint{px, py, true});
+            squares.contourEnds.push_back(squares.points.size());
+        }
+    return squares;
 }
 
 struct Tally {
@@ -47,9 +70,11 @@ int main(int argc, char** argv) {
     size_t step = argc > 3 ? std::strtoul(argv[3], nullptr, 10) : 50;
     double shrink = argc > 4 ? std::atof(argv[4]) : 1.0, shift = argc > 5 ? std::atof(argv[5]) : 0.0;
     bool noTwin = false;
+    int grid = 0;
     FILE* dump = nullptr;
     for (int i = 7; i < argc; ++i) {
         if (std::strcmp(argv[i], "--no-twin") == 0) noTwin = true;
+        if (std::strcmp(argv[i], "--grid") == 0 && i + 1 < argc) grid = std::atoi(argv[++i]);
         if (std::strcmp(argv[i], "--dump") == 0 && i + 1 < argc) dump = std::fopen(argv[++i], "w");
     }
     auto reference = ReadFile(argv[1]), query = ReadFile(argv[2]);
@@ -89,6 +114,7 @@ int main(int argc, char** argv) {
             p.x = p.x * shrink + shift * outline.unitsPerEm;
             p.y = p.y * shrink - shift * outline.unitsPerEm;
         }
+        if (grid > 0) outline = OnGrid(outline, grid);
         if (!MakeGlyphShape(outline, shape)) continue;
         auto since = std::chrono::steady_clock::now();
         Identification found = index.Identify(shape);

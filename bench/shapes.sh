@@ -26,11 +26,12 @@ BENCH_FONTS=/usr/share/fonts/truetype
 # The figures of one probe run as "name=value" words, into the array m.
 bench_shape_run() { "$BENCH_PROBE" "$BENCH_REFERENCE" "$@" | tail -1; }
 
-# label font step kind(outline|pen|grid): the same character first and
-# within five, and for outline designs the verdicts' goals.
+# label font step kind(outline|pen|grid) [probe options]: the same
+# character first and within five, and for outline designs the verdicts'
+# goals; a grid font is drawn square by square (--grid 24).
 bench_shape_accuracy() {
     [ -f "$2" ] || { echo "8.  $1: no font $2 (apt-get install the family)"; return; }
-    bench_shape_run "$2" "$3" 1 0 "$MINAMO_BUILD/ipamj.idx" | awk -v l="$1" -v k="$4" '{
+    bench_shape_run "$2" "$3" 1 0 "$MINAMO_BUILD/ipamj.idx" "${@:5}" | awk -v l="$1" -v k="$4" '{
         for (i = 1; i <= NF; i++) { split($i, kv, "="); m[kv[1]] = kv[2] + 0 }
         goal = k == "grid" ? 90 : 97
         printf "8.  %s (%d characters): first %.1f %%", l, m["asked"], m["firstcharacter"]
@@ -96,6 +97,8 @@ bench_shapes() {
     bench_shape_accuracy "Motoya L Maruberi (rounded)" $BENCH_FONTS/motoya-l-maruberi/MTLmr3m.ttf 16 outline
     bench_shape_accuracy "Sawarabi Gothic" $BENCH_FONTS/sawarabi-gothic/sawarabi-gothic-medium.ttf 16 outline
     bench_shape_accuracy "VL Gothic" $BENCH_FONTS/vlgothic/VL-Gothic-Regular.ttf 16 outline
+    bench_shape_accuracy "VL Gothic on a 24-pixel grid" $BENCH_FONTS/vlgothic/VL-Gothic-Regular.ttf 16 grid --grid 24
+    bench_shape_accuracy "Motoya L Cedar on a 24-pixel grid" $BENCH_FONTS/motoya-l-cedar/MTLc3m.ttf 16 grid --grid 24
     bench_shape_accuracy "Seto (handwriting)" $BENCH_FONTS/seto/setofont.ttf 16 pen
     bench_shape_accuracy "Kouzan (brush)" $BENCH_FONTS/kouzan-mouhitsu/kouzan-mouhitsu.ttf 10 pen
     bench_no_twin "made from Motoya L Cedar" $BENCH_FONTS/motoya-l-cedar/MTLc3m.ttf

@@ -12,12 +12,14 @@ import os
 import random
 import sys
 
-from fontTools.fontBuilder import FontBuilder
 from fontTools.pens.recordingPen import RecordingPen
 from fontTools.pens.reverseContourPen import ReverseContourPen
 from fontTools.pens.transformPen import TransformPen
 from fontTools.pens.ttGlyphPen import TTGlyphPen
 from fontTools.ttLib import TTFont
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "native"))
+from shape_fonts import save_eudc_font  # noqa: E402
 
 KINDS = ["mirrored", "ring", "box", "stroke-added", "stroke-removed", "joined", "scribble", "logo"]
 
@@ -114,24 +116,15 @@ def main(path, source_path, count, seed=1):
     cmap, glyphs = source.getBestCmap(), source.getGlyphSet()
     em = source["head"].unitsPerEm
     names = [cmap[c] for c in sorted(cmap) if 0x4E00 <= c <= 0x9FFF]
-    order, outlines, metrics, mapping, lines = [".notdef"], {".notdef": TTGlyphPen(None).glyph()}, {".notdef": (em, 0)}, {}, []
+    order, outlines, mapping, lines = [".notdef"], {".notdef": TTGlyphPen(None).glyph()}, {}, []
     for i in range(count):
         code, name, kind = 0xE000 + i, "c%04X" % (0xE000 + i), KINDS[i % len(KINDS)]
         pen = TTGlyphPen(None)
         make(kind, rng, em, glyphs, names, pen)
         order.append(name)
-        outlines[name], metrics[name], mapping[code] = pen.glyph(), (em, 0), name
+        outlines[name], mapping[code] = pen.glyph(), name
         lines.append("%04X %s\n" % (code, kind))
-    builder = FontBuilder(em, isTTF=True)
-    builder.setupGlyphOrder(order)
-    builder.setupCharacterMap(mapping)
-    builder.setupGlyf(outlines)
-    builder.setupHorizontalMetrics(metrics)
-    builder.setupHorizontalHeader(ascent=em, descent=0)
-    builder.setupNameTable({"familyName": "EUDC", "styleName": "Regular"})
-    builder.setupOS2()
-    builder.setupPost()
-    builder.save(path)
+    save_eudc_font(path, em, order, outlines, mapping)
     with open(path + ".txt", "w") as out:
         out.writelines(lines)
 

@@ -51,6 +51,26 @@ std::vector<std::pair<uint32_t, DrawnCharacter>> NameGlyphs(const std::vector<Dr
     return glyphs;
 }
 
+// A feature of side x side cells at half the side, each cell the mean of
+// four; gives the inverse of its length (0 for none).
+template <size_t From, size_t To>
+float Halve(const std::array<uint8_t, From>& fine, int side, std::array<uint8_t, To>& coarse) {
+    const int half = side / 2;
+    uint32_t length = 0;
+    for (int cy = 0; cy < half; ++cy)
+        for (int cx = 0; cx < half; ++cx)
+            for (int d = 0; d < kDirections; ++d) {
+                uint32_t sum = 0;
+                for (int j = 0; j < 2; ++j)
+                    for (int i = 0; i < 2; ++i)
+                        sum += fine[static_cast<size_t>(((cy * 2 + j) * side + cx * 2 + i) * kDirections + d)];
+                auto value = static_cast<uint8_t>(sum / 4);
+                coarse[static_cast<size_t>((cy * half + cx) * kDirections + d)] = value;
+                length += uint32_t{value} * value;
+            }
+    return length ? static_cast<float>(1 / std::sqrt(double(length))) : 0.0f;
+}
+
 }  // namespace
 
 uint64_t FontFingerprint(const unsigned char* data, size_t size) {
@@ -239,40 +259,11 @@ void ShapeIndex::MakeCoarse() {
     if (groupStarts_.empty()) groupStarts_.assign(1, 0);
     coarse_.resize(features_.size());
     coarseScale_.resize(features_.size());
-    constexpr int half = kGrid / 2;
-    for (size_t n = 0; n < features_.size(); ++n) {
-        const ShapeFeature& fine = features_[n];
-        uint32_t length = 0;
-        for (int cy = 0; cy < half; ++cy)
-            for (int cx = 0; cx < half; ++cx)
-                for (int d = 0; d < kDirections; ++d) {
-                    uint32_t sum = 0;
-                    for (int j = 0; j < 2; ++j)
-                        for (int i = 0; i < 2; ++i)
-                            sum += fine[static_cast<size_t>(((cy * 2 + j) * kGrid + cx * 2 + i) * kDirections + d)];
-                    auto value = static_cast<uint8_t>(sum / 4);
-                    coarse_[n][static_cast<size_t>((cy * half + cx) * kDirections + d)] = value;
-                    length += uint32_t{value} * value;
-                }
-        coarseScale_[n] = length ? static_cast<float>(1 / std::sqrt(double(length))) : 0.0f;
-    }
     glances_.resize(features_.size());
     glanceScale_.resize(features_.size());
-    constexpr int quarter = kGrid / 4;
-    for (size_t n = 0; n < coarse_.size(); ++n) {
-        uint32_t length = 0;
-        for (int cy = 0; cy < quarter; ++cy)
-            for (int cx = 0; cx < quarter; ++cx)
-                for (int d = 0; d < kDirections; ++d) {
-                    uint32_t sum = 0;
-                    for (int j = 0; j < 2; ++j)
-                        for (int i = 0; i < 2; ++i)
-                            sum += coarse_[n][static_cast<size_t>(((cy * 2 + j) * half + cx * 2 + i) * kDirections + d)];
-                    auto value = static_cast<uint8_t>(sum / 4);
-                    glances_[n][static_cast<size_t>((cy * quarter + cx) * kDirections + d)] = value;
-                    length += uint32_t{value} * value;
-                }
-        glanceScale_[n] = length ? static_cast<float>(1 / std::sqrt(double(length))) : 0.0f;
+    for (size_t n = 0; n < features_.size(); ++n) {
+        coarseScale_[n] = Halve(features_[n], kGrid, coarse_[n]);
+        glanceScale_[n] = Halve(coarse_[n], kGrid / 2, glances_[n]);
     }
 }
 

@@ -50,29 +50,34 @@ def reference(folder):
     font.save(os.path.join(folder, "reference.ttf"))
 
 
+def save_eudc_font(path, em, order, outlines, mapping):
+    """A TrueType font of the glyphs in order, each a full em wide."""
+    builder = FontBuilder(em, isTTF=True)
+    builder.setupGlyphOrder(order)
+    builder.setupCharacterMap(mapping)
+    builder.setupGlyf(outlines)
+    builder.setupHorizontalMetrics({name: (em, 0) for name in order})
+    builder.setupHorizontalHeader(ascent=em, descent=0)
+    builder.setupNameTable({"familyName": "EUDC", "styleName": "Regular"})
+    builder.setupOS2()
+    builder.setupPost()
+    builder.save(path)
+
+
 def eudc(folder, name, scale, move, source_path=IPAM, characters=CHARACTERS, listing="eudc.txt"):
     source = TTFont(source_path)
     cmap, glyphs = source.getBestCmap(), source.getGlyphSet()
     em = source["head"].unitsPerEm
-    order, outlines, metrics, mapping = [".notdef"], {".notdef": TTGlyphPen(None).glyph()}, {".notdef": (em, 0)}, {}
+    order, outlines, mapping = [".notdef"], {".notdef": TTGlyphPen(None).glyph()}, {}
     lines = []
     for i, character in enumerate(characters):
         code, glyph = 0xE000 + i, "c%04X" % (0xE000 + i)
         pen = TTGlyphPen(None)
         glyphs[cmap[ord(character)]].draw(TransformPen(pen, (scale, 0, 0, scale, move * em, -move * em)))
         order.append(glyph)
-        outlines[glyph], metrics[glyph], mapping[code] = pen.glyph(), (em, 0), glyph
+        outlines[glyph], mapping[code] = pen.glyph(), glyph
         lines.append("%04X U+%04X\n" % (code, ord(character)))
-    builder = FontBuilder(em, isTTF=True)
-    builder.setupGlyphOrder(order)
-    builder.setupCharacterMap(mapping)
-    builder.setupGlyf(outlines)
-    builder.setupHorizontalMetrics(metrics)
-    builder.setupHorizontalHeader(ascent=em, descent=0)
-    builder.setupNameTable({"familyName": "EUDC", "styleName": "Regular"})
-    builder.setupOS2()
-    builder.setupPost()
-    builder.save(os.path.join(folder, name))
+    save_eudc_font(os.path.join(folder, name), em, order, outlines, mapping)
     if listing:
         with open(os.path.join(folder, listing), "w") as out:
             out.writelines(lines)

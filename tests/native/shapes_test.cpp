@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -258,4 +259,43 @@ TEST(Shapes, VerdictsAndAnswers) {
         EXPECT_EQ(line.substr(line.find(",EUDC.TTE,") + 10, 10), "yes,same,U") << c.name;
     }
     EXPECT_NE(MapHeader().find(",Twin,Verdict,Code 1,"), std::string::npos);
+}
+
+// The share of ink the other glyph lacks, with one cell's tolerance.
+TEST(Shapes, StrayInkToleratesOneCell) {
+    auto bar = [](int row, int from, int to) {
+        InkMap ink{};
+        for (int x = from; x < to; ++x) ink[static_cast<size_t>(row)] |= uint32_t{1} << x;
+        return ink;
+    };
+    const struct {
+        const char* name;
+        InkMap a, b;
+        double stray;
+    } cases[] = {
+        {"the same", bar(10, 2, 22), bar(10, 2, 22), 0.0},
+        {"a row lower", bar(10, 2, 22), bar(11, 2, 22), 0.0},
+        {"two rows lower", bar(10, 2, 22), bar(12, 2, 22), 1.0},
+        {"half as long", bar(10, 2, 22), bar(10, 2, 12), 0.45},  // 9 of 20 cells beyond one cell
+        {"nothing to compare", InkMap{}, bar(10, 2, 22), 0.0},
+    };
+    for (const auto& c : cases) EXPECT_NEAR(StrayInk(c.a, c.b), c.stray, 1e-9) << c.name;
+}
+
+// The verdict's word in the column after Twin, also for a glyph without candidates.
+TEST(Shapes, MapLineWritesTheVerdict) {
+    const Candidate twin{0x571F, 0, 0.98};
+    const struct {
+        MappedCharacter character;
+        const char* fields;
+    } cases[] = {
+        {{0xE000, {twin}, Verdict::kSame}, "yes,same,U+571F,"},
+        {{0xE000, {twin}, Verdict::kCheck}, "yes,check,U+571F,"},
+        {{0xE000, {twin}, Verdict::kNone}, "yes,none,U+571F,"},
+        {{0xE000, {}, Verdict::kNone}, "no,none\r\n"},
+    };
+    for (const auto& c : cases) {
+        const std::string line = MapLine(c.character, "EUDC.TTE");
+        EXPECT_EQ(line.substr(line.find(",EUDC.TTE,") + 10, std::strlen(c.fields)), c.fields) << line;
+    }
 }

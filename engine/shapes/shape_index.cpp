@@ -182,7 +182,7 @@ void ShapeIndex::WeighCentroids() {
     centroidWeights_.resize(centroids_.size());
     for (size_t g = 0; g < centroids_.size(); ++g)
         for (size_t i = 0; i < kCoarseSize; ++i)
-            centroidWeights_[g][i] = static_cast<int32_t>(centroids_[g][i] * 32767.0f + 0.5f);  // 0 to 1 each
+            centroidWeights_[g][i] = static_cast<int32_t>(std::lround(centroids_[g][i] * 32767.0f));  // 0 to 1 each
 }
 
 // Each group's centroid: the mean of its members' coarse features, at unit length.
@@ -293,6 +293,9 @@ std::vector<std::pair<double, size_t>> ShapeIndex::ShortList(const ShapeFeature&
     // In them a glance at every entry, then the coarse features of the best glanced.
     const Glance& glance = query.glances_[0];
     std::vector<std::pair<float, size_t>> glanced, shortList;
+    size_t entries = 0;
+    for (const auto& searchedGroup : groups) entries += groupStarts_[searchedGroup.second + 1] - groupStarts_[searchedGroup.second];
+    glanced.reserve(entries);
     for (const auto& searchedGroup : groups) {
         const size_t first = groupStarts_[searchedGroup.second], last = groupStarts_[searchedGroup.second + 1];
         for (size_t n = first; n < last; ++n) {
@@ -302,6 +305,7 @@ std::vector<std::pair<double, size_t>> ShapeIndex::ShortList(const ShapeFeature&
         }
     }
     keepBest(glanced, kGlanced);
+    shortList.reserve(glanced.size());
     for (const auto& entry : glanced) {
         const Coarse& c = coarse_[entry.second];
         int32_t dot = 0;

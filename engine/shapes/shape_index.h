@@ -15,9 +15,9 @@
 namespace shapes {
 
 struct Candidate {
-    uint32_t code;
-    uint32_t selector;  // 0 for a plain code point
-    double score;       // 0 to 1: how alike, all measures weighed together
+    uint32_t code = 0;
+    uint32_t selector = 0;  // 0 for a plain code point
+    double score = 0;       // 0 to 1: how alike, all measures weighed together
     // The measures: the features' angle (0 to 1), and the shares of the
     // asked glyph's ink the candidate lacks and of the candidate's ink the
     // asked glyph lacks (0 to 1; see StrayInk).

@@ -314,6 +314,7 @@ std::vector<std::pair<double, size_t>> ShapeIndex::ShortList(const ShapeFeature&
     }
     keepBest(shortList, kShortList);
     std::vector<std::pair<double, size_t>> found;
+    found.reserve(shortList.size());
     for (const auto& entry : shortList) found.emplace_back(Similarity(feature, features_[entry.second]), entry.second);
     std::sort(found.begin(), found.end(), [this](const std::pair<double, size_t>& a, const std::pair<double, size_t>& b) {
         const Entry &x = entries_[a.second], &y = entries_[b.second];

@@ -28,6 +28,9 @@ MappedCharacter IdentifyCharacter(uint16_t code, const Outline& outline, const S
 bool MapFontCharacters(const unsigned char* data, size_t size, const ShapeIndex& index,
                        std::vector<MappedCharacter>& mapped);
 
+// "U+9AD9" for one code point, and the code point appended as UTF-8.
+std::string CodePoint(uint32_t code);
+void AppendUtf8(std::string& out, uint32_t code);
 // "U+9AD9" or "U+9AD9 U+E0100"; and the character itself in UTF-8.
 std::string CandidateCode(const Candidate& candidate);
 std::string CandidateText(const Candidate& candidate);

@@ -1,14 +1,19 @@
-// How often the shape index names the right character: every step-th
-// ideograph (and variation sequence) of a font nobody drew for this is
-// looked up in the index of a reference font, optionally shrunk and moved
-// as EUDC characters often are. Prints the first-candidate and
-// within-five rates, how often the first has the right base character (of
-// all, and of the sequences), how many best scores fall below the
-// likely-twin mark, and the time a search takes.
-//   shape_accuracy REFERENCE QUERY [STEP] [SHRINK] [SHIFT] [INDEX_FILE]
+// How often the shape index names the right character, and what its
+// verdict says: every step-th ideograph (and variation sequence) of a font
+// nobody drew for this is looked up in the index of a reference font,
+// optionally shrunk and moved as EUDC characters often are; or, with
+// --no-twin, every character of an EUDC font of glyphs that have no
+// standard twin (bench/no_twin_glyphs.py); with --grid N, each glyph first
+// drawn on an N-pixel grid as a bitmap font draws it, square by square.
+// Prints one line of figures:
+// first and within five (the very glyph, and the same character whatever
+// its variant), the verdicts' shares, how often a "same" is right, how many
+// wrong first candidates the verdict flags, and the time a search takes.
+//   shape_accuracy REFERENCE QUERY [STEP] [SHRINK] [SHIFT] [INDEX_FILE] [--no-twin] [--grid N] [--dump FILE]
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <map>
@@ -17,6 +22,7 @@
 
 #include "engine/characters/truetype_tables.h"
 #include "engine/shapes/glyph_outline.h"
+#include "engine/shapes/rasterizer.h"
 #include "engine/shapes/reference_characters.h"
 #include "engine/shapes/shape_index.h"
 
@@ -31,6 +37,31 @@ double Seconds(std::chrono::steady_clock::time_point since) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
 }
 
+// The glyph as a bitmap font of size x size pixels draws it: a square for
+// each pixel at least half inked.
+shapes::Outline OnGrid(const shapes::Outline& outline, int size) {
+    std::vector<float> coverage;
+    const double scale = static_cast<double>(size) / outline.unitsPerEm;
+    shapes::Outline squares;
+    squares.unitsPerEm = outline.unitsPerEm;
+    if (!shapes::Rasterize(outline, shapes::View{scale, 0, size * 0.88}, size, coverage)) return squares;
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x) {
+            if (coverage[static_cast<size_t>(y) * size + x] < 0.5f) continue;
+            const double left = x / scale, right = (x + 1) / scale, top = (size * 0.88 - y) / scale,
+                         bottom = (size * 0.88 - y - 1) / scale;
+            for (auto [px, py] : {std::pair{left, bottom}, {left, top}, {right, top}, {right, bottom}})
+                squares.points.push_back(shapes::OutlinePoint{px, py, true});
+            squares.contourEnds.push_back(squares.points.size());
+        }
+    return squares;
+}
+
+struct Tally {
+    size_t asked = 0, first = 0, five = 0, firstCharacter = 0, fiveCharacter = 0;
+    size_t same = 0, check = 0, none = 0, sameRight = 0, wrong = 0, wrongFlagged = 0;
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -38,6 +69,14 @@ int main(int argc, char** argv) {
     if (argc < 3) return 2;
     size_t step = argc > 3 ? std::strtoul(argv[3], nullptr, 10) : 50;
     double shrink = argc > 4 ? std::atof(argv[4]) : 1.0, shift = argc > 5 ? std::atof(argv[5]) : 0.0;
+    bool noTwin = false;
+    int grid = 0;
+    FILE* dump = nullptr;
+    for (int i = 7; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--no-twin") == 0) noTwin = true;
+        if (std::strcmp(argv[i], "--grid") == 0 && i + 1 < argc) grid = std::atoi(argv[++i]);
+        if (std::strcmp(argv[i], "--dump") == 0 && i + 1 < argc) dump = std::fopen(argv[++i], "w");
+    }
     auto reference = ReadFile(argv[1]), query = ReadFile(argv[2]);
     auto started = std::chrono::steady_clock::now();
     ShapeIndex index;
@@ -45,13 +84,10 @@ int main(int argc, char** argv) {
     auto cached = argc > 6 ? ReadFile(argv[6]) : std::vector<unsigned char>();
     if (!index.Load(cached.data(), cached.size(), fingerprint)) {
         if (index.Build(reference.data(), reference.size()) != ShapeIndex::Built::kDone) return 1;
-        if (argc > 6) {
-            auto bytes = index.Save();
-            std::ofstream(argv[6], std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-        }
+        auto bytes = index.Save();
+        std::printf("index: %zu glyphs in %.1f s, %.1f MB\n", index.Size(), Seconds(started), bytes.size() / 1e6);
+        if (argc > 6) std::ofstream(argv[6], std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
     }
-    std::printf("index: %zu glyphs in %.1f s, %.1f MB\n", index.Size(), Seconds(started),
-                (index.Size() * (8.0 + kFeatureSize)) / 1e6);
     // Which glyph of the reference each character and sequence is.
     characters::TrueTypeTables referenceTables, queryTables;
     std::vector<DrawnCharacter> referenceDrawn, queryDrawn;
@@ -63,42 +99,72 @@ int main(int argc, char** argv) {
     if (!characters::FindTrueTypeTables({query.data(), query.size()}, 0, queryTables) || !reader.Open(queryTables) ||
         !ReadDrawnCharacters(queryTables.cmap, queryDrawn))
         return 1;
-    size_t asked = 0, first = 0, five = 0, sequences = 0, baseRight = 0, seen = 0, lowScore = 0, anyBase = 0;
+    Tally t;
+    size_t seen = 0;
     double searching = 0;
     Outline outline;
     for (const DrawnCharacter& c : queryDrawn) {
         auto wanted = referenceGlyph.find({c.code, c.selector});
-        if (!IsIdeograph(c.code) || wanted == referenceGlyph.end() || seen++ % step != 0) continue;
-        ShapeFeature feature{};
+        const bool asked = noTwin ? (c.code >= 0xE000 && c.code <= 0xF8FF && c.selector == 0)
+                                  : IsIdeograph(c.code) && wanted != referenceGlyph.end();
+        if (!asked || seen++ % step != 0) continue;
+        GlyphShape shape{};
         if (!reader.Read(c.glyph, outline)) continue;
         for (OutlinePoint& p : outline.points) {
             p.x = p.x * shrink + shift * outline.unitsPerEm;
             p.y = p.y * shrink - shift * outline.unitsPerEm;
         }
-        if (!MakeShapeFeature(outline, feature)) continue;
+        if (grid > 0) outline = OnGrid(outline, grid);
+        if (!MakeGlyphShape(outline, shape)) continue;
         auto since = std::chrono::steady_clock::now();
-        auto candidates = index.Nearest(feature);
+        Identification found = index.Identify(shape);
         searching += Seconds(since);
-        ++asked;
-        for (size_t i = 0; i < candidates.size(); ++i) {
-            auto glyph = referenceGlyph.find({candidates[i].code, candidates[i].selector});
-            if (glyph == referenceGlyph.end() || glyph->second != wanted->second) continue;
-            if (i == 0) ++first;
-            ++five;
-            break;
+        ++t.asked;
+        auto right = [&](const Candidate& candidate) {
+            auto glyph = referenceGlyph.find({candidate.code, candidate.selector});
+            return !noTwin && glyph != referenceGlyph.end() && glyph->second == wanted->second;
+        };
+        const std::vector<Candidate>& candidates = found.candidates;
+        for (size_t i = 0; i < candidates.size(); ++i)
+            if (right(candidates[i])) {
+                t.first += i == 0;
+                ++t.five;
+                break;
+            }
+        for (size_t i = 0; i < candidates.size(); ++i)
+            if (!noTwin && candidates[i].code == c.code) {
+                t.firstCharacter += i == 0;
+                ++t.fiveCharacter;
+                break;
+            }
+        const bool firstRight = !candidates.empty() && !noTwin && candidates[0].code == c.code;
+        t.same += found.verdict == Verdict::kSame;
+        t.check += found.verdict == Verdict::kCheck;
+        t.none += found.verdict == Verdict::kNone;
+        t.sameRight += found.verdict == Verdict::kSame && firstRight;
+        if (!firstRight) {
+            ++t.wrong;
+            t.wrongFlagged += found.verdict != Verdict::kSame;
         }
-        if (!candidates.empty() && candidates[0].score < kLikelyTwin) ++lowScore;
-        if (!candidates.empty() && candidates[0].code == c.code) ++anyBase;
-        if (c.selector != 0) {
-            ++sequences;
-            if (!candidates.empty() && candidates[0].code == c.code) ++baseRight;
+        if (dump) {
+            // One line a candidate compared: query, rank, right glyph, right character, ideograph, measures.
+            std::vector<Candidate> compared = index.Compare(shape, 16);
+            for (size_t i = 0; i < compared.size(); ++i)
+                std::fprintf(dump, "%X %X %zu %d %d %d %X %X %.4f %.4f %.4f\n", c.code, c.selector, i, right(compared[i]),
+                             !noTwin && compared[i].code == c.code, IsIdeograph(compared[i].code), compared[i].code,
+                             compared[i].selector, compared[i].likeness, compared[i].strayInk, compared[i].missingInk);
         }
-        if (std::getenv("SHOW_MISSES") && (candidates.empty() || referenceGlyph[{candidates[0].code, candidates[0].selector}] != wanted->second))
-            std::printf("miss U+%04X %X -> U+%04X %X %.3f\n", c.code, c.selector, candidates[0].code, candidates[0].selector, candidates[0].score);
+        if (std::getenv("SHOW_MISSES") && !firstRight && !candidates.empty())
+            std::printf("miss U+%04X %X -> U+%04X %X %.3f\n", c.code, c.selector, candidates[0].code, candidates[0].selector,
+                        candidates[0].score);
     }
+    if (dump) std::fclose(dump);
     auto percent = [&](size_t part, size_t whole) { return whole ? 100.0 * part / whole : 0.0; };
-    std::printf("asked=%zu first=%.2f five=%.2f base=%.2f sequences=%zu sequencebase=%.2f low=%zu ms=%.2f\n", asked,
-                percent(first, asked), percent(five, asked), percent(anyBase, asked), sequences,
-                percent(baseRight, sequences), lowScore, 1000 * searching / (asked ? asked : 1));
+    std::printf("asked=%zu first=%.2f five=%.2f firstcharacter=%.2f fivecharacter=%.2f same=%.2f check=%.2f none=%.2f "
+                "sameright=%.2f wrongflagged=%.2f ms=%.3f\n",
+                t.asked, percent(t.first, t.asked), percent(t.five, t.asked), percent(t.firstCharacter, t.asked),
+                percent(t.fiveCharacter, t.asked), percent(t.same, t.asked), percent(t.check, t.asked),
+                percent(t.none, t.asked), percent(t.sameRight, t.same), percent(t.wrongFlagged, t.wrong),
+                1000 * searching / (t.asked ? t.asked : 1));
     return 0;
 }

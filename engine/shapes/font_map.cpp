@@ -1,6 +1,7 @@
 #include "engine/shapes/font_map.h"
 
 #include <cstdio>
+#include <utility>
 
 #include "engine/characters/eudc_characters.h"
 #include "engine/characters/pua_cmap.h"
@@ -59,12 +60,29 @@ bool MapFontCharacters(const unsigned char* data, size_t size, const ShapeIndex&
     for (const characters::CodeGlyph& glyph : glyphs) {
         // The code table shows the characters with an outline; a broken one is drawn as nothing.
         if (!reader.Read(glyph.glyph, outline) || outline.points.empty()) continue;
-        ShapeFeature feature{};
-        MappedCharacter character{glyph.code, {}};
-        if (MakeShapeFeature(outline, feature)) character.candidates = index.Nearest(feature, kCandidates);
-        mapped.push_back(character);
+        mapped.push_back(IdentifyCharacter(glyph.code, outline, index));
     }
     return true;
+}
+
+MappedCharacter IdentifyCharacter(uint16_t code, const Outline& outline, const ShapeIndex& index) {
+    MappedCharacter character{code, {}, Verdict::kNone};
+    GlyphShape shape{};
+    if (MakeGlyphShape(outline, shape)) {
+        Identification found = index.Identify(shape, kCandidates);
+        character.candidates = std::move(found.candidates);
+        character.verdict = found.verdict;
+    }
+    return character;
+}
+
+const char* VerdictText(Verdict verdict) {
+    switch (verdict) {
+    case Verdict::kSame: return "same";
+    case Verdict::kCheck: return "check";
+    case Verdict::kNone: break;
+    }
+    return "none";
 }
 
 std::string CandidateCode(const Candidate& candidate) {
@@ -86,7 +104,7 @@ std::string CandidateText(const Candidate& candidate) {
 }
 
 std::string MapHeader() {
-    std::string line = "\xEF\xBB\xBFShift_JIS,Unicode,Font,Twin";
+    std::string line = "\xEF\xBB\xBFShift_JIS,Unicode,Font,Twin,Verdict";
     for (int i = 1; i <= kCandidates; ++i) {
         const std::string n = std::to_string(i);
         line += ",Code " + n + ",Character " + n + ",Score " + n;
@@ -98,7 +116,7 @@ std::string MapLine(const MappedCharacter& character, const std::string& fontFil
     const std::string sjis = characters::CodeName(character.code);
     const bool likely = !character.candidates.empty() && character.candidates[0].score >= kLikelyTwin;
     std::string line = (sjis.compare(0, 2, "U+") == 0 ? std::string() : sjis) + "," + CodePoint(character.code) +
-                       "," + Field(fontFile) + "," + (likely ? "yes" : "no");
+                       "," + Field(fontFile) + "," + (likely ? "yes" : "no") + "," + VerdictText(character.verdict);
     for (const Candidate& candidate : character.candidates) {
         line += "," + CandidateCode(candidate) + "," + CandidateText(candidate) + "," + ScoreText(candidate.score);
     }

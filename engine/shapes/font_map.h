@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/shapes/glyph_outline.h"
 #include "engine/shapes/shape_index.h"
 
 namespace shapes {
@@ -16,7 +17,11 @@ namespace shapes {
 struct MappedCharacter {
     uint16_t code;  // U+E000..U+F8FF
     std::vector<Candidate> candidates;  // best first; empty for a glyph drawn with nothing
+    Verdict verdict = Verdict::kNone;
 };
+
+// One character's candidates and verdict, from its outline.
+MappedCharacter IdentifyCharacter(uint16_t code, const Outline& outline, const ShapeIndex& index);
 
 // The characters of font 0 of an EUDC font file, each with its nearest
 // candidates; false when the file is no TrueType font or is broken.
@@ -31,6 +36,8 @@ std::string CandidateCode(const Candidate& candidate);
 std::string CandidateText(const Candidate& candidate);
 // A score as the map writes it: "0.953".
 std::string ScoreText(double score);
+// The verdict as the map writes it: "same", "check" or "none".
+const char* VerdictText(Verdict verdict);
 
 // The map's first line (with the byte-order mark) and a character's line,
 // each ended by CR LF. fontFile: the EUDC font's name, in UTF-8.

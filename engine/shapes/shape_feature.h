@@ -16,8 +16,24 @@ constexpr int kDirections = 4;  // horizontal, both diagonals, vertical
 constexpr int kFeatureSize = kGrid * kGrid * kDirections;
 using ShapeFeature = std::array<uint8_t, kFeatureSize>;
 
+// Where the normalised glyph has ink, on a finer grid than the feature's:
+// a row a word, bit x for column x. It tells a stroke added, taken away or
+// moved, which the directions pooled on the coarse grid blur.
+constexpr int kInkSide = 24;
+using InkMap = std::array<uint32_t, kInkSide>;
+
+struct GlyphShape {
+    ShapeFeature feature;
+    InkMap ink;
+};
+
 // False when the glyph draws nothing (or its outline is refused).
 bool MakeShapeFeature(const Outline& outline, ShapeFeature& feature);
+bool MakeGlyphShape(const Outline& outline, GlyphShape& shape);
+
+// The share of a's ink that b does not have within one cell of it: 0 when
+// b covers every stroke of a, near 1 when they have nothing in common.
+double StrayInk(const InkMap& a, const InkMap& b);
 
 // How alike two features are: 0 (nothing alike) to 1 (the same).
 double Similarity(const ShapeFeature& a, const ShapeFeature& b);

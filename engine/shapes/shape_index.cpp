@@ -9,6 +9,7 @@
 #include "engine/characters/pua_cmap.h"
 #include "engine/characters/truetype_tables.h"
 #include "engine/shapes/glyph_outline.h"
+#include "engine/shapes/normalization.h"
 #include "engine/shapes/reference_characters.h"
 
 namespace shapes {
@@ -17,15 +18,19 @@ namespace {
 const char kMagic[8] = {'M', 'N', 'S', 'H', 'A', 'P', 'E', 'S'};
 // Changes with the layout and with anything that changes a feature or the
 // grouping: an index kept from an older build is then built anew.
-constexpr uint32_t kVersion = 3;
+constexpr uint32_t kVersion = 4;
 constexpr size_t kHeader = 8 + 4 + 4 + 8 + 4 + 4;  // then each group's size
-constexpr size_t kRecord = 4 + 4 + kFeatureSize;
+constexpr size_t kInkRow = 3;  // kInkSide bits
+constexpr size_t kRecord = 4 + 4 + kFeatureSize + kInkSide * kInkRow;
 constexpr size_t kShortList = 64;  // kept by the quick pass for the full comparison
+constexpr size_t kGlanced = 3072;  // kept by the quickest pass for the quick one
 // Groups of alike shapes, and how many of the nearest a search looks into:
 // an eighth of the index or so, where nearly every right answer lies.
 constexpr size_t kGroups = 256;
 constexpr size_t kGroupsSearched = 32;
 constexpr int kGroupingRounds = 2;
+// The rounds place every kGroupingSample-th entry only; the last places all.
+constexpr size_t kGroupingSample = 4;
 
 void Put32(std::vector<unsigned char>& out, uint32_t value) {
     for (int shift = 0; shift < 32; shift += 8) out.push_back(static_cast<unsigned char>(value >> shift));
@@ -35,13 +40,36 @@ uint32_t Get32(const unsigned char* at) {
 }
 
 // Per glyph, the name to give it: the first plain code (they come sorted),
-// else the first sequence.
+// else the first sequence; never a code that normalization turns into
+// another (U+FA4E, which the sequence U+7948 U+FE00 draws as well), so a
+// glyph only such a code reaches is left out.
 std::vector<std::pair<uint32_t, DrawnCharacter>> NameGlyphs(const std::vector<DrawnCharacter>& drawn) {
     std::unordered_map<uint32_t, size_t> named;
     std::vector<std::pair<uint32_t, DrawnCharacter>> glyphs;
     for (const DrawnCharacter& character : drawn)
-        if (named.emplace(character.glyph, glyphs.size()).second) glyphs.emplace_back(character.glyph, character);
+        if (!ChangedByNormalization(character.code) && named.emplace(character.glyph, glyphs.size()).second)
+            glyphs.emplace_back(character.glyph, character);
     return glyphs;
+}
+
+// A feature of side x side cells at half the side, each cell the mean of
+// four; gives the inverse of its length (0 for none).
+template <size_t From, size_t To>
+float Halve(const std::array<uint8_t, From>& fine, int side, std::array<uint8_t, To>& coarse) {
+    const int half = side / 2;
+    uint32_t length = 0;
+    for (int cy = 0; cy < half; ++cy)
+        for (int cx = 0; cx < half; ++cx)
+            for (int d = 0; d < kDirections; ++d) {
+                uint32_t sum = 0;
+                for (int j = 0; j < 2; ++j)
+                    for (int i = 0; i < 2; ++i)
+                        sum += fine[static_cast<size_t>(((cy * 2 + j) * side + cx * 2 + i) * kDirections + d)];
+                auto value = static_cast<uint8_t>(sum / 4);
+                coarse[static_cast<size_t>((cy * half + cx) * kDirections + d)] = value;
+                length += uint32_t{value} * value;
+            }
+    return length ? static_cast<float>(1 / std::sqrt(double(length))) : 0.0f;
 }
 
 }  // namespace
@@ -53,6 +81,7 @@ uint64_t FontFingerprint(const unsigned char* data, size_t size) {
 ShapeIndex::Built ShapeIndex::Build(const unsigned char* data, size_t size, const Progress& progress) {
     entries_.clear();
     features_.clear();
+    inks_.clear();
     groupStarts_.assign(1, 0);
     centroids_.clear();
     characters::FontBytes file(data, size);
@@ -67,13 +96,14 @@ ShapeIndex::Built ShapeIndex::Build(const unsigned char* data, size_t size, cons
     fingerprint_ = FontFingerprint(data, size);
     auto glyphs = NameGlyphs(drawn);
     Outline outline;
-    ShapeFeature feature{};
+    GlyphShape shape{};
     for (size_t i = 0; i < glyphs.size(); ++i) {
         if (progress && i % 512 == 0 && !progress(i, glyphs.size())) return Built::kCancelled;
         const DrawnCharacter& named = glyphs[i].second;
-        if (!reader.Read(glyphs[i].first, outline) || !MakeShapeFeature(outline, feature)) continue;
+        if (!reader.Read(glyphs[i].first, outline) || !MakeGlyphShape(outline, shape)) continue;
         entries_.push_back(Entry{named.code, named.selector});
-        features_.push_back(feature);
+        features_.push_back(shape.feature);
+        inks_.push_back(shape.ink);
     }
     MakeCoarse();
     Group();
@@ -94,6 +124,8 @@ std::vector<unsigned char> ShapeIndex::Save() const {
         Put32(out, entries_[i].code);
         Put32(out, entries_[i].selector);
         out.insert(out.end(), features_[i].begin(), features_[i].end());
+        for (uint32_t row : inks_[i])
+            for (size_t b = 0; b < kInkRow; ++b) out.push_back(static_cast<unsigned char>(row >> (8 * b)));
     }
     return out;
 }
@@ -101,6 +133,7 @@ std::vector<unsigned char> ShapeIndex::Save() const {
 bool ShapeIndex::Load(const unsigned char* data, size_t size, uint64_t fingerprint) {
     entries_.clear();
     features_.clear();
+    inks_.clear();
     if (size < kHeader || std::memcmp(data, kMagic, sizeof kMagic) != 0 || Get32(data + 8) != kVersion ||
         Get32(data + 12) != kFeatureSize)
         return false;
@@ -121,6 +154,7 @@ bool ShapeIndex::Load(const unsigned char* data, size_t size, uint64_t fingerpri
     if (groupStarts_.back() != count) return false;
     entries_.resize(count);
     features_.resize(count);
+    inks_.resize(count);
     for (size_t i = 0; i < count; ++i) {
         const unsigned char* record = data + records + i * kRecord;
         entries_[i] = Entry{Get32(record), Get32(record + 4)};
@@ -130,6 +164,9 @@ bool ShapeIndex::Load(const unsigned char* data, size_t size, uint64_t fingerpri
             return false;
         }
         std::memcpy(features_[i].data(), record + 8, kFeatureSize);
+        const unsigned char* ink = record + 8 + kFeatureSize;
+        for (size_t y = 0; y < kInkSide; ++y)
+            inks_[i][y] = uint32_t{ink[y * kInkRow]} | uint32_t{ink[y * kInkRow + 1]} << 8 | uint32_t{ink[y * kInkRow + 2]} << 16;
     }
     fingerprint_ = fingerprint;
     MakeCoarse();
@@ -137,15 +174,24 @@ bool ShapeIndex::Load(const unsigned char* data, size_t size, uint64_t fingerpri
     return true;
 }
 
-size_t ShapeIndex::NearestCentroid(const Coarse& coarse, float scale) const {
+// The group whose centroid is at the least angle: the coarse feature's
+// own length does not change which.
+size_t ShapeIndex::NearestCentroid(const Coarse& coarse) const {
     size_t best = 0;
-    float bestScore = -1;
-    for (size_t g = 0; g < centroids_.size(); ++g) {
-        float dot = 0;
-        for (size_t i = 0; i < coarse.size(); ++i) dot += centroids_[g][i] * static_cast<float>(coarse[i]);
-        if (dot * scale > bestScore) bestScore = dot * scale, best = g;
+    int32_t bestScore = -1;
+    for (size_t g = 0; g < centroidWeights_.size(); ++g) {
+        int32_t dot = 0;
+        for (size_t i = 0; i < coarse.size(); ++i) dot += centroidWeights_[g][i] * coarse[i];
+        if (dot > bestScore) bestScore = dot, best = g;
     }
     return best;
+}
+
+void ShapeIndex::WeighCentroids() {
+    centroidWeights_.resize(centroids_.size());
+    for (size_t g = 0; g < centroids_.size(); ++g)
+        for (size_t i = 0; i < kCoarseSize; ++i)
+            centroidWeights_[g][i] = static_cast<int32_t>(std::lround(centroids_[g][i] * 32767.0f));  // 0 to 1 each
 }
 
 // Each group's centroid: the mean of its members' coarse features, at unit length.
@@ -173,11 +219,14 @@ void ShapeIndex::Group() {
         for (size_t i = 0; i < kCoarseSize; ++i) centroids_[g][i] = static_cast<float>(coarse_[n][i]) * coarseScale_[n];
     }
     for (int round = 0; round <= kGroupingRounds; ++round) {
-        for (size_t n = 0; n < count; ++n) group[n] = static_cast<uint32_t>(NearestCentroid(coarse_[n], coarseScale_[n]));
+        WeighCentroids();
+        const size_t step = round == kGroupingRounds ? 1 : kGroupingSample;
+        for (size_t n = 0; n < count; n += step)
+            group[n] = static_cast<uint32_t>(NearestCentroid(coarse_[n]));
         if (round == kGroupingRounds) break;
         std::vector<Centroid> sums(groups, Centroid{});
         std::vector<size_t> members(groups, 0);
-        for (size_t n = 0; n < count; ++n) {
+        for (size_t n = 0; n < count; n += step) {
             ++members[group[n]];
             for (size_t i = 0; i < kCoarseSize; ++i) sums[group[n]][i] += static_cast<float>(coarse_[n][i]) * coarseScale_[n];
         }
@@ -200,12 +249,15 @@ void ShapeIndex::Reorder(const std::vector<uint32_t>& group) {
     std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return group[a] < group[b]; });
     std::vector<Entry> entries;
     std::vector<ShapeFeature> features;
+    std::vector<InkMap> inks;
     for (size_t n : order) {
         entries.push_back(entries_[n]);
         features.push_back(features_[n]);
+        inks.push_back(inks_[n]);
     }
     entries_.swap(entries);
     features_.swap(features);
+    inks_.swap(inks);
     groupStarts_.assign(groups + 1, 0);
     for (uint32_t g : group) ++groupStarts_[g + 1];
     for (size_t g = 0; g < groups; ++g) groupStarts_[g + 1] += groupStarts_[g];
@@ -216,26 +268,15 @@ void ShapeIndex::MakeCoarse() {
     if (groupStarts_.empty()) groupStarts_.assign(1, 0);
     coarse_.resize(features_.size());
     coarseScale_.resize(features_.size());
-    constexpr int half = kGrid / 2;
+    glances_.resize(features_.size());
+    glanceScale_.resize(features_.size());
     for (size_t n = 0; n < features_.size(); ++n) {
-        const ShapeFeature& fine = features_[n];
-        uint32_t length = 0;
-        for (int cy = 0; cy < half; ++cy)
-            for (int cx = 0; cx < half; ++cx)
-                for (int d = 0; d < kDirections; ++d) {
-                    uint32_t sum = 0;
-                    for (int j = 0; j < 2; ++j)
-                        for (int i = 0; i < 2; ++i)
-                            sum += fine[static_cast<size_t>(((cy * 2 + j) * kGrid + cx * 2 + i) * kDirections + d)];
-                    auto value = static_cast<uint8_t>(sum / 4);
-                    coarse_[n][static_cast<size_t>((cy * half + cx) * kDirections + d)] = value;
-                    length += uint32_t{value} * value;
-                }
-        coarseScale_[n] = length ? static_cast<float>(1 / std::sqrt(double(length))) : 0.0f;
+        coarseScale_[n] = Halve(features_[n], kGrid, coarse_[n]);
+        glanceScale_[n] = Halve(coarse_[n], kGrid / 2, glances_[n]);
     }
 }
 
-std::vector<Candidate> ShapeIndex::Nearest(const ShapeFeature& feature, size_t count) const {
+std::vector<std::pair<double, size_t>> ShapeIndex::ShortList(const ShapeFeature& feature) const {
     ShapeIndex query;
     query.features_.push_back(feature);
     query.MakeCoarse();
@@ -251,34 +292,53 @@ std::vector<Candidate> ShapeIndex::Nearest(const ShapeFeature& feature, size_t c
     std::partial_sort(groups.begin(), groups.begin() + static_cast<std::ptrdiff_t>(searched), groups.end(),
                       [](const std::pair<float, size_t>& a, const std::pair<float, size_t>& b) { return a.first > b.first; });
     groups.resize(searched);
-    std::vector<std::pair<float, size_t>> shortList;  // a heap, least alike on top
-    auto lessAlike = [](const std::pair<float, size_t>& a, const std::pair<float, size_t>& b) { return a.first > b.first; };
+    // The size best of a list, in no order (a heap kept along took a sixth of a search).
+    auto keepBest = [](std::vector<std::pair<float, size_t>>& list, size_t size) {
+        if (list.size() <= size) return;
+        std::nth_element(list.begin(), list.begin() + static_cast<std::ptrdiff_t>(size - 1), list.end(),
+                         [](const std::pair<float, size_t>& a, const std::pair<float, size_t>& b) { return a.first > b.first; });
+        list.resize(size);
+    };
+    // In them a glance at every entry, then the coarse features of the best glanced.
+    const Glance& glance = query.glances_[0];
+    std::vector<std::pair<float, size_t>> glanced, shortList;
+    size_t entries = 0;
+    for (const auto& searchedGroup : groups) entries += groupStarts_[searchedGroup.second + 1] - groupStarts_[searchedGroup.second];
+    glanced.reserve(entries);
     for (const auto& searchedGroup : groups) {
         const size_t first = groupStarts_[searchedGroup.second], last = groupStarts_[searchedGroup.second + 1];
         for (size_t n = first; n < last; ++n) {
-            const Coarse& c = coarse_[n];
-            uint32_t dot = 0;
-            for (int i = 0; i < kCoarseSize; ++i) dot += uint32_t{wanted[static_cast<size_t>(i)]} * c[static_cast<size_t>(i)];
-            float score = static_cast<float>(dot) * coarseScale_[n];
-            if (shortList.size() < kShortList) {
-                shortList.emplace_back(score, n);
-                std::push_heap(shortList.begin(), shortList.end(), lessAlike);
-            } else if (score > shortList.front().first) {
-                std::pop_heap(shortList.begin(), shortList.end(), lessAlike);
-                shortList.back() = {score, n};
-                std::push_heap(shortList.begin(), shortList.end(), lessAlike);
-            }
+            int32_t dot = 0;
+            for (int i = 0; i < kGlanceSize; ++i) dot += glance[static_cast<size_t>(i)] * glances_[n][static_cast<size_t>(i)];
+            glanced.emplace_back(static_cast<float>(dot) * glanceScale_[n], n);
         }
     }
-    std::vector<Candidate> found;
-    for (const auto& entry : shortList) {
-        const Entry& e = entries_[entry.second];
-        found.push_back(Candidate{e.code, e.selector, Similarity(feature, features_[entry.second])});
+    keepBest(glanced, kGlanced);
+    shortList.reserve(glanced.size());
+    for (const auto& entry : glanced) {
+        const Coarse& c = coarse_[entry.second];
+        int32_t dot = 0;
+        for (int i = 0; i < kCoarseSize; ++i) dot += wanted[static_cast<size_t>(i)] * c[static_cast<size_t>(i)];
+        shortList.emplace_back(static_cast<float>(dot) * coarseScale_[entry.second], entry.second);
     }
-    std::sort(found.begin(), found.end(), [](const Candidate& a, const Candidate& b) {
-        return a.score != b.score ? a.score > b.score : a.code != b.code ? a.code < b.code : a.selector < b.selector;
+    keepBest(shortList, kShortList);
+    std::vector<std::pair<double, size_t>> found;
+    found.reserve(shortList.size());
+    for (const auto& entry : shortList) found.emplace_back(Similarity(feature, features_[entry.second]), entry.second);
+    std::sort(found.begin(), found.end(), [this](const std::pair<double, size_t>& a, const std::pair<double, size_t>& b) {
+        const Entry &x = entries_[a.second], &y = entries_[b.second];
+        return a.first != b.first ? a.first > b.first : x.code != y.code ? x.code < y.code : x.selector < y.selector;
     });
-    if (found.size() > count) found.resize(count);
+    return found;
+}
+
+std::vector<Candidate> ShapeIndex::Nearest(const ShapeFeature& feature, size_t count) const {
+    std::vector<Candidate> found;
+    for (const auto& entry : ShortList(feature)) {
+        if (found.size() == count) break;
+        const Entry& e = entries_[entry.second];
+        found.push_back(Candidate{e.code, e.selector, entry.first, entry.first});
+    }
     return found;
 }
 

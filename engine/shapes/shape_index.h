@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <utility>
 #include <vector>
 
 #include "engine/shapes/shape_feature.h"
@@ -14,9 +15,23 @@
 namespace shapes {
 
 struct Candidate {
-    uint32_t code;
-    uint32_t selector;  // 0 for a plain code point
-    double score;       // 0 to 1
+    uint32_t code = 0;
+    uint32_t selector = 0;  // 0 for a plain code point
+    double score = 0;       // 0 to 1: how alike, all measures weighed together
+    // The measures: the features' angle (0 to 1), and the shares of the
+    // asked glyph's ink the candidate lacks and of the candidate's ink the
+    // asked glyph lacks (0 to 1; see StrayInk).
+    double likeness = 0, strayInk = 0, missingInk = 0;
+};
+
+// What the nearest candidates say of a glyph: the standard character drawn
+// in another design at most (same), a likely candidate that a person must
+// confirm (check), or no standard twin, an original character (none).
+enum class Verdict { kSame, kCheck, kNone };
+
+struct Identification {
+    std::vector<Candidate> candidates;  // best first, each a glyph of its own
+    Verdict verdict = Verdict::kNone;
 };
 
 // Below it, a best candidate is no likely twin: measured on fonts nobody
@@ -41,8 +56,15 @@ public:
     // another font (fingerprint).
     bool Load(const unsigned char* data, size_t size, uint64_t fingerprint);
 
-    // The count nearest characters, best first.
+    // The count nearest characters, best first, by the features alone.
     std::vector<Candidate> Nearest(const ShapeFeature& feature, size_t count = 5) const;
+    // The leading candidates compared again, stroke by stroke on the finer
+    // ink maps, ranked by all measures (the count best, unfiltered).
+    std::vector<Candidate> Compare(const GlyphShape& shape, size_t count) const;
+    // The count best candidates of the kind an answer may be (an ideograph
+    // unless the shape is the same; a plain character before its variation
+    // sequence unless that is clearly closer; no glyph twice), and the verdict.
+    Identification Identify(const GlyphShape& shape, size_t count = 5) const;
 
     size_t Size() const { return entries_.size(); }
     uint64_t Fingerprint() const { return fingerprint_; }
@@ -59,16 +81,28 @@ private:
     // entries by group, so that a search looks into the nearest groups only.
     void Group();
     void MakeCentroids();
-    size_t NearestCentroid(const Coarse& coarse, float scale) const;
+    size_t NearestCentroid(const Coarse& coarse) const;
+    // The entries of the nearest groups, by the features' angle, best first.
+    std::vector<std::pair<double, size_t>> ShortList(const ShapeFeature& feature) const;
     void Reorder(const std::vector<uint32_t>& group);
 
     uint64_t fingerprint_ = 0;
     std::vector<Entry> entries_;
     std::vector<ShapeFeature> features_;
+    std::vector<InkMap> inks_;
     std::vector<Coarse> coarse_;  // 2x2 cells summed: a quick first pass
     std::vector<float> coarseScale_;
+    // 4x4 cells of the coarse feature summed: a quicker pass before it.
+    static constexpr int kGlanceSize = kCoarseSize / 4;
+    using Glance = std::array<uint8_t, kGlanceSize>;
+    std::vector<Glance> glances_;
+    std::vector<float> glanceScale_;
     std::vector<uint32_t> groupStarts_;  // the entries of group g: groupStarts_[g] to groupStarts_[g + 1]
     std::vector<Centroid> centroids_;
+    // The centroids in whole numbers, for the grouping's many comparisons
+    // (floating point is slow on the x87 of the 32-bit build).
+    std::vector<std::array<int32_t, kCoarseSize>> centroidWeights_;
+    void WeighCentroids();
 };
 
 }  // namespace shapes

@@ -6,7 +6,9 @@ set(MINAMO_SHAPES_SOURCES
   engine/shapes/glyph_outline.cpp
   engine/shapes/rasterizer.cpp
   engine/shapes/shape_feature.cpp
+  engine/shapes/normalization.cpp
   engine/shapes/shape_index.cpp
+  engine/shapes/identify.cpp
   engine/shapes/font_map.cpp
   engine/shapes/glyph_picture.cpp
 )

@@ -32,6 +32,10 @@ IPAM = "/usr/share/fonts/opentype/ipafont-mincho/ipam.ttf"
 # Characters alike in shape (土士, 末未, 己已巳, 日曰, 人入八) and some whose
 # variation sequences IPAmj draws (辻, 葛, 高, 髙, 邊).
 CHARACTERS = "土士末未己已巳日曰人入八大犬太天夫辻葛高髙邊辺渡鷗鴎森林木本体休字外東京都"
+# Compatibility ideographs that normalization turns into 祈 and 隆, whose
+# glyphs the sequences 祈 U+FE00 and 隆 U+E0106 draw as well: in the
+# reference only.
+COMPATIBILITY = [0x7948, 0xFA4E, 0x9686, 0xF9DC]
 
 
 def reference(folder):
@@ -41,34 +45,39 @@ def reference(folder):
     options.name_IDs = ["*"]
     font = subset.load_font(IPAMJ, options)
     cutter = subset.Subsetter(options)
-    cutter.populate(unicodes=[ord(c) for c in CHARACTERS])
+    cutter.populate(unicodes=[ord(c) for c in CHARACTERS] + COMPATIBILITY)
     cutter.subset(font)
     font.save(os.path.join(folder, "reference.ttf"))
+
+
+def save_eudc_font(path, em, order, outlines, mapping):
+    """A TrueType font of the glyphs in order, each a full em wide."""
+    builder = FontBuilder(em, isTTF=True)
+    builder.setupGlyphOrder(order)
+    builder.setupCharacterMap(mapping)
+    builder.setupGlyf(outlines)
+    builder.setupHorizontalMetrics({name: (em, 0) for name in order})
+    builder.setupHorizontalHeader(ascent=em, descent=0)
+    builder.setupNameTable({"familyName": "EUDC", "styleName": "Regular"})
+    builder.setupOS2()
+    builder.setupPost()
+    builder.save(path)
 
 
 def eudc(folder, name, scale, move, source_path=IPAM, characters=CHARACTERS, listing="eudc.txt"):
     source = TTFont(source_path)
     cmap, glyphs = source.getBestCmap(), source.getGlyphSet()
     em = source["head"].unitsPerEm
-    order, outlines, metrics, mapping = [".notdef"], {".notdef": TTGlyphPen(None).glyph()}, {".notdef": (em, 0)}, {}
+    order, outlines, mapping = [".notdef"], {".notdef": TTGlyphPen(None).glyph()}, {}
     lines = []
     for i, character in enumerate(characters):
         code, glyph = 0xE000 + i, "c%04X" % (0xE000 + i)
         pen = TTGlyphPen(None)
         glyphs[cmap[ord(character)]].draw(TransformPen(pen, (scale, 0, 0, scale, move * em, -move * em)))
         order.append(glyph)
-        outlines[glyph], metrics[glyph], mapping[code] = pen.glyph(), (em, 0), glyph
+        outlines[glyph], mapping[code] = pen.glyph(), glyph
         lines.append("%04X U+%04X\n" % (code, ord(character)))
-    builder = FontBuilder(em, isTTF=True)
-    builder.setupGlyphOrder(order)
-    builder.setupCharacterMap(mapping)
-    builder.setupGlyf(outlines)
-    builder.setupHorizontalMetrics(metrics)
-    builder.setupHorizontalHeader(ascent=em, descent=0)
-    builder.setupNameTable({"familyName": "EUDC", "styleName": "Regular"})
-    builder.setupOS2()
-    builder.setupPost()
-    builder.save(os.path.join(folder, name))
+    save_eudc_font(os.path.join(folder, name), em, order, outlines, mapping)
     if listing:
         with open(os.path.join(folder, listing), "w") as out:
             out.writelines(lines)

@@ -4,12 +4,15 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <vector>
 
 #include "engine/characters/truetype_tables.h"
+#include "engine/shapes/font_map.h"
+#include "engine/shapes/normalization.h"
 #include "engine/shapes/rasterizer.h"
 #include "engine/shapes/reference_characters.h"
 #include "engine/shapes/shape_index.h"
@@ -196,5 +199,131 @@ TEST(Shapes, SequenceMapsBeyondBounds) {
     for (const auto& cmap : {sequenceMap(240, 3000, 0), sequenceMap(1, 1, 0x10FF80)}) {
         EXPECT_FALSE(ReadDrawnCharacters({cmap.data(), cmap.size()}, drawn));
         EXPECT_LE(drawn.size(), size_t{1} << 22);
+    }
+}
+
+TEST(Shapes, CodesNormalizationChanges) {
+    const std::vector<std::pair<uint32_t, bool>> cases = {
+        {0xFA4E, true},  {0xF9DC, true},  {0xF900, true},   {0xFAD9, true},  {0x2F800, true}, {0x2FA1D, true},
+        {0x2126, true},  {0x2329, true},  {0x0340, true},   {0xFA0E, false}, {0xFA6E, false}, {0x7948, false},
+        {0x03A9, false}, {0x2FA1E, false}, {0x3008, false}, {0x00C5, false}, {0xE000, false}, {0, false},
+    };
+    for (const auto& c : cases) EXPECT_EQ(ChangedByNormalization(c.first), c.second) << std::hex << c.first;
+}
+
+namespace {
+
+Outline OutlineOf(const Font& font, uint32_t code, uint32_t selector = 0) {
+    std::vector<DrawnCharacter> drawn;
+    ReadDrawnCharacters(font.tables.cmap, drawn);
+    Outline outline;
+    for (const DrawnCharacter& c : drawn)
+        if (c.code == code && c.selector == selector) EXPECT_TRUE(font.reader.Read(c.glyph, outline));
+    EXPECT_FALSE(outline.points.empty()) << std::hex << code;
+    return outline;
+}
+
+void AddBar(Outline& outline, double left, double bottom, double right, double top) {
+    for (auto [x, y] : {std::pair{left, bottom}, {left, top}, {right, top}, {right, bottom}})
+        outline.points.push_back(OutlinePoint{x, y, true});
+    outline.contourEnds.push_back(outline.points.size());
+}
+
+}  // namespace
+
+// The verdict and the first answer for glyphs drawn as IPA Mincho draws
+// standard characters, and for glyphs made to have no twin: mirrored, a
+// scribble, a ring. A glyph only a compatibility ideograph names is
+// answered with the sequence that draws it, and a plain glyph with the
+// plain character.
+TEST(Shapes, VerdictsAndAnswers) {
+    ShapeIndex index = ReferenceIndex();
+    Font eudc(kMade + "eudc.ttf"), reference(kMade + "reference.ttf");
+    auto mirrored = [](Outline outline) {
+        for (OutlinePoint& p : outline.points) p.x = -p.x;
+        return outline;
+    };
+    Outline scribble, ring;
+    AddBar(scribble, 100, 100, 900, 180);
+    AddBar(scribble, 600, 100, 680, 900);
+    AddBar(scribble, 200, 500, 400, 560);
+    for (int i = 0; i < 48; ++i) {  // a regular 48-gon, outer and inner
+        double a = 2 * M_PI * i / 48;
+        ring.points.push_back(OutlinePoint{500 + 450 * std::cos(a), 400 + 450 * std::sin(a), true});
+    }
+    ring.contourEnds.push_back(ring.points.size());
+    for (int i = 47; i >= 0; --i) {
+        double a = 2 * M_PI * i / 48;
+        ring.points.push_back(OutlinePoint{500 + 400 * std::cos(a), 400 + 400 * std::sin(a), true});
+    }
+    ring.contourEnds.push_back(ring.points.size());
+    struct Case {
+        const char* name;
+        Outline outline;
+        std::vector<Verdict> verdicts;  // any of them
+        uint32_t first, selector;       // 0: any
+    };
+    const std::vector<Case> cases = {
+        {"IPA Mincho's 日", OutlineOf(eudc, 0xE000 + 7), {Verdict::kSame}, 0x65E5, 0},
+        {"IPA Mincho's 葛", OutlineOf(eudc, 0xE000 + 18), {Verdict::kSame}, 0x845B, 0},
+        {"IPA Mincho's 東", OutlineOf(eudc, 0xE000 + 34), {Verdict::kSame}, 0x6771, 0},
+        {"IPAmj's U+FA4E", OutlineOf(reference, 0xFA4E), {Verdict::kSame}, 0x7948, 0xFE00},
+        {"IPAmj's U+F9DC", OutlineOf(reference, 0xF9DC), {Verdict::kSame}, 0x9686, 0xFE00},
+        {"犬 mirrored", mirrored(OutlineOf(eudc, 0xE000 + 13)), {Verdict::kCheck, Verdict::kNone}, 0, 0},
+        {"a scribble", scribble, {Verdict::kNone}, 0, 0},
+        {"a ring", ring, {Verdict::kNone}, 0, 0},
+    };
+    for (const Case& c : cases) {
+        MappedCharacter mapped = IdentifyCharacter(0xE000, c.outline, index);
+        EXPECT_NE(std::find(c.verdicts.begin(), c.verdicts.end(), mapped.verdict), c.verdicts.end())
+            << c.name << ": " << VerdictText(mapped.verdict);
+        for (const Candidate& candidate : mapped.candidates)
+            EXPECT_FALSE(ChangedByNormalization(candidate.code)) << c.name << std::hex << " U+" << candidate.code;
+        if (c.first == 0) continue;
+        ASSERT_FALSE(mapped.candidates.empty()) << c.name;
+        EXPECT_EQ(mapped.candidates[0].code, c.first) << c.name << std::hex << " U+" << mapped.candidates[0].code;
+        EXPECT_EQ(mapped.candidates[0].selector, c.selector) << c.name;
+        const std::string line = MapLine(mapped, "EUDC.TTE");
+        EXPECT_EQ(line.substr(line.find(",EUDC.TTE,") + 10, 10), "yes,same,U") << c.name;
+    }
+    EXPECT_NE(MapHeader().find(",Twin,Verdict,Code 1,"), std::string::npos);
+}
+
+// The share of ink the other glyph lacks, with one cell's tolerance.
+TEST(Shapes, StrayInkToleratesOneCell) {
+    auto bar = [](int row, int from, int to) {
+        InkMap ink{};
+        for (int x = from; x < to; ++x) ink[static_cast<size_t>(row)] |= uint32_t{1} << x;
+        return ink;
+    };
+    const struct {
+        const char* name;
+        InkMap a, b;
+        double stray;
+    } cases[] = {
+        {"the same", bar(10, 2, 22), bar(10, 2, 22), 0.0},
+        {"a row lower", bar(10, 2, 22), bar(11, 2, 22), 0.0},
+        {"two rows lower", bar(10, 2, 22), bar(12, 2, 22), 1.0},
+        {"half as long", bar(10, 2, 22), bar(10, 2, 12), 0.45},  // 9 of 20 cells beyond one cell
+        {"nothing to compare", InkMap{}, bar(10, 2, 22), 0.0},
+    };
+    for (const auto& c : cases) EXPECT_NEAR(StrayInk(c.a, c.b), c.stray, 1e-9) << c.name;
+}
+
+// The verdict's word in the column after Twin, also for a glyph without candidates.
+TEST(Shapes, MapLineWritesTheVerdict) {
+    const Candidate twin{0x571F, 0, 0.98};
+    const struct {
+        MappedCharacter character;
+        const char* fields;
+    } cases[] = {
+        {{0xE000, {twin}, Verdict::kSame}, "yes,same,U+571F,"},
+        {{0xE000, {twin}, Verdict::kCheck}, "yes,check,U+571F,"},
+        {{0xE000, {twin}, Verdict::kNone}, "yes,none,U+571F,"},
+        {{0xE000, {}, Verdict::kNone}, "no,none\r\n"},
+    };
+    for (const auto& c : cases) {
+        const std::string line = MapLine(c.character, "EUDC.TTE");
+        EXPECT_EQ(line.substr(line.find(",EUDC.TTE,") + 10, std::strlen(c.fields)), c.fields) << line;
     }
 }

@@ -31,7 +31,7 @@ endif()
 # Inside the engine, its folders link downward in this order; the
 # operations (the files at engine/'s root and install/) come on top, and
 # outside install/ only its entry points are included.
-set(engine_folders characters shapes paths report links set run)
+set(engine_folders characters shapes paths report links set run migration)
 set(install_entries install.h backups.h remove.h)
 set(engine_violations "")
 list(LENGTH engine_folders folder_count)

@@ -20,7 +20,7 @@ MINAMO_BUILD_NATIVE=${MINAMO_BUILD_NATIVE:-$MINAMO_ROOT/build-native}
 MINAMO_PACKAGES="cmake make mingw-w64 g++-mingw-w64-x86-64 gcc-mingw-w64-x86-64 \
 binutils-mingw-w64-x86-64 g++-mingw-w64-i686 gcc-mingw-w64-i686 binutils-mingw-w64-i686 \
 wine wine64 wine32:i386 xvfb xauth x11-utils imagemagick \
-fonts-ipafont-gothic fonts-ipafont-mincho fonts-wine xdotool googletest python3-fonttools locales zip unzip \
+fonts-ipafont-gothic fonts-ipafont-mincho fonts-wine xdotool googletest python3-fonttools unicode-data locales zip unzip \
 libxrender1 libxi6 libxcursor1 libxinerama1 libxrandr2 libxcomposite1 libxfixes3 libxxf86vm1 libgnutls30 \
 clang libclang-rt-14-dev clang-tidy fonts-dejavu-core fonts-font-awesome \
 fonts-ipamj-mincho fonts-hanazono"

@@ -69,14 +69,16 @@ TEST(Map, KnownCharactersFindTheirTwins) {
     while (listed >> code >> twin) {
         ASSERT_LT(line, lines.size());
         const std::string sjis = characters::CodeName(static_cast<uint16_t>(std::stoul(code, nullptr, 16)));
-        const std::string start = sjis + ",U+" + code + ",EUDC.TTE,yes," + twin + ",";
+        const std::string start = sjis + ",U+" + code + ",EUDC.TTE,yes,,," + twin + ",";
         EXPECT_EQ(lines[line].substr(0, start.size()), start);
         ++line;
     }
     EXPECT_EQ(line, lines.size());
     EXPECT_EQ(map.report.characters, lines.size() - 1);
-    // 土 (U+571F) first, then 士 (U+58EB); each in UTF-8, with its score.
-    const std::string first = "F040,U+E000,EUDC.TTE,yes,U+571F,\xE5\x9C\x9F,1.000,U+58EB,\xE5\xA3\xAB,0.9";
+    // 土 (U+571F) first, then 士 (U+58EB); each in UTF-8, with its score, MJ
+    // name, Shift-JIS code and JIS X 0213 position.
+    const std::string first = "F040,U+E000,EUDC.TTE,yes,,,U+571F,\xE5\x9C\x9F,1.000,MJ008892,935A,1-37-58,"
+                              "U+58EB,\xE5\xA3\xAB,0.9";
     EXPECT_EQ(lines[1].substr(0, first.size()), first);
     ASSERT_EQ(map.messages.size(), 1u);
     EXPECT_EQ(map.messages[0], texts::Format(texts::kMapWritten, {map.report.mapPath, map.report.characters, 0}));

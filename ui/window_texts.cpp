@@ -63,7 +63,15 @@ namespace texts {
 const char* const kCodeTableCaption = "インストールされている外字";
 const char* const kGlyphPopupCaption = "外字";
 const char* const kCandidateCaption = "外字の候補";
-const char* const kCandidateProgress = "参照フォントの形を調べています (閉じると中止します)\r\n%d / %d";
+const char* const kCandidateProgress = "参照フォントの形を調べています (その間も操作できます)\r\n%d / %d";
+const char* const kCandidateCodeFormat = "%s / U+%x";
+const char* const kCandidateCounts = "決定 %d 文字 / 残り %d 文字";
+const char* const kCandidateUndecided = "未決定";
+const char* const kCandidateDecided = "決定: %s";
+const char* const kCandidateDecidedNone = "決定: 標準の文字なし";
+const char* const kCandidateBadCode = "%s は標準の文字のコードとして読めません。U+9AD9 や U+845B U+E0102 のように入力してください。";
+const char* const kCandidateAllDecided = "すべての文字が決まりました。";
+const char* const kCandidateKeys = "1～5: その候補に決める　N: 標準の文字なし　Tab: コードを入力 (Enter で決定)\r\nSpace: 次の未決定の文字";
 const char* const kCandidateNoTwin = "よく似た標準の文字は見つかりませんでした。";
 const char* const kCandidateCopy = "コピー";
 const char* const kCandidateSaveMap = "マップを保存";

@@ -1,5 +1,6 @@
 #include "engine/shapes/font_map.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "engine/characters/eudc_characters.h"
@@ -9,8 +10,6 @@
 
 namespace shapes {
 namespace {
-
-constexpr int kCandidates = 5;
 
 std::string CodePoint(uint32_t code) {
     char text[16];
@@ -46,25 +45,63 @@ std::string Field(const std::string& text) {
 
 }  // namespace
 
-bool MapFontCharacters(const unsigned char* data, size_t size, const ShapeIndex& index,
-                       std::vector<MappedCharacter>& mapped) {
-    mapped.clear();
+namespace {
+
+// The font's characters and their outlines' fingerprints, read once for a map.
+struct EudcFont {
     characters::TrueTypeTables tables;
     GlyphOutlineReader reader;
     std::vector<characters::CodeGlyph> glyphs;
-    if (!characters::FindTrueTypeTables({data, size}, 0, tables) || !reader.Open(tables) ||
-        !characters::ReadPuaGlyphs(tables.cmap, glyphs))
-        return false;
-    Outline outline;
-    for (const characters::CodeGlyph& glyph : glyphs) {
-        // The code table shows the characters with an outline; a broken one is drawn as nothing.
-        if (!reader.Read(glyph.glyph, outline) || outline.points.empty()) continue;
-        ShapeFeature feature{};
-        MappedCharacter character{glyph.code, {}};
-        if (MakeShapeFeature(outline, feature)) character.candidates = index.Nearest(feature, kCandidates);
-        mapped.push_back(character);
+    characters::CharacterSet fingerprints;
+
+    bool Open(const unsigned char* data, size_t size) {
+        return characters::FindTrueTypeTables({data, size}, 0, tables) && reader.Open(tables) &&
+               characters::ReadPuaGlyphs(tables.cmap, glyphs) &&
+               characters::ReadEudcCharacters(data, size, fingerprints);
     }
+    // The code table shows the characters with an outline; a broken one is drawn as nothing.
+    bool Map(const characters::CodeGlyph& glyph, const ShapeIndex& index, MappedCharacter& character) {
+        Outline outline;
+        if (!reader.Read(glyph.glyph, outline) || outline.points.empty()) return false;
+        character = MappedCharacter();
+        character.code = glyph.code;
+        ShapeFeature feature{};
+        if (MakeShapeFeature(outline, feature)) character.candidates = index.Nearest(feature, kMapCandidates);
+        const auto print = std::lower_bound(
+            fingerprints.begin(), fingerprints.end(), glyph.code,
+            [](const characters::Character& c, uint16_t code) { return c.code < code; });
+        if (print != fingerprints.end() && print->code == glyph.code) character.glyph = print->outline;
+        return true;
+    }
+};
+
+}  // namespace
+
+bool MapFontCharacters(const unsigned char* data, size_t size, const ShapeIndex& index,
+                       std::vector<MappedCharacter>& mapped) {
+    mapped.clear();
+    EudcFont font;
+    if (!font.Open(data, size)) return false;
+    MappedCharacter character;
+    for (const characters::CodeGlyph& glyph : font.glyphs)
+        if (font.Map(glyph, index, character)) mapped.push_back(character);
     return true;
+}
+
+bool MapOneCharacter(const unsigned char* data, size_t size, const ShapeIndex& index, uint16_t code,
+                     MappedCharacter& mapped) {
+    EudcFont font;
+    if (!font.Open(data, size)) return false;
+    for (const characters::CodeGlyph& glyph : font.glyphs)
+        if (glyph.code == code) return font.Map(glyph, index, mapped);
+    return false;
+}
+
+std::string GlyphText(uint64_t glyph) {
+    char text[24];
+    std::snprintf(text, sizeof text, "%08lX%08lX", static_cast<unsigned long>(glyph >> 32),
+                  static_cast<unsigned long>(glyph & 0xFFFFFFFFu));
+    return text;
 }
 
 std::string CandidateCode(const Candidate& candidate) {
@@ -86,12 +123,12 @@ std::string CandidateText(const Candidate& candidate) {
 }
 
 std::string MapHeader() {
-    std::string line = "\xEF\xBB\xBFShift_JIS,Unicode,Font,Twin";
-    for (int i = 1; i <= kCandidates; ++i) {
+    std::string line = "\xEF\xBB\xBFShift_JIS,Unicode,Font,Twin,Verdict,Chosen";
+    for (int i = 1; i <= kMapCandidates; ++i) {
         const std::string n = std::to_string(i);
-        line += ",Code " + n + ",Character " + n + ",Score " + n;
+        line += ",Code " + n + ",Character " + n + ",Score " + n + ",MJ " + n + ",CP932 " + n + ",JIS X 0213 " + n;
     }
-    return line + "\r\n";
+    return line + ",Glyph\r\n";
 }
 
 std::string MapLine(const MappedCharacter& character, const std::string& fontFile) {
@@ -99,10 +136,19 @@ std::string MapLine(const MappedCharacter& character, const std::string& fontFil
     const bool likely = !character.candidates.empty() && character.candidates[0].score >= kLikelyTwin;
     std::string line = (sjis.compare(0, 2, "U+") == 0 ? std::string() : sjis) + "," + CodePoint(character.code) +
                        "," + Field(fontFile) + "," + (likely ? "yes" : "no");
-    for (const Candidate& candidate : character.candidates) {
-        line += "," + CandidateCode(candidate) + "," + CandidateText(candidate) + "," + ScoreText(candidate.score);
+    // VERDICT HOOK: the verdict's word (same, check, none) goes here once the engine gives one.
+    line += ",," + Field(character.chosen);
+    for (size_t i = 0; i < static_cast<size_t>(kMapCandidates); ++i) {
+        if (i >= character.candidates.size()) {
+            line += ",,,,,,";  // the Glyph column stays where the header puts it
+            continue;
+        }
+        const Candidate& candidate = character.candidates[i];
+        const CandidateFacts facts = i < character.facts.size() ? character.facts[i] : CandidateFacts();
+        line += "," + CandidateCode(candidate) + "," + CandidateText(candidate) + "," + ScoreText(candidate.score) +
+                "," + facts.mj + "," + facts.cp932 + "," + facts.jisX0213;
     }
-    return line + "\r\n";
+    return line + "," + (character.glyph ? GlyphText(character.glyph) : std::string()) + "\r\n";
 }
 
 }  // namespace shapes

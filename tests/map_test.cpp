@@ -3,11 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <map>
 
 #include "engine/characters/eudc_characters.h"
 #include "engine/map_eudc.h"
+#include "engine/migration/csv_text.h"
+#include "engine/migration/map_decisions.h"
+#include "engine/migration/map_file.h"
 #include "engine/report/map_texts.h"
 #include "engine/report/texts.h"
+#include "platform/text.h"
 #include "tests/support/test_support.h"
 
 using namespace testing_support;
@@ -77,7 +82,7 @@ TEST(Map, KnownCharactersFindTheirTwins) {
     EXPECT_EQ(map.report.characters, lines.size() - 1);
     // 土 (U+571F) first, then 士 (U+58EB); each in UTF-8, with its score, MJ
     // name, Shift-JIS code and JIS X 0213 position.
-    const std::string first = "F040,U+E000,EUDC.TTE,yes,,,U+571F,\xE5\x9C\x9F,1.000,MJ008892,935A,1-37-58,"
+    const std::string first = "F040,U+E000,EUDC.TTE,yes,,,U+571F,\xE5\x9C\x9F,1.000,MJ008892,9379,1-37-58,"
                               "U+58EB,\xE5\xA3\xAB,0.9";
     EXPECT_EQ(lines[1].substr(0, first.size()), first);
     ASSERT_EQ(map.messages.size(), 1u);
@@ -136,4 +141,90 @@ TEST(Map, CommandLine) {
         EXPECT_EQ(minamo.Wait(120000), r.exitCode) << r.reference;
         EXPECT_EQ(platform::FileExists(program / "set\\EUDCMAP.CSV"), r.exitCode == 0) << r.reference;
     }
+}
+
+namespace {
+
+// The Chosen of each EUDC code of a map file's text, read as the program reads it.
+std::map<std::string, std::string> ChosenOf(const std::string& bytes) {
+    std::string text, error;
+    std::vector<migration::CsvRow> rows;
+    EXPECT_TRUE(migration::MapTextAsUtf8(bytes, &migration::ShiftJisAsUtf8, text));
+    EXPECT_TRUE(migration::ParseCsv(text, rows, error)) << error;
+    std::map<std::string, std::string> chosen;
+    if (rows.empty()) return chosen;
+    const std::vector<int> at = migration::ColumnsNamed(rows[0], {"Unicode", "Chosen"});
+    for (size_t i = 1; i < rows.size(); ++i)
+        if (at[1] >= 0 && static_cast<size_t>(at[1]) < rows[i].size()) chosen[rows[i][at[0]]] = rows[i][at[1]];
+    return chosen;
+}
+
+// The map with decisions filled in, saved as a spreadsheet saves it.
+enum class Saved { kUtf8Bom, kUtf8, kShiftJis };
+std::string Decided(const std::string& map, const std::map<std::string, std::string>& decisions, Saved saved) {
+    std::string error;
+    std::vector<migration::CsvRow> rows;
+    EXPECT_TRUE(migration::ParseCsv(map, rows, error));
+    const std::vector<int> at = migration::ColumnsNamed(rows[0], {"Unicode", "Chosen"});
+    std::string text;
+    for (migration::CsvRow& row : rows) {
+        const auto decision = decisions.find(row[at[0]]);
+        if (decision != decisions.end()) row[at[1]] = decision->second;
+        for (size_t i = 0; i < row.size(); ++i) text += (i ? "," : "") + migration::CsvField(row[i]);
+        text += "\r\n";
+    }
+    if (saved == Saved::kUtf8Bom) return "\xEF\xBB\xBF" + text;
+    if (saved == Saved::kUtf8) return text;
+    return platform::ToMultiByte(932, platform::ToWide(CP_UTF8, text));  // "?" where Shift-JIS has none
+}
+
+}  // namespace
+
+// A new /map of the same set keeps each decision whose glyph did not
+// change, from a map saved by a spreadsheet in any of its encodings, and
+// clears the others, saying how many.
+TEST(Map, DecisionsSurviveANewMap) {
+    const std::map<std::string, std::string> decisions = {
+        {"U+E000", "2"}, {"U+E001", "none"}, {"U+E002", "U+845B U+E0102"}};
+    const struct {
+        const char* label;
+        Saved saved;
+        const char* font;  // the set's font at the second map
+        bool kept;
+    } runs[] = {
+        {"UTF-8 with a BOM", Saved::kUtf8Bom, "eudc.ttf", true},
+        {"UTF-8 without a BOM", Saved::kUtf8, "eudc.ttf", true},
+        {"Shift-JIS", Saved::kShiftJis, "eudc.ttf", true},
+        {"glyphs changed", Saved::kUtf8Bom, "small.ttf", false},
+    };
+    for (const auto& r : runs) {
+        MapRun map(Made("reference.ttf"));
+        ASSERT_EQ(map.Map(), Result::kOk) << r.label;
+        const std::string path = map.program / "set\\EUDCMAP.CSV";
+        WriteFile(path, Decided(ReadFile(path).substr(3), decisions, r.saved));
+        CopyFileTo(Made(r.font), map.program / "set\\EUDC.TTE");
+        ASSERT_EQ(map.Map(), Result::kOk) << r.label;
+        const std::string text = ReadFile(path);
+        EXPECT_EQ(text.substr(0, 3), "\xEF\xBB\xBF") << r.label;
+        const std::map<std::string, std::string> chosen = ChosenOf(text);
+        for (const auto& decision : decisions)
+            EXPECT_EQ(chosen.at(decision.first), r.kept ? decision.second : "") << r.label << " " << decision.first;
+        EXPECT_EQ(map.report.decisionsKept, r.kept ? 3u : 0u) << r.label;
+        EXPECT_EQ(map.report.decisionsCleared, r.kept ? 0u : 3u) << r.label;
+        const std::string told =
+            texts::Format(texts::kMapWritten, {map.report.mapPath, map.report.characters, map.report.withoutTwin}) +
+            texts::Format(r.kept ? texts::kMapDecisionsKept : texts::kMapDecisionsCleared, {3});
+        EXPECT_EQ(map.messages, StringList{told}) << r.label;
+    }
+}
+
+// A map that cannot be read as one (a quote never closed) is left as it is:
+// its decisions would be lost.
+TEST(Map, UnreadableMapIsNotOverwritten) {
+    MapRun map(Made("reference.ttf"));
+    const std::string path = map.program / "set\\EUDCMAP.CSV", broken = "Unicode,Chosen\r\nU+E000,\"2\r\n";
+    WriteFile(path, broken);
+    EXPECT_EQ(map.Map(), Result::kNoReferenceFont);
+    EXPECT_EQ(map.messages, StringList{texts::Format(texts::kMapUnreadable, {path})});
+    EXPECT_EQ(ReadFile(path), broken);
 }

@@ -39,6 +39,16 @@ protected:
         SendMessageA(table->grid->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(client.x, client.y));
     }
     std::string Tip() { return testing_support::HintText(table->Handle(), table->statusBar); }
+    // Enter on F040 (U+E000, 土 of an EUDC font) of the shape index's test
+    // fonts, against a reference font cut from IPAmj Mincho.
+    void OpenCandidatesOfF040(const TempFolder& users) {
+        run.folders.userData = users.path();
+        const std::string shapes = FromUnixPath(TestFontsFolder() + "/shapes/");
+        run.options.referenceFont = shapes + "reference.ttf";
+        run.fontLinks.links = {{info_file::kDefaultLinkName, shapes + "eudc.ttf"}};
+        Select(1, 1);
+        SendMessageA(table->grid->Handle(), WM_KEYDOWN, VK_RETURN, 1);
+    }
 };
 
 TEST_F(CodeTableWindowTest, OpensInShiftJisNumberingWithTheMinchoFace) {
@@ -295,12 +305,7 @@ TEST_F(CodeTableWindowTest, ClosingDestroysTheWindowAndItsPopup) {
 // (U+E000) against a reference font cut from IPAmj Mincho.
 TEST_F(CodeTableWindowTest, EnterShowsTheCharactersCandidatesAndCopiesOne) {
     TempFolder users;
-    run.folders.userData = users.path();
-    const std::string shapes = FromUnixPath(TestFontsFolder() + "/shapes/");
-    run.options.referenceFont = shapes + "reference.ttf";
-    run.fontLinks.links = {{info_file::kDefaultLinkName, shapes + "eudc.ttf"}};
-    Select(1, 1);
-    SendMessageA(table->grid->Handle(), WM_KEYDOWN, VK_RETURN, 1);
+    OpenCandidatesOfF040(users);
     ASSERT_NE(table->Candidates(), nullptr);
     CandidateWindow& window = *table->Candidates();
     for (int i = 0; i < 1200 && window.CodeShown(0).empty() && (window.Busy() || window.Status().empty()); ++i) {
@@ -324,12 +329,7 @@ TEST_F(CodeTableWindowTest, EnterShowsTheCharactersCandidatesAndCopiesOne) {
 // character, and a code typed into the field is taken.
 TEST_F(CodeTableWindowTest, TheDeskDecidesWithTheKeyboardAlone) {
     TempFolder users;
-    run.folders.userData = users.path();
-    const std::string shapes = FromUnixPath(TestFontsFolder() + "/shapes/");
-    run.options.referenceFont = shapes + "reference.ttf";
-    run.fontLinks.links = {{info_file::kDefaultLinkName, shapes + "eudc.ttf"}};
-    Select(1, 1);
-    SendMessageA(table->grid->Handle(), WM_KEYDOWN, VK_RETURN, 1);
+    OpenCandidatesOfF040(users);
     ASSERT_NE(table->Candidates(), nullptr);
     CandidateWindow& window = *table->Candidates();
     const auto answered = [&window]() {

@@ -79,10 +79,10 @@ std::string MapDecisionStore::Chosen(uint16_t code) const {
     return row == rows_.end() ? std::string() : Field(records_[row->second], chosenColumn_);
 }
 
-std::string MapDecisionStore::Written(uint16_t code, const std::string& name) const {
+std::string MapDecisionStore::Written(uint16_t code, const std::string& column) const {
     const auto row = rows_.find(code);
-    const int column = migration::ColumnsNamed(records_.empty() ? migration::CsvRow() : records_[0], {name})[0];
-    return row == rows_.end() || column < 0 ? std::string() : Field(records_[row->second], static_cast<size_t>(column));
+    const int at = migration::ColumnsNamed(records_.empty() ? migration::CsvRow() : records_[0], {column})[0];
+    return row == rows_.end() || at < 0 ? std::string() : Field(records_[row->second], static_cast<size_t>(at));
 }
 
 std::vector<uint16_t> MapDecisionStore::DecidedCodes() const {

@@ -37,7 +37,7 @@ public:
     };
 
 private:
-    CRITICAL_SECTION section_;
+    CRITICAL_SECTION section_{};
 };
 
 class WorkerThread {

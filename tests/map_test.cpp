@@ -2,16 +2,20 @@
 // U+E000..) against a reference font cut from IPAmj Mincho.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <fstream>
 #include <map>
 
 #include "engine/characters/eudc_characters.h"
+#include "engine/map_decision_store.h"
 #include "engine/map_eudc.h"
+#include "engine/map_facts.h"
 #include "engine/migration/csv_text.h"
 #include "engine/migration/map_decisions.h"
 #include "engine/migration/map_file.h"
 #include "engine/report/map_texts.h"
 #include "engine/report/texts.h"
+#include "platform/files.h"
 #include "platform/text.h"
 #include "tests/support/test_support.h"
 
@@ -227,4 +231,69 @@ TEST(Map, UnreadableMapIsNotOverwritten) {
     EXPECT_EQ(map.Map(), Result::kNoReferenceFont);
     EXPECT_EQ(map.messages, StringList{texts::Format(texts::kMapUnreadable, {path})});
     EXPECT_EQ(ReadFile(path), broken);
+}
+
+// A candidate's Shift-JIS code only where CP932 holds that very character.
+TEST(Map, Cp932CodesOnlyWhereTheyRoundTrip) {
+    const struct {
+        shapes::Candidate candidate;
+        const char* code;
+    } cases[] = {
+        {{0x571F, 0, 1}, "9379"},    // 土
+        {{0x9AD9, 0, 1}, "FBFC"},    // 髙, an IBM extension
+        {{0x2460, 0, 1}, "8740"},    // ①, NEC's row 13
+        {{0xFF71, 0, 1}, "B1"},      // ｱ, one byte
+        {{0x00A5, 0, 1}, ""},        // ¥: only a best fit, the backslash
+        {{0x4E02, 0, 1}, ""},        // 丂: none
+        {{0x20B9F, 0, 1}, ""},       // 𠮟: beyond the BMP
+        {{0x845B, 0xE0102, 1}, ""},  // a sequence's glyph: Shift-JIS cannot name it
+    };
+    for (const auto& c : cases) EXPECT_EQ(Cp932Code(c.candidate), c.code) << std::hex << c.candidate.code;
+}
+
+// The desk's decisions written into a map as a person may have left it:
+// other fields kept, missing columns added, a number naming another
+// candidate than the map's written as the code, a map that cannot be
+// replaced (open elsewhere) left as it was with the decision not taken.
+TEST(Map, DecisionsWrittenIntoTheMapAsItIs) {
+    TempFolder folder;
+    const std::string path = folder / "EUDCMAP.CSV";
+    WriteFile(path, "Unicode,Note,Code 1,Code 2\r\nU+E000,\"a, b\",U+571F,U+58EB\r\nU+E001,x,U+672B,U+672A\r\n");
+    const struct {
+        uint16_t code;
+        std::vector<shapes::Candidate> candidates;
+        const char* chosen;
+        const char* written;  // the Chosen the file then holds
+        bool held;  // open elsewhere without sharing: the write fails
+    } steps[] = {
+        {0xE000, {{0x571F, 0, 1}, {0x58EB, 0, 0.9}}, "2", "2", false},
+        {0xE001, {{0x672A, 0, 1}, {0x672B, 0, 0.9}}, "1", "U+672A", false},
+        {0xE005, {}, "none", "none", false},
+        {0xE000, {}, "U+9AD9", "2", true},
+    };
+    MapDecisionStore store;
+    std::string why;
+    ASSERT_TRUE(store.Load(path, "EUDC.TTE", why)) << why;
+    for (const auto& step : steps) {
+        shapes::MappedCharacter character;
+        character.code = step.code;
+        character.candidates = step.candidates;
+        character.glyph = 0xABCDEF;
+        character.chosen = step.chosen;
+        const std::string before = ReadFile(path);
+        platform::Outcome opened;
+        platform::UniqueFile holder = step.held ? platform::OpenExclusiveFile(path, opened) : platform::UniqueFile();
+        EXPECT_EQ(store.Save(character, why), !step.held) << step.chosen;
+        holder.reset();
+        const std::string text = ReadFile(path);
+        if (step.held) {
+            EXPECT_EQ(text, before);
+            EXPECT_EQ(why, texts::Format(texts::kMapNotWritten, {path}));
+        }
+        char code[8];
+        std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(step.code));
+        EXPECT_EQ(ChosenOf(text).at(code), step.written) << step.chosen;
+        EXPECT_EQ(store.Chosen(step.code), step.written) << step.chosen;
+        EXPECT_NE(text.find("\r\nU+E000,\"a, b\",U+571F,U+58EB,2,0000000000ABCDEF"), std::string::npos) << text;
+    }
 }

@@ -69,7 +69,7 @@ void CandidateFinder::Search(HWND window, unsigned number, const Request& reques
 std::string CandidateFinder::OpenReference(HWND window, unsigned number, const Place& place) {
     if (reference_) return std::string();
     auto reference = std::make_unique<ReferenceFont>();
-    const std::string unfit =
+    std::string unfit =
         OpenReferenceFont(place.folders, place.named, *reference, [this, window, number](size_t done, size_t total) {
             Answer progress;
             progress.request = number;

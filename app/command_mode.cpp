@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <iterator>
 #include <new>
 
 #include "engine/acquire.h"
@@ -14,6 +15,7 @@
 #include "engine/set/set_fingerprint.h"
 #include "engine/report/texts.h"
 #include "engine/map_eudc.h"
+#include "engine/convert_text.h"
 #include "engine/verify.h"
 
 namespace {
@@ -27,7 +29,6 @@ std::string FingerprintForLog(const Options& options, const std::string& folder)
 }
 
 void Install(const EudcRequest& request, RunRecord& record) {
-    record.action = request.options.autoRun ? "/p (AutoRun)" : "/p";
     record.target = request.target.Folder();
     InstallReport report;
     record.result = InstallWithEudcOff(request, report);
@@ -39,7 +40,6 @@ void Install(const EudcRequest& request, RunRecord& record) {
 // /undo: takes back the last install that changed anything; what it
 // replaces becomes a backup in turn, so that an undo can be undone.
 void Undo(const EudcRequest& request, RunRecord& record) {
-    record.action = "/undo";
     InstallReport report;
     record.result = UndoWithEudcOff(request, report, record.target);
     record.failure = report.failure;
@@ -50,7 +50,6 @@ void Undo(const EudcRequest& request, RunRecord& record) {
 // /remove: the set's faces get back what they had before it came, or lose
 // their links; its files go into a backup that /undo installs.
 void Remove(const EudcRequest& request, RunRecord& record) {
-    record.action = "/remove";
     record.target = request.target.Folder();
     RemoveReport report;
     record.result = RemoveWithEudcOff(request, report);
@@ -60,7 +59,6 @@ void Remove(const EudcRequest& request, RunRecord& record) {
 }
 
 void Verify(const EudcRequest& request, RunRecord& record) {
-    record.action = "/v";
     record.target = request.target.Folder();
     VerifyReport report;
     record.result = VerifyEudc(request, report);
@@ -72,14 +70,12 @@ void Verify(const EudcRequest& request, RunRecord& record) {
 }
 
 void Map(const EudcRequest& request, RunRecord& record) {
-    record.action = "/map";
     record.target = request.target.Folder();
     MapReport report;
     record.result = MapEudc(request, report);
 }
 
 void Acquire(const EudcRequest& request, RunRecord& record) {
-    record.action = "/g";
     record.target = request.target.Folder();
     AcquireReport report;
     record.result = AcquireEudc(request, report);
@@ -87,51 +83,64 @@ void Acquire(const EudcRequest& request, RunRecord& record) {
     if (record.result == Result::kOk) record.fingerprint = FingerprintForLog(request.options, record.target);
 }
 
-// The failure a run that met something unexpected ends with: the code its
-// own failures have.
-Result UnexpectedFailure(const Options& options) {
-    if (options.mapRequested) return Result::kNoReferenceFont;
-    if (options.verifyRequested) return Result::kSetNotInstalled;
-    if (options.undoRequested || options.installRequested) return Result::kInstallFailed;
-    if (options.acquireRequested) return Result::kAcquireFailed;
-    return Result::kInstallFailed;
+// /convert: data files' EUDC replaced by the map's decisions, scanned, or put back.
+void Convert(const EudcRequest& request, RunRecord& record) {
+    record.target = request.options.convertSource;
+    record.result = ConvertText(request);
 }
 
-// Runs the action the options ask for.
-void RunAction(const EudcRequest& request, RunRecord& record) {
-    const Options& options = request.options;
-    Notifier& notifier = request.notifier;
-    if (!options.unknownSwitch.empty()) {
-        // A mistyped switch may have meant /s or /keep: nothing runs.
-        // The log keeps one record a line, whatever was typed.
-        record.action = options.unknownSwitch;
-        std::replace_if(record.action.begin(), record.action.end(),
-                        [](char c) { return c == '\t' || c == '\r' || c == '\n'; }, ' ');
-        ShowUnknownSwitch(options.unknownSwitch, notifier);
-        record.result = Result::kUnknownSwitch;
-        // NOLINTNEXTLINE(bugprone-branch-clone): help is the first action and the last resort
-    } else if (options.helpRequested) {
-        record.action = "/h";
-        ShowHelp(notifier);
-    } else if (options.eudcSwitch != EudcSwitch::kNone) {
-        record.action = options.eudcSwitch == EudcSwitch::kOn ? "true" : "false";
-        SwitchEudc(options.eudcSwitch, notifier);
-    } else if (options.mapRequested) {
-        Map(request, record);
-    } else if (options.verifyRequested) {
-        Verify(request, record);
-    } else if (options.removeRequested) {
-        Remove(request, record);
-    } else if (options.undoRequested) {
-        Undo(request, record);
-    } else if (options.installRequested) {
-        Install(request, record);
-    } else if (options.acquireRequested) {
-        Acquire(request, record);
-    } else {
-        record.action = "/h";
-        ShowHelp(notifier);
-    }
+// A mistyped switch may have meant /s or /keep: nothing runs. The log
+// names it as typed, one record a line.
+void UnknownSwitch(const EudcRequest& request, RunRecord& record) {
+    record.action = request.options.unknownSwitch;
+    std::replace_if(record.action.begin(), record.action.end(),
+                    [](char c) { return c == '\t' || c == '\r' || c == '\n'; }, ' ');
+    ShowUnknownSwitch(request.options.unknownSwitch, request.notifier);
+    record.result = Result::kUnknownSwitch;
+}
+
+void Help(const EudcRequest& request, RunRecord&) { ShowHelp(request.notifier); }
+
+void SwitchOn(const EudcRequest& request, RunRecord&) { SwitchEudc(EudcSwitch::kOn, request.notifier); }
+
+void SwitchOff(const EudcRequest& request, RunRecord&) { SwitchEudc(EudcSwitch::kOff, request.notifier); }
+
+// One action of command mode: when it applies, the name the run log gives
+// it, the code it ends with when something unforeseen stops it (its own
+// failures' code), and what runs.
+struct Action {
+    bool (*applies)(const Options&);
+    const char* logName;  // empty: the action names itself
+    Result failure;
+    void (*run)(const EudcRequest&, RunRecord&);
+};
+
+// The first row that applies runs, and only it. Help and the switch touch
+// no set: something unforeseen there ends as an install's failure, as it
+// always has. A mistyped switch ends with its own code whatever happens.
+const Action kActions[] = {
+    {[](const Options& o) { return !o.unknownSwitch.empty(); }, "", Result::kUnknownSwitch, UnknownSwitch},
+    {[](const Options& o) { return o.helpRequested; }, "/h", Result::kInstallFailed, Help},
+    {[](const Options& o) { return o.eudcSwitch == EudcSwitch::kOn; }, "true", Result::kInstallFailed, SwitchOn},
+    {[](const Options& o) { return o.eudcSwitch == EudcSwitch::kOff; }, "false", Result::kInstallFailed, SwitchOff},
+    {[](const Options& o) { return o.convertRequested && o.convertScan; }, "/convert /scan", Result::kCharactersLeft, Convert},
+    {[](const Options& o) { return o.convertRequested && o.convertBack; }, "/convert /back", Result::kCharactersLeft, Convert},
+    {[](const Options& o) { return o.convertRequested; }, "/convert", Result::kCharactersLeft, Convert},
+    {[](const Options& o) { return o.mapRequested; }, "/map", Result::kNoReferenceFont, Map},
+    {[](const Options& o) { return o.verifyRequested; }, "/v", Result::kSetNotInstalled, Verify},
+    {[](const Options& o) { return o.removeRequested; }, "/remove", Result::kInstallFailed, Remove},
+    {[](const Options& o) { return o.undoRequested; }, "/undo", Result::kInstallFailed, Undo},
+    {[](const Options& o) { return o.installRequested && o.autoRun; }, "/p (AutoRun)", Result::kInstallFailed, Install},
+    {[](const Options& o) { return o.installRequested; }, "/p", Result::kInstallFailed, Install},
+    {[](const Options& o) { return o.acquireRequested; }, "/g", Result::kAcquireFailed, Acquire},
+    {[](const Options&) { return true; }, "/h", Result::kInstallFailed, Help},
+};
+
+// The row that runs for these options (the last applies always).
+const Action& ChosenAction(const Options& options) {
+    for (const Action& action : kActions)
+        if (action.applies(options)) return action;
+    return kActions[std::size(kActions) - 1];
 }
 
 }  // namespace
@@ -144,18 +153,20 @@ Result RunCommandMode(RunParameters& run) {
     // Nothing a run meets ends it without its code, its message and its
     // log line: what was locked or switched off is given back on the way
     // out (the owners' destructors), and the run fails as its action fails.
+    const Action& action = ChosenAction(options);
+    record.action = action.logName;
     try {
-        RunAction(request, record);
+        action.run(request, record);
     } catch (const std::bad_alloc&) {
-        record.result = UnexpectedFailure(options);
+        record.result = action.failure;
         record.failure.Note(steps::kUnexpected, platform::Outcome::Failure(ERROR_NOT_ENOUGH_MEMORY));
         notifier.Notify(texts::Format(texts::kUnexpectedFailure, {"std::bad_alloc"}));
     } catch (const std::exception& error) {
-        record.result = UnexpectedFailure(options);
+        record.result = action.failure;
         record.failure.Note(steps::kUnexpected);
         notifier.Notify(texts::Format(texts::kUnexpectedFailure, {error.what()}));
     } catch (...) {
-        record.result = UnexpectedFailure(options);
+        record.result = action.failure;
         record.failure.Note(steps::kUnexpected);
         notifier.Notify(texts::Format(texts::kUnexpectedFailure, {"?"}));
     }

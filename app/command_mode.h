@@ -5,6 +5,8 @@
 #include "engine/report/result.h"
 #include "engine/run/run_parameters.h"
 
-// Exactly one action, the first that applies: help beats everything, then
-// the EUDC switch, /v, /remove, /undo, /p (or AutoRun), /g.
+// Exactly one action, the first row of its table that applies: a mistyped
+// switch, help, the EUDC switch, /map, /v, /remove, /undo, /p (or AutoRun),
+// /g; help when none does. Something unforeseen ends the run with the
+// failure code of the action that met it.
 Result RunCommandMode(RunParameters& run);

@@ -2,14 +2,30 @@
 
 #include <memory>
 
+#include "engine/report/texts.h"
+#include "platform/interaction.h"
+#include "platform/outcome.h"
 #include "ui/main/main_window.h"
+#include "ui/window_texts.h"
+
+namespace {
+
+// A window mode that cannot show its window has failed, as a start that
+// meets something unforeseen (RunMinamo): said in a box where one can
+// show, and in the exit code for whoever started it.
+int WindowFailed(const platform::Outcome& why) {
+    platform::ShowMessage(std::string(texts::kMainWindowFailed) + "\r\n" +
+                          texts::Format(texts::kFailureReasonLine, {platform::ErrorText(why), platform::CodeName(why)}));
+    return ExitCode(Result::kInstallFailed);
+}
+
+}  // namespace
 
 int RunWindowMode(RunParameters& run) {
     std::unique_ptr<MainWindow> window = MainWindow::Create(run);
-    if (window) {
-        window->Show();
-        RunMessageLoop(*window);
-    }
+    if (!window) return WindowFailed(platform::Outcome::LastError());
+    window->Show();
+    RunMessageLoop(*window);
     return 0;
 }
 

@@ -135,7 +135,7 @@ bench_make_character_fonts() {
 bench_copy_programs() {
     mkdir -p "$1/stick"
     cp "${BENCH_MINAMO:-$MINAMO_BUILD/minamo.exe}" "$1/stick/minamo.exe"
-    cp "$MINAMO_BUILD"/bench/{empty_app,bare_app,shell_copy_app,bench_driver,code_table_bench,font_compare_bench,read_files_app}.exe "$1/"
+    cp "$MINAMO_BUILD"/bench/{empty_app,bare_app,shell_copy_app,bench_driver,code_table_bench,font_compare_bench,read_files_app,convert_bare_app}.exe "$1/"
 }
 
 bench_prepare() {

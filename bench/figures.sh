@@ -177,3 +177,32 @@ bench_verify() {
     bench_ratio_figure "7.  verify /v /s, $BENCH_LINKS links (60 MB), against reading its files" minamo "reading alone" 1.3 \
         "" 'C:\bench\stick\minamo.exe /v /s set' "C:\\bench\\read_files_app.exe C:\\bench\\stick\\set \"$folder\" $names"
 }
+
+# /convert of a 100 MB Shift-JIS CSV (EUDC in one line of 20, each decided
+# by the map) against a program that only converts it to UTF-8.
+bench_convert() {
+    local root
+    root=$(bench_root)
+    mkdir -p "$root/convert"
+    python3 - "$root/convert" <<'PY'
+import sys
+folder = sys.argv[1]
+eudc = ["\ue000", "\ue001", "\ue0bc", "\ue757"]
+lines = []
+for i in range(2000):
+    name = "高橋" if i % 20 else "高" + eudc[i // 20 % 4] + "橋"
+    lines.append(f'{i},"{name}","東京都千代田区{i}丁目",株式会社ミナモ,0312345678,"備考, 外字の確認"\r\n')
+block = "".join(lines).encode("cp932")
+with open(f"{folder}/data.csv", "wb") as out:
+    for _ in range(100 * 1024 * 1024 // len(block) + 1):
+        out.write(block)
+with open(f"{folder}/map.csv", "wb") as out:
+    out.write("\ufeffUnicode,Chosen\r\nU+E000,U+9AD9\r\nU+E001,U+845B U+E0102\r\nU+E0BC,U+20B9F\r\nU+E757,U+5D0E\r\n".encode())
+PY
+    printf '@rmdir /s /q C:\\bench\\convert\\data.csv.converted 2>nul\r\n@del C:\\bench\\convert\\bare.txt 2>nul\r\n@exit /b 0\r\n' \
+        >"$root/reset-convert.bat"
+    bench_ratio_figure "9.  /convert of a 100 MB Shift-JIS CSV, against MultiByteToWideChar + WideCharToMultiByte alone" \
+        minamo "conversion alone" 1.5 'cmd /c C:\bench\reset-convert.bat' \
+        'C:\bench\stick\minamo.exe /convert /s /map:C:\bench\convert\map.csv C:\bench\convert\data.csv' \
+        'C:\bench\convert_bare_app.exe C:\bench\convert\data.csv C:\bench\convert\bare.txt'
+}

@@ -11,6 +11,7 @@
 #include "engine/report/map_texts.h"
 #include "engine/report/operation_texts.h"
 #include "engine/report/texts.h"
+#include "engine/set/no_set.h"
 #include "engine/set/set_folder.h"
 #include "engine/shapes/font_map.h"
 #include "engine/shapes/reference_characters.h"
@@ -28,12 +29,17 @@ struct MappedFont {
     std::string path, name;
 };
 
-Result SetFonts(const std::string& folder, std::vector<MappedFont>& fonts) {
+// missing: a line for each linked file that is not there.
+Result SetFonts(const std::string& folder, std::vector<MappedFont>& fonts, StringList& missing) {
     if (!HoldsEudcData(folder)) return Result::kNoFilesToInstall;
     const SetFolder set(folder, false);
     StringList names;
-    for (const FontLink& link : set.AllLinks())
-        if (IsInstallableName(link.file) && platform::FileExists(folder + link.file)) names.push_back(link.file);
+    for (const FontLink& link : set.AllLinks()) {
+        if (IsInstallableName(link.file) && platform::FileExists(folder + link.file))
+            names.push_back(link.file);
+        else
+            missing.push_back(folder + link.file + texts::kNotFoundLine);
+    }
     for (const std::string& name : DistinctIgnoringCase(names)) fonts.push_back({folder + name, name});
     return fonts.empty() ? Result::kNoFilesToInstall : Result::kOk;
 }
@@ -131,10 +137,14 @@ Result MapEudc(const EudcRequest& request, MapReport& report) {
     const bool ofSet = !request.target.Name().empty();
     std::vector<MappedFont> fonts;
     if (ofSet && !CheckSpelled(request.target.Folder(), request.notifier)) return Result::kNoFilesToInstall;
-    const Result found = ofSet ? SetFonts(request.target.Folder(), fonts) : MachineFonts(folders, fonts);
+    StringList missing;
+    const Result found = ofSet ? SetFonts(request.target.Folder(), fonts, missing) : MachineFonts(folders, fonts);
+    if (found != Result::kOk && ofSet) {
+        request.notifier.Notify(NoSetMessage(request.target.Folder(), DistinctIgnoringCase(missing)));
+        return found;
+    }
     if (found != Result::kOk) {
-        const char* text = ResultText(ofSet ? Operation::kInstall : Operation::kAcquire, found);
-        if (text) request.notifier.Notify(text);
+        if (const char* text = ResultText(Operation::kAcquire, found)) request.notifier.Notify(text);
         return found;
     }
     report.mapPath = (ofSet ? request.target.Folder() : folders.userData) + kMapFileName;

@@ -5,6 +5,7 @@
 #include "engine/report/operation_texts.h"
 #include "engine/paths/paths.h"
 #include "engine/set/set_fingerprint.h"
+#include "engine/set/no_set.h"
 #include "engine/set/set_folder.h"
 #include "engine/paths/sorted_names.h"
 #include "engine/report/texts.h"
@@ -47,12 +48,22 @@ bool SameBytes(const std::string& installed, const std::string& name, SetFolder&
 struct Differences {
     StringList lines;
     VerifyDifference first;
+    bool otherBytes = false;  // an installed file with other bytes
 
     void Add(const char* kind, const std::string& file, const std::string& line) {
         if (lines.empty()) first = {kind, file};
+        if (std::string(kind) == "other bytes") otherBytes = true;
         lines.push_back(line);
     }
 };
+
+// What mends the differences: the install of the set, which replaces an
+// installed file only when its size or time differs.
+std::string MendLines(const std::string& folder, const Differences& differences) {
+    std::string lines = "\r" + texts::Format(texts::kVerifyMend, {folder});
+    if (differences.otherBytes) lines += "\r" + std::string(texts::kVerifyMendOtherBytes);
+    return lines;
+}
 
 void CompareFile(const std::string& name, SetFolder& set, const std::string& userData, FileBuffers& buffers,
                  Differences& differences) {
@@ -163,6 +174,10 @@ Result VerifyEudc(const EudcRequest& request, VerifyReport& report) {
     SetFolder set(folder, fingerprintWanted);
     Differences differences;
     const Result read = FindDifferences(request, set, differences);
+    if (read == Result::kNoFilesToInstall) {
+        request.notifier.Notify(NoSetMessage(folder, set.Missing()));
+        return read;
+    }
     if (read != Result::kOk) {
         request.notifier.Notify(ResultText(Operation::kInstall, read));
         return read;
@@ -172,7 +187,8 @@ Result VerifyEudc(const EudcRequest& request, VerifyReport& report) {
     if (fingerprintWanted) report.fingerprint = SetFingerprint(set);
     const bool has = report.differences.empty();
     const std::string verdict = texts::Format(has ? texts::kVerifyHasSet : texts::kVerifyLacksSet, {folder});
-    request.notifier.Notify(verdict + texts::CrLines(report.differences),
-                            verdict + texts::ShownCrLines(report.differences));
+    const std::string mend = has ? std::string() : MendLines(folder, differences);
+    request.notifier.Notify(verdict + texts::CrLines(report.differences) + mend,
+                            verdict + texts::ShownCrLines(report.differences) + mend);
     return has ? Result::kOk : Result::kSetNotInstalled;
 }

@@ -22,6 +22,12 @@ bool DirectoryExists(const std::string& path) {
     return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+Outcome FolderThere(const std::string& path) {
+    const DWORD a = Attributes(path);
+    if (a == INVALID_FILE_ATTRIBUTES) return Outcome::LastError();
+    return a & FILE_ATTRIBUTE_DIRECTORY ? Outcome() : Outcome::Failure(ERROR_DIRECTORY);
+}
+
 Outcome CreateOneDirectory(const std::string& path) { return Outcome::Of(CreateDirectoryA(path.c_str(), nullptr)); }
 
 bool FileSize(const std::string& path, unsigned long long& size) {
@@ -335,5 +341,36 @@ Outcome WriteWholeFile(const std::string& path, const std::string& bytes) {
     if (!moved) DeleteFileA(written.c_str());
     return moved;
 }
+
+UniqueFile OpenToReadAlone(const std::string& path, Outcome& why) {
+    UniqueFile file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    why = file ? Outcome() : Outcome::LastError();
+    return file;
+}
+
+Outcome ReadNextPiece(HANDLE file, std::string& piece, size_t size) {
+    piece.resize(size);
+    DWORD have = 0;
+    if (!ReadPiece(file, &piece[0], static_cast<DWORD>(size), have)) {
+        const Outcome why = Outcome::LastError();
+        piece.clear();
+        return why;
+    }
+    piece.resize(have);
+    return Outcome();
+}
+
+Outcome Rewind(HANDLE file) {
+    return Outcome::Of(SetFilePointer(file, 0, nullptr, FILE_BEGIN) != INVALID_SET_FILE_POINTER);
+}
+
+UniqueFile CreateNewFile(const std::string& path, Outcome& why) {
+    UniqueFile file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+    why = file ? Outcome() : Outcome::LastError();
+    return file;
+}
+
+Outcome WriteBytes(HANDLE file, const std::string& bytes) { return Outcome::Of(WriteWhole(file, bytes)); }
 
 }  // namespace platform

@@ -17,6 +17,10 @@ namespace platform {
 
 bool FileExists(const std::string& path);       // a file, not a folder
 bool DirectoryExists(const std::string& path);  // a folder, not a file
+// Success when path is a folder; else Windows' reason: ERROR_FILE_NOT_FOUND
+// or ERROR_PATH_NOT_FOUND where nothing is, ERROR_DIRECTORY for a file, and
+// the share's, the network's or the drive's reason where it cannot be read.
+Outcome FolderThere(const std::string& path);
 // One level; the parent must exist.
 Outcome CreateOneDirectory(const std::string& path);
 // Size in bytes; false when the file cannot be opened.
@@ -94,5 +98,17 @@ UniqueFile OpenExclusiveFile(const std::string& path, Outcome& why);
 // Writes bytes at the end of file and returns once they are on the disk; a
 // failure when they are not (or file is no file).
 Outcome AppendDurably(HANDLE file, const std::string& bytes);
+
+// A file read a piece at a time, shared with other readers only: a file
+// another program has open for writing is refused (why says so, with
+// Windows' code) rather than read half changed.
+UniqueFile OpenToReadAlone(const std::string& path, Outcome& why);
+// The next piece, up to size bytes (fewer only at the end, none after it).
+Outcome ReadNextPiece(HANDLE file, std::string& piece, size_t size);
+// Back to the file's first byte.
+Outcome Rewind(HANDLE file);
+// A new file, which must not exist yet, for writing alone.
+UniqueFile CreateNewFile(const std::string& path, Outcome& why);
+Outcome WriteBytes(HANDLE file, const std::string& bytes);
 
 }  // namespace platform

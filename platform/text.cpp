@@ -57,4 +57,26 @@ bool ToMultiByteExactly(UINT codePage, const std::wstring& text, std::string& by
     return !usedDefault && ToWide(codePage, bytes) == text;
 }
 
+bool ToWideInto(UINT codePage, const char* text, size_t size, std::wstring& wide) {
+    wide.clear();
+    if (size == 0) return true;
+    const int length = static_cast<int>(size);
+    // One character a byte at most: the buffer only grows when a piece is larger.
+    wide.resize(size);
+    const int n = MultiByteToWideChar(codePage, 0, text, length, &wide[0], length);
+    wide.resize(n > 0 ? n : 0);
+    return n > 0;
+}
+
+bool AppendMultiByte(UINT codePage, const wchar_t* text, size_t size, std::string& bytes) {
+    if (size == 0) return true;
+    const int length = static_cast<int>(size);
+    const size_t had = bytes.size();
+    // Two bytes a UTF-16 unit at most in a double-byte code page.
+    bytes.resize(had + 2 * size);
+    const int n = WideCharToMultiByte(codePage, 0, text, length, &bytes[had], 2 * length, "?", nullptr);
+    bytes.resize(had + (n > 0 ? n : 0));
+    return n > 0;
+}
+
 }  // namespace platform

@@ -28,4 +28,10 @@ std::string ToMultiByte(UINT codePage, const std::wstring& text);
 // stand-in for it).
 bool ToMultiByteExactly(UINT codePage, const std::wstring& text, std::string& bytes);
 
+// For texts converted a piece at a time: into a buffer kept between calls.
+// ToWideInto replaces wide's content; AppendMultiByte appends to bytes
+// ("?" for a code point without counterpart). False when Windows refuses.
+bool ToWideInto(UINT codePage, const char* text, size_t size, std::wstring& wide);
+bool AppendMultiByte(UINT codePage, const wchar_t* text, size_t size, std::string& bytes);
+
 }  // namespace platform

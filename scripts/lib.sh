@@ -15,38 +15,56 @@ MINAMO_BUILD_X86_64=${MINAMO_BUILD_X86_64:-$MINAMO_ROOT/build-x86_64}
 # The units without a Windows call, built natively with sanitizers (tests/native).
 MINAMO_BUILD_NATIVE=${MINAMO_BUILD_NATIVE:-$MINAMO_ROOT/build-native}
 
-# Both architectures need the -posix and the -win32 compilers (see
-# cmake/mingw-w64-common.cmake).
-MINAMO_PACKAGES="cmake make mingw-w64 g++-mingw-w64-x86-64 gcc-mingw-w64-x86-64 \
+# The package names are Debian 12's (bookworm). What building and running
+# minamo.exe needs (scripts/run): both architectures need the -posix and the
+# -win32 compilers (see cmake/mingw-w64-common.cmake).
+MINAMO_RUN_PACKAGES="cmake make mingw-w64 g++-mingw-w64-x86-64 gcc-mingw-w64-x86-64 \
 binutils-mingw-w64-x86-64 g++-mingw-w64-i686 gcc-mingw-w64-i686 binutils-mingw-w64-i686 \
 wine wine64 wine32:i386 xvfb xauth x11-utils imagemagick \
-fonts-ipafont-gothic fonts-ipafont-mincho fonts-wine xdotool googletest python3-fonttools unicode-data locales zip unzip \
-libxrender1 libxi6 libxcursor1 libxinerama1 libxrandr2 libxcomposite1 libxfixes3 libxxf86vm1 libgnutls30 \
+fonts-ipafont-gothic fonts-ipafont-mincho fonts-wine unicode-data locales \
+libxrender1 libxi6 libxcursor1 libxinerama1 libxrandr2 libxcomposite1 libxfixes3 libxxf86vm1 libgnutls30"
+# What the tests need besides (scripts/test and the other scripts).
+MINAMO_TEST_PACKAGES="xdotool googletest python3-fonttools zip unzip \
 clang libclang-rt-14-dev clang-tidy fonts-dejavu-core fonts-font-awesome \
 fonts-ipamj-mincho fonts-hanazono"
+MINAMO_PACKAGES="$MINAMO_RUN_PACKAGES $MINAMO_TEST_PACKAGES"
 # (The X libraries are only recommended by Wine, and recommendations are not
-# installed here; without them Wine's display driver does not load. clang's
-# sanitizer and libFuzzer libraries are in libclang-rt-14-dev; clang-tidy
-# runs in the test static_analysis; the DejaVu and Font Awesome fonts are
-# fonts nobody here made, for the font reader's tests; IPAmj Mincho is the
-# shape index's reference font, Hanazono Mincho one its figures are measured on.)
+# installed here; without them Wine's display driver does not load.
+# imagemagick takes the picture of an invisible screen that scripts/run
+# tells of. clang's sanitizer and libFuzzer libraries are in
+# libclang-rt-14-dev; clang-tidy runs in the test static_analysis; the
+# DejaVu and Font Awesome fonts are fonts nobody here made, for the font
+# reader's tests; IPAmj Mincho is the shape index's reference font, Hanazono
+# Mincho one its figures are measured on.)
 
 minamo_say() { printf '[minamo] %s\n' "$*" >&2; }
 
+# minamo_install_packages [packages]: installs those of the packages (all
+# of them by default) that are missing, as root, through sudo when not
+# root; apt's progress shows, since a first install takes minutes.
 minamo_install_packages() {
     local missing=() p
-    for p in $MINAMO_PACKAGES; do
+    for p in ${1:-$MINAMO_PACKAGES}; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing+=("$p")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
     minamo_say "installing: ${missing[*]}"
-    local sudo=""
-    [ "$(id -u)" -ne 0 ] && sudo=sudo
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        if ! command -v sudo >/dev/null 2>&1; then
+            minamo_say "these packages are missing, and installing them needs root: as root, run"
+            dpkg --print-foreign-architectures | grep -qx i386 || minamo_say "  dpkg --add-architecture i386"
+            minamo_say "  apt-get update && apt-get install --no-install-recommends ${missing[*]}"
+            minamo_say "then run $(basename "$0") again."
+            return 1
+        fi
+        sudo=(sudo)
+    fi
     # Wine runs 32-bit programs with its 32-bit part (wine32), which Debian
     # ships for the i386 architecture only.
-    dpkg --print-foreign-architectures | grep -qx i386 || $sudo dpkg --add-architecture i386
-    $sudo apt-get update -q >/dev/null
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}" >/dev/null
+    dpkg --print-foreign-architectures | grep -qx i386 || "${sudo[@]}" dpkg --add-architecture i386
+    "${sudo[@]}" apt-get update
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
 }
 
 # Wine takes its ANSI code page from the glibc locale; a system without a

@@ -90,6 +90,36 @@ TEST(CommandLine, SwitchForms) {
     }
 }
 
+// /convert's switches: /map alone is the map's action, /map:FILE the
+// conversion's map; the source is kept as typed.
+TEST(CommandLine, ConvertSwitches) {
+    const struct {
+        StringList args;
+        bool convert, scan, back, mapAction;
+        std::string mapFile, output, source, unknown;
+    } cases[] = {
+        {{"/convert", "/map:x.csv", "/out:D:\\o", "data\\a.csv"}, true, false, false, false, "x.csv", "D:\\o", "data\\a.csv", ""},
+        {{"-CONVERT", "-Scan", "d"}, true, true, false, false, "", "", "d", ""},
+        {{"/convert", "/back", "/OUT:b", "c"}, true, false, true, false, "", "b", "c", ""},
+        {{"/map", "/MAP:m"}, false, false, false, true, "m", "", "", ""},
+        {{"/convert", "/mapx"}, true, false, false, false, "", "", "", "/mapx"},
+    };
+    for (const auto& c : cases) {
+        TempFolder program;
+        RunParameters run(program / "minamo.exe");
+        EXPECT_TRUE(ParseCommandLine(c.args, run.folders.program, run.options, run.target)) << Join(c.args);
+        const Options& o = run.options;
+        EXPECT_EQ(o.convertRequested, c.convert) << Join(c.args);
+        EXPECT_EQ(o.convertScan, c.scan) << Join(c.args);
+        EXPECT_EQ(o.convertBack, c.back) << Join(c.args);
+        EXPECT_EQ(o.mapRequested, c.mapAction) << Join(c.args);
+        EXPECT_EQ(o.mapFile, c.mapFile) << Join(c.args);
+        EXPECT_EQ(o.outputFolder, c.output) << Join(c.args);
+        EXPECT_EQ(o.convertSource, c.source) << Join(c.args);
+        EXPECT_EQ(o.unknownSwitch, c.unknown) << Join(c.args);
+    }
+}
+
 TEST(CommandLine, SettingsFirstThenSwitches) {
     const struct {
         const char* ini;

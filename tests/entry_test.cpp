@@ -157,7 +157,9 @@ TEST(Entry, RunLog) {
         // A target with a tab and a line break stays in its field; a log
         // that is there but empty gets the header.
         {nullptr, {"/v", "/s", "/log:empty.log", "tab\there\r\nbroken"}, program / "empty.log",
-         who + "/v\t" + program / "tab here / broken\\\t9\t" + texts::kNoSourceFiles + "\t", false, 9, ""},
+         who + "/v\t" + program / "tab here / broken\\\t9\t" + texts::kNoSourceFiles + " / " +
+             texts::Format(texts::kFolderNotThere, {program / "tab here / broken\\"}) + "\t",
+         false, 9, ""},
     };
     testing_support::WriteFile(program / "empty.log", "");
     const std::string header = kRunLogHeader;
@@ -221,6 +223,19 @@ TEST(Entry, SomethingUnexpected) {
         EXPECT_EQ(boxes.messages[0], texts::Format(texts::kUnexpectedFailure, {"std::bad_alloc"}));
         EXPECT_NE(testing_support::ReadFile(program / "run.log").find("\t2\t" + boxes.messages[0] + "\t\tunexpected\t8\t"),
                   std::string::npos);
+    }
+    // The code is the action's that ran, whatever other switches say:
+    // /remove with /g ends as a removal, not as an acquire.
+    struct NoMemoryAtTheSwitch : FakeInteraction {
+        BOOL EnableEudc(BOOL) override { throw std::bad_alloc(); }
+    };
+    const struct {
+        std::vector<std::string> arguments;
+        int code;
+    } cases[] = {{{"/remove", "/g", "/s", "data"}, 2}, {{"/undo", "/g", "/s"}, 2}, {{"/p", "/s", "data"}, 2}};
+    for (const auto& c : cases) {
+        NoMemoryAtTheSwitch boxes;
+        EXPECT_EQ(RunMinamo(program / "minamo.exe", c.arguments), c.code) << c.arguments[0];
     }
     FakeInteraction boxes;
     EXPECT_EQ(RunMinamo(program / "minamo.exe", {"/p", "/s", "data"}), 0);

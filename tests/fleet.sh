@@ -199,7 +199,7 @@ check_log() {
 # number: python's csv reader stands in for Import-Csv, and a few lines for
 # the cmdlets the queries use. Both parts of the README must give the same.
 readme_queries() {
-    PYTHONIOENCODING=cp932 python3 - "$readme" "$log" <<'PY'
+    PYTHONIOENCODING=cp932 python3 - "$readme" "$1" <<'PY'
 import csv, fnmatch, re, sys
 # Each part begins with its heading at the start of a line, the first one
 # at the start of the file.
@@ -212,11 +212,37 @@ mine = queries("\n# ミナモ\n")
 if mine != queries("\n# Minamo (English)\n"):
     sys.exit("the README's two parts do not give the same queries")
 rows = list(csv.DictReader(open(sys.argv[2], encoding="cp932", newline=""), delimiter="\t"))
+def split(text, separator):
+    """text split at separator outside braces."""
+    parts, depth, start = [], 0, 0
+    for at, c in enumerate(text):
+        depth += {"{": 1, "}": -1}.get(c, 0)
+        if c == separator and depth == 0:
+            parts.append(text[start:at])
+            start = at + 1
+    return parts + [text[start:]]
+sets = {}
+def column(item, expression):
+    """A column of Format-Table: a property, or the set a PC has by name."""
+    if m := re.fullmatch(r"@\{n='\w+'; e=\{ if \(\$_\.(\w+) -eq '(.*?)'\) \{ '(.*?)' \} "
+                         r"elseif \(\$sets\.ContainsKey\(\$_\.(\w+)\)\) \{ \$sets\[\$_\.(\w+)\] \} "
+                         r"else \{ '(.*?)' \} \}\}", expression):
+        key, value, said, known, named, otherwise = m.groups()
+        if item[key].lower() == value.lower():
+            return said
+        return sets.get(item[named].upper(), otherwise) if item[known].upper() in sets else otherwise
+    return item[expression]
 for number, query in enumerate(mine, 1):
+  for statement in (s.strip() for s in split(query, ";") if s.strip()):
     items = None
-    for stage in (s.strip() for s in query.split("|")):
+    for stage in (s.strip() for s in split(statement, "|")):
         if stage == "$log":
             items = rows
+        elif stage == "$sets = @{}":
+            sets = {}
+        elif m := re.fullmatch(r"ForEach-Object \{ \$sets\[\$_\.(\w+)\] = \$_\.(\w+) \}", stage):
+            for i in items:
+                sets[i[m.group(1)].upper()] = i[m.group(2)]
         elif m := re.fullmatch(r"Where-Object (\w+) -(eq|ne|like) '(.*)'", stage):
             key, op, value = m.groups()
             test = {"eq": lambda a: a.lower() == value.lower(), "ne": lambda a: a.lower() != value.lower(),
@@ -231,19 +257,35 @@ for number, query in enumerate(mine, 1):
             items = [i["Group"][-1] for i in items]
         elif m := re.fullmatch(r"Format-Table (.*)", stage):
             for i in items:
-                print("\t".join([str(number)] + [i[k.strip()] for k in m.group(1).split(",")]))
+                print("\t".join([str(number)] + [column(i, k.strip()) for k in split(m.group(1), ",")]))
         else:
             sys.exit("a stage the fleet test cannot run: " + stage)
 PY
 }
-# What the queries give after a logon: the PCs whose last run failed, those
-# whose last install failed, and how many have which set.
+# What the queries give after a logon, with the administrator's acquire in
+# the log as the README has it: the PCs whose last run failed, those whose
+# last install failed, how many have which set, and which set each has by
+# name, the acquire's included.
 check_queries() {
     local what=$1 expected=$2 got
     [ -n "$own_names" ] || return 0  # every PC has one name: the log cannot tell them apart
-    got=$(readme_queries | LC_ALL=C awk -F'\t' -v OFS='\t' '$1 == 1 { $2 = "" } $1 == 2 { $2 = "" } { print }' | sort) ||
+    cat "$log" <(tail -n +2 "$server/logs/acquire.log") >"$work/queried.log"
+    expected+=$'\n'$(LC_ALL=C awk -F'\t' -v OFS='\t' 'NR == 2 { print 4, $2, $3, $5 }' "$server/logs/acquire.log")
+    got=$(readme_queries "$work/queried.log" | LC_ALL=C awk -F'\t' -v OFS='\t' '$1 == 1 { $2 = "" } $1 == 2 { $2 = "" } { print }' | sort) ||
         fail "$what: the README's queries do not run"
     [ "$got" = "$(sort <<<"$expected")" ] || fail "$what: the README's queries give"$'\n'"$got"$'\n'"not"$'\n'"$expected"
+}
+
+# The fourth query's lines for the PCs: each has set1, by the folder the
+# acquire logged, but the PC given (last week's set, which no logged
+# acquire made).
+sets_by_name() {
+    local i user set
+    user=$(LC_ALL=C awk -F'\t' 'NR == 2 { print $3 }' "$log")
+    set=$(LC_ALL=C awk -F'\t' 'NR == 2 { print $5 }' "$server/logs/acquire.log")
+    for i in $(seq $pcs); do
+        printf '\n4\t%s\t%s\t%s' "$(name "$i")" "$user" "$([ "$i" = "${1:-}" ] && echo 'a set no acquire made' || echo "$set")"
+    done
 }
 
 logon_storm "first logon" $held
@@ -252,7 +294,8 @@ check_log "first logon" 2 $((1 + 2 * pcs)) $held
 who=$(name $held)$'\t'$(LC_ALL=C awk -F'\t' 'NR == 2 { print $3 }' "$log")
 check_queries "first logon" "$(printf '1\t\t%s\t/v\t13\t%s\t3\tmissing file\t%s\t\t\t\n' "$who" "$lastweek" "${data_win}EUDC.euf"
     printf '2\t\t%s\t/p\t2\t%s\treplace\t32\t%s\n' "$who" "$lastweek" "$(LC_ALL=C awk -F'\t' '$6 == 2 { print $11 }' "$log")"
-    printf '3\t%s\t%s, 0\n3\t1\t%s, 13\n' $((pcs - 1)) "$acquired" "$lastweek")"
+    printf '3\t%s\t%s, 0\n3\t1\t%s, 13' $((pcs - 1)) "$acquired" "$lastweek"
+    sets_by_name $held)"
 # PC2 had last week's set: the install says what it copied and where the
 # replaced files went.
 LC_ALL=C awk -F'\t' -v pc="$(name 2)" '$2 == pc && $4 == "/p" { exit !($16 == 3 && $17 == 0 && $21 ~ /backup/) }' "$log" ||
@@ -291,7 +334,7 @@ unchanged=$(iconv -f UTF-8 -t CP932 <<<'変更はありません。')
 [ "$(LC_ALL=C awk -F'\t' -v from=$((2 + 2 * pcs)) -v text="$unchanged" -v pc="$(name $held)" \
       'NR >= from && $4 == "/p" && ($2 == pc ? $16 == 3 && $21 != "" : $16 == 0 && $17 == 3 && index($7, text) == 1) { n++ }
        END { print n }' "$log")" = $pcs ] || fail "second logon: the installs do not log what they copied, or that nothing changed"
-check_queries "second logon" "$(printf '3\t%s\t%s, 0\n' $pcs "$acquired")"
+check_queries "second logon" "$(printf '3\t%s\t%s, 0' $pcs "$acquired"; sets_by_name)"
 
 # PC5's EUDC.TTE overwritten by another program. The deployment system runs
 # the README's commands from its local copy of the package.

@@ -134,6 +134,44 @@ TEST_F(FontLinks, WriteKeepsOtherValuesAndStopsAtARefusal) {
     EXPECT_EQ(EudcLinks(), expected);
 }
 
+// Sets the link key's permissions to access for everyone, and nothing else.
+bool AllowOnLinkKey(DWORD access) {
+    HKEY key = nullptr;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, "EUDC\\932", 0, nullptr, 0, WRITE_DAC, nullptr, &key, nullptr) !=
+        ERROR_SUCCESS)
+        return false;
+    SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
+    PSID everyone = nullptr;
+    AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, &everyone);
+    alignas(DWORD) char aclBytes[256];
+    ACL* acl = reinterpret_cast<ACL*>(aclBytes);
+    SECURITY_DESCRIPTOR descriptor;
+    const bool set = InitializeAcl(acl, sizeof aclBytes, ACL_REVISION) && AddAccessAllowedAce(acl, ACL_REVISION, access, everyone) &&
+                     InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION) &&
+                     SetSecurityDescriptorDacl(&descriptor, TRUE, acl, FALSE) &&
+                     RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, &descriptor) == ERROR_SUCCESS;
+    FreeSid(everyone);
+    RegCloseKey(key);
+    return set;
+}
+
+// A key whose permissions let the user read and set its values, and no
+// more (as a policy may leave it), takes the links.
+TEST_F(FontLinks, WritesWithTheRightsWritingNeeds) {
+    TempFolder users;
+    MakeFontFile(users / "A.TTE", 10, 1);
+    ASSERT_TRUE(AllowOnLinkKey(KEY_READ | KEY_SET_VALUE));
+    auto run = Run();
+    run->folders.userData = users.path();
+    StringList unlinked;
+    Failure failure;
+    const Result written = WriteFontLinks({{"First", "A.TTE"}}, run->folders, run->fontLinks, unlinked, failure);
+    const auto links = EudcLinks();
+    ASSERT_TRUE(AllowOnLinkKey(KEY_ALL_ACCESS));  // for the clean-up
+    EXPECT_EQ(written, Result::kOk) << failure.code;
+    EXPECT_EQ(links, (std::vector<std::pair<std::string, std::string>>{{"First", users / "A.TTE"}}));
+}
+
 // The text of the table: MainWindowTest.RegistryWindowReadsTheRegistryAtEachShowing.
 TEST_F(FontLinks, FindLinkedFile) {
     SetEudcLink("SystemDefaultEUDCFont", "C:\\d\\EUDC.TTE");

@@ -248,11 +248,60 @@ TEST_F(CommandMode, BoxesShowUnlessSilent) {
         EXPECT_EQ(run.exitCode, c.exitCode) << c.args;
         EXPECT_EQ(run.boxes, c.boxes) << c.args;
     }
-    // The usage text (a static control may fold CR LF).
-    const ProcessRun help = RunAnsweringBoxes(exe, "/h");
-    EXPECT_EQ(help.exitCode, 0);
-    ASSERT_EQ(help.boxes.size(), 1u);
-    EXPECT_NE(help.boxes[0].find(texts::kUsageLines[0]), std::string::npos);
+    // The usage text (a static control may fold CR LF), with the later
+    // switches: after /h, and after a mistyped switch that meant one.
+    for (const auto& asked : {std::make_pair("/h", 0), std::make_pair("/uninstall", 14)}) {
+        const ProcessRun help = RunAnsweringBoxes(exe, asked.first);
+        EXPECT_EQ(help.exitCode, asked.second) << asked.first;
+        ASSERT_EQ(help.boxes.size(), 1u) << asked.first;
+        for (const char* line : {texts::kUsageLines[0], "/remove ", "/map ", "/ref:", "/undo ", "/log:"})
+            EXPECT_NE(help.boxes[0].find(line), std::string::npos) << asked.first << " " << line;
+    }
+}
+
+// The lines of a log after its header, and the fields of one.
+std::vector<std::string> LogLines(const std::string& log);
+std::vector<std::string> Fields(const std::string& line);
+
+// /v, /remove and /map on a set folder that gives no set say which of the
+// ways it is, naming the folder, beside the text 9 has always had.
+TEST_F(CommandMode, AFolderWithoutASetSaysWhy) {
+    TempFolder places;
+    MakeFolder(places / "empty");
+    MakeFolder(places / "lost");
+    WriteFile(places / "lost\\EUDC.INI", "[EUDC932]\r\nSystemDefaultEUDCFont=GONE.TTE\r\n");
+    const std::string fixed = std::string(texts::kNoSourceFiles) + " / ";
+    const struct {
+        std::string folder;   // as typed
+        std::string said;     // what the message says after the fixed text, at its start
+    } places_[] = {
+        {places / "gone", texts::Format(texts::kFolderNotThere, {places / "gone\\"})},
+        {places / "empty", texts::Format(texts::kFolderHoldsNoSet, {places / "empty\\"})},
+        // A share no server answers for, a drive no device is: the reason
+        // Windows gives follows.
+        {"\\\\nosuchserver\\eudc\\set1", texts::Format(texts::kFolderUnreachable, {"\\\\nosuchserver\\eudc\\"}) + " / " +
+                                         Sjis(u8"理由: ")},
+        {"J:\\eudc", texts::Format(texts::kFolderUnreachable, {"J:\\"}) + " / " + Sjis(u8"理由: ")},
+    };
+    for (const char* action : {"/v", "/remove", "/map"}) {
+        for (const auto& place : places_) {
+            DeleteFileA((program / "run.log").c_str());
+            EXPECT_EQ(RunProcess(exe, std::string(action) + " /s /log:run.log \"" + place.folder + "\""), 9)
+                << action << " " << place.folder;
+            const std::vector<std::string> lines = LogLines(ReadFile(program / "run.log"));
+            ASSERT_EQ(lines.size(), 1u);
+            const std::string message = Fields(lines[0])[6];
+            EXPECT_EQ(message.substr(0, fixed.size() + place.said.size()), fixed + place.said)
+                << action << " " << place.folder << ": " << message;
+        }
+    }
+    // A set whose files are all gone names them: /v and /map alike.
+    for (const char* action : {"/v", "/map"}) {
+        DeleteFileA((program / "run.log").c_str());
+        EXPECT_EQ(RunProcess(exe, std::string(action) + " /s /log:run.log " + places / "lost"), 9) << action;
+        const std::string message = Fields(LogLines(ReadFile(program / "run.log")).at(0))[6];
+        EXPECT_EQ(message, fixed + places / "lost\\GONE.TTE" + texts::kNotFoundLine) << action;
+    }
 }
 
 // Windows 98/Me have no MoveFileExA: the install deletes and moves there,
@@ -385,9 +434,18 @@ TEST_F(CommandMode, TheFontALinkOpensToday) {
         EXPECT_EQ(EudcLink("SystemDefaultEUDCFont"), userData + "EUDC.TTE") << c.label;
 
         if (c.changedMeanwhile) WriteFile(c.file, "other bytes");
-        EXPECT_EQ(RunProcess(exe, "/undo /s /d"), 0) << c.label;
+        EXPECT_EQ(RunProcess(exe, "/undo /s /d /log:undo.log"), 0) << c.label;
         const std::string restored = c.changedMeanwhile ? userData + "MNMOLD4.TTE" : c.file;
         EXPECT_EQ(EudcLink("SystemDefaultEUDCFont"), c.changedMeanwhile ? restored : c.stored) << c.label;
+        // The undo tells what it did, in the past, with the link it put back.
+        const std::string undone = Fields(LogLines(ReadFile(program / "undo.log")).at(0))[6];
+        const bool relinked = c.stored != userData + "EUDC.TTE";
+        EXPECT_EQ(undone.find(texts::Format(texts::kRemoveLinkRestored,
+                                            {"SystemDefaultEUDCFont", c.changedMeanwhile ? restored : c.stored})) !=
+                      std::string::npos,
+                  relinked) << c.label << ": " << undone;
+        EXPECT_EQ(undone.find(Sjis(u8"なくなる")), std::string::npos) << c.label << ": " << undone;
+        platform::DeleteOneFile(program / "undo.log").Ignore();
         EXPECT_EQ(ReadFile(restored), previous) << c.label;
         platform::DeleteOneFile(c.file).Ignore();
         platform::DeleteOneFile(program / "run.log").Ignore();

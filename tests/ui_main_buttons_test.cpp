@@ -8,6 +8,7 @@
 #include "tests/ui_main_support.h"
 #include "ui/code_table/code_table_window.h"
 #include "ui/main/registry_window.h"
+#include "ui/window_texts.h"
 #include "ui/window_messages.h"
 
 namespace ui_test {
@@ -151,6 +152,32 @@ TEST(WindowMode, RunsUntilTheMainWindowCloses) {
     EXPECT_TRUE(closedMainWindow);
     EXPECT_FALSE(IsWindow(closedMainWindow));
     EXPECT_TRUE(boxes.messages.empty());
+}
+
+LRESULT CALLBACK RefuseEveryWindow(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return message == WM_NCCREATE ? FALSE : DefWindowProcA(window, message, wParam, lParam);
+}
+
+// A main window that cannot be made ends window mode with a failure and
+// says so, instead of 0 as if the user had closed it.
+TEST(WindowMode, FailsWhenTheMainWindowCannotBeMade) {
+    testing_support::TempFolder program;
+    testing_support::FakeInteraction boxes;
+    // The main window's class, taken first by a procedure that refuses
+    // every window.
+    const HINSTANCE module = GetModuleHandleA(nullptr);
+    UnregisterClassA("TMinamoForm", module);
+    WNDCLASSEXA refusing{};
+    refusing.cbSize = sizeof refusing;
+    refusing.lpfnWndProc = RefuseEveryWindow;
+    refusing.hInstance = module;
+    refusing.lpszClassName = "TMinamoForm";
+    ASSERT_TRUE(RegisterClassExA(&refusing));
+    const int exitCode = RunMinamo(program / "minamo.exe", {}, RunWindowMode);
+    UnregisterClassA("TMinamoForm", module);
+    EXPECT_EQ(exitCode, 2);
+    ASSERT_EQ(boxes.messages.size(), 1u);
+    EXPECT_EQ(boxes.messages[0].find(texts::kMainWindowFailed), 0u) << boxes.messages[0];
 }
 
 }  // namespace

@@ -14,7 +14,10 @@ using testing_support::Sjis;
 TEST_F(MainWindowTest, OpensNarrowWithItsInformationLines) {
     Open();
     HWND w = Main().Handle();
-    EXPECT_EQ(Text(w), Sjis(u8"ミナモ Ver.3.0 β2"));
+    // The version the usage text names too.
+    EXPECT_EQ(Text(w), Sjis(u8"ミナモ Ver.3.0"));
+    // No manual beside the program: no link to open one.
+    EXPECT_FALSE(IsWindowVisible(Main().Control(MainWindow::kReadmeLink)));
     EXPECT_EQ(Client(w).cx, 482);
     EXPECT_EQ(Client(w).cy, 234);
     EXPECT_EQ(Text(Main().Control(MainWindow::kOptionsButton)), ">>");
@@ -81,6 +84,7 @@ TEST_F(MainWindowTest, MemoKeepsItsMarginsAsTheWindowChanges) {
 // (never shrink or move) where the font draws their caption wider or taller.
 TEST_F(MainWindowTest, ControlsSitWhereLaidOutWithTheirCaptions) {
     MakeFile("EUDC.TTE");
+    MakeFile("README.txt");  // the manual beside the program, as the release has it
     MainWindow& f = Open();
     ASSERT_EQ(f.Scale().Dpi(), 96u);
     const struct {
@@ -89,11 +93,12 @@ TEST_F(MainWindowTest, ControlsSitWhereLaidOutWithTheirCaptions) {
         RECT rect;            // left, top, right, bottom in the client area
         bool grows = false;  // a caption that may widen or heighten it
     } controls[] = {
+        // Its lines break between words, not inside インストール.
         {f.Control(MainWindow::kIntroduction),
-         u8"ミナモは、Windowsの外字環境を別のPCにインストールするツールです。",
+         u8"ミナモは、Windowsの外字環境を別のPCに\r\nインストールするツールです。",
          {57, 8, 397, 38},
          true},
-        {f.Control(MainWindow::kSupportLink), "https://minamo.example.org/support", {176, 39, 465, 54}, true},
+        {f.Control(MainWindow::kReadmeLink), u8"説明書 (README.txt)", {176, 39, 465, 54}, true},
         {f.Control(MainWindow::kOptionsButton), ">>", {442, 8, 475, 33}},
         {f.Control(MainWindow::kOperationGroup), u8"動作を選択してください", {8, 81, 465, 192}},
         // Laid out inside the group box, which starts at 8,81.
@@ -126,6 +131,7 @@ TEST_F(MainWindowTest, ControlsSitWhereLaidOutWithTheirCaptions) {
             EXPECT_EQ(r.bottom, c.rect.bottom) << Text(c.control);
         }
     }
+    EXPECT_TRUE(IsWindowVisible(f.Control(MainWindow::kReadmeLink)));
     EXPECT_FALSE(Checked(f.Control(MainWindow::kNoOverwriteQuestionBox)));
     EXPECT_TRUE(Checked(f.Control(MainWindow::kCopyEufBox)));
     EXPECT_TRUE(GetWindowLongPtrA(f.Control(MainWindow::kSystemInfo), GWL_STYLE) & ES_READONLY);
@@ -156,7 +162,7 @@ TEST_F(MainWindowTest, HintsNameWhatTheControlsDo) {
         HWND control;
         const char* hint;
     } hints[] = {
-        {f.Control(MainWindow::kSupportLink), u8"サポートサイトにアクセスします。"},
+        {f.Control(MainWindow::kReadmeLink), u8"ミナモの説明書 (README.txt) を開きます。使い方と終了コードの意味があります。"},
         {f.Control(MainWindow::kOptionsButton), u8"オプション機能の表示・非表示"},
         {f.Control(MainWindow::kFolderList),
          u8"(デフォルト) とは、「ミナモ」の実行ファイル（minamo.exe）が存在しているフォルダのことです。"},
@@ -181,7 +187,7 @@ TEST_F(MainWindowTest, FontsAreTheLaidOutFaces) {
     } fonts[] = {
         {Main().Control(MainWindow::kIntroduction), "MS UI Gothic", false},
         {Main().Control(MainWindow::kRunButton), "MS UI Gothic", false},
-        {Main().Control(MainWindow::kSupportLink), u8"ＭＳ Ｐゴシック", true},
+        {Main().Control(MainWindow::kReadmeLink), u8"ＭＳ Ｐゴシック", true},
     };
     for (const auto& f : fonts) {
         LOGFONTA lf = {};

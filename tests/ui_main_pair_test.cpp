@@ -183,6 +183,7 @@ TEST_F(PairTest, HighContrastKeepsLinesFrameAndLinkInSight) {
     COLORREF saved[5];
     for (int i = 0; i < 5; ++i) saved[i] = GetSysColor(elements[i]);
     SetSysColors(5, elements, contrast);
+    MakeFile("README.txt");  // the link shows beside the manual
     OpenPair();
     HWND grid = Main().CodeTable()->grid->Handle();
     auto colours = [](HWND window, int x, int y, int w) {
@@ -202,7 +203,7 @@ TEST_F(PairTest, HighContrastKeepsLinesFrameAndLinkInSight) {
             std::vector<COLORREF> link;
             for (int y = 0; y < 15; ++y) {
                 const std::vector<COLORREF> row =
-                    colours(Main().Control(MainWindow::kSupportLink), 0, y, Client(Main().Control(MainWindow::kSupportLink)).cx);
+                    colours(Main().Control(MainWindow::kReadmeLink), 0, y, Client(Main().Control(MainWindow::kReadmeLink)).cx);
                 link.insert(link.end(), row.begin(), row.end());
             }
             EXPECT_GT(std::count(link.begin(), link.end(), yellow), 20);

@@ -44,6 +44,14 @@ std::string Misfit(HWND control) {
     room.cx = std::min(room.cx, Client(GetParent(control)).cx - InParent(control).left);
     if (cls == "Static" && (style & SS_TYPEMASK) != SS_ICON) {
         need = Extent(control, text, DT_WORDBREAK | DT_EXPANDTABS, room.cx);
+        // Each line on one line: a static control breaks Japanese text at
+        // any character, inside a word too ("インストー" / "ル").
+        for (size_t start = 0, end; start <= text.size(); start = end + 2) {
+            end = std::min(text.find("\r\n", start), text.size());
+            const std::string line = text.substr(start, end - start);
+            if (Extent(control, line, DT_SINGLELINE | DT_EXPANDTABS).cx > room.cx)
+                return "breaks [" + line + "] in " + std::to_string(room.cx);
+        }
     } else if (cls == "Button") {
         const LONG type = style & BS_TYPEMASK;
         if (type == BS_AUTOCHECKBOX || type == BS_AUTORADIOBUTTON)

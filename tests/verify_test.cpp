@@ -42,9 +42,11 @@ Result Install(RunParameters& run) {
     return InstallFor(run, report);
 }
 
-Result Verify(RunParameters& run, VerifyReport& report) {
+Result Verify(RunParameters& run, VerifyReport& report, std::string& told) {
     Notifier notifier(true, false);
-    return VerifyEudc({run.folders, run.options, run.target, notifier}, report);
+    const Result result = VerifyEudc({run.folders, run.options, run.target, notifier}, report);
+    told = notifier.Reports().empty() ? std::string() : notifier.Reports().back();
+    return result;
 }
 
 // A set installed on this PC, then changed in one way or another.
@@ -57,26 +59,32 @@ TEST(Verify, APcAgainstASet) {
         const char* target;
         int result;
         size_t differences;
+        std::string told = std::string();  // in what the run tells: the next step, or why there is no set
     } cases[] = {
-        {"the set installed", [] {}, "data\\", 0, 0},
-        {"a file missing", [&] { DeleteFileA((users / "P.TTE").c_str()); }, "data\\", 13, 1},
-        {"other bytes", [&] { MakeFontFile(users / "EUDC.TTE", 3000, 99); }, "data\\", 13, 1},
+        {"the set installed", [] {}, "data\\", 0, 0, texts::Format(texts::kVerifyHasSet, {data})},
+        {"a file missing", [&] { DeleteFileA((users / "P.TTE").c_str()); }, "data\\", 13, 1,
+         "\r" + texts::Format(texts::kVerifyMend, {data})},
+        {"other bytes", [&] { MakeFontFile(users / "EUDC.TTE", 3000, 99); }, "data\\", 13, 1,
+         texts::kVerifyMendOtherBytes},
         {"one byte other, past the first piece read",
          [&] {
              std::string bytes = ReadFile(users / "P.TTE");
              bytes[bytes.size() - 10] ^= 1;
              WriteFile(users / "P.TTE", bytes);
          },
-         "data\\", 13, 1},
-        {"a link missing", [] { SetEudcValue("MS PGothic", REG_DWORD, RegistryNumber(1)); }, "data\\", 13, 1},
-        {"a link elsewhere", [&] { SetEudcLink("MS PGothic", elsewhere / "P.TTE"); }, "data\\", 13, 1},
-        {"no set there", [] {}, "gone\\", 9, 0},
+         "data\\", 13, 1, texts::kVerifyMendOtherBytes},
+        {"a link missing", [] { SetEudcValue("MS PGothic", REG_DWORD, RegistryNumber(1)); }, "data\\", 13, 1,
+         texts::Format(texts::kVerifyMend, {data})},
+        {"a link elsewhere", [&] { SetEudcLink("MS PGothic", elsewhere / "P.TTE"); }, "data\\", 13, 1,
+         texts::Format(texts::kVerifyMend, {data})},
+        {"no set there", [] {}, "gone\\", 9, 0,
+         std::string(texts::kNoSourceFiles) + "\r" + texts::Format(texts::kFolderNotThere, {program / "gone\\"})},
         // What the install cannot install, /v does not call installed.
         {"only EUDC.INI left",
          [&] {
              for (const char* name : {"EUDC.TTE", "EUDC.EUF", "P.TTE"}) DeleteFileA((data + name).c_str());
          },
-         "data\\", 9, 0},
+         "data\\", 9, 0, data + "EUDC.TTE" + texts::kNotFoundLine},
         {"links leaving the folder",
          [&] {
              WriteFile(data + "EUDC.INI",
@@ -111,7 +119,9 @@ TEST(Verify, APcAgainstASet) {
         for (const char* log : {"run.log", ""}) {
             run.options.logFile = log;
             VerifyReport report;
-            EXPECT_EQ(ExitCode(Verify(run, report)), c.result) << c.label << log;
+            std::string told;
+            EXPECT_EQ(ExitCode(Verify(run, report, told)), c.result) << c.label << log;
+            EXPECT_NE(told.find(c.told), std::string::npos) << c.label << ": " << told;
             EXPECT_EQ(report.differences.size(), c.differences) << c.label << log;
             EXPECT_TRUE(Take({data, users.path()}) == before) << c.label << ": /v wrote something";
             EXPECT_EQ(report.fingerprint.size(), c.result == 9 || !*log ? 0u : 16u) << c.label << log;
@@ -154,7 +164,8 @@ TEST(Verify, FacesLinkedAlreadyDecideAsTheInstall) {
         if (*c.changed) MakeFontFile(users / c.changed, 5000, 9);
 
         VerifyReport report;
-        EXPECT_EQ(ExitCode(Verify(run, report)), c.result) << c.label;
+        std::string told;
+        EXPECT_EQ(ExitCode(Verify(run, report, told)), c.result) << c.label;
         EXPECT_EQ(report.differences.size(), c.differences) << c.label;
     }
     ClearEudcKey();

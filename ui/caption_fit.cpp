@@ -43,6 +43,20 @@ SIZE CaptionSize(HWND control, int wrapWidth) {
     return size;
 }
 
+std::string PhraseLines(HWND control, const char* const* phrases, int width) {
+    gdi::WindowDC dc(control);
+    gdi::Selection font(dc.get(), reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)));
+    std::string text, line;
+    for (const char* const* phrase = phrases; *phrase; ++phrase) {
+        if (!line.empty() && TextSize(dc.get(), line + *phrase, 0).cx > width) {
+            text += line + "\r\n";
+            line.clear();
+        }
+        line += *phrase;
+    }
+    return text + line;
+}
+
 RECT FitCaption(HWND control, RECT rect, Grow grow, int windowWidth) {
     if (grow == Grow::Upwards) {
         const SIZE need = CaptionSize(control, rect.right - rect.left);

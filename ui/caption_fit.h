@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 namespace ui {
 
 // Which way the control grows; the opposite edges stay put. Sideways, a
@@ -21,5 +23,11 @@ SIZE CaptionSize(HWND control, int wrapWidth = 0);
 // rect, grown so that the caption fits, but never past the window's left
 // and top edges nor past windowWidth.
 RECT FitCaption(HWND control, RECT rect, Grow grow, int windowWidth);
+
+// The phrases (ending with nullptr) as lines of the control's caption
+// that fit width in its font, broken only between phrases (CR LF), so
+// that a word never breaks as a static control breaks Japanese text, at
+// any character; a phrase wider than width stands on a line of its own.
+std::string PhraseLines(HWND control, const char* const* phrases, int width);
 
 }  // namespace ui

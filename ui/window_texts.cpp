@@ -3,12 +3,21 @@
 // Main window.
 namespace texts {
 
-const char* const kMainCaption = "ミナモ Ver.3.0 β2";
+// The version is the project's (CMakeLists.txt), as the usage text's.
+const char* const kMainCaption = "ミナモ Ver." MINAMO_VERSION;
 const char* const kMainFontFace = "MS UI Gothic";
 const char* const kLinkFontFace = "ＭＳ Ｐゴシック";
-const char* const kIntroduction = "ミナモは、Windowsの外字環境を別のPCにインストールするツールです。";
-const char* const kSupportAddress = "https://minamo.example.org/support";
-const char* const kSupportHint = "サポートサイトにアクセスします。";
+// The introduction in its phrases: its lines break between them, never
+// inside a word ("インストー" / "ル").
+const char* const kIntroductionPhrases[] = {
+    "ミナモは、", "Windowsの", "外字環境を", "別の", "PCに", "インストールする", "ツールです。", nullptr,
+};
+// The program's own manual, which the release puts beside minamo.exe: no
+// support site exists to send anyone to.
+const char* const kReadmeFile = "README.txt";
+const char* const kReadmeLinkCaption = "説明書 (README.txt)";
+const char* const kReadmeHint = "ミナモの説明書 (README.txt) を開きます。使い方と終了コードの意味があります。";
+const char* const kMainWindowFailed = "ミナモのウィンドウを開けませんでした。";
 const char* const kWidenCaption = ">>";
 const char* const kNarrowCaption = "<<";
 const char* const kOptionsHint = "オプション機能の表示・非表示";

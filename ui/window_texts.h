@@ -8,9 +8,11 @@ namespace texts {
 extern const char* const kMainCaption;
 extern const char* const kMainFontFace;
 extern const char* const kLinkFontFace;
-extern const char* const kIntroduction;
-extern const char* const kSupportAddress;
-extern const char* const kSupportHint;
+extern const char* const kIntroductionPhrases[];  // ends with nullptr
+extern const char* const kReadmeFile;  // beside the program
+extern const char* const kReadmeLinkCaption;
+extern const char* const kReadmeHint;
+extern const char* const kMainWindowFailed;  // window mode without its window; the reason follows
 extern const char* const kWidenCaption;   // the narrow layout's toggle
 extern const char* const kNarrowCaption;  // the wide layout's toggle
 extern const char* const kOptionsHint;

@@ -169,7 +169,12 @@ Result ReplaceChangedFiles(const Folders& folders, const Options& options, const
     BackupPlan backup{NewBackupName(work), LinksOfReplacedFiles(replaced, folders, work), {}, {}};
     PlanLinkBackup(changedLinks, folders, work, backup);
     report.counts.backup = BackupFolder(work, backup.name);
-    if (changed.Empty()) return BackUpLinksOnly(backup, work, report);
+    if (changed.Empty()) {
+        // Only links change (a second /undo, say): the report tells what happened too.
+        const Result kept = BackUpLinksOnly(backup, work, report);
+        if (kept == Result::kOk) report.characters = CharacterLines(characters, true);
+        return kept;
+    }
     // The shell writes into a staging folder; the user's EUDC files are
     // replaced only when every new file arrived whole.
     if (!StagedInstall(changed, work, backup, report.recovery, report.failure)) return Result::kInstallFailed;

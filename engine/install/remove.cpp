@@ -13,6 +13,7 @@
 #include "engine/report/texts.h"
 #include "engine/paths/sorted_names.h"
 #include "engine/set/copy_list.h"
+#include "engine/set/no_set.h"
 #include "engine/set/set_folder.h"
 #include "platform/files.h"
 #include "platform/interaction.h"
@@ -260,6 +261,8 @@ std::string RemoveMessage(Result result, const EudcRequest& request, const Remov
         text = texts::Format(texts::kNothingToRemove, {request.target.Folder()});
     } else if (result == Result::kOk) {
         text = texts::Format(texts::kRemoved, {request.target.Folder()}) + texts::CrLines(report.done);
+    } else if (result == Result::kNoFilesToInstall) {
+        text = NoSetMessage(request.target.Folder());
     } else if (const char* fixed = ResultText(Operation::kInstall, result)) {
         text = fixed;
     } else if (busy) {

@@ -7,6 +7,18 @@
 
 namespace {
 
+// A line for each link the undo changed: the value it has back, or that
+// it is gone (a link the install had added).
+void RestoredLinkLines(const LinkWrites& writes, const std::vector<PreviousLink>& changed, StringList& lines) {
+    for (const PreviousLink& before : changed)
+        for (const FontLink& write : writes) {
+            if (write.face != before.face) continue;
+            lines.push_back(write.file.empty() ? texts::Format(texts::kRemoveLinkDeleted, {write.face})
+                                               : texts::Format(texts::kRemoveLinkRestored, {write.face, write.file}));
+            break;
+        }
+}
+
 // The undo's files and links, with the user data folder locked from the
 // first file to the last link; busy tells that another install held it.
 Result UndoFilesAndLinks(const EudcRequest& request, InstallReport& report, std::string& backupFolder, bool& busy) {
@@ -31,9 +43,12 @@ Result UndoFilesAndLinks(const EudcRequest& request, InstallReport& report, std:
         copy.Add(backup.folder + name, folders.userData + name);
         report.installed.push_back(folders.userData + name + texts::kInstalledLine);
     }
+    const std::vector<PreviousLink> changedLinks = ChangedLinks(plan.writes, ReadStoredFontLinks());
     result = ReplaceFilesFor(folders, options, copy, plan.writes, work, request.notifier, report);
     if (result != Result::kOk) return result;
-    return WriteStoredFontLinks(plan.writes, folders, report.registryLinks, report.failure);
+    result = WriteStoredFontLinks(plan.writes, folders, report.registryLinks, report.failure);
+    if (result == Result::kOk) RestoredLinkLines(plan.writes, changedLinks, report.installed);
+    return result;
 }
 
 }  // namespace

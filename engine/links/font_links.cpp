@@ -57,7 +57,11 @@ std::string LinkedFilePath(const std::string& stored, const Folders& folders) {
 Result WriteStoredFontLinks(const FontLinks& links, const Folders& folders, FontLinkTable& table, Failure& failure) {
     Result result = Result::kOk;
     {
-        const platform::UniqueKey key = platform::CreateKey(HKEY_CURRENT_USER, kLinkKey, KEY_ALL_ACCESS);
+        // The rights writing values needs, no more: a key whose owner lets
+        // the user set its values but not change its permissions or delete
+        // it (a policy's) still takes the links.
+        const platform::UniqueKey key =
+            platform::CreateKey(HKEY_CURRENT_USER, kLinkKey, KEY_QUERY_VALUE | KEY_SET_VALUE);
         for (const FontLink& link : links) {
             const platform::Outcome written = link.file.empty() ? platform::DeleteValue(key.get(), link.face)
                                                                 : platform::WriteText(key.get(), link.face, link.file);

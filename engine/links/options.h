@@ -26,6 +26,12 @@ struct Options {
     std::string unknownSwitch;    // the first argument that starts as a switch and is none
     bool mapRequested = false;    // /map: the standard twins of the EUDC characters
     std::string referenceFont;    // /ref: the font /map compares with; empty: the installed one
+    bool convertRequested = false;  // /convert: EUDC in data files replaced by the map's decisions
+    bool convertScan = false;       // /scan: only find where each EUDC character is used
+    bool convertBack = false;       // /back: put the EUDC characters back into converted files
+    std::string mapFile;            // /map: the decisions; empty: this PC's map in the user data folder
+    std::string outputFolder;       // /out: where converted files go; empty: beside the source
+    std::string convertSource;      // the last argument that is no switch, as typed
 
     // The window's runs: someone is there to answer, so a set's Silet
     // (which an acquire with /s writes) silences neither questions nor

@@ -76,6 +76,10 @@ Decision Resolve(const MapRow& row, std::u32string& replacement, std::string* re
     } else if (!ParseCodes(chosen, replacement)) {
         return invalid("\"" + chosen + "\" is neither 1 to 5, a code such as U+9AD9, nor none");
     }
+    if (replacement.size() > kLongestReplacement) {
+        replacement.clear();
+        return invalid("more than " + std::to_string(kLongestReplacement) + " codes");
+    }
     for (char32_t code : replacement) {
         // A replacement by EUDC again would be no way out; a control character breaks the text's lines.
         if ((code >= 0xE000 && code <= 0xF8FF) || code < 0x20 || code == 0x7F) {

@@ -4,6 +4,7 @@
 // as a spreadsheet may save it) reads too.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -16,6 +17,9 @@ struct MapRow {
     std::string glyph;       // "Glyph": the hash of its outline, or empty
     std::vector<std::u32string> candidates;  // "Code 1".."Code 5" as code points; empty where none
 };
+
+// The most code points one EUDC character becomes (a base, selectors).
+constexpr size_t kLongestReplacement = 8;
 
 enum class Decision { kUndecided, kChosen, kNone, kInvalid };
 

@@ -6,4 +6,7 @@ set(MINAMO_MIGRATION_SOURCES
   engine/migration/csv_text.cpp
   engine/migration/unicode_text.cpp
   engine/migration/map_decisions.cpp
+  engine/migration/text_encoding.cpp
+  engine/migration/eudc_converter.cpp
+  engine/migration/conversion_record.cpp
 )

@@ -2,25 +2,11 @@
 
 #include <cstdio>
 
+#include "engine/shapes/font_map.h"
+
 namespace migration {
 
-void AppendUtf8(std::string& out, char32_t code) {
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | code >> 6);
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        out += static_cast<char>(0xE0 | code >> 12);
-        out += static_cast<char>(0x80 | (code >> 6 & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | code >> 18);
-        out += static_cast<char>(0x80 | (code >> 12 & 0x3F));
-        out += static_cast<char>(0x80 | (code >> 6 & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    }
-}
+void AppendUtf8(std::string& out, char32_t code) { shapes::AppendUtf8(out, code); }
 
 std::string Utf8(const std::u32string& text) {
     std::string out;
@@ -93,11 +79,7 @@ bool IsWholeUtf8(const std::string& text) {
     return true;
 }
 
-std::string CodeText(char32_t code) {
-    char text[16];
-    std::snprintf(text, sizeof text, "U+%04X", static_cast<unsigned>(code));
-    return text;
-}
+std::string CodeText(char32_t code) { return shapes::CodePoint(code); }
 
 std::string CodesText(const std::u32string& codes) {
     std::string text;

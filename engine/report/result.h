@@ -22,6 +22,10 @@ enum class Result : uint8_t {
     kSetNotInstalled = 13,     // /v: this PC lacks the set, or part of it
     kUnknownSwitch = 14,       // an argument starts as a switch and is none: nothing ran
     kNoReferenceFont = 15,     // /map: no reference font to compare with, or the map not written
+    kCharactersLeft = 16,      // /convert: some EUDC characters (or files) were left as they were
+    kMapUnreadable = 17,       // /convert: the map is missing or cannot be read: nothing converted
+    kSourceUnreadable = 18,    // /convert: no source (or, for /back, no readable record): nothing written
+    kOutputRefused = 19,       // /convert: the output folder is inside the source, holds the files, or cannot be made
 };
 
 inline int ExitCode(Result result) { return static_cast<int>(result); }

@@ -9,8 +9,13 @@ const char* const kStateOff = "無効";
 
 const char* const kCopyright = "Copyright (C) 2026 ミナモ開発チーム";
 
+namespace {
+// The version is the project's (CMakeLists.txt), as the caption's.
+const char* const kUsageTitle = "外字インストーラ「ミナモ」 Ver " MINAMO_VERSION;
+}  // namespace
+
 const char* const kUsageLines[] = {
-    "外字インストーラ「ミナモ」 Ver 3.0",
+    kUsageTitle,
     "  for Windows 98/Me/NT4.0/2000/XP/Vista",
     "  Windowsの外字環境をインストールするツール",
     "  <<コマンドラインの使い方>>",
@@ -30,13 +35,31 @@ const char* const kUsageLines[] = {
     "    false 外字を無効にします。（他オプションとの併用は不可）",
     "    true  外字を有効にします。（他オプションとの併用は不可）",
     "    /h /help このメッセージを表示します。",
-    "    /log:ファイル名 実行の記録をファイルに1行追記します。",
-    "    /keep 外字がなくなるか変わるインストールはしません。(/p と併用)",
-    "    /undo 直前のインストールで置き換えた外字を元に戻します。",
-    "    /v    対象フォルダの外字がこのマシンにインストールされているか調べます。",
-    "          (何も変更しません。インストール済みなら 0、違えば 13 で終了)",
     "",
     kCopyright,
+    // The switches that came later, after the text scripts and manuals
+    // have quoted since the first release.
+    "",
+    "  <<追加のスイッチ>>",
+    "  minamo [/v | /remove | /undo | /map] [/keep] [/log:ファイル名] [/ref:フォント] [フォルダ名]",
+    "    /v    対象フォルダの外字がこのマシンにインストールされているか調べます。",
+    "          (何も変更しません。インストール済みなら 0、違えば 13 で終了)",
+    "    /remove 対象フォルダの外字をこのマシンから削除します。(/undo で取り消せます)",
+    "    /undo 直前のインストールで置き換えた外字を元に戻します。",
+    "          (/remove の後では、削除を取り消します)",
+    "    /map  外字ごとに形の似た標準の文字を対応表 EUDCMAP.CSV に書き出します。",
+    "          (フォルダ名を指定しない場合は、このマシンの外字が対象です)",
+    "    /ref:フォント /map で比べる参照フォントのファイルを指定します。",
+    "    /keep 外字がなくなるか変わるインストールはしません。(/p と併用)",
+    "    /log:ファイル名 実行の記録をファイルに1行追記します。",
+    "    /convert [/s] [/map:対応表] [/out:出力フォルダ] 変換元",
+    "          変換元のファイル（フォルダなら中の .txt .csv .tsv .sql .xml .html）の",
+    "          外字を対応表の Chosen の文字に置き換え、出力フォルダに書きます。",
+    "          (変換元は変更しません。すべて置き換えたら 0、残れば 16 で終了)",
+    "    /convert /scan [/out:出力フォルダ] 変換元",
+    "          使われている外字の一覧 SCANNED.CSV を出力フォルダに書きます。",
+    "    /convert /back [/out:出力フォルダ] 変換したフォルダ",
+    "          CONVERTED.CSV の記録どおりに外字を元の文字コードで戻します。",
     nullptr,
 };
 const char* const kUnknownSwitch = "%s というスイッチはありません。何も実行しませんでした。";
@@ -75,6 +98,10 @@ const char* const kInfoMissing =
     "外字情報ファイル(EUDC.INI)が見つかりません。\r\n"
     "指定されたフォルダが存在しないか、書き込み許可がありません。";
 const char* const kNoSourceFiles = "コピー元に外字ファイルが存在していません。";
+const char* const kFolderNotThere = "フォルダ %s がありません。フォルダ名を確かめてください。";
+const char* const kFolderUnreachable = "%s に接続できません。";
+const char* const kFolderHoldsNoSet =
+    "フォルダ %s には EUDC.INI も EUDC.TTE もありません。取得したフォルダ (minamo /g) を指定してください。";
 const char* const kLinkSkipped = "%s は、外字ファイル %s がないためリンクしませんでした。";
 const char* const kFolderUnspelled =
     "フォルダ %s は、シフトJISで表せない文字（?の所）を名前に含み、短い名前（8.3形式）もないため使えません。";
@@ -120,6 +147,9 @@ const char* const kVerifyMissingFile = "%s がありません。";
 const char* const kVerifyOtherBytes = "%s の内容が %s と違います。";
 const char* const kVerifyNoLink = "%s のリンクがありません（%s にリンクするはずです）。";
 const char* const kVerifyOtherLink = "%s のリンクが %s を指しています（%s にリンクするはずです）。";
+const char* const kVerifyMend = "直すには minamo /p \"%s\" を実行します。";
+const char* const kVerifyMendOtherBytes =
+    "内容の違うファイルは、サイズと更新日時がセットのものと同じならインストールでは置き換わりません。先にそのファイルを削除してください。";
 const char* const kFaceNotAcquired =
     "%s のリンクは、EUDC.INI に書けない名前のため取得しませんでした。";
 

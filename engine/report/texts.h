@@ -46,6 +46,10 @@ extern const char* const kInstallCancelled;
 extern const char* const kInfoIncomplete;
 extern const char* const kInfoMissing;
 extern const char* const kNoSourceFiles;
+// After kNoSourceFiles, why (%s the folder, or its drive or share)
+extern const char* const kFolderNotThere;
+extern const char* const kFolderUnreachable;  // kFailureReasonLine follows
+extern const char* const kFolderHoldsNoSet;
 extern const char* const kLinkSkipped;  // %s face, %s file
 extern const char* const kEmptyLinkLine;  // %s face
 extern const char* const kFolderUnspelled;  // %s folder, "?" for what Shift-JIS lacks
@@ -90,6 +94,8 @@ extern const char* const kVerifyMissingFile;  // %s installed path
 extern const char* const kVerifyOtherBytes;   // %s installed path, %s the set's file
 extern const char* const kVerifyNoLink;       // %s face, %s the file it should link
 extern const char* const kVerifyOtherLink;    // %s face, %s what it links, %s the file it should link
+extern const char* const kVerifyMend;            // %s the set's folder: the command that mends it
+extern const char* const kVerifyMendOtherBytes;  // when a file has other bytes
 
 // Each line after a CR of its own, as the engine's reports are joined.
 std::string CrLines(const std::vector<std::string>& lines);

@@ -19,7 +19,16 @@ size_t ReferenceSwitchLength(const std::string& argument) {
     return start == "/REF:" || start == "-REF:" ? start.size() : 0;
 }
 
+// /convert's map and output folder: /map:FILE, /out:FOLDER (/map alone is
+// the map's own action).
+size_t PrefixSwitchLength(const std::string& argument, const char* prefix) {
+    const size_t length = std::string(prefix).size();
+    const std::string start = paths::UpperAscii(argument.substr(0, length));
+    return start == prefix || (!start.empty() && start[0] == '-' && start.substr(1) == prefix + 1) ? length : 0;
+}
+
 enum class Switch {
+    Convert, Scan, Back, MapFile, Output,
     None, Install, Acquire, OnlyNewer, NoCompanions, Companions,
     EudcOn, EudcOff, Silent, Help, NoQuestions, Log, Keep, Undo, Verify, Map, Reference, Remove,
 };
@@ -45,6 +54,9 @@ const SwitchForm kSwitches[] = {
     {"-MAP", Switch::Map},          {"/MAP", Switch::Map},
     // Take a set off this PC.
     {"-REMOVE", Switch::Remove},    {"/REMOVE", Switch::Remove},
+    // The way out of EUDC: data files converted, scanned, put back.
+    {"-CONVERT", Switch::Convert},  {"/CONVERT", Switch::Convert}, {"-SCAN", Switch::Scan},
+    {"/SCAN", Switch::Scan},        {"-BACK", Switch::Back},       {"/BACK", Switch::Back},
 };
 
 Switch Recognise(const std::string& argument) {
@@ -52,6 +64,8 @@ Switch Recognise(const std::string& argument) {
     for (const SwitchForm& s : kSwitches)
         if (upper == s.form) return s.kind;
     if (ReferenceSwitchLength(argument)) return Switch::Reference;
+    if (PrefixSwitchLength(argument, "/MAP:")) return Switch::MapFile;
+    if (PrefixSwitchLength(argument, "/OUT:")) return Switch::Output;
     return LogSwitchLength(argument) ? Switch::Log : Switch::None;
 }
 
@@ -74,6 +88,7 @@ bool ParseCommandLine(const StringList& args, const std::string& programFolder, 
         switch (Recognise(argument)) {
             case Switch::None:
                 if (!LooksLikeSwitch(argument)) {
+                    options.convertSource = argument;
                     target = TargetNamed(programFolder, AddTrailingBackslash(argument));
                     continue;
                 }
@@ -97,6 +112,11 @@ bool ParseCommandLine(const StringList& args, const std::string& programFolder, 
             case Switch::Map: options.mapRequested = true; break;
             case Switch::Reference: options.referenceFont = argument.substr(ReferenceSwitchLength(argument)); break;
             case Switch::Remove: options.removeRequested = true; break;
+            case Switch::Convert: options.convertRequested = true; break;
+            case Switch::Scan: options.convertScan = true; break;
+            case Switch::Back: options.convertBack = true; break;
+            case Switch::MapFile: options.mapFile = argument.substr(PrefixSwitchLength(argument, "/MAP:")); break;
+            case Switch::Output: options.outputFolder = argument.substr(PrefixSwitchLength(argument, "/OUT:")); break;
         }
         commandMode = true;
     }

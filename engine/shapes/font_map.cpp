@@ -11,6 +11,16 @@
 namespace shapes {
 namespace {
 
+// A field of the comma-separated line, quoted when it holds a comma or a quote.
+std::string Field(const std::string& text) {
+    if (text.find_first_of(",\"") == std::string::npos) return text;
+    std::string quoted = "\"";
+    for (char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return quoted + "\"";
+}
+
+}  // namespace
+
 std::string CodePoint(uint32_t code) {
     char text[16];
     std::snprintf(text, sizeof text, "U+%04X", static_cast<unsigned>(code));
@@ -34,16 +44,6 @@ void AppendUtf8(std::string& out, uint32_t code) {
         out += static_cast<char>(0x80 | (code & 0x3F));
     }
 }
-
-// A field of the comma-separated line, quoted when it holds a comma or a quote.
-std::string Field(const std::string& text) {
-    if (text.find_first_of(",\"") == std::string::npos) return text;
-    std::string quoted = "\"";
-    for (char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return quoted + "\"";
-}
-
-}  // namespace
 
 namespace {
 

@@ -42,6 +42,9 @@ bool MapOneCharacter(const unsigned char* data, size_t size, const ShapeIndex& i
 // The outline's fingerprint as the map's Glyph column writes it: 16 hex digits.
 std::string GlyphText(uint64_t glyph);
 
+// "U+9AD9" for one code point, and the code point appended as UTF-8.
+std::string CodePoint(uint32_t code);
+void AppendUtf8(std::string& out, uint32_t code);
 // "U+9AD9" or "U+9AD9 U+E0100"; and the character itself in UTF-8.
 std::string CandidateCode(const Candidate& candidate);
 std::string CandidateText(const Candidate& candidate);

@@ -70,7 +70,7 @@ const Place kPlaces[] = {
     {MainWindow::kProgramIcon, At(10, 8, 41, 41), false, kRight},
     // Wraps its text; grows away from the link below it.
     {MainWindow::kIntroduction, At(57, 8, 340, 30), true, kUp},
-    {MainWindow::kSupportLink, At(176, 39, 289, 15), true, kLeft},  // right-aligned
+    {MainWindow::kReadmeLink, At(176, 39, 289, 15), true, kLeft},  // right-aligned
     {MainWindow::kCopyright, At(50, 60, 415, 15), true, kLeft},
     {MainWindow::kOptionsButton, At(442, 8, 33, 25), false, kRight},
     {MainWindow::kOperationGroup, At(kGroupLeft, kGroupTop, 457, 111), false, kRight},
@@ -144,6 +144,9 @@ void MainWindow::LayOut() {
         HWND control = Control(place.control);
         const RECT laidOut = scale(place.rect);
         RECT r = laidOut;
+        // The introduction's lines, broken between its phrases for this DPI's font.
+        if (control == introduction_)
+            SetWindowTextA(control, ui::PhraseLines(control, texts::kIntroductionPhrases, r.right - r.left).c_str());
         const bool option = place.rect.left >= kOptionAreaLeft;
         if (place.grows) r = ui::FitCaption(control, r, place.grow, option ? INT_MAX : scale(kNarrowWidth));
         if (option && r.right > laidOut.right) wideWidth_ = std::max(wideWidth_, static_cast<int>(r.right));
@@ -160,7 +163,7 @@ void MainWindow::DpiChanged() {
     const gdi::Font oldFont = std::move(font_), oldLinkFont = std::move(linkFont_);
     MakeFonts();
     for (const Place& place : kPlaces)
-        ui::SetFont(Control(place.control), place.control == kSupportLink ? linkFont_.get() : font_.get());
+        ui::SetFont(Control(place.control), place.control == kReadmeLink ? linkFont_.get() : font_.get());
     ui::SetFont(systemInfo_, font_.get());
     LoadIcon();
     LayOut();
@@ -173,9 +176,9 @@ void MainWindow::CreateMainArea() {
     HFONT f = font_.get();
     programIcon_ = ui::CreateControl(h, "STATIC", "", SS_ICON | SS_CENTERIMAGE, 0, 0, 0, 0, kProgramIcon, f);
     introduction_ =
-        ui::CreateControl(h, "STATIC", texts::kIntroduction, SS_LEFT, 0, 0, 0, 0, kIntroduction, f);
-    supportLink_ = ui::CreateControl(h, "STATIC", texts::kSupportAddress, SS_RIGHT | SS_NOTIFY, 0, 0, 0, 0,
-                                    kSupportLink, linkFont_.get());
+        ui::CreateControl(h, "STATIC", "", SS_LEFT, 0, 0, 0, 0, kIntroduction, f);
+    readmeLink_ = ui::CreateControl(h, "STATIC", texts::kReadmeLinkCaption, SS_RIGHT | SS_NOTIFY, 0, 0, 0, 0,
+                                    kReadmeLink, linkFont_.get());
     copyright_ = ui::CreateControl(h, "STATIC", texts::kCopyright, SS_RIGHT, 0, 0, 0, 0, kCopyright, f);
     optionsButton_ = ui::CreateControl(h, "BUTTON", texts::kWidenCaption, WS_TABSTOP | BS_PUSHBUTTON, 0, 0, 0,
                                       0, kOptionsButton, f);
@@ -227,7 +230,7 @@ void MainWindow::CreateOptionArea() {
 }
 
 void MainWindow::AddHints() {
-    hints_.Add(supportLink_, texts::kSupportHint);
+    hints_.Add(readmeLink_, texts::kReadmeHint);
     hints_.Add(optionsButton_, texts::kOptionsHint);
     hints_.Add(folderList_, texts::kFolderHint);
     hints_.Add(newFolderButton_, texts::kNewFolderHint);
@@ -250,8 +253,8 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (wParam && lParam == 0) PlaceOnScreen();
         break;
     case WM_CTLCOLORSTATIC:
-        if (reinterpret_cast<HWND>(lParam) == supportLink_)
-            return OnControlColor(reinterpret_cast<HDC>(wParam), supportLink_);
+        if (reinterpret_cast<HWND>(lParam) == readmeLink_)
+            return OnControlColor(reinterpret_cast<HDC>(wParam), readmeLink_);
         break;
     case WM_SETCURSOR:
         if (OnSetCursor(reinterpret_cast<HWND>(wParam))) return TRUE;
@@ -290,8 +293,8 @@ void MainWindow::OnCommand(int id, int notification) {
         if (notification == CBN_SELCHANGE) FolderChosen();
         return;
     }
-    if (id == kSupportLink) {
-        if (notification == STN_CLICKED) OpenSupportSite();
+    if (id == kReadmeLink) {
+        if (notification == STN_CLICKED) OpenReadme();
         return;
     }
     if (notification != BN_CLICKED) return;
@@ -310,7 +313,7 @@ void MainWindow::OnCommand(int id, int notification) {
     }
 }
 
-// supportLink_ looks like a visited link.
+// readmeLink_ looks like a visited link.
 LRESULT MainWindow::OnControlColor(HDC dc, HWND) {
     SetTextColor(dc, ui::VisibleColour(RGB(128, 0, 128), GetSysColor(COLOR_BTNFACE), COLOR_HOTLIGHT));
     SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
@@ -318,7 +321,7 @@ LRESULT MainWindow::OnControlColor(HDC dc, HWND) {
 }
 
 bool MainWindow::OnSetCursor(HWND under) {
-    if (under != supportLink_) return false;
+    if (under != readmeLink_) return false;
     SetCursor(hand_);
     return true;
 }
@@ -329,6 +332,9 @@ void MainWindow::StartFromRun() {
                               texts::kInstallFolderLine + "\r\n" + run_.folders.userData;
     SetWindowTextA(systemInfo_, lines.c_str());
     SetWindowTextA(optionsButton_, texts::kWidenCaption);
+    // A link that opens nothing is a dead end: shown only where the
+    // manual is beside the program, as the release puts it.
+    ShowWindow(readmeLink_, platform::FileExists(run_.folders.program + texts::kReadmeFile) ? SW_SHOW : SW_HIDE);
     hints_.Activate(true);
     dockGap_ = 0;
     // Vista's themed frames overlap: the code table sits half a frame lower.

@@ -27,7 +27,7 @@ class MainWindow : public ui::Window {
 public:
     // Control identifiers, in tab order.
     enum ControlId {
-        kProgramIcon = 100, kIntroduction, kSupportLink, kCopyright,
+        kProgramIcon = 100, kIntroduction, kReadmeLink, kCopyright,
         kOptionsButton, kOperationGroup, kAcquireChoice, kInstallChoice, kFolderLabel, kFolderList,
         kNewFolderButton, kCodeTableButton, kRunButton, kEndButton,
         kNoOverwriteQuestionBox, kCopyEufBox, kOnlyNewerBox, kEudcOnButton, kEudcOffButton,
@@ -108,7 +108,7 @@ private:
     void MoveCodeTableAlong(const RECT& proposed);  // WM_MOVING
     void ShowCommandHelp();
     void ShowRegistryWindow();
-    void OpenSupportSite();
+    void OpenReadme();
     void EndProgram();
 
     RunParameters& run_;
@@ -128,7 +128,7 @@ private:
     int dockGap_ = 0;
 
     // The main area, seen in both layouts.
-    HWND programIcon_ = nullptr, introduction_ = nullptr, supportLink_ = nullptr, copyright_ = nullptr;
+    HWND programIcon_ = nullptr, introduction_ = nullptr, readmeLink_ = nullptr, copyright_ = nullptr;
     HWND optionsButton_ = nullptr;  // ">>" and "<<": shows and hides the option area
     HWND operationGroup_ = nullptr, acquireChoice_ = nullptr, installChoice_ = nullptr;
     HWND folderLabel_ = nullptr, folderList_ = nullptr, newFolderButton_ = nullptr;

@@ -109,6 +109,6 @@ void MainWindow::ShowRegistryWindow() {
     registryWindow_.reset();
 }
 
-void MainWindow::OpenSupportSite() { platform::OpenWithShell(Handle(), ui::WindowText(supportLink_)); }
+void MainWindow::OpenReadme() { platform::OpenWithShell(Handle(), run_.folders.program + texts::kReadmeFile); }
 
 void MainWindow::EndProgram() { SendMessageA(Handle(), WM_CLOSE, 0, 0); }

@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "engine/links/info_file.h"
+#include "engine/map_decision_store.h"
+#include "engine/map_facts.h"
 #include "engine/paths/folder_tree.h"
 #include "engine/paths/paths.h"
 #include "engine/paths/sorted_names.h"
@@ -95,6 +97,22 @@ std::string Utf8(const std::string& text) {
     return platform::ToMultiByte(CP_UTF8, platform::ToWide(platform::AnsiCodePage(), text));
 }
 
+// A decision of the earlier map stays with its character while the glyph
+// is the one decided on; a line without a Glyph (written by hand) cannot
+// tell, and keeps it. A candidate's number becomes its code where the new
+// map's candidate of that number is another.
+void KeepDecision(const MapDecisionStore& earlier, shapes::MappedCharacter& character, MapReport& report) {
+    const std::string chosen = earlier.Chosen(character.code), glyph = earlier.Written(character.code, "Glyph");
+    if (chosen.empty() || (!glyph.empty() && glyph != shapes::GlyphText(character.glyph))) return;
+    character.chosen = chosen;
+    ++report.decisionsKept;
+    if (chosen.size() != 1 || chosen[0] < '1' || chosen[0] > '5') return;
+    const size_t n = static_cast<size_t>(chosen[0] - '1');
+    const std::string meant = earlier.Written(character.code, "Code " + chosen);
+    if (!meant.empty() && (n >= character.candidates.size() || shapes::CandidateCode(character.candidates[n]) != meant))
+        character.chosen = meant;
+}
+
 Result Fail(const EudcRequest& request, const std::string& text) {
     request.notifier.Notify(text);
     return Result::kNoReferenceFont;
@@ -151,6 +169,11 @@ Result MapEudc(const EudcRequest& request, MapReport& report) {
     if (!unfit.empty()) return Fail(request, unfit + SkippedLines(reference.skipped));
     reference.bytes = std::string();  // the index is all that is needed now
     const shapes::ShapeIndex& index = reference.index;
+    // The decisions of the map there now, which the new one keeps where the glyph is the same.
+    MapDecisionStore earlier;
+    std::string unreadable;
+    if (!earlier.Load(report.mapPath, "", unreadable)) return Fail(request, unreadable);
+    const size_t decidedBefore = earlier.DecidedCodes().size();
     std::string table = shapes::MapHeader(), bytes;
     std::vector<shapes::MappedCharacter> mapped;
     for (const MappedFont& font : fonts) {
@@ -158,7 +181,10 @@ Result MapEudc(const EudcRequest& request, MapReport& report) {
             !shapes::MapFontCharacters(Bytes(bytes), bytes.size(), index, mapped))
             continue;  // no font: nothing of it to map
         const std::string name = Utf8(font.name);
-        for (const shapes::MappedCharacter& character : mapped) {
+        (void)earlier.Load(report.mapPath, name, unreadable);  // read whole above
+        for (shapes::MappedCharacter& character : mapped) {
+            AddCandidateFacts(reference.names, character);
+            KeepDecision(earlier, character, report);
             table += shapes::MapLine(character, name);
             ++report.characters;
             if (character.candidates.empty() || character.candidates[0].score < shapes::kLikelyTwin)
@@ -167,8 +193,11 @@ Result MapEudc(const EudcRequest& request, MapReport& report) {
     }
     if (!ofSet && !CreateFolderTree(folders.userData)) return Fail(request, texts::kMapNotWritten, report.mapPath);
     if (!platform::WriteWholeFile(report.mapPath, table)) return Fail(request, texts::kMapNotWritten, report.mapPath);
-    request.notifier.Notify(texts::Format(texts::kMapWritten, {report.mapPath, report.characters, report.withoutTwin}) +
-                            SkippedLines(reference.skipped));
+    report.decisionsCleared = decidedBefore - report.decisionsKept;
+    std::string told = texts::Format(texts::kMapWritten, {report.mapPath, report.characters, report.withoutTwin});
+    if (report.decisionsKept) told += texts::Format(texts::kMapDecisionsKept, {report.decisionsKept});
+    if (report.decisionsCleared) told += texts::Format(texts::kMapDecisionsCleared, {report.decisionsCleared});
+    request.notifier.Notify(told + SkippedLines(reference.skipped));
     return Result::kOk;
 }
 
@@ -184,7 +213,9 @@ std::string OpenReferenceFont(const Folders& folders, const std::string& named, 
     if (!platform::ReadWholeFile(reference.path, reference.bytes))
         return texts::Format(texts::kMapReferenceUnread, {reference.path});
     switch (LoadOrBuildIndex(reference.bytes, folders, reference.index, reference.indexBuilt, progress)) {
-        case shapes::ShapeIndex::Built::kDone: return std::string();
+        case shapes::ShapeIndex::Built::kDone:
+            (void)reference.names.Read(Bytes(reference.bytes), reference.bytes.size());  // the index read it as TrueType
+            return std::string();
         case shapes::ShapeIndex::Built::kCancelled: reference.cancelled = true; return "-";  // nobody shows it
         case shapes::ShapeIndex::Built::kNoIdeographs: return texts::Format(texts::kMapNoIdeographs, {reference.path});
         default: return texts::Format(texts::kMapNotTrueType, {reference.path});

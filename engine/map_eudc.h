@@ -10,6 +10,7 @@
 #include "engine/paths/string_list.h"
 #include "engine/report/result.h"
 #include "engine/run/eudc_request.h"
+#include "engine/shapes/reference_names.h"
 #include "engine/shapes/shape_index.h"
 
 // The table's name, in the set's folder (or the user data folder for this
@@ -23,6 +24,9 @@ struct MapReport {
     size_t characters = 0;
     size_t withoutTwin = 0;   // best score below the likely-twin mark
     bool indexBuilt = false;  // false: the user data folder's index served
+    // Decisions (Chosen) of the map there before: kept, and cleared because
+    // their character's glyph changed or is gone.
+    size_t decisionsKept = 0, decisionsCleared = 0;
 };
 
 // A named target is a set: its linked fonts are mapped. No target: this
@@ -47,6 +51,7 @@ std::string FindReferenceFont(const Folders& folders, StringList& skipped);
 struct ReferenceFont {
     std::string path, bytes;
     shapes::ShapeIndex index;
+    shapes::ReferenceNames names;  // its glyphs' MJ names
     bool indexBuilt = false;  // false: the user data folder's index served
     bool cancelled = false;
     StringList skipped;  // fonts of the Fonts folders passed over: FindReferenceFont

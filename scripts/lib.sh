@@ -21,7 +21,7 @@ MINAMO_BUILD_NATIVE=${MINAMO_BUILD_NATIVE:-$MINAMO_ROOT/build-native}
 MINAMO_RUN_PACKAGES="cmake make mingw-w64 g++-mingw-w64-x86-64 gcc-mingw-w64-x86-64 \
 binutils-mingw-w64-x86-64 g++-mingw-w64-i686 gcc-mingw-w64-i686 binutils-mingw-w64-i686 \
 wine wine64 wine32:i386 xvfb xauth x11-utils imagemagick \
-fonts-ipafont-gothic fonts-ipafont-mincho fonts-wine locales \
+fonts-ipafont-gothic fonts-ipafont-mincho fonts-wine unicode-data locales \
 libxrender1 libxi6 libxcursor1 libxinerama1 libxrandr2 libxcomposite1 libxfixes3 libxxf86vm1 libgnutls30"
 # What the tests need besides (scripts/test and the other scripts).
 MINAMO_TEST_PACKAGES="xdotool googletest python3-fonttools zip unzip \

@@ -2,12 +2,21 @@
 // U+E000..) against a reference font cut from IPAmj Mincho.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <fstream>
+#include <map>
 
 #include "engine/characters/eudc_characters.h"
+#include "engine/map_decision_store.h"
 #include "engine/map_eudc.h"
+#include "engine/map_facts.h"
+#include "engine/migration/csv_text.h"
+#include "engine/migration/map_decisions.h"
+#include "engine/migration/map_file.h"
 #include "engine/report/map_texts.h"
 #include "engine/report/texts.h"
+#include "platform/files.h"
+#include "platform/text.h"
 #include "tests/support/test_support.h"
 
 using namespace testing_support;
@@ -69,15 +78,16 @@ TEST(Map, KnownCharactersFindTheirTwins) {
     while (listed >> code >> twin) {
         ASSERT_LT(line, lines.size());
         const std::string sjis = characters::CodeName(static_cast<uint16_t>(std::stoul(code, nullptr, 16)));
-        const std::string start = sjis + ",U+" + code + ",EUDC.TTE,yes,same," + twin + ",";
+        const std::string start = sjis + ",U+" + code + ",EUDC.TTE,yes,same,," + twin + ",";
         EXPECT_EQ(lines[line].substr(0, start.size()), start);
         ++line;
     }
     EXPECT_EQ(line, lines.size());
     EXPECT_EQ(map.report.characters, lines.size() - 1);
-    // Drawn as IPA Mincho draws them: the same characters. 土 (U+571F) first,
-    // then 士 (U+58EB); each in UTF-8, with its score.
-    const std::string first = "F040,U+E000,EUDC.TTE,yes,same,U+571F,\xE5\x9C\x9F,1.000,U+58EB,\xE5\xA3\xAB,0.9";
+    // 土 (U+571F) first, then 士 (U+58EB); each in UTF-8, with its score, MJ
+    // name, Shift-JIS code and JIS X 0213 position.
+    const std::string first = "F040,U+E000,EUDC.TTE,yes,same,,U+571F,\xE5\x9C\x9F,1.000,MJ008892,9379,1-37-58,"
+                              "U+58EB,\xE5\xA3\xAB,0.9";
     EXPECT_EQ(lines[1].substr(0, first.size()), first);
     ASSERT_EQ(map.messages.size(), 1u);
     EXPECT_EQ(map.messages[0], texts::Format(texts::kMapWritten, {map.report.mapPath, map.report.characters, 0}));
@@ -134,5 +144,156 @@ TEST(Map, CommandLine) {
         ChildProcess minamo(Wide("\"" + MinamoExe() + "\" /map /s \"/ref:" + r.reference + "\" \"" + program / "set" + "\""));
         EXPECT_EQ(minamo.Wait(120000), r.exitCode) << r.reference;
         EXPECT_EQ(platform::FileExists(program / "set\\EUDCMAP.CSV"), r.exitCode == 0) << r.reference;
+    }
+}
+
+namespace {
+
+// The Chosen of each EUDC code of a map file's text, read as the program reads it.
+std::map<std::string, std::string> ChosenOf(const std::string& bytes) {
+    std::string text, error;
+    std::vector<migration::CsvRow> rows;
+    EXPECT_TRUE(migration::MapTextAsUtf8(bytes, &migration::ShiftJisAsUtf8, text));
+    EXPECT_TRUE(migration::ParseCsv(text, rows, error)) << error;
+    std::map<std::string, std::string> chosen;
+    if (rows.empty()) return chosen;
+    const std::vector<int> at = migration::ColumnsNamed(rows[0], {"Unicode", "Chosen"});
+    for (size_t i = 1; i < rows.size(); ++i)
+        if (at[1] >= 0 && static_cast<size_t>(at[1]) < rows[i].size()) chosen[rows[i][at[0]]] = rows[i][at[1]];
+    return chosen;
+}
+
+// The map with decisions filled in, saved as a spreadsheet saves it.
+enum class Saved { kUtf8Bom, kUtf8, kShiftJis };
+std::string Decided(const std::string& map, const std::map<std::string, std::string>& decisions, Saved saved) {
+    std::string error;
+    std::vector<migration::CsvRow> rows;
+    EXPECT_TRUE(migration::ParseCsv(map, rows, error));
+    const std::vector<int> at = migration::ColumnsNamed(rows[0], {"Unicode", "Chosen"});
+    std::string text;
+    for (migration::CsvRow& row : rows) {
+        const auto decision = decisions.find(row[at[0]]);
+        if (decision != decisions.end()) row[at[1]] = decision->second;
+        for (size_t i = 0; i < row.size(); ++i) text += (i ? "," : "") + migration::CsvField(row[i]);
+        text += "\r\n";
+    }
+    if (saved == Saved::kUtf8Bom) return "\xEF\xBB\xBF" + text;
+    if (saved == Saved::kUtf8) return text;
+    return platform::ToMultiByte(932, platform::ToWide(CP_UTF8, text));  // "?" where Shift-JIS has none
+}
+
+}  // namespace
+
+// A new /map of the same set keeps each decision whose glyph did not
+// change, from a map saved by a spreadsheet in any of its encodings, and
+// clears the others, saying how many.
+TEST(Map, DecisionsSurviveANewMap) {
+    const std::map<std::string, std::string> decisions = {
+        {"U+E000", "2"}, {"U+E001", "none"}, {"U+E002", "U+845B U+E0102"}};
+    const struct {
+        const char* label;
+        Saved saved;
+        const char* font;  // the set's font at the second map
+        bool kept;
+    } runs[] = {
+        {"UTF-8 with a BOM", Saved::kUtf8Bom, "eudc.ttf", true},
+        {"UTF-8 without a BOM", Saved::kUtf8, "eudc.ttf", true},
+        {"Shift-JIS", Saved::kShiftJis, "eudc.ttf", true},
+        {"glyphs changed", Saved::kUtf8Bom, "small.ttf", false},
+    };
+    for (const auto& r : runs) {
+        MapRun map(Made("reference.ttf"));
+        ASSERT_EQ(map.Map(), Result::kOk) << r.label;
+        const std::string path = map.program / "set\\EUDCMAP.CSV";
+        WriteFile(path, Decided(ReadFile(path).substr(3), decisions, r.saved));
+        CopyFileTo(Made(r.font), map.program / "set\\EUDC.TTE");
+        ASSERT_EQ(map.Map(), Result::kOk) << r.label;
+        const std::string text = ReadFile(path);
+        EXPECT_EQ(text.substr(0, 3), "\xEF\xBB\xBF") << r.label;
+        const std::map<std::string, std::string> chosen = ChosenOf(text);
+        for (const auto& decision : decisions)
+            EXPECT_EQ(chosen.at(decision.first), r.kept ? decision.second : "") << r.label << " " << decision.first;
+        EXPECT_EQ(map.report.decisionsKept, r.kept ? 3u : 0u) << r.label;
+        EXPECT_EQ(map.report.decisionsCleared, r.kept ? 0u : 3u) << r.label;
+        const std::string told =
+            texts::Format(texts::kMapWritten, {map.report.mapPath, map.report.characters, map.report.withoutTwin}) +
+            texts::Format(r.kept ? texts::kMapDecisionsKept : texts::kMapDecisionsCleared, {3});
+        EXPECT_EQ(map.messages, StringList{told}) << r.label;
+    }
+}
+
+// A map that cannot be read as one (a quote never closed) is left as it is:
+// its decisions would be lost.
+TEST(Map, UnreadableMapIsNotOverwritten) {
+    MapRun map(Made("reference.ttf"));
+    const std::string path = map.program / "set\\EUDCMAP.CSV", broken = "Unicode,Chosen\r\nU+E000,\"2\r\n";
+    WriteFile(path, broken);
+    EXPECT_EQ(map.Map(), Result::kNoReferenceFont);
+    EXPECT_EQ(map.messages, StringList{texts::Format(texts::kMapUnreadable, {path})});
+    EXPECT_EQ(ReadFile(path), broken);
+}
+
+// A candidate's Shift-JIS code only where CP932 holds that very character.
+TEST(Map, Cp932CodesOnlyWhereTheyRoundTrip) {
+    const struct {
+        shapes::Candidate candidate;
+        const char* code;
+    } cases[] = {
+        {{0x571F, 0, 1}, "9379"},    // 土
+        {{0x9AD9, 0, 1}, "FBFC"},    // 髙, an IBM extension
+        {{0x2460, 0, 1}, "8740"},    // ①, NEC's row 13
+        {{0xFF71, 0, 1}, "B1"},      // ｱ, one byte
+        {{0x00A5, 0, 1}, ""},        // ¥: only a best fit, the backslash
+        {{0x4E02, 0, 1}, ""},        // 丂: none
+        {{0x20B9F, 0, 1}, ""},       // 𠮟: beyond the BMP
+        {{0x845B, 0xE0102, 1}, ""},  // a sequence's glyph: Shift-JIS cannot name it
+    };
+    for (const auto& c : cases) EXPECT_EQ(Cp932Code(c.candidate), c.code) << std::hex << c.candidate.code;
+}
+
+// The desk's decisions written into a map as a person may have left it:
+// other fields kept, missing columns added, a number naming another
+// candidate than the map's written as the code, a map that cannot be
+// replaced (open elsewhere) left as it was with the decision not taken.
+TEST(Map, DecisionsWrittenIntoTheMapAsItIs) {
+    TempFolder folder;
+    const std::string path = folder / "EUDCMAP.CSV";
+    WriteFile(path, "Unicode,Note,Code 1,Code 2\r\nU+E000,\"a, b\",U+571F,U+58EB\r\nU+E001,x,U+672B,U+672A\r\n");
+    const struct {
+        uint16_t code;
+        std::vector<shapes::Candidate> candidates;
+        const char* chosen;
+        const char* written;  // the Chosen the file then holds
+        bool held;  // open elsewhere without sharing: the write fails
+    } steps[] = {
+        {0xE000, {{0x571F, 0, 1}, {0x58EB, 0, 0.9}}, "2", "2", false},
+        {0xE001, {{0x672A, 0, 1}, {0x672B, 0, 0.9}}, "1", "U+672A", false},
+        {0xE005, {}, "none", "none", false},
+        {0xE000, {}, "U+9AD9", "2", true},
+    };
+    MapDecisionStore store;
+    std::string why;
+    ASSERT_TRUE(store.Load(path, "EUDC.TTE", why)) << why;
+    for (const auto& step : steps) {
+        shapes::MappedCharacter character;
+        character.code = step.code;
+        character.candidates = step.candidates;
+        character.glyph = 0xABCDEF;
+        character.chosen = step.chosen;
+        const std::string before = ReadFile(path);
+        platform::Outcome opened;
+        platform::UniqueFile holder = step.held ? platform::OpenExclusiveFile(path, opened) : platform::UniqueFile();
+        EXPECT_EQ(store.Save(character, why), !step.held) << step.chosen;
+        holder.reset();
+        const std::string text = ReadFile(path);
+        if (step.held) {
+            EXPECT_EQ(text, before);
+            EXPECT_EQ(why, texts::Format(texts::kMapNotWritten, {path}));
+        }
+        char code[8];
+        std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(step.code));
+        EXPECT_EQ(ChosenOf(text).at(code), step.written) << step.chosen;
+        EXPECT_EQ(store.Chosen(step.code), step.written) << step.chosen;
+        EXPECT_NE(text.find("\r\nU+E000,\"a, b\",U+571F,U+58EB,2,0000000000ABCDEF"), std::string::npos) << text;
     }
 }

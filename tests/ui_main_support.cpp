@@ -49,17 +49,6 @@ void PressKey(HWND window, HWND control, WPARAM key) {
     PumpMessages();
 }
 
-void PressKeys(std::initializer_list<WORD> keys) {
-    std::vector<INPUT> inputs(keys.size() * 2);
-    size_t i = 0;
-    for (WORD key : keys) {
-        inputs[i].type = inputs[inputs.size() - 1 - i].type = INPUT_KEYBOARD;
-        inputs[i].ki.wVk = inputs[inputs.size() - 1 - i].ki.wVk = key;
-        inputs[inputs.size() - 1 - i++].ki.dwFlags = KEYEVENTF_KEYUP;
-    }
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-}
-
 void Mouse(POINT screen, DWORD flags, int wheel) {
     INPUT in = {};
     in.type = INPUT_MOUSE;

@@ -37,12 +37,12 @@ std::string Text(HWND window);
 // the message loop does.
 void PressKey(HWND window, HWND control, WPARAM key);
 
-// Real input through SendInput: keys held down in order and let go in
-// reverse ({VK_SHIFT, VK_TAB} is Shift+Tab); the mouse moved to a screen
-// point with MOUSEEVENTF_ button or wheel flags. Input goes to the window
-// under the mouse when it is sent: a drag presses in one step and lets go
-// in the next, once the press gave the dragged window the mouse.
-void PressKeys(std::initializer_list<WORD> keys);
+using testing_support::PressKeys;
+// Real input through SendInput (PressKeys: tests/support/test_support.h):
+// the mouse moved to a screen point with MOUSEEVENTF_ button or wheel flags.
+// Input goes to the window under the mouse when it is sent: a drag presses
+// in one step and lets go in the next, once the press gave the dragged
+// window the mouse.
 void Mouse(POINT screen, DWORD flags = 0, int wheel = 0);
 constexpr DWORD kClick = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_LEFTUP;
 POINT Centre(HWND window);

@@ -16,6 +16,24 @@ LRESULT CALLBACK EscapeLeavingEdit(HWND edit, UINT message, WPARAM wParam, LPARA
     return result;
 }
 
+LRESULT CALLBACK EnterAndEscapeToParent(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto original = reinterpret_cast<WNDPROC>(GetPropA(edit, kEditProcedure));
+    if (message == WM_NCDESTROY) RemovePropA(edit, kEditProcedure);
+    const bool fieldKey = wParam == VK_RETURN || wParam == VK_ESCAPE;
+    if (message == WM_KEYDOWN && fieldKey) {
+        SendMessageA(GetParent(edit), WM_FIELDKEY, wParam, 0);
+        return 0;
+    }
+    if (message == WM_CHAR && (wParam == '\r' || wParam == 27)) return 0;  // no beep for them
+    return CallWindowProcA(original, edit, message, wParam, lParam);
+}
+
+// Puts procedure in the edit's place, keeping the edit's own for it to call.
+void Subclass(HWND edit, WNDPROC procedure) {
+    SetPropA(edit, kEditProcedure, reinterpret_cast<HANDLE>(GetWindowLongPtrA(edit, GWLP_WNDPROC)));
+    SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure));
+}
+
 }  // namespace
 
 void MoveFocusAsDialog(HWND window, WPARAM wParam, LPARAM lParam) {
@@ -28,9 +46,8 @@ void MoveFocusAsDialog(HWND window, WPARAM wParam, LPARAM lParam) {
         SendMessageA(target, EM_SETSEL, 0, -1);
 }
 
-void LeaveEscapeToWindow(HWND edit) {
-    SetPropA(edit, kEditProcedure, reinterpret_cast<HANDLE>(GetWindowLongPtrA(edit, GWLP_WNDPROC)));
-    SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&EscapeLeavingEdit));
-}
+void LeaveEscapeToWindow(HWND edit) { Subclass(edit, &EscapeLeavingEdit); }
+
+void SendEnterAndEscapeToParent(HWND edit) { Subclass(edit, &EnterAndEscapeToParent); }
 
 }  // namespace ui

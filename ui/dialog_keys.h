@@ -17,4 +17,10 @@ void MoveFocusAsDialog(HWND window, WPARAM wParam, LPARAM lParam);
 // window, as every other control does.
 void LeaveEscapeToWindow(HWND edit);
 
+// Sent to a single-line edit's parent for Enter and Esc in it, when the
+// edit was given to SendEnterAndEscapeToParent; wParam: the key.
+constexpr UINT WM_FIELDKEY = WM_APP + 3;
+// The edit's Enter and Esc go to its parent as WM_FIELDKEY instead of a beep.
+void SendEnterAndEscapeToParent(HWND edit);
+
 }  // namespace ui

@@ -66,7 +66,19 @@ extern const char* const kCodeTableCaption;
 extern const char* const kGlyphPopupCaption;
 extern const char* const kCandidateCaption;
 extern const char* const kCandidateProgress;  // %d glyphs done, %d in all
+extern const char* const kCandidateCodeFormat;  // %s the Shift-JIS code, %x the code point
+extern const char* const kCandidateCounts;      // %d decided, %d left
+extern const char* const kCandidateUndecided;
+extern const char* const kCandidateDecided;  // %s the decision as the map writes it
+extern const char* const kCandidateDecidedNone;
+extern const char* const kCandidateBadCode;  // %s what was typed
+extern const char* const kCandidateAllDecided;
+extern const char* const kCandidateKeys;
 extern const char* const kCandidateNoTwin;
+// The verdict on the first candidate: same, check, none.
+extern const char* const kCandidateVerdictSame;
+extern const char* const kCandidateVerdictCheck;
+extern const char* const kCandidateVerdictNone;
 extern const char* const kCandidateCopy;
 extern const char* const kCandidateSaveMap;
 extern const char* const kFaceMincho;   // the code table's first face

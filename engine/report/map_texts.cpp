@@ -11,5 +11,10 @@ const char* const kMapNotTrueType = "参照フォント %s は TrueType フォ�
 const char* const kMapNoIdeographs = "参照フォント %s には漢字がありません。";
 const char* const kMapNotWritten = "対応表 %s を書き込めません。";
 const char* const kMapFontSkipped = "%s は文字の表が壊れているため、参照フォントにしませんでした。";
+const char* const kMapUnreadable =
+    "対応表 %s を読めません。書かれた決定を失わないよう、この対応表には書き込みません。"
+    "CSV として保存し直すか、別の名前に変えてください。";
+const char* const kMapDecisionsKept = "\r\n決めた文字 %d 文字の決定を引き継ぎました。";
+const char* const kMapDecisionsCleared = "\r\n外字の形が変わった、またはなくなった %d 文字の決定を消しました。";
 
 }  // namespace texts

@@ -10,5 +10,8 @@ extern const char* const kMapNotTrueType;     // %s the reference font
 extern const char* const kMapNoIdeographs;    // %s the reference font
 extern const char* const kMapNotWritten;      // %s the map's path
 extern const char* const kMapFontSkipped;     // %s a font of the Fonts folders whose character map is broken
+extern const char* const kMapUnreadable;      // %s the map's path: there, but no map to read
+extern const char* const kMapDecisionsKept;   // after kMapWritten: %d decisions kept
+extern const char* const kMapDecisionsCleared;  // after it: %d decisions cleared (glyph changed or gone)
 
 }  // namespace texts

@@ -1,5 +1,6 @@
 #include "engine/shapes/font_map.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <utility>
 
@@ -10,8 +11,6 @@
 
 namespace shapes {
 namespace {
-
-constexpr int kCandidates = 5;
 
 // A field of the comma-separated line, quoted when it holds a comma or a quote.
 std::string Field(const std::string& text) {
@@ -47,29 +46,52 @@ void AppendUtf8(std::string& out, uint32_t code) {
     }
 }
 
-bool MapFontCharacters(const unsigned char* data, size_t size, const ShapeIndex& index,
-                       std::vector<MappedCharacter>& mapped) {
-    mapped.clear();
+namespace {
+
+// The font's characters and their outlines' fingerprints, read once for a map.
+struct EudcFont {
     characters::TrueTypeTables tables;
     GlyphOutlineReader reader;
     std::vector<characters::CodeGlyph> glyphs;
-    if (!characters::FindTrueTypeTables({data, size}, 0, tables) || !reader.Open(tables) ||
-        !characters::ReadPuaGlyphs(tables.cmap, glyphs))
-        return false;
-    Outline outline;
-    for (const characters::CodeGlyph& glyph : glyphs) {
-        // The code table shows the characters with an outline; a broken one is drawn as nothing.
-        if (!reader.Read(glyph.glyph, outline) || outline.points.empty()) continue;
-        mapped.push_back(IdentifyCharacter(glyph.code, outline, index));
+    characters::CharacterSet fingerprints;
+
+    bool Open(const unsigned char* data, size_t size) {
+        return characters::FindTrueTypeTables({data, size}, 0, tables) && reader.Open(tables) &&
+               characters::ReadPuaGlyphs(tables.cmap, glyphs) &&
+               characters::ReadEudcCharacters(data, size, fingerprints);
     }
+    // The code table shows the characters with an outline; a broken one is drawn as nothing.
+    bool Map(const characters::CodeGlyph& glyph, const ShapeIndex& index, MappedCharacter& character) {
+        Outline outline;
+        if (!reader.Read(glyph.glyph, outline) || outline.points.empty()) return false;
+        character = IdentifyCharacter(glyph.code, outline, index);
+        const auto print = std::lower_bound(
+            fingerprints.begin(), fingerprints.end(), glyph.code,
+            [](const characters::Character& c, uint16_t code) { return c.code < code; });
+        if (print != fingerprints.end() && print->code == glyph.code) character.glyph = print->outline;
+        return true;
+    }
+};
+
+}  // namespace
+
+bool MapFontCharacters(const unsigned char* data, size_t size, const ShapeIndex& index,
+                       std::vector<MappedCharacter>& mapped) {
+    mapped.clear();
+    EudcFont font;
+    if (!font.Open(data, size)) return false;
+    MappedCharacter character;
+    for (const characters::CodeGlyph& glyph : font.glyphs)
+        if (font.Map(glyph, index, character)) mapped.push_back(character);
     return true;
 }
 
 MappedCharacter IdentifyCharacter(uint16_t code, const Outline& outline, const ShapeIndex& index) {
-    MappedCharacter character{code, {}, Verdict::kNone};
+    MappedCharacter character;
+    character.code = code;
     GlyphShape shape{};
     if (MakeGlyphShape(outline, shape)) {
-        Identification found = index.Identify(shape, kCandidates);
+        Identification found = index.Identify(shape, kMapCandidates);
         character.candidates = std::move(found.candidates);
         character.verdict = found.verdict;
     }
@@ -83,6 +105,22 @@ const char* VerdictText(Verdict verdict) {
     case Verdict::kNone: break;
     }
     return "none";
+}
+
+bool MapOneCharacter(const unsigned char* data, size_t size, const ShapeIndex& index, uint16_t code,
+                     MappedCharacter& mapped) {
+    EudcFont font;
+    if (!font.Open(data, size)) return false;
+    for (const characters::CodeGlyph& glyph : font.glyphs)
+        if (glyph.code == code) return font.Map(glyph, index, mapped);
+    return false;
+}
+
+std::string GlyphText(uint64_t glyph) {
+    char text[24];
+    std::snprintf(text, sizeof text, "%08lX%08lX", static_cast<unsigned long>(glyph >> 32),
+                  static_cast<unsigned long>(glyph & 0xFFFFFFFFu));
+    return text;
 }
 
 std::string CandidateCode(const Candidate& candidate) {
@@ -104,12 +142,12 @@ std::string CandidateText(const Candidate& candidate) {
 }
 
 std::string MapHeader() {
-    std::string line = "\xEF\xBB\xBFShift_JIS,Unicode,Font,Twin,Verdict";
-    for (int i = 1; i <= kCandidates; ++i) {
+    std::string line = "\xEF\xBB\xBFShift_JIS,Unicode,Font,Twin,Verdict,Chosen";
+    for (int i = 1; i <= kMapCandidates; ++i) {
         const std::string n = std::to_string(i);
-        line += ",Code " + n + ",Character " + n + ",Score " + n;
+        line += ",Code " + n + ",Character " + n + ",Score " + n + ",MJ " + n + ",CP932 " + n + ",JIS X 0213 " + n;
     }
-    return line + "\r\n";
+    return line + ",Glyph\r\n";
 }
 
 std::string MapLine(const MappedCharacter& character, const std::string& fontFile) {
@@ -117,10 +155,18 @@ std::string MapLine(const MappedCharacter& character, const std::string& fontFil
     const bool likely = !character.candidates.empty() && character.candidates[0].score >= kLikelyTwin;
     std::string line = (sjis.compare(0, 2, "U+") == 0 ? std::string() : sjis) + "," + CodePoint(character.code) +
                        "," + Field(fontFile) + "," + (likely ? "yes" : "no") + "," + VerdictText(character.verdict);
-    for (const Candidate& candidate : character.candidates) {
-        line += "," + CandidateCode(candidate) + "," + CandidateText(candidate) + "," + ScoreText(candidate.score);
+    line += "," + Field(character.chosen);
+    for (size_t i = 0; i < static_cast<size_t>(kMapCandidates); ++i) {
+        if (i >= character.candidates.size()) {
+            line += ",,,,,,";  // the Glyph column stays where the header puts it
+            continue;
+        }
+        const Candidate& candidate = character.candidates[i];
+        const CandidateFacts facts = i < character.facts.size() ? character.facts[i] : CandidateFacts();
+        line += "," + CandidateCode(candidate) + "," + CandidateText(candidate) + "," + ScoreText(candidate.score) +
+                "," + facts.mj + "," + facts.cp932 + "," + facts.jisX0213;
     }
-    return line + "\r\n";
+    return line + "," + (character.glyph ? GlyphText(character.glyph) : std::string()) + "\r\n";
 }
 
 }  // namespace shapes

@@ -14,10 +14,22 @@
 
 namespace shapes {
 
+constexpr int kMapCandidates = 5;
+
+// What a candidate is beside its shape: its MJ glyph name in the reference
+// font ("MJ008892"), its Shift-JIS code where CP932 holds it ("935A"), and
+// its JIS X 0213 position ("1-37-58"); each empty where there is none.
+struct CandidateFacts {
+    std::string mj, cp932, jisX0213;
+};
+
 struct MappedCharacter {
-    uint16_t code;  // U+E000..U+F8FF
+    uint16_t code = 0;  // U+E000..U+F8FF
     std::vector<Candidate> candidates;  // best first; empty for a glyph drawn with nothing
     Verdict verdict = Verdict::kNone;
+    std::vector<CandidateFacts> facts;  // beside candidates, when known
+    uint64_t glyph = 0;                 // the outline's fingerprint (characters::Character::outline)
+    std::string chosen;                 // the decision: "", "1".."5", a code, "none"
 };
 
 // One character's candidates and verdict, from its outline.
@@ -27,6 +39,13 @@ MappedCharacter IdentifyCharacter(uint16_t code, const Outline& outline, const S
 // candidates; false when the file is no TrueType font or is broken.
 bool MapFontCharacters(const unsigned char* data, size_t size, const ShapeIndex& index,
                        std::vector<MappedCharacter>& mapped);
+// One character of it alone: false when the file is no font or does not
+// draw code with an outline.
+bool MapOneCharacter(const unsigned char* data, size_t size, const ShapeIndex& index, uint16_t code,
+                     MappedCharacter& mapped);
+
+// The outline's fingerprint as the map's Glyph column writes it: 16 hex digits.
+std::string GlyphText(uint64_t glyph);
 
 // "U+9AD9" for one code point, and the code point appended as UTF-8.
 std::string CodePoint(uint32_t code);

@@ -43,6 +43,7 @@ def reference(folder):
     options.layout_features = []
     options.notdef_outline = True
     options.name_IDs = ["*"]
+    options.glyph_names = True  # the MJ names the map writes
     font = subset.load_font(IPAMJ, options)
     cutter = subset.Subsetter(options)
     cutter.populate(unicodes=[ord(c) for c in CHARACTERS] + COMPATIBILITY)

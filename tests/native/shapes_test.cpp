@@ -3,6 +3,7 @@
 // family, also shrunk and moved) found in a reference font cut from IPAmj.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <fstream>
@@ -13,6 +14,8 @@
 #include "engine/characters/truetype_tables.h"
 #include "engine/shapes/font_map.h"
 #include "engine/shapes/normalization.h"
+#include "engine/shapes/jis_x0213.h"
+#include "engine/shapes/reference_names.h"
 #include "engine/shapes/rasterizer.h"
 #include "engine/shapes/reference_characters.h"
 #include "engine/shapes/shape_index.h"
@@ -284,9 +287,9 @@ TEST(Shapes, VerdictsAndAnswers) {
         EXPECT_EQ(mapped.candidates[0].code, c.first) << c.name << std::hex << " U+" << mapped.candidates[0].code;
         EXPECT_EQ(mapped.candidates[0].selector, c.selector) << c.name;
         const std::string line = MapLine(mapped, "EUDC.TTE");
-        EXPECT_EQ(line.substr(line.find(",EUDC.TTE,") + 10, 10), "yes,same,U") << c.name;
+        EXPECT_EQ(line.substr(line.find(",EUDC.TTE,") + 10, 11), "yes,same,,U") << c.name;
     }
-    EXPECT_NE(MapHeader().find(",Twin,Verdict,Code 1,"), std::string::npos);
+    EXPECT_NE(MapHeader().find(",Twin,Verdict,Chosen,Code 1,"), std::string::npos);
 }
 
 // The share of ink the other glyph lacks, with one cell's tolerance.
@@ -326,4 +329,58 @@ TEST(Shapes, MapLineWritesTheVerdict) {
         const std::string line = MapLine(c.character, "EUDC.TTE");
         EXPECT_EQ(line.substr(line.find(",EUDC.TTE,") + 10, std::strlen(c.fields)), c.fields) << line;
     }
+// What the map writes beside a candidate: the reference font's MJ glyph
+// names (a default variation sequence is drawn by its base's glyph) and
+// JIS X 0213's positions; and a line's Glyph under the header's, however
+// few candidates it has.
+TEST(Shapes, CandidateFactsAndTheMapsColumns) {
+    const auto bytes = ReadFile(kMade + "reference.ttf");
+    ReferenceNames names;
+    ASSERT_TRUE(names.Read(bytes.data(), bytes.size()));
+    const struct {
+        Candidate candidate;
+        const char* mj;
+        const char* jis;
+    } cases[] = {
+        {{0x571F, 0, 1}, "MJ008892", "1-37-58"},  // 土
+        {{0x845B, 0, 1}, "MJ022336", "1-19-75"},  // 葛
+        {{0x845B, 0xE0102, 1}, "MJ022335", ""},   // a sequence's own glyph
+        {{0x845B, 0xE0103, 1}, "MJ022336", ""},   // a default sequence
+        {{0x9AD9, 0, 1}, "MJ028902", ""},         // 髙: no JIS X 0213
+        {{0x20B9F, 0, 1}, "", "1-47-52"},         // 𠮟: not in the cut font, added by JIS X 0213
+        {{0x41, 0, 1}, "", ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(names.MjName(c.candidate), c.mj) << std::hex << c.candidate.code;
+        if (!c.candidate.selector) EXPECT_EQ(JisX0213Position(c.candidate.code), c.jis) << std::hex << c.candidate.code;
+    }
+    // A font without names, or one cut off in its names, names nothing and reads.
+    const auto eudc = ReadFile(kMade + "eudc.ttf");
+    EXPECT_TRUE(names.Read(eudc.data(), eudc.size()));
+    EXPECT_EQ(names.MjName({0x571F, 0, 1}), "");
+
+    const auto count = [](const std::string& line) { return std::count(line.begin(), line.end(), ','); };
+    MappedCharacter one;
+    one.code = 0xE000;
+    one.candidates = {{0x571F, 0, 1}};
+    one.glyph = 0x0123456789ABCDEFull;
+    for (size_t candidates : {0, 1}) {
+        one.candidates.resize(candidates);
+        const std::string line = MapLine(one, "EUDC.TTE");
+        EXPECT_EQ(count(line), count(MapHeader())) << candidates;
+        EXPECT_EQ(line.substr(line.size() - 19), ",0123456789ABCDEF\r\n");
+    }
+    // One character alone maps as the whole font maps it.
+    const auto font = ReadFile(kMade + "eudc.ttf");
+    const ShapeIndex index = ReferenceIndex();
+    std::vector<MappedCharacter> all;
+    ASSERT_TRUE(MapFontCharacters(font.data(), font.size(), index, all));
+    for (const MappedCharacter& expected : all) {
+        MappedCharacter alone;
+        ASSERT_TRUE(MapOneCharacter(font.data(), font.size(), index, expected.code, alone));
+        EXPECT_EQ(MapLine(alone, "F"), MapLine(expected, "F"));
+        EXPECT_NE(alone.glyph, 0u);
+    }
+    MappedCharacter none;
+    EXPECT_FALSE(MapOneCharacter(font.data(), font.size(), index, 0xF8FF, none));
 }

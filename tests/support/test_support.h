@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <deque>
+#include <initializer_list>
 #include <utility>
 #include <string>
 #include <vector>
@@ -135,6 +136,9 @@ bool ScreenMatchesRepaint(HWND window);
 
 // Handles what is queued for this thread.
 void PumpMessages();
+// Real keys through SendInput, held down in order and let go in reverse
+// ({VK_SHIFT, VK_TAB} is Shift+Tab); they go to the focused window.
+void PressKeys(std::initializer_list<WORD> keys);
 // Selects an item of a combo box the way the user does: the list changes,
 // then the parent hears CBN_SELCHANGE.
 void SelectItem(HWND combo, int index);

@@ -34,7 +34,7 @@ enum ControlId { kGridId = 1, kFontBoxId, kNumberingBoxId, kStatusId };
 
 CodeTableWindow::CodeTableWindow(HWND mainWindow, int dockGap, const RunParameters& run,
                                  std::function<void()> gone)
-    : mainWindow_(mainWindow), dockGap_(dockGap), run_(run), gone_(std::move(gone)) {}
+    : mainWindow_(mainWindow), dockGap_(dockGap), run_(run), gone_(std::move(gone)), finder_(run) {}
 
 std::unique_ptr<CodeTableWindow> CodeTableWindow::Create(HWND mainWindow, int dockGap,
                                                          const RunParameters& run,

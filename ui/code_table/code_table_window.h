@@ -13,6 +13,7 @@
 #include <string>
 
 #include "engine/run/run_parameters.h"
+#include "ui/code_table/candidate_finder.h"
 #include "ui/code_table/candidate_window.h"
 #include "ui/code_table/cell_grid.h"
 #include "ui/code_table/font_combo_box.h"
@@ -110,6 +111,9 @@ private:
     std::function<void()> gone_;
     bool unicodeNumbering_ = false;
     std::unique_ptr<GlyphPopup> popup_;
+    // The reference font, opened once for the candidate windows; it goes
+    // after them, stopping its worker.
+    CandidateFinder finder_;
     std::unique_ptr<CandidateWindow> candidates_;
     // Entry 0 of a row: its header text; entries 1-16: a two-byte character
     // or empty where the byte pair is no character. Filled once.

@@ -62,18 +62,19 @@ void CodeTableWindow::MouseMoved(int x, int y) {
 void CodeTableWindow::MouseLeft() { popup_->Hide(); }
 
 void CodeTableWindow::OpenCandidates(int col, int row) {
-    // A search under way keeps its window: a second one would wait for it.
-    if (candidates_ && candidates_->Busy()) {
-        SetForegroundWindow(candidates_->Handle());
-        return;
-    }
     const std::string file = FindLinkedFile(run_.fontLinks, fontText_, run_.folders.MajorVersion());
     const std::wstring character =
         unicodeNumbering_ ? std::wstring(1, static_cast<WCHAR>(numbering::UnicodeCodeAt(col, row)))
                           : platform::ToWide(CodePage(), sjisCells_[row - 1][col]);
     if (file.empty() || character.size() != 1) return;
+    // The window of the same file shows the character: the desk stays where it is.
+    if (candidates_ && candidates_->File() == file) {
+        candidates_->ShowCharacter(character[0]);
+        SetForegroundWindow(candidates_->Handle());
+        return;
+    }
     candidates_.reset();
-    candidates_ = CandidateWindow::Create(Handle(), run_, fontText_, file, character[0],
+    candidates_ = CandidateWindow::Create(Handle(), run_, finder_, fontText_, file, character[0],
                                           [this]() { candidates_.reset(); });
 }
 

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/characters/truetype_tables.h"
@@ -316,19 +317,28 @@ TEST(Shapes, StrayInkToleratesOneCell) {
 // The verdict's word in the column after Twin, also for a glyph without candidates.
 TEST(Shapes, MapLineWritesTheVerdict) {
     const Candidate twin{0x571F, 0, 0.98};
+    const auto mapped = [](std::vector<Candidate> candidates, Verdict verdict) {
+        MappedCharacter character;
+        character.code = 0xE000;
+        character.candidates = std::move(candidates);
+        character.verdict = verdict;
+        return character;
+    };
     const struct {
         MappedCharacter character;
         const char* fields;
     } cases[] = {
-        {{0xE000, {twin}, Verdict::kSame}, "yes,same,U+571F,"},
-        {{0xE000, {twin}, Verdict::kCheck}, "yes,check,U+571F,"},
-        {{0xE000, {twin}, Verdict::kNone}, "yes,none,U+571F,"},
-        {{0xE000, {}, Verdict::kNone}, "no,none\r\n"},
+        {mapped({twin}, Verdict::kSame), "yes,same,,U+571F,"},
+        {mapped({twin}, Verdict::kCheck), "yes,check,,U+571F,"},
+        {mapped({twin}, Verdict::kNone), "yes,none,,U+571F,"},
+        {mapped({}, Verdict::kNone), "no,none,,,"},
     };
     for (const auto& c : cases) {
         const std::string line = MapLine(c.character, "EUDC.TTE");
         EXPECT_EQ(line.substr(line.find(",EUDC.TTE,") + 10, std::strlen(c.fields)), c.fields) << line;
     }
+}
+
 // What the map writes beside a candidate: the reference font's MJ glyph
 // names (a default variation sequence is drawn by its base's glyph) and
 // JIS X 0213's positions; and a line's Glyph under the header's, however

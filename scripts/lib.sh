@@ -28,6 +28,10 @@ MINAMO_TEST_PACKAGES="xdotool googletest python3-fonttools zip unzip \
 clang libclang-rt-14-dev clang-tidy fonts-dejavu-core fonts-font-awesome \
 fonts-ipamj-mincho fonts-hanazono"
 MINAMO_PACKAGES="$MINAMO_RUN_PACKAGES $MINAMO_TEST_PACKAGES"
+# The families /map's figures are measured on, kept apart from those its
+# marks were set on (scripts/bench only).
+MINAMO_BENCH_PACKAGES="fonts-motoya-l-cedar fonts-motoya-l-maruberi fonts-sawarabi-gothic \
+fonts-vlgothic fonts-seto fonts-kouzan-mouhitsu"
 # (The X libraries are only recommended by Wine, and recommendations are not
 # installed here; without them Wine's display driver does not load.
 # imagemagick takes the picture of an invisible screen that scripts/run

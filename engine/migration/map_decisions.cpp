@@ -2,11 +2,10 @@
 
 #include "engine/migration/csv_text.h"
 #include "engine/migration/unicode_text.h"
+#include "engine/shapes/font_map.h"
 
 namespace migration {
 namespace {
-
-constexpr int kCandidates = 5;
 
 std::string Trimmed(const std::string& text) {
     const size_t first = text.find_first_not_of(" \t");
@@ -34,7 +33,7 @@ bool ParseMapRows(const std::string& utf8Text, std::vector<MapRow>& rows, std::s
         return false;
     }
     std::vector<std::string> names = {"Unicode", "Chosen", "Glyph"};
-    for (int n = 1; n <= kCandidates; ++n) names.push_back("Code " + std::to_string(n));
+    for (int n = 1; n <= shapes::kMapCandidates; ++n) names.push_back("Code " + std::to_string(n));
     const std::vector<int> columns = ColumnsNamed(table[0], names);
     if (columns[0] < 0) {
         error = "the map has no column \"Unicode\"";
@@ -49,7 +48,7 @@ bool ParseMapRows(const std::string& utf8Text, std::vector<MapRow>& rows, std::s
         row.eudc = static_cast<uint16_t>(code[0]);
         row.chosen = FieldAt(table[r], columns[1]);
         row.glyph = FieldAt(table[r], columns[2]);
-        for (int n = 0; n < kCandidates; ++n) {
+        for (int n = 0; n < shapes::kMapCandidates; ++n) {
             std::u32string candidate;
             if (!ParseCodes(FieldAt(table[r], columns[3 + n]), candidate)) candidate.clear();
             row.candidates.push_back(candidate);
@@ -68,7 +67,7 @@ Decision Resolve(const MapRow& row, std::u32string& replacement, std::string* re
     };
     if (chosen.empty()) return Decision::kUndecided;
     if (IsNone(chosen)) return Decision::kNone;
-    if (chosen.size() == 1 && chosen[0] >= '1' && chosen[0] < '1' + kCandidates) {
+    if (chosen.size() == 1 && chosen[0] >= '1' && chosen[0] < '1' + shapes::kMapCandidates) {
         const size_t n = static_cast<size_t>(chosen[0] - '1');
         if (n >= row.candidates.size() || row.candidates[n].empty())
             return invalid("candidate " + chosen + " has no code");

@@ -105,6 +105,9 @@ ShapeIndex::Built ShapeIndex::Build(const unsigned char* data, size_t size, cons
         features_.push_back(shape.feature);
         inks_.push_back(shape.ink);
     }
+    // Ideographs in the map but none drawn: an index of nothing serves no
+    // search, and would not load again.
+    if (entries_.empty()) return Built::kNoIdeographs;
     MakeCoarse();
     Group();
     return Built::kDone;

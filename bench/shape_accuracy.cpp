@@ -9,7 +9,9 @@
 // first and within five (the very glyph, and the same character whatever
 // its variant), the verdicts' shares, how often a "same" is right, how many
 // wrong first candidates the verdict flags, and the time a search takes.
-//   shape_accuracy REFERENCE QUERY [STEP] [SHRINK] [SHIFT] [INDEX_FILE] [--no-twin] [--grid N] [--dump FILE]
+// With --beside FONT (again for more), the index also holds that font's
+// pictures of the reference's characters, as /map indexes the PC's fonts.
+//   shape_accuracy REFERENCE QUERY [STEP] [SHRINK] [SHIFT] [INDEX_FILE] [--no-twin] [--grid N] [--dump FILE] [--beside FONT]
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -72,18 +74,22 @@ int main(int argc, char** argv) {
     bool noTwin = false;
     int grid = 0;
     FILE* dump = nullptr;
+    std::vector<std::vector<unsigned char>> besideBytes;  // the PC's fonts, indexed beside the reference
     for (int i = 7; i < argc; ++i) {
         if (std::strcmp(argv[i], "--no-twin") == 0) noTwin = true;
         if (std::strcmp(argv[i], "--grid") == 0 && i + 1 < argc) grid = std::atoi(argv[++i]);
         if (std::strcmp(argv[i], "--dump") == 0 && i + 1 < argc) dump = std::fopen(argv[++i], "w");
+        if (std::strcmp(argv[i], "--beside") == 0 && i + 1 < argc) besideBytes.push_back(ReadFile(argv[++i]));
     }
+    std::vector<FontFile> beside;
+    for (const auto& bytes : besideBytes) beside.push_back(FontFile{bytes.data(), bytes.size()});
     auto reference = ReadFile(argv[1]), query = ReadFile(argv[2]);
     auto started = std::chrono::steady_clock::now();
     ShapeIndex index;
-    uint64_t fingerprint = FontFingerprint(reference.data(), reference.size());
+    uint64_t fingerprint = IndexFingerprint(FontFile{reference.data(), reference.size()}, beside);
     auto cached = argc > 6 ? ReadFile(argv[6]) : std::vector<unsigned char>();
     if (!index.Load(cached.data(), cached.size(), fingerprint)) {
-        if (index.Build(reference.data(), reference.size()) != ShapeIndex::Built::kDone) return 1;
+        if (index.Build(reference.data(), reference.size(), nullptr, beside) != ShapeIndex::Built::kDone) return 1;
         auto bytes = index.Save();
         std::printf("index: %zu glyphs in %.1f s, %.1f MB\n", index.Size(), Seconds(started), bytes.size() / 1e6);
         if (argc > 6) std::ofstream(argv[6], std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
@@ -150,9 +156,9 @@ int main(int argc, char** argv) {
             // One line a candidate compared: query, rank, right glyph, right character, ideograph, measures.
             std::vector<Candidate> compared = index.Compare(shape, 16);
             for (size_t i = 0; i < compared.size(); ++i)
-                std::fprintf(dump, "%X %X %zu %d %d %d %X %X %.4f %.4f %.4f\n", c.code, c.selector, i, right(compared[i]),
+                std::fprintf(dump, "%X %X %zu %d %d %d %X %X %.4f %.4f %.4f %.4f %.4f\n", c.code, c.selector, i, right(compared[i]),
                              !noTwin && compared[i].code == c.code, IsIdeograph(compared[i].code), compared[i].code,
-                             compared[i].selector, compared[i].likeness, compared[i].strayInk, compared[i].missingInk);
+                             compared[i].selector, compared[i].likeness, compared[i].strayInk, compared[i].missingInk, compared[i].exactStray, compared[i].exactMissing);
         }
         if (std::getenv("SHOW_MISSES") && !firstRight && !candidates.empty())
             std::printf("miss U+%04X %X -> U+%04X %X %.3f\n", c.code, c.selector, candidates[0].code, candidates[0].selector,

@@ -31,7 +31,7 @@ bench_shape_run() { "$BENCH_PROBE" "$BENCH_REFERENCE" "$@" | tail -1; }
 # goals; a grid font is drawn square by square (--grid 24).
 bench_shape_accuracy() {
     [ -f "$2" ] || { echo "8.  $1: no font $2 (apt-get install the family)"; return; }
-    bench_shape_run "$2" "$3" 1 0 "$MINAMO_BUILD/ipamj.idx" "${@:5}" | awk -v l="$1" -v k="$4" '{
+    bench_shape_run "$2" "$3" 1 0 "$BENCH_INDEX" "${@:5}" | awk -v l="$1$BENCH_LABEL" -v k="$4" '{
         for (i = 1; i <= NF; i++) { split($i, kv, "="); m[kv[1]] = kv[2] + 0 }
         goal = k == "grid" ? 90 : 97
         printf "8.  %s (%d characters): first %.1f %%", l, m["asked"], m["firstcharacter"]
@@ -51,7 +51,7 @@ bench_no_twin() {
     [ -f "$2" ] || { echo "8.  $1: no font $2"; return; }
     local font=$MINAMO_BUILD/no-twin-$(basename "$2")
     /usr/bin/python3 "$MINAMO_ROOT/bench/no_twin_glyphs.py" "$font" "$2" 400 7
-    bench_shape_run "$font" 1 1 0 "$MINAMO_BUILD/ipamj.idx" --no-twin | awk -v l="$1" '{
+    bench_shape_run "$font" 1 1 0 "$BENCH_INDEX" --no-twin "${@:3}" | awk -v l="$1$BENCH_LABEL" '{
         for (i = 1; i <= NF; i++) { split($i, kv, "="); m[kv[1]] = kv[2] + 0 }
         printf "8.  %s (%d glyphs without a twin): check or none %.1f %% goal >= 95: %s; none %.1f %% goal >= 70: %s\n", l, m["asked"],
             100 - m["same"], (100 - m["same"] >= 95 ? "met" : "MISSED"), m["none"], (m["none"] >= 70 ? "met" : "MISSED")
@@ -90,19 +90,37 @@ bench_shape_speed() {
         awk -F, '{ n++; if ($1 == $2) r++ } END { printf "8.  (for information) the map of IPA Mincho'"'"'s 6,400 end to end: first %.2f %%\n", 100 * r / n }'
 }
 
+# The families measured, each against the index built with the fonts
+# beside IPAmj that the caller's options name (--beside FONT).
+bench_shape_families() {
+    bench_shape_accuracy "Motoya L Cedar (Mincho)" $BENCH_FONTS/motoya-l-cedar/MTLc3m.ttf 16 outline "$@"
+    bench_shape_accuracy "Motoya L Maruberi (rounded)" $BENCH_FONTS/motoya-l-maruberi/MTLmr3m.ttf 16 outline "$@"
+    bench_shape_accuracy "Sawarabi Gothic" $BENCH_FONTS/sawarabi-gothic/sawarabi-gothic-medium.ttf 16 outline "$@"
+    bench_shape_accuracy "VL Gothic" $BENCH_FONTS/vlgothic/VL-Gothic-Regular.ttf 16 outline "$@"
+    bench_shape_accuracy "VL Gothic on a 24-pixel grid" $BENCH_FONTS/vlgothic/VL-Gothic-Regular.ttf 16 grid --grid 24 "$@"
+    bench_shape_accuracy "Motoya L Cedar on a 24-pixel grid" $BENCH_FONTS/motoya-l-cedar/MTLc3m.ttf 16 grid --grid 24 "$@"
+    bench_shape_accuracy "Seto (handwriting)" $BENCH_FONTS/seto/setofont.ttf 16 pen "$@"
+    bench_shape_accuracy "Kouzan (brush)" $BENCH_FONTS/kouzan-mouhitsu/kouzan-mouhitsu.ttf 10 pen "$@"
+    bench_no_twin "made from Motoya L Cedar" $BENCH_FONTS/motoya-l-cedar/MTLc3m.ttf "$@"
+    bench_no_twin "made from VL Gothic" $BENCH_FONTS/vlgothic/VL-Gothic-Regular.ttf "$@"
+}
+
 bench_shapes() {
     BENCH_PROBE=$(bench_shape_probe)
-    rm -f "$MINAMO_BUILD/ipamj.idx"  # built by this very code
-    bench_shape_accuracy "Motoya L Cedar (Mincho)" $BENCH_FONTS/motoya-l-cedar/MTLc3m.ttf 16 outline
-    bench_shape_accuracy "Motoya L Maruberi (rounded)" $BENCH_FONTS/motoya-l-maruberi/MTLmr3m.ttf 16 outline
-    bench_shape_accuracy "Sawarabi Gothic" $BENCH_FONTS/sawarabi-gothic/sawarabi-gothic-medium.ttf 16 outline
-    bench_shape_accuracy "VL Gothic" $BENCH_FONTS/vlgothic/VL-Gothic-Regular.ttf 16 outline
-    bench_shape_accuracy "VL Gothic on a 24-pixel grid" $BENCH_FONTS/vlgothic/VL-Gothic-Regular.ttf 16 grid --grid 24
-    bench_shape_accuracy "Motoya L Cedar on a 24-pixel grid" $BENCH_FONTS/motoya-l-cedar/MTLc3m.ttf 16 grid --grid 24
-    bench_shape_accuracy "Seto (handwriting)" $BENCH_FONTS/seto/setofont.ttf 16 pen
-    bench_shape_accuracy "Kouzan (brush)" $BENCH_FONTS/kouzan-mouhitsu/kouzan-mouhitsu.ttf 10 pen
-    bench_no_twin "made from Motoya L Cedar" $BENCH_FONTS/motoya-l-cedar/MTLc3m.ttf
-    bench_no_twin "made from VL Gothic" $BENCH_FONTS/vlgothic/VL-Gothic-Regular.ttf
+    local mincho=/usr/share/fonts/opentype/ipafont-mincho/ipam.ttf gothic=/usr/share/fonts/opentype/ipafont-gothic/ipag.ttf
+    rm -f "$MINAMO_BUILD"/ipamj*.idx  # built by this very code
+    echo "8.  Against IPAmj Mincho alone (a PC without other Japanese fonts):"
+    BENCH_INDEX=$MINAMO_BUILD/ipamj.idx BENCH_LABEL="" bench_shape_families
+    # What /map does on a PC with a Mincho and a Gothic of its own: IPA's
+    # stand for Windows' here (neither is a family measured).
+    echo "8.  With the PC's Mincho and Gothic beside it (IPA Mincho and IPA Gothic):"
+    BENCH_INDEX=$MINAMO_BUILD/ipamj-pc.idx BENCH_LABEL=" [PC fonts]" bench_shape_families --beside $mincho --beside $gothic
+    # Characters drawn after the PC's own font, as an EUDC editor copies
+    # them: Cedar is then one of the PC's fonts.
+    local cedar=$BENCH_FONTS/motoya-l-cedar/MTLc3m.ttf
+    echo "8.  With the very font the characters were drawn after beside it (Cedar, and IPA Gothic):"
+    BENCH_INDEX=$MINAMO_BUILD/ipamj-own.idx BENCH_LABEL=" [own font]" bench_shape_accuracy "Motoya L Cedar (Mincho)" $cedar 16 outline --beside $cedar --beside $gothic
+    BENCH_INDEX=$MINAMO_BUILD/ipamj-own.idx BENCH_LABEL=" [own font]" bench_no_twin "made from Motoya L Cedar" $cedar --beside $cedar --beside $gothic
     bench_shape_speed
     if command -v tesseract >/dev/null && [ -d /usr/share/tesseract-ocr/*/tessdata ] &&
         ls /usr/share/tesseract-ocr/*/tessdata/jpn.traineddata >/dev/null 2>&1; then

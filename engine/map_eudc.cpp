@@ -13,6 +13,7 @@
 #include "engine/report/texts.h"
 #include "engine/set/no_set.h"
 #include "engine/set/set_folder.h"
+#include "engine/shapes/design_fonts.h"
 #include "engine/shapes/font_map.h"
 #include "engine/shapes/reference_characters.h"
 #include "engine/characters/truetype_tables.h"
@@ -20,6 +21,8 @@
 #include "platform/text.h"
 
 namespace {
+
+constexpr unsigned long long kSmallestDesignFont = 512 * 1024;
 
 const unsigned char* Bytes(const std::string& text) { return reinterpret_cast<const unsigned char*>(text.data()); }
 
@@ -65,18 +68,21 @@ bool CountIdeographs(const std::string& bytes, size_t& count) {
     return true;
 }
 
-// The reference font's index: the user data folder's when it was built
-// from these very bytes, else built now and kept there.
-shapes::ShapeIndex::Built LoadOrBuildIndex(const std::string& font, const Folders& folders,
-                                           shapes::ShapeIndex& index, bool& built,
+// The index of the reference font and the PC's fonts beside it: the user
+// data folder's when it was built from these very bytes, else built now and
+// kept there.
+shapes::ShapeIndex::Built LoadOrBuildIndex(const std::string& font, const std::vector<DesignFont>& designs,
+                                           const Folders& folders, shapes::ShapeIndex& index, bool& built,
                                            const shapes::ShapeIndex::Progress& progress) {
     const std::string cached = folders.userData + kShapeIndexFileName;
-    const uint64_t fingerprint = shapes::FontFingerprint(Bytes(font), font.size());
+    std::vector<shapes::FontFile> companions;
+    for (const DesignFont& design : designs) companions.push_back({Bytes(design.bytes), design.bytes.size()});
+    const uint64_t fingerprint = shapes::IndexFingerprint({Bytes(font), font.size()}, companions);
     std::string saved;
     built = false;
     if (platform::ReadWholeFile(cached, saved) && index.Load(Bytes(saved), saved.size(), fingerprint))
         return shapes::ShapeIndex::Built::kDone;
-    const shapes::ShapeIndex::Built result = index.Build(Bytes(font), font.size(), progress);
+    const shapes::ShapeIndex::Built result = index.Build(Bytes(font), font.size(), progress, companions);
     if (result != shapes::ShapeIndex::Built::kDone) return result;
     built = true;
     const std::vector<unsigned char> bytes = index.Save();
@@ -84,6 +90,12 @@ shapes::ShapeIndex::Built LoadOrBuildIndex(const std::string& font, const Folder
     if (CreateFolderTree(folders.userData))
         (void)platform::WriteWholeFile(cached, std::string(bytes.begin(), bytes.end()));
     return result;
+}
+
+StringList FontFolders(const Folders& folders) {
+    StringList fontFolders = {folders.windows + "Fonts\\"};
+    if (folders.IsNtFamily()) fontFolders.push_back(folders.appData + "Microsoft\\Windows\\Fonts\\");
+    return fontFolders;
 }
 
 // A line a font passed over, each after a line break.
@@ -125,8 +137,7 @@ Result Fail(const EudcRequest& request, const char* text, const std::string& sub
 }  // namespace
 
 std::string FindReferenceFont(const Folders& folders, StringList& skipped) {
-    StringList fontFolders = {folders.windows + "Fonts\\"};
-    if (folders.IsNtFamily()) fontFolders.push_back(folders.appData + "Microsoft\\Windows\\Fonts\\");
+    const StringList fontFolders = FontFolders(folders);
     for (const std::string& folder : fontFolders)
         if (platform::FileExists(folder + "ipamjm.ttf")) return folder + "ipamjm.ttf";
     std::string best, bytes;
@@ -197,8 +208,43 @@ Result MapEudc(const EudcRequest& request, MapReport& report) {
     std::string told = texts::Format(texts::kMapWritten, {report.mapPath, report.characters, report.withoutTwin});
     if (report.decisionsKept) told += texts::Format(texts::kMapDecisionsKept, {report.decisionsKept});
     if (report.decisionsCleared) told += texts::Format(texts::kMapDecisionsCleared, {report.decisionsCleared});
+    if (!reference.designFonts.empty()) {
+        std::string lines;
+        for (const std::string& font : reference.designFonts) lines += "\r\n  " + font;
+        told += texts::Format(texts::kMapDesignFonts, {lines});
+    }
     request.notifier.Notify(told + SkippedLines(reference.skipped));
     return Result::kOk;
+}
+
+std::vector<DesignFont> FindDesignFonts(const Folders& folders, const std::string& referenceBytes) {
+    StringList paths;
+    for (const std::string& folder : FontFolders(folders)) {
+        StringList names;
+        for (const platform::FolderEntry& entry : platform::ListFolder(folder + "*.tt?"))
+            if (!(entry.attributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(entry.name);
+        for (const std::string& name : shapes::DesignFontOrder(names)) paths.push_back(folder + name);
+    }
+    std::vector<DesignFont> designs;
+    std::vector<uint64_t> seen = {shapes::FontFingerprint(Bytes(referenceBytes), referenceBytes.size())};
+    size_t pictures = 0;
+    for (const std::string& path : paths) {
+        if (designs.size() == shapes::kMostDesignFonts) break;
+        unsigned long long size = 0;
+        DesignFont design{path, std::string()};
+        // A font of thousands of kanji is megabytes: the many small ones are not read.
+        if (!platform::FileSize(path, size) || size < kSmallestDesignFont || !platform::ReadWholeFile(path, design.bytes))
+            continue;
+        const size_t count = shapes::DesignFontIdeographs({Bytes(design.bytes), design.bytes.size()});
+        const uint64_t fingerprint = shapes::FontFingerprint(Bytes(design.bytes), design.bytes.size());
+        if (count == 0 || pictures + count > shapes::kMostDesignPictures ||
+            std::find(seen.begin(), seen.end(), fingerprint) != seen.end())
+            continue;
+        seen.push_back(fingerprint);
+        pictures += count;
+        designs.push_back(std::move(design));
+    }
+    return designs;
 }
 
 std::string OpenReferenceFont(const Folders& folders, const std::string& named, ReferenceFont& reference,
@@ -212,7 +258,9 @@ std::string OpenReferenceFont(const Folders& folders, const std::string& named, 
         return texts::Format(texts::kMapReferenceUnread, {reference.path});
     if (!platform::ReadWholeFile(reference.path, reference.bytes))
         return texts::Format(texts::kMapReferenceUnread, {reference.path});
-    switch (LoadOrBuildIndex(reference.bytes, folders, reference.index, reference.indexBuilt, progress)) {
+    const std::vector<DesignFont> designs = FindDesignFonts(folders, reference.bytes);
+    for (const DesignFont& design : designs) reference.designFonts.push_back(design.path);
+    switch (LoadOrBuildIndex(reference.bytes, designs, folders, reference.index, reference.indexBuilt, progress)) {
         case shapes::ShapeIndex::Built::kDone:
             (void)reference.names.Read(Bytes(reference.bytes), reference.bytes.size());  // the index read it as TrueType
             return std::string();

@@ -43,6 +43,15 @@ Result MapEudc(const EudcRequest& request, MapReport& report);
 // its path in skipped.
 std::string FindReferenceFont(const Folders& folders, StringList& skipped);
 
+// The PC's Japanese fonts whose pictures of the reference's characters the
+// index holds beside the reference's own (shapes/design_fonts.h), read
+// whole: Windows' Mincho and Gothic first, never the reference itself nor
+// a second copy of one font.
+struct DesignFont {
+    std::string path, bytes;
+};
+std::vector<DesignFont> FindDesignFonts(const Folders& folders, const std::string& referenceBytes);
+
 // The reference font of a map: named (a path), else FindReferenceFont's;
 // its bytes read and its index loaded from the user data folder or built
 // (and kept there), progress telling how the build goes and able to cancel
@@ -55,6 +64,7 @@ struct ReferenceFont {
     bool indexBuilt = false;  // false: the user data folder's index served
     bool cancelled = false;
     StringList skipped;  // fonts of the Fonts folders passed over: FindReferenceFont
+    StringList designFonts;  // the PC's fonts whose pictures the index holds too: FindDesignFonts
 };
 std::string OpenReferenceFont(const Folders& folders, const std::string& named, ReferenceFont& reference,
                               const shapes::ShapeIndex::Progress& progress = nullptr);

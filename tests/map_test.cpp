@@ -131,6 +131,31 @@ TEST(Map, IndexKeptPerFont) {
     }
 }
 
+// The PC's own Japanese fonts are indexed beside the reference and named in
+// the outcome; a font with too few kanji is not one; the index is built
+// anew when they change.
+TEST(Map, ThePcsOwnFontsBesideTheReference) {
+    MapRun map(Made("reference.ttf"));
+    TempFolder windows;
+    const std::string gothic = windows / "Fonts\\ipag.ttf", few = windows / "Fonts\\gothic.ttf";
+    MakeFolder(windows / "Fonts\\");
+    map.run.folders.windows = windows.path();
+    CopyFileTo(Made("gothic.ttf"), few);
+    const struct {
+        const char* label;
+        bool gothicThere, built;
+    } runs[] = {{"none", false, true}, {"IPA Gothic installed", true, true}, {"again", true, false}, {"removed", false, true}};
+    for (const auto& r : runs) {
+        if (r.gothicThere) CopyFileTo(FromUnixPath("/usr/share/fonts/opentype/ipafont-gothic/ipag.ttf"), gothic);
+        else DeleteFileA(gothic.c_str());
+        ASSERT_EQ(map.Map(), Result::kOk) << r.label;
+        EXPECT_EQ(map.report.indexBuilt, r.built) << r.label;
+        ASSERT_EQ(map.messages.size(), 1u);
+        EXPECT_EQ(map.messages[0].find(gothic) != std::string::npos, r.gothicThere) << map.messages[0];
+        EXPECT_EQ(map.messages[0].find(few), std::string::npos) << map.messages[0];
+    }
+}
+
 // As a script runs it: the switches, and the exit code.
 TEST(Map, CommandLine) {
     TempFolder program;

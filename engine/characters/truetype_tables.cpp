@@ -53,6 +53,7 @@ bool FindTrueTypeTables(FontBytes file, uint32_t fontIndex, TrueTypeTables& tabl
     size_t records = size_t{directory} + kDirectoryHeader;  // inside the file: no overflow
     if (!file.HasArray(records, count, kTableRecord)) return false;
     if (!FindTable(file, records, count, Tag("post"), tables.post)) tables.post = FontBytes();
+    if (!FindTable(file, records, count, Tag("OS/2"), tables.os2)) tables.os2 = FontBytes();
     return FindTable(file, records, count, Tag("cmap"), tables.cmap) &&
            FindTable(file, records, count, Tag("head"), tables.head) &&
            FindTable(file, records, count, Tag("maxp"), tables.maxp) &&

@@ -12,6 +12,7 @@ namespace characters {
 struct TrueTypeTables {
     FontBytes cmap, head, maxp, loca, glyf;
     FontBytes post;  // empty when the font has none: only its glyphs' names come from it
+    FontBytes os2;   // empty when the font has none: only its code pages come from it
 };
 
 // The tables of font fontIndex of the file (0 for a file of one font);

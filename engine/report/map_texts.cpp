@@ -16,5 +16,6 @@ const char* const kMapUnreadable =
     "CSV として保存し直すか、別の名前に変えてください。";
 const char* const kMapDecisionsKept = "\r\n決めた文字 %d 文字の決定を引き継ぎました。";
 const char* const kMapDecisionsCleared = "\r\n外字の形が変わった、またはなくなった %d 文字の決定を消しました。";
+const char* const kMapDesignFonts = "\r\n参照フォントのほか、この PC の次のフォントの字形とも比べました。%s";
 
 }  // namespace texts

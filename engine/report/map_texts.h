@@ -13,5 +13,6 @@ extern const char* const kMapFontSkipped;     // %s a font of the Fonts folders 
 extern const char* const kMapUnreadable;      // %s the map's path: there, but no map to read
 extern const char* const kMapDecisionsKept;   // after kMapWritten: %d decisions kept
 extern const char* const kMapDecisionsCleared;  // after it: %d decisions cleared (glyph changed or gone)
+extern const char* const kMapDesignFonts;     // after them: %s the PC's fonts compared too, each on a line
 
 }  // namespace texts

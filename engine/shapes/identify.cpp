@@ -31,6 +31,10 @@ constexpr double kSameScore = 0.965, kSameStray = 0.03, kSameMissing = 0.03, kSa
 // Below this likeness, or with this much ink either lacks, nothing standard
 // looks like it (of real characters, under 2 % fell there).
 constexpr double kNoneScore = 0.93, kNoneInk = 0.10;
+// Cell for cell, this little ink either lacks is the picture of the very
+// design: real characters against their own font's pictures differed by
+// none, glyphs made from them to have no twin by 5 % and more.
+constexpr double kSameDesignInk = 0.03;
 
 double Combined(double likeness, double stray, double missing, double weight) {
     return std::max(0.0, likeness - weight * (stray + missing));
@@ -40,15 +44,23 @@ double VerdictScore(const Candidate& candidate) {
     return Combined(candidate.likeness, candidate.strayInk, candidate.missingInk, kVerdictInkWeight);
 }
 
+// A picture of the very design the glyph was drawn in (the reference's, or
+// one of the PC's fonts beside it) matches it cell for cell: the same glyph.
+bool SameDesign(const Candidate& candidate) {
+    return candidate.exactStray <= kSameDesignInk && candidate.exactMissing <= kSameDesignInk;
+}
+
 // A candidate that is no ideograph (a symbol, a letter) is answered only
 // for a glyph of its very shape: a kanji drawn oddly is none of them.
 bool SameShape(const Candidate& candidate) {
-    return VerdictScore(candidate) >= kSameScore && candidate.strayInk <= kSameStray && candidate.missingInk <= kSameMissing;
+    return SameDesign(candidate) || (VerdictScore(candidate) >= kSameScore && candidate.strayInk <= kSameStray &&
+                                     candidate.missingInk <= kSameMissing);
 }
 
 Verdict Judge(const std::vector<Candidate>& candidates) {
     if (candidates.empty()) return Verdict::kNone;
     const Candidate& first = candidates[0];
+    if (SameDesign(first)) return Verdict::kSame;
     if (VerdictScore(first) < kNoneScore || first.strayInk + first.missingInk >= kNoneInk) return Verdict::kNone;
     double next = 0;
     for (size_t i = 1; i < candidates.size() && next == 0; ++i)
@@ -61,11 +73,23 @@ Verdict Judge(const std::vector<Candidate>& candidates) {
 std::vector<Candidate> ShapeIndex::Compare(const GlyphShape& shape, size_t count) const {
     std::vector<Candidate> compared;
     for (const auto& entry : ShortList(shape.feature)) {
-        if (compared.size() == std::max(count, kCompared)) break;
         const Entry& e = entries_[entry.second];
         const InkMap& ink = inks_[entry.second];
         Candidate candidate{e.code, e.selector, 0, entry.first, StrayInk(shape.ink, ink), StrayInk(ink, shape.ink)};
         candidate.score = Combined(candidate.likeness, candidate.strayInk, candidate.missingInk, kRankInkWeight);
+        const InkDifference exact = ExactInkDifference(shape.ink, ink);
+        candidate.exactStray = exact.onlyFirst;
+        candidate.exactMissing = exact.onlySecond;
+        // A character pictured in more than one design is one candidate, as
+        // alike as its nearest picture.
+        auto same = std::find_if(compared.begin(), compared.end(), [&](const Candidate& kept) {
+            return kept.code == candidate.code && kept.selector == candidate.selector;
+        });
+        if (same != compared.end()) {
+            if (candidate.score > same->score) *same = candidate;
+            continue;
+        }
+        if (compared.size() == std::max(count, kCompared)) break;
         compared.push_back(candidate);
     }
     std::stable_sort(compared.begin(), compared.end(),

@@ -129,6 +129,29 @@ double StrayInk(const InkMap& a, const InkMap& b) {
     return inked ? static_cast<double>(stray) / inked : 0.0;
 }
 
+InkDifference ExactInkDifference(const InkMap& a, const InkMap& b) {
+    InkDifference best{1, 1};
+    int inkedA = 0, inkedB = 0;
+    for (size_t y = 0; y < a.size(); ++y) inkedA += CountBits(a[y]), inkedB += CountBits(b[y]);
+    if (inkedA == 0 || inkedB == 0) return best;
+    const int side = static_cast<int>(a.size());
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx) {
+            int onlyA = 0, onlyB = 0;
+            for (int y = 0; y < side; ++y) {
+                const int from = y + dy;
+                uint32_t moved = from < 0 || from >= side ? 0 : b[static_cast<size_t>(from)];
+                moved = dx > 0 ? moved << dx : moved >> -dx;
+                moved &= (uint32_t{1} << side) - 1;
+                onlyA += CountBits(a[static_cast<size_t>(y)] & ~moved);
+                onlyB += CountBits(moved & ~a[static_cast<size_t>(y)]);
+            }
+            const InkDifference here{static_cast<double>(onlyA) / inkedA, static_cast<double>(onlyB) / inkedB};
+            if (here.onlyFirst + here.onlySecond < best.onlyFirst + best.onlySecond) best = here;
+        }
+    return best;
+}
+
 bool MakeGlyphShape(const Outline& outline, GlyphShape& shape) {
     ShapeFeature& feature = shape.feature;
     double x = 0, y = 0, spread = 0;

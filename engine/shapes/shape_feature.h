@@ -35,6 +35,15 @@ bool MakeGlyphShape(const Outline& outline, GlyphShape& shape);
 // b covers every stroke of a, near 1 when they have nothing in common.
 double StrayInk(const InkMap& a, const InkMap& b);
 
+// The shares of each glyph's ink the other lacks cell for cell, with b
+// moved by at most one cell the way that leaves the least: tells a stroke
+// added beside others, which StrayInk's tolerance forgives, where both are
+// drawn in one design.
+struct InkDifference {
+    double onlyFirst, onlySecond;
+};
+InkDifference ExactInkDifference(const InkMap& a, const InkMap& b);
+
 // How alike two features are: 0 (nothing alike) to 1 (the same).
 double Similarity(const ShapeFeature& a, const ShapeFeature& b);
 

@@ -78,7 +78,56 @@ uint64_t FontFingerprint(const unsigned char* data, size_t size) {
     return characters::FoldHash(characters::HashBytes(data, size), size);
 }
 
-ShapeIndex::Built ShapeIndex::Build(const unsigned char* data, size_t size, const Progress& progress) {
+uint64_t IndexFingerprint(FontFile reference, const std::vector<FontFile>& companions) {
+    uint64_t fingerprint = FontFingerprint(reference.data, reference.size);
+    // A font alone keeps the fingerprint it always had, and so its saved index.
+    for (const FontFile& companion : companions)
+        fingerprint = characters::FoldHash(fingerprint * 0x100000001B3ull ^ FontFingerprint(companion.data, companion.size),
+                                           companion.size);
+    return fingerprint;
+}
+
+namespace {
+
+// A companion's ideographs that the reference names, each glyph once,
+// under the reference's name for that character's glyph.
+std::vector<std::pair<uint32_t, uint32_t>> CompanionGlyphs(FontFile companion,
+                                                           const std::unordered_map<uint32_t, uint32_t>& referenceNames,
+                                                           characters::TrueTypeTables& tables) {
+    std::vector<std::pair<uint32_t, uint32_t>> glyphs;  // glyph, the reference's code
+    std::vector<DrawnCharacter> drawn;
+    if (!characters::FindTrueTypeTables(characters::FontBytes(companion.data, companion.size), 0, tables) ||
+        !ReadDrawnCharacters(tables.cmap, drawn))
+        return glyphs;
+    std::unordered_map<uint32_t, bool> seen;
+    for (const DrawnCharacter& character : drawn) {
+        if (character.selector != 0 || !IsIdeograph(character.code)) continue;
+        auto named = referenceNames.find(character.code);
+        if (named != referenceNames.end() && seen.emplace(character.glyph, true).second)
+            glyphs.emplace_back(character.glyph, named->second);
+    }
+    return glyphs;
+}
+
+}  // namespace
+
+bool ShapeIndex::AddPictures(const GlyphOutlineReader& reader, const std::vector<Named>& glyphs, size_t& done,
+                             size_t total, const Progress& progress) {
+    Outline outline;
+    GlyphShape shape{};
+    for (const Named& named : glyphs) {
+        if (progress && done % 512 == 0 && !progress(done, total)) return false;
+        ++done;
+        if (!reader.Read(named.glyph, outline) || !MakeGlyphShape(outline, shape)) continue;
+        entries_.push_back(named.entry);
+        features_.push_back(shape.feature);
+        inks_.push_back(shape.ink);
+    }
+    return true;
+}
+
+ShapeIndex::Built ShapeIndex::Build(const unsigned char* data, size_t size, const Progress& progress,
+                                    const std::vector<FontFile>& companions) {
     entries_.clear();
     features_.clear();
     inks_.clear();
@@ -93,17 +142,34 @@ ShapeIndex::Built ShapeIndex::Build(const unsigned char* data, size_t size, cons
         return Built::kNotTrueType;
     if (std::none_of(drawn.begin(), drawn.end(), [](const DrawnCharacter& c) { return IsIdeograph(c.code); }))
         return Built::kNoIdeographs;
-    fingerprint_ = FontFingerprint(data, size);
-    auto glyphs = NameGlyphs(drawn);
-    Outline outline;
-    GlyphShape shape{};
-    for (size_t i = 0; i < glyphs.size(); ++i) {
-        if (progress && i % 512 == 0 && !progress(i, glyphs.size())) return Built::kCancelled;
-        const DrawnCharacter& named = glyphs[i].second;
-        if (!reader.Read(glyphs[i].first, outline) || !MakeGlyphShape(outline, shape)) continue;
-        entries_.push_back(Entry{named.code, named.selector});
-        features_.push_back(shape.feature);
-        inks_.push_back(shape.ink);
+    fingerprint_ = IndexFingerprint(FontFile{data, size}, companions);
+    std::vector<Named> glyphs;
+    std::unordered_map<uint32_t, uint32_t> referenceNames;  // a plain code, the code naming its glyph
+    for (const auto& glyph : NameGlyphs(drawn)) glyphs.push_back(Named{glyph.first, Entry{glyph.second.code, glyph.second.selector}});
+    {
+        std::unordered_map<uint32_t, uint32_t> nameOfGlyph;
+        for (const Named& named : glyphs) nameOfGlyph.emplace(named.glyph, named.entry.code);
+        for (const DrawnCharacter& character : drawn) {
+            auto name = nameOfGlyph.find(character.glyph);
+            if (character.selector == 0 && IsIdeograph(character.code) && name != nameOfGlyph.end() &&
+                !ChangedByNormalization(character.code))
+                referenceNames.emplace(character.code, name->second);
+        }
+    }
+    // Each companion's glyphs, read with its own tables; the progress counts them all.
+    std::vector<std::pair<characters::TrueTypeTables, std::vector<Named>>> others;
+    size_t total = glyphs.size(), done = 0;
+    for (const FontFile& companion : companions) {
+        others.emplace_back();
+        for (const auto& glyph : CompanionGlyphs(companion, referenceNames, others.back().first))
+            others.back().second.push_back(Named{glyph.first, Entry{glyph.second, 0}});
+        total += others.back().second.size();
+    }
+    if (!AddPictures(reader, glyphs, done, total, progress)) return Built::kCancelled;
+    for (const auto& other : others) {
+        GlyphOutlineReader companionReader;
+        if (companionReader.Open(other.first) && !AddPictures(companionReader, other.second, done, total, progress))
+            return Built::kCancelled;
     }
     // Ideographs in the map but none drawn: an index of nothing serves no
     // search, and would not load again.

@@ -22,6 +22,8 @@ struct Candidate {
     // asked glyph's ink the candidate lacks and of the candidate's ink the
     // asked glyph lacks (0 to 1; see StrayInk).
     double likeness = 0, strayInk = 0, missingInk = 0;
+    // The same shares cell for cell (ExactInkDifference).
+    double exactStray = 0, exactMissing = 0;
 };
 
 // What the nearest candidates say of a glyph: the standard character drawn
@@ -41,6 +43,16 @@ constexpr double kLikelyTwin = 0.80;
 // The fingerprint of a whole font file, which keys its index.
 uint64_t FontFingerprint(const unsigned char* data, size_t size);
 
+// A font's bytes, borrowed.
+struct FontFile {
+    const unsigned char* data = nullptr;
+    size_t size = 0;
+};
+
+// The fingerprint of an index built from a reference font and the fonts
+// beside it (in their order): it changes with any of them.
+uint64_t IndexFingerprint(FontFile reference, const std::vector<FontFile>& companions);
+
 class ShapeIndex {
 public:
     enum class Built { kDone, kNotTrueType, kNoIdeographs, kCancelled };
@@ -49,7 +61,14 @@ public:
 
     // Each glyph the font's character maps reach, once: named by its plain
     // code point where it has one (the lowest), else by its sequence.
-    Built Build(const unsigned char* data, size_t size, const Progress& progress = nullptr);
+    // Companions are the fonts an EUDC character was likely drawn after
+    // (the PC's own Mincho and Gothic): each ideograph one of them draws
+    // that the reference draws too is added as a second picture of the
+    // reference's character, so that a Gothic character meets a Gothic
+    // template; the reference still names every answer. A companion that
+    // cannot be read adds nothing.
+    Built Build(const unsigned char* data, size_t size, const Progress& progress = nullptr,
+                const std::vector<FontFile>& companions = {});
 
     std::vector<unsigned char> Save() const;
     // False when the bytes are no index, are cut off, or were built from
@@ -85,6 +104,13 @@ private:
     // The entries of the nearest groups, by the features' angle, best first.
     std::vector<std::pair<double, size_t>> ShortList(const ShapeFeature& feature) const;
     void Reorder(const std::vector<uint32_t>& group);
+    // One picture per glyph of a font; returns false when progress cancels.
+    struct Named {
+        uint32_t glyph;
+        Entry entry;
+    };
+    bool AddPictures(const GlyphOutlineReader& reader, const std::vector<Named>& glyphs, size_t& done, size_t total,
+                     const Progress& progress);
 
     uint64_t fingerprint_ = 0;
     std::vector<Entry> entries_;

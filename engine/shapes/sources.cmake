@@ -11,6 +11,7 @@ set(MINAMO_SHAPES_SOURCES
   engine/shapes/normalization.cpp
   engine/shapes/shape_index.cpp
   engine/shapes/identify.cpp
+  engine/shapes/design_fonts.cpp
   engine/shapes/font_map.cpp
   engine/shapes/glyph_picture.cpp
 )

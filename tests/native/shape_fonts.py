@@ -6,6 +6,9 @@
   eudc.ttf       an EUDC font whose characters at U+E000.. are IPA Mincho's
                  drawings of those characters (eudc.txt: code, character)
   small.ttf      the same drawings shrunk to 90 % and moved by 5 % of the em
+  gothic.ttf     IPA Gothic cut down to those characters and one more (亜)
+                 the reference lacks: a font of the PC's, of another design
+  eudc-gothic.ttf  an EUDC font of IPA Gothic's drawings of the characters
   outlines.txt   for some IPA Mincho glyphs: glyph id, area, centre and the
                  mean of both axes' variances by fontTools' StatisticsPen,
                  for the rasterizer to agree with
@@ -36,6 +39,22 @@ CHARACTERS = "土士末未己已巳日曰人入八大犬太天夫辻葛高髙邊
 # glyphs the sequences 祈 U+FE00 and 隆 U+E0106 draw as well: in the
 # reference only.
 COMPATIBILITY = [0x7948, 0xFA4E, 0x9686, 0xF9DC]
+
+
+IPAG = "/usr/share/fonts/opentype/ipafont-gothic/ipag.ttf"
+
+
+def cut(source, folder, name, unicodes, glyph_names):
+    options = subset.Options()
+    options.layout_features = []
+    options.notdef_outline = True
+    options.name_IDs = ["*"]
+    options.glyph_names = glyph_names
+    font = subset.load_font(source, options)
+    cutter = subset.Subsetter(options)
+    cutter.populate(unicodes=unicodes)
+    cutter.subset(font)
+    font.save(os.path.join(folder, name))
 
 
 def reference(folder):
@@ -101,6 +120,8 @@ def main(folder):
     reference(folder)
     eudc(folder, "eudc.ttf", 1, 0)
     eudc(folder, "small.ttf", 0.9, 0.05, listing=None)
+    cut(IPAG, folder, "gothic.ttf", [ord(c) for c in CHARACTERS + "亜"], False)
+    eudc(folder, "eudc-gothic.ttf", 1, 0, IPAG, listing=None)
     outlines(folder)
 
 

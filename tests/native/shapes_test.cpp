@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "engine/characters/truetype_tables.h"
+#include "engine/shapes/design_fonts.h"
 #include "engine/shapes/font_map.h"
 #include "engine/shapes/normalization.h"
 #include "engine/shapes/jis_x0213.h"
@@ -393,4 +394,58 @@ TEST(Shapes, CandidateFactsAndTheMapsColumns) {
     }
     MappedCharacter none;
     EXPECT_FALSE(MapOneCharacter(font.data(), font.size(), index, 0xF8FF, none));
+}
+
+// The PC's fonts beside the reference: IPA Gothic's drawings meet their own
+// pictures (the same glyph), named by the reference's characters; a
+// character the reference lacks (亜) is never answered; a companion that is
+// no font adds nothing; the fingerprint tells the indexes apart.
+TEST(Shapes, DesignFontsBesideTheReference) {
+    const auto reference = ReadFile(kMade + "reference.ttf"), gothic = ReadFile(kMade + "gothic.ttf");
+    const FontFile referenceFile{reference.data(), reference.size()}, gothicFile{gothic.data(), gothic.size()};
+    ShapeIndex alone = ReferenceIndex(), beside, broken;
+    ASSERT_EQ(beside.Build(reference.data(), reference.size(), nullptr, {gothicFile}), ShapeIndex::Built::kDone);
+    ASSERT_EQ(broken.Build(reference.data(), reference.size(), nullptr, {FontFile{gothic.data(), gothic.size() / 2}}),
+              ShapeIndex::Built::kDone);
+    EXPECT_EQ(broken.Size(), alone.Size());
+    EXPECT_GT(beside.Size(), alone.Size());
+    EXPECT_EQ(alone.Fingerprint(), IndexFingerprint(referenceFile, {}));
+    EXPECT_EQ(beside.Fingerprint(), IndexFingerprint(referenceFile, {gothicFile}));
+    EXPECT_NE(beside.Fingerprint(), alone.Fingerprint());
+    Font eudc(kMade + "eudc-gothic.ttf"), drawnGothic(kMade + "gothic.ttf");
+    std::ifstream listed(kMade + "eudc.txt");
+    std::string code, character;
+    size_t same = 0, asked = 0;
+    while (listed >> code >> character) {
+        const uint32_t twin = std::stoul(character.substr(2), nullptr, 16);
+        MappedCharacter mapped = IdentifyCharacter(0xE000, OutlineOf(eudc, std::stoul(code, nullptr, 16)), beside);
+        ++asked;
+        ASSERT_FALSE(mapped.candidates.empty());
+        EXPECT_EQ(mapped.candidates[0].code, twin) << std::hex << twin;
+        same += mapped.verdict == Verdict::kSame;
+    }
+    EXPECT_EQ(same, asked);
+    for (const Candidate& candidate : IdentifyCharacter(0xE000, OutlineOf(drawnGothic, 0x4E9C), beside).candidates)
+        EXPECT_NE(candidate.code, 0x4E9Cu);
+}
+
+// Which fonts may stand beside the reference: Japanese, with the kanji of an
+// everyday font, neither a reference-sized one nor a cut one.
+TEST(Shapes, WhichFontsLendTheirDesign) {
+    const struct {
+        std::string path;
+        bool lends;
+    } cases[] = {
+        {kIpaMincho, true},
+        {"/usr/share/fonts/truetype/ipamj/ipamjm.ttf", false},
+        {kMade + "gothic.ttf", false},
+        {"/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf", false},
+        {kMade + "eudc.txt", false},
+    };
+    for (const auto& c : cases) {
+        const auto bytes = ReadFile(c.path);
+        EXPECT_EQ(DesignFontIdeographs({bytes.data(), bytes.size()}) > 0, c.lends) << c.path;
+    }
+    EXPECT_EQ(DesignFontOrder({"yumin.ttf", "ipag.ttf", "MSGOTHIC.TTC", "msmincho.ttc"}),
+              (std::vector<std::string>{"msmincho.ttc", "MSGOTHIC.TTC", "ipag.ttf", "yumin.ttf"}));
 }

@@ -89,6 +89,46 @@ void PoolDirections(const std::vector<float>& image, std::array<float, kFeatureS
         }
 }
 
+// A glyph drawn square by square, as a bitmap font or a dot editor draws
+// it: only straight level and upright edges, a good share of them a pixel
+// or two long (the stairs its slanting strokes become).
+bool DrawnOnGrid(const Outline& outline) {
+    const double shortEdge = outline.unitsPerEm / 12.0;
+    size_t edges = 0, shortEdges = 0, first = 0;
+    for (size_t end : outline.contourEnds) {
+        for (size_t i = first; i < end; ++i) {
+            const OutlinePoint& a = outline.points[i];
+            const OutlinePoint& b = outline.points[i + 1 < end ? i + 1 : first];
+            if (!a.onCurve || (a.x != b.x && a.y != b.y)) return false;
+            ++edges;
+            shortEdges += std::fabs(a.x - b.x) + std::fabs(a.y - b.y) <= shortEdge;
+        }
+        first = end;
+    }
+    return edges >= 12 && shortEdges * 3 >= edges;
+}
+
+// The image blurred by (1 2 1) / 4 each way: stairs become the slant they
+// stand for, whose edges then run the way an outline's would (measured on
+// IPA, Ume and Hanazono glyphs drawn on a 24-pixel grid; blurring more, or
+// less, found fewer).
+void Soften(std::vector<float>& image) {
+    std::vector<float> pass(image.size());
+    for (int across = 0; across < 2; ++across) {
+        for (int y = 0; y < kSize; ++y)
+            for (int x = 0; x < kSize; ++x) {
+                const auto at = [&](int i) {
+                    const int px = across ? x : i, py = across ? i : y;
+                    return px < 0 || py < 0 || px >= kSize || py >= kSize ? 0.0f
+                                                                          : image[static_cast<size_t>(py) * kSize + px];
+                };
+                const int i = across ? y : x;
+                pass[static_cast<size_t>(y) * kSize + x] = (at(i - 1) + 2 * at(i) + at(i + 1)) / 4;
+            }
+        image.swap(pass);
+    }
+}
+
 InkMap MakeInkMap(const std::vector<float>& image) {
     InkMap ink{};
     for (int y = 0; y < kInkSide; ++y)
@@ -161,8 +201,9 @@ bool MakeGlyphShape(const Outline& outline, GlyphShape& shape) {
     std::vector<float> image;
     if (!Rasterize(outline, view, kSize, image)) return false;
     std::array<float, kFeatureSize> sums{};
-    PoolDirections(image, sums);
     shape.ink = MakeInkMap(image);
+    if (DrawnOnGrid(outline)) Soften(image);
+    PoolDirections(image, sums);
     // The cube root evens out long and short strokes, and thick and thin
     // ones (measured: no root, or the square root, finds fewer Gothic
     // characters); then unit length, kept

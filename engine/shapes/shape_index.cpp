@@ -18,7 +18,7 @@ namespace {
 const char kMagic[8] = {'M', 'N', 'S', 'H', 'A', 'P', 'E', 'S'};
 // Changes with the layout and with anything that changes a feature or the
 // grouping: an index kept from an older build is then built anew.
-constexpr uint32_t kVersion = 4;
+constexpr uint32_t kVersion = 5;
 constexpr size_t kHeader = 8 + 4 + 4 + 8 + 4 + 4;  // then each group's size
 constexpr size_t kInkRow = 3;  // kInkSide bits
 constexpr size_t kRecord = 4 + 4 + kFeatureSize + kInkSide * kInkRow;

@@ -18,11 +18,14 @@
 #include "engine/shapes/reference_characters.h"
 #include "engine/characters/truetype_tables.h"
 #include "platform/files.h"
+#include "platform/fonts.h"
 #include "platform/text.h"
 
 namespace {
 
 constexpr unsigned long long kSmallestDesignFont = 512 * 1024;
+// The faces EUDC editors draw after, which every Japanese Windows has.
+const char* const kDesignFaces[] = {"ＭＳ 明朝", "ＭＳ ゴシック"};
 
 const unsigned char* Bytes(const std::string& text) { return reinterpret_cast<const unsigned char*>(text.data()); }
 
@@ -218,22 +221,28 @@ Result MapEudc(const EudcRequest& request, MapReport& report) {
 }
 
 std::vector<DesignFont> FindDesignFonts(const Folders& folders, const std::string& referenceBytes) {
-    StringList paths;
+    std::vector<DesignFont> found;
+    // Windows' Mincho and Gothic as GDI draws them (where GDI stands another
+    // font in for them, that one), then the Fonts folders' files.
+    for (const char* face : kDesignFaces) {
+        found.push_back(DesignFont{face, std::string()});
+        if (!platform::ReadFaceFontFile(face, found.back().bytes)) found.pop_back();
+    }
     for (const std::string& folder : FontFolders(folders)) {
         StringList names;
         for (const platform::FolderEntry& entry : platform::ListFolder(folder + "*.tt?"))
             if (!(entry.attributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(entry.name);
-        for (const std::string& name : shapes::DesignFontOrder(names)) paths.push_back(folder + name);
+        for (const std::string& name : shapes::DesignFontOrder(names)) found.push_back(DesignFont{folder + name, std::string()});
     }
     std::vector<DesignFont> designs;
     std::vector<uint64_t> seen = {shapes::FontFingerprint(Bytes(referenceBytes), referenceBytes.size())};
     size_t pictures = 0;
-    for (const std::string& path : paths) {
+    for (DesignFont& design : found) {
         if (designs.size() == shapes::kMostDesignFonts) break;
         unsigned long long size = 0;
-        DesignFont design{path, std::string()};
         // A font of thousands of kanji is megabytes: the many small ones are not read.
-        if (!platform::FileSize(path, size) || size < kSmallestDesignFont || !platform::ReadWholeFile(path, design.bytes))
+        if (design.bytes.empty() && (!platform::FileSize(design.path, size) || size < kSmallestDesignFont ||
+                                     !platform::ReadWholeFile(design.path, design.bytes)))
             continue;
         const size_t count = shapes::DesignFontIdeographs({Bytes(design.bytes), design.bytes.size()});
         const uint64_t fingerprint = shapes::FontFingerprint(Bytes(design.bytes), design.bytes.size());

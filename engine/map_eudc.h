@@ -45,10 +45,11 @@ std::string FindReferenceFont(const Folders& folders, StringList& skipped);
 
 // The PC's Japanese fonts whose pictures of the reference's characters the
 // index holds beside the reference's own (shapes/design_fonts.h), read
-// whole: Windows' Mincho and Gothic first, never the reference itself nor
-// a second copy of one font.
+// whole: the fonts GDI draws Windows' Mincho and Gothic with first (named
+// by their faces), then the Fonts folders' (by their paths); never the
+// reference itself nor a second copy of one font.
 struct DesignFont {
-    std::string path, bytes;
+    std::string path, bytes;  // path: a face's name for a font GDI gave
 };
 std::vector<DesignFont> FindDesignFonts(const Folders& folders, const std::string& referenceBytes);
 

@@ -64,6 +64,12 @@ std::vector<std::string> Lines(const std::string& text) {
     return lines;
 }
 
+// /map's outcome without the line naming the PC's fonts compared too, which
+// depend on the fonts GDI finds for Windows' Mincho and Gothic here.
+std::string WithoutDesignFonts(const std::string& told) {
+    return told.substr(0, told.find(texts::Format(texts::kMapDesignFonts, {""})));
+}
+
 }  // namespace
 
 TEST(Map, KnownCharactersFindTheirTwins) {
@@ -90,7 +96,7 @@ TEST(Map, KnownCharactersFindTheirTwins) {
                               "U+58EB,\xE5\xA3\xAB,0.9";
     EXPECT_EQ(lines[1].substr(0, first.size()), first);
     ASSERT_EQ(map.messages.size(), 1u);
-    EXPECT_EQ(map.messages[0], texts::Format(texts::kMapWritten, {map.report.mapPath, map.report.characters, 0}));
+    EXPECT_EQ(WithoutDesignFonts(map.messages[0]), texts::Format(texts::kMapWritten, {map.report.mapPath, map.report.characters, 0}));
 }
 
 TEST(Map, ReferenceFontsThatCannotServe) {
@@ -146,7 +152,8 @@ TEST(Map, ThePcsOwnFontsBesideTheReference) {
         bool gothicThere, built;
     } runs[] = {{"none", false, true}, {"IPA Gothic installed", true, true}, {"again", true, false}, {"removed", false, true}};
     for (const auto& r : runs) {
-        if (r.gothicThere) CopyFileTo(FromUnixPath("/usr/share/fonts/opentype/ipafont-gothic/ipag.ttf"), gothic);
+        // Bytes of its own: GDI may already give IPA Gothic for Windows' Gothic.
+        if (r.gothicThere) WriteFile(gothic, ReadFile(FromUnixPath("/usr/share/fonts/opentype/ipafont-gothic/ipag.ttf")) + std::string(4, '\0'));
         else DeleteFileA(gothic.c_str());
         ASSERT_EQ(map.Map(), Result::kOk) << r.label;
         EXPECT_EQ(map.report.indexBuilt, r.built) << r.label;
@@ -243,7 +250,8 @@ TEST(Map, DecisionsSurviveANewMap) {
         const std::string told =
             texts::Format(texts::kMapWritten, {map.report.mapPath, map.report.characters, map.report.withoutTwin}) +
             texts::Format(r.kept ? texts::kMapDecisionsKept : texts::kMapDecisionsCleared, {3});
-        EXPECT_EQ(map.messages, StringList{told}) << r.label;
+        ASSERT_EQ(map.messages.size(), 1u) << r.label;
+        EXPECT_EQ(WithoutDesignFonts(map.messages[0]), told) << r.label;
     }
 }
 

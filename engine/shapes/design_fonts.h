@@ -15,7 +15,7 @@ namespace shapes {
 // At most this many fonts, and this many pictures in all, so that the
 // index stays within a third of a reference font's size again.
 constexpr size_t kMostDesignFonts = 3;
-constexpr size_t kMostDesignPictures = 30000;
+constexpr size_t kMostDesignPictures = 32000;
 
 // The plain ideographs a font can lend its pictures of: 0 unless it is a
 // TrueType font with outlines that names a Japanese code page, drawing as

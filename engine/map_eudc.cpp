@@ -24,8 +24,9 @@
 namespace {
 
 constexpr unsigned long long kSmallestDesignFont = 512 * 1024;
-// The faces EUDC editors draw after, which every Japanese Windows has.
-const char* const kDesignFaces[] = {"ＭＳ 明朝", "ＭＳ ゴシック"};
+// The faces EUDC editors draw after, which every Japanese Windows has, and
+// the free ones that stand in for them where it has not (as under Wine).
+const char* const kDesignFaces[] = {"ＭＳ 明朝", "ＭＳ ゴシック", "IPA明朝", "IPAゴシック"};
 
 const unsigned char* Bytes(const std::string& text) { return reinterpret_cast<const unsigned char*>(text.data()); }
 

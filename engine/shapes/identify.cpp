@@ -2,6 +2,7 @@
 // against the asked glyph's, the ranking of all measures together, the
 // choice of what may be answered, and the verdict.
 #include <algorithm>
+#include <unordered_set>
 
 #include "engine/shapes/reference_characters.h"
 #include "engine/shapes/shape_index.h"
@@ -18,6 +19,14 @@ constexpr double kRankInkWeight = 0.1, kVerdictInkWeight = 0.25;
 // A variation sequence goes before its plain character only when it is
 // clearly closer.
 constexpr double kClearlyCloser = 0.004;
+// Of the gap a picture in the glyph's own design gives, the share granted to
+// the characters the PC's fonts do not picture: all of it puts back some of
+// the confusions of the reference alone, none loses the rare characters
+// (set on Ume Gothic's characters, with IPA's fonts and with its own beside
+// the reference).
+constexpr double kDesignGapShare = 0.5;
+// And a symbol goes before a kanji of its shape only when it is closer by this.
+constexpr double kSymbolClearlyCloser = 0.02;
 
 // The verdict's marks, set on glyph sets kept apart from those the benchmark
 // measures on (IPA Mincho and Gothic, Hanazono, Ume Mincho and Gothic, and
@@ -57,6 +66,20 @@ bool SameShape(const Candidate& candidate) {
                                      candidate.missingInk <= kSameMissing);
 }
 
+// Moves the first later candidate that outranks an earlier one (outranks)
+// before it, unless the earlier one is closer by more than margin.
+template <typename Outranks>
+void PutBefore(std::vector<Candidate>& candidates, double margin, Outranks outranks) {
+    for (size_t i = 0; i < candidates.size(); ++i)
+        for (size_t j = i + 1; j < candidates.size(); ++j)
+            if (outranks(candidates[i], candidates[j]) && candidates[j].score + margin >= candidates[i].score) {
+                std::rotate(candidates.begin() + static_cast<std::ptrdiff_t>(i),
+                            candidates.begin() + static_cast<std::ptrdiff_t>(j),
+                            candidates.begin() + static_cast<std::ptrdiff_t>(j) + 1);
+                break;
+            }
+}
+
 Verdict Judge(const std::vector<Candidate>& candidates) {
     if (candidates.empty()) return Verdict::kNone;
     const Candidate& first = candidates[0];
@@ -68,10 +91,47 @@ Verdict Judge(const std::vector<Candidate>& candidates) {
     return SameShape(first) && VerdictScore(first) - next >= kSameAhead ? Verdict::kSame : Verdict::kCheck;
 }
 
+// A character's nearest reference picture, and its nearest picture from
+// the PC's fonts.
+struct Pictured {
+    Candidate reference, design;
+    bool hasReference = false, hasDesign = false;
+};
+
+// Each character as its nearer picture, best first. A picture in the
+// glyph's own design (one of the PC's fonts) is closer than the
+// reference's for that reason alone: among the characters pictured both
+// ways, a share of the median of that gap is added to the characters the PC's fonts
+// do not picture (a rare kanji, a sequence, a symbol), so that they are
+// weighed against the others as if pictured in that design too, not lost
+// to a common character that is.
+std::vector<Candidate> Calibrated(const std::vector<Pictured>& pictured, size_t count,
+                                  const std::unordered_set<uint32_t>& designCodes) {
+    std::vector<double> gaps;
+    for (const Pictured& p : pictured)
+        if (p.hasReference && p.hasDesign) gaps.push_back(p.design.score - p.reference.score);
+    double gap = 0;
+    if (!gaps.empty()) {
+        std::nth_element(gaps.begin(), gaps.begin() + static_cast<std::ptrdiff_t>(gaps.size() / 2), gaps.end());
+        gap = kDesignGapShare * std::max(0.0, gaps[gaps.size() / 2]);
+    }
+    std::vector<Candidate> candidates;
+    for (const Pictured& p : pictured) {
+        const bool useDesign = p.hasDesign && (!p.hasReference || p.design.score > p.reference.score);
+        Candidate best = useDesign ? p.design : p.reference;
+        if (best.selector != 0 || designCodes.count(best.code) == 0) best.score += gap;
+        candidates.push_back(best);
+    }
+    std::stable_sort(candidates.begin(), candidates.end(),
+                     [](const Candidate& a, const Candidate& b) { return a.score > b.score; });
+    if (candidates.size() > count) candidates.resize(count);
+    return candidates;
+}
+
 }  // namespace
 
 std::vector<Candidate> ShapeIndex::Compare(const GlyphShape& shape, size_t count) const {
-    std::vector<Candidate> compared;
+    std::vector<Pictured> compared;
     for (const auto& entry : ShortList(shape.feature)) {
         const Entry& e = entries_[entry.second];
         const InkMap& ink = inks_[entry.second];
@@ -80,22 +140,21 @@ std::vector<Candidate> ShapeIndex::Compare(const GlyphShape& shape, size_t count
         const InkDifference exact = ExactInkDifference(shape.ink, ink);
         candidate.exactStray = exact.onlyFirst;
         candidate.exactMissing = exact.onlySecond;
-        // A character pictured in more than one design is one candidate, as
-        // alike as its nearest picture.
-        auto same = std::find_if(compared.begin(), compared.end(), [&](const Candidate& kept) {
-            return kept.code == candidate.code && kept.selector == candidate.selector;
+        auto same = std::find_if(compared.begin(), compared.end(), [&](const Pictured& kept) {
+            const Candidate& k = kept.hasReference ? kept.reference : kept.design;
+            return k.code == candidate.code && k.selector == candidate.selector;
         });
-        if (same != compared.end()) {
-            if (candidate.score > same->score) *same = candidate;
-            continue;
+        if (same == compared.end()) {
+            if (compared.size() == std::max(count, kCompared)) break;
+            compared.emplace_back();
+            same = compared.end() - 1;
         }
-        if (compared.size() == std::max(count, kCompared)) break;
-        compared.push_back(candidate);
+        Candidate& kept = e.design ? same->design : same->reference;
+        bool& has = e.design ? same->hasDesign : same->hasReference;
+        if (!has || candidate.score > kept.score) kept = candidate;
+        has = true;
     }
-    std::stable_sort(compared.begin(), compared.end(),
-                     [](const Candidate& a, const Candidate& b) { return a.score > b.score; });
-    if (compared.size() > count) compared.resize(count);
-    return compared;
+    return Calibrated(compared, count, designCodes_);
 }
 
 Identification ShapeIndex::Identify(const GlyphShape& shape, size_t count) const {
@@ -110,20 +169,14 @@ Identification ShapeIndex::Identify(const GlyphShape& shape, size_t count) const
         });
         if (!seen) found.candidates.push_back(candidate);
     }
-    // A plain character before its own sequences unless they are clearly closer.
-    for (size_t i = 0; i < found.candidates.size(); ++i) {
-        if (found.candidates[i].selector == 0) continue;
-        for (size_t j = i + 1; j < found.candidates.size(); ++j) {
-            const Candidate& plain = found.candidates[j];
-            if (plain.selector == 0 && plain.code == found.candidates[i].code &&
-                plain.score + kClearlyCloser >= found.candidates[i].score) {
-                std::rotate(found.candidates.begin() + static_cast<std::ptrdiff_t>(i),
-                            found.candidates.begin() + static_cast<std::ptrdiff_t>(j),
-                            found.candidates.begin() + static_cast<std::ptrdiff_t>(j) + 1);
-                break;
-            }
-        }
-    }
+    // A plain character before its own sequences, and a kanji before a
+    // symbol of its shape (一 before ━ and _), unless they are clearly closer.
+    PutBefore(found.candidates, kClearlyCloser, [](const Candidate& earlier, const Candidate& later) {
+        return earlier.selector != 0 && later.selector == 0 && later.code == earlier.code;
+    });
+    PutBefore(found.candidates, kSymbolClearlyCloser, [](const Candidate& earlier, const Candidate& later) {
+        return !IsIdeograph(earlier.code) && IsIdeograph(later.code);
+    });
     if (found.candidates.size() > count) found.candidates.resize(count);
     found.verdict = Judge(found.candidates);
     return found;

@@ -18,9 +18,10 @@ namespace {
 const char kMagic[8] = {'M', 'N', 'S', 'H', 'A', 'P', 'E', 'S'};
 // Changes with the layout and with anything that changes a feature or the
 // grouping: an index kept from an older build is then built anew.
-constexpr uint32_t kVersion = 5;
+constexpr uint32_t kVersion = 6;
 constexpr size_t kHeader = 8 + 4 + 4 + 8 + 4 + 4;  // then each group's size
 constexpr size_t kInkRow = 3;  // kInkSide bits
+constexpr uint32_t kDesignBit = 0x80000000u;  // in a saved selector: a picture from a font beside the reference
 constexpr size_t kRecord = 4 + 4 + kFeatureSize + kInkSide * kInkRow;
 constexpr size_t kShortList = 64;  // kept by the quick pass for the full comparison
 constexpr size_t kGlanced = 3072;  // kept by the quickest pass for the quick one
@@ -89,6 +90,21 @@ uint64_t IndexFingerprint(FontFile reference, const std::vector<FontFile>& compa
 
 namespace {
 
+// Each plain ideograph the reference draws, and the code its glyph is
+// named by (NameGlyphs): the name a companion's picture of it takes.
+std::unordered_map<uint32_t, uint32_t> PlainIdeographNames(
+    const std::vector<DrawnCharacter>& drawn, const std::vector<std::pair<uint32_t, DrawnCharacter>>& named) {
+    std::unordered_map<uint32_t, uint32_t> nameOfGlyph, names;
+    for (const auto& glyph : named) nameOfGlyph.emplace(glyph.first, glyph.second.code);
+    for (const DrawnCharacter& character : drawn) {
+        auto name = nameOfGlyph.find(character.glyph);
+        if (character.selector == 0 && IsIdeograph(character.code) && name != nameOfGlyph.end() &&
+            !ChangedByNormalization(character.code))
+            names.emplace(character.code, name->second);
+    }
+    return names;
+}
+
 // A companion's ideographs that the reference names, each glyph once,
 // under the reference's name for that character's glyph.
 std::vector<std::pair<uint32_t, uint32_t>> CompanionGlyphs(FontFile companion,
@@ -129,6 +145,7 @@ bool ShapeIndex::AddPictures(const GlyphOutlineReader& reader, const std::vector
 ShapeIndex::Built ShapeIndex::Build(const unsigned char* data, size_t size, const Progress& progress,
                                     const std::vector<FontFile>& companions) {
     entries_.clear();
+    designCodes_.clear();
     features_.clear();
     inks_.clear();
     groupStarts_.assign(1, 0);
@@ -144,25 +161,16 @@ ShapeIndex::Built ShapeIndex::Build(const unsigned char* data, size_t size, cons
         return Built::kNoIdeographs;
     fingerprint_ = IndexFingerprint(FontFile{data, size}, companions);
     std::vector<Named> glyphs;
-    std::unordered_map<uint32_t, uint32_t> referenceNames;  // a plain code, the code naming its glyph
-    for (const auto& glyph : NameGlyphs(drawn)) glyphs.push_back(Named{glyph.first, Entry{glyph.second.code, glyph.second.selector}});
-    {
-        std::unordered_map<uint32_t, uint32_t> nameOfGlyph;
-        for (const Named& named : glyphs) nameOfGlyph.emplace(named.glyph, named.entry.code);
-        for (const DrawnCharacter& character : drawn) {
-            auto name = nameOfGlyph.find(character.glyph);
-            if (character.selector == 0 && IsIdeograph(character.code) && name != nameOfGlyph.end() &&
-                !ChangedByNormalization(character.code))
-                referenceNames.emplace(character.code, name->second);
-        }
-    }
+    const auto named = NameGlyphs(drawn);
+    for (const auto& glyph : named) glyphs.push_back(Named{glyph.first, Entry{glyph.second.code, glyph.second.selector, false}});
+    const std::unordered_map<uint32_t, uint32_t> referenceNames = PlainIdeographNames(drawn, named);
     // Each companion's glyphs, read with its own tables; the progress counts them all.
     std::vector<std::pair<characters::TrueTypeTables, std::vector<Named>>> others;
     size_t total = glyphs.size(), done = 0;
     for (const FontFile& companion : companions) {
         others.emplace_back();
         for (const auto& glyph : CompanionGlyphs(companion, referenceNames, others.back().first))
-            others.back().second.push_back(Named{glyph.first, Entry{glyph.second, 0}});
+            others.back().second.push_back(Named{glyph.first, Entry{glyph.second, 0, true}});
         total += others.back().second.size();
     }
     if (!AddPictures(reader, glyphs, done, total, progress)) return Built::kCancelled;
@@ -176,6 +184,7 @@ ShapeIndex::Built ShapeIndex::Build(const unsigned char* data, size_t size, cons
     if (entries_.empty()) return Built::kNoIdeographs;
     MakeCoarse();
     Group();
+    NoteDesignCodes();
     return Built::kDone;
 }
 
@@ -191,7 +200,7 @@ std::vector<unsigned char> ShapeIndex::Save() const {
     for (size_t g = 0; g + 1 < groupStarts_.size(); ++g) Put32(out, groupStarts_[g + 1] - groupStarts_[g]);
     for (size_t i = 0; i < entries_.size(); ++i) {
         Put32(out, entries_[i].code);
-        Put32(out, entries_[i].selector);
+        Put32(out, entries_[i].selector | (entries_[i].design ? kDesignBit : 0));
         out.insert(out.end(), features_[i].begin(), features_[i].end());
         for (uint32_t row : inks_[i])
             for (size_t b = 0; b < kInkRow; ++b) out.push_back(static_cast<unsigned char>(row >> (8 * b)));
@@ -201,6 +210,7 @@ std::vector<unsigned char> ShapeIndex::Save() const {
 
 bool ShapeIndex::Load(const unsigned char* data, size_t size, uint64_t fingerprint) {
     entries_.clear();
+    designCodes_.clear();
     features_.clear();
     inks_.clear();
     if (size < kHeader || std::memcmp(data, kMagic, sizeof kMagic) != 0 || Get32(data + 8) != kVersion ||
@@ -226,7 +236,8 @@ bool ShapeIndex::Load(const unsigned char* data, size_t size, uint64_t fingerpri
     inks_.resize(count);
     for (size_t i = 0; i < count; ++i) {
         const unsigned char* record = data + records + i * kRecord;
-        entries_[i] = Entry{Get32(record), Get32(record + 4)};
+        const uint32_t selector = Get32(record + 4);
+        entries_[i] = Entry{Get32(record), selector & ~kDesignBit, (selector & kDesignBit) != 0};
         if (entries_[i].code > characters::kLastCodePoint || entries_[i].selector > characters::kLastCodePoint) {
             entries_.clear();
             features_.clear();
@@ -240,7 +251,14 @@ bool ShapeIndex::Load(const unsigned char* data, size_t size, uint64_t fingerpri
     fingerprint_ = fingerprint;
     MakeCoarse();
     MakeCentroids();
+    NoteDesignCodes();
     return true;
+}
+
+void ShapeIndex::NoteDesignCodes() {
+    designCodes_.clear();
+    for (const Entry& entry : entries_)
+        if (entry.design) designCodes_.insert(entry.code);
 }
 
 // The group whose centroid is at the least angle: the coarse feature's

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -91,6 +92,7 @@ public:
 private:
     struct Entry {
         uint32_t code, selector;
+        bool design;  // a picture from one of the PC's fonts beside the reference
     };
     static constexpr int kCoarseSize = kFeatureSize / 4;
     using Coarse = std::array<uint8_t, kCoarseSize>;
@@ -114,6 +116,8 @@ private:
 
     uint64_t fingerprint_ = 0;
     std::vector<Entry> entries_;
+    std::unordered_set<uint32_t> designCodes_;  // the characters the PC's fonts picture
+    void NoteDesignCodes();
     std::vector<ShapeFeature> features_;
     std::vector<InkMap> inks_;
     std::vector<Coarse> coarse_;  // 2x2 cells summed: a quick first pass

@@ -6,8 +6,8 @@
   eudc.ttf       an EUDC font whose characters at U+E000.. are IPA Mincho's
                  drawings of those characters (eudc.txt: code, character)
   small.ttf      the same drawings shrunk to 90 % and moved by 5 % of the em
-  gothic.ttf     IPA Gothic cut down to those characters and one more (亜)
-                 the reference lacks: a font of the PC's, of another design
+  gothic.ttf     IPA Gothic cut down to those characters but 髙, and one more
+                 (亜) the reference lacks: a font of the PC's, of another design
   eudc-gothic.ttf  an EUDC font of IPA Gothic's drawings of the characters
   outlines.txt   for some IPA Mincho glyphs: glyph id, area, centre and the
                  mean of both axes' variances by fontTools' StatisticsPen,
@@ -120,7 +120,7 @@ def main(folder):
     reference(folder)
     eudc(folder, "eudc.ttf", 1, 0)
     eudc(folder, "small.ttf", 0.9, 0.05, listing=None)
-    cut(IPAG, folder, "gothic.ttf", [ord(c) for c in CHARACTERS + "亜"], False)
+    cut(IPAG, folder, "gothic.ttf", [ord(c) for c in CHARACTERS.replace("髙", "") + "亜"], False)
     eudc(folder, "eudc-gothic.ttf", 1, 0, IPAG, listing=None)
     outlines(folder)
 

@@ -397,7 +397,8 @@ TEST(Shapes, CandidateFactsAndTheMapsColumns) {
 }
 
 // The PC's fonts beside the reference: IPA Gothic's drawings meet their own
-// pictures (the same glyph), named by the reference's characters; a
+// pictures (the same glyph), named by the reference's characters; 髙, which
+// the PC's font lacks, is not lost to its 高; a
 // character the reference lacks (亜) is never answered; a companion that is
 // no font adds nothing; the fingerprint tells the indexes apart.
 TEST(Shapes, DesignFontsBesideTheReference) {
@@ -424,7 +425,7 @@ TEST(Shapes, DesignFontsBesideTheReference) {
         EXPECT_EQ(mapped.candidates[0].code, twin) << std::hex << twin;
         same += mapped.verdict == Verdict::kSame;
     }
-    EXPECT_EQ(same, asked);
+    EXPECT_GE(same, asked - 1);  // 髙, which the PC's font lacks, may need a look
     for (const Candidate& candidate : IdentifyCharacter(0xE000, OutlineOf(drawnGothic, 0x4E9C), beside).candidates)
         EXPECT_NE(candidate.code, 0x4E9Cu);
 }

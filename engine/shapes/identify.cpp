@@ -43,7 +43,7 @@ constexpr double kNoneScore = 0.93, kNoneInk = 0.10;
 // Cell for cell, this little ink either lacks is the picture of the very
 // design: real characters against their own font's pictures differed by
 // none, glyphs made from them to have no twin by 5 % and more.
-constexpr double kSameDesignInk = 0.03;
+constexpr double kSameDesignInk = 0.03, kSameDesignLikeness = 0.95;
 
 double Combined(double likeness, double stray, double missing, double weight) {
     return std::max(0.0, likeness - weight * (stray + missing));
@@ -137,9 +137,14 @@ std::vector<Candidate> ShapeIndex::Compare(const GlyphShape& shape, size_t count
         const InkMap& ink = inks_[entry.second];
         Candidate candidate{e.code, e.selector, 0, entry.first, StrayInk(shape.ink, ink), StrayInk(ink, shape.ink)};
         candidate.score = Combined(candidate.likeness, candidate.strayInk, candidate.missingInk, kRankInkWeight);
-        const InkDifference exact = ExactInkDifference(shape.ink, ink);
-        candidate.exactStray = exact.onlyFirst;
-        candidate.exactMissing = exact.onlySecond;
+        // Only a picture this alike can be one of the very design (and the
+        // comparison cell for cell takes a tenth of a search).
+        candidate.exactStray = candidate.exactMissing = 1;
+        if (candidate.likeness >= kSameDesignLikeness) {
+            const InkDifference exact = ExactInkDifference(shape.ink, ink);
+            candidate.exactStray = exact.onlyFirst;
+            candidate.exactMissing = exact.onlySecond;
+        }
         auto same = std::find_if(compared.begin(), compared.end(), [&](const Pictured& kept) {
             const Candidate& k = kept.hasReference ? kept.reference : kept.design;
             return k.code == candidate.code && k.selector == candidate.selector;

@@ -23,7 +23,10 @@
 
 namespace {
 
-constexpr unsigned long long kSmallestDesignFont = 512 * 1024;
+// A font of thousands of kanji is megabytes, and no everyday one is near
+// the upper bound: outside them the many small files, and anything huge,
+// are not read.
+constexpr unsigned long long kSmallestDesignFont = 512 * 1024, kLargestDesignFont = 64ull << 20;
 // The faces EUDC editors draw after, which every Japanese Windows has, and
 // the free ones that stand in for them where it has not (as under Wine).
 const char* const kDesignFaces[] = {"ＭＳ 明朝", "ＭＳ ゴシック", "IPA明朝", "IPAゴシック"};
@@ -241,9 +244,8 @@ std::vector<DesignFont> FindDesignFonts(const Folders& folders, const std::strin
     for (DesignFont& design : found) {
         if (designs.size() == shapes::kMostDesignFonts) break;
         unsigned long long size = 0;
-        // A font of thousands of kanji is megabytes: the many small ones are not read.
         if (design.bytes.empty() && (!platform::FileSize(design.path, size) || size < kSmallestDesignFont ||
-                                     !platform::ReadWholeFile(design.path, design.bytes)))
+                                     !platform::ReadWholeFile(design.path, design.bytes, kLargestDesignFont)))
             continue;
         const size_t count = shapes::DesignFontIdeographs({Bytes(design.bytes), design.bytes.size()});
         const uint64_t fingerprint = shapes::FontFingerprint(Bytes(design.bytes), design.bytes.size());

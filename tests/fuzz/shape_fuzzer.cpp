@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "engine/shapes/design_fonts.h"
 #include "engine/shapes/rasterizer.h"
 #include "engine/shapes/shape_index.h"
 
@@ -36,8 +37,10 @@ void RasterizeOutline(const uint8_t* data, size_t size) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     RasterizeOutline(data, size);
+    // The bytes as a reference font and as a font of the PC's beside it.
+    (void)shapes::DesignFontIdeographs({data, size});
     shapes::ShapeIndex index;
-    if (index.Build(data, size) == shapes::ShapeIndex::Built::kDone) {
+    if (index.Build(data, size, nullptr, {shapes::FontFile{data, size}}) == shapes::ShapeIndex::Built::kDone) {
         auto saved = index.Save();
         shapes::ShapeIndex loaded;
         if (!loaded.Load(saved.data(), saved.size(), index.Fingerprint())) __builtin_trap();

@@ -26,7 +26,7 @@ namespace {
 // A font of thousands of kanji is megabytes, and no everyday one is near
 // the upper bound: outside them the many small files, and anything huge,
 // are not read.
-constexpr unsigned long long kSmallestDesignFont = 512 * 1024, kLargestDesignFont = 64ull << 20;
+constexpr unsigned long long kSmallestDesignFont = 512ull * 1024, kLargestDesignFont = 64ull << 20;
 // The faces EUDC editors draw after, which every Japanese Windows has, and
 // the free ones that stand in for them where it has not (as under Wine).
 const char* const kDesignFaces[] = {"ＭＳ 明朝", "ＭＳ ゴシック", "IPA明朝", "IPAゴシック"};
@@ -83,6 +83,7 @@ shapes::ShapeIndex::Built LoadOrBuildIndex(const std::string& font, const std::v
                                            const shapes::ShapeIndex::Progress& progress) {
     const std::string cached = folders.userData + kShapeIndexFileName;
     std::vector<shapes::FontFile> companions;
+    companions.reserve(designs.size());
     for (const DesignFont& design : designs) companions.push_back({Bytes(design.bytes), design.bytes.size()});
     const uint64_t fingerprint = shapes::IndexFingerprint({Bytes(font), font.size()}, companions);
     std::string saved;

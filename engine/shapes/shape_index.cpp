@@ -160,9 +160,11 @@ ShapeIndex::Built ShapeIndex::Build(const unsigned char* data, size_t size, cons
     if (std::none_of(drawn.begin(), drawn.end(), [](const DrawnCharacter& c) { return IsIdeograph(c.code); }))
         return Built::kNoIdeographs;
     fingerprint_ = IndexFingerprint(FontFile{data, size}, companions);
-    std::vector<Named> glyphs;
     const auto named = NameGlyphs(drawn);
-    for (const auto& glyph : named) glyphs.push_back(Named{glyph.first, Entry{glyph.second.code, glyph.second.selector, false}});
+    std::vector<Named> glyphs;
+    glyphs.reserve(named.size());
+    for (const auto& glyph : named)
+        glyphs.push_back(Named{glyph.first, Entry{glyph.second.code, glyph.second.selector, false}});
     const std::unordered_map<uint32_t, uint32_t> referenceNames = PlainIdeographNames(drawn, named);
     // Each companion's glyphs, read with its own tables; the progress counts them all.
     std::vector<std::pair<characters::TrueTypeTables, std::vector<Named>>> others;

@@ -83,7 +83,12 @@ void PutBefore(std::vector<Candidate>& candidates, double margin, Outranks outra
 Verdict Judge(const std::vector<Candidate>& candidates) {
     if (candidates.empty()) return Verdict::kNone;
     const Candidate& first = candidates[0];
-    if (SameDesign(first)) return Verdict::kSame;
+    // Cell for cell like the first and like no other character (己 and 已
+    // may both be, a cell apart).
+    if (SameDesign(first) && std::none_of(candidates.begin() + 1, candidates.end(), [&](const Candidate& other) {
+            return other.code != first.code && SameDesign(other);
+        }))
+        return Verdict::kSame;
     if (VerdictScore(first) < kNoneScore || first.strayInk + first.missingInk >= kNoneInk) return Verdict::kNone;
     double next = 0;
     for (size_t i = 1; i < candidates.size() && next == 0; ++i)

@@ -192,7 +192,31 @@ InkDifference ExactInkDifference(const InkMap& a, const InkMap& b) {
     return best;
 }
 
-bool MakeGlyphShape(const Outline& outline, GlyphShape& shape) {
+namespace {
+
+InkMap MakeBoxInkMap(const Outline& outline) {
+    double left = std::numeric_limits<double>::max(), right = -left, bottom = left, top = -left;
+    for (const OutlinePoint& p : outline.points) {
+        left = std::min(left, p.x), right = std::max(right, p.x);
+        bottom = std::min(bottom, p.y), top = std::max(top, p.y);
+    }
+    const double extent = std::max(right - left, top - bottom);
+    InkMap box{};
+    std::vector<float> coverage;
+    if (!(extent > 0) || !std::isfinite(extent)) return box;
+    const double scale = kInkSide / extent;
+    const View view{scale, (kInkSide - (right - left) * scale) / 2 - left * scale,
+                    (kInkSide - (top - bottom) * scale) / 2 + top * scale};
+    if (!Rasterize(outline, view, kInkSide, coverage)) return box;
+    for (int y = 0; y < kInkSide; ++y)
+        for (int x = 0; x < kInkSide; ++x)
+            if (coverage[static_cast<size_t>(y) * kInkSide + x] >= kInked) box[static_cast<size_t>(y)] |= uint32_t{1} << x;
+    return box;
+}
+
+}  // namespace
+
+bool MakeGlyphShape(const Outline& outline, GlyphShape& shape, bool withBox) {
     ShapeFeature& feature = shape.feature;
     double x = 0, y = 0, spread = 0;
     if (!MeasureOutline(outline, x, y, spread) || !(spread > 0)) return false;
@@ -202,6 +226,7 @@ bool MakeGlyphShape(const Outline& outline, GlyphShape& shape) {
     if (!Rasterize(outline, view, kSize, image)) return false;
     std::array<float, kFeatureSize> sums{};
     shape.ink = MakeInkMap(image);
+    shape.box = withBox ? MakeBoxInkMap(outline) : InkMap{};
     if (DrawnOnGrid(outline)) Soften(image);
     PoolDirections(image, sums);
     // The cube root evens out long and short strokes, and thick and thin

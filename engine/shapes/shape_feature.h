@@ -25,11 +25,17 @@ using InkMap = std::array<uint32_t, kInkSide>;
 struct GlyphShape {
     ShapeFeature feature;
     InkMap ink;
+    // The ink on the same grid fitted to the outline's box instead of its
+    // ink's spread: a stroke added or taken away inside the box leaves the
+    // rest where it was, so a glyph changed from a font's glyph differs
+    // from it cell for cell by the change alone.
+    InkMap box;
 };
 
 // False when the glyph draws nothing (or its outline is refused).
 bool MakeShapeFeature(const Outline& outline, ShapeFeature& feature);
-bool MakeGlyphShape(const Outline& outline, GlyphShape& shape);
+// withBox false leaves shape.box empty (a picture that never needs it).
+bool MakeGlyphShape(const Outline& outline, GlyphShape& shape, bool withBox = true);
 
 // The share of a's ink that b does not have within one cell of it: 0 when
 // b covers every stroke of a, near 1 when they have nothing in common.

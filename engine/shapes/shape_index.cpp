@@ -18,11 +18,12 @@ namespace {
 const char kMagic[8] = {'M', 'N', 'S', 'H', 'A', 'P', 'E', 'S'};
 // Changes with the layout and with anything that changes a feature or the
 // grouping: an index kept from an older build is then built anew.
-constexpr uint32_t kVersion = 6;
+constexpr uint32_t kVersion = 7;
 constexpr size_t kHeader = 8 + 4 + 4 + 8 + 4 + 4;  // then each group's size
 constexpr size_t kInkRow = 3;  // kInkSide bits
 constexpr uint32_t kDesignBit = 0x80000000u;  // in a saved selector: a picture from a font beside the reference
 constexpr size_t kRecord = 4 + 4 + kFeatureSize + kInkSide * kInkRow;
+constexpr size_t kBoxRecord = kInkSide * kInkRow;
 constexpr size_t kShortList = 64;  // kept by the quick pass for the full comparison
 constexpr size_t kGlanced = 3072;  // kept by the quickest pass for the quick one
 // Groups of alike shapes, and how many of the nearest a search looks into:
@@ -35,6 +36,16 @@ constexpr size_t kGroupingSample = 4;
 
 void Put32(std::vector<unsigned char>& out, uint32_t value) {
     for (int shift = 0; shift < 32; shift += 8) out.push_back(static_cast<unsigned char>(value >> shift));
+}
+void PutInk(std::vector<unsigned char>& out, const InkMap& ink) {
+    for (uint32_t row : ink)
+        for (size_t b = 0; b < kInkRow; ++b) out.push_back(static_cast<unsigned char>(row >> (8 * b)));
+}
+InkMap GetInk(const unsigned char* at) {
+    InkMap ink{};
+    for (size_t y = 0; y < kInkSide; ++y)
+        ink[y] = uint32_t{at[y * kInkRow]} | uint32_t{at[y * kInkRow + 1]} << 8 | uint32_t{at[y * kInkRow + 2]} << 16;
+    return ink;
 }
 uint32_t Get32(const unsigned char* at) {
     return uint32_t{at[0]} | uint32_t{at[1]} << 8 | uint32_t{at[2]} << 16 | uint32_t{at[3]} << 24;
@@ -134,10 +145,11 @@ bool ShapeIndex::AddPictures(const GlyphOutlineReader& reader, const std::vector
     for (const Named& named : glyphs) {
         if (progress && done % 512 == 0 && !progress(done, total)) return false;
         ++done;
-        if (!reader.Read(named.glyph, outline) || !MakeGlyphShape(outline, shape)) continue;
+        if (!reader.Read(named.glyph, outline) || !MakeGlyphShape(outline, shape, named.entry.design)) continue;
         entries_.push_back(named.entry);
         features_.push_back(shape.feature);
         inks_.push_back(shape.ink);
+        boxes_.push_back(shape.box);
     }
     return true;
 }
@@ -148,6 +160,7 @@ ShapeIndex::Built ShapeIndex::Build(const unsigned char* data, size_t size, cons
     designCodes_.clear();
     features_.clear();
     inks_.clear();
+    boxes_.clear();
     groupStarts_.assign(1, 0);
     centroids_.clear();
     characters::FontBytes file(data, size);
@@ -204,9 +217,11 @@ std::vector<unsigned char> ShapeIndex::Save() const {
         Put32(out, entries_[i].code);
         Put32(out, entries_[i].selector | (entries_[i].design ? kDesignBit : 0));
         out.insert(out.end(), features_[i].begin(), features_[i].end());
-        for (uint32_t row : inks_[i])
-            for (size_t b = 0; b < kInkRow; ++b) out.push_back(static_cast<unsigned char>(row >> (8 * b)));
+        PutInk(out, inks_[i]);
     }
+    // Then the box-fitted ink of each picture from the PC's fonts, in the entries' order.
+    for (size_t i = 0; i < entries_.size(); ++i)
+        if (entries_[i].design) PutInk(out, boxes_[i]);
     return out;
 }
 
@@ -215,6 +230,7 @@ bool ShapeIndex::Load(const unsigned char* data, size_t size, uint64_t fingerpri
     designCodes_.clear();
     features_.clear();
     inks_.clear();
+    boxes_.clear();
     if (size < kHeader || std::memcmp(data, kMagic, sizeof kMagic) != 0 || Get32(data + 8) != kVersion ||
         Get32(data + 12) != kFeatureSize)
         return false;
@@ -225,7 +241,7 @@ bool ShapeIndex::Load(const unsigned char* data, size_t size, uint64_t fingerpri
     if (stored != fingerprint || count == 0 || groups == 0 || groups > kGroups || size - kHeader < size_t{groups} * 4)
         return false;
     const size_t records = kHeader + size_t{groups} * 4;
-    if ((size - records) / kRecord != count || (size - records) % kRecord != 0) return false;
+    if ((size - records) / kRecord < count) return false;
     groupStarts_.assign(1, 0);
     for (size_t g = 0; g < groups; ++g) {
         uint32_t members = Get32(data + kHeader + g * 4);
@@ -246,10 +262,21 @@ bool ShapeIndex::Load(const unsigned char* data, size_t size, uint64_t fingerpri
             return false;
         }
         std::memcpy(features_[i].data(), record + 8, kFeatureSize);
-        const unsigned char* ink = record + 8 + kFeatureSize;
-        for (size_t y = 0; y < kInkSide; ++y)
-            inks_[i][y] = uint32_t{ink[y * kInkRow]} | uint32_t{ink[y * kInkRow + 1]} << 8 | uint32_t{ink[y * kInkRow + 2]} << 16;
+        inks_[i] = GetInk(record + 8 + kFeatureSize);
     }
+    // The pictures from the PC's fonts' box-fitted ink, and nothing after it.
+    const size_t designs = static_cast<size_t>(
+        std::count_if(entries_.begin(), entries_.end(), [](const Entry& entry) { return entry.design; }));
+    const size_t boxesAt = records + size_t{count} * kRecord;
+    if ((size - boxesAt) % kBoxRecord != 0 || (size - boxesAt) / kBoxRecord != designs) {
+        entries_.clear();
+        features_.clear();
+        inks_.clear();
+        return false;
+    }
+    boxes_.assign(count, InkMap{});
+    for (size_t i = 0, at = boxesAt; i < count; ++i)
+        if (entries_[i].design) boxes_[i] = GetInk(data + at), at += kBoxRecord;
     fingerprint_ = fingerprint;
     MakeCoarse();
     MakeCentroids();
@@ -338,15 +365,17 @@ void ShapeIndex::Reorder(const std::vector<uint32_t>& group) {
     std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return group[a] < group[b]; });
     std::vector<Entry> entries;
     std::vector<ShapeFeature> features;
-    std::vector<InkMap> inks;
+    std::vector<InkMap> inks, boxes;
     for (size_t n : order) {
         entries.push_back(entries_[n]);
         features.push_back(features_[n]);
         inks.push_back(inks_[n]);
+        boxes.push_back(boxes_[n]);
     }
     entries_.swap(entries);
     features_.swap(features);
     inks_.swap(inks);
+    boxes_.swap(boxes);
     groupStarts_.assign(groups + 1, 0);
     for (uint32_t g : group) ++groupStarts_[g + 1];
     for (size_t g = 0; g < groups; ++g) groupStarts_[g + 1] += groupStarts_[g];

@@ -25,6 +25,9 @@ struct Candidate {
     double likeness = 0, strayInk = 0, missingInk = 0;
     // The same shares cell for cell (ExactInkDifference).
     double exactStray = 0, exactMissing = 0;
+    // Those of the ink fitted to the outline's box, against a picture from
+    // the PC's fonts (GlyphShape::box); -1 against the reference's.
+    double boxStray = -1, boxMissing = -1;
 };
 
 // What the nearest candidates say of a glyph: the standard character drawn
@@ -120,6 +123,7 @@ private:
     void NoteDesignCodes();
     std::vector<ShapeFeature> features_;
     std::vector<InkMap> inks_;
+    std::vector<InkMap> boxes_;  // of the pictures from the PC's fonts; empty for the reference's
     std::vector<Coarse> coarse_;  // 2x2 cells summed: a quick first pass
     std::vector<float> coarseScale_;
     // 4x4 cells of the coarse feature summed: a quicker pass before it.

@@ -428,6 +428,11 @@ TEST(Shapes, DesignFontsBesideTheReference) {
     EXPECT_GE(same, asked - 1);  // 髙, which the PC's font lacks, may need a look
     for (const Candidate& candidate : IdentifyCharacter(0xE000, OutlineOf(drawnGothic, 0x4E9C), beside).candidates)
         EXPECT_NE(candidate.code, 0x4E9Cu);
+    // The PC's 体 with a bar added inside its box is that glyph changed, not 体.
+    Outline changed = OutlineOf(eudc, 0xE000 + 30);
+    const double em = changed.unitsPerEm;
+    AddBar(changed, 0.3 * em, 0.2 * em, 0.7 * em, 0.25 * em);
+    EXPECT_NE(IdentifyCharacter(0xE000, changed, beside).verdict, Verdict::kSame);
 }
 
 // Which fonts may stand beside the reference: Japanese, with the kanji of an

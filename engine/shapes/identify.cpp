@@ -106,11 +106,13 @@ Verdict Judge(const std::vector<Candidate>& candidates) {
         }))
         return Verdict::kSame;
     if (VerdictScore(first) < kNoneScore || first.strayInk + first.missingInk >= kNoneInk) return Verdict::kNone;
-    double next = 0;
+    // Ahead of the next other character by its measures, and by the ranking's
+    // score, which weighs a character the PC's fonts lack as if they drew it.
+    double next = 0, nextScore = 0;
     for (size_t i = 1; i < candidates.size() && next == 0; ++i)
-        if (candidates[i].code != first.code) next = VerdictScore(candidates[i]);
-    return SameShape(first) && VerdictScore(first) - next >= kSameAhead && !ChangedFromItsDesign(first) ? Verdict::kSame
-                                                                                                    : Verdict::kCheck;
+        if (candidates[i].code != first.code) next = VerdictScore(candidates[i]), nextScore = candidates[i].score;
+    const bool ahead = VerdictScore(first) - next >= kSameAhead && first.score - nextScore >= kSameAhead;
+    return SameShape(first) && ahead && !ChangedFromItsDesign(first) ? Verdict::kSame : Verdict::kCheck;
 }
 
 // A character's nearest reference picture, and its nearest picture from

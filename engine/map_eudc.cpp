@@ -1,6 +1,7 @@
 #include "engine/map_eudc.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "engine/links/info_file.h"
 #include "engine/map_decision_store.h"
@@ -78,14 +79,20 @@ bool CountIdeographs(const std::string& bytes, size_t& count) {
 // The index of the reference font and the PC's fonts beside it: the user
 // data folder's when it was built from these very bytes, else built now and
 // kept there.
-shapes::ShapeIndex::Built LoadOrBuildIndex(const std::string& font, const std::vector<DesignFont>& designs,
-                                           const Folders& folders, shapes::ShapeIndex& index, bool& built,
+shapes::ShapeIndex::Built LoadOrBuildIndex(const std::string& font, uint64_t fontFingerprint,
+                                           const std::vector<DesignFont>& designs, const Folders& folders,
+                                           shapes::ShapeIndex& index, bool& built,
                                            const shapes::ShapeIndex::Progress& progress) {
     const std::string cached = folders.userData + kShapeIndexFileName;
     std::vector<shapes::FontFile> companions;
+    std::vector<uint64_t> fingerprints;
     companions.reserve(designs.size());
-    for (const DesignFont& design : designs) companions.push_back({Bytes(design.bytes), design.bytes.size()});
-    const uint64_t fingerprint = shapes::IndexFingerprint({Bytes(font), font.size()}, companions);
+    fingerprints.reserve(designs.size());
+    for (const DesignFont& design : designs) {
+        companions.push_back({Bytes(design.bytes), design.bytes.size()});
+        fingerprints.push_back(design.fingerprint);
+    }
+    const uint64_t fingerprint = shapes::IndexFingerprint(fontFingerprint, fingerprints);
     std::string saved;
     built = false;
     if (platform::ReadWholeFile(cached, saved) && index.Load(Bytes(saved), saved.size(), fingerprint))
@@ -225,22 +232,36 @@ Result MapEudc(const EudcRequest& request, MapReport& report) {
     return Result::kOk;
 }
 
-std::vector<DesignFont> FindDesignFonts(const Folders& folders, const std::string& referenceBytes) {
+StringList DesignFontOrder(StringList names) {
+    static const char* const kPreferred[] = {"msmincho.ttc", "msgothic.ttc", "msmin.ttf", "msgothic.ttf"};
+    const auto preference = [](const std::string& name) {
+        return std::find_if(std::begin(kPreferred), std::end(kPreferred),
+                            [&](const char* preferred) { return SamePath(name, preferred); }) -
+               std::begin(kPreferred);
+    };
+    std::stable_sort(names.begin(), names.end(), [&](const std::string& a, const std::string& b) {
+        const auto pa = preference(a), pb = preference(b);
+        return pa != pb ? pa < pb : LessIgnoringCase(a, b);
+    });
+    return names;
+}
+
+std::vector<DesignFont> FindDesignFonts(const Folders& folders, uint64_t referenceFingerprint) {
     std::vector<DesignFont> found;
     // Windows' Mincho and Gothic as GDI draws them (where GDI stands another
     // font in for them, that one), then the Fonts folders' files.
     for (const char* face : kDesignFaces) {
-        found.push_back(DesignFont{face, std::string()});
+        found.push_back(DesignFont{face, std::string(), 0});
         if (!platform::ReadFaceFontFile(face, found.back().bytes)) found.pop_back();
     }
     for (const std::string& folder : FontFolders(folders)) {
         StringList names;
         for (const platform::FolderEntry& entry : platform::ListFolder(folder + "*.tt?"))
             if (!(entry.attributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(entry.name);
-        for (const std::string& name : shapes::DesignFontOrder(names)) found.push_back(DesignFont{folder + name, std::string()});
+        for (const std::string& name : DesignFontOrder(names)) found.push_back(DesignFont{folder + name, std::string(), 0});
     }
     std::vector<DesignFont> designs;
-    std::vector<uint64_t> seen = {shapes::FontFingerprint(Bytes(referenceBytes), referenceBytes.size())};
+    std::vector<uint64_t> seen = {referenceFingerprint};
     size_t pictures = 0;
     for (DesignFont& design : found) {
         if (designs.size() == shapes::kMostDesignFonts) break;
@@ -249,11 +270,11 @@ std::vector<DesignFont> FindDesignFonts(const Folders& folders, const std::strin
                                      !platform::ReadWholeFile(design.path, design.bytes, kLargestDesignFont)))
             continue;
         const size_t count = shapes::DesignFontIdeographs({Bytes(design.bytes), design.bytes.size()});
-        const uint64_t fingerprint = shapes::FontFingerprint(Bytes(design.bytes), design.bytes.size());
+        design.fingerprint = shapes::FontFingerprint(Bytes(design.bytes), design.bytes.size());
         if (count == 0 || pictures + count > shapes::kMostDesignPictures ||
-            std::find(seen.begin(), seen.end(), fingerprint) != seen.end())
+            std::find(seen.begin(), seen.end(), design.fingerprint) != seen.end())
             continue;
-        seen.push_back(fingerprint);
+        seen.push_back(design.fingerprint);
         pictures += count;
         designs.push_back(std::move(design));
     }
@@ -271,9 +292,11 @@ std::string OpenReferenceFont(const Folders& folders, const std::string& named, 
         return texts::Format(texts::kMapReferenceUnread, {reference.path});
     if (!platform::ReadWholeFile(reference.path, reference.bytes))
         return texts::Format(texts::kMapReferenceUnread, {reference.path});
-    const std::vector<DesignFont> designs = FindDesignFonts(folders, reference.bytes);
+    const uint64_t fingerprint = shapes::FontFingerprint(Bytes(reference.bytes), reference.bytes.size());
+    const std::vector<DesignFont> designs = FindDesignFonts(folders, fingerprint);
     for (const DesignFont& design : designs) reference.designFonts.push_back(design.path);
-    switch (LoadOrBuildIndex(reference.bytes, designs, folders, reference.index, reference.indexBuilt, progress)) {
+    switch (LoadOrBuildIndex(reference.bytes, fingerprint, designs, folders, reference.index, reference.indexBuilt,
+                             progress)) {
         case shapes::ShapeIndex::Built::kDone:
             (void)reference.names.Read(Bytes(reference.bytes), reference.bytes.size());  // the index read it as TrueType
             return std::string();

@@ -50,8 +50,12 @@ std::string FindReferenceFont(const Folders& folders, StringList& skipped);
 // reference itself nor a second copy of one font.
 struct DesignFont {
     std::string path, bytes;  // path: a face's name for a font GDI gave
+    uint64_t fingerprint;     // shapes::FontFingerprint of bytes
 };
-std::vector<DesignFont> FindDesignFonts(const Folders& folders, const std::string& referenceBytes);
+std::vector<DesignFont> FindDesignFonts(const Folders& folders, uint64_t referenceFingerprint);
+// The order FindDesignFonts tries a Fonts folder's files in: Windows' own
+// Mincho and Gothic, which EUDC editors copy from, first; then by name.
+StringList DesignFontOrder(StringList names);
 
 // The reference font of a map: named (a path), else FindReferenceFont's;
 // its bytes read and its index loaded from the user data folder or built

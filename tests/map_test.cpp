@@ -163,6 +163,13 @@ TEST(Map, ThePcsOwnFontsBesideTheReference) {
     }
 }
 
+// The Fonts folder's files in the order they are tried: Windows' Mincho and
+// Gothic first, then by name.
+TEST(Map, DesignFontOrder) {
+    EXPECT_EQ(DesignFontOrder({"yumin.ttf", "ipag.ttf", "MSGOTHIC.TTC", "msmincho.ttc"}),
+              (std::vector<std::string>{"msmincho.ttc", "MSGOTHIC.TTC", "ipag.ttf", "yumin.ttf"}));
+}
+
 // As a script runs it: the switches, and the exit code.
 TEST(Map, CommandLine) {
     TempFolder program;

@@ -5,8 +5,6 @@
 #pragma once
 
 #include <cstddef>
-#include <string>
-#include <vector>
 
 #include "engine/shapes/shape_index.h"
 
@@ -22,9 +20,5 @@ constexpr size_t kMostDesignPictures = 32000;
 // many kanji as an everyday Japanese font (thousands; a reference-sized
 // font of tens of thousands, such as IPAmj or Hanazono, is none).
 size_t DesignFontIdeographs(FontFile font);
-
-// The order to try a Fonts folder's files in: Windows' own Mincho and
-// Gothic, which EUDC editors copy from, first; then by name.
-std::vector<std::string> DesignFontOrder(std::vector<std::string> names);
 
 }  // namespace shapes

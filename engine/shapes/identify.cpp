@@ -2,6 +2,7 @@
 // against the asked glyph's, the ranking of all measures together, the
 // choice of what may be answered, and the verdict.
 #include <algorithm>
+#include <optional>
 #include <unordered_set>
 
 #include "engine/shapes/reference_characters.h"
@@ -118,8 +119,8 @@ Verdict Judge(const std::vector<Candidate>& candidates) {
 // A character's nearest reference picture, and its nearest picture from
 // the PC's fonts.
 struct Pictured {
-    Candidate reference, design;
-    bool hasReference = false, hasDesign = false;
+    uint32_t code, selector;
+    std::optional<Candidate> reference, design;
 };
 
 // Each character as its nearer picture, best first. A picture in the
@@ -133,7 +134,7 @@ std::vector<Candidate> Calibrated(const std::vector<Pictured>& pictured, size_t 
                                   const std::unordered_set<uint32_t>& designCodes) {
     std::vector<double> gaps;
     for (const Pictured& p : pictured)
-        if (p.hasReference && p.hasDesign) gaps.push_back(p.design.score - p.reference.score);
+        if (p.reference && p.design) gaps.push_back(p.design->score - p.reference->score);
     double gap = 0;
     if (!gaps.empty()) {
         std::nth_element(gaps.begin(), gaps.begin() + static_cast<std::ptrdiff_t>(gaps.size() / 2), gaps.end());
@@ -141,8 +142,7 @@ std::vector<Candidate> Calibrated(const std::vector<Pictured>& pictured, size_t 
     }
     std::vector<Candidate> candidates;
     for (const Pictured& p : pictured) {
-        const bool useDesign = p.hasDesign && (!p.hasReference || p.design.score > p.reference.score);
-        Candidate best = useDesign ? p.design : p.reference;
+        Candidate best = p.design && (!p.reference || p.design->score > p.reference->score) ? *p.design : *p.reference;
         if (best.selector != 0 || designCodes.count(best.code) == 0) best.score += gap;
         candidates.push_back(best);
     }
@@ -175,18 +175,14 @@ std::vector<Candidate> ShapeIndex::Compare(const GlyphShape& shape, size_t count
             candidate.boxMissing = box.onlySecond;
         }
         auto same = std::find_if(compared.begin(), compared.end(), [&](const Pictured& kept) {
-            const Candidate& k = kept.hasReference ? kept.reference : kept.design;
-            return k.code == candidate.code && k.selector == candidate.selector;
+            return kept.code == e.code && kept.selector == e.selector;
         });
         if (same == compared.end()) {
             if (compared.size() == std::max(count, kCompared)) break;
-            compared.emplace_back();
-            same = compared.end() - 1;
+            same = compared.insert(compared.end(), Pictured{e.code, e.selector, std::nullopt, std::nullopt});
         }
-        Candidate& kept = e.design ? same->design : same->reference;
-        bool& has = e.design ? same->hasDesign : same->hasReference;
-        if (!has || candidate.score > kept.score) kept = candidate;
-        has = true;
+        std::optional<Candidate>& kept = e.design ? same->design : same->reference;
+        if (!kept || candidate.score > kept->score) kept = candidate;
     }
     return Calibrated(compared, count, designCodes_);
 }

@@ -19,17 +19,30 @@ constexpr int kInkCell = kSize / kInkSide;
 // stroke across a cell still inks it.
 constexpr float kInked = 0.3f;
 
+// The outline's points' box, in font units.
+struct Box {
+    double left, right, bottom, top;
+    double Extent() const { return std::max(right - left, top - bottom); }
+};
+
+// False when there are no points or they span nothing (or not a number).
+bool OutlineBox(const Outline& outline, Box& box) {
+    box = Box{std::numeric_limits<double>::max(), -std::numeric_limits<double>::max(),
+              std::numeric_limits<double>::max(), -std::numeric_limits<double>::max()};
+    for (const OutlinePoint& p : outline.points) {
+        box.left = std::min(box.left, p.x), box.right = std::max(box.right, p.x);
+        box.bottom = std::min(box.bottom, p.y), box.top = std::max(box.top, p.y);
+    }
+    const double extent = box.Extent();
+    return !outline.points.empty() && extent > 0 && std::isfinite(extent);
+}
+
 // Where the ink lies, in font units.
 bool MeasureOutline(const Outline& outline, double& x, double& y, double& spread) {
-    double left = std::numeric_limits<double>::max(), right = -left, bottom = left, top = -left;
-    for (const OutlinePoint& p : outline.points) {
-        left = std::min(left, p.x), right = std::max(right, p.x);
-        bottom = std::min(bottom, p.y), top = std::max(top, p.y);
-    }
-    double extent = std::max(right - left, top - bottom);
-    if (outline.points.empty() || !(extent > 0) || !std::isfinite(extent)) return false;
-    double scale = (kMeasureSize - 4) / extent;
-    View view{scale, 2 - left * scale, 2 + top * scale};
+    Box box{};
+    if (!OutlineBox(outline, box)) return false;
+    double scale = (kMeasureSize - 4) / box.Extent();
+    View view{scale, 2 - box.left * scale, 2 + box.top * scale};
     std::vector<float> coverage;
     InkMoments ink{};
     if (!Rasterize(outline, view, kMeasureSize, coverage) || !MeasureInk(coverage, kMeasureSize, ink)) return false;
@@ -148,6 +161,18 @@ int CountBits(uint32_t bits) {
     return count;
 }
 
+// The ink map of the outline's box scaled to the bitmap (the longer side
+// across it, centred), not its ink's spread.
+InkMap MakeBoxInkMap(const Outline& outline) {
+    Box box{};
+    std::vector<float> image;
+    if (!OutlineBox(outline, box)) return InkMap{};
+    const double scale = kSize / box.Extent();
+    const View view{scale, (kSize - (box.right - box.left) * scale) / 2 - box.left * scale,
+                    (kSize - (box.top - box.bottom) * scale) / 2 + box.top * scale};
+    return Rasterize(outline, view, kSize, image) ? MakeInkMap(image) : InkMap{};
+}
+
 }  // namespace
 
 bool MakeShapeFeature(const Outline& outline, ShapeFeature& feature) {
@@ -191,30 +216,6 @@ InkDifference ExactInkDifference(const InkMap& a, const InkMap& b) {
         }
     return best;
 }
-
-namespace {
-
-InkMap MakeBoxInkMap(const Outline& outline) {
-    double left = std::numeric_limits<double>::max(), right = -left, bottom = left, top = -left;
-    for (const OutlinePoint& p : outline.points) {
-        left = std::min(left, p.x), right = std::max(right, p.x);
-        bottom = std::min(bottom, p.y), top = std::max(top, p.y);
-    }
-    const double extent = std::max(right - left, top - bottom);
-    InkMap box{};
-    std::vector<float> coverage;
-    if (!(extent > 0) || !std::isfinite(extent)) return box;
-    const double scale = kInkSide / extent;
-    const View view{scale, (kInkSide - (right - left) * scale) / 2 - left * scale,
-                    (kInkSide - (top - bottom) * scale) / 2 + top * scale};
-    if (!Rasterize(outline, view, kInkSide, coverage)) return box;
-    for (int y = 0; y < kInkSide; ++y)
-        for (int x = 0; x < kInkSide; ++x)
-            if (coverage[static_cast<size_t>(y) * kInkSide + x] >= kInked) box[static_cast<size_t>(y)] |= uint32_t{1} << x;
-    return box;
-}
-
-}  // namespace
 
 bool MakeGlyphShape(const Outline& outline, GlyphShape& shape, bool withBox) {
     ShapeFeature& feature = shape.feature;

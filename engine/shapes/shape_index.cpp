@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstring>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "engine/characters/outline_hash.h"
 #include "engine/characters/pua_cmap.h"
@@ -90,13 +91,18 @@ uint64_t FontFingerprint(const unsigned char* data, size_t size) {
     return characters::FoldHash(characters::HashBytes(data, size), size);
 }
 
-uint64_t IndexFingerprint(FontFile reference, const std::vector<FontFile>& companions) {
-    uint64_t fingerprint = FontFingerprint(reference.data, reference.size);
+uint64_t IndexFingerprint(uint64_t reference, const std::vector<uint64_t>& companions) {
     // A font alone keeps the fingerprint it always had, and so its saved index.
-    for (const FontFile& companion : companions)
-        fingerprint = characters::FoldHash(fingerprint * 0x100000001B3ull ^ FontFingerprint(companion.data, companion.size),
-                                           companion.size);
+    uint64_t fingerprint = reference;
+    for (uint64_t companion : companions) fingerprint = characters::FoldHash(fingerprint, companion);
     return fingerprint;
+}
+
+uint64_t IndexFingerprint(FontFile reference, const std::vector<FontFile>& companions) {
+    std::vector<uint64_t> fingerprints;
+    fingerprints.reserve(companions.size());
+    for (const FontFile& companion : companions) fingerprints.push_back(FontFingerprint(companion.data, companion.size));
+    return IndexFingerprint(FontFingerprint(reference.data, reference.size), fingerprints);
 }
 
 namespace {
@@ -126,11 +132,11 @@ std::vector<std::pair<uint32_t, uint32_t>> CompanionGlyphs(FontFile companion,
     if (!characters::FindTrueTypeTables(characters::FontBytes(companion.data, companion.size), 0, tables) ||
         !ReadDrawnCharacters(tables.cmap, drawn))
         return glyphs;
-    std::unordered_map<uint32_t, bool> seen;
+    std::unordered_set<uint32_t> seen;
     for (const DrawnCharacter& character : drawn) {
         if (character.selector != 0 || !IsIdeograph(character.code)) continue;
         auto named = referenceNames.find(character.code);
-        if (named != referenceNames.end() && seen.emplace(character.glyph, true).second)
+        if (named != referenceNames.end() && seen.insert(character.glyph).second)
             glyphs.emplace_back(character.glyph, named->second);
     }
     return glyphs;

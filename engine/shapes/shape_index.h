@@ -54,7 +54,9 @@ struct FontFile {
 };
 
 // The fingerprint of an index built from a reference font and the fonts
-// beside it (in their order): it changes with any of them.
+// beside it (in their order), from theirs (FontFingerprint): it changes
+// with any of them.
+uint64_t IndexFingerprint(uint64_t reference, const std::vector<uint64_t>& companions);
 uint64_t IndexFingerprint(FontFile reference, const std::vector<FontFile>& companions);
 
 class ShapeIndex {

@@ -12,8 +12,14 @@
 int main(int argc, char** argv) {
     if (argc < 3) return 2;
     const DWORD share = static_cast<DWORD>(std::strtoul(argv[2], nullptr, 0));
-    const platform::UniqueFile file(
-        CreateFileA(argv[1], GENERIC_READ, share, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    // The test that started it looks whether the file is held yet, opening
+    // it for a moment: that is no reason to give up.
+    platform::UniqueFile file;
+    for (int attempt = 0; attempt < 200 && !file; ++attempt) {
+        if (attempt) Sleep(10);
+        file.reset(CreateFileA(argv[1], GENERIC_READ, share, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!file && GetLastError() != ERROR_SHARING_VIOLATION) break;
+    }
     if (!file) return 1;
     std::puts("held");  // for a script waiting to go on
     std::fflush(stdout);

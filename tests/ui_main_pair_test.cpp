@@ -22,11 +22,13 @@ protected:
         ASSERT_TRUE(Main().CodeTable());
         table = Main().CodeTable()->Handle();
     }
-    // Two steps: a press on the caption of window, a release where to puts
-    // the point pressed.
-    void DragCaption(InputScript& script, const HWND& window, std::function<POINT(POINT)> to) {
-        script.Then([this, &window] { Mouse(pressed = CaptionPoint(window), MOUSEEVENTF_LEFTDOWN); })
-            .Then([this, to] { Mouse(to(pressed), MOUSEEVENTF_LEFTUP); });
+    // A press on the caption of window, a release where to puts the point
+    // pressed. A window that moves is released only once its move has
+    // begun: a release before it leaves a busy X server's move waiting.
+    void DragCaption(InputScript& script, const HWND& window, std::function<POINT(POINT)> to, bool moves = true) {
+        script.Then([this, &window] { Mouse(pressed = CaptionPoint(window), MOUSEEVENTF_LEFTDOWN); });
+        if (moves) script.When([&window] { return GetCapture() == window; });
+        script.Then([this, to] { Mouse(to(pressed), MOUSEEVENTF_LEFTUP); });
     }
     HWND table = nullptr;
     POINT pressed = {};
@@ -67,7 +69,7 @@ TEST_F(PairTest, TheCodeTableFollowsItsOwnerAndKeepsItsFocus) {
     SetFocus(Main().Control(MainWindow::kNewFolderButton));
     InputScript script;
     script.Then([] { PressKeys({VK_SPACE}); }).Then([&] { EXPECT_FALSE(Enabled(table)); });
-    DragCaption(script, table, [](POINT p) { return Moved(p, 80, 60); });
+    DragCaption(script, table, [](POINT p) { return Moved(p, 80, 60); }, false);
     script
         .Then([&] {
             RECT after = Outer(table);
@@ -106,6 +108,7 @@ TEST_F(PairTest, TheGridScrollsByPartsOfANotchAndRepaintsWhenEnlarged) {
         })
         // Scrolled to the end, then taller: every row moves down.
         .Then([&] { Mouse(bottomEdge, MOUSEEVENTF_LEFTDOWN); })
+        .When([&] { return GetCapture() == table; })
         .Then([&] { Mouse(Moved(bottomEdge, 0, 150), MOUSEEVENTF_LEFTUP); })
         .Then([&] {
             EXPECT_GT(Outer(table).bottom, frame.bottom + 100);

@@ -94,18 +94,27 @@ void InputScript::Run(MainWindow& mainWindow) {
     RunMessageLoop(mainWindow);
     KillTimer(nullptr, timer);
     runningScript = nullptr;
+    // Quits the ticks posted after the loop had already ended.
+    MSG quit;
+    while (PeekMessage(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
     EXPECT_TRUE(steps_.empty()) << steps_.size() << " steps never ran";
 }
 
 void CALLBACK InputScript::Tick(HWND, UINT, UINT_PTR, DWORD) {
     InputScript* self = runningScript;
     if (!self) return;
-    if (GetTickCount() - self->started_ > 10000) {
+    if (!self->steps_.empty() && GetTickCount() - self->started_ > 10000) {
         ADD_FAILURE() << "the input script took too long";
         self->steps_.clear();
+        // A window move whose button-up was lost would hold on.
+        POINT cursor = {};
+        GetCursorPos(&cursor);
+        Mouse(cursor, MOUSEEVENTF_LEFTUP);
     }
+    // Posted at every tick until Run's loop ends: a modal loop still
+    // running (a window move, a menu) ends at a quit and swallows it.
     if (self->steps_.empty()) {
-        runningScript = nullptr;
         PostQuitMessage(0);
         return;
     }

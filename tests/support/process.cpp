@@ -108,7 +108,7 @@ std::wstring HoldCommand(const std::string& path, DWORD share, DWORD millisecond
 }  // namespace
 
 FileHolder::FileHolder(const std::string& path, DWORD share, DWORD milliseconds)
-    : holder_(HoldCommand(path, share, milliseconds)) {
+    : path_(path), holder_(HoldCommand(path, share, milliseconds)) {
     if (!holder_.Started()) {
         ADD_FAILURE() << "cannot start " << HoldFileExe();
         return;
@@ -116,12 +116,21 @@ FileHolder::FileHolder(const std::string& path, DWORD share, DWORD milliseconds)
     // A loaded machine may take seconds to start a process under Wine.
     const DWORD started = GetTickCount();
     while (!HeldByAnother(path)) {
+        // A starved poll may miss a short hold that has already ended well.
+        if (milliseconds != INFINITE && !holder_.Running() && holder_.ExitCode() == 0) return;
         if (GetTickCount() - started > 30000 || !holder_.Running()) {
             ADD_FAILURE() << "hold_file did not take " << path << " (exit code " << holder_.ExitCode() << ")";
             return;
         }
         Sleep(10);
     }
+}
+
+FileHolder::~FileHolder() {
+    holder_.End(0);
+    // Wine lets go of an ended process's files a while after it ended.
+    const DWORD ended = GetTickCount();
+    while (HeldByAnother(path_) && GetTickCount() - ended < 10000) Sleep(10);
 }
 
 }  // namespace testing_support

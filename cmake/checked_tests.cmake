@@ -5,10 +5,10 @@
 # the test program there (under Wine with a backtrace; scripts/lib.sh keeps
 # Wine's crash dialog away). minamo.exe, the tools and the benchmarks link
 # the plain libraries, so the program that ships is built as before.
-# The checked code is optimised less (-O1): the whole build then takes a
-# fifth less compile time than with -O3 (the sanitizer's code is slow to
-# optimise), and the program that ships still runs under the tests as a
-# child, optimised as it ships.
+# The checked libraries are optimised less (-O1): the whole build then
+# takes a fifth less compile time than with -O3 (the sanitizer's code is
+# slow to optimise), and the program that ships still runs under the tests
+# as a child, optimised as it ships. The tests' own files are not optimised.
 #
 # minamo_checked_tests(<test folder> <library folder>...) makes a copy
 # <name>_checked of every static library of the library folders, with the
@@ -19,10 +19,13 @@ if(MSVC)
 else()
   option(MINAMO_CHECKED_TESTS "Build the tests and the libraries they link with run-time checks" ON)
 endif()
-set(MINAMO_CHECKS $<$<COMPILE_LANGUAGE:C,CXX>:-D_GLIBCXX_ASSERTIONS>
-                  $<$<COMPILE_LANGUAGE:C,CXX>:-fsanitize=undefined>
-                  $<$<COMPILE_LANGUAGE:C,CXX>:-fsanitize-undefined-trap-on-error>
-                  $<$<COMPILE_LANGUAGE:C,CXX>:-O1>)
+set(MINAMO_CHECKS_UNOPTIMISED $<$<COMPILE_LANGUAGE:C,CXX>:-D_GLIBCXX_ASSERTIONS>
+                              $<$<COMPILE_LANGUAGE:C,CXX>:-fsanitize=undefined>
+                              $<$<COMPILE_LANGUAGE:C,CXX>:-fsanitize-undefined-trap-on-error>)
+set(MINAMO_CHECKS ${MINAMO_CHECKS_UNOPTIMISED} $<$<COMPILE_LANGUAGE:C,CXX>:-O1>)
+# The tests' own code and GoogleTest are not optimised at all: they are half
+# of the compile time, and what they run is the libraries'.
+set(MINAMO_TEST_CHECKS ${MINAMO_CHECKS_UNOPTIMISED} $<$<COMPILE_LANGUAGE:C,CXX>:-O0>)
 
 # A list of libraries with each one that has a checked copy replaced by it.
 function(minamo_to_checked out)
@@ -86,11 +89,11 @@ function(minamo_checked_tests tests)
   foreach(target ${targets})
     get_target_property(type ${target} TYPE)
     if(type MATCHES "^(EXECUTABLE|STATIC_LIBRARY|SHARED_LIBRARY)$")
-      target_compile_options(${target} PRIVATE ${MINAMO_CHECKS})
+      target_compile_options(${target} PRIVATE ${MINAMO_TEST_CHECKS})
       minamo_link_checked(${target})
     endif()
   endforeach()
   # GoogleTest too, so that the inline library code it shares with the
   # tests is the checked one whichever copy the linker keeps.
-  target_compile_options(gtest PRIVATE ${MINAMO_CHECKS})
+  target_compile_options(gtest PRIVATE ${MINAMO_TEST_CHECKS})
 endfunction()

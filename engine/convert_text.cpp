@@ -105,7 +105,7 @@ bool MakeParents(const std::string& output, const std::string& relative) {
     return folder.empty() || static_cast<bool>(CreateFolderTree(output + folder));
 }
 
-std::string SkippedLines(const std::vector<std::string>& skipped) {
+std::string SkippedFileLines(const std::vector<std::string>& skipped) {
     if (skipped.empty()) return std::string();
     return "\r\n" + texts::Format(texts::kConvertFilesSkipped, {skipped.size()}) + texts::ShownCrLines(skipped);
 }
@@ -142,7 +142,7 @@ Result Scan(const EudcRequest& request, const Source& source) {
         return Result::kOutputRefused;
     }
     request.notifier.Notify(texts::Format(texts::kScanDone, {source.files.size() - skipped.size() + source.unspelled.size(), codes, characters, table}) +
-                            SkippedLines(skipped));
+                            SkippedFileLines(skipped));
     return skipped.empty() ? Result::kOk : Result::kCharactersLeft;
 }
 
@@ -222,7 +222,7 @@ Result Convert(const EudcRequest& request, const Source& source) {
         }
         message += "\r\n" + texts::Format(texts::kConvertCharactersLeft, {left}) + texts::ShownCrLines(lines);
     }
-    request.notifier.Notify(message + SkippedLines(skipped));
+    request.notifier.Notify(message + SkippedFileLines(skipped));
     return left == 0 && skipped.empty() ? Result::kOk : Result::kCharactersLeft;
 }
 
@@ -278,7 +278,7 @@ Result Back(const EudcRequest& request) {
     }
     std::string message = texts::Format(texts::kBackDone, {restored, characters, output});
     if (missed) message += "\r\n" + texts::Format(texts::kBackMissed, {missed});
-    request.notifier.Notify(message + SkippedLines(skipped));
+    request.notifier.Notify(message + SkippedFileLines(skipped));
     return missed == 0 && skipped.empty() ? Result::kOk : Result::kCharactersLeft;
 }
 

@@ -114,7 +114,7 @@ StringList FontFolders(const Folders& folders) {
 }
 
 // A line a font passed over, each after a line break.
-std::string SkippedLines(const StringList& skipped) {
+std::string SkippedFontLines(const StringList& skipped) {
     std::string lines;
     for (const std::string& font : skipped) lines += "\r\n" + texts::Format(texts::kMapFontSkipped, {font});
     return lines;
@@ -192,7 +192,7 @@ Result MapEudc(const EudcRequest& request, MapReport& report) {
     const std::string unfit = OpenReferenceFont(folders, request.options.referenceFont, reference);
     report.referenceFont = reference.path;
     report.indexBuilt = reference.indexBuilt;
-    if (!unfit.empty()) return Fail(request, unfit + SkippedLines(reference.skipped));
+    if (!unfit.empty()) return Fail(request, unfit + SkippedFontLines(reference.skipped));
     reference.bytes = std::string();  // the index is all that is needed now
     const shapes::ShapeIndex& index = reference.index;
     // The decisions of the map there now, which the new one keeps where the glyph is the same.
@@ -228,7 +228,7 @@ Result MapEudc(const EudcRequest& request, MapReport& report) {
         for (const std::string& font : reference.designFonts) lines += "\r\n  " + font;
         told += texts::Format(texts::kMapDesignFonts, {lines});
     }
-    request.notifier.Notify(told + SkippedLines(reference.skipped));
+    request.notifier.Notify(told + SkippedFontLines(reference.skipped));
     return Result::kOk;
 }
 

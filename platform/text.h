@@ -18,6 +18,8 @@ int CompareTextIgnoreCase(const std::string& a, const std::string& b);
 std::string UpperCaseText(const std::string& text);
 // The system ANSI code page.
 UINT AnsiCodePage();
+// Japanese Windows' code page: the EUDC data and its files are in it.
+constexpr UINT kShiftJisCodePage = 932;
 // Whether c opens a two-byte character in the ANSI code page (for Shift-JIS
 // the bytes 0x81-0x9F and 0xE0-0xFC), whose second byte may be '\\'.
 bool IsLeadByte(char c);

@@ -6,11 +6,15 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 namespace characters {
 
 // The fingerprint of length bytes (none for an empty glyph).
 uint64_t HashBytes(const unsigned char* bytes, size_t length);
+inline uint64_t HashText(const std::string& text) {
+    return HashBytes(reinterpret_cast<const unsigned char*>(text.data()), text.size());
+}
 // A composite glyph's fingerprint with one of its components' folded in,
 // in the order the glyph names them.
 uint64_t FoldHash(uint64_t hash, uint64_t component);

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "engine/migration/text_encoding.h"
 #include "engine/migration/unicode_text.h"
 
 namespace migration {
@@ -12,8 +13,6 @@ constexpr size_t kEudcCount = kLastEudc - kFirstEudc + 1;
 // bytes), and than the longest text written for one EUDC character.
 constexpr size_t kLookAhead = 4 * kLongestReplacement + 8;
 
-bool IsShiftJisLead(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
-bool IsShiftJisTrail(unsigned char b) { return b >= 0x40 && b <= 0xFC && b != 0x7F; }
 
 // The EUDC code of the Shift-JIS pair lead, trail (lead F0..F9).
 char32_t ShiftJisEudc(unsigned char lead, unsigned char trail) {

@@ -12,7 +12,6 @@
 namespace migration {
 namespace {
 
-constexpr UINT kShiftJis = 932;
 // A megabyte a piece: large enough that the calls cost nothing beside the
 // conversion, small enough for any PC.
 constexpr size_t kPiece = 1 << 20;
@@ -96,7 +95,7 @@ bool GuessFileEncoding(HANDLE file, std::string& piece, EncodingGuess& guess, pl
 }  // namespace
 
 void PlatformShiftJis::AppendAsUtf8(const char* bytes, size_t size, std::string& utf8) {
-    platform::ToWideInto(kShiftJis, bytes, size, wide_);
+    platform::ToWideInto(platform::kShiftJisCodePage, bytes, size, wide_);
     for (size_t i = 0; i < wide_.size(); ++i) {
         char32_t code = static_cast<char16_t>(wide_[i]);
         if (code >= 0xD800 && code <= 0xDBFF && i + 1 < wide_.size()) {
@@ -113,7 +112,7 @@ void PlatformShiftJis::AppendAsUtf8(const char* bytes, size_t size, std::string&
 void PlatformShiftJis::AppendAsShiftJis(const char* utf8, size_t size, std::string& bytes) {
     wide_.clear();
     AppendUtf8AsWide(utf8, size, wide_);
-    platform::AppendMultiByte(kShiftJis, wide_.data(), wide_.size(), bytes);
+    platform::AppendMultiByte(platform::kShiftJisCodePage, wide_.data(), wide_.size(), bytes);
 }
 
 bool HasTextExtension(const std::string& path) {

@@ -8,13 +8,12 @@ namespace migration {
 namespace {
 // 6,400 characters of a few hundred bytes each stay far below this.
 constexpr unsigned long long kLargestMap = 64ull << 20;
-constexpr UINT kShiftJis = 932;
 }  // namespace
 
 bool ShiftJisAsUtf8(const std::string& shiftJis, std::string& utf8) {
     utf8.clear();
     if (shiftJis.empty()) return true;
-    const std::wstring wide = platform::ToWide(kShiftJis, shiftJis);
+    const std::wstring wide = platform::ToWide(platform::kShiftJisCodePage, shiftJis);
     if (wide.empty()) return false;
     for (size_t i = 0; i < wide.size(); ++i) {
         char32_t code = static_cast<char16_t>(wide[i]);

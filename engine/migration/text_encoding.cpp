@@ -10,9 +10,6 @@ namespace {
 
 const char* const kNames[] = {"Shift-JIS", "UTF-8", "UTF-8 BOM", "UTF-16LE", "UTF-16BE"};
 
-bool IsShiftJisLead(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
-bool IsShiftJisTrail(unsigned char b) { return b >= 0x40 && b <= 0xFC && b != 0x7F; }
-
 // Counts what each encoding makes of the characters that start from the
 // first byte above 0x7F up to stop (they may end up to size).
 struct Evidence {

@@ -19,6 +19,10 @@ size_t MarkLength(Encoding encoding);
 // others stay as they were.
 Encoding ConvertedEncoding(Encoding source);
 
+// The bytes that may start, and follow, a two-byte Shift-JIS character.
+inline bool IsShiftJisLead(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
+inline bool IsShiftJisTrail(unsigned char b) { return b >= 0x40 && b <= 0xFC && b != 0x7F; }
+
 // What the bytes read so far tell. A byte-order mark at the start decides
 // at once. Otherwise the first piece with a byte above 0x7F decides: UTF-8
 // when its sequences are well formed (a few broken ones among many good

@@ -6,14 +6,6 @@
 #include "engine/characters/outline_hash.h"
 #include "engine/paths/paths.h"
 
-namespace {
-
-uint64_t HashText(const std::string& text) {
-    return characters::HashBytes(reinterpret_cast<const unsigned char*>(text.data()), text.size());
-}
-
-}  // namespace
-
 std::string SetFingerprint(SetFolder& set) {
     const FontLinks& links = set.AllLinks();
     if (links.empty()) return std::string();
@@ -36,11 +28,11 @@ std::string LinksFingerprint(const FontLinks& links, const NamedFileHash& hash) 
     // that every PC comes to the same value.
     std::map<std::string, std::string> byUpperName;
     for (const std::string& name : names) byUpperName.emplace(paths::UpperAscii(name), name);
-    uint64_t fingerprint = HashText(table);
+    uint64_t fingerprint = characters::HashText(table);
     for (const auto& name : byUpperName) {
         uint64_t bytes = 0;
         if (!hash(name.second, bytes)) continue;  // a companion the set lacks
-        fingerprint = characters::FoldHash(characters::FoldHash(fingerprint, HashText(name.first)), bytes);
+        fingerprint = characters::FoldHash(characters::FoldHash(fingerprint, characters::HashText(name.first)), bytes);
     }
     char hex[17];
     std::snprintf(hex, sizeof hex, "%08lX%08lX", static_cast<unsigned long>(fingerprint >> 32),

@@ -9,14 +9,6 @@
 #include "platform/files.h"
 #include "platform/text.h"
 
-namespace {
-
-uint64_t HashText(const std::string& text) {
-    return characters::HashBytes(reinterpret_cast<const unsigned char*>(text.data()), text.size());
-}
-
-}  // namespace
-
 std::string CompanionOf(const std::string& name) {
     return paths::ChangeExtension(name, info_file::kCompanionExtension);
 }
@@ -72,7 +64,7 @@ Result SetFolder::ReadForThisPc(const LinkTest& takenAsInstalled) {
 
 bool SetFolder::ReadBytes(const std::string& name, std::string& bytes) {
     if (!platform::ReadWholeFile(folder_ + name, bytes)) return false;
-    if (hashesWanted_) hashes_[paths::UpperAscii(name)] = HashText(bytes);
+    if (hashesWanted_) hashes_[paths::UpperAscii(name)] = characters::HashText(bytes);
     return true;
 }
 
@@ -84,7 +76,7 @@ bool SetFolder::Hash(const std::string& name, uint64_t& hash) {
     }
     std::string bytes;
     if (!platform::ReadWholeFile(folder_ + name, bytes)) return false;
-    hash = HashText(bytes);
+    hash = characters::HashText(bytes);
     if (hashesWanted_) hashes_[paths::UpperAscii(name)] = hash;
     return true;
 }

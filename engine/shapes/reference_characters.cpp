@@ -93,18 +93,25 @@ bool ReadSequences(FontBytes table, std::vector<DrawnCharacter>& out) {
 
 }  // namespace
 
+// The planes of characters (0-3); the rest holds no character an answer or
+// an EUDC font needs, and a map that fills them would only cost time.
+constexpr uint32_t kLastCharacterPlaneCode = 0x3FFFF;
+
 bool ReadDrawnCharacters(FontBytes cmap, std::vector<DrawnCharacter>& characters) {
     characters.clear();
     const characters::MappedCode add = [&](uint32_t code, uint32_t glyph) { Add(characters, code, 0, glyph); };
     FontBytes subtable;
     bool read = true;
     if (FindCmapSubtable(cmap, 3, 10, 12, subtable) || FindCmapSubtable(cmap, 0, 4, 12, subtable))
-        read = ReadMappedCodes(subtable, 12, 0, characters::kLastCodePoint, add);
+        read = ReadMappedCodes(subtable, 12, 0, kLastCharacterPlaneCode, add);
     else if (FindCmapSubtable(cmap, 3, 1, 4, subtable) || FindCmapSubtable(cmap, 0, 3, 4, subtable))
-        read = ReadMappedCodes(subtable, 4, 0, characters::kLastCodePoint, add);
+        read = ReadMappedCodes(subtable, 4, 0, kLastCharacterPlaneCode, add);
     if (!read) return false;
-    std::sort(characters.begin(), characters.end(),
-              [](const DrawnCharacter& a, const DrawnCharacter& b) { return a.code < b.code; });
+    // The map's reader gives the codes in order already; sorting a few
+    // hundred thousand sorted codes again is most of the time of a read.
+    const auto byCode = [](const DrawnCharacter& a, const DrawnCharacter& b) { return a.code < b.code; };
+    if (!std::is_sorted(characters.begin(), characters.end(), byCode))
+        std::sort(characters.begin(), characters.end(), byCode);
     return !FindCmapSubtable(cmap, 0, 5, 14, subtable) || ReadSequences(subtable, characters);
 }
 

@@ -1,7 +1,7 @@
-// Every character a reference font draws: each code point of its character
-// map (the full-Unicode subtable where it has one, else the BMP one) and
-// each variation sequence of its format 14 map (a base character and a
-// selector such as U+E0100), with the glyph that draws it.
+// Every character a reference font draws: each code point of planes 0-3 in
+// its character map (the full-Unicode subtable where it has one, else the
+// BMP one) and each variation sequence of its format 14 map (a base
+// character and a selector such as U+E0100), with the glyph that draws it.
 #pragma once
 
 #include <cstdint>

@@ -13,7 +13,8 @@ int main(int argc, char** argv) {
     if (argc < 3) return 2;
     const DWORD share = static_cast<DWORD>(std::strtoul(argv[2], nullptr, 0));
     // The test that started it looks whether the file is held yet, opening
-    // it for a moment: that is no reason to give up.
+    // it for a moment, and a holder it has just ended may keep the file a
+    // moment longer: neither is a reason to give up.
     platform::UniqueFile file;
     for (int attempt = 0; attempt < 200 && !file; ++attempt) {
         if (attempt) Sleep(10);

@@ -13,7 +13,6 @@ constexpr size_t kEudcCount = kLastEudc - kFirstEudc + 1;
 // bytes), and than the longest text written for one EUDC character.
 constexpr size_t kLookAhead = 4 * kLongestReplacement + 8;
 
-
 // The EUDC code of the Shift-JIS pair lead, trail (lead F0..F9).
 char32_t ShiftJisEudc(unsigned char lead, unsigned char trail) {
     return kFirstEudc + (lead - 0xF0) * 188 + (trail - 0x40) - (trail > 0x7F ? 1 : 0);

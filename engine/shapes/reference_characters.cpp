@@ -12,6 +12,9 @@ using characters::FontBytes;
 using characters::ReadMappedCodes;
 
 constexpr uint32_t kLastCode = characters::kLastCodePoint;
+// The planes of characters (0-3); the rest holds no character an answer or
+// an EUDC font needs, and a map that fills them would only cost time.
+constexpr uint32_t kLastCharacterPlaneCode = 0x3FFFF;
 
 bool U24(FontBytes bytes, size_t at, uint32_t& value) {
     uint16_t high = 0;
@@ -92,10 +95,6 @@ bool ReadSequences(FontBytes table, std::vector<DrawnCharacter>& out) {
 }
 
 }  // namespace
-
-// The planes of characters (0-3); the rest holds no character an answer or
-// an EUDC font needs, and a map that fills them would only cost time.
-constexpr uint32_t kLastCharacterPlaneCode = 0x3FFFF;
 
 bool ReadDrawnCharacters(FontBytes cmap, std::vector<DrawnCharacter>& characters) {
     characters.clear();

@@ -108,7 +108,7 @@ std::wstring HoldCommand(const std::string& path, DWORD share, DWORD millisecond
 }  // namespace
 
 FileHolder::FileHolder(const std::string& path, DWORD share, DWORD milliseconds)
-    : path_(path), holder_(HoldCommand(path, share, milliseconds)) {
+    : holder_(HoldCommand(path, share, milliseconds)) {
     if (!holder_.Started()) {
         ADD_FAILURE() << "cannot start " << HoldFileExe();
         return;
@@ -124,13 +124,6 @@ FileHolder::FileHolder(const std::string& path, DWORD share, DWORD milliseconds)
         }
         Sleep(10);
     }
-}
-
-FileHolder::~FileHolder() {
-    holder_.End(0);
-    // Wine lets go of an ended process's files a while after it ended.
-    const DWORD ended = GetTickCount();
-    while (HeldByAnother(path_) && GetTickCount() - ended < 10000) Sleep(10);
 }
 
 }  // namespace testing_support

@@ -168,17 +168,12 @@ ProcessRun RunCommandLine(std::wstring commandLine, std::deque<int> answers = {}
 
 // hold_file.exe, built beside the test programs, holding path open with
 // the given sharing (FILE_SHARE_* bits) from construction until the object
-// ends it, or for milliseconds. Constructed once the file is held, ended
-// once it is free again.
+// ends it, or for milliseconds. Constructed once the file is held.
 class FileHolder {
 public:
     FileHolder(const std::string& path, DWORD share, DWORD milliseconds = INFINITE);
-    ~FileHolder();
-    FileHolder(const FileHolder&) = delete;
-    FileHolder& operator=(const FileHolder&) = delete;
 
 private:
-    std::string path_;
     ChildProcess holder_;
 };
 

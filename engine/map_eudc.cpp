@@ -20,6 +20,7 @@
 #include "engine/characters/truetype_tables.h"
 #include "platform/files.h"
 #include "platform/fonts.h"
+#include "platform/system.h"
 #include "platform/text.h"
 
 namespace {
@@ -95,6 +96,7 @@ shapes::ShapeIndex::Built LoadOrBuildIndex(const std::string& font, uint64_t fon
     const uint64_t fingerprint = shapes::IndexFingerprint(fontFingerprint, fingerprints);
     std::string saved;
     built = false;
+    index.UseSse2(platform::ProcessorRunsSse2());
     if (platform::ReadWholeFile(cached, saved) && index.Load(Bytes(saved), saved.size(), fingerprint))
         return shapes::ShapeIndex::Built::kDone;
     const shapes::ShapeIndex::Built result = index.Build(Bytes(font), font.size(), progress, companions);

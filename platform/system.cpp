@@ -116,6 +116,13 @@ SYSTEMTIME LocalTimeNow() {
     return now;
 }
 
+bool ProcessorRunsSse2() {
+    constexpr DWORD kSse2Feature = 10;  // PF_XMMI64_INSTRUCTIONS_AVAILABLE, which older headers lack
+    using Fn = BOOL(WINAPI*)(DWORD);
+    auto fn = LoadedModuleFunction<Fn>("kernel32.dll", "IsProcessorFeaturePresent");
+    return fn && fn(kSse2Feature);
+}
+
 bool IsThemeActive() {
     const UniqueModule theme(LoadSystemLibrary("uxtheme.dll"));
     if (!theme) return false;

@@ -39,6 +39,10 @@ std::string ComputerName();
 std::string UserName();
 // The local date and time now.
 SYSTEMTIME LocalTimeNow();
+// Whether the processor has SSE2 and the system keeps its registers:
+// kernel32's IsProcessorFeaturePresent, loaded at run time (Windows 98 and
+// Me lack it; NT 4.0 does not know the feature and says no).
+bool ProcessorRunsSse2();
 // uxtheme's IsThemeActive, loaded at run time; false where it is missing.
 bool IsThemeActive();
 // comctl32's InitCommonControlsEx for the given ICC_* classes, loaded at run

@@ -50,7 +50,4 @@ struct InkDifference {
 };
 InkDifference ExactInkDifference(const InkMap& a, const InkMap& b);
 
-// How alike two features are: 0 (nothing alike) to 1 (the same).
-double Similarity(const ShapeFeature& a, const ShapeFeature& b);
-
 }  // namespace shapes

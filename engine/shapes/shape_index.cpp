@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <functional>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -19,7 +20,7 @@ namespace {
 const char kMagic[8] = {'M', 'N', 'S', 'H', 'A', 'P', 'E', 'S'};
 // Changes with the layout and with anything that changes a feature or the
 // grouping: an index kept from an older build is then built anew.
-constexpr uint32_t kVersion = 7;
+constexpr uint32_t kVersion = 8;
 constexpr size_t kHeader = 8 + 4 + 4 + 8 + 4 + 4;  // then each group's size
 constexpr size_t kInkRow = 3;  // kInkSide bits
 constexpr uint32_t kDesignBit = 0x80000000u;  // in a saved selector: a picture from a font beside the reference
@@ -302,8 +303,7 @@ size_t ShapeIndex::NearestCentroid(const Coarse& coarse) const {
     size_t best = 0;
     int32_t bestScore = -1;
     for (size_t g = 0; g < centroidWeights_.size(); ++g) {
-        int32_t dot = 0;
-        for (size_t i = 0; i < coarse.size(); ++i) dot += centroidWeights_[g][i] * coarse[i];
+        const int32_t dot = dot_.Weighted(centroidWeights_[g].data(), coarse.data(), coarse.size());
         if (dot > bestScore) bestScore = dot, best = g;
     }
     return best;
@@ -313,7 +313,7 @@ void ShapeIndex::WeighCentroids() {
     centroidWeights_.resize(centroids_.size());
     for (size_t g = 0; g < centroids_.size(); ++g)
         for (size_t i = 0; i < kCoarseSize; ++i)
-            centroidWeights_[g][i] = static_cast<int32_t>(std::lround(centroids_[g][i] * 32767.0f));  // 0 to 1 each
+            centroidWeights_[g][i] = static_cast<int16_t>(std::lround(centroids_[g][i] * 32767.0f));  // 0 to 1 each
 }
 
 // Each group's centroid: the mean of its members' coarse features, at unit length.
@@ -328,6 +328,7 @@ void ShapeIndex::MakeCentroids() {
         if (length > 0)
             for (float& value : centroid) value = static_cast<float>(value / std::sqrt(length));
     }
+    WeighCentroids();
 }
 
 void ShapeIndex::Group() {
@@ -400,55 +401,109 @@ void ShapeIndex::MakeCoarse() {
     }
 }
 
+namespace {
+
+// A score kept with its entry. A score is never negative, and such floats
+// order as their bits do: the selections compare whole numbers, which on
+// the x87 of the 32-bit build cost a fraction of comparing floats.
+struct Scored {
+    uint32_t key;
+    uint32_t entry;
+};
+Scored ScoreOf(float score, size_t entry) {
+    Scored scored{0, static_cast<uint32_t>(entry)};
+    std::memcpy(&scored.key, &score, sizeof scored.key);
+    return scored;
+}
+
+// The size-th largest key of a list (size at least 1, at most the list's):
+// counted into buckets across the keys' range, then sought only among the
+// keys of the bucket it falls in. A selection over the whole list took
+// a sixth of a search.
+uint32_t KeyAtRank(const std::vector<Scored>& list, size_t size, std::vector<uint32_t>& bucket, size_t& above) {
+    constexpr size_t kBuckets = 1024;
+    uint32_t low = UINT32_MAX, high = 0;
+    for (const Scored& scored : list) low = std::min(low, scored.key), high = std::max(high, scored.key);
+    int shift = 0;
+    while (((high - low) >> shift) >= kBuckets) ++shift;
+    std::vector<uint32_t> counts(kBuckets, 0);
+    for (const Scored& scored : list) ++counts[(scored.key - low) >> shift];
+    size_t b = ((high - low) >> shift);
+    above = 0;
+    while (above + counts[b] < size) above += counts[b--];
+    bucket.clear();
+    for (const Scored& scored : list)
+        if (((scored.key - low) >> shift) == b) bucket.push_back(scored.key);
+    const auto rank = bucket.begin() + static_cast<std::ptrdiff_t>(size - above - 1);
+    std::nth_element(bucket.begin(), rank, bucket.end(), std::greater<uint32_t>());
+    const uint32_t key = *rank;
+    above += static_cast<size_t>(std::count_if(bucket.begin(), rank, [&](uint32_t k) { return k > key; }));
+    return key;
+}
+
+// The size best of a list, left in the list's order: the index's own, which
+// the next pass then reads in a row rather than all over. Of equal scores
+// at the edge, the first stay.
+void KeepBest(std::vector<Scored>& list, size_t size, std::vector<uint32_t>& scratch) {
+    if (list.size() <= size) return;
+    size_t above = 0;
+    const uint32_t threshold = KeyAtRank(list, size, scratch, above);
+    size_t ties = size - above, kept = 0;
+    for (const Scored& scored : list) {
+        if (scored.key < threshold) continue;
+        if (scored.key == threshold) {
+            if (ties == 0) continue;
+            --ties;
+        }
+        list[kept++] = scored;
+    }
+    list.resize(kept);
+}
+
+}  // namespace
+
 std::vector<std::pair<double, size_t>> ShapeIndex::ShortList(const ShapeFeature& feature) const {
     ShapeIndex query;
     query.features_.push_back(feature);
     query.MakeCoarse();
     const Coarse& wanted = query.coarse_[0];
     // The nearest groups, then in them the short list by the coarse features' angle.
-    std::vector<std::pair<float, size_t>> groups;
-    for (size_t g = 0; g < centroids_.size(); ++g) {
-        float dot = 0;
-        for (size_t i = 0; i < wanted.size(); ++i) dot += centroids_[g][i] * static_cast<float>(wanted[i]);
-        groups.emplace_back(dot, g);
-    }
+    std::vector<std::pair<int32_t, size_t>> groups;
+    for (size_t g = 0; g < centroidWeights_.size(); ++g)
+        groups.emplace_back(dot_.Weighted(centroidWeights_[g].data(), wanted.data(), wanted.size()), g);
     const size_t searched = std::min(kGroupsSearched, groups.size());
     std::partial_sort(groups.begin(), groups.begin() + static_cast<std::ptrdiff_t>(searched), groups.end(),
-                      [](const std::pair<float, size_t>& a, const std::pair<float, size_t>& b) { return a.first > b.first; });
+                      [](const std::pair<int32_t, size_t>& a, const std::pair<int32_t, size_t>& b) {
+                          return a.first != b.first ? a.first > b.first : a.second < b.second;
+                      });
     groups.resize(searched);
-    // The size best of a list, in no order (a heap kept along took a sixth of a search).
-    auto keepBest = [](std::vector<std::pair<float, size_t>>& list, size_t size) {
-        if (list.size() <= size) return;
-        std::nth_element(list.begin(), list.begin() + static_cast<std::ptrdiff_t>(size - 1), list.end(),
-                         [](const std::pair<float, size_t>& a, const std::pair<float, size_t>& b) { return a.first > b.first; });
-        list.resize(size);
-    };
     // In them a glance at every entry, then the coarse features of the best glanced.
     const Glance& glance = query.glances_[0];
-    std::vector<std::pair<float, size_t>> glanced, shortList;
+    std::vector<Scored> glanced, shortList;
+    std::vector<int32_t> dots;
     size_t entries = 0;
     for (const auto& searchedGroup : groups) entries += groupStarts_[searchedGroup.second + 1] - groupStarts_[searchedGroup.second];
     glanced.reserve(entries);
     for (const auto& searchedGroup : groups) {
         const size_t first = groupStarts_[searchedGroup.second], last = groupStarts_[searchedGroup.second + 1];
-        for (size_t n = first; n < last; ++n) {
-            int32_t dot = 0;
-            for (int i = 0; i < kGlanceSize; ++i) dot += glance[static_cast<size_t>(i)] * glances_[n][static_cast<size_t>(i)];
-            glanced.emplace_back(static_cast<float>(dot) * glanceScale_[n], n);
-        }
+        if (first == last) continue;
+        dots.resize(last - first);
+        dot_.EachRecord(glance.data(), glances_[first].data(), kGlanceSize, last - first, dots.data());
+        for (size_t n = first; n < last; ++n)
+            glanced.push_back(ScoreOf(static_cast<float>(dots[n - first]) * glanceScale_[n], n));
     }
-    keepBest(glanced, kGlanced);
+    std::vector<uint32_t> keys;
+    KeepBest(glanced, kGlanced, keys);
     shortList.reserve(glanced.size());
-    for (const auto& entry : glanced) {
-        const Coarse& c = coarse_[entry.second];
-        int32_t dot = 0;
-        for (int i = 0; i < kCoarseSize; ++i) dot += wanted[static_cast<size_t>(i)] * c[static_cast<size_t>(i)];
-        shortList.emplace_back(static_cast<float>(dot) * coarseScale_[entry.second], entry.second);
+    for (const Scored& entry : glanced) {
+        const int32_t dot = dot_.Bytes(wanted.data(), coarse_[entry.entry].data(), kCoarseSize);
+        shortList.push_back(ScoreOf(static_cast<float>(dot) * coarseScale_[entry.entry], entry.entry));
     }
-    keepBest(shortList, kShortList);
+    KeepBest(shortList, kShortList, keys);
     std::vector<std::pair<double, size_t>> found;
     found.reserve(shortList.size());
-    for (const auto& entry : shortList) found.emplace_back(Similarity(feature, features_[entry.second]), entry.second);
+    for (const Scored& entry : shortList)
+        found.emplace_back(dot_.Cosine(feature.data(), features_[entry.entry].data(), kFeatureSize), entry.entry);
     std::sort(found.begin(), found.end(), [this](const std::pair<double, size_t>& a, const std::pair<double, size_t>& b) {
         const Entry &x = entries_[a.second], &y = entries_[b.second];
         return a.first != b.first ? a.first > b.first : x.code != y.code ? x.code < y.code : x.selector < y.selector;

@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/shapes/feature_dot.h"
 #include "engine/shapes/shape_feature.h"
 
 namespace shapes {
@@ -91,6 +92,10 @@ public:
     // sequence unless that is clearly closer; no glyph twice), and the verdict.
     Identification Identify(const GlyphShape& shape, size_t count = 5) const;
 
+    // SSE2 for the search's sums, where the caller knows the system runs
+    // it (FeatureDot); the answers are the same either way.
+    void UseSse2(bool sse2) { dot_ = FeatureDot(sse2); }
+
     size_t Size() const { return entries_.size(); }
     uint64_t Fingerprint() const { return fingerprint_; }
 
@@ -120,6 +125,7 @@ private:
                      const Progress& progress);
 
     uint64_t fingerprint_ = 0;
+    FeatureDot dot_;
     std::vector<Entry> entries_;
     std::unordered_set<uint32_t> designCodes_;  // the characters the PC's fonts picture
     void NoteDesignCodes();
@@ -135,9 +141,10 @@ private:
     std::vector<float> glanceScale_;
     std::vector<uint32_t> groupStarts_;  // the entries of group g: groupStarts_[g] to groupStarts_[g + 1]
     std::vector<Centroid> centroids_;
-    // The centroids in whole numbers, for the grouping's many comparisons
-    // (floating point is slow on the x87 of the 32-bit build).
-    std::vector<std::array<int32_t, kCoarseSize>> centroidWeights_;
+    // The centroids in whole numbers (0 to 32767), for the grouping's and
+    // the search's many comparisons (floating point is slow on the x87 of
+    // the 32-bit build).
+    std::vector<std::array<int16_t, kCoarseSize>> centroidWeights_;
     void WeighCentroids();
 };
 

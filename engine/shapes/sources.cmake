@@ -9,6 +9,7 @@ set(MINAMO_SHAPES_SOURCES
   engine/shapes/rasterizer.cpp
   engine/shapes/shape_feature.cpp
   engine/shapes/normalization.cpp
+  engine/shapes/feature_dot.cpp
   engine/shapes/shape_index.cpp
   engine/shapes/identify.cpp
   engine/shapes/design_fonts.cpp

@@ -14,6 +14,7 @@
 
 #include "engine/characters/truetype_tables.h"
 #include "engine/shapes/design_fonts.h"
+#include "engine/shapes/feature_dot.h"
 #include "engine/shapes/font_map.h"
 #include "engine/shapes/normalization.h"
 #include "engine/shapes/jis_x0213.h"
@@ -148,6 +149,47 @@ TEST(Shapes, EudcCharactersFindTheirTwins) {
             else ADD_FAILURE() << name << " U+" << std::hex << twin << " taken for U+" << candidates[0].code;
         }
         EXPECT_EQ(right, twins.size()) << name;
+    }
+}
+
+// SSE2 and the plain arithmetic give the same sums, at the values' limits
+// too, and so the same candidates with the same scores.
+TEST(Shapes, Sse2SumsAsThePlainArithmetic) {
+    if (!Sse2Built()) GTEST_SKIP() << "no SSE2 in this build";
+    const FeatureDot plain(false), sse2(true);
+    ASSERT_TRUE(sse2.Sse2());
+    std::vector<uint8_t> a(256), b(256);
+    std::vector<int16_t> weights(64);
+    for (int fill : {0, 1, 2}) {
+        for (size_t i = 0; i < a.size(); ++i) {
+            a[i] = fill == 0 ? 255 : static_cast<uint8_t>(i * 37 + fill);
+            b[i] = fill == 0 ? 255 : static_cast<uint8_t>(i * 91 + 7 * fill);
+        }
+        for (size_t i = 0; i < weights.size(); ++i) weights[i] = fill == 0 ? 32767 : static_cast<int16_t>(i * 511);
+        for (size_t size : {16, 64, 256}) EXPECT_EQ(sse2.Bytes(a.data(), b.data(), size), plain.Bytes(a.data(), b.data(), size));
+        EXPECT_EQ(sse2.Weighted(weights.data(), a.data(), 64), plain.Weighted(weights.data(), a.data(), 64));
+        std::vector<int32_t> each(16), eachPlain(16);
+        sse2.EachRecord(a.data(), b.data(), 16, 16, each.data());
+        plain.EachRecord(a.data(), b.data(), 16, 16, eachPlain.data());
+        EXPECT_EQ(each, eachPlain);
+    }
+    ShapeIndex index = ReferenceIndex();
+    Font font(kMade + "eudc.ttf");
+    std::vector<DrawnCharacter> drawn;
+    ASSERT_TRUE(ReadDrawnCharacters(font.tables.cmap, drawn));
+    for (const DrawnCharacter& c : drawn) {
+        Outline outline;
+        GlyphShape shape{};
+        ASSERT_TRUE(font.reader.Read(c.glyph, outline) && MakeGlyphShape(outline, shape, false));
+        index.UseSse2(false);
+        const Identification expected = index.Identify(shape);
+        index.UseSse2(true);
+        const Identification got = index.Identify(shape);
+        ASSERT_EQ(got.candidates.size(), expected.candidates.size());
+        for (size_t i = 0; i < got.candidates.size(); ++i) {
+            EXPECT_EQ(got.candidates[i].code, expected.candidates[i].code);
+            EXPECT_EQ(got.candidates[i].score, expected.candidates[i].score);
+        }
     }
 }
 

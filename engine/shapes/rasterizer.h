@@ -5,11 +5,25 @@
 // take too much work is refused.
 #pragma once
 
+#include <cstdint>
+#include <cstring>
 #include <vector>
 
 #include "engine/shapes/glyph_outline.h"
 
 namespace shapes {
+
+// The whole number nearest v (of two as near, the even one), for |v| under
+// 2^31, without std::round, std::floor or a cast, each of which is a call
+// or switches the rounding mode of the x87 the 32-bit build computes with
+// (a seventh of the index's build): adding 1.5 x 2^52 leaves it in the
+// low bits of the double.
+inline int NearestWhole(double v) {
+    const double shifted = v + 6755399441055744.0;
+    uint64_t bits = 0;
+    std::memcpy(&bits, &shifted, sizeof bits);
+    return static_cast<int32_t>(static_cast<uint32_t>(bits));
+}
 
 // Where font units land: pixel x = x * scale + dx, pixel y = dy - y * scale
 // (rows run downward, font units upward).

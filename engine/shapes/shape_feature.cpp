@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <vector>
 
@@ -173,6 +174,25 @@ InkMap MakeInkMap(const std::vector<float>& image) {
     return ink;
 }
 
+// The cube root of a value not below 0: a guess from the float's bits
+// (a third of its exponent), made exact to a float by two steps of
+// Halley's method. The library's cbrtf took a tenth of the index's build
+// on the x87 of the 32-bit build.
+float CubeRoot(float value) {
+    if (!(value > 0)) return value;  // 0, and a value that is no number stays one
+    uint32_t bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    bits = bits / 3 + 0x2A5137A0u;
+    float guess = 0;
+    std::memcpy(&guess, &bits, sizeof guess);
+    double root = guess;
+    for (int step = 0; step < 2; ++step) {
+        const double cube = root * root * root;
+        root *= (cube + 2 * double(value)) / (2 * cube + value);
+    }
+    return static_cast<float>(root);
+}
+
 // Bits counted in parallel: the 32-bit build's processor may have no
 // instruction for it, and a loop over the bits took a tenth of a map.
 int CountBits(uint32_t bits) {
@@ -257,13 +277,13 @@ bool MakeGlyphShape(const Outline& outline, GlyphShape& shape, bool withBox) {
     // as bytes (a value of 1/4 or more, which no real glyph reaches, clips).
     double length = 0;
     for (float& value : sums) {
-        value = std::cbrt(value);
+        value = CubeRoot(value);
         length += double(value) * value;
     }
     if (!(length > 0)) return false;
     double factor = 1024 / std::sqrt(length);
     for (size_t i = 0; i < sums.size(); ++i)
-        feature[i] = static_cast<uint8_t>(std::min(255.0, std::round(sums[i] * factor)));
+        feature[i] = static_cast<uint8_t>(std::min(255, NearestWhole(sums[i] * factor)));
     return true;
 }
 

@@ -81,14 +81,17 @@ const std::array<CellSpan, kSize>& CellSpans() {
 void PoolDirections(const std::vector<float>& image, std::array<float, kFeatureSize>& sums) {
     const std::array<CellSpan, kSize>& spans = CellSpans();
     sums.fill(0);
-    auto at = [&](int x, int y) {
-        return (x < 0 || y < 0 || x >= kSize || y >= kSize) ? 0.0f : image[static_cast<size_t>(y) * kSize + x];
-    };
+    // The image with a blank border, so that no neighbour needs a test.
+    constexpr int kPadded = kSize + 2;
+    std::array<float, kPadded * kPadded> padded{};
+    for (int y = 0; y < kSize; ++y)
+        std::copy_n(&image[static_cast<size_t>(y) * kSize], kSize, &padded[static_cast<size_t>(y + 1) * kPadded + 1]);
     for (int y = 0; y < kSize; ++y) {
         std::array<float, kGrid * kDirections> row{};
         bool inked = false;
-        for (int x = 0; x < kSize; ++x) {
-            float gx = at(x + 1, y) - at(x - 1, y), gy = at(x, y + 1) - at(x, y - 1);
+        const float* here = &padded[static_cast<size_t>(y + 1) * kPadded + 1];
+        for (int x = 0; x < kSize; ++x, ++here) {
+            float gx = here[1] - here[-1], gy = here[kPadded] - here[-kPadded];
             float ax = std::fabs(gx), ay = std::fabs(gy);
             if (ax + ay == 0) continue;
             // The straight direction and its share, and the diagonal's.

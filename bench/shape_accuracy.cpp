@@ -160,6 +160,12 @@ int main(int argc, char** argv) {
                              !noTwin && compared[i].code == c.code, IsIdeograph(compared[i].code), compared[i].code,
                              compared[i].selector, compared[i].likeness, compared[i].strayInk, compared[i].missingInk, compared[i].exactStray, compared[i].exactMissing);
         }
+        if (std::getenv("SHOW_VERDICTS") && !candidates.empty())
+            std::printf("verdict U+%04X %d U+%04X %d %.4f %.4f %.4f %.4f %.4f %.4f %.4f %.4f %.4f\n", c.code,
+                        static_cast<int>(found.verdict), candidates[0].code, firstRight, candidates[0].score,
+                        candidates[0].likeness, candidates[0].strayInk, candidates[0].missingInk, candidates[0].exactStray,
+                        candidates[0].exactMissing, candidates[0].boxStray, candidates[0].boxMissing,
+                        candidates.size() > 1 ? candidates[1].score : 0.0);
         if (std::getenv("SHOW_MISSES") && !firstRight && !candidates.empty())
             std::printf("miss U+%04X %X -> U+%04X %X %.3f\n", c.code, c.selector, candidates[0].code, candidates[0].selector,
                         candidates[0].score);

@@ -47,10 +47,12 @@ constexpr double kNoneScore = 0.93, kNoneInk = 0.10;
 constexpr double kSameDesignInk = 0.03, kSameDesignLikeness = 0.95;
 // Fitted to their boxes, a glyph made from a picture's very glyph by a
 // stroke added lacks none of the picture's ink (at most this share) and has
-// this share or more of its own: made glyphs of IPA Mincho beside IPA's
-// fonts were caught so half the time, a real character of Ume Gothic or
-// Hanazono one time in a hundred.
-constexpr double kChangedCleanSide = 0.02, kChangedSide = 0.04;
+// this share or more of its own (two cells of some two hundred). A real
+// character meets its own font's picture cell for cell, and another
+// design's with more on both sides: of the real characters of IPA, Ume and
+// Hanazono fonts called same, none was caught so, against half the made
+// glyphs of Ume Gothic beside Ume Gothic that were.
+constexpr double kChangedCleanSide = 0.02, kChangedSide = 0.01;
 
 double Combined(double likeness, double stray, double missing, double weight) {
     return std::max(0.0, likeness - weight * (stray + missing));
@@ -101,8 +103,9 @@ Verdict Judge(const std::vector<Candidate>& candidates) {
     if (candidates.empty()) return Verdict::kNone;
     const Candidate& first = candidates[0];
     // Cell for cell like the first and like no other character (己 and 已
-    // may both be, a cell apart).
-    if (SameDesign(first) && std::none_of(candidates.begin() + 1, candidates.end(), [&](const Candidate& other) {
+    // may both be, a cell apart), and not a PC font's glyph with a short
+    // stroke added, which that tolerance lets by.
+    if (SameDesign(first) && !ChangedFromItsDesign(first) && std::none_of(candidates.begin() + 1, candidates.end(), [&](const Candidate& other) {
             return other.code != first.code && SameDesign(other);
         }))
         return Verdict::kSame;
@@ -143,6 +146,10 @@ std::vector<Candidate> Calibrated(const std::vector<Pictured>& pictured, size_t 
     std::vector<Candidate> candidates;
     for (const Pictured& p : pictured) {
         Candidate best = p.design && (!p.reference || p.design->score > p.reference->score) ? *p.design : *p.reference;
+        // Whether the glyph is a PC font's glyph changed is asked of that
+        // font's picture even where the reference's is nearer: a glyph
+        // copied from a font much like the reference meets both.
+        if (p.design) best.boxStray = p.design->boxStray, best.boxMissing = p.design->boxMissing;
         if (best.selector != 0 || designCodes.count(best.code) == 0) best.score += gap;
         candidates.push_back(best);
     }

@@ -470,11 +470,17 @@ TEST(Shapes, DesignFontsBesideTheReference) {
     EXPECT_GE(same, asked - 1);  // 髙, which the PC's font lacks, may need a look
     for (const Candidate& candidate : IdentifyCharacter(0xE000, OutlineOf(drawnGothic, 0x4E9C), beside).candidates)
         EXPECT_NE(candidate.code, 0x4E9Cu);
-    // The PC's 体 with a bar added inside its box is that glyph changed, not 体.
-    Outline changed = OutlineOf(eudc, 0xE000 + 30);
-    const double em = changed.unitsPerEm;
-    AddBar(changed, 0.3 * em, 0.2 * em, 0.7 * em, 0.25 * em);
-    EXPECT_NE(IdentifyCharacter(0xE000, changed, beside).verdict, Verdict::kSame);
+    // The PC's 体 with a bar added inside its box, a long one or a short
+    // one, is that glyph changed, not 体.
+    struct Bar {
+        double left, bottom, right, top;
+    };
+    for (const Bar& bar : {Bar{0.3, 0.2, 0.7, 0.25}, Bar{0.35, 0.45, 0.45, 0.485}, Bar{0.65, 0.25, 0.75, 0.285}}) {
+        Outline changed = OutlineOf(eudc, 0xE000 + 30);
+        const double em = changed.unitsPerEm;
+        AddBar(changed, bar.left * em, bar.bottom * em, bar.right * em, bar.top * em);
+        EXPECT_NE(IdentifyCharacter(0xE000, changed, beside).verdict, Verdict::kSame) << bar.left;
+    }
 }
 
 // Which fonts may stand beside the reference: Japanese, with the kanji of an

@@ -94,6 +94,7 @@ int main(int argc, char** argv) {
         std::printf("index: %zu glyphs in %.1f s, %.1f MB\n", index.Size(), Seconds(started), bytes.size() / 1e6);
         if (argc > 6) std::ofstream(argv[6], std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
     }
+    index.AttachReference(FontFile{reference.data(), reference.size()});
     // Which glyph of the reference each character and sequence is.
     characters::TrueTypeTables referenceTables, queryTables;
     std::vector<DrawnCharacter> referenceDrawn, queryDrawn;

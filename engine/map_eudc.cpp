@@ -301,6 +301,7 @@ std::string OpenReferenceFont(const Folders& folders, const std::string& named, 
                              progress)) {
         case shapes::ShapeIndex::Built::kDone:
             (void)reference.names.Read(Bytes(reference.bytes), reference.bytes.size());  // the index read it as TrueType
+            reference.index.AttachReference({Bytes(reference.bytes), reference.bytes.size()});
             return std::string();
         case shapes::ShapeIndex::Built::kCancelled: reference.cancelled = true; return "-";  // nobody shows it
         case shapes::ShapeIndex::Built::kNoIdeographs: return texts::Format(texts::kMapNoIdeographs, {reference.path});

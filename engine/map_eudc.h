@@ -63,8 +63,11 @@ StringList DesignFontOrder(StringList names);
 // it. Empty when it serves, else what /map tells about it; cancelled then
 // says whether progress ended it.
 struct ReferenceFont {
+    ReferenceFont() = default;
+    ReferenceFont(const ReferenceFont&) = delete;  // a copy's index would read the original's bytes
+    ReferenceFont& operator=(const ReferenceFont&) = delete;
     std::string path, bytes;
-    shapes::ShapeIndex index;
+    shapes::ShapeIndex index;  // attached to bytes, which it reads glyphs from
     shapes::ReferenceNames names;  // its glyphs' MJ names
     bool indexBuilt = false;  // false: the user data folder's index served
     bool cancelled = false;

@@ -167,6 +167,7 @@ std::vector<Candidate> ShapeIndex::Compare(const GlyphShape& shape, size_t count
         const Entry& e = entries_[entry.second];
         const InkMap& ink = inks_[entry.second];
         Candidate candidate{e.code, e.selector, 0, entry.first, StrayInk(shape.ink, ink), StrayInk(ink, shape.ink)};
+        candidate.glyph = e.glyph;
         candidate.score = Combined(candidate.likeness, candidate.strayInk, candidate.missingInk, kRankInkWeight);
         // Only a picture this alike can be one of the very design (and the
         // comparison cell for cell takes a tenth of a search).
@@ -215,6 +216,7 @@ Identification ShapeIndex::Identify(const GlyphShape& shape, size_t count) const
         return !IsIdeograph(earlier.code) && IsIdeograph(later.code);
     });
     if (found.candidates.size() > count) found.candidates.resize(count);
+    if (!found.candidates.empty()) MeasureAgainstReferenceBox(shape, found.candidates[0]);
     found.verdict = Judge(found.candidates);
     return found;
 }

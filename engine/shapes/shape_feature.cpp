@@ -205,19 +205,25 @@ int CountBits(uint32_t bits) {
     return static_cast<int>((bits * 0x01010101u) >> 24);
 }
 
-// The ink map of the outline's box scaled to the bitmap (the longer side
-// across it, centred), not its ink's spread.
-InkMap MakeBoxInkMap(const Outline& outline) {
+}  // namespace
+
+// Filled at the ink map's own size: exact area coverage makes each cell the
+// mean of the finer bitmap's, at a quarter of the work (the map asks one
+// such map of the reference for each character).
+InkMap BoxInkMap(const Outline& outline) {
     Box box{};
     std::vector<float> image;
     if (!OutlineBox(outline, box)) return InkMap{};
-    const double scale = kSize / box.Extent();
-    const View view{scale, (kSize - (box.right - box.left) * scale) / 2 - box.left * scale,
-                    (kSize - (box.top - box.bottom) * scale) / 2 + box.top * scale};
-    return Rasterize(outline, view, kSize, image) ? MakeInkMap(image) : InkMap{};
+    const double scale = kInkSide / box.Extent();
+    const View view{scale, (kInkSide - (box.right - box.left) * scale) / 2 - box.left * scale,
+                    (kInkSide - (box.top - box.bottom) * scale) / 2 + box.top * scale};
+    InkMap ink{};
+    if (!Rasterize(outline, view, kInkSide, image)) return ink;
+    for (int y = 0; y < kInkSide; ++y)
+        for (int x = 0; x < kInkSide; ++x)
+            if (image[static_cast<size_t>(y) * kInkSide + x] >= kInked) ink[static_cast<size_t>(y)] |= uint32_t{1} << x;
+    return ink;
 }
-
-}  // namespace
 
 bool MakeShapeFeature(const Outline& outline, ShapeFeature& feature) {
     GlyphShape shape{};
@@ -271,7 +277,7 @@ bool MakeGlyphShape(const Outline& outline, GlyphShape& shape, bool withBox) {
     if (!Rasterize(outline, view, kSize, image)) return false;
     std::array<float, kFeatureSize> sums{};
     shape.ink = MakeInkMap(image);
-    shape.box = withBox ? MakeBoxInkMap(outline) : InkMap{};
+    shape.box = withBox ? BoxInkMap(outline) : InkMap{};
     if (DrawnOnGrid(outline)) Soften(image);
     PoolDirections(image, sums);
     // The cube root evens out long and short strokes, and thick and thin

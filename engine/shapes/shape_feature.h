@@ -32,6 +32,10 @@ struct GlyphShape {
     InkMap box;
 };
 
+// The ink map of the outline's box scaled to the bitmap (the longer side
+// across it, centred), not its ink's spread: GlyphShape::box.
+InkMap BoxInkMap(const Outline& outline);
+
 // False when the glyph draws nothing (or its outline is refused).
 bool MakeShapeFeature(const Outline& outline, ShapeFeature& feature);
 // withBox false leaves shape.box empty (a picture that never needs it).

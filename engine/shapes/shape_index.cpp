@@ -24,7 +24,7 @@ constexpr uint32_t kVersion = 8;
 constexpr size_t kHeader = 8 + 4 + 4 + 8 + 4 + 4;  // then each group's size
 constexpr size_t kInkRow = 3;  // kInkSide bits
 constexpr uint32_t kDesignBit = 0x80000000u;  // in a saved selector: a picture from a font beside the reference
-constexpr size_t kRecord = 4 + 4 + kFeatureSize + kInkSide * kInkRow;
+constexpr size_t kRecord = 4 + 4 + 4 + kFeatureSize + kInkSide * kInkRow;
 constexpr size_t kBoxRecord = kInkSide * kInkRow;
 constexpr size_t kShortList = 64;  // kept by the quick pass for the full comparison
 constexpr size_t kGlanced = 3072;  // kept by the quickest pass for the quick one
@@ -145,15 +145,15 @@ std::vector<std::pair<uint32_t, uint32_t>> CompanionGlyphs(FontFile companion,
 
 }  // namespace
 
-bool ShapeIndex::AddPictures(const GlyphOutlineReader& reader, const std::vector<Named>& glyphs, size_t& done,
+bool ShapeIndex::AddPictures(const GlyphOutlineReader& reader, const std::vector<Entry>& glyphs, size_t& done,
                              size_t total, const Progress& progress) {
     Outline outline;
     GlyphShape shape{};
-    for (const Named& named : glyphs) {
+    for (const Entry& entry : glyphs) {
         if (progress && done % 512 == 0 && !progress(done, total)) return false;
         ++done;
-        if (!reader.Read(named.glyph, outline) || !MakeGlyphShape(outline, shape, named.entry.design)) continue;
-        entries_.push_back(named.entry);
+        if (!reader.Read(entry.glyph, outline) || !MakeGlyphShape(outline, shape, entry.design)) continue;
+        entries_.push_back(entry);
         features_.push_back(shape.feature);
         inks_.push_back(shape.ink);
         boxes_.push_back(shape.box);
@@ -181,18 +181,17 @@ ShapeIndex::Built ShapeIndex::Build(const unsigned char* data, size_t size, cons
         return Built::kNoIdeographs;
     fingerprint_ = IndexFingerprint(FontFile{data, size}, companions);
     const auto named = NameGlyphs(drawn);
-    std::vector<Named> glyphs;
+    std::vector<Entry> glyphs;
     glyphs.reserve(named.size());
-    for (const auto& glyph : named)
-        glyphs.push_back(Named{glyph.first, Entry{glyph.second.code, glyph.second.selector, false}});
+    for (const auto& glyph : named) glyphs.push_back(Entry{glyph.second.code, glyph.second.selector, glyph.first, false});
     const std::unordered_map<uint32_t, uint32_t> referenceNames = PlainIdeographNames(drawn, named);
     // Each companion's glyphs, read with its own tables; the progress counts them all.
-    std::vector<std::pair<characters::TrueTypeTables, std::vector<Named>>> others;
+    std::vector<std::pair<characters::TrueTypeTables, std::vector<Entry>>> others;
     size_t total = glyphs.size(), done = 0;
     for (const FontFile& companion : companions) {
         others.emplace_back();
         for (const auto& glyph : CompanionGlyphs(companion, referenceNames, others.back().first))
-            others.back().second.push_back(Named{glyph.first, Entry{glyph.second, 0, true}});
+            others.back().second.push_back(Entry{glyph.second, 0, glyph.first, true});
         total += others.back().second.size();
     }
     if (!AddPictures(reader, glyphs, done, total, progress)) return Built::kCancelled;
@@ -210,6 +209,23 @@ ShapeIndex::Built ShapeIndex::Build(const unsigned char* data, size_t size, cons
     return Built::kDone;
 }
 
+void ShapeIndex::AttachReference(FontFile reference) {
+    reference_.reset();
+    characters::TrueTypeTables tables;
+    GlyphOutlineReader reader;
+    if (characters::FindTrueTypeTables(characters::FontBytes(reference.data, reference.size), 0, tables) &&
+        reader.Open(tables))
+        reference_ = reader;
+}
+
+void ShapeIndex::MeasureAgainstReferenceBox(const GlyphShape& shape, Candidate& candidate) const {
+    Outline outline;
+    if (!reference_ || candidate.boxStray >= 0 || !reference_->Read(candidate.glyph, outline)) return;
+    const InkDifference box = ExactInkDifference(shape.box, BoxInkMap(outline));
+    candidate.boxStray = box.onlyFirst;
+    candidate.boxMissing = box.onlySecond;
+}
+
 std::vector<unsigned char> ShapeIndex::Save() const {
     std::vector<unsigned char> out(kMagic, kMagic + sizeof kMagic);
     out.reserve(kHeader + entries_.size() * kRecord);
@@ -223,6 +239,7 @@ std::vector<unsigned char> ShapeIndex::Save() const {
     for (size_t i = 0; i < entries_.size(); ++i) {
         Put32(out, entries_[i].code);
         Put32(out, entries_[i].selector | (entries_[i].design ? kDesignBit : 0));
+        Put32(out, entries_[i].glyph);
         out.insert(out.end(), features_[i].begin(), features_[i].end());
         PutInk(out, inks_[i]);
     }
@@ -262,14 +279,14 @@ bool ShapeIndex::Load(const unsigned char* data, size_t size, uint64_t fingerpri
     for (size_t i = 0; i < count; ++i) {
         const unsigned char* record = data + records + i * kRecord;
         const uint32_t selector = Get32(record + 4);
-        entries_[i] = Entry{Get32(record), selector & ~kDesignBit, (selector & kDesignBit) != 0};
+        entries_[i] = Entry{Get32(record), selector & ~kDesignBit, Get32(record + 8), (selector & kDesignBit) != 0};
         if (entries_[i].code > characters::kLastCodePoint || entries_[i].selector > characters::kLastCodePoint) {
             entries_.clear();
             features_.clear();
             return false;
         }
-        std::memcpy(features_[i].data(), record + 8, kFeatureSize);
-        inks_[i] = GetInk(record + 8 + kFeatureSize);
+        std::memcpy(features_[i].data(), record + 12, kFeatureSize);
+        inks_[i] = GetInk(record + 12 + kFeatureSize);
     }
     // The pictures from the PC's fonts' box-fitted ink, and nothing after it.
     const size_t designs = static_cast<size_t>(

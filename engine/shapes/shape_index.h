@@ -7,11 +7,13 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <unordered_set>
 #include <utility>
 #include <vector>
 
 #include "engine/shapes/feature_dot.h"
+#include "engine/shapes/glyph_outline.h"
 #include "engine/shapes/shape_feature.h"
 
 namespace shapes {
@@ -29,6 +31,8 @@ struct Candidate {
     // Those of the ink fitted to the outline's box, against a picture from
     // the PC's fonts (GlyphShape::box); -1 against the reference's.
     double boxStray = -1, boxMissing = -1;
+    // The picture's glyph in the font it was drawn from.
+    uint32_t glyph = 0;
 };
 
 // What the nearest candidates say of a glyph: the standard character drawn
@@ -92,6 +96,13 @@ public:
     // sequence unless that is clearly closer; no glyph twice), and the verdict.
     Identification Identify(const GlyphShape& shape, size_t count = 5) const;
 
+    // The reference font the index was built from (its bytes outlive the
+    // index's use): Identify then also asks whether the glyph is the
+    // reference's own glyph with a stroke added or taken away, as it asks
+    // of the PC's fonts' pictures. Without it, or for bytes that are no
+    // such font, it does not ask.
+    void AttachReference(FontFile reference);
+
     // SSE2 for the search's sums, where the caller knows the system runs
     // it (FeatureDot); the answers are the same either way.
     void UseSse2(bool sse2) { dot_ = FeatureDot(sse2); }
@@ -102,6 +113,7 @@ public:
 private:
     struct Entry {
         uint32_t code, selector;
+        uint32_t glyph;  // in the font it was drawn from
         bool design;  // a picture from one of the PC's fonts beside the reference
     };
     static constexpr int kCoarseSize = kFeatureSize / 4;
@@ -117,15 +129,15 @@ private:
     std::vector<std::pair<double, size_t>> ShortList(const ShapeFeature& feature) const;
     void Reorder(const std::vector<uint32_t>& group);
     // One picture per glyph of a font; returns false when progress cancels.
-    struct Named {
-        uint32_t glyph;
-        Entry entry;
-    };
-    bool AddPictures(const GlyphOutlineReader& reader, const std::vector<Named>& glyphs, size_t& done, size_t total,
+    bool AddPictures(const GlyphOutlineReader& reader, const std::vector<Entry>& glyphs, size_t& done, size_t total,
                      const Progress& progress);
 
     uint64_t fingerprint_ = 0;
     FeatureDot dot_;
+    std::optional<GlyphOutlineReader> reference_;
+    // The first candidate, when it is the reference's picture: its ink
+    // fitted to its outline's box against the glyph's.
+    void MeasureAgainstReferenceBox(const GlyphShape& shape, Candidate& candidate) const;
     std::vector<Entry> entries_;
     std::unordered_set<uint32_t> designCodes_;  // the characters the PC's fonts picture
     void NoteDesignCodes();

@@ -280,12 +280,18 @@ void AddBar(Outline& outline, double left, double bottom, double right, double t
 
 // The verdict and the first answer for glyphs drawn as IPA Mincho draws
 // standard characters, and for glyphs made to have no twin: mirrored, a
-// scribble, a ring. A glyph only a compatibility ideograph names is
-// answered with the sequence that draws it, and a plain glyph with the
-// plain character.
+// scribble, a ring, the reference's own glyph with a short bar added. A
+// glyph only a compatibility ideograph names is answered with the sequence
+// that draws it, and a plain glyph with the plain character.
 TEST(Shapes, VerdictsAndAnswers) {
     ShapeIndex index = ReferenceIndex();
     Font eudc(kMade + "eudc.ttf"), reference(kMade + "reference.ttf");
+    index.AttachReference({reference.bytes.data(), reference.bytes.size()});
+    auto withBar = [](Outline outline, double left, double bottom) {
+        const double em = outline.unitsPerEm;
+        AddBar(outline, left * em, bottom * em, (left + 0.1) * em, (bottom + 0.035) * em);
+        return outline;
+    };
     auto mirrored = [](Outline outline) {
         for (OutlinePoint& p : outline.points) p.x = -p.x;
         return outline;
@@ -317,6 +323,8 @@ TEST(Shapes, VerdictsAndAnswers) {
         {"IPAmj's U+FA4E", OutlineOf(reference, 0xFA4E), {Verdict::kSame}, 0x7948, 0xFE00},
         {"IPAmj's U+F9DC", OutlineOf(reference, 0xF9DC), {Verdict::kSame}, 0x9686, 0xFE00},
         {"犬 mirrored", mirrored(OutlineOf(eudc, 0xE000 + 13)), {Verdict::kCheck, Verdict::kNone}, 0, 0},
+        {"IPAmj's 東 with a short bar below", withBar(OutlineOf(reference, 0x6771), 0.15, 0.15), {Verdict::kCheck, Verdict::kNone}, 0, 0},
+        {"IPAmj's 東 with a short bar above", withBar(OutlineOf(reference, 0x6771), 0.7, 0.75), {Verdict::kCheck, Verdict::kNone}, 0, 0},
         {"a scribble", scribble, {Verdict::kNone}, 0, 0},
         {"a ring", ring, {Verdict::kNone}, 0, 0},
     };

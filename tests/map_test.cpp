@@ -16,6 +16,7 @@
 #include "engine/report/map_texts.h"
 #include "engine/report/texts.h"
 #include "platform/files.h"
+#include "platform/system.h"
 #include "platform/text.h"
 #include "tests/support/test_support.h"
 
@@ -98,6 +99,10 @@ TEST(Map, KnownCharactersFindTheirTwins) {
     ASSERT_EQ(map.messages.size(), 1u);
     EXPECT_EQ(WithoutDesignFonts(map.messages[0]), texts::Format(texts::kMapWritten, {map.report.mapPath, map.report.characters, 0}));
 }
+
+// The search's sums use SSE2 where Windows says the processor runs it
+// (a 32-bit program asks at run time): Wine on an x86-64 host does.
+TEST(Map, TheSystemTellsSse2) { EXPECT_TRUE(platform::ProcessorRunsSse2()); }
 
 TEST(Map, ReferenceFontsThatCannotServe) {
     const struct {

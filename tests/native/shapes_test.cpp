@@ -344,6 +344,29 @@ TEST(Shapes, VerdictsAndAnswers) {
     EXPECT_NE(MapHeader().find(",Twin,Verdict,Chosen,Code 1,"), std::string::npos);
 }
 
+// Reference bytes that are cut off or no font at all leave the verdict
+// without the reference's own glyph to ask, and nothing else.
+TEST(Shapes, ReferenceAttachedBrokenIsNotAsked) {
+    ShapeIndex index = ReferenceIndex();
+    Font reference(kMade + "reference.ttf");
+    Outline changed = OutlineOf(reference, 0x6771);
+    const double em = changed.unitsPerEm;
+    AddBar(changed, 0.15 * em, 0.15 * em, 0.25 * em, 0.185 * em);
+    GlyphShape shape{};
+    ASSERT_TRUE(MakeGlyphShape(changed, shape));
+    const std::vector<unsigned char> noFont(4096, 0x5A);
+    const std::vector<unsigned char>& whole = reference.bytes;
+    const std::vector<unsigned char> half(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(whole.size() / 2));
+    for (const auto* bytes : {&noFont, &half}) {
+        index.AttachReference({bytes->data(), bytes->size()});
+        const Identification found = index.Identify(shape);
+        ASSERT_FALSE(found.candidates.empty());
+        EXPECT_EQ(found.candidates[0].code, 0x6771u);
+    }
+    index.AttachReference({whole.data(), whole.size()});
+    EXPECT_NE(index.Identify(shape).verdict, Verdict::kSame);
+}
+
 // The share of ink the other glyph lacks, with one cell's tolerance.
 TEST(Shapes, StrayInkToleratesOneCell) {
     auto bar = [](int row, int from, int to) {

@@ -7,7 +7,7 @@
 // drawn on an N-pixel grid as a bitmap font draws it, square by square.
 // Prints one line of figures:
 // first and within five (the very glyph, and the same character whatever
-// its variant), the verdicts' shares, how often a "same" is right, how many
+// its variant; a compatibility ideograph's is the character NFC makes it), the verdicts' shares, how often a "same" is right, how many
 // wrong first candidates the verdict flags, and the time a search takes.
 // With --beside FONT (again for more), the index also holds that font's
 // pictures of the reference's characters, as /map indexes the PC's fonts.
@@ -33,6 +33,28 @@ namespace {
 std::vector<unsigned char> ReadFile(const char* path) {
     std::ifstream in(path, std::ios::binary);
     return std::vector<unsigned char>(std::istreambuf_iterator<char>(in), {});
+}
+
+// The compatibility ideographs' canonical singletons (U+FA22 is U+8AF8 under
+// NFC), from Debian's UnicodeData.txt: an answer that is the asked code's
+// normalized form names the same character, the only one the map may give.
+std::map<uint32_t, uint32_t> NormalizedIdeographs() {
+    std::map<uint32_t, uint32_t> normalized;
+    std::ifstream data("/usr/share/unicode/UnicodeData.txt");
+    std::string line;
+    while (std::getline(data, line)) {
+        std::vector<std::string> fields;
+        for (size_t at = 0;;) {
+            const size_t end = line.find(';', at);
+            fields.push_back(line.substr(at, end - at));
+            if (end == std::string::npos) break;
+            at = end + 1;
+        }
+        if (fields.size() > 5 && fields[1].rfind("CJK COMPATIBILITY IDEOGRAPH", 0) == 0 && !fields[5].empty() &&
+            fields[5].find(' ') == std::string::npos)
+            normalized[std::stoul(fields[0], nullptr, 16)] = std::stoul(fields[5], nullptr, 16);
+    }
+    return normalized;
 }
 
 double Seconds(std::chrono::steady_clock::time_point since) {
@@ -107,6 +129,11 @@ int main(int argc, char** argv) {
         !ReadDrawnCharacters(queryTables.cmap, queryDrawn))
         return 1;
     Tally t;
+    const std::map<uint32_t, uint32_t> normalized = NormalizedIdeographs();
+    auto sameCharacter = [&](uint32_t answer, uint32_t asked) {
+        const auto it = normalized.find(asked);
+        return answer == asked || (it != normalized.end() && it->second == answer);
+    };
     size_t seen = 0;
     double searching = 0;
     Outline outline;
@@ -139,12 +166,12 @@ int main(int argc, char** argv) {
                 break;
             }
         for (size_t i = 0; i < candidates.size(); ++i)
-            if (!noTwin && candidates[i].code == c.code) {
+            if (!noTwin && sameCharacter(candidates[i].code, c.code)) {
                 t.firstCharacter += i == 0;
                 ++t.fiveCharacter;
                 break;
             }
-        const bool firstRight = !candidates.empty() && !noTwin && candidates[0].code == c.code;
+        const bool firstRight = !candidates.empty() && !noTwin && sameCharacter(candidates[0].code, c.code);
         t.same += found.verdict == Verdict::kSame;
         t.check += found.verdict == Verdict::kCheck;
         t.none += found.verdict == Verdict::kNone;

@@ -163,6 +163,7 @@ bool ShapeIndex::AddPictures(const GlyphOutlineReader& reader, const std::vector
 
 ShapeIndex::Built ShapeIndex::Build(const unsigned char* data, size_t size, const Progress& progress,
                                     const std::vector<FontFile>& companions) {
+    reference_.reset();  // attached to the font of the index before
     entries_.clear();
     designCodes_.clear();
     features_.clear();
@@ -250,6 +251,7 @@ std::vector<unsigned char> ShapeIndex::Save() const {
 }
 
 bool ShapeIndex::Load(const unsigned char* data, size_t size, uint64_t fingerprint) {
+    reference_.reset();  // attached to the font of the index before
     entries_.clear();
     designCodes_.clear();
     features_.clear();

@@ -100,7 +100,7 @@ public:
     // index's use): Identify then also asks whether the glyph is the
     // reference's own glyph with a stroke added or taken away, as it asks
     // of the PC's fonts' pictures. Without it, or for bytes that are no
-    // such font, it does not ask.
+    // such font, it does not ask. Build and Load let it go.
     void AttachReference(FontFile reference);
 
     // SSE2 for the search's sums, where the caller knows the system runs

@@ -345,7 +345,8 @@ TEST(Shapes, VerdictsAndAnswers) {
 }
 
 // Reference bytes that are cut off or no font at all leave the verdict
-// without the reference's own glyph to ask, and nothing else.
+// without the reference's own glyph to ask, and nothing else; so does an
+// index loaded anew.
 TEST(Shapes, ReferenceAttachedBrokenIsNotAsked) {
     ShapeIndex index = ReferenceIndex();
     Font reference(kMade + "reference.ttf");
@@ -365,6 +366,10 @@ TEST(Shapes, ReferenceAttachedBrokenIsNotAsked) {
     }
     index.AttachReference({whole.data(), whole.size()});
     EXPECT_NE(index.Identify(shape).verdict, Verdict::kSame);
+    // An index loaded anew holds no attachment of the one before.
+    const std::vector<unsigned char> saved = index.Save();
+    ASSERT_TRUE(index.Load(saved.data(), saved.size(), index.Fingerprint()));
+    EXPECT_EQ(index.Identify(shape).verdict, Verdict::kSame);
 }
 
 // The share of ink the other glyph lacks, with one cell's tolerance.

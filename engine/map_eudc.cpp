@@ -195,7 +195,6 @@ Result MapEudc(const EudcRequest& request, MapReport& report) {
     report.referenceFont = reference.path;
     report.indexBuilt = reference.indexBuilt;
     if (!unfit.empty()) return Fail(request, unfit + SkippedFontLines(reference.skipped));
-    reference.bytes = std::string();  // the index is all that is needed now
     const shapes::ShapeIndex& index = reference.index;
     // The decisions of the map there now, which the new one keeps where the glyph is the same.
     MapDecisionStore earlier;

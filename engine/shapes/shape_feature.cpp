@@ -73,6 +73,16 @@ const std::array<CellSpan, kSize>& CellSpans() {
     return spans;
 }
 
+// Hands add each of the two cells nearest a pixel's row or column that lie
+// on the grid, with its weight by distance.
+template <typename Add>
+void ToNearestCells(const CellSpan& span, Add add) {
+    for (int i = 0; i < 2; ++i) {
+        const int cell = span.cell + i;
+        if (cell >= 0 && cell < kGrid) add(cell, i ? span.after : 1 - span.after);
+    }
+}
+
 // Each pixel's gradient split between the two nearest of four directions
 // (no angle computed), spread over the four nearest cells by distance.
 // The spreading is done a way at a time: along a row into its cells'
@@ -99,28 +109,18 @@ void PoolDirections(const std::vector<float>& image, std::array<float, kFeatureS
             const int straight = ax >= ay ? 0 : 2;
             const float straightPart = ax >= ay ? ax - ay : ay - ax;
             const float diagonalPart = (ax >= ay ? ay : ax) * 1.41421356f;
-            const int cx = spans[static_cast<size_t>(x)].cell;
-            const float wx = spans[static_cast<size_t>(x)].after;
-            for (int i = 0; i < 2; ++i) {
-                const int column = cx + i;
-                if (column < 0 || column >= kGrid) continue;
-                const float weight = i ? wx : 1 - wx;
+            ToNearestCells(spans[static_cast<size_t>(x)], [&](int column, float weight) {
                 float* cell = &row[static_cast<size_t>(column * kDirections)];
                 cell[straight] += weight * straightPart;
                 cell[diagonal] += weight * diagonalPart;
-            }
+            });
             inked = true;
         }
         if (!inked) continue;
-        const int cy = spans[static_cast<size_t>(y)].cell;
-        const float wy = spans[static_cast<size_t>(y)].after;
-        for (int j = 0; j < 2; ++j) {
-            const int cellRow = cy + j;
-            if (cellRow < 0 || cellRow >= kGrid) continue;
-            const float weight = j ? wy : 1 - wy;
+        ToNearestCells(spans[static_cast<size_t>(y)], [&](int cellRow, float weight) {
             float* cells = &sums[static_cast<size_t>(cellRow * kGrid * kDirections)];
             for (size_t k = 0; k < row.size(); ++k) cells[k] += weight * row[k];
-        }
+        });
     }
 }
 

@@ -1,6 +1,7 @@
 #include "engine/shapes/shape_index.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstring>
 #include <functional>
@@ -445,7 +446,7 @@ uint32_t KeyAtRank(const std::vector<Scored>& list, size_t size, std::vector<uin
     for (const Scored& scored : list) low = std::min(low, scored.key), high = std::max(high, scored.key);
     int shift = 0;
     while (((high - low) >> shift) >= kBuckets) ++shift;
-    std::vector<uint32_t> counts(kBuckets, 0);
+    std::array<uint32_t, kBuckets> counts{};
     for (const Scored& scored : list) ++counts[(scored.key - low) >> shift];
     size_t b = ((high - low) >> shift);
     above = 0;
